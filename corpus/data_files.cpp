@@ -1,0 +1,264 @@
+#include "corpus/data_files.h"
+
+#include "corpus/text.h"
+
+#include <algorithm>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <set>
+
+namespace zapt {
+
+DataError::DataError(std::string file, int line, std::string rule)
+    : std::runtime_error(file + ":" + std::to_string(line) + ": " + rule), file_(std::move(file)),
+      line_(line), rule_(std::move(rule)) {}
+
+namespace {
+
+using nlohmann::json;
+
+int line_of_offset(std::string_view content, std::size_t offset) {
+    offset = std::min(offset, content.size());
+    return 1 + static_cast<int>(std::count(content.begin(), content.begin() + static_cast<long>(offset), '\n'));
+}
+
+// Start lines of the elements of every array in a JSON document, keyed by the
+// object key that holds the array ("" for the top-level array), so that a rule
+// broken by element i can name the line where that element starts.
+std::map<std::string, std::vector<int>> element_lines(std::string_view content) {
+    std::map<std::string, std::vector<int>> result;
+    struct Frame {
+        bool is_array;
+        std::string key;
+        bool expecting_value;
+    };
+    std::vector<Frame> stack;
+    std::string last_string;
+    int line = 1;
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        char c = content[i];
+        if (c == '\n') {
+            ++line;
+            continue;
+        }
+        if (c == ' ' || c == '\t' || c == '\r') continue;
+        bool in_array_slot = !stack.empty() && stack.back().is_array && stack.back().expecting_value;
+        if (in_array_slot && c != ']') {
+            result[stack.back().key].push_back(line);
+            stack.back().expecting_value = false;
+        }
+        if (c == '"') {
+            std::string s;
+            for (++i; i < content.size() && content[i] != '"'; ++i) {
+                if (content[i] == '\\') ++i;
+                else s += content[i];
+            }
+            last_string = s;
+        } else if (c == '[') {
+            std::string key = stack.empty() ? "" : last_string;
+            stack.push_back({true, key, true});
+        } else if (c == '{') {
+            stack.push_back({false, "", false});
+        } else if (c == ']' || c == '}') {
+            if (!stack.empty()) stack.pop_back();
+        } else if (c == ',') {
+            if (!stack.empty() && stack.back().is_array) stack.back().expecting_value = true;
+        }
+    }
+    return result;
+}
+
+class Reader {
+public:
+    Reader(std::string_view file, std::string_view content) : file_(file), content_(content) {}
+
+    [[noreturn]] void fail(int line, const std::string& rule) const {
+        throw DataError(std::string(file_), line, rule);
+    }
+
+    json parse_document() const {
+        check_encoding(content_, 0);
+        try {
+            return json::parse(content_);
+        } catch (const json::parse_error& e) {
+            std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
+            fail(line_of_offset(content_, at), std::string("not valid JSON (") + e.what() + ")");
+        }
+    }
+
+    // Every character must be valid UTF-8 and representable in Windows-1252.
+    void check_encoding(std::string_view text, int first_line) const {
+        std::size_t bad = 0;
+        if (!utf8_to_cp1252(text, &bad)) {
+            int line = first_line > 0 ? first_line : line_of_offset(content_, bad);
+            fail(line, "a character outside Windows-1252 (or invalid UTF-8) at byte " +
+                           std::to_string(bad + 1));
+        }
+    }
+
+    std::string string_field(const json& obj, const char* key, int line) const {
+        auto it = obj.find(key);
+        if (it == obj.end()) fail(line, std::string("missing field \"") + key + "\"");
+        if (!it->is_string()) fail(line, std::string("field \"") + key + "\" must be a string");
+        return to_cp1252(it->get<std::string>(), line);
+    }
+
+    std::string to_cp1252(const std::string& utf8, int line) const {
+        auto s = utf8_to_cp1252(utf8);
+        if (!s) fail(line, "a character outside Windows-1252");
+        return *s;
+    }
+
+    std::string_view file_;
+    std::string_view content_;
+};
+
+int line_at(const std::vector<int>& lines, std::size_t i) {
+    return i < lines.size() ? lines[i] : 1;
+}
+
+void check_row_count(const Reader& r, std::size_t n, const char* what, int line) {
+    if (n == 0) r.fail(line, std::string("the list of ") + what + " is empty");
+    if (n > kMaxRows) {
+        r.fail(line, std::string("the list of ") + what + " has more than 32767 rows");
+    }
+}
+
+} // namespace
+
+std::vector<RegisterRow> read_register(std::string_view file, std::string_view content) {
+    Reader r(file, content);
+    json doc = r.parse_document();
+    if (!doc.is_array()) r.fail(1, "the register must be a JSON array of author rows");
+    auto lines = element_lines(content)[""];
+    check_row_count(r, doc.size(), "authors", 1);
+    std::vector<RegisterRow> rows;
+    std::set<std::string> codes;
+    for (std::size_t i = 0; i < doc.size(); ++i) {
+        int line = line_at(lines, i);
+        const json& o = doc[i];
+        if (!o.is_object()) r.fail(line, "an author row must be a JSON object");
+        RegisterRow row{r.string_field(o, "code", line),      r.string_field(o, "name", line),
+                        r.string_field(o, "age", line),       r.string_field(o, "gender", line),
+                        r.string_field(o, "education", line), r.string_field(o, "nativeLanguage", line)};
+        if (row.code.size() != 3 ||
+            !std::all_of(row.code.begin(), row.code.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            r.fail(line, "a code must be three decimal digits, such as \"001\"");
+        }
+        std::string folded;
+        for (char c : row.code) folded += fold_case(c);
+        if (!codes.insert(folded).second) r.fail(line, "the code \"" + row.code + "\" is used twice");
+        if (row.name.empty()) r.fail(line, "an author name may not be empty");
+        if (row.age.empty() || row.age.size() > 3 ||
+            !std::all_of(row.age.begin(), row.age.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            r.fail(line, "an age must be a whole number of years, digits only");
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content) {
+    Reader r(file, content);
+    std::vector<CorpusRow> rows;
+    std::size_t pos = 0;
+    int line = 0;
+    while (pos < content.size()) {
+        std::size_t end = content.find('\n', pos);
+        if (end == std::string_view::npos) end = content.size();
+        std::string_view raw = content.substr(pos, end - pos);
+        pos = end + 1;
+        ++line;
+        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+        if (raw.empty()) {
+            if (pos >= content.size()) break; // the final line break
+            r.fail(line, "an empty line; every line must hold one text");
+        }
+        r.check_encoding(raw, line);
+        json o;
+        try {
+            o = json::parse(raw);
+        } catch (const json::parse_error& e) {
+            r.fail(line, std::string("not valid JSON (") + e.what() + ")");
+        }
+        if (!o.is_object()) r.fail(line, "a line must hold one JSON object");
+        CorpusRow row{r.string_field(o, "author", line), r.string_field(o, "text", line)};
+        if (row.text.empty()) r.fail(line, "a text may not be empty");
+        if (row.text.find_first_of("\r\n") != std::string::npos) {
+            r.fail(line, "a text may not hold a line break");
+        }
+        if (row.text.find('%') != std::string::npos) {
+            r.fail(line, "a text may not hold \"%\", the program's text separator");
+        }
+        rows.push_back(std::move(row));
+    }
+    check_row_count(r, rows.size(), "texts", std::max(line, 1));
+    return rows;
+}
+
+GlossaryData read_glossary(std::string_view file, std::string_view content) {
+    Reader r(file, content);
+    json doc = r.parse_document();
+    if (!doc.is_object()) r.fail(1, "the glossary must be a JSON object");
+    auto lines = element_lines(content);
+    GlossaryData g;
+    for (const char* key : {"forms", "interpretations"}) {
+        auto it = doc.find(key);
+        if (it == doc.end()) r.fail(1, std::string("missing field \"") + key + "\"");
+        if (!it->is_array()) r.fail(1, std::string("field \"") + key + "\" must be an array");
+        auto& out = std::string(key) == "forms" ? g.forms : g.interpretations;
+        const auto& ls = lines[key];
+        for (std::size_t i = 0; i < it->size(); ++i) {
+            const json& v = (*it)[i];
+            int line = line_at(ls, i);
+            if (!v.is_string()) r.fail(line, std::string("every entry of \"") + key + "\" must be a string");
+            out.push_back(r.to_cp1252(v.get<std::string>(), line));
+            if (out.back().find_first_of("\r\n") != std::string::npos) {
+                r.fail(line, "an entry may not hold a line break");
+            }
+        }
+    }
+    check_row_count(r, g.forms.size(), "forms", 1);
+    if (g.interpretations.size() > g.forms.size()) {
+        r.fail(line_at(lines["interpretations"], g.forms.size()),
+               "there are more interpretations than forms");
+    }
+    for (std::size_t i = 0; i < g.forms.size(); ++i) {
+        if (g.forms[i].empty()) r.fail(line_at(lines["forms"], i), "a form may not be empty");
+    }
+    return g;
+}
+
+std::vector<VariantFamily> read_variants(std::string_view file, std::string_view content) {
+    Reader r(file, content);
+    json doc = r.parse_document();
+    if (!doc.is_array()) r.fail(1, "the variant families must be a JSON array");
+    auto lines = element_lines(content)[""];
+    if (doc.size() != 16) {
+        r.fail(line_at(lines, std::min<std::size_t>(doc.size(), 16)),
+               "there must be exactly 16 variant families, one per list of the main window");
+    }
+    std::vector<VariantFamily> out;
+    for (std::size_t i = 0; i < doc.size(); ++i) {
+        int line = line_at(lines, i);
+        const json& o = doc[i];
+        if (!o.is_object()) r.fail(line, "a variant family must be a JSON object");
+        VariantFamily f{r.string_field(o, "list", line), r.string_field(o, "stem", line),
+                        r.string_field(o, "captionLabel", line), r.string_field(o, "caption", line), {}};
+        if (f.list != kFamilyNames[i].list || f.stem != kFamilyNames[i].stem) {
+            r.fail(line, std::string("family ") + std::to_string(i + 1) + " must be list \"" +
+                             kFamilyNames[i].list + "\" with stem \"" + kFamilyNames[i].stem + "\"");
+        }
+        auto items = o.find("items");
+        if (items == o.end()) r.fail(line, "missing field \"items\"");
+        if (!items->is_array() || items->empty()) r.fail(line, "\"items\" must be a non-empty array");
+        for (const json& v : *items) {
+            if (!v.is_string()) r.fail(line, "every item must be a string");
+            f.items.push_back(r.to_cp1252(v.get<std::string>(), line));
+        }
+        out.push_back(std::move(f));
+    }
+    return out;
+}
+
+} // namespace zapt

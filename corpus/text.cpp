@@ -1,0 +1,198 @@
+#include "corpus/text.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zapt {
+namespace {
+
+// Unicode code points of the Windows-1252 bytes 0x80 to 0x9F. Zero marks the
+// five undefined bytes, which we map to the C1 controls of the same value.
+constexpr std::array<char16_t, 32> kHighTable = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t cp1252_code_point(unsigned char b) {
+    if (b >= 0x80 && b <= 0x9F) {
+        char16_t cp = kHighTable[b - 0x80];
+        return cp != 0 ? cp : b;
+    }
+    return b;
+}
+
+std::optional<unsigned char> code_point_to_cp1252(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+    for (unsigned i = 0; i < kHighTable.size(); ++i) {
+        if (kHighTable[i] == cp) return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+// Decodes one UTF-8 sequence at `pos`; returns the code point and advances
+// `pos`, or returns nothing for an invalid sequence (pos is then unchanged).
+std::optional<char32_t> decode_utf8(std::string_view s, std::size_t& pos) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    unsigned char b0 = byte(pos);
+    if (b0 < 0x80) {
+        ++pos;
+        return b0;
+    }
+    int len = 0;
+    char32_t cp = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4;
+        cp = b0 & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (pos + static_cast<std::size_t>(len) > s.size()) return std::nullopt;
+    for (int i = 1; i < len; ++i) {
+        unsigned char b = byte(pos + static_cast<std::size_t>(i));
+        if ((b & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    pos += static_cast<std::size_t>(len);
+    return cp;
+}
+
+void append_utf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+constexpr std::array<char, 256> make_fold_table() {
+    std::array<char, 256> t{};
+    for (int i = 0; i < 256; ++i) t[static_cast<std::size_t>(i)] = static_cast<char>(i);
+    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+        if (c != 0xD7) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
+    }
+    t[0x8A] = static_cast<char>(0x9A); // S with caron
+    t[0x8C] = static_cast<char>(0x9C); // OE ligature
+    t[0x8E] = static_cast<char>(0x9E); // Z with caron
+    t[0x9F] = static_cast<char>(0xFF); // Y with diaeresis
+    return t;
+}
+
+constexpr std::array<char, 256> kFold = make_fold_table();
+
+} // namespace
+
+std::optional<std::string> utf8_to_cp1252(std::string_view utf8, std::size_t* bad_offset) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t start = pos;
+        auto cp = decode_utf8(utf8, pos);
+        std::optional<unsigned char> b = cp ? code_point_to_cp1252(*cp) : std::nullopt;
+        if (!b) {
+            if (bad_offset) *bad_offset = start;
+            return std::nullopt;
+        }
+        out += static_cast<char>(*b);
+    }
+    return out;
+}
+
+std::string utf8_to_cp1252_lossy(std::string_view utf8, char replacement) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        auto cp = decode_utf8(utf8, pos);
+        if (!cp) {
+            ++pos; // skip one byte of an invalid sequence
+            out += replacement;
+            continue;
+        }
+        auto b = code_point_to_cp1252(*cp);
+        out += b ? static_cast<char>(*b) : replacement;
+    }
+    return out;
+}
+
+std::string cp1252_to_utf8(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size() + cp1252.size() / 8);
+    for (char c : cp1252) append_utf8(out, cp1252_code_point(static_cast<unsigned char>(c)));
+    return out;
+}
+
+char fold_case(char c) { return kFold[static_cast<unsigned char>(c)]; }
+
+bool iequals(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && fold_case(a[i]) != fold_case(b[i])) return false;
+    }
+    return true;
+}
+
+void append_cleaned(std::string& out, std::string_view text, const CharSet& set, bool crlf) {
+    out.reserve(out.size() + text.size());
+    bool last_blank = !out.empty() && out.back() == ' ';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        bool blank = c == ' ' || set.contains(c);
+        if (crlf && c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            blank = true;
+            ++i;
+        }
+        if (blank) {
+            if (!last_blank) out += ' ';
+            last_blank = true;
+        } else {
+            out += c;
+            last_blank = false;
+        }
+    }
+}
+
+std::string reduce_blanks(std::string_view text) {
+    std::string out;
+    append_cleaned(out, text, CharSet(""));
+    return out;
+}
+
+std::string_view trim_trailing_blanks(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return text.substr(0, end);
+}
+
+int count_char(std::string_view text, char c) {
+    int n = 0;
+    for (char x : text) n += x == c;
+    return n;
+}
+
+int count_occurrences(std::string_view text, std::string_view needle) {
+    if (needle.empty()) return 0;
+    int n = 0;
+    std::size_t pos = text.find(needle);
+    while (pos != std::string_view::npos) {
+        ++n;
+        pos = text.find(needle, pos + needle.size());
+    }
+    return n;
+}
+
+} // namespace zapt
