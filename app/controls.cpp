@@ -1,0 +1,56 @@
+#include "app/controls.h"
+
+#include "corpus/text.h"
+
+#include <algorithm>
+
+namespace zapt {
+namespace {
+
+int compare_primary(const std::string& a, const std::string& b) {
+    std::size_t i = 0, j = 0;
+    while (true) {
+        while (i < a.size() && a[i] == '\'') ++i;
+        while (j < b.size() && b[j] == '\'') ++j;
+        if (i == a.size() || j == b.size()) break;
+        unsigned char x = static_cast<unsigned char>(fold_case(a[i]));
+        unsigned char y = static_cast<unsigned char>(fold_case(b[j]));
+        if (x != y) return x < y ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    bool a_done = i == a.size(), b_done = j == b.size();
+    if (a_done != b_done) return a_done ? -1 : 1;
+    return 0;
+}
+
+std::vector<std::size_t> apostrophes(const std::string& s) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\'') at.push_back(i);
+    }
+    return at;
+}
+
+} // namespace
+
+bool collate_less(const std::string& a, const std::string& b) {
+    if (int c = compare_primary(a, b)) return c < 0;
+    auto pa = apostrophes(a), pb = apostrophes(b);
+    if (pa.size() != pb.size()) return pa.size() < pb.size();
+    if (pa != pb) return pa < pb;
+    // Same letters apart from case: small letters first, position by position.
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        bool a_small = fold_case(a[i]) == a[i], b_small = fold_case(b[i]) == b[i];
+        if (a_small != b_small) return a_small;
+        return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+    }
+    return false;
+}
+
+void sort_collated(std::vector<std::string>& rows) {
+    std::stable_sort(rows.begin(), rows.end(), collate_less);
+}
+
+} // namespace zapt

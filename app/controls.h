@@ -1,0 +1,50 @@
+// Plain-data state of the controls the handlers read and write. The windows
+// show this state; the handlers change only this state.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zapt {
+
+// A list box: its rows and the selected row (-1 for none). `revision` grows with
+// every change of the rows, so a view can tell cheaply whether to refill.
+struct ListBox {
+    std::vector<std::string> items;
+    int selected = -1;
+    unsigned revision = 0;
+
+    void clear() {
+        items.clear();
+        selected = -1;
+        ++revision;
+    }
+    void add(std::string item) {
+        items.push_back(std::move(item));
+        ++revision;
+    }
+    void assign(std::vector<std::string> rows) {
+        items = std::move(rows);
+        selected = -1;
+        ++revision;
+    }
+    // The text of the selected row; empty when no row is selected.
+    const std::string& text() const {
+        static const std::string none;
+        return selected >= 0 && selected < static_cast<int>(items.size())
+                   ? items[static_cast<std::size_t>(selected)]
+                   : none;
+    }
+    int count() const { return static_cast<int>(items.size()); }
+};
+
+// The order of the two sorted lists: without regard to case, apostrophes
+// ignored first ("dats" before "dat's" before "datz"); among words that differ
+// only in apostrophes, fewer apostrophes first, then the earlier apostrophe;
+// among words that differ only in case, small letters first.
+bool collate_less(const std::string& a, const std::string& b);
+
+// Sorts rows into the order of a sorted list box.
+void sort_collated(std::vector<std::string>& rows);
+
+} // namespace zapt

@@ -1,0 +1,381 @@
+#include "app/explorer.h"
+
+#include "analysis/collocations.h"
+#include "analysis/metrics.h"
+#include "corpus/numbers.h"
+#include "corpus/text.h"
+#include "lookup/count_word.h"
+#include "overview/corpus_overview.h"
+
+namespace zapt {
+namespace {
+
+// Marks the author text replaces by blanks.
+constexpr CharSet kRemDatPunc(".,;:?!()/+-<>_=");
+// Marks the group text replaces by blanks.
+constexpr CharSet kRepItOut(".,;:?!()-");
+
+std::string folded(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = fold_case(c);
+    return out;
+}
+
+bool row_in_range(const ListBox& list, int row) { return row >= 0 && row < list.count(); }
+
+} // namespace
+
+Explorer::Explorer(const DataSet& data, Effects& effects)
+    : form3(build_corpus_store(data.corpus, data.authors)),
+      authors(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
+      families_(data.variants) {
+    for (std::size_t n = 0; n < form3.lstTextAuthors.size(); ++n) {
+        textsByName_[folded(form3.lstTextAuthors[n])].push_back(static_cast<int>(n));
+    }
+    form1.lblNumOfCorpusTexts = format_whole(form3.corpusTextCount());
+    form1.lstNonStandardForms.assign(glossary_.forms());
+    form1.lstNonStandardInterpretations.assign(glossary_.interpretations());
+    for (const VariantFamily& f : families_) {
+        FamilyState s;
+        s.listName = f.list;
+        s.stem = f.stem;
+        std::vector<std::string> items = f.items;
+        if (f.list == "lstThWords") sort_collated(items); // a sorted list box
+        s.list.assign(std::move(items));
+        form1.families.push_back(std::move(s));
+    }
+}
+
+void Explorer::resetFamilyLabels() {
+    for (FamilyState& f : form1.families) f.Individual = f.InGroup = f.InCorpus = "0";
+}
+
+void Explorer::resetAuthorLabels() {
+    form1.lblTextTotal = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
+    form1.lblAvWordClusterLength = form1.lblPuncDensity = form1.lblNonStandardFormDensity = "0";
+    form1.lblTotWords = "0";
+}
+
+// ---- Step 1: the group query -------------------------------------------------
+
+void Explorer::cmdAgeAndGender_Click() {
+    resetFamilyLabels();
+    form1.lstClusterPunc.clear();
+    form1.cmdSearchGroup = false;
+    form1.cmdSearch = false;
+    form1.lstGroupTexts.clear();
+    form1.Text1.clear();
+    form1.cmdAuthorData = false;
+    form1.lstEducation.clear();
+    resetAuthorLabels();
+    form1.lstNonStandards.clear();
+    form1.lstTextsFound.clear();
+    form1.setNumOfGroupTexts("0");
+    form1.GroupAvTextLength = form1.GroupAvNumOfCharacters = form1.GroupAvWordClusterLength = "0";
+    form1.GroupAvPuncDensity = form1.GroupNonStandardFormsDensity = "0";
+    form1.GenderTable.clear();
+    form1.AgeTable.clear();
+
+    // The codes of every register row of the chosen gender, in register order.
+    std::string_view letter = gender_letter(form1.genderOption);
+    for (std::size_t j = 0; j < authors.size(); ++j) {
+        if (iequals(authors.lstAuthorGender[j], letter)) {
+            form1.GenderTable.push_back(authors.lstAuthorCode[j]);
+        }
+    }
+    bandFilter();
+    cmdGroupAverages_Click();
+}
+
+void Explorer::bandFilter() {
+    for (const std::string& code : form1.GenderTable) {
+        for (std::size_t j = 0; j < authors.size(); ++j) {
+            if (!iequals(authors.lstAuthorCode[j], code)) continue;
+            double texts = j < form3.lstNumOfTextsPerAuthor.size()
+                               ? read_leading_number(form3.lstNumOfTextsPerAuthor[j])
+                               : 0.0;
+            double age = read_leading_number(authors.lstAuthorAge[j]);
+            if (texts > 0 && in_band(age, form1.ageOption)) {
+                form1.lstEducation.add(authors.lstAuthorEducation[j]);
+                form1.AgeTable.add(code);
+            }
+        }
+    }
+}
+
+// ---- Step 2: the author ------------------------------------------------------
+
+bool Explorer::selectAgeTable(int row) {
+    if (!row_in_range(form1.AgeTable, row)) return false;
+    form1.AgeTable.selected = row;
+    AgeTable_Click();
+    return true;
+}
+
+void Explorer::RemDatPunc_append(std::string_view row) {
+    append_cleaned(form1.txtIndividualsTexts, row, kRemDatPunc);
+    append_cleaned(form1.txtIndividualsTexts, " ", kRemDatPunc);
+}
+
+void Explorer::AgeTable_Click() {
+    resetFamilyLabels();
+    form1.lstClusterPunc.clear();
+    form1.txtIndividualsTexts.clear();
+    form1.txtIndividualsTexts2.clear();
+    int row = form1.AgeTable.selected;
+    form1.lstEducation.selected = row_in_range(form1.lstEducation, row) ? row : -1;
+    resetAuthorLabels();
+    form1.lstNonStandards.clear();
+    form1.cmdAuthorData = true;
+    form1.lstTextsFound.clear();
+    effects_.setFocus("Form1");
+
+    // Code to name: the last register row with the selected code; row 0 when none.
+    const std::string& code = form1.AgeTable.text();
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < form3.lstAuthorCode.size(); ++i) {
+        if (iequals(form3.lstAuthorCode[i], code)) {
+            k = i;
+            form3.lblAuthorName = form3.lstAuthorCode[i];
+        }
+    }
+    form3.lblCodeName = k < form3.lstCodeName.size() ? form3.lstCodeName[k] : std::string();
+
+    // The author's texts, in corpus order.
+    const bool going_group = iequals(form1.lblGoingGroup, "y");
+    auto it = textsByName_.find(folded(form3.lblCodeName));
+    if (it != textsByName_.end()) {
+        for (int n : it->second) {
+            const std::string& r = form3.lstTextList[static_cast<std::size_t>(n)];
+            form1.lstTextsFound.push_back(r);
+            RemDatPunc_append(r);
+            form1.txtIndividualsTexts2 += r;
+            form1.txtIndividualsTexts2 += " %";
+            if (going_group) form1.lstGroupTexts.push_back(r);
+        }
+    }
+    if (form1.lstTextsFound.empty()) effects_.showMessage("No texts found");
+}
+
+void Explorer::cmdAuthorData_Click() {
+    form1.lblPuncDensity = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
+    form1.lblTextTotal = form1.lblTotWords = "0";
+    form1.txtTexts = join_rows(form1.lstTextsFound);
+    AuthorFigures f = author_figures(form1.lstTextsFound);
+    form1.txtTexts += ' ';
+    if (f.n > 0) {
+        form1.lblTotWords = format_whole(f.W);
+        form1.lblPuncDensity = format_4dec(f.P / read_leading_number(form1.lblTotWords));
+        form1.lblAvWordClusterLength = format_full(static_cast<double>(f.length) / f.W);
+        form1.lblTextTotal = format_whole(f.n);
+        form1.lblAvTextLength = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
+        form1.lblNumOfCharacters = format_4dec(static_cast<double>(f.Sc) / f.n);
+    } else {
+        // An author without texts: every figure shows 0 and nothing is divided.
+        form1.lblAvWordClusterLength = "0";
+    }
+    cmdNonStandards_Click();
+    form1.cmdGroupAverages = true;
+}
+
+void Explorer::cmdNonStandards_Click() {
+    std::vector<std::string> uses = find_non_standard_uses(form1.txtTexts, glossary_);
+    sort_collated(uses);
+    form1.lstNonStandards.assign(std::move(uses));
+    double words = read_leading_number(form1.lblTotWords);
+    form1.lblNonStandardFormDensity =
+        words > 0 ? format_4dec(form1.lstNonStandards.count() / words) : "0";
+}
+
+// ---- Group averages ------------------------------------------------------------
+
+void Explorer::cmdGroupAverages_Click() {
+    effects_.setMainWidth(6000);
+    effects_.showProgress();
+    effects_.setMainWidth(6500);
+    form1.lblIndex = format_whole(form1.AgeTable.selected);
+    form1.cmdSearchGroup = true;
+    form1.cmdSearch = true;
+    form1.lstGroupTexts.clear();
+    form1.Text1.clear();
+    form1.Text2.clear();
+    form1.lblGoingGroup = "y";
+    resetAuthorLabels();
+    form1.lstNonStandards.clear();
+    form1.setNumOfGroupTexts("0");
+    form1.GroupAvTextLength = form1.GroupAvNumOfCharacters = form1.GroupAvWordClusterLength = "0";
+    form1.GroupAvPuncDensity = form1.GroupNonStandardFormsDensity = "0";
+
+    // A group caption holds its running sum in full precision; it is read back
+    // as a whole decimal number, an author's caption by its leading number.
+    auto add = [](std::string& group, const std::string& author) {
+        double sum = read_decimal(group).value_or(0.0) + read_leading_number(author);
+        group = format_full(sum);
+    };
+    const int m = form1.AgeTable.count();
+    for (int i = 0; i < m; ++i) {
+        selectAgeTable(i);
+        effects_.setFocus("AgeTable");
+        cmdAuthorData_Click();
+        std::string texts = form1.NumOfGroupTexts;
+        add(texts, form1.lblTextTotal);
+        form1.setNumOfGroupTexts(texts);
+        add(form1.GroupAvTextLength, form1.lblAvTextLength);
+        add(form1.GroupAvNumOfCharacters, form1.lblNumOfCharacters);
+        add(form1.GroupAvWordClusterLength, form1.lblAvWordClusterLength);
+        add(form1.GroupAvPuncDensity, form1.lblPuncDensity);
+        add(form1.GroupNonStandardFormsDensity, form1.lblNonStandardFormDensity);
+    }
+    for (std::string* caption :
+         {&form1.GroupAvTextLength, &form1.GroupAvNumOfCharacters, &form1.GroupAvWordClusterLength,
+          &form1.GroupAvPuncDensity, &form1.GroupNonStandardFormsDensity}) {
+        // A group without authors has nothing to divide and shows 0.
+        *caption = m > 0 ? format_4dec(read_decimal(*caption).value_or(0.0) / m) : "0";
+    }
+    resetAuthorLabels();
+    form1.lstNonStandards.clear();
+
+    // The group text: every collected row plus a blank, cleaned in one pass.
+    for (const std::string& r : form1.lstGroupTexts) {
+        form1.Text1 += r;
+        form1.Text1 += ' ';
+        append_cleaned(form1.Text2, r, kRepItOut);
+        append_cleaned(form1.Text2, " ", kRepItOut);
+    }
+    effects_.setMainWidth(kDesignWidth);
+    effects_.closeProgress();
+    effects_.setMainWidth(kDesignWidth);
+}
+
+// ---- Non-standard forms and the glossary -----------------------------------------
+
+bool Explorer::selectNonStandards(int row) {
+    if (!row_in_range(form1.lstNonStandards, row)) return false;
+    form1.lstNonStandards.selected = row;
+    lstNonStandards_Click();
+    return true;
+}
+
+bool Explorer::selectNonStandardForms(int row) {
+    if (!row_in_range(form1.lstNonStandardForms, row)) return false;
+    form1.lstNonStandardForms.selected = row;
+    lstNonStandardForms_Click();
+    return true;
+}
+
+void Explorer::selectNonStandardFormsByProgram(int row) {
+    form1.lstNonStandardForms.selected = row;
+    lstNonStandardForms_Click();
+}
+
+void Explorer::lstNonStandards_Click() {
+    form1.lblInstancesOfSearchWord = "0";
+    const std::string word = form1.lstNonStandards.text();
+    const int j = glossary_.row_for_use(word);
+    if (j >= 0) {
+        selectNonStandardFormsByProgram(j);
+        form1.lblForm = glossary_.forms()[static_cast<std::size_t>(j)];
+        form1.lstNonStandardInterpretations.selected =
+            row_in_range(form1.lstNonStandardInterpretations, j) ? j : -1;
+        form1.lblInterpretation = glossary_.interpretation(j);
+    }
+    form1.lblWordTotal = format_whole(word_total(form3.Text2));
+    form1.lblInstancesOfSearchWord = format_whole(count_word(form3.Text2, word));
+    effects_.setFocus("lstNonStandards");
+}
+
+void Explorer::lstNonStandardForms_Click() {
+    form1.lblCorpusTotal = "0";
+    const std::string& word = form1.lstNonStandardForms.text();
+    form1.lblWordTotal = format_whole(word_total(form3.Text2));
+    form1.lblCorpusTotal = format_whole(count_word(form3.Text2, word));
+}
+
+// ---- Variant families and the word search --------------------------------------------
+
+bool Explorer::selectFamily(std::size_t family, int row) {
+    if (family >= form1.families.size() || !row_in_range(form1.families[family].list, row)) {
+        return false;
+    }
+    form1.families[family].list.selected = row;
+    family_Click(family);
+    return true;
+}
+
+void Explorer::family_Click(std::size_t family) {
+    if (family >= form1.families.size()) return;
+    FamilyState& f = form1.families[family];
+    const std::string word = f.list.text();
+    f.Individual = format_whole(count_word(form1.txtIndividualsTexts, word));
+    f.InGroup = format_whole(count_word(form1.Text2, word));
+    f.InCorpus = format_whole(count_word(form3.Text2, word));
+}
+
+void Explorer::cmdSearchGroup_Click() {
+    form1.lblInstInGroup = "0";
+    form1.lblInstInGroup = format_whole(count_word(form1.Text2, form1.txtSearch));
+}
+
+void Explorer::cmdSearch_Click() {
+    form1.lblInstInCorpus = "0";
+    form1.lblWordTotal = format_whole(word_total(form3.Text2));
+    form1.lblInstInCorpus = format_whole(count_word(form3.Text2, form1.txtSearch));
+}
+
+void Explorer::txtSearch_KeyDown(int keyCode) {
+    if (keyCode != 13) return;
+    cmdSearchGroup_Click();
+    cmdSearch_Click();
+}
+
+// ---- Punctuation ------------------------------------------------------------------------
+
+void Explorer::cmdPuncCount_Click() {
+    form1.lblPuncCount = format_whole(count_punctuation_kind(form3.Text1, form1.puncOption));
+}
+
+void Explorer::cmdClusterPunctuation_Click() {
+    form1.lstClusterPunc.assign(cluster_list(form1.txtIndividualsTexts2));
+}
+
+// ---- Collocations -------------------------------------------------------------------------
+
+void Explorer::cmdColls_Click() {
+    const std::string word = form1.lstNonStandardForms.text();
+    form11.Text1 = collocations(form3.Text2, word);
+    form11.Label2 = word;
+    form11.open = true;
+    effects_.showCollocationsForm();
+}
+
+void Explorer::Form11_Unload() { form11 = CollocationsForm{}; }
+
+// ---- The corpus data window -----------------------------------------------------------------
+
+void Explorer::cmdGetCorpusData_Click() {
+    if (!form4.open) {
+        form4 = CorpusDataForm{};
+        form4.open = true;
+    }
+    effects_.showCorpusDataForm();
+}
+
+void Explorer::cmdAges_Click() {
+    // Each click counts afresh, so a second click shows the same counts.
+    AgeBreakdown b = age_breakdown(authors, form3);
+    form4.lblUnder18s = format_whole(b.bands[0]);
+    form4.lbl18To25 = format_whole(b.bands[1]);
+    form4.lbl25To40 = format_whole(b.bands[2]);
+    form4.lbl41To60 = format_whole(b.bands[3]);
+    form4.lbl61Plus = format_whole(b.bands[4]);
+}
+
+void Explorer::cmdGender_Click() {
+    GenderBreakdown b = gender_breakdown(authors, form3);
+    form4.lblMale = format_whole(b.male);
+    form4.lblFemale = format_whole(b.female);
+}
+
+void Explorer::Form4_Unload() { form4 = CorpusDataForm{}; }
+
+} // namespace zapt

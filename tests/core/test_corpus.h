@@ -1,0 +1,86 @@
+// Small hand-made corpora for the behaviour tests, and an Effects that records.
+#pragma once
+
+#include "app/explorer.h"
+#include "corpus/data_files.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zapt::testing {
+
+struct RecordingEffects : Effects {
+    std::vector<std::string> log;
+    void showProgress() override { log.push_back("showProgress"); }
+    void closeProgress() override { log.push_back("closeProgress"); }
+    void setMainWidth(int twips) override { log.push_back("width " + std::to_string(twips)); }
+    void showMessage(const std::string& text) override { log.push_back("message " + text); }
+    void setFocus(const std::string&) override {}
+    void showCorpusDataForm() override { log.push_back("showForm4"); }
+    void showCollocationsForm() override { log.push_back("showForm11"); }
+    int count(const std::string& entry) const {
+        int n = 0;
+        for (const auto& e : log) n += e == entry;
+        return n;
+    }
+};
+
+// A small glossary with the case pairs and a form without interpretation.
+inline GlossaryData small_glossary() {
+    return {{"cu", "nite", "Nite", "thort", "Thort", "wiv", "Yer", "yer", "u", "texn"},
+            {"see you", "night", "night", "thought", "thought", "with", "you", "yeah", "you"}};
+}
+
+// Register rows: code, name, age, gender, education.
+inline RegisterRow author(std::string code, std::string name, std::string age, std::string gender,
+                          std::string education = "U") {
+    return {std::move(code), std::move(name), std::move(age), std::move(gender),
+            std::move(education), "E"};
+}
+
+// An explorer over the given register and corpus, with the built-in variant
+// families and the small glossary.
+struct World {
+    RecordingEffects effects;
+    std::unique_ptr<Explorer> app;
+
+    World(std::vector<RegisterRow> authors, std::vector<CorpusRow> corpus,
+          GlossaryData glossary = small_glossary()) {
+        DataSet d;
+        d.authors = std::move(authors);
+        d.corpus = std::move(corpus);
+        d.glossary = std::move(glossary);
+        d.variants = load_builtin_data().variants;
+        app = std::make_unique<Explorer>(d, effects);
+    }
+    Explorer& operator*() { return *app; }
+    Explorer* operator->() { return app.get(); }
+
+    // Chooses a band and gender and fetches the group.
+    void fetch(AgeBand band, Gender gender) {
+        app->form1.ageOption = band;
+        app->form1.genderOption = gender;
+        app->cmdAgeAndGender_Click();
+    }
+    FamilyState& family(const std::string& stem) {
+        for (auto& f : app->form1.families) {
+            if (f.stem == stem) return f;
+        }
+        throw std::runtime_error("no family " + stem);
+    }
+    std::size_t family_index(const std::string& stem) {
+        for (std::size_t i = 0; i < app->form1.families.size(); ++i) {
+            if (app->form1.families[i].stem == stem) return i;
+        }
+        throw std::runtime_error("no family " + stem);
+    }
+    int row_of(const ListBox& list, const std::string& item) {
+        for (int i = 0; i < list.count(); ++i) {
+            if (list.items[static_cast<std::size_t>(i)] == item) return i;
+        }
+        return -1;
+    }
+};
+
+} // namespace zapt::testing
