@@ -184,25 +184,25 @@ TOPIC_WEIGHTS = {
 # (abbreviation level range, all-lower-case chance, apostrophe-dropping range,
 #  kiss chance range, greeting chance, reply chance, fragments mean, smiley chance)
 GROUP_STYLE = {
-    "u18":   dict(lv=(0.55, 0.9), lower=0.8, apos=(0.6, 1.0), kiss=(0.4, 0.8), greet=0.3,
-                  reply=0.2, frags=1.6, smiley=0.2, gdrop=(0.5, 0.9), swear=0.2),
-    "18-25": dict(lv=(0.35, 0.85), lower=0.6, apos=(0.3, 0.9), kiss=(0.3, 0.7), greet=0.25,
-                  reply=0.18, frags=1.9, smiley=0.15, gdrop=(0.3, 0.8), swear=0.4),
-    "26-40": dict(lv=(0.1, 0.5), lower=0.35, apos=(0.1, 0.6), kiss=(0.15, 0.6), greet=0.2,
-                  reply=0.15, frags=2.0, smiley=0.1, gdrop=(0.0, 0.4), swear=0.3),
-    "41-60": dict(lv=(0.0, 0.3), lower=0.15, apos=(0.0, 0.4), kiss=(0.05, 0.5), greet=0.25,
-                  reply=0.12, frags=2.2, smiley=0.05, gdrop=(0.0, 0.15), swear=0.15),
-    "61+":   dict(lv=(0.0, 0.12), lower=0.0, apos=(0.0, 0.2), kiss=(0.2, 0.6), greet=0.45,
+    "u18":   dict(lv=(0.55, 0.9), lower=0.8, apos=(0.6, 1.0), kiss=(0.5, 0.9), greet=0.3,
+                  reply=0.2, frags=1.75, smiley=0.2, gdrop=(0.5, 0.9), swear=0.2),
+    "18-25": dict(lv=(0.35, 0.85), lower=0.6, apos=(0.3, 0.9), kiss=(0.4, 0.8), greet=0.25,
+                  reply=0.18, frags=2.05, smiley=0.15, gdrop=(0.3, 0.8), swear=0.4),
+    "26-40": dict(lv=(0.15, 0.55), lower=0.35, apos=(0.1, 0.6), kiss=(0.25, 0.7), greet=0.2,
+                  reply=0.15, frags=2.15, smiley=0.1, gdrop=(0.0, 0.4), swear=0.3),
+    "41-60": dict(lv=(0.03, 0.35), lower=0.15, apos=(0.0, 0.4), kiss=(0.1, 0.55), greet=0.25,
+                  reply=0.12, frags=2.35, smiley=0.05, gdrop=(0.0, 0.15), swear=0.15),
+    "61+":   dict(lv=(0.0, 0.15), lower=0.0, apos=(0.0, 0.2), kiss=(0.3, 0.7), greet=0.45,
                   reply=0.08, frags=2.4, smiley=0.0, gdrop=(0.0, 0.05), swear=0.0),
 }
 
 PUNCT_STYLES = ["std", "none", "trail", "cluster", "excl", "comma"]
 PUNCT_MIX = {
-    "u18":   [1, 6, 2, 1, 3, 2],
-    "18-25": [2, 4, 2, 2, 2, 2],
-    "26-40": [4, 2, 2, 2, 1, 1],
-    "41-60": [6, 1, 3, 1, 1, 1],
-    "61+":   [8, 0, 3, 0, 1, 0],
+    "u18":   [1, 8, 1, 1, 2, 2],
+    "18-25": [1, 6, 1, 2, 1, 2],
+    "26-40": [3, 4, 1, 2, 1, 2],
+    "41-60": [4, 3, 2, 2, 0.5, 2],
+    "61+":   [6, 1, 2, 1, 0, 1],
 }
 
 SIGNOFFS_F_OLD = ["Love Mum", "Love, Mum x", "Mum x", "Love Mum xx", "Lots of love, Mum"]
@@ -240,7 +240,7 @@ def make_authors(rng):
         a.curly = r.random() < 0.12              # phone that types ’ for '
         a.amp = r.random() < 0.2                 # writes & for and
         mix = PUNCT_MIX[a.band][:]
-        fav = r.randrange(len(mix))
+        fav = r.choices(range(len(mix)), weights=mix)[0]
         mix[fav] += sum(mix)                     # one habit dominates
         a.punct = mix
         a.closer = r.uniform(0.1, 0.5)
@@ -441,13 +441,17 @@ def punctuate(s, a, r):
         if r.random() < 0.6:
             s = s.replace("?", "")
     elif style == "trail":
-        s = re.sub(r"\.(?= |$)", lambda m: r.choice(["...", "..", "...", "...."]), s)
+        s = re.sub(r"\.(?= |$)", lambda m: r.choice(["...", "..", "..", "..", "...."]), s)
     elif style == "cluster":
         s = re.sub(r"(?<=[A-Za-z])([.,!?]) (?=\S)", lambda m: m.group(1) if r.random() < 0.8 else m.group(0), s)
     elif style == "excl":
-        s = re.sub(r"(?<=[A-Za-z])\.(?= |$)", lambda m: r.choice(["!", "!!", "!", "!!!"]), s)
+        s = re.sub(r"(?<=[A-Za-z])\.(?= |$)", lambda m: r.choice(["!", "!", "!", "!!", "!!!"]), s)
     elif style == "comma":
         s = re.sub(r"(?<=[A-Za-z])\. (?=\S)", ", ", s)
+    if style != "none" and r.random() < 0.7:
+        s = re.sub(r"(?<=[A-Za-z0-9])\.$", "", s)     # no full stop at the very end
+    if style in ("std", "trail", "excl") and r.random() < 0.5:
+        s = re.sub(r"(?<=[A-Za-z]),(?= )", "", s)      # commas left out
     if style in ("none", "comma") and not a.lower and r.random() < 0.5:
         s = re.sub(r"(?<=[a-z] )([A-Z])(?=[a-z]+ )", lambda m: m.group(1).lower(), s)
     return s
@@ -682,8 +686,10 @@ def main():
             order.append((name, i))
     assert len(order) == N_TEXTS, len(order)
 
-    items = [{"author": name, "text": texts[name][i], "reg": name if name in by else None}
-             for name, i in order]
+    objs = dict(by)
+    objs.update({u.name: u for u in unreg})
+    items = [{"author": name, "text": texts[name][i], "reg": name if name in by else None,
+              "a": objs[name]} for name, i in order]
 
     # ----- names typed with other capitals
     rcv = random.Random("case")
@@ -871,6 +877,23 @@ def fix_top_author(items):
     assert (L, B) == (want_len, want_bl), (L, B, want_len, want_bl)
 
 
+def filler_words(a):
+    """Short words this writer tacks on the end of a text."""
+    if a.band in ("u18", "18-25"):
+        ws = ["lol", "haha", "x", "ha", "babe", "hun", "tho", "k", "now", "2"]
+        if a.gender == "M":
+            ws = ["lol", "haha", "m8", "mate", "ha", "now", "tho", "bruv", "init"]
+    elif a.band == "26-40":
+        ws = ["lol", "then", "now", "ok", "ta", "hun", "too", "x", "again", "anyway"]
+        if a.gender == "M":
+            ws = ["mate", "cheers", "then", "now", "ta", "ok", "lol", "pal", "anyway"]
+    else:
+        ws = ["then", "now", "love", "ok", "too", "thanks", "dear", "again", "anyway"]
+        if a.gender == "M":
+            ws = ["then", "now", "ok", "cheers", "thanks", "again", "anyway", "ta"]
+    return ws
+
+
 def fix_totals(items):
     """Nudge the other writers' texts until T1 and T2 come out at their exact sizes."""
     want_L = T1_LEN - N_TEXTS
@@ -878,6 +901,7 @@ def fix_totals(items):
     want_nb = T2_LEN - T2_BLANKS
     r = random.Random("totals")
     pool = [it for it in items if it["reg"] != TOP_AUTHOR and it is not items[0]]
+    touched = {}
 
     def totals():
         L = tok = nb = 0
@@ -892,44 +916,64 @@ def fix_totals(items):
     print(f"before fix-up: core chars {L} (want {want_L}), words {tok} (want {want_tok}), "
           f"letters {nb} (want {want_nb})")
 
-    short_words = ["x", "lol", "too", "then", "now", "ta", "ok", "haha", "mate", "love", "hun",
-                   "anyway", "again", "tho", "yet", "babe", "cheers", "please", "though", "really"]
+    def apply(it, ns, need_same=()):
+        nonlocal L, tok, nb
+        if not ns or len(ns) > 300 or ns == it["text"]:
+            return False
+        a0 = t2_piece(it["text"])
+        a1 = t2_piece(ns)
+        d = [x1 - x0 for x0, x1 in zip(a0, a1)]
+        if any(d[i] != 0 for i in need_same):
+            return False
+        it["text"] = ns
+        L, tok, nb = L + d[0], tok + d[1], nb + d[2]
+        touched[id(it)] = touched.get(id(it), 0) + 1
+        return True
 
-    def add_word(s, w):
-        k = KISS_RE.search(s)
-        if k and w not in ("x", "xx"):
-            return s[:k.start()] + " " + w + s[k.start():]
-        if w in ("x", "xx") and k:
-            return None
-        return s + " " + w
+    def pick():
+        # texts touched least first, so the nudges spread thinly
+        for _ in range(50):
+            it = r.choice(pool)
+            if touched.get(id(it), 0) < 1 or r.random() < 0.05:
+                return it
+        return r.choice(pool)
 
+    # 1. words
     steps = 0
-    while tok != want_tok and steps < 20000:
+    while tok != want_tok and steps < 50000:
         steps += 1
-        it = r.choice(pool)
-        s = it["text"]
-        per_tok = (want_nb - nb) / max(1, abs(want_tok - tok))
+        it = pick()
+        a, s = it["a"], it["text"]
         if tok < want_tok:
-            # choose a word whose length pulls letters the right way
-            target_len = max(1, min(6, round(per_tok))) if want_tok > tok else 3
-            cands = [w for w in short_words if abs(len(w) - target_len) <= 1] or short_words
-            w = r.choice(cands)
-            ns = add_word(s, w)
+            ratio = (want_nb - nb) / (want_tok - tok)
+            k = KISS_RE.search(s)
+            if a.kiss > 0.25 and not k and ratio < 2.5:
+                ns = s + " " + a.kissform
+            else:
+                ws = filler_words(a)
+                if ratio < 2.5:
+                    ws = [w for w in ws if len(w) <= 3] or ws
+                else:
+                    ws = [w for w in ws if len(w) >= 3] or ws
+                w = r.choice(ws)
+                if a.lower:
+                    w = w.lower()
+                if k:
+                    ns = s[:k.start()] + " " + w + s[k.start():]
+                else:
+                    m = re.search(r"[.!?]+$", s)
+                    ns = (s[:m.start()] + " " + w + s[m.start():]) if m else s + " " + w
         else:
-            m = re.search(r" (x|xx|xxx|lol|haha|ha|now|then|too|mate|love|hun|really|just)(?=[ .!?]*$)", s)
+            m = re.search(r" (x|xx|xxx|X|lol|haha|ha|now|then|too|mate|love|hun|really|just|anyway)(?=[ .!?]*$)", s)
             ns = s[:m.start()] + s[m.end():] if m else None
-        if ns and len(ns) <= 300:
-            it["text"] = ns
-            a0, b0, c0 = t2_piece(s)
-            a1, b1, c1 = t2_piece(ns)
-            L += a1 - a0
-            tok += b1 - b0
-            nb += c1 - c0
+        apply(it, ns)
     assert tok == want_tok
+
+    # 2. letters, keeping the words
     steps = 0
-    while nb != want_nb and steps < 20000:
+    while nb != want_nb and steps < 50000:
         steps += 1
-        it = r.choice(pool)
+        it = pick()
         s = it["text"]
         k = KISS_RE.search(s)
         ns = None
@@ -938,10 +982,12 @@ def fix_totals(items):
                 ns = s[:k.end()] + "x"
             elif re.search(r"\bhaha\b", s):
                 ns = re.sub(r"\bhaha\b", "hahaha", s, count=1)
-            elif re.search(r"\bok\b", s, flags=re.I):
-                ns = re.sub(r"\b(ok|Ok|OK)\b", lambda m: {"ok": "okay", "Ok": "Okay", "OK": "Okay"}[m.group(1)], s, count=1)
+            elif re.search(r"\b(ok|Ok|OK)\b", s) and "o.k" not in s.lower():
+                ns = re.sub(r"\b(ok|Ok|OK)\b", lambda m: {"ok": "okay", "Ok": "Okay", "OK": "OKAY"}[m.group(1)], s, count=1)
             elif re.search(r"\b(Hi|hi)\b", s):
                 ns = re.sub(r"\b(Hi|hi)\b", lambda m: m.group(1) + "ya", s, count=1)
+            elif re.search(r"\b(lol|LOL)\b", s):
+                ns = re.sub(r"\b(lol|LOL)\b", lambda m: m.group(1) + m.group(1)[1:], s, count=1)
         else:
             if k and len(k.group(1)) > 1:
                 ns = s[:-1]
@@ -951,43 +997,42 @@ def fix_totals(items):
                 ns = re.sub(r"\b(okay|Okay)\b", lambda m: m.group(1)[:2], s, count=1)
             elif re.search(r"\b(Hiya|hiya)\b", s):
                 ns = re.sub(r"\b(Hiya|hiya)\b", lambda m: m.group(1)[:2], s, count=1)
-        if ns and len(ns) <= 300:
-            a0, b0, c0 = t2_piece(s)
-            a1, b1, c1 = t2_piece(ns)
-            if b1 != b0:
-                continue
-            it["text"] = ns
-            L += a1 - a0
-            nb += c1 - c0
+            elif re.search(r"\b(yeah|Yeah)\b", s):
+                ns = re.sub(r"\b(yeah|Yeah)\b", lambda m: m.group(1)[:2] + "h", s, count=1)
+        apply(it, ns, need_same=(1,))
     assert nb == want_nb
+
+    # 3. characters: punctuation only, keeping words and letters
     steps = 0
-    while L != want_L and steps < 50000:
+    while L != want_L and steps < 100000:
         steps += 1
-        it = r.choice(pool)
-        s = it["text"]
+        it = pick()
+        a, s = it["a"], it["text"]
         ns = None
         if L < want_L:
             if re.search(r"[A-Za-z]$", s):
-                ns = s + r.choice([".", "!", ".", "?"] if "?" not in s else [".", "!"])
-            elif re.search(r"[!?]$", s):
+                ns = s + (r.choice(["!", "?", "!", "."]) if not a.lower else r.choice(["!", "!!", "?"]))[:1]
+            elif re.search(r"[!?]$", s) and r.random() < 0.3:
                 ns = s + s[-1]
-            elif re.search(r"\.\.\.$", s):
-                ns = s + "."
+            elif re.search(r"[A-Za-z]$", s.rstrip(" x")) and r.random() < 0.5:
+                k = KISS_RE.search(s)
+                if k:
+                    ns = s[:k.start()] + r.choice(["!", "."]) + s[k.start():]
         else:
+            m = re.search(r"(?<=[A-Za-z])[.,!?] (?=[A-Za-z])", s)
             if re.search(r"[!?.]{2,}$", s):
                 ns = s[:-1]
             elif re.search(r"[A-Za-z]\.$", s):
                 ns = s[:-1]
-            elif re.search(r"[A-Za-z]\. [A-Za-z]", s) and r.random() < 0.3:
-                ns = re.sub(r"(?<=[A-Za-z])\. (?=[A-Za-z])", ".", s, count=1)
-        if ns and len(ns) <= 300:
-            a0, b0, c0 = t2_piece(s)
-            a1, b1, c1 = t2_piece(ns)
-            if (b1, c1) != (b0, c0):
-                continue
-            it["text"] = ns
-            L += a1 - a0
+            elif m and (a.punct[3] > 1 or r.random() < 0.3):
+                ns = s[:m.start() + 1] + s[m.end():]          # "OK. cu" -> "OK.cu"
+            elif re.search(r"\.{3,}", s):
+                ns = re.sub(r"\.{3,}", lambda mm: mm.group(0)[:-1], s, count=1)
+            elif re.search(r"!!+", s):
+                ns = re.sub(r"!!+", lambda mm: mm.group(0)[:-1], s, count=1)
+        apply(it, ns, need_same=(1, 2))
     L2, tok2, nb2 = totals()
+    print(f"nudged {len(touched)} texts")
     assert (L2, tok2, nb2) == (want_L, want_tok, want_nb), (L2, tok2, nb2)
 
 

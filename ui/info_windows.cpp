@@ -160,7 +160,7 @@ QWidget* createAboutWindow() {
     };
     int y = tw(180);
     for (const auto& [heading, answer] : rows)
-        y = add_side_by_side(w, names, y, heading, answer, colour::blue) + tw(180);
+        y = add_side_by_side(w, names, y, heading, answer, colour::blue) + tw(330);
 
     make_close_button(w, "OK", QRect(6315, 7905, 1335, 390));
     return w;
@@ -181,7 +181,7 @@ QWidget* createHelpWindow(std::function<void()> openMoreHelp) {
     // Left: the two steps, in blue.
     Column left(w, names, 240, 6300, 0);
     left.align_below(title);
-    left.skip(180);
+    left.skip(300);
     const std::pair<QString, QString> leftRows[] = {
         {"WHERE DO I BEGIN...?",
          "With Step 1: collect the data for a group of texters. Choose one of the age groups and "
@@ -204,14 +204,14 @@ QWidget* createHelpWindow(std::function<void()> openMoreHelp) {
          "average text length and other such delights."},
     };
     for (const auto& [heading, answer] : leftRows) {
-        left.add(heading, 8.25, true, colour::blue);
-        left.add(answer, 8.25, false, colour::black, 150);
+        left.add(heading, 8.25, true, colour::blue, 15);
+        left.add(answer, 8.25, false, colour::black, 405);
     }
 
     // Right: the author-level queries, in red.
     Column right(w, names, 6960, 6435, 0);
     right.align_below(title);
-    right.skip(180);
+    right.skip(300);
     const std::pair<QString, QString> rightRows[] = {
         {"AND NOW...?",
          "The unconventional forms used by the author you chose (think 'gr8', 'l8r' or 'luv') "
@@ -234,8 +234,8 @@ QWidget* createHelpWindow(std::function<void()> openMoreHelp) {
          "your texts yet?"},
     };
     for (const auto& [heading, answer] : rightRows) {
-        right.add(heading, 8.25, true, colour::red);
-        right.add(answer, 8.25, false, colour::black, 150);
+        right.add(heading, 8.25, true, colour::red, 15);
+        right.add(answer, 8.25, false, colour::black, 405);
     }
 
     // The education note sits at the bottom left, above its NOTE button, and is
@@ -278,7 +278,7 @@ QWidget* createMoreHelpWindow() {
     QWidget* w = make_window("Form6", "More Help...(ZAPT)", 6885, 6930);
     LabelNames names;
 
-    Column col(w, names, 240, 6405, 240);
+    Column col(w, names, 240, 6405, 360);
     const std::pair<QString, QString> rows[] = {
         {"WHAT ARE CLUSTERS?", "Clusters are combinations of words together linked by "
                                "punctuation, e.g. 'OK.cu' or 'went2town.gotback' etc."},
@@ -293,8 +293,8 @@ QWidget* createMoreHelpWindow() {
          "should be more to play with before too long."},
     };
     for (const auto& [heading, answer] : rows) {
-        col.add(heading, 8.25, true);
-        col.add(answer, 8.25, false, colour::black, 240);
+        col.add(heading, 8.25, true, colour::black, 30);
+        col.add(answer, 8.25, false, colour::black, 570);
     }
 
     make_close_button(w, "OK", QRect(5310, 6390, 1335, 375));
@@ -318,7 +318,7 @@ QWidget* createFactsWindow() {
     };
     for (const auto& [heading, text] : facts) {
         col.add(heading, 9.75, true, colour::blue);
-        col.add(text, 8.25, false, colour::black, 180);
+        col.add(text, 8.25, false, colour::black, 390);
     }
 
     // A column of colour swatches down the right-hand side, for decoration.
@@ -356,7 +356,7 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
     Column top(panel, names, 240, 12525, 120);
     top.add("How to donate texts to the ZAPT corpus", 18, true, colour::blue);
     top.add("You can send texts to us in one of a number of ways.", 13.5, true,
-            QColor(128, 128, 255), 120);
+            QColor(128, 128, 255), 300);
 
     // The three ways, down the left half.
     Column ways(panel, names, 240, 6000, 0);
@@ -369,9 +369,9 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
     ways.add("This is a UK number, so please precede with the appropriate international code if "
              "forwarding messages from abroad.",
              8.25, false, colour::black, 30);
-    ways.add("Please use existing messages only.", 8.25, false, colour::black, 90);
+    ways.add("Please use existing messages only.", 8.25, false, colour::black, 150);
 
-    ways.add("OR", 9.75, true, colour::black, 60);
+    ways.add("OR", 9.75, true, colour::black, 120);
     ways.add("Email your texts to:", 8.25, true);
 
     auto* address = new ClickLabel(QLatin1String(kEmailAddress), panel);
@@ -388,9 +388,9 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
     });
     ways.skip(address->height() * 15);
     ways.add("Click on this email address to copy it to your clipboard.", 8.25, false,
-             colour::blue, 90);
+             colour::blue, 150);
 
-    ways.add("OR", 9.75, true, colour::black, 60);
+    ways.add("OR", 9.75, true, colour::black, 120);
     ways.add("Click this link to be taken to our website, where you will see an empty box. Just "
              "transcribe your texts and deposit them in the empty box.",
              8.25, false, colour::black, 60);
@@ -409,17 +409,26 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
               "no phone numbers or other details are ever divulged. The corpus is used for "
               "research into language and for nothing else.",
               8.25, true, colour::black, 300);
-    right.add("Please use the following format for each text:", 9.75, true, colour::black, 60);
-    right.add("Anonymise any people or place names with generic ones if you wish, e.g. 'John', "
-              "'Townville', etc.***",
-              8.25, false, colour::black, 60);
-    right.add("Please separate with TAB if possible.", 8.25, false, colour::black, 0, true);
+    QWidget* formatNotes[] = {
+        right.add("Please use the following format for each text:", 9.75, true, colour::black,
+                  60),
+        right.add("Anonymise any people or place names with generic ones if you wish, e.g. "
+                  "'John', 'Townville', etc.***",
+                  8.25, false, colour::black, 60),
+        right.add("Please separate with TAB if possible.", 8.25, false, colour::black, 0, true),
+    };
+    // The notes on the format go just above the format panel, level with the
+    // end of the left-hand column.
+    if (const int drop = ways.y() - right.y(); drop > 0) {
+        for (QWidget* n : formatNotes) n->move(n->x(), n->y() + drop);
+        right.skip(drop * 15);
+    }
 
     // The format panel: seven column headings and one example row.
     Column below(panel, names, 240, 12525, 0);
     below.align_below(ways);
     below.align_below(right);
-    below.skip(180);
+    below.skip(240);
     auto* format = new QFrame(panel);
     format->setObjectName("Frame1");
     format->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -451,16 +460,16 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
         formatHeight = std::max(formatHeight, fit_height(v) + tw(90));
     }
     format->setGeometry(tw(240), below.y(), tw(12525), formatHeight);
-    below.skip(formatHeight * 15 + 120);
+    below.skip(formatHeight * 15 + 240);
 
     below.add("Please state if you are NOT a native speaker of English. In that case please state "
               "native/first language.",
-              8.25, false, colour::black, 30);
+              8.25, false, colour::black, 90);
     below.add("*** Don't worry if you haven't got time to anonymise. We will anonymise all texts.",
-              8.25, false, colour::black, 30);
+              8.25, false, colour::black, 90);
     below.add("Education Level codes: U = university graduate; HS = High School Diploma or "
               "equivalent; G = general education (to approximately 14 or 16 years of age).",
-              8.25, false, colour::black, 120);
+              8.25, false, colour::black, 420);
 
     QLabel* thanks =
         below.add("Thank you for your participation!", 13.5, true, colour::blue, 0, true);
