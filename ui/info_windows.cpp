@@ -19,8 +19,8 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <unistd.h>
 #include <iterator>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -110,8 +110,8 @@ int add_side_by_side(QWidget* parent, LabelNames& names, int topPx, const QStrin
     QLabel* h = make_label(parent, names.next().constData(), heading,
                            QRect(120, topPx * 15, 1860, 0), 8.25, true);
     set_foreground(h, headingColour);
-    QLabel* a = make_label(parent, names.next().constData(), answer,
-                           QRect(2100, topPx * 15, 5655, 0));
+    QLabel* a =
+        make_label(parent, names.next().constData(), answer, QRect(2100, topPx * 15, 5655, 0));
     return std::max(fit_height(h), fit_height(a));
 }
 
@@ -387,8 +387,8 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
         set_foreground(address, colour::blue);
     });
     ways.skip(address->height() * 15);
-    ways.add("Click on this email address to copy it to your clipboard.", 8.25, false,
-             colour::blue, 150);
+    ways.add("Click on this email address to copy it to your clipboard.", 8.25, false, colour::blue,
+             150);
 
     ways.add("OR", 9.75, true, colour::black, 120);
     ways.add("Click this link to be taken to our website, where you will see an empty box. Just "
@@ -410,8 +410,7 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
               "research into language and for nothing else.",
               8.25, true, colour::black, 300);
     QWidget* formatNotes[] = {
-        right.add("Please use the following format for each text:", 9.75, true, colour::black,
-                  60),
+        right.add("Please use the following format for each text:", 9.75, true, colour::black, 60),
         right.add("Anonymise any people or place names with generic ones if you wish, e.g. "
                   "'John', 'Townville', etc.***",
                   8.25, false, colour::black, 60),
@@ -533,7 +532,8 @@ QWidget* createUploadWindow() {
         module = lib;
     }
 
-    auto create = reinterpret_cast<ZaptCreateUploadWindow>(module->resolve(ZAPT_UPLOAD_ENTRY_POINT));
+    auto create =
+        reinterpret_cast<ZaptCreateUploadWindow>(module->resolve(ZAPT_UPLOAD_ENTRY_POINT));
     if (!create) return nullptr;
     const QByteArray url = uploadUrl().toUtf8();
     const QByteArray title = ("Deposit Texts at " + kHost).toUtf8();

@@ -59,7 +59,9 @@ QLabel* label_with_text(const QWidget* w, const QString& text) {
 }
 
 // Runs the deletions that close() scheduled.
-void flush_deletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void flush_deletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // Every control lies inside the window, shows its whole text, and does not
 // overlap its neighbours. Hidden controls count too: they must fit once shown.
@@ -256,32 +258,42 @@ void InfoWindowsTest::textsAreAsWritten() {
         QVERIFY(title);
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(title->font().pointSizeF(), 18.0);
-        QLabel* ways = label_with_text(w.get(), "You can send texts to us in one of a number of ways.");
+        QLabel* ways =
+            label_with_text(w.get(), "You can send texts to us in one of a number of ways.");
         QVERIFY(ways);
         QCOMPARE(ways->palette().color(QPalette::WindowText), QColor(128, 128, 255));
         for (const char* text :
-             {"Forward your texts to this UK number:", kPhoneNumber,
+             {"Forward your texts to this UK number:",
+              kPhoneNumber,
               "Hint: Forward as 'SMS' if this option is available, or just 'forward'. You will "
               "need to do this for each message.",
               "This is a UK number, so please precede with the appropriate international code if "
               "forwarding messages from abroad.",
-              "Please use existing messages only.", "Email your texts to:",
+              "Please use existing messages only.",
+              "Email your texts to:",
               "Click on this email address to copy it to your clipboard.",
               "Click this link to be taken to our website, where you will see an empty box. Just "
               "transcribe your texts and deposit them in the empty box.",
               "Please use the following format for each text:",
               "Anonymise any people or place names with generic ones if you wish, e.g. 'John', "
               "'Townville', etc.***",
-              "Please separate with TAB if possible.", "Gender and age of sender:",
-              "Education Level of sender:", "Sender's nationality:", "Message:",
-              "Gender and age of receiver:", "Education Level of receiver:",
-              "Receiver's nationality:", "F35", "M29",
+              "Please separate with TAB if possible.",
+              "Gender and age of sender:",
+              "Education Level of sender:",
+              "Sender's nationality:",
+              "Message:",
+              "Gender and age of receiver:",
+              "Education Level of receiver:",
+              "Receiver's nationality:",
+              "F35",
+              "M29",
               "Please state if you are NOT a native speaker of English. In that case please state "
               "native/first language.",
               "*** Don't worry if you haven't got time to anonymise. We will anonymise all texts.",
               "Education Level codes: U = university graduate; HS = High School Diploma or "
               "equivalent; G = general education (to approximately 14 or 16 years of age).",
-              "phone type/predictive ", "Thank you for your participation!"}) {
+              "phone type/predictive ",
+              "Thank you for your participation!"}) {
             QVERIFY2(texts.contains(text), text);
         }
         QCOMPARE(texts.count("OR"), 2);
@@ -454,8 +466,7 @@ void InfoWindowsTest::uploadPage() {
     QTemporaryDir empty;
     QVERIFY(empty.isValid());
     qputenv("ZAPT_MODULE_DIR", empty.path().toUtf8());
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^The upload page is unavailable: .*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The upload page is unavailable: .*"));
     QVERIFY(!createUploadWindow());
     qputenv("ZAPT_MODULE_DIR", moduleDir.toUtf8());
 }
