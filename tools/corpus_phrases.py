@@ -146,7 +146,7 @@ The kids want to go to the park.
 Need to get {kid} new school shoes.
 {kid} won't go to bed.
 Nursery rang, can you pick up {kid}?
-{kid} has a party on {day}, can you take him?
+{kid} has a party on {day}, can you do the lift?
 The kids loved it, thank you.
 """.strip().split("\n")
 
@@ -437,7 +437,6 @@ Have you heard about {friend}?
 You'll never guess what happened.
 I've got some gossip for you.
 Night night, sleep tight.
-Morning!
 Are you still awake?
 Did you have a good weekend?
 I'm so bored, nothing on telly.
@@ -585,7 +584,7 @@ Mind how you go.
 
 GREETINGS_YOUNG = ["Hiya", "Hey", "Heya", "Alright", "Oi", "Hey babe", "Hiya hun", "Yo", "Hey you"]
 GREETINGS_MID = ["Hi", "Hiya", "Hello", "Hi love", "Morning", "Alright mate", "Hi hun", "Evening"]
-GREETINGS_OLD = ["Hello", "Hello love", "Hi dear", "Dear all", "Good morning", "Hello darling", "Hi"]
+GREETINGS_OLD = ["Hello", "Hello love", "Hi dear", "Good morning", "Hello darling", "Hi"]
 
 # --------------------------------------------------------------------------
 # Fillers for the placeholders.
@@ -595,8 +594,7 @@ FILL = {
     "time": ["7.30", "8", "half 6", "6ish", "7", "half past 7", "9", "10 past 4", "quarter to 8",
              "12", "1 o'clock", "5.30", "about 8", "3.15", "11", "8.45", "2", "half 10", "6"],
     "day": ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday",
-            "Friday night", "Saturday night", "the weekend", "Sat", "Sun", "Fri", "Thurs",
-            "next week", "tomorrow night"],
+            "Friday night", "Saturday night", "Sat", "Sun", "Fri", "Thurs", "Sunday afternoon"],
     "place": ["the station", "the bus stop", "town", "the precinct", "the market", "the leisure centre",
               "the park gates", "the church hall", "the health centre", "the top of the road",
               "the chippy", "the garage", "Gran's", "the cinema", "the library"],
@@ -1011,7 +1009,7 @@ Are you going to the party?
 Are you picking up the kids or am I?
 Can you sign {kid}'s form for school?
 Have you got {kid}'s PE bag?
-Did you give {kid} his dinner money?
+Did you give {kid} dinner money?
 Can you take {kid} to the dentist on {day}?
 """,
     "pub": """
