@@ -1,17 +1,23 @@
-#include "corpus/corpus_store.h"
+// ZAPT: explores a corpus of British-English text messages.
+#include "ui/main_window.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QMessageBox>
 
 int main(int argc, char** argv) {
+    // The upload page's web engine, loaded later, needs shared GL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    const zapt::DataSet data = zapt::load_builtin_data();
-    const zapt::CorpusStore store = zapt::build_corpus_store(data.corpus, data.authors);
-    QMainWindow window;
-    window.setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
-    auto* label = new QLabel(QString("No. of Texts in Corpus: %1").arg(store.corpusTextCount()));
-    window.setCentralWidget(label);
+    QApplication::setFont(zapt::ui::dialog_font());
+    zapt::DataSet data;
+    try {
+        data = zapt::load_builtin_data();
+    } catch (const zapt::DataError& e) {
+        QMessageBox::critical(nullptr, "ZAPT", QString::fromStdString(e.what()));
+        return 1;
+    }
+    zapt::ui::MainWindow window(data);
     window.show();
     return app.exec();
 }

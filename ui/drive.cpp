@@ -1,0 +1,243 @@
+// zapt-drive: opens the program's real windows and plays a script read from
+// standard input, one JSON array per line, answering each command with one
+// JSON object per line. It lets tests and people use the program as a user
+// would and read what its windows show.
+//
+//   ["click", name]          a button, an option button or a label with a click action
+//   ["select", name, row]    a user's click on a row of a list box
+//   ["type", name, text]     replaces the text of a text box
+//   ["key", name, "Enter"]   a key press in a text box
+//   ["close", window]        closes a window
+//   ["dump"]                 every open window with its controls
+//   ["screenshot", window, file]  saves a picture of a window as PNG
+//
+// A control is named "Window.Control", or by its bare name when exactly one
+// open window holds a control of that name.
+#include "ui/list_box.h"
+#include "ui/main_window.h"
+#include "ui/widgets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+using nlohmann::json;
+
+namespace {
+
+QString hex(const QColor& c) { return c.name(QColor::HexRgb); }
+
+std::vector<QWidget*> open_windows() {
+    std::vector<QWidget*> out;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName().startsWith("Form")) out.push_back(w);
+    }
+    return out;
+}
+
+QWidget* find_window(const QString& name) {
+    for (QWidget* w : open_windows()) {
+        if (w->objectName() == name) return w;
+    }
+    return nullptr;
+}
+
+bool is_control(const QWidget* w) {
+    const QString n = w->objectName();
+    return !n.isEmpty() && !n.startsWith("qt_");
+}
+
+// Finds a control by "Window.Control" or by a bare name held by exactly one window.
+QWidget* find_control(const std::string& spec, std::string& error) {
+    QString name = QString::fromStdString(spec);
+    int dot = name.indexOf('.');
+    if (dot > 0) {
+        QWidget* window = find_window(name.left(dot));
+        if (!window) {
+            error = "no open window " + name.left(dot).toStdString();
+            return nullptr;
+        }
+        QWidget* c = window->findChild<QWidget*>(name.mid(dot + 1));
+        if (!c) error = "unknown control " + spec;
+        return c;
+    }
+    QWidget* found = nullptr;
+    int windows = 0;
+    for (QWidget* w : open_windows()) {
+        if (QWidget* c = w->findChild<QWidget*>(name)) {
+            found = c;
+            ++windows;
+        }
+    }
+    if (windows == 0) error = "unknown control " + spec;
+    if (windows > 1) error = "ambiguous control " + spec + ": name it as Window.Control";
+    return windows == 1 ? found : nullptr;
+}
+
+std::string kind_of(QWidget* w) {
+    if (qobject_cast<QRadioButton*>(w)) return "option";
+    if (qobject_cast<QAbstractButton*>(w)) return "button";
+    if (qobject_cast<zapt::ui::ClickLabel*>(w)) return "label";
+    if (qobject_cast<QLabel*>(w)) return "label";
+    if (qobject_cast<QListWidget*>(w)) return "list";
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return "text";
+    if (qobject_cast<QGroupBox*>(w)) return "frame";
+    if (QString(w->metaObject()->className()).contains("WebEngine")) return "browser";
+    return "shape";
+}
+
+json describe(QWidget* w, QWidget* window) {
+    json c;
+    c["kind"] = kind_of(w);
+    QString text;
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+    else if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+    else if (auto* e = qobject_cast<QLineEdit*>(w)) text = e->text();
+    else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) text = t->toPlainText();
+    else if (auto* g = qobject_cast<QGroupBox*>(w)) text = g->title();
+    c["text"] = text.toStdString();
+    c["toolTip"] = w->toolTip().toStdString();
+    c["enabled"] = w->isEnabled();
+    c["visible"] = w->isVisibleTo(window);
+    const QPalette& p = w->palette();
+    bool list_or_text = qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w) ||
+                        qobject_cast<QPlainTextEdit*>(w);
+    c["foreground"] = hex(p.color(list_or_text ? QPalette::Text
+                                  : qobject_cast<QAbstractButton*>(w) ? QPalette::ButtonText
+                                                                       : QPalette::WindowText))
+                          .toStdString();
+    c["background"] = hex(p.color(list_or_text ? QPalette::Base
+                                  : qobject_cast<QPushButton*>(w) ? QPalette::Button
+                                                                  : QPalette::Window))
+                          .toStdString();
+    if (auto* r = qobject_cast<QRadioButton*>(w)) c["checked"] = r->isChecked();
+    if (auto* l = qobject_cast<QListWidget*>(w)) {
+        json items = json::array();
+        for (int i = 0; i < l->count(); ++i) items.push_back(l->item(i)->text().toStdString());
+        c["items"] = items;
+        c["selected"] = l->currentRow();
+    }
+    return c;
+}
+
+json dump(const std::vector<std::string>& messages) {
+    json windows = json::object();
+    for (QWidget* w : open_windows()) {
+        json win;
+        win["caption"] = w->windowTitle().toStdString();
+        win["visible"] = w->isVisible();
+        win["width"] = w->width();
+        win["height"] = w->height();
+        win["onTop"] = bool(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        json controls = json::object();
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            if (is_control(c)) controls[c->objectName().toStdString()] = describe(c, w);
+        }
+        win["controls"] = controls;
+        windows[w->objectName().toStdString()] = win;
+    }
+    return {{"ok", true},
+            {"windows", windows},
+            {"clipboard", QGuiApplication::clipboard()->text().toStdString()},
+            {"messages", messages}};
+}
+
+json fail(const std::string& error) { return {{"ok", false}, {"error", error}}; }
+
+json play(const json& cmd, std::vector<std::string>& messages) {
+    if (!cmd.is_array() || cmd.empty() || !cmd[0].is_string()) return fail("a command is a JSON array");
+    const std::string verb = cmd[0];
+    auto arg = [&](std::size_t i) -> std::string {
+        return i < cmd.size() && cmd[i].is_string() ? cmd[i].get<std::string>() : std::string();
+    };
+    if (verb == "dump") return dump(messages);
+    if (verb == "close") {
+        QWidget* w = find_window(QString::fromStdString(arg(1)));
+        if (!w) return fail("no open window " + arg(1));
+        w->close();
+        return {{"ok", true}};
+    }
+    if (verb == "screenshot") {
+        QWidget* w = find_window(QString::fromStdString(arg(1)));
+        if (!w) return fail("no open window " + arg(1));
+        if (!w->grab().save(QString::fromStdString(arg(2)), "PNG")) return fail("cannot write " + arg(2));
+        return {{"ok", true}};
+    }
+    std::string error;
+    QWidget* c = find_control(arg(1), error);
+    if (!c) return fail(error);
+    if (verb == "click") {
+        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
+        if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+            b->click();
+            return {{"ok", true}};
+        }
+        if (auto* l = qobject_cast<zapt::ui::ClickLabel*>(c)) {
+            emit l->clicked();
+            return {{"ok", true}};
+        }
+        return fail(arg(1) + " has no click action");
+    }
+    if (verb == "select") {
+        auto* list = qobject_cast<zapt::ui::ListBox*>(c);
+        if (!list) return fail(arg(1) + " is not a list box");
+        if (!list->isEnabled()) return fail(arg(1) + " is disabled");
+        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a row number");
+        if (!list->userSelect(cmd[2].get<int>())) return fail("row out of range");
+        return {{"ok", true}};
+    }
+    if (verb == "type") {
+        auto* edit = qobject_cast<QLineEdit*>(c);
+        if (!edit) return fail(arg(1) + " is not a text box");
+        if (cmd.size() < 3 || !cmd[2].is_string()) return fail("type needs a text");
+        edit->setText(QString::fromStdString(cmd[2].get<std::string>()));
+        return {{"ok", true}};
+    }
+    if (verb == "key") {
+        if (arg(2) != "Enter") return fail("unknown key " + arg(2));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(c, &press);
+        return {{"ok", true}};
+    }
+    return fail("unknown command " + verb);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setFont(zapt::ui::dialog_font());
+    zapt::ui::MainWindow window(zapt::load_builtin_data());
+    std::vector<std::string> messages;
+    // Message boxes are answered with OK at once; their texts are collected.
+    window.messageHandler = [&](const QString& text) { messages.push_back(text.toStdString()); };
+    window.show();
+    QApplication::processEvents();
+
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        json answer;
+        try {
+            answer = play(json::parse(line), messages);
+        } catch (const json::exception& e) {
+            answer = fail(std::string("not a JSON command: ") + e.what());
+        }
+        QApplication::processEvents();
+        std::cout << answer.dump(-1, ' ', false, json::error_handler_t::replace) << std::endl;
+    }
+    window.close();
+    return 0;
+}
