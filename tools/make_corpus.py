@@ -20,6 +20,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import corpus_phrases as PH  # noqa: E402
+import corpus_scenes as SC  # noqa: E402
 
 ROOT = os.path.dirname(HERE)
 DATA = os.path.join(ROOT, "data")
@@ -205,28 +206,85 @@ PUNCT_MIX = {
     "61+":   [6, 1, 2, 1, 0, 1],
 }
 
-SIGNOFFS_F_OLD = ["Love Mum", "Love, Mum x", "Mum x", "Love Mum xx", "Lots of love, Mum"]
-SIGNOFFS_NAN = ["Love Nan x", "Love, Nan", "Nan x", "Love from Nan and Grandad", "Nanna x"]
-SIGNOFFS_M_OLD = ["Dad", "Love Dad", "Cheers, Dad", "Dad x"]
+BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
+
+# How the older writers sign their texts: it depends on who they are to the reader.
+SIGNOFFS = {
+    "mum": ["Love Mum", "Love Mum x", "Mum x", "Love Mum xx", "Lots of love, Mum"],
+    "dad": ["Dad", "Love Dad", "Cheers, Dad", "Dad x"],
+    "nan": ["Love Nan x", "Nan x", "Love Nan and Grandad", "Nanna x"],
+    "grandad": ["Grandad", "Love Grandad", "From Grandad"],
+    "aunt": ["Love Jean x", "Auntie Jean x", "Love from Auntie Jean"],
+    "old_mum": ["Love Mum x", "Mum x", "Love Mum"],
+}
+ROLE_OF = {"Nan Pat": ("nan", {"gp"}), "Margaret": ("old_mum", {"gp"}),
+           "Grandad Ken": ("grandad", {"gp"}), "Auntie Jean": ("aunt", {"nogp"})}
+
+# Words said to the reader ("thanks hun") and little laughs ("lol").
+VOCATIVES = {
+    ("Y", "F"): ["hun", "babe"], ("Y", "M"): ["mate"],
+    ("A", "F"): ["hun", "babe"], ("A", "M"): ["mate"],
+    ("B", "F"): ["hun", "chick", "babe", "love"], ("B", "M"): ["mate", "pal"],
+    ("C", "F"): ["love", "pet", "hun"], ("C", "M"): ["mate", "love"],
+    ("O", "F"): ["love", "dear"], ("O", "M"): ["love"],
+}
+LAUGHS = {
+    ("Y", "F"): ["lol", "haha", "hehe"], ("Y", "M"): ["lol", "haha", "ha"],
+    ("A", "F"): ["lol", "haha", "hehe"], ("A", "M"): ["lol", "haha", "ha"],
+    ("B", "F"): ["lol", "ha"], ("B", "M"): ["ha", "lol"],
+}
+
+
+HAPPY_SMILEYS = [":)", ":-)", ";)", ":D", ";-)", ":P"]
 
 
 class Author:
     pass
 
 
-def tag_words(a):
-    """Short words this writer tacks on the end of a text."""
-    if a.band in ("u18", "18-25"):
-        if a.gender == "M":
-            return ["lol", "haha", "m8", "mate", "ha", "init", "lol"]
-        return ["lol", "haha", "hun", "babe", "lol", "hehe"]
-    if a.band == "26-40":
-        if a.gender == "M":
-            return ["mate", "cheers", "ta", "lol", "pal"]
-        return ["lol", "hun", "ta", "hun", "babe", "chick"]
+def finish_author(a, r):
+    """Who the writer is to the people they text, and the little habits that follow."""
+    a.letter = BAND_LETTER[a.band]
+    role, roles = ROLE_OF.get(a.name, (None, set()))
+    a.roles = set(roles)
+    if a.letter == "Y" or (a.letter == "A" and getattr(a, "age", 22) <= 21):
+        a.roles.add("kid")
+    if a.letter == "C" or (a.letter == "B" and r.random() < 0.65):
+        a.roles.add("par")
+    a.signoff, a.signoff_p = None, 0.0
+    if role:
+        a.signoff = r.choice(SIGNOFFS[role])
+        a.signoff_p = r.uniform(0.3, 0.6)
+    elif a.letter == "C" and "par" in a.roles and getattr(a, "registered", False) and r.random() < 0.6:
+        a.signoff = r.choice(SIGNOFFS["mum" if a.gender == "F" else "dad"])
+        a.signoff_p = r.uniform(0.1, 0.35)
+    a.vocs = r.sample(VOCATIVES[(a.letter, a.gender)], min(2, len(VOCATIVES[(a.letter, a.gender)])))
+    a.laughs = r.sample(LAUGHS.get((a.letter, a.gender), []), min(2, len(LAUGHS.get((a.letter, a.gender), []))))
+    a.greetings = r.sample(SC.GREETINGS[a.letter], 3)
+    a.closers = SC.CLOSERS[a.letter]
+    a.replies = SC.REPLIES[a.letter]
+    a.scenes = [sc for sc in SC.SCENES
+                if a.letter in sc["bands"] and (sc["sex"] is None or sc["sex"] == a.gender)
+                and sc["roles"] <= a.roles]
+    a.topics = {t: w for t, w in TOPIC_WEIGHTS[a.band].items() if any(sc["topic"] == t for sc in a.scenes)}
     if a.gender == "M":
-        return ["cheers", "ta", "mate", "thanks"]
-    return ["love", "thanks", "ta", "pet", "love"]
+        a.topics["football"] = 3 if a.letter in ("A", "B", "C") else (2 if a.letter == "Y" else 1)
+    if a.letter == "O" and a.gender == "M":
+        a.topics["home"] = 3
+    # young writers' spellings of everyday words; a few older ones spell out "okay"
+    if a.letter in ("Y", "A") and a.lv > 0.45:
+        if r.random() < 0.3:
+            a.prefs["the"] = r.choice(["da", "de", "de"])
+        if r.random() < 0.35:
+            a.prefs["that"] = "dat"
+        if r.random() < 0.5:
+            a.prefs["today"] = "2day"
+        if r.random() < 0.4:
+            a.prefs["tomorrow"] = r.choice(["tmrow", "tmrrw", "2moz", "tomo", "2moro"])
+    if a.letter in ("B", "C", "O") and r.random() < 0.3:
+        a.prefs["ok"] = "okay"
+    if a.letter in ("A", "B") and r.random() < 0.25:
+        a.prefs["ok"] = "okay"
 
 
 def make_authors(rng):
@@ -249,7 +307,7 @@ def make_authors(rng):
         a.reply = g["reply"] * r.uniform(0.5, 1.5)
         a.frags = g["frags"] * r.uniform(0.7, 1.3)
         a.smiley = g["smiley"] * r.uniform(0.0, 2.0)
-        a.smileys = r.sample(PH.SMILEYS, 2)
+        a.smileys = r.sample(HAPPY_SMILEYS, 2)
         a.gdrop = r.uniform(*g["gdrop"])
         a.swear = r.random() < g["swear"]
         a.curly = r.random() < 0.12              # phone that types ’ for '
@@ -261,25 +319,9 @@ def make_authors(rng):
         a.closer = r.uniform(0.1, 0.5)
         a.aside = r.random() < 0.15
         a.quotes = r.random() < 0.3
-        if a.band in ("u18", "18-25"):
-            a.greetings = r.sample(PH.GREETINGS_YOUNG, 3)
-        elif a.band == "61+":
-            a.greetings = r.sample(PH.GREETINGS_OLD, 3)
-        else:
-            a.greetings = r.sample(PH.GREETINGS_MID, 3)
-        a.signoff, a.signoff_p = None, 0.0
-        if a.band == "61+":
-            a.signoff = r.choice(SIGNOFFS_NAN if gender == "F" else ["Grandad", "Love Grandad x", "From Grandad"])
-            a.signoff_p = r.uniform(0.3, 0.7)
-        elif a.band == "41-60" and r.random() < 0.6:
-            a.signoff = r.choice(SIGNOFFS_F_OLD if gender == "F" else SIGNOFFS_M_OLD)
-            a.signoff_p = r.uniform(0.15, 0.5)
         a.friends = r.sample(PH.FILL["friend"], 4)
         a.kids = r.sample(PH.FILL["kid"], 3)
         a.team = r.choice(PH.FILL["team"])
-        a.topics = dict(TOPIC_WEIGHTS[a.band])
-        if gender == "M" and a.band != "61+":
-            a.topics["football"] = 3 if a.band != "u18" else 2
         # spelling preferences: which words this author shortens, and how
         a.prefs = {}
         for word, (variants, weight) in PH.WORD_ABBR.items():
@@ -293,8 +335,9 @@ def make_authors(rng):
                 a.phr[phrase] = variants[idx]
         a.consistency = r.uniform(0.75, 0.97)
         a.heavy = False
-        a.tags = r.sample(tag_words(a), 2)
+        a.registered = True
         a.tag = r.uniform(0.05, 0.4)
+        finish_author(a, r)
         authors.append(a)
     by = {a.name: a for a in authors}
 
@@ -302,7 +345,7 @@ def make_authors(rng):
     j = by[TOP_AUTHOR]
     j.lv, j.lower, j.apos, j.heavy = 1.0, True, 1.0, True
     j.kiss, j.kissform, j.reply, j.frags, j.greet = 0.9, "x", 0.03, 3.1, 0.35
-    j.punct = [0, 8, 0, 0, 0, 3]
+    j.punct = [0, 8, 0, 0, 0, 1]
     j.consistency = 0.97
     j.gdrop, j.smiley, j.curly, j.amp, j.closer = 1.0, 0.15, False, False, 0.5
     for w, v in PH.HEAVY_EXTRA.items():
@@ -342,17 +385,14 @@ def make_unregistered_author(name, rng):
     a.kiss = r.uniform(*g["kiss"]) if a.gender == "F" else 0.05
     a.kissform = r.choice(["x", "xx"])
     a.greet, a.reply, a.frags, a.smiley = g["greet"], g["reply"], g["frags"], g["smiley"]
-    a.smileys = r.sample(PH.SMILEYS, 2)
+    a.smileys = r.sample(HAPPY_SMILEYS, 2)
     a.gdrop = r.uniform(*g["gdrop"])
     a.swear, a.curly, a.amp = r.random() < 0.3, False, False
     a.punct = PUNCT_MIX[a.band]
     a.closer, a.aside, a.quotes = 0.3, False, False
-    a.greetings = r.sample(PH.GREETINGS_MID, 3)
-    a.signoff, a.signoff_p = None, 0.0
     a.friends = r.sample(PH.FILL["friend"], 4)
     a.kids = r.sample(PH.FILL["kid"], 3)
     a.team = r.choice(PH.FILL["team"])
-    a.topics = dict(TOPIC_WEIGHTS[a.band])
     a.prefs, a.phr = {}, {}
     for word, (variants, weight) in PH.WORD_ABBR.items():
         if r.random() < min(1.0, a.lv * weight * 1.6):
@@ -362,8 +402,9 @@ def make_unregistered_author(name, rng):
             a.phr[phrase] = variants[min(int(r.expovariate(1.3)), len(variants) - 1)]
     a.consistency = 0.85
     a.heavy = False
-    a.tags = r.sample(tag_words(a), 2)
+    a.registered = False
     a.tag = r.uniform(0.03, 0.3)
+    finish_author(a, r)
     a.n = 0
     return a
 
@@ -438,7 +479,10 @@ def transform(body, a, r):
     # phrases first
     for phrase, var in a.phr.items():
         if phrase in body.lower() and r.random() < a.consistency:
-            body = re.sub(r"\b" + re.escape(phrase) + r"\b",
+            # "going to the shops" is not "gonna the shops"
+            after = r"(?!\s+(?:the|a|an|my|your|our|his|her|their|town|work|school|bed|be|mine|yours)\b)" \
+                if phrase in ("going to", "want to", "got to") else ""
+            body = re.sub(r"\b" + re.escape(phrase) + r"\b" + after,
                           lambda m: (var[:1].upper() + var[1:]) if m.group(0)[:1].isupper() and not a.lower else var,
                           body, flags=re.I)
     toks = body.split(" ")
@@ -489,88 +533,101 @@ def pick_topic(a, r):
     return r.choices(names, weights=[a.topics[n] for n in names])[0]
 
 
-STOP = {"there", "their", "about", "going", "would", "could", "after", "tonight", "today",
-        "tomorrow", "what", "where", "you're", "don't", "can't", "really"}
+# The last sentence of a text that can take a word to the reader after it.
+CLOSING = re.compile(r"^(thanks|thank you|cheers|ta|night|night night|love you|love you too|"
+                     r"see you( later| soon| then| in a bit| tomorrow)?|speak (later|soon)|"
+                     r"catch you later|take care|ok|okay|you're a star|owe you one|"
+                     r"happy birthday|well done|good luck|hurry up|get yourself down|"
+                     r"text me back|ring me|let me know|miss you|bring wine)[.!?]*$", re.I)
+
+SWEAR_SUBS = [(r"\bThe car\b", "The bloody car"), (r"\bthe car\b", "the bloody car"),
+              (r"\bWhat a day\b", "What a shit day"), (r"\bBus didn't\b", "Bloody bus didn't"),
+              (r"\bThe traffic's terrible\b", "The traffic's bloody terrible"),
+              (r"\bIt's freezing\b", "It's bloody freezing"), (r"\bBoss\b", "Bloody boss"),
+              (r"\bThe computer's\b", "The bloody computer's"), (r"\bI'm never\b", "I'm never ever")]
 
 
 def content_words(p):
     ws = {w.strip(".,!?'\"“”").lower() for w in p.split()}
-    ws = {w for w in ws if len(w) >= 5 and w not in STOP}
-    return ws | set(re.findall(r"\{\w+\}", p))
+    return {w for w in ws if len(w) >= 4}
 
 
-def pick_fragments(pool, k, r, already=()):
-    """Up to k sentences of a topic that do not repeat each other."""
-    order = r.sample(pool, len(pool))
-    parts, used = [], set()
-    for p in already:
-        used |= content_words(p)
-    for p in order:
-        cw = content_words(p)
-        if cw & used:
-            continue
-        parts.append(p)
-        used |= cw
-        if len(parts) == k:
-            break
-    return parts
+FRAG_BOOST = 1.5
+CLOSER_BOOST = 1.0
 
 
-YOUNG_REPLIES = {"Cheers mate", "Lol", "Haha", "Shut up!", "Whatever", "Cool", "Nice one", "No way!",
-                 "You're joking"}
+def scene_parts(a, r, whole=False, topic=None):
+    """The sentences of one text: a scene's opening and some of its follow-ups."""
+    topic = topic or pick_topic(a, r)
+    scene = r.choice([sc for sc in a.scenes if sc["topic"] == topic])
+    slots = scene["slots"]
+    k = len(slots) if whole else max(1, min(len(slots), int(round(r.gauss(a.frags + FRAG_BOOST, 0.8)))))
+    picked = [0] + sorted(r.sample(range(1, len(slots)), k - 1))
+    if a.heavy:
+        # a heavy abbreviator goes for the shorter everyday wording
+        def short(alts):
+            two = r.sample(alts, min(2, len(alts)))
+            return min(two, key=lambda p: sum(len(w) for w in p.split()) / len(p.split()))
+        return [short(slots[i]) for i in picked]
+    return [r.choice(slots[i]) for i in picked]
 
 
 def compose(a, r):
     """One text of author a, already in the author's own style."""
     if r.random() < a.reply:
-        replies = PH.REPLIES
-        if a.band in ("41-60", "61+"):
-            replies = [x for x in replies if x not in YOUNG_REPLIES]
-        body = r.choice(replies)
-        if a.band == "61+" and body[-1:].isalpha() and r.random() < 0.6:
+        body = r.choice(a.replies)
+        if a.letter == "O" and body[-1:].isalpha() and r.random() < 0.6:
             body += "."
+        if a.vocs and CLOSING.match(body) and r.random() < 0.3:
+            body += " " + r.choice(a.vocs)
         s = transform(body, a, r)
         s = punctuate(s, a, r)
         if r.random() < a.kiss:
             s += " " + a.kissform
         return s
-    k = max(1, min(6, int(round(r.gauss(a.frags, 0.8)))))
-    if not a.heavy and a.band in ("26-40", "41-60", "61+") and r.random() < 0.012:
-        k = r.randint(7, 10)                 # now and then a long newsy one
-    parts, used_topics = [], set()
-    while len(parts) < k and len(used_topics) < 6:
-        topic = pick_topic(a, r)
-        if topic in used_topics:
-            continue
-        used_topics.add(topic)
-        pool = PH.TOPICS[topic]
-        if a.heavy:
-            # a heavy abbreviator sticks to short everyday wording
-            pool = sorted(pool, key=lambda p: sum(len(w) for w in p.split()) / len(p.split()))
-            pool = pool[:len(pool) * 2 // 3]
-        # never more than two sentences on one subject
-        parts += pick_fragments(pool, min(2, k - len(parts)), r, parts)
-    if a.swear and r.random() < 0.08:
-        parts.insert(r.randrange(len(parts) + 1), r.choice(PH.SWEARY))
-    if a.quotes and r.random() < 0.05:
-        parts.append(r.choice(PH.QUOTES))
-    if r.random() < a.closer:
-        parts.append(r.choice(PH.CLOSERS))
+    parts = scene_parts(a, r, whole=a.heavy)
+    if a.heavy and r.random() < 0.35:
+        # a chatty writer runs straight on to the next thing on her mind
+        more = scene_parts(a, r, whole=True, topic="chat")
+        if not CLOSING.match(parts[-1]) and more[0] not in parts:
+            parts += more[:r.randint(1, len(more))]
+    if r.random() < a.closer * CLOSER_BOOST:
+        c = r.choice(a.closers)
+        used = set().union(*(content_words(p) for p in parts))
+        if not (content_words(c) & used) and not CLOSING.match(parts[-1]):
+            parts.append(c)
+    if a.swear and r.random() < 0.3:
+        for pat, rep in SWEAR_SUBS:
+            parts2 = [re.sub(pat, rep, p, count=1) for p in parts]
+            if parts2 != parts:
+                parts = parts2
+                break
+    signing = a.signoff and r.random() < a.signoff_p
+    vocative = a.vocs and not signing and r.random() < a.tag and CLOSING.match(parts[-1])
+    if vocative and "love" in a.vocs and re.search(r"\blove\b", parts[-1], re.I):
+        vocative = [v for v in a.vocs if v != "love"]
+    if vocative:
+        v = r.choice(vocative if isinstance(vocative, list) else a.vocs)
+        parts[-1] = re.sub(r"([.!?]*)$", lambda m: " " + v + m.group(1), parts[-1], count=1)
     if r.random() < a.greet:
         g = r.choice(a.greetings)
+        if not vocative and a.vocs and r.random() < 0.25 and " " not in g:
+            g += " " + r.choice(a.vocs)
         sep = r.choice([", ", "! ", " ", ". "])
         first = parts[0]
-        if sep in (", ", " ") and not first.startswith("I ") and not first.startswith("I'"):
+        if sep in (", ", " ") and not first.startswith("I ") and not first.startswith("I'") \
+                and not first.startswith("{"):
             first = first[:1].lower() + first[1:]
         parts[0] = g + sep.rstrip() + " " + first if sep != " " else g + " " + first
     body = " ".join(fill(p, a, r) for p in parts)
     s = transform(body, a, r)
     s = punctuate(s, a, r)
-    if a.aside and r.random() < 0.1:
+    if a.aside and a.letter in ("Y", "A") and r.random() < 0.1:
         s += " " + r.choice(PH.ASIDES)
-    signing = a.signoff and r.random() < a.signoff_p
-    if r.random() < a.tag and not signing:
-        s += " " + r.choice(a.tags)
+    if a.laughs and not signing and not vocative and r.random() < a.tag * 0.6 \
+            and not CLOSING.match(parts[-1]) and parts[-1] not in a.closers \
+            and not s.rstrip(".!").endswith("?"):
+        s = s.rstrip(".") + " " + r.choice(a.laughs)
     if signing:
         so = a.signoff
         if a.lower:
@@ -579,7 +636,7 @@ def compose(a, r):
     elif r.random() < a.smiley:
         s += " " + r.choice(a.smileys)
     if r.random() < a.kiss and not s.endswith("x") and not s.endswith("X"):
-        glue = a.kissform == "x" and s[-1:].isalpha() and r.random() < 0.25
+        glue = a.kissform == "x" and s[-1:].isalpha() and r.random() < 0.25 and not signing
         s += ("" if glue else " ") + a.kissform
     return s
 
@@ -776,11 +833,11 @@ def main():
     def texts_of(name):
         return [it["text"] for it in items if it["reg"] == name]
 
-    # ----- the "u" writer holds nearly a fifth of all "u"
-    adjust_u_share(items, by, rng)
-
     # ----- the chattiest author's lengths and blanks
     fix_top_author(items)
+
+    # ----- the "u" writer holds nearly a fifth of all "u"
+    adjust_u_share(items, by, rng)
 
     # ----- corpus totals
     fix_totals(items)
@@ -867,6 +924,12 @@ def blanks(s):
 KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2})$")
 
 
+# Things a chatty young writer adds to the end of almost anything.
+CHATTY = ["Are you ok?", "You ok?", "See you later.", "Love you.", "What you up to?", "Are you up?",
+          "Are you in?", "Text me.", "Miss you.", "Ring me.", "I'm so bored.", "Are you out tonight?",
+          "Love you loads.", "Are you about?", "See you in a bit."]
+
+
 def fix_top_author(items):
     """Make the top writer's stored rows total 8,704 characters and 2,207 blanks."""
     mine = [it for it in items if it["reg"] == TOP_AUTHOR]
@@ -880,16 +943,19 @@ def fix_top_author(items):
 
     # a chatty writer: when short of words, some texts run on a little longer
     a = mine[0]["a"]
-    extra = PH.CLOSERS + PH.TOPICS["chat"]
+    extra = CHATTY
     for _ in range(2000):
         L, B = tot()
         if want_bl - B <= 25:
             break
         it = r.choice(mine)
         s = it["text"]
-        if len(s) > 200:
+        if len(s) > 200 or it.get("ran_on") or (s.endswith(("x", "X")) and not KISS_RE.search(s)):
             continue
+        it["ran_on"] = True
         add = punctuate(transform(fill(r.choice(extra), a, r), a, r), a, r)
+        if add.rstrip(".!?") in s:
+            continue
         k = KISS_RE.search(s)
         if k:
             s = s[:k.start()] + " " + add + s[k.start():]
@@ -905,13 +971,15 @@ def fix_top_author(items):
         k = KISS_RE.search(s)
         if B < want_bl:
             per = (want_len - L) / (want_bl - B) - 1      # letters each new word may have
-            words = ["x", "k", "ha", "lol", "haha"]
+            words = ["x", "ha", "lol", "haha"]
             w = min(words, key=lambda x: abs(len(x) - per) + r.random() * 1.5)
+            if s.endswith(("x", "X")) and not k:
+                continue                                  # a kiss typed straight on
             if w == "x":
-                if k or s.endswith("x"):
+                if k:
                     continue
                 s = s + " x"
-            elif re.search(r"\b(lol|haha|ha|k|hehe)\b", s[-12:]):
+            elif re.search(r"\b(lol|haha|ha|hehe)\b", s) or s.rstrip(" x").endswith("?"):
                 continue
             elif k:
                 s = s[:k.start()] + " " + w + s[k.start():]
@@ -942,7 +1010,7 @@ def fix_top_author(items):
             if k and len(k.group(1)) < 4 and r.random() < 0.5:
                 s = s[:k.end()] + k.group(1)[0]
             elif s[-1:].isalpha() and not k:
-                s = s + r.choice(["!", "?", "!!", "."])[:1]
+                s = s + "!"
             elif s.endswith("!") or s.endswith("?"):
                 s = s + s[-1]
             else:
@@ -972,6 +1040,67 @@ def fix_top_author(items):
         it["text"] = s
     L, B = tot()
     assert (L, B) == (want_len, want_bl), (L, B, want_len, want_bl)
+
+
+LAUGH_WORDS = {"lol", "haha", "ha", "hehe", "hahaha"}
+# closing phrases as they may look once a writer has abbreviated them
+CLOSE_END = re.compile(r"(?:^|[ .!?,])(thanks|thanx|thnx|ta|cheers|night|nite|nyt|love you|luv u|luv ya|"
+                       r"love ya|lv u|see you|see ya|cu|cya|c u|later|l8r|soon|sn|too|2|star)[.!]*$",
+                       re.I)
+NO_LAUGH_END = re.compile(r"(dash|go|bye|care|back|bk|bak|know|kno|x|please|pls|plz|sorry|soz|"
+                          r"everyone|up|sick|ill|tell|me)[.!]*$", re.I)
+# phrases that can be said with one word more or less
+FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\1hanks", "tx"),
+          (r"\b(at|about) (\d{1,2}(?:\.\d\d)?)\b", r"\1 about \2", ""),
+          (r"\bat about (\d)", r"at \1", ""),
+          (r"\bI'm (in|off|out|at|going|here|sat)\b", r"I am \1", "old"),
+          (r"\bI am (in|off|out|at|going|here|sat)\b", r"I'm \1", "old"),
+          (r"\b([Nn])ight\b(?= ?x*$)", r"\1ight night", ""),
+          (r"\b([Nn])ight night\b", r"\1ight", "")]
+
+
+def word_nudges(a, s, more, signed):
+    """Ways to make text s one word longer (more) or shorter that read naturally for a."""
+    out = []
+    k = KISS_RE.search(s)
+    head = s[:k.start()] if k else s
+    words = set(re.findall(r"[a-z]+", s.lower()))
+    glued = s.endswith(("x", "X")) and not k
+    if more and not glued:
+        if a.kiss > 0.2 and not k and not s.endswith(("x", "X")):
+            out.append(s + " " + a.kissform)
+        if a.laughs and not signed and not (words & LAUGH_WORDS) and head and head[-1:] not in "?" \
+                and len(s) >= 15 and not CLOSE_END.search(head) and not NO_LAUGH_END.search(head) \
+                and not (words & {v.lower() for v in a.vocs}):
+            w = a.laughs[0]
+            out.append(head.rstrip(" .") + " " + w + (s[k.start():] if k else ""))
+        if a.vocs and not signed and CLOSE_END.search(head) \
+                and not (words & {v.lower() for v in a.vocs}):
+            v = a.vocs[0].lower() if a.lower else a.vocs[0]
+            if v.lower() == "love" and re.search(r"\b(love|luv|lv|luf)\b", head, re.I):
+                v = None
+            m = re.search(r"[.!]*$", head)
+            if v:
+                out.append(head[:m.start()] + " " + v + head[m.start():] + (s[k.start():] if k else ""))
+    else:
+        if k and len(s) > 20 and not signed:
+            out.append(head.rstrip(" "))
+        m = re.search(r" (lol|haha|ha|hehe)(?=( x+| X+)?$)", s)
+        if m:
+            out.append(s[:m.start()] + s[m.end():])
+        if a.vocs:
+            m = re.search(r" (" + "|".join(map(re.escape, a.vocs)) + r")(?=[.!]*( x+| X+)?$)", s, re.I)
+            if m and CLOSE_END.search(s[:m.start()]):
+                out.append(s[:m.start()] + s[m.end():])
+    for pat, rep, who in FULLER:
+        if who == "tx" and a.lv > 0.3:
+            continue
+        if who == "old" and a.letter not in ("C", "O"):
+            continue
+        ns = re.sub(pat, rep, s, count=1)
+        if ns != s and (len(ns.split()) > len(s.split())) == more:
+            out.append(ns)
+    return out
 
 
 def fix_totals(items):
@@ -1018,38 +1147,20 @@ def fix_totals(items):
                 return it
         return r.choice(pool)
 
-    # 1. words: a kiss or one of the writer's usual tags on the end
+    # 1. words: a kiss, a laugh, a word to the reader after a closing phrase,
+    #    or a phrase said a little more (or less) fully
     def has_signoff(it):
         so = getattr(it["a"], "signoff", None)
-        return bool(so) and so.lower() in it["text"].lower()
+        return bool(so) and so.lower().rstrip(" x") in it["text"].lower()
 
     steps = 0
     while tok != want_tok and steps < 50000:
         steps += 1
         it = pick()
         a, s = it["a"], it["text"]
-        k = KISS_RE.search(s)
-        ns = None
-        if tok < want_tok:
-            ratio = (want_nb - nb) / (want_tok - tok)
-            if a.kiss > 0.2 and not k and not s.endswith(("x", "X")) and (ratio < 2.5 or r.random() < 0.3):
-                ns = s + " " + a.kissform
-            elif not has_signoff(it) and len(s) >= 20:
-                ws = a.tags
-                w = r.choice(ws)
-                if re.search(r"(?:^| )(" + "|".join(map(re.escape, a.tags)) + r")(?:[ .!?]|$)", s, re.I):
-                    continue
-                if a.lower:
-                    w = w.lower()
-                if k:
-                    ns = s[:k.start()] + " " + w + s[k.start():]
-                else:
-                    ns = s + " " + w
-        else:
-            m = re.search(r" (x|xx|xxx|X|" + "|".join(map(re.escape, a.tags)) + r")$", s)
-            if m and len(s) > 20:
-                ns = s[:m.start()] + s[m.end():]
-        apply(it, ns)
+        opts = word_nudges(a, s, tok < want_tok, has_signoff(it))
+        if opts:
+            apply(it, r.choice(opts))
     assert tok == want_tok
 
     # 2. letters, keeping the words
@@ -1060,15 +1171,27 @@ def fix_totals(items):
               (r"\bthx\b", "thanks"), (r"\bluv\b", "love"), (r"\bgr8\b", "great"),
               (r"\bl8r\b", "later"), (r"\bsoz\b", "sorry"), (r"\bwot\b", "what"),
               (r"\bHi\b", "Hello"), (r"\bcoz\b", "because"), (r"\btxt\b", "text"),
-              (r"\bmsg\b", "message")]
-    shorter = [(r"\bhahaha\b", "haha"), (r"\bokay\b", "ok"), (r"\bOkay\b", "Ok"),
+              (r"\bmsg\b", "message"), (r"\bSat\b", "Saturday"), (r"\bSun\b", "Sunday"),
+              (r"\bFri\b", "Friday"), (r"\bXmas\b", "Christmas"),
+              (r"\b(at|about) (\d{1,2})\b(?![.:\d])", r"\1 \2ish")]
+    shorter = [(r"\bhahaha\b", "haha"),
                (r"\bhiya\b", "hi"), (r"\bHiya\b", "Hi"), (r"\byeah\b", "yeh"),
                (r"\bYeah\b", "Yeh"), (r"\bminutes\b", "mins"), (r"\bplease\b", "pls"),
                (r"\bbecause\b", "cos"), (r"\bHello\b", "Hi"), (r"\btonight\b", "tonite"),
                (r"\bthanks\b", "thanx"), (r"\blove\b", "luv"), (r"\bgreat\b", "gr8"),
                (r"\btomorrow\b", "2moro"), (r"\btext\b", "txt"), (r"\bmessage\b", "msg"),
                (r"\bwhat\b", "wot"), (r"\bsorry\b", "soz"), (r"\bpictures?\b", "pics"),
-               (r"\bThanks\b", "Ta"), (r"\bthanks\b", "ta")]
+               (r"\bThanks\b", "Ta"), (r"\bthanks\b", "ta"),
+               (r"\bSaturday\b", "Sat"), (r"\bSunday\b", "Sun"), (r"\bFriday\b", "Fri"),
+               (r"\bThursday\b", "Thurs"), (r"\bMonday\b", "Mon"), (r"\bWednesday\b", "Weds"),
+               (r"\bTuesday\b", "Tues"), (r"\bChristmas\b", "Xmas"), (r"\bbirthday\b", "bday"),
+               (r"\bphotos\b", "pics"), (r"\bbrilliant\b", "brill"), (r"\b(\d{1,2})ish\b", r"\1"),
+               (r"\bprobably\b", "prob"), (r"\babout\b", "abt"), (r"\breally\b", "rly")]
+    # shortenings nearly everybody uses, whatever their age
+    everyone_short = {"haha", "ok", "Ok", "hi", "Hi", "mins", "Sat", "Sun", "Fri", "Thurs", "Mon",
+                      "Weds", "Tues", "Xmas", "pics", r"\1"}
+    everyone_long = {"hahaha", "okay", "Okay", "hiya", "Hiya", "Saturday", "Sunday", "Friday",
+                     "Christmas", r"\1ish"}
     steps = 0
     while nb != want_nb and steps < 100000:
         steps += 1
@@ -1083,7 +1206,7 @@ def fix_totals(items):
                 opts = [(p, q) for p, q in longer if re.search(p, s)]
                 # plain writers take back an abbreviation, texters only stretch a word
                 if a.lv > 0.3:
-                    opts = [(p, q) for p, q in opts if q in ("hahaha", "okay", "Okay", "hiya", "Hiya")]
+                    opts = [(p, q) for p, q in opts if q in everyone_long]
                 if opts:
                     p_, q_ = r.choice(opts)
                     ns = re.sub(p_, q_, s, count=1)
@@ -1093,12 +1216,14 @@ def fix_totals(items):
             else:
                 opts = [(p, q) for p, q in shorter if re.search(p, s)]
                 if a.lv < 0.15:
-                    opts = [(p, q) for p, q in opts if q in ("haha", "ok", "Ok", "hi", "Hi", "mins")]
+                    opts = [(p, q) for p, q in opts if q in everyone_short]
+                elif a.lv < 0.3:
+                    opts = [(p, q) for p, q in opts if q in everyone_short or q in ("bday", "brill", "txt")]
                 if opts:
                     p_, q_ = r.choice(opts)
                     ns = re.sub(p_, q_, s, count=1)
         apply(it, ns, need_same=(1,))
-    assert nb == want_nb
+    assert nb == want_nb, (nb, want_nb)
 
     # 3. characters: punctuation only, keeping words and letters
     steps = 0
@@ -1108,14 +1233,16 @@ def fix_totals(items):
         a, s = it["a"], it["text"]
         ns = None
         if L < want_L:
-            if re.search(r"[A-Za-z]$", s):
-                ns = s + (r.choice(["!", "?", "!", "."]) if not a.lower else r.choice(["!", "!!", "?"]))[:1]
+            k = KISS_RE.search(s)
+            signed = getattr(a, "signoff", None) and a.signoff.lower().rstrip(" x") in s.lower()
+            if signed:
+                ns = None
+            elif re.search(r"[A-Za-z]$", s) and not k:
+                ns = s + ("." if not a.lower and r.random() < 0.4 else "!")
             elif re.search(r"[!?]$", s) and r.random() < 0.3:
                 ns = s + s[-1]
-            elif re.search(r"[A-Za-z]$", s.rstrip(" x")) and r.random() < 0.5:
-                k = KISS_RE.search(s)
-                if k:
-                    ns = s[:k.start()] + r.choice(["!", "."]) + s[k.start():]
+            elif k and re.search(r"[A-Za-z]$", s[:k.start()]) and r.random() < 0.5:
+                ns = s[:k.start()] + r.choice(["!", "."]) + s[k.start():]
         else:
             m = re.search(r"(?<=[A-Za-z])[.,!?] (?=[A-Za-z])", s)
             if re.search(r"[!?.]{2,}$", s):
