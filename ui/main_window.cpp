@@ -117,6 +117,7 @@ MainWindow::~MainWindow() { windows_.closeAll(); }
 void MainWindow::closeEvent(QCloseEvent* e) {
     // Closing the main window ends the program, with every other window.
     windows_.closeAll();
+    uploadPage_.close();
     if (progress_) progress_->close();
     e->accept();
     QApplication::quit();
@@ -202,7 +203,7 @@ void MainWindow::buildGroupColumn() {
     set_background(donate, colour::red);
     connect(donate, &QPushButton::clicked, this, [this] {
         windows_.open("Form8", [this] {
-            return createDonateWindow([this] { windows_.open("Form9", [] { return createUploadWindow(); }); });
+            return createDonateWindow([this] { uploadPage_.open(); });
         });
     });
     QPushButton* about = make_button(this, "cmdAbout", "About", R(120, 7860, 1260, 315));

@@ -4,6 +4,7 @@
 
 #include "app/explorer.h"
 #include "ui/list_box.h"
+#include "ui/upload_page.h"
 #include "ui/window_manager.h"
 
 #include <QButtonGroup>
@@ -27,6 +28,7 @@ public:
 
     Explorer& explorer() { return explorer_; }
     WindowManager& windows() { return windows_; }
+    UploadPage& uploadPage() { return uploadPage_; }
 
     // How the "No texts found" message is shown; a modal message box by default.
     std::function<void(const QString&)> messageHandler;
@@ -64,6 +66,7 @@ private:
 
     Explorer explorer_;
     WindowManager windows_;
+    UploadPage uploadPage_;
     QPointer<QWidget> progress_;
 
     struct LabelBinding {

@@ -14,24 +14,27 @@ namespace {
 // Quits the application after the first paint of the watched window.
 class QuitAfterPaint : public QObject {
 public:
-    using QObject::QObject;
+    explicit QuitAfterPaint(void (*onShown)()) : onShown_(onShown) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !done_) {
-            done_ = true;
+        if (event->type() == QEvent::Paint && onShown_) {
+            onShown_();
+            onShown_ = nullptr;
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    bool done_ = false;
+    void (*onShown_)();
 };
 
 } // namespace
 
 int run_program(int argc, char** argv, const StartupOptions& options) {
-    // The upload page's web engine, loaded later, needs shared GL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Loaded in this process, the web engine needs shared GL contexts, whose
+    // set-up slows every start-up; the program itself shows the upload page in
+    // a process of its own.
+    if (options.loadWebEngineFirst) QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setFont(dialog_font());
     DataSet data;
@@ -43,8 +46,8 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
     }
     if (options.loadWebEngineFirst) delete createUploadWindow();
     MainWindow window(data);
-    QuitAfterPaint quitter;
-    if (options.quitWhenShown) window.installEventFilter(&quitter);
+    QuitAfterPaint quitter(options.onShown);
+    if (options.onShown) window.installEventFilter(&quitter);
     window.show();
     return app.exec();
 }
