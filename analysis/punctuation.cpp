@@ -10,8 +10,17 @@ enum class CharClass { Space, Word, Punctuation };
 bool is_letter_1252(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
     switch (c) {
-    case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
-    case 0xAA: case 0xB5: case 0xBA:
+    case 0x83:
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F:
+    case 0xAA:
+    case 0xB5:
+    case 0xBA:
         return true;
     default:
         return c >= 0xC0 && c != 0xD7 && c != 0xF7;
@@ -47,16 +56,26 @@ std::size_t word_right(std::string_view t, std::size_t caret) {
 
 int count_punctuation_kind(std::string_view corpus_text, PuncOption option) {
     switch (option) {
-    case PuncOption::Stops: return count_occurrences(corpus_text, ".");
-    case PuncOption::Commas: return count_occurrences(corpus_text, ",");
-    case PuncOption::QuestionMarks: return count_occurrences(corpus_text, "?");
-    case PuncOption::ExclamationMarks: return count_occurrences(corpus_text, "!");
-    case PuncOption::Slashes: return count_occurrences(corpus_text, "/");
-    case PuncOption::Brackets: return count_char(corpus_text, '(') + count_char(corpus_text, ')');
-    case PuncOption::SemiColons: return count_occurrences(corpus_text, ";");
-    case PuncOption::Colons: return count_occurrences(corpus_text, ":");
-    case PuncOption::SpacePlusStop: return count_occurrences(corpus_text, " .");
-    case PuncOption::SpacePlusComma: return count_occurrences(corpus_text, " ,");
+    case PuncOption::Stops:
+        return count_occurrences(corpus_text, ".");
+    case PuncOption::Commas:
+        return count_occurrences(corpus_text, ",");
+    case PuncOption::QuestionMarks:
+        return count_occurrences(corpus_text, "?");
+    case PuncOption::ExclamationMarks:
+        return count_occurrences(corpus_text, "!");
+    case PuncOption::Slashes:
+        return count_occurrences(corpus_text, "/");
+    case PuncOption::Brackets:
+        return count_char(corpus_text, '(') + count_char(corpus_text, ')');
+    case PuncOption::SemiColons:
+        return count_occurrences(corpus_text, ";");
+    case PuncOption::Colons:
+        return count_occurrences(corpus_text, ":");
+    case PuncOption::SpacePlusStop:
+        return count_occurrences(corpus_text, " .");
+    case PuncOption::SpacePlusComma:
+        return count_occurrences(corpus_text, " ,");
     }
     return 0;
 }

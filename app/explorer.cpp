@@ -21,7 +21,9 @@ std::string folded(std::string_view s) {
     return out;
 }
 
-bool row_in_range(const ListBox& list, int row) { return row >= 0 && row < list.count(); }
+bool row_in_range(const ListBox& list, int row) {
+    return row >= 0 && row < list.count();
+}
 
 } // namespace
 
@@ -348,7 +350,9 @@ void Explorer::cmdColls_Click() {
     effects_.showCollocationsForm();
 }
 
-void Explorer::Form11_Unload() { form11 = CollocationsForm{}; }
+void Explorer::Form11_Unload() {
+    form11 = CollocationsForm{};
+}
 
 // ---- The corpus data window -----------------------------------------------------------------
 
@@ -376,6 +380,8 @@ void Explorer::cmdGender_Click() {
     form4.lblFemale = format_whole(b.female);
 }
 
-void Explorer::Form4_Unload() { form4 = CorpusDataForm{}; }
+void Explorer::Form4_Unload() {
+    form4 = CorpusDataForm{};
+}
 
 } // namespace zapt

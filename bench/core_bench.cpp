@@ -34,7 +34,9 @@ Effects& no_effects() {
     return e;
 }
 
-std::unique_ptr<Explorer> new_explorer() { return std::make_unique<Explorer>(data(), no_effects()); }
+std::unique_ptr<Explorer> new_explorer() {
+    return std::make_unique<Explorer>(data(), no_effects());
+}
 
 constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
                               AgeBand::From41To60, AgeBand::Over60};
@@ -117,8 +119,8 @@ bool same(benchmark::State& state, const std::string& what, const std::string& f
     std::size_t at = 0;
     while (at < fast.size() && at < lit.size() && fast[at] == lit[at]) ++at;
     std::ostringstream o;
-    o << what << " differs at offset " << at << " (lengths " << fast.size() << " and "
-      << lit.size() << "): core " << show(fast, at) << ", literal " << show(lit, at);
+    o << what << " differs at offset " << at << " (lengths " << fast.size() << " and " << lit.size()
+      << "): core " << show(fast, at) << ", literal " << show(lit, at);
     std::cerr << "MISMATCH " << o.str() << '\n';
     state.SkipWithError(o.str().c_str());
     return false;
@@ -215,10 +217,10 @@ void BM_GroupQueryLiteral(benchmark::State& state, AgeBand band, Gender gender) 
     }
 }
 
-#define GROUP_BENCH(band, gender)                                                                \
-    BENCHMARK_CAPTURE(BM_GroupQuery, band##_##gender, AgeBand::band, Gender::gender)              \
-        ->Unit(benchmark::kMicrosecond);                                                          \
-    BENCHMARK_CAPTURE(BM_GroupQueryLiteral, band##_##gender, AgeBand::band, Gender::gender)       \
+#define GROUP_BENCH(band, gender)                                                                  \
+    BENCHMARK_CAPTURE(BM_GroupQuery, band##_##gender, AgeBand::band, Gender::gender)               \
+        ->Unit(benchmark::kMicrosecond);                                                           \
+    BENCHMARK_CAPTURE(BM_GroupQueryLiteral, band##_##gender, AgeBand::band, Gender::gender)        \
         ->Unit(benchmark::kMicrosecond)
 
 GROUP_BENCH(Under18, Female);
@@ -400,7 +402,8 @@ void BM_SearchEnter(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchEnter)->Unit(benchmark::kMicrosecond);
 
-// ---- Other clicks that count over the corpus text --------------------------------------------------
+// ---- Other clicks that count over the corpus text
+// --------------------------------------------------
 
 void BM_FamilyClick(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
@@ -451,7 +454,8 @@ void BM_CorpusAgesAndGenders(benchmark::State& state) {
 }
 BENCHMARK(BM_CorpusAgesAndGenders)->Unit(benchmark::kMicrosecond);
 
-// ---- 6. Start-up ---------------------------------------------------------------------------------
+// ---- 6. Start-up
+// ---------------------------------------------------------------------------------
 
 void BM_LoadBuiltinData(benchmark::State& state) {
     for (auto _ : state) {

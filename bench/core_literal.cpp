@@ -16,7 +16,7 @@ constexpr std::string_view kAuthorMarks[] = {".", ",", ";", ":", "?", "!", "(", 
                                              "/", "+", "-", "<", ">", "_", "="};
 constexpr std::string_view kGroupMarks[] = {".", ",", ";", ":", "?", "!", "(", ")", "-"};
 // The punctuation marks counted in an author's texts.
-constexpr std::string_view kCountedMarks[] = {".", ",", "?", ":", ";", "!", "-",
+constexpr std::string_view kCountedMarks[] = {".", ",", "?", ":", ";",  "!", "-",
                                               "(", ")", "/", "'", "\"", "[", "]"};
 
 // Number of occurrences of `what` in `text`, as the length the text loses when
@@ -41,8 +41,17 @@ CharClass class_of(char ch) {
         return CharClass::Word;
     }
     switch (c) {
-    case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
-    case 0xAA: case 0xB5: case 0xBA:
+    case 0x83:
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F:
+    case 0xAA:
+    case 0xB5:
+    case 0xBA:
         return CharClass::Word;
     default:
         return c >= 0xC0 && c != 0xD7 && c != 0xF7 ? CharClass::Word : CharClass::Punctuation;
@@ -50,7 +59,9 @@ CharClass class_of(char ch) {
 }
 
 // The character at `i` as a string of its own (the way Mid$ reads one).
-std::string mid1(std::string_view t, std::size_t i) { return std::string(t.substr(i, 1)); }
+std::string mid1(std::string_view t, std::size_t i) {
+    return std::string(t.substr(i, 1));
+}
 
 std::size_t word_left(std::string_view t, std::size_t caret) {
     std::size_t i = caret;
@@ -139,8 +150,8 @@ AuthorSelection select_author(const CorpusStore& store, std::string_view code) {
         sel.lstTextsFound.push_back(row);
         sel.txtIndividualsTexts += row;
         sel.txtIndividualsTexts += " ";
-        sel.txtIndividualsTexts = reclean(std::move(sel.txtIndividualsTexts), kAuthorMarks,
-                                          std::size(kAuthorMarks), 21);
+        sel.txtIndividualsTexts =
+            reclean(std::move(sel.txtIndividualsTexts), kAuthorMarks, std::size(kAuthorMarks), 21);
         sel.txtIndividualsTexts2 += row;
         sel.txtIndividualsTexts2 += " %";
     }
@@ -259,9 +270,9 @@ GroupResult group_query(const CorpusStore& store, const std::vector<RegisterRow>
         add_caption(g.GroupNonStandardFormsDensity, d.lblNonStandardFormDensity);
     }
     const double m = static_cast<double>(g.AgeTable.size());
-    for (std::string* caption : {&g.GroupAvTextLength, &g.GroupAvNumOfCharacters,
-                                 &g.GroupAvWordClusterLength, &g.GroupAvPuncDensity,
-                                 &g.GroupNonStandardFormsDensity}) {
+    for (std::string* caption :
+         {&g.GroupAvTextLength, &g.GroupAvNumOfCharacters, &g.GroupAvWordClusterLength,
+          &g.GroupAvPuncDensity, &g.GroupNonStandardFormsDensity}) {
         *caption = m > 0 ? format_4dec(read_decimal(*caption).value_or(0.0) / m) : "0";
     }
 

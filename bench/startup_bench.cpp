@@ -71,8 +71,12 @@ void start_up(benchmark::State& state, bool web) {
     }
 }
 
-void StartUp(benchmark::State& state) { start_up(state, false); }
-void StartUpWithWebEngine(benchmark::State& state) { start_up(state, true); }
+void StartUp(benchmark::State& state) {
+    start_up(state, false);
+}
+void StartUpWithWebEngine(benchmark::State& state) {
+    start_up(state, true);
+}
 
 } // namespace
 

@@ -19,7 +19,8 @@ using nlohmann::json;
 
 int line_of_offset(std::string_view content, std::size_t offset) {
     offset = std::min(offset, content.size());
-    return 1 + static_cast<int>(std::count(content.begin(), content.begin() + static_cast<long>(offset), '\n'));
+    return 1 + static_cast<int>(
+                   std::count(content.begin(), content.begin() + static_cast<long>(offset), '\n'));
 }
 
 // Start lines of the elements of every array in a JSON document, keyed by the
@@ -42,7 +43,8 @@ std::map<std::string, std::vector<int>> element_lines(std::string_view content) 
             continue;
         }
         if (c == ' ' || c == '\t' || c == '\r') continue;
-        bool in_array_slot = !stack.empty() && stack.back().is_array && stack.back().expecting_value;
+        bool in_array_slot =
+            !stack.empty() && stack.back().is_array && stack.back().expecting_value;
         if (in_array_slot && c != ']') {
             result[stack.back().key].push_back(line);
             stack.back().expecting_value = false;
@@ -50,8 +52,10 @@ std::map<std::string, std::vector<int>> element_lines(std::string_view content) 
         if (c == '"') {
             std::string s;
             for (++i; i < content.size() && content[i] != '"'; ++i) {
-                if (content[i] == '\\') ++i;
-                else s += content[i];
+                if (content[i] == '\\')
+                    ++i;
+                else
+                    s += content[i];
             }
             last_string = s;
         } else if (c == '[') {
@@ -138,19 +142,22 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
         int line = line_at(lines, i);
         const json& o = doc[i];
         if (!o.is_object()) r.fail(line, "an author row must be a JSON object");
-        RegisterRow row{r.string_field(o, "code", line),      r.string_field(o, "name", line),
-                        r.string_field(o, "age", line),       r.string_field(o, "gender", line),
-                        r.string_field(o, "education", line), r.string_field(o, "nativeLanguage", line)};
-        if (row.code.size() != 3 ||
-            !std::all_of(row.code.begin(), row.code.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        RegisterRow row{
+            r.string_field(o, "code", line),      r.string_field(o, "name", line),
+            r.string_field(o, "age", line),       r.string_field(o, "gender", line),
+            r.string_field(o, "education", line), r.string_field(o, "nativeLanguage", line)};
+        if (row.code.size() != 3 || !std::all_of(row.code.begin(), row.code.end(),
+                                                 [](char c) { return c >= '0' && c <= '9'; })) {
             r.fail(line, "a code must be three decimal digits, such as \"001\"");
         }
         std::string folded;
         for (char c : row.code) folded += fold_case(c);
-        if (!codes.insert(folded).second) r.fail(line, "the code \"" + row.code + "\" is used twice");
+        if (!codes.insert(folded).second)
+            r.fail(line, "the code \"" + row.code + "\" is used twice");
         if (row.name.empty()) r.fail(line, "an author name may not be empty");
         if (row.age.empty() || row.age.size() > 3 ||
-            !std::all_of(row.age.begin(), row.age.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            !std::all_of(row.age.begin(), row.age.end(),
+                         [](char c) { return c >= '0' && c <= '9'; })) {
             r.fail(line, "an age must be a whole number of years, digits only");
         }
         rows.push_back(std::move(row));
@@ -211,7 +218,8 @@ GlossaryData read_glossary(std::string_view file, std::string_view content) {
         for (std::size_t i = 0; i < it->size(); ++i) {
             const json& v = (*it)[i];
             int line = line_at(ls, i);
-            if (!v.is_string()) r.fail(line, std::string("every entry of \"") + key + "\" must be a string");
+            if (!v.is_string())
+                r.fail(line, std::string("every entry of \"") + key + "\" must be a string");
             out.push_back(r.to_cp1252(v.get<std::string>(), line));
             if (out.back().find_first_of("\r\n") != std::string::npos) {
                 r.fail(line, "an entry may not hold a line break");
@@ -243,15 +251,20 @@ std::vector<VariantFamily> read_variants(std::string_view file, std::string_view
         int line = line_at(lines, i);
         const json& o = doc[i];
         if (!o.is_object()) r.fail(line, "a variant family must be a JSON object");
-        VariantFamily f{r.string_field(o, "list", line), r.string_field(o, "stem", line),
-                        r.string_field(o, "captionLabel", line), r.string_field(o, "caption", line), {}};
+        VariantFamily f{r.string_field(o, "list", line),
+                        r.string_field(o, "stem", line),
+                        r.string_field(o, "captionLabel", line),
+                        r.string_field(o, "caption", line),
+                        {}};
         if (f.list != kFamilyNames[i].list || f.stem != kFamilyNames[i].stem) {
             r.fail(line, std::string("family ") + std::to_string(i + 1) + " must be list \"" +
-                             kFamilyNames[i].list + "\" with stem \"" + kFamilyNames[i].stem + "\"");
+                             kFamilyNames[i].list + "\" with stem \"" + kFamilyNames[i].stem +
+                             "\"");
         }
         auto items = o.find("items");
         if (items == o.end()) r.fail(line, "missing field \"items\"");
-        if (!items->is_array() || items->empty()) r.fail(line, "\"items\" must be a non-empty array");
+        if (!items->is_array() || items->empty())
+            r.fail(line, "\"items\" must be a non-empty array");
         for (const json& v : *items) {
             if (!v.is_string()) r.fail(line, "every item must be a string");
             f.items.push_back(r.to_cp1252(v.get<std::string>(), line));

@@ -68,12 +68,10 @@ struct FamilyName {
     const char* stem;
 };
 inline constexpr FamilyName kFamilyNames[16] = {
-    {"lstBeen", "Been"},         {"lstThWords", "ThWords"},   {"lstOkay", "Okay"},
-    {"lstIs", "Is"},             {"lstToday", "Today"},       {"lstBack", "Back"},
-    {"lstText", "Text"},         {"lstThe", "The"},           {"lstHave", "Have"},
-    {"lstTomorrow", "Tomorrow"}, {"lstHow", "How"},           {"lstWho", "Who"},
-    {"lstWhat", "What"},         {"LstWeForms", "We"},        {"lstIForms", "I"},
-    {"lstUForms", "You"}};
+    {"lstBeen", "Been"},   {"lstThWords", "ThWords"},   {"lstOkay", "Okay"}, {"lstIs", "Is"},
+    {"lstToday", "Today"}, {"lstBack", "Back"},         {"lstText", "Text"}, {"lstThe", "The"},
+    {"lstHave", "Have"},   {"lstTomorrow", "Tomorrow"}, {"lstHow", "How"},   {"lstWho", "Who"},
+    {"lstWhat", "What"},   {"LstWeForms", "We"},        {"lstIForms", "I"},  {"lstUForms", "You"}};
 
 // Each reader takes the file's name (for messages) and its UTF-8 content.
 std::vector<RegisterRow> read_register(std::string_view file, std::string_view content);

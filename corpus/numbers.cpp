@@ -81,7 +81,9 @@ Decimal round_digits(Decimal d, long keep) {
 
 } // namespace
 
-std::string format_whole(long long value) { return std::to_string(value); }
+std::string format_whole(long long value) {
+    return std::to_string(value);
+}
 
 std::string format_4dec(double value) {
     if (!std::isfinite(value)) return "0";

@@ -136,7 +136,9 @@ std::string cp1252_to_utf8(std::string_view cp1252) {
     return out;
 }
 
-char fold_case(char c) { return kFold[static_cast<unsigned char>(c)]; }
+char fold_case(char c) {
+    return kFold[static_cast<unsigned char>(c)];
+}
 
 bool iequals(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

@@ -16,11 +16,16 @@ AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store) 
     for (std::size_t i = 0; i < reg.lstAuthorAge.size(); ++i) {
         if (!has_texts(store, i)) continue;
         double a = read_leading_number(reg.lstAuthorAge[i]);
-        if (a < 18) ++b.bands[0];
-        else if (a <= 25) ++b.bands[1];
-        else if (a <= 40) ++b.bands[2];
-        else if (a <= 60) ++b.bands[3];
-        else if (a <= 100) ++b.bands[4];
+        if (a < 18)
+            ++b.bands[0];
+        else if (a <= 25)
+            ++b.bands[1];
+        else if (a <= 40)
+            ++b.bands[2];
+        else if (a <= 60)
+            ++b.bands[3];
+        else if (a <= 100)
+            ++b.bands[4];
     }
     return b;
 }
@@ -29,8 +34,10 @@ GenderBreakdown gender_breakdown(const AuthorRegister& reg, const CorpusStore& s
     GenderBreakdown b;
     for (std::size_t i = 0; i < reg.lstAuthorGender.size(); ++i) {
         if (!has_texts(store, i)) continue;
-        if (iequals(reg.lstAuthorGender[i], "M")) ++b.male;
-        else if (iequals(reg.lstAuthorGender[i], "F")) ++b.female;
+        if (iequals(reg.lstAuthorGender[i], "M"))
+            ++b.male;
+        else if (iequals(reg.lstAuthorGender[i], "F"))
+            ++b.female;
     }
     return b;
 }

@@ -39,7 +39,8 @@ void write_array(std::ostream& out, const char* name, const std::string& bytes) 
 
 int main(int argc, char** argv) {
     if (argc != 6) {
-        std::cerr << "usage: embed_data OUTPUT.cpp register.json corpus.jsonl glossary.json variants.json\n";
+        std::cerr << "usage: embed_data OUTPUT.cpp register.json corpus.jsonl glossary.json "
+                     "variants.json\n";
         return 2;
     }
     try {

@@ -35,7 +35,9 @@ using nlohmann::json;
 
 namespace {
 
-QString hex(const QColor& c) { return c.name(QColor::HexRgb); }
+QString hex(const QColor& c) {
+    return c.name(QColor::HexRgb);
+}
 
 std::vector<QWidget*> open_windows() {
     std::vector<QWidget*> out;
@@ -100,11 +102,16 @@ json describe(QWidget* w, QWidget* window) {
     json c;
     c["kind"] = kind_of(w);
     QString text;
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
-    else if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
-    else if (auto* e = qobject_cast<QLineEdit*>(w)) text = e->text();
-    else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) text = t->toPlainText();
-    else if (auto* g = qobject_cast<QGroupBox*>(w)) text = g->title();
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        text = b->text();
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        text = l->text();
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        text = e->text();
+    else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+        text = t->toPlainText();
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+        text = g->title();
     c["text"] = text.toStdString();
     c["toolTip"] = w->toolTip().toStdString();
     c["enabled"] = w->isEnabled();
@@ -112,11 +119,11 @@ json describe(QWidget* w, QWidget* window) {
     const QPalette& p = w->palette();
     bool list_or_text = qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w) ||
                         qobject_cast<QPlainTextEdit*>(w);
-    c["foreground"] = hex(p.color(list_or_text ? QPalette::Text
+    c["foreground"] = hex(p.color(list_or_text                        ? QPalette::Text
                                   : qobject_cast<QAbstractButton*>(w) ? QPalette::ButtonText
-                                                                       : QPalette::WindowText))
+                                                                      : QPalette::WindowText))
                           .toStdString();
-    c["background"] = hex(p.color(list_or_text ? QPalette::Base
+    c["background"] = hex(p.color(list_or_text                    ? QPalette::Base
                                   : qobject_cast<QPushButton*>(w) ? QPalette::Button
                                                                   : QPalette::Window))
                           .toStdString();
@@ -152,10 +159,13 @@ json dump(const std::vector<std::string>& messages) {
             {"messages", messages}};
 }
 
-json fail(const std::string& error) { return {{"ok", false}, {"error", error}}; }
+json fail(const std::string& error) {
+    return {{"ok", false}, {"error", error}};
+}
 
 json play(const json& cmd, std::vector<std::string>& messages) {
-    if (!cmd.is_array() || cmd.empty() || !cmd[0].is_string()) return fail("a command is a JSON array");
+    if (!cmd.is_array() || cmd.empty() || !cmd[0].is_string())
+        return fail("a command is a JSON array");
     const std::string verb = cmd[0];
     auto arg = [&](std::size_t i) -> std::string {
         return i < cmd.size() && cmd[i].is_string() ? cmd[i].get<std::string>() : std::string();
@@ -170,7 +180,8 @@ json play(const json& cmd, std::vector<std::string>& messages) {
     if (verb == "screenshot") {
         QWidget* w = find_window(QString::fromStdString(arg(1)));
         if (!w) return fail("no open window " + arg(1));
-        if (!w->grab().save(QString::fromStdString(arg(2)), "PNG")) return fail("cannot write " + arg(2));
+        if (!w->grab().save(QString::fromStdString(arg(2)), "PNG"))
+            return fail("cannot write " + arg(2));
         return {{"ok", true}};
     }
     std::string error;

@@ -22,7 +22,9 @@ constexpr int kClientWidth = 16650;
 constexpr int kClientHeight = 8910;
 constexpr int kFrameTwips = 120;
 
-QRect R(int left, int top, int width, int height) { return QRect(left, top, width, height); }
+QRect R(int left, int top, int width, int height) {
+    return QRect(left, top, width, height);
+}
 
 // A filled or outlined rectangle of the layout.
 QFrame* make_shape(QWidget* parent, const char* name, QRect twips, const QColor* fill) {
@@ -112,7 +114,9 @@ MainWindow::MainWindow(const DataSet& data) : explorer_(data, *this) {
     refresh();
 }
 
-MainWindow::~MainWindow() { windows_.closeAll(); }
+MainWindow::~MainWindow() {
+    windows_.closeAll();
+}
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     // Closing the main window ends the program, with every other window.
@@ -157,10 +161,11 @@ void MainWindow::buildGroupColumn() {
     heading(this, "Label3", "Step 1:", R(120, 120, 2055, 285));
     heading(this, "Label2", "GROUP DATA", R(120, 420, 2055, 285), colour::blue);
     make_shape(this, "Shape1", R(120, 720, 2055, 6495), cyan);
-    QLabel* intro = make_label(this, "Label1",
-                               "Select your grouping from the permutations below and click the 'Get "
-                               "Group Data' button at the bottom.",
-                               R(240, 840, 1815, 1140));
+    QLabel* intro =
+        make_label(this, "Label1",
+                   "Select your grouping from the permutations below and click the 'Get "
+                   "Group Data' button at the bottom.",
+                   R(240, 840, 1815, 1140));
     set_background(intro, *cyan);
 
     QGroupBox* ages = make_frame(this, "Frame2", R(240, 2100, 1815, 2160), cyan);
@@ -179,7 +184,8 @@ void MainWindow::buildGroupColumn() {
                                       R(240, 180 + i * 390, 1400, 330), ageGroup, cyan);
         AgeBand band = bands[i].band;
         o->setChecked(f.ageOption == band);
-        connect(o, &QRadioButton::clicked, this, [this, band] { explorer_.form1.ageOption = band; });
+        connect(o, &QRadioButton::clicked, this,
+                [this, band] { explorer_.form1.ageOption = band; });
     }
     QGroupBox* genders = make_frame(this, "Frame1", R(240, 4440, 1815, 1080), cyan);
     auto* genderGroup = new QButtonGroup(this);
@@ -195,30 +201,35 @@ void MainWindow::buildGroupColumn() {
         o->setChecked(f.genderOption == g);
         connect(o, &QRadioButton::clicked, this, [this, g] { explorer_.form1.genderOption = g; });
     }
-    QPushButton* fetch = make_button(this, "cmdAgeAndGender", "Get Group Data", R(240, 5880, 1815, 600), true);
+    QPushButton* fetch =
+        make_button(this, "cmdAgeAndGender", "Get Group Data", R(240, 5880, 1815, 600), true);
     set_background(fetch, *cyan);
-    connect(fetch, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdAgeAndGender_Click(); }); });
+    connect(fetch, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdAgeAndGender_Click(); }); });
 
-    QPushButton* donate = make_button(this, "Command1", "How to donate Texts", R(120, 7320, 2055, 435), true);
+    QPushButton* donate =
+        make_button(this, "Command1", "How to donate Texts", R(120, 7320, 2055, 435), true);
     set_background(donate, colour::red);
     connect(donate, &QPushButton::clicked, this, [this] {
-        windows_.open("Form8", [this] {
-            return createDonateWindow([this] { uploadPage_.open(); });
-        });
+        windows_.open("Form8",
+                      [this] { return createDonateWindow([this] { uploadPage_.open(); }); });
     });
     QPushButton* about = make_button(this, "cmdAbout", "About", R(120, 7860, 1260, 315));
-    connect(about, &QPushButton::clicked, this, [this] { windows_.open("Form2", [] { return createAboutWindow(); }); });
+    connect(about, &QPushButton::clicked, this,
+            [this] { windows_.open("Form2", [] { return createAboutWindow(); }); });
     QPushButton* help = make_button(this, "cmdHelp", "Help", R(120, 8220, 1260, 315));
     connect(help, &QPushButton::clicked, this, [this] {
         windows_.open("Form5", [this] {
-            return createHelpWindow([this] { windows_.open("Form6", [] { return createMoreHelpWindow(); }); });
+            return createHelpWindow(
+                [this] { windows_.open("Form6", [] { return createMoreHelpWindow(); }); });
         });
     });
     auto* strange = new WrapButton("Strange but true...!", this);
     strange->setObjectName("cmdStrange");
     strange->setFont(dialog_font());
     strange->setGeometry(twRect(1455, 7860, 720, 675));
-    connect(strange, &QPushButton::clicked, this, [this] { windows_.open("Form7", [] { return createFactsWindow(); }); });
+    connect(strange, &QPushButton::clicked, this,
+            [this] { windows_.open("Form7", [] { return createFactsWindow(); }); });
 }
 
 // Column 2: the group averages, Step 2 (the author) and the corpus data button.
@@ -232,23 +243,26 @@ void MainWindow::buildAuthorColumn() {
         const std::string* value;
         const char* tip;
     } rows[] = {
-        {"Label41", "No. of texts in Group", "NumOfGroupTexts", &f.NumOfGroupTexts, "Total no. of texts for group"},
-        {"Label42", "Av. text length in Group", "GroupAvTextLength", &f.GroupAvTextLength, "Average text length for group"},
-        {"Label44", "Av. no. of characters per text in Group", "GroupAvNumOfCharacters", &f.GroupAvNumOfCharacters,
-         "Average number of characters per text for group"},
-        {"Label45", "Av. word cluster in Group", "GroupAvWordClusterLength", &f.GroupAvWordClusterLength,
-         "Average word/cluster length for this group"},
+        {"Label41", "No. of texts in Group", "NumOfGroupTexts", &f.NumOfGroupTexts,
+         "Total no. of texts for group"},
+        {"Label42", "Av. text length in Group", "GroupAvTextLength", &f.GroupAvTextLength,
+         "Average text length for group"},
+        {"Label44", "Av. no. of characters per text in Group", "GroupAvNumOfCharacters",
+         &f.GroupAvNumOfCharacters, "Average number of characters per text for group"},
+        {"Label45", "Av. word cluster in Group", "GroupAvWordClusterLength",
+         &f.GroupAvWordClusterLength, "Average word/cluster length for this group"},
         {"Label46", "Av. punctuation density in Group", "GroupAvPuncDensity", &f.GroupAvPuncDensity,
          "Average punctuation density for this  group"},
-        {"Label48", "Av. Non-Standard Density", "GroupNonStandardFormsDensity", &f.GroupNonStandardFormsDensity,
-         "Average non-standard density for group"},
+        {"Label48", "Av. Non-Standard Density", "GroupNonStandardFormsDensity",
+         &f.GroupNonStandardFormsDensity, "Average non-standard density for group"},
     };
     int y = 600;
     for (int i = 0; i < 6; ++i) {
         // The long caption of the characters row takes two lines.
         const int height = i == 2 ? 405 : 285;
         make_label(this, rows[i].caption_name, rows[i].caption, R(2520, y + 15, 2700, height));
-        bind(value_box(this, rows[i].value_name, R(5250, y, 1035, 285), colour::white, rows[i].tip), rows[i].value);
+        bind(value_box(this, rows[i].value_name, R(5250, y, 1035, 285), colour::white, rows[i].tip),
+             rows[i].value);
         y += height + 45;
     }
 
@@ -262,12 +276,13 @@ void MainWindow::buildAuthorColumn() {
                                R(2760, 3390, 3375, 660));
     set_background(intro, pink);
 
-    ListBox* ageTable = bindList(make_list(this, "AgeTable", R(2760, 4080, 1560, 1230), colour::paleYellow),
-                                 &f.AgeTable);
+    ListBox* ageTable = bindList(
+        make_list(this, "AgeTable", R(2760, 4080, 1560, 1230), colour::paleYellow), &f.AgeTable);
     ageTable->setToolTip("Author Code");
     ageTable->onClick = [this](int row) { run([this, row] { explorer_.selectAgeTable(row); }); };
-    ListBox* education = bindList(make_list(this, "lstEducation", R(4380, 4080, 840, 1230), colour::paleMagenta),
-                                  &f.lstEducation);
+    ListBox* education =
+        bindList(make_list(this, "lstEducation", R(4380, 4080, 840, 1230), colour::paleMagenta),
+                 &f.lstEducation);
     education->setToolTip("Education Level: 'G' = Middle School/GCSE certificate; HS = High School "
                           "Diploma/'A Level'/Bacc; U = University Graduate");
     // A click on the education list only moves its own highlight.
@@ -282,14 +297,17 @@ void MainWindow::buildAuthorColumn() {
         const char* value_tip;
     } author_rows[] = {
         {"Label17", "Total Number of Texts:", "", "lblTextTotal", &f.lblTextTotal, ""},
-        {"Label8", "Av. Text Length (words):", "Example of a cluster: toldu2go", "lblAvTextLength", &f.lblAvTextLength,
+        {"Label8", "Av. Text Length (words):", "Example of a cluster: toldu2go", "lblAvTextLength",
+         &f.lblAvTextLength,
          "A cluster is any string unbroken by spaces, can include punctuation marks"},
-        {"Label13", "Av. Text Length (No. of chars):", "", "lblNumOfCharacters", &f.lblNumOfCharacters, ""},
-        {"Label12", "Average word/cluster length:", "Example of a cluster: toldu2go", "lblAvWordClusterLength",
-         &f.lblAvWordClusterLength, ""},
+        {"Label13", "Av. Text Length (No. of chars):", "", "lblNumOfCharacters",
+         &f.lblNumOfCharacters, ""},
+        {"Label12", "Average word/cluster length:", "Example of a cluster: toldu2go",
+         "lblAvWordClusterLength", &f.lblAvWordClusterLength, ""},
         {"Label9", "Punctuation Density:", "", "lblPuncDensity", &f.lblPuncDensity,
          "Total number of punctuation marks/number of characters"},
-        {"Label14", "Non-standard form density:", "No. of non standard forms used/total number of words in texts:",
+        {"Label14", "Non-standard form density:",
+         "No. of non standard forms used/total number of words in texts:",
          "lblNonStandardFormDensity", &f.lblNonStandardFormDensity,
          "Number of non-standard uses / total number of words or clusters"},
         {"Label16", "Word Total for this author:", "", "lblTotWords", &f.lblTotWords, ""},
@@ -302,17 +320,22 @@ void MainWindow::buildAuthorColumn() {
                                R(2700, row_top + 15, 1920, height));
         set_background(c, pink);
         if (*author_rows[i].caption_tip) c->setToolTip(author_rows[i].caption_tip);
-        bind(value_box(this, author_rows[i].value_name, R(4650, row_top, 1560, 270), pink, author_rows[i].value_tip),
+        bind(value_box(this, author_rows[i].value_name, R(4650, row_top, 1560, 270), pink,
+                       author_rows[i].value_tip),
              author_rows[i].value);
         row_top += height + 30;
     }
-    QPushButton* authorData = make_button(this, "cmdAuthorData", "Get Author Data", R(2760, 7920, 3375, 510), true);
+    QPushButton* authorData =
+        make_button(this, "cmdAuthorData", "Get Author Data", R(2760, 7920, 3375, 510), true);
     set_background(authorData, pink);
     buttons_.push_back({authorData, &f.cmdAuthorData});
-    connect(authorData, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdAuthorData_Click(); }); });
+    connect(authorData, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdAuthorData_Click(); }); });
 
-    QPushButton* corpusData = make_button(this, "cmdGetCorpusData", "Get Overall Corpus Data", R(2640, 8580, 3615, 315));
-    connect(corpusData, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdGetCorpusData_Click(); }); });
+    QPushButton* corpusData =
+        make_button(this, "cmdGetCorpusData", "Get Overall Corpus Data", R(2640, 8580, 3615, 315));
+    connect(corpusData, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdGetCorpusData_Click(); }); });
 }
 
 // Column 3: the author's non-standard forms, the glossary, the word search and
@@ -324,32 +347,43 @@ void MainWindow::buildFormsColumn() {
                "The author has used the non-standard forms seen in the white-coloured list below. "
                "Click on any item in the list for an interpretation:",
                R(6480, 540, 3495, 720));
-    ListBox* uses = bindList(make_list(this, "lstNonStandards", R(6480, 1290, 1560, 1530), colour::paleCyan),
-                             &f.lstNonStandards);
+    ListBox* uses =
+        bindList(make_list(this, "lstNonStandards", R(6480, 1290, 1560, 1530), colour::paleCyan),
+                 &f.lstNonStandards);
     uses->onClick = [this](int row) { run([this, row] { explorer_.selectNonStandards(row); }); };
     make_label(this, "Label10", "Form:", R(8130, 1290, 1845, 240));
     bind(make_value_label(this, "lblForm", "", R(8130, 1530, 1845, 285)), &f.lblForm);
     make_label(this, "Label15", "Interpretation:", R(8130, 1890, 1845, 240));
-    QLabel* interpretation = bind(make_value_label(this, "lblInterpretation", "", R(8130, 2130, 1845, 690)),
-                                  &f.lblInterpretation);
+    QLabel* interpretation =
+        bind(make_value_label(this, "lblInterpretation", "", R(8130, 2130, 1845, 690)),
+             &f.lblInterpretation);
     interpretation->setWordWrap(true);
     interpretation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    make_label(this, "Label21", "Number of Instances of selected word in corpus:", R(6480, 2880, 2640, 405));
-    bind(value_box(this, "lblInstancesOfSearchWord", R(9180, 2940, 795, 270), colour::white), &f.lblInstancesOfSearchWord);
+    make_label(this, "Label21",
+               "Number of Instances of selected word in corpus:", R(6480, 2880, 2640, 405));
+    bind(value_box(this, "lblInstancesOfSearchWord", R(9180, 2940, 795, 270), colour::white),
+         &f.lblInstancesOfSearchWord);
     make_label(this, "Label19", "Number of Words in Corpus:", R(6480, 3300, 2640, 255));
     bind(value_box(this, "lblWordTotal", R(9180, 3285, 795, 270), colour::white), &f.lblWordTotal);
 
     make_label(this, "Label20", "Non-standard forms in corpus:", R(6480, 3690, 3495, 240));
-    ListBox* forms = bindList(make_list(this, "lstNonStandardForms", R(6480, 3945, 1560, 2040), colour::lightGrey),
-                              &f.lstNonStandardForms);
-    forms->onClick = [this](int row) { run([this, row] { explorer_.selectNonStandardForms(row); }); };
-    make_label(this, "Label22", "Number of Instances of selected word in corpus:", R(8130, 3945, 1845, 480));
-    bind(value_box(this, "lblCorpusTotal", R(8130, 4440, 900, 285), colour::white), &f.lblCorpusTotal);
-    auto* colls = new WrapButton("Select item from list and search for collocations (unsorted)", this);
+    ListBox* forms = bindList(
+        make_list(this, "lstNonStandardForms", R(6480, 3945, 1560, 2040), colour::lightGrey),
+        &f.lstNonStandardForms);
+    forms->onClick = [this](int row) {
+        run([this, row] { explorer_.selectNonStandardForms(row); });
+    };
+    make_label(this, "Label22",
+               "Number of Instances of selected word in corpus:", R(8130, 3945, 1845, 480));
+    bind(value_box(this, "lblCorpusTotal", R(8130, 4440, 900, 285), colour::white),
+         &f.lblCorpusTotal);
+    auto* colls =
+        new WrapButton("Select item from list and search for collocations (unsorted)", this);
     colls->setObjectName("cmdColls");
     colls->setFont(dialog_font());
     colls->setGeometry(twRect(8130, 4860, 1845, 1125));
-    connect(colls, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdColls_Click(); }); });
+    connect(colls, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdColls_Click(); }); });
 
     txtSearch_ = new QLineEdit(toQ(f.txtSearch), this);
     txtSearch_->setObjectName("txtSearch");
@@ -359,16 +393,21 @@ void MainWindow::buildFormsColumn() {
     txtSearch_->installEventFilter(this);
     connect(txtSearch_, &QLineEdit::textChanged, this,
             [this](const QString& text) { explorer_.form1.txtSearch = fromQ(text); });
-    QPushButton* searchGroup = make_button(this, "cmdSearchGroup", "Search Group", R(7545, 6180, 1140, 345));
+    QPushButton* searchGroup =
+        make_button(this, "cmdSearchGroup", "Search Group", R(7545, 6180, 1140, 345));
     buttons_.push_back({searchGroup, &f.cmdSearchGroup});
-    connect(searchGroup, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdSearchGroup_Click(); }); });
+    connect(searchGroup, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdSearchGroup_Click(); }); });
     QPushButton* search = make_button(this, "cmdSearch", "Search Corpus", R(8730, 6180, 1245, 345));
     buttons_.push_back({search, &f.cmdSearch});
-    connect(search, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdSearch_Click(); }); });
+    connect(search, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdSearch_Click(); }); });
     make_label(this, "Label25", "No. of instances in group:", R(6480, 6645, 2250, 270));
-    bind(value_box(this, "lblInstInGroup", R(8760, 6630, 1215, 270), colour::white), &f.lblInstInGroup);
+    bind(value_box(this, "lblInstInGroup", R(8760, 6630, 1215, 270), colour::white),
+         &f.lblInstInGroup);
     make_label(this, "Label23", "No. of instances in corpus:", R(6480, 7005, 2250, 270));
-    bind(value_box(this, "lblInstInCorpus", R(8760, 6990, 1215, 270), colour::white), &f.lblInstInCorpus);
+    bind(value_box(this, "lblInstInCorpus", R(8760, 6990, 1215, 270), colour::white),
+         &f.lblInstInCorpus);
 
     QGroupBox* frame = make_frame(this, "Frame3", R(6480, 7500, 2460, 1215), nullptr);
     auto* group = new QButtonGroup(this);
@@ -395,22 +434,26 @@ void MainWindow::buildFormsColumn() {
                             R(1770, 75, 630, 255),  R(1770, 345, 630, 255), R(1770, 615, 630, 255),
                             R(1770, 885, 630, 255)};
     for (int i = 0; i < 10; ++i) {
-        QRadioButton* o = make_option(frame, options[i].name, options[i].caption, places[i], group, nullptr);
+        QRadioButton* o =
+            make_option(frame, options[i].name, options[i].caption, places[i], group, nullptr);
         o->setToolTip(options[i].tip);
         PuncOption option = options[i].option;
         o->setChecked(f.puncOption == option);
-        connect(o, &QRadioButton::clicked, this, [this, option] { explorer_.form1.puncOption = option; });
+        connect(o, &QRadioButton::clicked, this,
+                [this, option] { explorer_.form1.puncOption = option; });
     }
     QPushButton* count = make_button(this, "cmdPuncCount", "Count", R(9015, 7560, 960, 375));
-    connect(count, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdPuncCount_Click(); }); });
+    connect(count, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdPuncCount_Click(); }); });
     bind(value_box(this, "lblPuncCount", R(9015, 8040, 960, 285), colour::white), &f.lblPuncCount);
 }
 
 // Column 4: the variant families, the text totals and the punctuation clusters.
 void MainWindow::buildFamiliesColumn() {
     MainForm& f = explorer_.form1;
-    QLabel* title = make_label(this, "Label24", "WORDS AND CONTRACTIONS COMMONLY USED NON-STANDARDLY",
-                               R(10200, 90, 1680, 810), 8.25, true);
+    QLabel* title =
+        make_label(this, "Label24", "WORDS AND CONTRACTIONS COMMONLY USED NON-STANDARDLY",
+                   R(10200, 90, 1680, 810), 8.25, true);
     (void)title;
     const struct {
         const char* square;
@@ -460,35 +503,44 @@ void MainWindow::buildFamiliesColumn() {
     }
 
     make_label(this, "Label30", "No. of Texts in Group:", R(10200, 7980, 1950, 270));
-    bind(value_box(this, "lblNumOfGroupTexts2", R(12180, 7950, 1035, 285), colour::white, "Total no. of texts for group"),
+    bind(value_box(this, "lblNumOfGroupTexts2", R(12180, 7950, 1035, 285), colour::white,
+                   "Total no. of texts for group"),
          &f.lblNumOfGroupTexts2);
     make_label(this, "Label37", "No. of Texts in Corpus:", R(10200, 8310, 1950, 270));
-    bind(value_box(this, "lblNumOfCorpusTexts", R(12180, 8280, 1035, 285), colour::white, "Total no. of texts for group"),
+    bind(value_box(this, "lblNumOfCorpusTexts", R(12180, 8280, 1035, 285), colour::white,
+                   "Total no. of texts for group"),
          &f.lblNumOfCorpusTexts);
 
     make_shape(this, "Shape3", R(13320, 5760, 3255, 2895), nullptr);
-    QLabel* punc = make_label(this, "Label67", "PUNCTUATION", R(13380, 5820, 3135, 255), 8.25, true);
+    QLabel* punc =
+        make_label(this, "Label67", "PUNCTUATION", R(13380, 5820, 3135, 255), 8.25, true);
     punc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     set_foreground(punc, colour::red);
-    QLabel* note = make_label(this, "Label40", " Note: the % sign indicates text separation between two texts",
-                              R(13380, 6075, 3135, 480), 8.25, true);
+    QLabel* note =
+        make_label(this, "Label40", " Note: the % sign indicates text separation between two texts",
+                   R(13380, 6075, 3135, 480), 8.25, true);
     note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     set_foreground(note, colour::blue);
-    ListBox* clusters = bindList(make_list(this, "lstClusterPunc", R(13440, 6570, 3015, 1530), colour::white),
-                                 &f.lstClusterPunc);
+    ListBox* clusters =
+        bindList(make_list(this, "lstClusterPunc", R(13440, 6570, 3015, 1530), colour::white),
+                 &f.lstClusterPunc);
     clusters->setFont(dialog_font(8.25, true));
     set_foreground(clusters, colour::red);
     clusters->setToolTip("The \"%\" sign means 'text separator'.");
     clusters->onClick = [this](int row) { explorer_.form1.lstClusterPunc.selected = row; };
-    QPushButton* button = make_button(this, "cmdClusterPunctuation", "Punctuation", R(14310, 8175, 1275, 390));
-    connect(button, &QPushButton::clicked, this, [this] { run([this] { explorer_.cmdClusterPunctuation_Click(); }); });
+    QPushButton* button =
+        make_button(this, "cmdClusterPunctuation", "Punctuation", R(14310, 8175, 1275, 390));
+    connect(button, &QPushButton::clicked, this,
+            [this] { run([this] { explorer_.cmdClusterPunctuation_Click(); }); });
 }
 
-void MainWindow::buildFamily(std::size_t index, int left, int top, int listHeight, int headingWidth) {
+void MainWindow::buildFamily(std::size_t index, int left, int top, int listHeight,
+                             int headingWidth) {
     FamilyState& state = explorer_.form1.families[index];
     const VariantFamily& data = explorer_.variantFamilies()[index];
     const int width = 1335;
-    QLabel* caption = make_label(this, data.captionLabel.c_str(), toQ(data.caption), R(left, top, headingWidth, 240));
+    QLabel* caption = make_label(this, data.captionLabel.c_str(), toQ(data.caption),
+                                 R(left, top, headingWidth, 240));
     // A heading too long for one line takes two; the list gives up the room.
     int extra = 0;
     if (caption->fontMetrics().horizontalAdvance(caption->text()) > caption->width()) {
@@ -497,10 +549,13 @@ void MainWindow::buildFamily(std::size_t index, int left, int top, int listHeigh
     } else {
         caption->setWordWrap(false);
     }
-    ListBox* list = bindList(
-        make_list(this, data.list.c_str(), R(left, top + 240 + extra, width, listHeight - extra), colour::white),
-        &state.list);
-    list->onClick = [this, index](int row) { run([this, index, row] { explorer_.selectFamily(index, row); }); };
+    ListBox* list =
+        bindList(make_list(this, data.list.c_str(),
+                           R(left, top + 240 + extra, width, listHeight - extra), colour::white),
+                 &state.list);
+    list->onClick = [this, index](int row) {
+        run([this, index, row] { explorer_.selectFamily(index, row); });
+    };
     const struct {
         const char* suffix;
         const std::string* caption;
@@ -511,8 +566,9 @@ void MainWindow::buildFamily(std::size_t index, int left, int top, int listHeigh
                    {"InCorpus", &state.InCorpus, &colour::blue, "Results in Corpus"}};
     for (int i = 0; i < 3; ++i) {
         const std::string name = "lbl" + state.stem + results[i].suffix;
-        QLabel* l = value_box(this, name.c_str(), R(left + i * 450, top + 255 + listHeight, 435, 255), colour::white,
-                              results[i].tip);
+        QLabel* l =
+            value_box(this, name.c_str(), R(left + i * 450, top + 255 + listHeight, 435, 255),
+                      colour::white, results[i].tip);
         set_foreground(l, *results[i].colour);
         l->setAlignment(Qt::AlignCenter);
         bind(l, results[i].caption);
@@ -547,7 +603,8 @@ void MainWindow::refresh() {
     }
     for (ButtonBinding& b : buttons_) b.button->setEnabled(*b.enabled);
     QString search = toQ(explorer_.form1.txtSearch);
-    if (txtSearch_ && fromQ(txtSearch_->text()) != explorer_.form1.txtSearch) txtSearch_->setText(search);
+    if (txtSearch_ && fromQ(txtSearch_->text()) != explorer_.form1.txtSearch)
+        txtSearch_->setText(search);
     refreshCorpusDataForm();
     refreshCollocationsForm();
 }
@@ -586,8 +643,10 @@ void MainWindow::setFocus(const std::string& control) {
 void MainWindow::showCorpusDataForm() {
     QWidget* w = windows_.open("Form4", [this] {
         QWidget* form = createCorpusDataWindow(explorer_.form4, [this](const char* button) {
-            if (std::string_view(button) == "cmdAges") explorer_.cmdAges_Click();
-            else explorer_.cmdGender_Click();
+            if (std::string_view(button) == "cmdAges")
+                explorer_.cmdAges_Click();
+            else
+                explorer_.cmdGender_Click();
             refreshCorpusDataForm();
         });
         connect(form, &QObject::destroyed, this, [this] { explorer_.Form4_Unload(); });

@@ -35,9 +35,11 @@ void set_caption(QWidget* window, const char* name, const std::string& caption) 
 
 } // namespace
 
-QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void(const char*)> clicked) {
+QWidget* createCorpusDataWindow(const CorpusDataForm& state,
+                                std::function<void(const char*)> clicked) {
     QWidget* w = make_window("Form4", "Corpus Data", 3480, 5100);
-    QGroupBox* age = make_titled_frame(w, "frmeAge", "Participant Age", QRect(120, 120, 3240, 2760));
+    QGroupBox* age =
+        make_titled_frame(w, "frmeAge", "Participant Age", QRect(120, 120, 3240, 2760));
     const char* bands[] = {"<18", "18 to 25", "26 to 40", "41 to 60", "61+"};
     const char* counts[] = {"lblUnder18s", "lbl18To25", "lbl25To40", "lbl41To60", "lbl61Plus"};
     for (int i = 0; i < 5; ++i) {
@@ -46,12 +48,14 @@ QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void(
         make_value_label(age, counts[i], "0", QRect(1680, 345 + i * 345, 900, 285));
     }
     QPushButton* ages = make_button(age, "cmdAges", "Age Breakdown", QRect(240, 2160, 2760, 420));
-    QGroupBox* gender = make_titled_frame(w, "frmeGender", "Participant Gender", QRect(120, 3000, 3240, 1980));
+    QGroupBox* gender =
+        make_titled_frame(w, "frmeGender", "Participant Gender", QRect(120, 3000, 3240, 1980));
     make_label(gender, "Label7", "M", QRect(240, 360, 1200, 270));
     make_value_label(gender, "lblMale", "0", QRect(1680, 345, 900, 285));
     make_label(gender, "Label6", "F", QRect(240, 705, 1200, 270));
     make_value_label(gender, "lblFemale", "0", QRect(1680, 690, 900, 285));
-    QPushButton* genders = make_button(gender, "cmdGender", "Participant Gender", QRect(240, 1260, 2760, 420));
+    QPushButton* genders =
+        make_button(gender, "cmdGender", "Participant Gender", QRect(240, 1260, 2760, 420));
     QObject::connect(ages, &QPushButton::clicked, w, [clicked] { clicked("cmdAges"); });
     QObject::connect(genders, &QPushButton::clicked, w, [clicked] { clicked("cmdGender"); });
     showCorpusData(w, state);
@@ -79,10 +83,11 @@ QWidget* createCollocationsWindow() {
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setGeometry(twRect(120, 540, 6600, 3720));
-    QLabel* note = make_label(w, "Label3",
-                              "Note: These are raw, unsorted collocations. You will need to organise "
-                              "them according to your preferences.",
-                              QRect(120, 4380, 6600, 720), 8.25, true);
+    QLabel* note =
+        make_label(w, "Label3",
+                   "Note: These are raw, unsorted collocations. You will need to organise "
+                   "them according to your preferences.",
+                   QRect(120, 4380, 6600, 720), 8.25, true);
     set_foreground(note, colour::red);
     return w;
 }

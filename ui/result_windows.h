@@ -10,7 +10,8 @@
 namespace zapt::ui {
 
 // Form4; `clicked` receives "cmdAges" or "cmdGender" when its buttons are clicked.
-QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void(const char*)> clicked);
+QWidget* createCorpusDataWindow(const CorpusDataForm& state,
+                                std::function<void(const char*)> clicked);
 void showCorpusData(QWidget* window, const CorpusDataForm& state);
 
 // Form11.

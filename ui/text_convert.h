@@ -8,10 +8,14 @@
 
 namespace zapt::ui {
 
-inline QString toQ(const std::string& cp1252) { return QString::fromStdString(cp1252_to_utf8(cp1252)); }
+inline QString toQ(const std::string& cp1252) {
+    return QString::fromStdString(cp1252_to_utf8(cp1252));
+}
 
 // Characters Windows-1252 cannot hold become a substitute character, so such a
 // word never equals a word of the corpus.
-inline std::string fromQ(const QString& s) { return utf8_to_cp1252_lossy(s.toStdString()); }
+inline std::string fromQ(const QString& s) {
+    return utf8_to_cp1252_lossy(s.toStdString());
+}
 
 } // namespace zapt::ui

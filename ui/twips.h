@@ -8,7 +8,9 @@
 
 namespace zapt::ui {
 
-constexpr int tw(int twips) { return (twips + 7) / 15; }
+constexpr int tw(int twips) {
+    return (twips + 7) / 15;
+}
 
 inline QRect twRect(int left, int top, int width, int height) {
     return QRect(tw(left), tw(top), tw(width), tw(height));

@@ -5,9 +5,13 @@
 
 namespace zapt::ui {
 
-UploadPage::~UploadPage() { close(); }
+UploadPage::~UploadPage() {
+    close();
+}
 
-bool UploadPage::isOpen() const { return process_ && process_->state() != QProcess::NotRunning; }
+bool UploadPage::isOpen() const {
+    return process_ && process_->state() != QProcess::NotRunning;
+}
 
 void UploadPage::open() {
     if (isOpen()) {

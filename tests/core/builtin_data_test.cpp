@@ -120,11 +120,11 @@ TEST_F(BuiltIn, EveryGroupHoldsItsAuthorsAndTheLargestAuthorIsMeasuredExactly) {
         Gender gender;
         int authors;
     } groups[] = {
-        {AgeBand::Under18, Gender::Female, 3},    {AgeBand::Under18, Gender::Male, 3},
-        {AgeBand::From18To25, Gender::Female, 6}, {AgeBand::From18To25, Gender::Male, 4},
+        {AgeBand::Under18, Gender::Female, 3},     {AgeBand::Under18, Gender::Male, 3},
+        {AgeBand::From18To25, Gender::Female, 6},  {AgeBand::From18To25, Gender::Male, 4},
         {AgeBand::From26To40, Gender::Female, 11}, {AgeBand::From26To40, Gender::Male, 6},
         {AgeBand::From41To60, Gender::Female, 10}, {AgeBand::From41To60, Gender::Male, 6},
-        {AgeBand::Over60, Gender::Female, 3},     {AgeBand::Over60, Gender::Male, 1},
+        {AgeBand::Over60, Gender::Female, 3},      {AgeBand::Over60, Gender::Male, 1},
     };
     int most_texts = 0, largest_group = 0;
     std::string largest_group_name;
@@ -182,7 +182,8 @@ TEST_F(BuiltIn, GlossaryAndVariantLists) {
 
     const std::size_t sizes[] = {5, 43, 7, 10, 12, 4, 19, 6, 12, 17, 8, 12, 10, 14, 12, 7};
     ASSERT_EQ(app.form1.families.size(), 16u);
-    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(app.form1.families[i].list.items.size(), sizes[i]);
+    for (std::size_t i = 0; i < 16; ++i)
+        EXPECT_EQ(app.form1.families[i].list.items.size(), sizes[i]);
     // The 'Th' list is sorted and keeps its given order.
     EXPECT_EQ(app.form1.families[1].list.items, app.variantFamilies()[1].items);
 }
@@ -195,8 +196,8 @@ TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
     const int u_in_corpus = count_word(app.form3.Text2, "u");
     int five_ways = 0, three_backs = 0;
     double top_u_share = 0;
-    for (auto band : {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40, AgeBand::From41To60,
-                      AgeBand::Over60}) {
+    for (auto band : {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
+                      AgeBand::From41To60, AgeBand::Over60}) {
         for (auto gender : {Gender::Female, Gender::Male}) {
             app.form1.ageOption = band;
             app.form1.genderOption = gender;
@@ -246,11 +247,14 @@ TEST_F(BuiltIn, TheRoadOfATypicalUse) {
     const std::size_t back = 5;
     ASSERT_TRUE(app.selectFamily(back, 2));
     EXPECT_EQ(app.form1.families[back].list.text(), "bk");
-    EXPECT_EQ(app.form1.families[back].Individual, format_whole(count_word(app.form1.txtIndividualsTexts, "bk")));
+    EXPECT_EQ(app.form1.families[back].Individual,
+              format_whole(count_word(app.form1.txtIndividualsTexts, "bk")));
     EXPECT_EQ(app.form1.families[back].InGroup, format_whole(count_word(app.form1.Text2, "bk")));
     EXPECT_EQ(app.form1.families[back].InCorpus, format_whole(count_word(app.form3.Text2, "bk")));
-    EXPECT_LE(std::stoi(app.form1.families[back].Individual), std::stoi(app.form1.families[back].InGroup));
-    EXPECT_LE(std::stoi(app.form1.families[back].InGroup), std::stoi(app.form1.families[back].InCorpus));
+    EXPECT_LE(std::stoi(app.form1.families[back].Individual),
+              std::stoi(app.form1.families[back].InGroup));
+    EXPECT_LE(std::stoi(app.form1.families[back].InGroup),
+              std::stoi(app.form1.families[back].InCorpus));
     // 5. A typed word and Enter.
     app.form1.txtSearch = "tea";
     app.txtSearch_KeyDown(13);

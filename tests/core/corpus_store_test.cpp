@@ -11,16 +11,16 @@ std::vector<RegisterRow> two_authors() {
 
 TEST(CorpusStore, BuffersKeepBlanksAndPunctuationAsDescribed) {
     std::vector<CorpusRow> corpus = {
-        {"Ann", "Hi, how r u?"},     // punctuation kept in the corpus text
-        {"bob", "OK.c u  2day  "},   // inner double blank, two trailing blanks
-        {"Zed", " hi there"},        // leading blank; an author of no register row
+        {"Ann", "Hi, how r u?"},   // punctuation kept in the corpus text
+        {"bob", "OK.c u  2day  "}, // inner double blank, two trailing blanks
+        {"Zed", " hi there"},      // leading blank; an author of no register row
         {"BOB", "a/b (c) \"d\" it's"},
     };
     CorpusStore s = build_corpus_store(corpus, two_authors());
     ASSERT_EQ(s.lstTextList.size(), 4u);
     EXPECT_EQ(s.lstTextList[0], "Hi, how r u? ");
-    EXPECT_EQ(s.lstTextList[1], "OK.c u  2day ");  // inner blanks stay, one trailing blank
-    EXPECT_EQ(s.lstTextList[2], " hi there ");     // leading blank stays
+    EXPECT_EQ(s.lstTextList[1], "OK.c u  2day "); // inner blanks stay, one trailing blank
+    EXPECT_EQ(s.lstTextList[2], " hi there ");    // leading blank stays
     EXPECT_EQ(s.Text1, "Hi, how r u? OK.c u 2day hi there a/b (c) \"d\" it's ");
     EXPECT_EQ(s.Text2, "Hi how r u OK c u 2day hi there a b c d it's ");
     EXPECT_EQ(s.corpusTextCount(), 4);

@@ -23,14 +23,17 @@ TEST(DataReader, CorpusLinesBreakingARuleNameTheLineAndRule) {
         int line;
         const char* rule_part;
     } cases[] = {
-        {"{\"author\":\"A\",\"text\":\"ok\"}\n{\"author\":\"B\",\"text\":\"50% off\"}\n", 2, "\"%\""},
+        {"{\"author\":\"A\",\"text\":\"ok\"}\n{\"author\":\"B\",\"text\":\"50% off\"}\n", 2,
+         "\"%\""},
         {"{\"author\":\"A\",\"text\":\"a\\nb\"}\n", 1, "line break"},
         {"{\"author\":\"A\",\"text\":\"ok\"}\n{\"author\":\"A\"}\n", 2, "missing field \"text\""},
-        {"{\"author\":\"A\",\"text\":\"ok\"}\n{\"author\":\"A\",\"text\":\"ok\"\n", 2, "not valid JSON"},
+        {"{\"author\":\"A\",\"text\":\"ok\"}\n{\"author\":\"A\",\"text\":\"ok\"\n", 2,
+         "not valid JSON"},
         {"{\"author\":\"A\",\"text\":\"\xE4\xB8\xAD\"}\n", 1, "Windows-1252"},
         {"{\"author\":\"A\",\"text\":\"\"}\n", 1, "empty"},
         {"{\"author\":7,\"text\":\"ok\"}\n", 1, "must be a string"},
-        {"{\"author\":\"A\",\"text\":\"ok\"}\n\n{\"author\":\"A\",\"text\":\"ok\"}\n", 2, "empty line"},
+        {"{\"author\":\"A\",\"text\":\"ok\"}\n\n{\"author\":\"A\",\"text\":\"ok\"}\n", 2,
+         "empty line"},
         {"", 1, "empty"},
     };
     for (const auto& c : cases) {
@@ -42,14 +45,17 @@ TEST(DataReader, CorpusLinesBreakingARuleNameTheLineAndRule) {
 }
 
 TEST(DataReader, CorpusKeepsTextsExactlyInWindows1252) {
-    auto rows = read_corpus("c", "{\"author\":\"Ann\",\"text\":\" it\xE2\x80\x99s \xC2\xA3" "5  \"}\r\n");
+    auto rows = read_corpus("c", "{\"author\":\"Ann\",\"text\":\" it\xE2\x80\x99s \xC2\xA3"
+                                 "5  \"}\r\n");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].author, "Ann");
-    EXPECT_EQ(rows[0].text, " it\x92s \xA3" "5  ");
+    EXPECT_EQ(rows[0].text, " it\x92s \xA3"
+                            "5  ");
 }
 
 TEST(DataReader, RegisterRules) {
-    const char* row = R"({"code":"001","name":"A","age":"30","gender":"F","education":"U","nativeLanguage":"E"})";
+    const char* row =
+        R"({"code":"001","name":"A","age":"30","gender":"F","education":"U","nativeLanguage":"E"})";
     std::string good = std::string("[\n") + row + "\n]";
     EXPECT_EQ(read_register("r", good).size(), 1u);
 
@@ -60,11 +66,14 @@ TEST(DataReader, RegisterRules) {
     } cases[] = {
         {std::string("[\n") + row + ",\n" + row + "\n]", 3, "used twice"},
         {"[\n{\"code\":\"1\",\"name\":\"A\",\"age\":\"3\",\"gender\":\"F\",\"education\":\"U\","
-         "\"nativeLanguage\":\"E\"}\n]", 2, "three decimal digits"},
+         "\"nativeLanguage\":\"E\"}\n]",
+         2, "three decimal digits"},
         {"[\n{\"code\":\"002\",\"name\":\"A\",\"age\":\"3.5\",\"gender\":\"F\",\"education\":\"U\","
-         "\"nativeLanguage\":\"E\"}\n]", 2, "whole number"},
-        {"[\n{\"code\":\"002\",\"name\":\"A\",\"age\":\"30\",\"gender\":\"F\",\"education\":\"U\"}\n]", 2,
-         "nativeLanguage"},
+         "\"nativeLanguage\":\"E\"}\n]",
+         2, "whole number"},
+        {"[\n{\"code\":\"002\",\"name\":\"A\",\"age\":\"30\",\"gender\":\"F\",\"education\":\"U\"}"
+         "\n]",
+         2, "nativeLanguage"},
         {"{\"code\":\"001\"}", 1, "array"},
         {"[\n" + std::string(row) + ",\n]", 3, "not valid JSON"},
         {"[]", 1, "empty"},
@@ -77,12 +86,15 @@ TEST(DataReader, RegisterRules) {
 }
 
 TEST(DataReader, GlossaryRules) {
-    auto g = read_glossary("g", "{\"forms\": [\"cu\", \"wiv\", \"texn\"], \"interpretations\": [\"see you\", \"with\"]}");
+    auto g = read_glossary(
+        "g",
+        "{\"forms\": [\"cu\", \"wiv\", \"texn\"], \"interpretations\": [\"see you\", \"with\"]}");
     EXPECT_EQ(g.forms.size(), 3u);
     EXPECT_EQ(g.interpretations.size(), 2u);
 
     DataError more = error_of([] {
-        read_glossary("data/glossary.json", "{\"forms\": [\n\"cu\"\n],\n\"interpretations\": [\n\"see you\",\n\"x\"\n]}");
+        read_glossary("data/glossary.json",
+                      "{\"forms\": [\n\"cu\"\n],\n\"interpretations\": [\n\"see you\",\n\"x\"\n]}");
     });
     EXPECT_EQ(more.line(), 6);
     EXPECT_NE(more.rule().find("more interpretations"), std::string::npos);
@@ -90,21 +102,23 @@ TEST(DataReader, GlossaryRules) {
     DataError missing = error_of([] { read_glossary("g", "{\"forms\": [\"cu\"]}"); });
     EXPECT_NE(missing.rule().find("interpretations"), std::string::npos);
 
-    DataError bad = error_of([] { read_glossary("g", "{\"forms\": [\n\"cu\",\n7\n], \"interpretations\": []}"); });
+    DataError bad = error_of(
+        [] { read_glossary("g", "{\"forms\": [\n\"cu\",\n7\n], \"interpretations\": []}"); });
     EXPECT_EQ(bad.line(), 3);
 }
 
 TEST(DataReader, VariantFamiliesMustMatchTheWindowsLists) {
     DataError few = error_of([] {
-        read_variants("data/variants.json",
-                      "[\n{\"list\":\"lstBeen\",\"stem\":\"Been\",\"captionLabel\":\"Label92\",\"caption\":\"B\","
-                      "\"items\":[\"b\"]}\n]");
+        read_variants("data/variants.json", "[\n{\"list\":\"lstBeen\",\"stem\":\"Been\","
+                                            "\"captionLabel\":\"Label92\",\"caption\":\"B\","
+                                            "\"items\":[\"b\"]}\n]");
     });
     EXPECT_NE(few.rule().find("exactly 16"), std::string::npos);
     DataError wrong = error_of([] {
         std::string s = "[\n";
         for (int i = 0; i < 16; ++i) {
-            s += std::string(i ? ",\n" : "") + "{\"list\":\"lstX\",\"stem\":\"X\",\"captionLabel\":\"L\","
+            s += std::string(i ? ",\n" : "") +
+                 "{\"list\":\"lstX\",\"stem\":\"X\",\"captionLabel\":\"L\","
                  "\"caption\":\"c\",\"items\":[\"x\"]}";
         }
         read_variants("v", s + "\n]");

@@ -112,10 +112,10 @@ TEST(AuthorSelection, AnAuthorWithoutTextsShowsZerosAndTheMessage) {
     EXPECT_EQ(w.effects.count("message No texts found"), 1);
     EXPECT_TRUE(w->form1.cmdAuthorData);
     w->cmdAuthorData_Click();
-    for (const std::string* label : {&w->form1.lblTextTotal, &w->form1.lblAvTextLength,
-                                     &w->form1.lblNumOfCharacters, &w->form1.lblAvWordClusterLength,
-                                     &w->form1.lblPuncDensity, &w->form1.lblNonStandardFormDensity,
-                                     &w->form1.lblTotWords}) {
+    for (const std::string* label :
+         {&w->form1.lblTextTotal, &w->form1.lblAvTextLength, &w->form1.lblNumOfCharacters,
+          &w->form1.lblAvWordClusterLength, &w->form1.lblPuncDensity,
+          &w->form1.lblNonStandardFormDensity, &w->form1.lblTotWords}) {
         EXPECT_EQ(*label, "0");
     }
     EXPECT_EQ(w->form1.lstNonStandards.count(), 0);
@@ -150,7 +150,7 @@ TEST(NonStandardForms, SelectingAUseShowsTheExactRowElseTheLastRowOfAnyCase) {
     MainForm& f = w->form1;
     // Sorted without regard to case, small letters first; "wiv," is not a use.
     EXPECT_EQ(f.lstNonStandards.items, (std::vector<std::string>{"NITE", "texn", "thort", "Thort",
-                                                                  "wiv", "yer", "Yer", "YER"}));
+                                                                 "wiv", "yer", "Yer", "YER"}));
     const struct {
         const char* use;
         const char* form;
@@ -158,10 +158,10 @@ TEST(NonStandardForms, SelectingAUseShowsTheExactRowElseTheLastRowOfAnyCase) {
         int glossary_row;
         const char* corpus_count;
     } cases[] = {
-        {"Yer", "Yer", "you", 6, "3"},    {"yer", "yer", "yeah", 7, "3"},
-        {"YER", "yer", "yeah", 7, "3"},   {"NITE", "Nite", "night", 2, "1"},
+        {"Yer", "Yer", "you", 6, "3"},         {"yer", "yer", "yeah", 7, "3"},
+        {"YER", "yer", "yeah", 7, "3"},        {"NITE", "Nite", "night", 2, "1"},
         {"thort", "thort", "thought", 3, "2"}, {"Thort", "Thort", "thought", 4, "2"},
-        {"texn", "texn", "", 9, "1"},     {"wiv", "wiv", "with", 5, "2"},
+        {"texn", "texn", "", 9, "1"},          {"wiv", "wiv", "with", 5, "2"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(w->selectNonStandards(w.row_of(f.lstNonStandards, c.use))) << c.use;
@@ -201,9 +201,10 @@ TEST(NonStandardForms, AnAuthorWithoutFormsHasAnEmptyListAndDensityZero) {
 }
 
 TEST(SortedLists, CollationIgnoresCaseAndApostrophesFirst) {
-    std::vector<std::string> th = {"da", "dat", "dats", "dat's", "datz", "deir", "dem", "der", "dere",
-                                   "dere", "deres", "dere's", "dere'z", "ders", "derz", "that",
-                                   "that's", "thats'", "thatz", "thort", "those", "thought"};
+    std::vector<std::string> th = {"da",     "dat",   "dats",  "dat's",  "datz",   "deir",
+                                   "dem",    "der",   "dere",  "dere",   "deres",  "dere's",
+                                   "dere'z", "ders",  "derz",  "that",   "that's", "thats'",
+                                   "thatz",  "thort", "those", "thought"};
     std::vector<std::string> shuffled(th.rbegin(), th.rend());
     sort_collated(shuffled);
     EXPECT_EQ(shuffled, th);

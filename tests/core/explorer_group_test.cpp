@@ -9,14 +9,15 @@ namespace {
 // Women at every band edge (with texts), one without texts, and two boys.
 World band_world() {
     std::vector<RegisterRow> reg = {
-        author("060", "Zak", "14", "M", "G"), author("001", "Ann", "17", "F", "G"),
+        author("060", "Zak", "14", "M", "G"),  author("001", "Ann", "17", "F", "G"),
         author("002", "Bea", "18", "F", "HS"), author("003", "Cat", "25", "F", "U"),
-        author("004", "Dee", "26", "F", "U"), author("005", "Eve", "40", "F", "G"),
+        author("004", "Dee", "26", "F", "U"),  author("005", "Eve", "40", "F", "G"),
         author("006", "Fay", "41", "F", "HS"), author("007", "Gil", "60", "F", "U"),
-        author("008", "Hal", "61", "F", "U"), author("009", "Ida", "30", "F", "U"),
+        author("008", "Hal", "61", "F", "U"),  author("009", "Ida", "30", "F", "U"),
         author("010", "Jon", "15", "m", "HS")};
     std::vector<CorpusRow> corpus;
-    for (const char* name : {"Zak", "Ann", "Bea", "Cat", "Dee", "Eve", "Fay", "Gil", "Hal", "jon"}) {
+    for (const char* name :
+         {"Zak", "Ann", "Bea", "Cat", "Dee", "Eve", "Fay", "Gil", "Hal", "jon"}) {
         corpus.push_back({name, std::string("hello from ") + name});
     }
     return World(reg, corpus);
@@ -95,14 +96,17 @@ TEST(GroupAverages, OneAuthorsValuesAreRoundedAgainToFourPlaces) {
 TEST(GroupAverages, AreUnweightedMeansOfTheAuthorsDisplayedValues) {
     // Characters per text 11 and 21, whatever the numbers of texts.
     World chars({author("001", "Ann", "30", "F"), author("002", "Bo", "31", "F")},
-                {{"Ann", "abcdefghij"}, {"Bo", "abcdefghijabcdefghij"}, {"Bo", "abcdefghijabcdefghij"},
+                {{"Ann", "abcdefghij"},
+                 {"Bo", "abcdefghijabcdefghij"},
+                 {"Bo", "abcdefghijabcdefghij"},
                  {"Bo", "abcdefghijabcdefghij"}});
     chars.fetch(AgeBand::From26To40, Gender::Female);
     EXPECT_EQ(chars->form1.GroupAvNumOfCharacters, "16");
     EXPECT_EQ(chars->form1.NumOfGroupTexts, "4");
 
     // Punctuation densities 0.1, 0.2 and 0.2.
-    World punc({author("001", "A", "30", "F"), author("002", "B", "31", "F"), author("003", "C", "32", "F")},
+    World punc({author("001", "A", "30", "F"), author("002", "B", "31", "F"),
+                author("003", "C", "32", "F")},
                {{"A", "a b c d e f g h."}, {"B", "a b c d e f g h.."}, {"C", "a b c d e f g h.."}});
     punc.fetch(AgeBand::From26To40, Gender::Female);
     EXPECT_EQ(punc->form1.GroupAvPuncDensity, "0.1667");
@@ -113,14 +117,16 @@ TEST(GroupAverages, AGroupWithoutAuthorsShowsZerosAndEndsNormally) {
     w.fetch(AgeBand::From26To40, Gender::Male);
     const MainForm& f = w->form1;
     EXPECT_EQ(f.AgeTable.count(), 0);
-    for (const std::string* c : {&f.NumOfGroupTexts, &f.GroupAvTextLength, &f.GroupAvNumOfCharacters,
-                                 &f.GroupAvWordClusterLength, &f.GroupAvPuncDensity,
-                                 &f.GroupNonStandardFormsDensity, &f.lblNumOfGroupTexts2}) {
+    for (const std::string* c :
+         {&f.NumOfGroupTexts, &f.GroupAvTextLength, &f.GroupAvNumOfCharacters,
+          &f.GroupAvWordClusterLength, &f.GroupAvPuncDensity, &f.GroupNonStandardFormsDensity,
+          &f.lblNumOfGroupTexts2}) {
         EXPECT_EQ(*c, "0");
     }
     EXPECT_EQ(f.Text2, "");
-    EXPECT_EQ(w.effects.log, (std::vector<std::string>{"width 6000", "showProgress", "width 6500",
-                                                       "width 16770", "closeProgress", "width 16770"}));
+    EXPECT_EQ(w.effects.log,
+              (std::vector<std::string>{"width 6000", "showProgress", "width 6500", "width 16770",
+                                        "closeProgress", "width 16770"}));
     // A search in the empty group counts 0 and the corpus count still works.
     w->form1.txtSearch = "hi";
     w->txtSearch_KeyDown(13);
@@ -129,7 +135,8 @@ TEST(GroupAverages, AGroupWithoutAuthorsShowsZerosAndEndsNormally) {
 }
 
 TEST(GroupText, KeepsSlashesThatTheAuthorTextSplitsAndHoldsOnlyTheLatestGroup) {
-    World w({author("001", "Ann", "30", "F"), author("002", "Bo", "31", "F"), author("003", "Cy", "50", "F")},
+    World w({author("001", "Ann", "30", "F"), author("002", "Bo", "31", "F"),
+             author("003", "Cy", "50", "F")},
             {{"Bo", "b/c = d+e <f>"}, {"Ann", "a/b, ok!"}, {"Cy", "(x) y-z."}});
     w.fetch(AgeBand::From26To40, Gender::Female);
     const MainForm& f = w->form1;

@@ -17,14 +17,16 @@ TEST(VariantFamilies, CountInAuthorGroupAndCorpusText) {
     const std::size_t been = w.family_index("Been");
     // Before any group or author: only the corpus count.
     ASSERT_TRUE(w->selectFamily(been, w.row_of(w.family("Been").list, "been")));
-    EXPECT_EQ(w.family("Been").Individual + "|" + w.family("Been").InGroup + "|" + w.family("Been").InCorpus,
+    EXPECT_EQ(w.family("Been").Individual + "|" + w.family("Been").InGroup + "|" +
+                  w.family("Been").InCorpus,
               "0|0|4");
 
     w.fetch(AgeBand::From26To40, Gender::Female);
     EXPECT_EQ(w.family("Been").InCorpus, "0"); // reset by the query
     w->selectAgeTable(0);
     w->selectFamily(been, w.row_of(w.family("Been").list, "been"));
-    EXPECT_EQ(w.family("Been").Individual + "|" + w.family("Been").InGroup + "|" + w.family("Been").InCorpus,
+    EXPECT_EQ(w.family("Been").Individual + "|" + w.family("Been").InGroup + "|" +
+                  w.family("Been").InCorpus,
               "2|3|4");
 
     // "da" belongs to two families and counts the same in both.
@@ -36,7 +38,8 @@ TEST(VariantFamilies, CountInAuthorGroupAndCorpusText) {
 
     // A full stop never survives inside a piece of the cleaned buffers.
     w->selectFamily(w.family_index("Okay"), w.row_of(w.family("Okay").list, "o.k."));
-    EXPECT_EQ(w.family("Okay").Individual + w.family("Okay").InGroup + w.family("Okay").InCorpus, "000");
+    EXPECT_EQ(w.family("Okay").Individual + w.family("Okay").InGroup + w.family("Okay").InCorpus,
+              "000");
     // Other families keep their counts.
     EXPECT_EQ(w.family("Been").InCorpus, "4");
     EXPECT_FALSE(w->selectFamily(been, 99));
@@ -74,12 +77,12 @@ TEST(WordSearch, AnyTypedTextCountsWithoutHarm) {
         const char* group;
         const char* corpus;
     } cases[] = {
-        {"", "0", "0"},                         // no empty pieces in the built buffers
-        {"been ", "0", "0"},                    // a trailing blank never counts
-        {"o.k.", "0", "0"},                     // broken up by the cleaning
-        {"\x1A\x1A", "0", "0"},                 // characters Windows-1252 cannot hold
-        {std::string("a\0b", 3), "0", "0"},     // control characters
-        {std::string(1 << 20, 'x'), "0", "0"},  // a huge text
+        {"", "0", "0"},                        // no empty pieces in the built buffers
+        {"been ", "0", "0"},                   // a trailing blank never counts
+        {"o.k.", "0", "0"},                    // broken up by the cleaning
+        {"\x1A\x1A", "0", "0"},                // characters Windows-1252 cannot hold
+        {std::string("a\0b", 3), "0", "0"},    // control characters
+        {std::string(1 << 20, 'x'), "0", "0"}, // a huge text
         {"\t\r\n", "0", "0"},
         {"ok", "1", "1"},
     };
@@ -98,10 +101,11 @@ TEST(PunctuationCount, EachKindCountsInTheCorpusText) {
         PuncOption option;
         const char* count;
     } cases[] = {
-        {PuncOption::Stops, "4"},         {PuncOption::Commas, "3"},     {PuncOption::QuestionMarks, "1"},
-        {PuncOption::ExclamationMarks, "1"}, {PuncOption::Slashes, "1"},  {PuncOption::Brackets, "3"},
-        {PuncOption::SemiColons, "1"},    {PuncOption::Colons, "1"},     {PuncOption::SpacePlusStop, "1"},
-        {PuncOption::SpacePlusComma, "2"},
+        {PuncOption::Stops, "4"},         {PuncOption::Commas, "3"},
+        {PuncOption::QuestionMarks, "1"}, {PuncOption::ExclamationMarks, "1"},
+        {PuncOption::Slashes, "1"},       {PuncOption::Brackets, "3"},
+        {PuncOption::SemiColons, "1"},    {PuncOption::Colons, "1"},
+        {PuncOption::SpacePlusStop, "1"}, {PuncOption::SpacePlusComma, "2"},
     };
     for (const auto& c : cases) {
         w->form1.puncOption = c.option;
@@ -122,9 +126,9 @@ TEST(Clusters, SpansByWordNavigation) {
         {"OK.cu later", 2, "OK.cu "},
         {"a.b.c", 1, "a.b"},
         {".hi there  %", 0, ".hi there  "},   // a mark at the very start
-        {"ok!  %", 2, "ok!  %"},               // a mark near the end
-        {"x  %Wait...  %y", 8, "Wait...  %"},  // the span reaches the next text's separator
-        {"  .", 2, "  ."},                     // nothing to the left: the span starts at 0
+        {"ok!  %", 2, "ok!  %"},              // a mark near the end
+        {"x  %Wait...  %y", 8, "Wait...  %"}, // the span reaches the next text's separator
+        {"  .", 2, "  ."},                    // nothing to the left: the span starts at 0
     };
     for (const auto& c : cases) {
         auto [a, b] = cluster_span(c.text, c.mark);
@@ -134,7 +138,9 @@ TEST(Clusters, SpansByWordNavigation) {
 
 TEST(Clusters, ListByMarkWithTheTenCharacterRule) {
     World w({author("001", "Ann", "30", "F"), author("002", "Bo", "31", "F")},
-            {{"Ann", "got home. See you"}, {"Ann", "Wait..."}, {"Ann", "a.b.c, ok? yes!"},
+            {{"Ann", "got home. See you"},
+             {"Ann", "Wait..."},
+             {"Ann", "a.b.c, ok? yes!"},
              {"Bo", "no marks here"}});
     w.fetch(AgeBand::From26To40, Gender::Female);
     w->selectAgeTable(0);
@@ -142,7 +148,8 @@ TEST(Clusters, ListByMarkWithTheTenCharacterRule) {
     w->cmdClusterPunctuation_Click();
     // The full stops of "a.b.c" lie less than ten characters after the last
     // listed full stop (in "Wait...") and are not listed on their own.
-    const std::vector<std::string> expected = {"home. See ", "Wait...  %", "c, ok", "ok? yes", "yes!  %"};
+    const std::vector<std::string> expected = {"home. See ", "Wait...  %", "c, ok", "ok? yes",
+                                               "yes!  %"};
     EXPECT_EQ(w->form1.lstClusterPunc.items, expected);
     w->cmdClusterPunctuation_Click();
     EXPECT_EQ(w->form1.lstClusterPunc.items, expected); // not doubled
@@ -153,7 +160,8 @@ TEST(Clusters, ListByMarkWithTheTenCharacterRule) {
 }
 
 TEST(Collocations, NeighboursOfEveryOccurrenceInCorpusOrder) {
-    World w({author("001", "Ann", "30", "F")}, {{"Ann", "cu later"}, {"Bo", "see cu"}, {"Cy", "CU x, cu"}});
+    World w({author("001", "Ann", "30", "F")},
+            {{"Ann", "cu later"}, {"Bo", "see cu"}, {"Cy", "CU x, cu"}});
     ASSERT_TRUE(w->selectNonStandardForms(0)); // "cu"
     w->cmdColls_Click();
     // The first word of the corpus has an empty word before it; the last word an
@@ -192,7 +200,8 @@ TEST(CorpusOverview, CountsAuthorsWithTextsAfreshOnEveryClick) {
         w->cmdAges_Click();
         w->cmdGender_Click();
         const CorpusDataForm& f = w->form4;
-        EXPECT_EQ(f.lblUnder18s + f.lbl18To25 + f.lbl25To40 + f.lbl41To60 + f.lbl61Plus, "12322"); // "X" counts by age only
+        EXPECT_EQ(f.lblUnder18s + f.lbl18To25 + f.lbl25To40 + f.lbl41To60 + f.lbl61Plus,
+                  "12322"); // "X" counts by age only
         EXPECT_EQ(f.lblMale, "5");
         EXPECT_EQ(f.lblFemale, "5");
     }

@@ -35,8 +35,8 @@ inline GlossaryData small_glossary() {
 // Register rows: code, name, age, gender, education.
 inline RegisterRow author(std::string code, std::string name, std::string age, std::string gender,
                           std::string education = "U") {
-    return {std::move(code), std::move(name), std::move(age), std::move(gender),
-            std::move(education), "E"};
+    return {std::move(code),   std::move(name),      std::move(age),
+            std::move(gender), std::move(education), "E"};
 }
 
 // An explorer over the given register and corpus, with the built-in variant

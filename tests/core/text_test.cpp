@@ -7,7 +7,8 @@ namespace zapt {
 namespace {
 
 TEST(Windows1252, RoundTripsTypographicQuotesAndPound) {
-    const std::string utf8 = "\xE2\x80\x99 \xE2\x80\x9C \xE2\x80\x9D \xC2\xA3 \xC3\xA9 \xE2\x82\xAC";
+    const std::string utf8 =
+        "\xE2\x80\x99 \xE2\x80\x9C \xE2\x80\x9D \xC2\xA3 \xC3\xA9 \xE2\x82\xAC";
     auto cp = utf8_to_cp1252(utf8);
     ASSERT_TRUE(cp);
     EXPECT_EQ(*cp, "\x92 \x93 \x94 \xA3 \xE9 \x80");
@@ -18,18 +19,21 @@ TEST(Windows1252, RejectsWhatItCannotRepresent) {
     std::size_t bad = 99;
     EXPECT_FALSE(utf8_to_cp1252("ok \xE4\xB8\xAD", &bad)); // a Chinese character
     EXPECT_EQ(bad, 3u);
-    EXPECT_FALSE(utf8_to_cp1252("\xF0\x9F\x98\x80"));   // an emoji
-    EXPECT_FALSE(utf8_to_cp1252("\xC2\x81"));           // a C1 control
-    EXPECT_FALSE(utf8_to_cp1252("\xC0\xAF"));           // an overlong sequence
-    EXPECT_FALSE(utf8_to_cp1252("\xE2\x80"));           // a cut-off sequence
-    EXPECT_EQ(utf8_to_cp1252_lossy("a\xE4\xB8\xAD" "b\xFF"), "a\x1A" "b\x1A");
+    EXPECT_FALSE(utf8_to_cp1252("\xF0\x9F\x98\x80")); // an emoji
+    EXPECT_FALSE(utf8_to_cp1252("\xC2\x81"));         // a C1 control
+    EXPECT_FALSE(utf8_to_cp1252("\xC0\xAF"));         // an overlong sequence
+    EXPECT_FALSE(utf8_to_cp1252("\xE2\x80"));         // a cut-off sequence
+    EXPECT_EQ(utf8_to_cp1252_lossy("a\xE4\xB8\xAD"
+                                   "b\xFF"),
+              "a\x1A"
+              "b\x1A");
 }
 
 TEST(Windows1252, CaseFoldingCoversAccentedLetters) {
     EXPECT_TRUE(iequals("BEEN", "been"));
-    EXPECT_TRUE(iequals("\xC9t\xC9", "\xE9t\xE9"));   // ÉtÉ / été
-    EXPECT_TRUE(iequals("\x8A", "\x9A"));             // Š / š
-    EXPECT_FALSE(iequals("\xD7", "\xF7"));            // × and ÷ are not letters
+    EXPECT_TRUE(iequals("\xC9t\xC9", "\xE9t\xE9")); // ÉtÉ / été
+    EXPECT_TRUE(iequals("\x8A", "\x9A"));           // Š / š
+    EXPECT_FALSE(iequals("\xD7", "\xF7"));          // × and ÷ are not letters
     EXPECT_FALSE(iequals("been", "been "));
     EXPECT_TRUE(iequals("", ""));
 }
@@ -76,19 +80,20 @@ TEST(CountWord, WholePiecesWithoutRegardToCase) {
     } cases[] = {
         {"I have been here BEEN been ", "been", 3},
         {"been, been ", "been", 1},
-        {"been been", "been", 1},        // the piece after the final blank is not examined
-        {"", "been", 0},                 // empty buffer
+        {"been been", "been", 1}, // the piece after the final blank is not examined
+        {"", "been", 0},          // empty buffer
         {"", "", 0},
-        {" a  b ", "", 2},               // the empty word counts the empty examined pieces
-        {"4get 4get ", "4get ", 0},      // a word with a blank never counts
+        {" a  b ", "", 2},          // the empty word counts the empty examined pieces
+        {"4get 4get ", "4get ", 0}, // a word with a blank never counts
         {"a bit a bit ", "a bit", 0},
-        {"beeno been's ", "been", 0},    // equality, not containment
+        {"beeno been's ", "been", 0}, // equality, not containment
         {"Ill ill ILL ", "Ill", 3},
         {"dat's dat's ", "dat's", 2},
-        {"a%b a ", "a", 1},              // "%" and other marks stay inside the piece
+        {"a%b a ", "a", 1}, // "%" and other marks stay inside the piece
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(count_word(c.buffer, c.word), c.count) << '"' << c.buffer << "\" / \"" << c.word << '"';
+        EXPECT_EQ(count_word(c.buffer, c.word), c.count)
+            << '"' << c.buffer << "\" / \"" << c.word << '"';
     }
 }
 

@@ -1,8 +1,8 @@
 // The main window: every control with its name, caption, tool tip and colours;
 // nothing cut off; events reaching the explorer and the widgets showing its
 // state; the secondary windows opened once and raised.
-#include "ui/main_window.h"
 #include "ui/list_box.h"
+#include "ui/main_window.h"
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
@@ -33,7 +33,10 @@ const ControlCase kControls[] = {
     // Column 1: Step 1.
     {"Label3", "Step 1:", "", "#000000", "-"},
     {"Label2", "GROUP DATA", "", "#0000ff", "-"},
-    {"Label1", "Select your grouping from the permutations below and click the 'Get Group Data' button at the bottom.", "", "-", "#c0ffff"},
+    {"Label1",
+     "Select your grouping from the permutations below and click the 'Get Group Data' button at "
+     "the bottom.",
+     "", "-", "#c0ffff"},
     {"optUnder18", "<18", "", "-", "#c0ffff"},
     {"Opt18To25", "18 to 25", "", "-", "#c0ffff"},
     {"opt26To40", "26 to 40", "", "-", "#c0ffff"},
@@ -56,35 +59,48 @@ const ControlCase kControls[] = {
     {"Label48", "Av. Non-Standard Density", "", "-", "-"},
     {"NumOfGroupTexts", "0", "Total no. of texts for group", "-", "#ffffff"},
     {"GroupAvTextLength", "0", "Average text length for group", "-", "#ffffff"},
-    {"GroupAvNumOfCharacters", "0", "Average number of characters per text for group", "-", "#ffffff"},
+    {"GroupAvNumOfCharacters", "0", "Average number of characters per text for group", "-",
+     "#ffffff"},
     {"GroupAvWordClusterLength", "0", "Average word/cluster length for this group", "-", "#ffffff"},
     {"GroupAvPuncDensity", "0", "Average punctuation density for this  group", "-", "#ffffff"},
     {"GroupNonStandardFormsDensity", "0", "Average non-standard density for group", "-", "#ffffff"},
     // Column 2: Step 2.
     {"Label4", "Step 2:", "", "-", "-"},
     {"Label5", "INDIVIDUAL DATA", "", "#ff0000", "-"},
-    {"Label6", "Click on an author code in the yellow list. Then click on the 'Get Author Data' button .", "", "-", "#ffc0c0"},
+    {"Label6",
+     "Click on an author code in the yellow list. Then click on the 'Get Author Data' button .", "",
+     "-", "#ffc0c0"},
     {"AgeTable", "", "Author Code", "-", "#ffffc0"},
-    {"lstEducation", "", "Education Level: 'G' = Middle School/GCSE certificate; HS = High School Diploma/'A Level'/Bacc; U = University Graduate", "-", "#ffc0ff"},
+    {"lstEducation", "",
+     "Education Level: 'G' = Middle School/GCSE certificate; HS = High School Diploma/'A "
+     "Level'/Bacc; U = University Graduate",
+     "-", "#ffc0ff"},
     {"Label17", "Total Number of Texts:", "", "-", "#ffc0c0"},
     {"lblTextTotal", "0", "", "-", "#ffc0c0"},
     {"Label8", "Av. Text Length (words):", "Example of a cluster: toldu2go", "-", "#ffc0c0"},
-    {"lblAvTextLength", "0", "A cluster is any string unbroken by spaces, can include punctuation marks", "-", "#ffc0c0"},
+    {"lblAvTextLength", "0",
+     "A cluster is any string unbroken by spaces, can include punctuation marks", "-", "#ffc0c0"},
     {"Label13", "Av. Text Length (No. of chars):", "", "-", "#ffc0c0"},
     {"lblNumOfCharacters", "0", "", "-", "#ffc0c0"},
     {"Label12", "Average word/cluster length:", "Example of a cluster: toldu2go", "-", "#ffc0c0"},
     {"lblAvWordClusterLength", "0", "", "-", "#ffc0c0"},
     {"Label9", "Punctuation Density:", "", "-", "#ffc0c0"},
-    {"lblPuncDensity", "0", "Total number of punctuation marks/number of characters", "-", "#ffc0c0"},
-    {"Label14", "Non-standard form density:", "No. of non standard forms used/total number of words in texts:", "-", "#ffc0c0"},
-    {"lblNonStandardFormDensity", "0", "Number of non-standard uses / total number of words or clusters", "-", "#ffc0c0"},
+    {"lblPuncDensity", "0", "Total number of punctuation marks/number of characters", "-",
+     "#ffc0c0"},
+    {"Label14", "Non-standard form density:",
+     "No. of non standard forms used/total number of words in texts:", "-", "#ffc0c0"},
+    {"lblNonStandardFormDensity", "0",
+     "Number of non-standard uses / total number of words or clusters", "-", "#ffc0c0"},
     {"Label16", "Word Total for this author:", "", "-", "#ffc0c0"},
     {"lblTotWords", "0", "", "-", "#ffc0c0"},
     {"cmdAuthorData", "Get Author Data", "", "-", "#ffc0c0"},
     {"cmdGetCorpusData", "Get Overall Corpus Data", "", "-", "-"},
     // Column 3.
     {"Label7", "NON-STANDARD FORMS", "", "-", "-"},
-    {"Label11", "The author has used the non-standard forms seen in the white-coloured list below. Click on any item in the list for an interpretation:", "", "-", "-"},
+    {"Label11",
+     "The author has used the non-standard forms seen in the white-coloured list below. Click on "
+     "any item in the list for an interpretation:",
+     "", "-", "-"},
     {"lstNonStandards", "", "", "-", "#c0ffff"},
     {"Label10", "Form:", "", "-", "-"},
     {"lblForm", "", "", "-", "-"},
@@ -126,13 +142,17 @@ const ControlCase kControls[] = {
     {"Label36", "Corpus", "", "-", "-"},
     {"Label38", "", "", "-", "#000000"},
     {"Label39", "Individ.", "", "-", "-"},
-    {"Label29", "Some results will not be case-sensitive. Also, caution regarding polysemy for some items is advised.", "", "-", "-"},
+    {"Label29",
+     "Some results will not be case-sensitive. Also, caution regarding polysemy for some items is "
+     "advised.",
+     "", "-", "-"},
     {"Label30", "No. of Texts in Group:", "", "-", "-"},
     {"lblNumOfGroupTexts2", "0", "Total no. of texts for group", "-", "#ffffff"},
     {"Label37", "No. of Texts in Corpus:", "", "-", "-"},
     {"lblNumOfCorpusTexts", "977", "Total no. of texts for group", "-", "#ffffff"},
     {"Label67", "PUNCTUATION", "", "#ff0000", "-"},
-    {"Label40", " Note: the % sign indicates text separation between two texts", "", "#0000ff", "-"},
+    {"Label40", " Note: the % sign indicates text separation between two texts", "", "#0000ff",
+     "-"},
     {"lstClusterPunc", "", "The \"%\" sign means 'text separator'.", "#ff0000", "-"},
     {"cmdClusterPunctuation", "Punctuation", "", "-", "-"},
 };
@@ -173,11 +193,16 @@ QString colour_of(QWidget* w, bool foreground) {
     const QPalette& p = w->palette();
     bool box = qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w);
     if (foreground) {
-        return p.color(box ? QPalette::Text : qobject_cast<QAbstractButton*>(w) ? QPalette::ButtonText
-                                                                                 : QPalette::WindowText)
+        return p
+            .color(box                                 ? QPalette::Text
+                   : qobject_cast<QAbstractButton*>(w) ? QPalette::ButtonText
+                                                       : QPalette::WindowText)
             .name();
     }
-    return p.color(box ? QPalette::Base : qobject_cast<QPushButton*>(w) ? QPalette::Button : QPalette::Window)
+    return p
+        .color(box                             ? QPalette::Base
+               : qobject_cast<QPushButton*>(w) ? QPalette::Button
+                                               : QPalette::Window)
         .name();
 }
 
@@ -220,10 +245,13 @@ private slots:
         for (const ControlCase& c : kControls) {
             QWidget* w = control(c.name);
             QVERIFY2(w, c.name);
-            if (!qobject_cast<QListWidget*>(w)) QCOMPARE(caption_of(w), QString::fromUtf8(c.caption));
+            if (!qobject_cast<QListWidget*>(w))
+                QCOMPARE(caption_of(w), QString::fromUtf8(c.caption));
             if (*c.toolTip) QCOMPARE(w->toolTip(), QString::fromUtf8(c.toolTip));
-            if (std::string(c.foreground) != "-") QCOMPARE(colour_of(w, true), QString(c.foreground));
-            if (std::string(c.background) != "-") QCOMPARE(colour_of(w, false), QString(c.background));
+            if (std::string(c.foreground) != "-")
+                QCOMPARE(colour_of(w, true), QString(c.foreground));
+            if (std::string(c.background) != "-")
+                QCOMPARE(colour_of(w, false), QString(c.background));
         }
         for (const auto& f : kFamilies) {
             QCOMPARE(caption_of(control(f.label)), QString(f.caption));
@@ -285,7 +313,8 @@ private slots:
         for (QWidget* c : window->findChildren<QWidget*>()) {
             if (c->objectName().isEmpty() || c->objectName().startsWith("qt_")) continue;
             const QRect inWindow(c->mapTo(window.get(), QPoint(0, 0)), c->size());
-            if (!client.contains(inWindow)) problems << c->objectName() + " lies outside the window";
+            if (!client.contains(inWindow))
+                problems << c->objectName() + " lies outside the window";
             if (auto* l = qobject_cast<QLabel*>(c)) {
                 bool fits = l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
                                           : l->sizeHint().width() <= l->width() + 2;
@@ -295,7 +324,8 @@ private slots:
                                     .arg(l->width())
                                     .arg(l->height())
                                     .arg(l->sizeHint().width())
-                                    .arg(l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height());
+                                    .arg(l->wordWrap() ? l->heightForWidth(l->width())
+                                                       : l->sizeHint().height());
                 }
             }
             if (auto* b = qobject_cast<QPushButton*>(c); b && !qobject_cast<WrapButton*>(b)) {
@@ -313,7 +343,8 @@ private slots:
                                 .arg(o->sizeHint().width());
             }
             if (c->parentWidget() == window.get() && !c->objectName().startsWith("Shape") &&
-                (qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c) || qobject_cast<QListWidget*>(c))) {
+                (qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c) ||
+                 qobject_cast<QListWidget*>(c))) {
                 placed.push_back(c);
             }
         }
@@ -334,7 +365,8 @@ private slots:
         QCOMPARE(ageTable->count(), 10);
         QCOMPARE(items_of(ageTable), [&] {
             QStringList codes;
-            for (const auto& c : window->explorer().form1.AgeTable.items) codes << QString::fromStdString(c);
+            for (const auto& c : window->explorer().form1.AgeTable.items)
+                codes << QString::fromStdString(c);
             return codes;
         }());
         QCOMPARE(control<QLabel>("NumOfGroupTexts")->text(), QString("234"));
@@ -353,7 +385,8 @@ private slots:
 
         // A variant: its three labels.
         control<ListBox>("lstUForms")->userSelect(1);
-        QCOMPARE(control<QLabel>("lblYouInCorpus")->text(), QString::fromStdString(f.families[15].InCorpus));
+        QCOMPARE(control<QLabel>("lblYouInCorpus")->text(),
+                 QString::fromStdString(f.families[15].InCorpus));
         QVERIFY(control<QLabel>("lblYouInCorpus")->text().toInt() > 0);
 
         // Enter in the search box runs both searches.
@@ -379,10 +412,12 @@ private slots:
     }
 
     void secondaryWindowsOpenOnceAndAreRaised() {
-        for (const char* button : {"cmdAbout", "cmdHelp", "cmdStrange", "Command1", "cmdGetCorpusData"}) {
+        for (const char* button :
+             {"cmdAbout", "cmdHelp", "cmdStrange", "Command1", "cmdGetCorpusData"}) {
             control<QPushButton>(button)->click();
         }
-        for (const char* form : {"Form2", "Form5", "Form7", "Form8", "Form4"}) QVERIFY2(window->windows().find(form), form);
+        for (const char* form : {"Form2", "Form5", "Form7", "Form8", "Form4"})
+            QVERIFY2(window->windows().find(form), form);
         QWidget* about = window->windows().find("Form2");
         control<QPushButton>("cmdAbout")->click();
         QCOMPARE(window->windows().find("Form2"), about); // the same window, not a second one
@@ -404,7 +439,8 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!window->windows().find("Form4"));
         control<QPushButton>("cmdGetCorpusData")->click();
-        QCOMPARE(window->windows().find("Form4")->findChild<QLabel*>("lblMale")->text(), QString("0"));
+        QCOMPARE(window->windows().find("Form4")->findChild<QLabel*>("lblMale")->text(),
+                 QString("0"));
     }
 
     void groupAveragesShowTheProgressWindowAndRestoreTheWidth() {
