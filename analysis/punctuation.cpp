@@ -27,11 +27,9 @@ bool is_letter_1252(unsigned char c) {
     }
 }
 
-CharClass class_of(char ch) {
-    unsigned char c = static_cast<unsigned char>(ch);
+CharClass class_of(char c) {
     if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return CharClass::Space;
-    if ((c >= '0' && c <= '9') || is_letter_1252(c)) return CharClass::Word;
-    return CharClass::Punctuation;
+    return is_word_character(c) ? CharClass::Word : CharClass::Punctuation;
 }
 
 std::size_t word_left(std::string_view t, std::size_t caret) {
@@ -53,6 +51,11 @@ std::size_t word_right(std::string_view t, std::size_t caret) {
 }
 
 } // namespace
+
+bool is_word_character(char ch) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    return (c >= '0' && c <= '9') || is_letter_1252(c);
+}
 
 int count_punctuation_kind(std::string_view corpus_text, PuncOption option) {
     switch (option) {

@@ -23,6 +23,10 @@ enum class PuncOption {
     SpacePlusComma,
 };
 
+// Whether a character is a word character of word navigation: a letter
+// (Windows-1252 letters included) or a digit.
+bool is_word_character(char c);
+
 // How many times the chosen kind occurs in the corpus text: non-overlapping
 // occurrences of its search string; for brackets every "(" and every ")".
 int count_punctuation_kind(std::string_view corpus_text, PuncOption option);

@@ -1,5 +1,6 @@
 // The literal baselines (see literal.h). Deliberately simple and slow: every
 // step is a full pass that builds a new string, nothing is indexed or hashed.
+#include "analysis/punctuation.h"
 #include "bench/literal.h"
 
 #include "app/controls.h"
@@ -34,28 +35,9 @@ std::string reclean(std::string text, const std::string_view* marks, std::size_t
 // Character classes of the word navigation in a text box.
 enum class CharClass { Space, Word, Punctuation };
 
-CharClass class_of(char ch) {
-    unsigned char c = static_cast<unsigned char>(ch);
+CharClass class_of(char c) {
     if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return CharClass::Space;
-    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
-        return CharClass::Word;
-    }
-    switch (c) {
-    case 0x83:
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-    case 0x9A:
-    case 0x9C:
-    case 0x9E:
-    case 0x9F:
-    case 0xAA:
-    case 0xB5:
-    case 0xBA:
-        return CharClass::Word;
-    default:
-        return c >= 0xC0 && c != 0xD7 && c != 0xF7 ? CharClass::Word : CharClass::Punctuation;
-    }
+    return zapt::is_word_character(c) ? CharClass::Word : CharClass::Punctuation;
 }
 
 // The character at `i` as a string of its own (the way Mid$ reads one).
