@@ -141,7 +141,7 @@ BACK_AUTHOR = "Gaz"                    # writes "back" three different ways
 
 # Texts sent by people who are not in the register (name as typed, count).
 UNREGISTERED = [("Kerry", 5), ("Shaz", 4), ("Big Al", 3), ("Becca", 4), ("Lou", 2),
-                ("Trish", 3), ("Jay", 3), ("Dazza", 2), ("Mo", 1)]
+                ("Trish", 3), ("Jay", 3), ("Dazza", 2), ("Tariq", 1)]
 
 # Names typed with different capitals on some texts (register name, as typed, texts).
 CASE_VARIANTS = [("Jade K", "jade k", 8), ("Kerry B", "kerry b", 4), ("Julie", "julie", 4),
@@ -376,7 +376,7 @@ def make_unregistered_author(name, rng):
     a.name = name
     a.band = r.choice(["18-25", "26-40", "41-60"])
     g = GROUP_STYLE[a.band]
-    a.gender = "M" if name in ("Big Al", "Jay", "Dazza", "Mo") else "F"
+    a.gender = "M" if name in ("Big Al", "Jay", "Dazza", "Tariq") else "F"
     a.rng = r
     a.lv = r.uniform(*g["lv"])
     a.lower = r.random() < g["lower"]
