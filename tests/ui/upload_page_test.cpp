@@ -8,6 +8,7 @@
 #include "ui/upload_page.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPointer>
 #include <QUrl>
 #include <QtTest>
@@ -62,6 +63,11 @@ void UploadPageTest::windowAndAddress() {
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(w->windowTitle(), kCaption);
     QCOMPARE(urlOf(browser), kUploadUrl);
+    // With ZAPT_SHOT_DIR set, a picture of the page once the engine has tried it.
+    if (const QString dir = qEnvironmentVariable("ZAPT_SHOT_DIR"); !dir.isEmpty()) {
+        QTest::qWait(3000);
+        QVERIFY(w->grab().save(QDir(dir).filePath("Form9.png")));
+    }
     // The browser is the window's only control.
     QCOMPARE(browser->parentWidget(), w.data());
     for (QWidget* child : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
