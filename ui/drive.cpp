@@ -60,8 +60,8 @@ bool is_control(const QWidget* w) {
 }
 
 // Finds a control by "Window.Control" or by a bare name held by exactly one window.
-QWidget* find_control(const std::string& spec, std::string& error) {
-    QString name = QString::fromStdString(spec);
+QWidget* find_control(const std::string& reference, std::string& error) {
+    QString name = QString::fromStdString(reference);
     int dot = name.indexOf('.');
     if (dot > 0) {
         QWidget* window = find_window(name.left(dot));
@@ -70,7 +70,7 @@ QWidget* find_control(const std::string& spec, std::string& error) {
             return nullptr;
         }
         QWidget* c = window->findChild<QWidget*>(name.mid(dot + 1));
-        if (!c) error = "unknown control " + spec;
+        if (!c) error = "unknown control " + reference;
         return c;
     }
     QWidget* found = nullptr;
@@ -81,8 +81,8 @@ QWidget* find_control(const std::string& spec, std::string& error) {
             ++windows;
         }
     }
-    if (windows == 0) error = "unknown control " + spec;
-    if (windows > 1) error = "ambiguous control " + spec + ": name it as Window.Control";
+    if (windows == 0) error = "unknown control " + reference;
+    if (windows > 1) error = "ambiguous control " + reference + ": name it as Window.Control";
     return windows == 1 ? found : nullptr;
 }
 
