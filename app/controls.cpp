@@ -24,21 +24,25 @@ int compare_primary(const std::string& a, const std::string& b) {
     return 0;
 }
 
-std::vector<std::size_t> apostrophes(const std::string& s) {
-    std::vector<std::size_t> at;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\'') at.push_back(i);
+// Compares the apostrophes of two words that are equal apart from them: fewer
+// apostrophes first, then the earlier apostrophe first.
+int compare_apostrophes(const std::string& a, const std::string& b) {
+    auto count = [](const std::string& s) { return std::count(s.begin(), s.end(), '\''); };
+    if (auto ca = count(a), cb = count(b); ca != cb) return ca < cb ? -1 : 1;
+    std::size_t i = a.find('\''), j = b.find('\'');
+    while (i != std::string::npos && j != std::string::npos) {
+        if (i != j) return i < j ? -1 : 1;
+        i = a.find('\'', i + 1);
+        j = b.find('\'', j + 1);
     }
-    return at;
+    return 0;
 }
 
 } // namespace
 
 bool collate_less(const std::string& a, const std::string& b) {
     if (int c = compare_primary(a, b)) return c < 0;
-    auto pa = apostrophes(a), pb = apostrophes(b);
-    if (pa.size() != pb.size()) return pa.size() < pb.size();
-    if (pa != pb) return pa < pb;
+    if (int c = compare_apostrophes(a, b)) return c < 0;
     // Same letters apart from case: small letters first, position by position.
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
         if (a[i] == b[i]) continue;
