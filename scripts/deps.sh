@@ -2,7 +2,7 @@
 # Sourced by scripts/test and scripts/run.
 zapt_packages=(
   cmake g++ make pkg-config python3
-  qt6-base-dev qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation
 )
