@@ -143,11 +143,9 @@ ListBox* MainWindow::bindList(ListBox* list, const zapt::ListBox* state) {
 }
 
 void MainWindow::build() {
-    const QColor& cyan = colour::paleCyan;
     // The lines between the four columns, and between the blocks of the third.
     for (int x : {2280, 6360, 10080}) make_line(this, R(x, 0, 15, kClientHeight));
     for (int y : {3600, 6075, 7440}) make_line(this, R(6360, y, 10080 - 6360, 15));
-    (void)cyan;
     buildGroupColumn();
     buildAuthorColumn();
     buildFormsColumn();
@@ -451,10 +449,8 @@ void MainWindow::buildFormsColumn() {
 // Column 4: the variant families, the text totals and the punctuation clusters.
 void MainWindow::buildFamiliesColumn() {
     MainForm& f = explorer_.form1;
-    QLabel* title =
-        make_label(this, "Label24", "WORDS AND CONTRACTIONS COMMONLY USED NON-STANDARDLY",
-                   R(10200, 90, 1680, 810), 8.25, true);
-    (void)title;
+    make_label(this, "Label24", "WORDS AND CONTRACTIONS COMMONLY USED NON-STANDARDLY",
+               R(10200, 90, 1680, 810), 8.25, true);
     const struct {
         const char* square;
         const char* label;
@@ -641,7 +637,7 @@ void MainWindow::setFocus(const std::string& control) {
 }
 
 void MainWindow::showCorpusDataForm() {
-    QWidget* w = windows_.open("Form4", [this] {
+    windows_.open("Form4", [this] {
         QWidget* form = createCorpusDataWindow(explorer_.form4, [this](const char* button) {
             if (std::string_view(button) == "cmdAges")
                 explorer_.cmdAges_Click();
@@ -652,7 +648,6 @@ void MainWindow::showCorpusDataForm() {
         connect(form, &QObject::destroyed, this, [this] { explorer_.Form4_Unload(); });
         return form;
     });
-    (void)w;
     refreshCorpusDataForm();
 }
 
