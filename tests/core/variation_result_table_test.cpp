@@ -1,0 +1,111 @@
+// The result table writers, on strings.
+#include "variation/result_table.h"
+
+#include <gtest/gtest.h>
+
+namespace zapt {
+namespace {
+
+ResultTable table_of(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows) {
+    ResultTable t;
+    t.title = "Test table";
+    t.columns = std::move(columns);
+    t.rows = std::move(rows);
+    return t;
+}
+
+TEST(ResultTableCsv, QuotesOnlyTheFieldsThatNeedIt) {
+    const struct {
+        std::string cell;
+        std::string csv;
+    } cases[] = {
+        {"plain", "plain"},
+        {"", ""},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"\"", "\"\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"cr\rhere", "\"cr\rhere\""},
+        {"crlf\r\n", "\"crlf\r\n\""},
+        {"#hash", "\"#hash\""}, // would read as a comment line in the first column
+        {"mid#hash", "mid#hash"},
+        {"dat's", "dat's"},
+        {"tab\there", "tab\there"},
+        {" padded ", " padded "},
+        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"}, // Windows-1252 "été" written as UTF-8
+        {"\x93q\x94", "\xE2\x80\x9Cq\xE2\x80\x9D"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(write_table(table_of({"x"}, {{c.cell}}), TableFormat::Csv), "x\n" + c.csv + "\n")
+            << c.cell;
+    }
+}
+
+TEST(ResultTableTsv, TabsAndLineBreaksInsideACellBecomeBlanks) {
+    const struct {
+        std::string cell;
+        std::string tsv;
+    } cases[] = {
+        {"plain", "plain"},           {"a\tb", "a b"}, {"a\nb", "a b"}, {"a\r\nb", "a  b"},
+        {"say \"hi\"", "say \"hi\""}, {"a,b", "a,b"},  {"#x", "#x"},    {"\xE9", "\xC3\xA9"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(write_table(table_of({"x", "y"}, {{c.cell, "2"}}), TableFormat::Tsv),
+                  "x\ty\n" + c.tsv + "\t2\n")
+            << c.cell;
+    }
+}
+
+TEST(ResultTable, RowsAreWrittenInOrderAndShortRowsPadded) {
+    ResultTable t = table_of({"caption", "value", "note"}, {{"Total", "12"}, {"a\tb", "1,5", "x"}});
+    EXPECT_EQ(write_table(t, TableFormat::Csv), "caption,value,note\nTotal,12,\na\tb,\"1,5\",x\n");
+    EXPECT_EQ(write_table(t, TableFormat::Tsv), "caption\tvalue\tnote\nTotal\t12\t\na b\t1,5\tx\n");
+    // A table without rows still has its header line.
+    EXPECT_EQ(write_table(table_of({"a", "b"}, {}), TableFormat::Csv), "a,b\n");
+}
+
+TEST(ResultTable, ExportBeginsWithThePreamble) {
+    ResultTable t = table_of({"form", "count"}, {{"bk", "3"}});
+    t.settings = {{"family", "lstBack"}, {"privacy threshold", "3"}, {"note", "two\nlines"}};
+    ExportHeader h;
+    h.corpusTexts = 977;
+    h.selection = "group 26 to 40 F";
+    const std::string out = write_export(t, TableFormat::Csv, h);
+    const std::string expected = "# ZAPT " + std::string(program_version()) +
+                                 "\n"
+                                 "# corpus: built-in, 977 texts\n"
+                                 "# selection: group 26 to 40 F\n"
+                                 "# counting rule: " +
+                                 std::string(kCountingRule) +
+                                 "\n"
+                                 "# table: Test table\n"
+                                 "# family: lstBack\n"
+                                 "# privacy threshold: 3\n"
+                                 "# note: two lines\n"
+                                 "form,count\n"
+                                 "bk,3\n";
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(t.setting("family"), "lstBack");
+    EXPECT_EQ(t.setting("missing"), "");
+    EXPECT_NE(program_version(), "unknown");
+}
+
+TEST(ResultTable, XlsxWriterReportsFailureInsteadOfSucceedingSilently) {
+    ResultTable t = table_of({"code", "value"}, {{"012", "0.25"}});
+    const std::string err = write_xlsx(t, ExportHeader{}, "/nonexistent-dir/x.xlsx");
+    EXPECT_FALSE(err.empty());
+    if (xlsx_available()) {
+        const std::string path = ::testing::TempDir() + "zapt_table_test.xlsx";
+        EXPECT_EQ(write_xlsx(t, ExportHeader{}, path), "");
+        std::FILE* f = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        char magic[2] = {};
+        EXPECT_EQ(std::fread(magic, 1, 2, f), 2u);
+        std::fclose(f);
+        std::remove(path.c_str());
+        EXPECT_EQ(std::string(magic, 2), "PK"); // a zip container
+    }
+}
+
+} // namespace
+} // namespace zapt

@@ -1,0 +1,73 @@
+// Result tables: every list and result panel of the program as plain rows of
+// text, with the settings that produced them, and the writers that copy or
+// export them.
+//
+// Cells hold Windows-1252 text like the rest of the core; every writer emits
+// UTF-8, so a window puts the written bytes on the clipboard or into a file
+// as they are.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zapt {
+
+// The version written into every export.
+std::string_view program_version();
+
+// How every word of the program is counted, as the export preamble states it.
+inline constexpr std::string_view kCountingRule =
+    "a word counts where a blank-separated piece of the text equals it without regard to "
+    "letter case; punctuation is removed by the text's own cleaning before counting";
+
+struct ResultTable {
+    std::string title;
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows; // each row one cell per column
+    // The settings that produced the table (family, group, threshold, ...), in order.
+    std::vector<std::pair<std::string, std::string>> settings;
+
+    // The value of a setting; empty when the table has none of that name.
+    std::string setting(std::string_view key) const;
+};
+
+enum class TableFormat { Csv, Tsv };
+
+// What an export states about itself in its first lines, each starting with "#".
+struct ExportHeader {
+    std::string corpus = "built-in"; // which corpus the figures come from
+    int corpusTexts = 0;             // its number of texts
+    std::string selection;           // e.g. "group 26 to 40 F", "author 012", "all groups"
+};
+
+// Writes the table: a header line of the column names, then one line per row.
+//
+// CSV follows RFC 4180 except that every record ends with LF alone (so that
+// "#" lines, grep and the usual R and Python readers behave the same on every
+// system): a field holding a comma, a double quote, CR or LF, or starting with
+// "#" is enclosed in double quotes, and a double quote inside it is doubled.
+// TSV has no quoting: a tab, CR or LF inside a cell is written as a blank.
+// A row shorter than the header is padded with empty cells.
+std::string write_table(const ResultTable& table, TableFormat format);
+
+// The same, preceded by the export preamble: the program and its version, the
+// corpus and its number of texts, the selection, the counting rule, the
+// table's title and each of its settings, one "# " line each.
+std::string write_export(const ResultTable& table, TableFormat format, const ExportHeader& header);
+
+// The preamble lines alone (each ending with LF).
+std::string export_preamble(const ResultTable& table, const ExportHeader& header);
+
+// Whether the program was built with the XLSX writer (Debian's libxlsxwriter).
+bool xlsx_available();
+
+// Writes the table into an XLSX workbook at `path`: the preamble lines first,
+// one per row, then the header row and the rows; cells that read as plain
+// decimal numbers are stored as numbers, every other cell as text (never as a
+// formula). Returns an empty string on success, otherwise what went wrong.
+std::string write_xlsx(const ResultTable& table, const ExportHeader& header,
+                       const std::string& path);
+
+} // namespace zapt
