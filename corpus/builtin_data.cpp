@@ -31,4 +31,14 @@ DataSet load_builtin_data() {
     return d;
 }
 
+GlossaryData load_builtin_glossary() {
+    using namespace embedded;
+    return read_glossary("data/glossary.json", view(glossary_json, glossary_json_size));
+}
+
+std::vector<VariantFamily> load_builtin_variants() {
+    using namespace embedded;
+    return read_variants("data/variants.json", view(variants_json, variants_json_size));
+}
+
 } // namespace zapt

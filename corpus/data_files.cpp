@@ -13,6 +13,8 @@ DataError::DataError(std::string file, int line, std::string rule)
     : std::runtime_error(file + ":" + std::to_string(line) + ": " + rule), file_(std::move(file)),
       line_(line), rule_(std::move(rule)) {}
 
+LoadCancelled::LoadCancelled() : std::runtime_error("loading cancelled") {}
+
 namespace {
 
 using nlohmann::json;
@@ -121,21 +123,119 @@ int line_at(const std::vector<int>& lines, std::size_t i) {
     return i < lines.size() ? lines[i] : 1;
 }
 
-void check_row_count(const Reader& r, std::size_t n, const char* what, int line) {
+void check_row_count(const Reader& r, std::size_t n, const char* what, int line,
+                     DataOrigin origin) {
     if (n == 0) r.fail(line, std::string("the list of ") + what + " is empty");
-    if (n > kMaxRows) {
+    if (origin == DataOrigin::BuiltIn && n > kMaxRows) {
         r.fail(line, std::string("the list of ") + what + " has more than 32767 rows");
     }
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A JSON string starting at `p` (just after its opening quote), unescaped into
+// `out` as UTF-8; returns the position after the closing quote, or npos for
+// anything the quick reader leaves to the full JSON parser (\u escapes, raw
+// control characters, a missing closing quote).
+std::size_t quick_string(std::string_view s, std::size_t p, std::string& out) {
+    out.clear();
+    while (p < s.size()) {
+        std::size_t q = p;
+        while (q < s.size() && s[q] != '"' && s[q] != '\\' &&
+               static_cast<unsigned char>(s[q]) >= 0x20)
+            ++q;
+        out.append(s.substr(p, q - p));
+        if (q >= s.size() || static_cast<unsigned char>(s[q]) < 0x20) return std::string_view::npos;
+        if (s[q] == '"') return q + 1;
+        if (q + 1 >= s.size()) return std::string_view::npos;
+        switch (s[q + 1]) {
+        case '"':
+        case '\\':
+        case '/':
+            out += s[q + 1];
+            break;
+        case 'b':
+            out += '\b';
+            break;
+        case 'f':
+            out += '\f';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        default:
+            return std::string_view::npos;
+        }
+        p = q + 2;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t skip_blanks(std::string_view s, std::size_t p) {
+    while (p < s.size() && (s[p] == ' ' || s[p] == '\t')) ++p;
+    return p;
+}
+
+// The quick reader of a corpus line of the usual shape: one object with the
+// two string fields "author" and "text" in either order and nothing else. It
+// fills `row` and returns true only when the line is valid and every character
+// is one Windows-1252 can hold; for any other line it returns false and the
+// full JSON parser reads the line (and names whatever rule it breaks).
+bool quick_corpus_line(std::string_view line, CorpusRow& row, std::string& scratch) {
+    std::size_t p = skip_blanks(line, 0);
+    if (p >= line.size() || line[p] != '{') return false;
+    bool have_author = false, have_text = false;
+    for (int field = 0; field < 2; ++field) {
+        p = skip_blanks(line, p + 1);
+        if (p >= line.size() || line[p] != '"') return false;
+        p = quick_string(line, p + 1, scratch);
+        if (p == std::string_view::npos) return false;
+        std::string* target = nullptr;
+        if (scratch == "author" && !have_author) {
+            target = &row.author;
+            have_author = true;
+        } else if (scratch == "text" && !have_text) {
+            target = &row.text;
+            have_text = true;
+        } else {
+            return false;
+        }
+        p = skip_blanks(line, p);
+        if (p >= line.size() || line[p] != ':') return false;
+        p = skip_blanks(line, p + 1);
+        if (p >= line.size() || line[p] != '"') return false;
+        p = quick_string(line, p + 1, scratch);
+        if (p == std::string_view::npos) return false;
+        auto cp1252 = utf8_to_cp1252(scratch);
+        if (!cp1252) return false;
+        *target = std::move(*cp1252);
+        p = skip_blanks(line, p);
+        if (p >= line.size() || line[p] != (field == 0 ? ',' : '}')) return false;
+    }
+    return skip_blanks(line, p + 1) == line.size();
 }
 
 } // namespace
 
 std::vector<RegisterRow> read_register(std::string_view file, std::string_view content) {
+    return read_register(file, content, DataOrigin::BuiltIn);
+}
+
+std::vector<RegisterRow> read_register(std::string_view file, std::string_view content,
+                                       DataOrigin origin) {
     Reader r(file, content);
     json doc = r.parse_document();
     if (!doc.is_array()) r.fail(1, "the register must be a JSON array of author rows");
     auto lines = element_lines(content)[""];
-    check_row_count(r, doc.size(), "authors", 1);
+    check_row_count(r, doc.size(), "authors", 1, origin);
     std::vector<RegisterRow> rows;
     std::set<std::string> codes;
     for (std::size_t i = 0; i < doc.size(); ++i) {
@@ -146,9 +246,16 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
             r.string_field(o, "code", line),      r.string_field(o, "name", line),
             r.string_field(o, "age", line),       r.string_field(o, "gender", line),
             r.string_field(o, "education", line), r.string_field(o, "nativeLanguage", line)};
-        if (row.code.size() != 3 || !std::all_of(row.code.begin(), row.code.end(),
-                                                 [](char c) { return c >= '0' && c <= '9'; })) {
-            r.fail(line, "a code must be three decimal digits, such as \"001\"");
+        if (origin == DataOrigin::BuiltIn) {
+            if (row.code.size() != 3 || !std::all_of(row.code.begin(), row.code.end(), is_digit)) {
+                r.fail(line, "a code must be three decimal digits, such as \"001\"");
+            }
+        } else {
+            if (row.code.empty()) r.fail(line, "a code may not be empty");
+            if (std::any_of(row.code.begin(), row.code.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
+                r.fail(line, "a code may not hold a line break or other control character");
+            }
         }
         std::string folded;
         for (char c : row.code) folded += fold_case(c);
@@ -166,11 +273,24 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
 }
 
 std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content) {
+    return read_corpus(file, content, DataOrigin::BuiltIn);
+}
+
+std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
+                                   DataOrigin origin, const LoadProgress& progress) {
     Reader r(file, content);
     std::vector<CorpusRow> rows;
+    // A rough guess of the number of lines saves most of the regrowing.
+    rows.reserve(content.size() / 64 + 1);
     std::size_t pos = 0;
     int line = 0;
+    std::size_t characters = 0;
+    std::string scratch;
     while (pos < content.size()) {
+        if (progress && (line & 0x3FFF) == 0 &&
+            !progress(static_cast<double>(pos) / static_cast<double>(content.size()))) {
+            throw LoadCancelled();
+        }
         std::size_t end = content.find('\n', pos);
         if (end == std::string_view::npos) end = content.size();
         std::string_view raw = content.substr(pos, end - pos);
@@ -181,15 +301,18 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
             if (pos >= content.size()) break; // the final line break
             r.fail(line, "an empty line; every line must hold one text");
         }
-        r.check_encoding(raw, line);
-        json o;
-        try {
-            o = json::parse(raw);
-        } catch (const json::parse_error& e) {
-            r.fail(line, std::string("not valid JSON (") + e.what() + ")");
+        CorpusRow row;
+        if (!quick_corpus_line(raw, row, scratch)) {
+            r.check_encoding(raw, line);
+            json o;
+            try {
+                o = json::parse(raw);
+            } catch (const json::parse_error& e) {
+                r.fail(line, std::string("not valid JSON (") + e.what() + ")");
+            }
+            if (!o.is_object()) r.fail(line, "a line must hold one JSON object");
+            row = CorpusRow{r.string_field(o, "author", line), r.string_field(o, "text", line)};
         }
-        if (!o.is_object()) r.fail(line, "a line must hold one JSON object");
-        CorpusRow row{r.string_field(o, "author", line), r.string_field(o, "text", line)};
         if (row.text.empty()) r.fail(line, "a text may not be empty");
         if (row.text.find_first_of("\r\n") != std::string::npos) {
             r.fail(line, "a text may not hold a line break");
@@ -197,13 +320,22 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
         if (row.text.find('%') != std::string::npos) {
             r.fail(line, "a text may not hold \"%\", the program's text separator");
         }
+        characters += row.text.size() + 1;
+        if (characters > kMaxCorpusCharacters) {
+            r.fail(line, "the texts hold more than " + std::to_string(kMaxCorpusCharacters) +
+                             " characters, more than the program can count");
+        }
         rows.push_back(std::move(row));
     }
-    check_row_count(r, rows.size(), "texts", std::max(line, 1));
+    check_row_count(r, rows.size(), "texts", std::max(line, 1), origin);
     return rows;
 }
 
 GlossaryData read_glossary(std::string_view file, std::string_view content) {
+    return read_glossary(file, content, DataOrigin::BuiltIn);
+}
+
+GlossaryData read_glossary(std::string_view file, std::string_view content, DataOrigin origin) {
     Reader r(file, content);
     json doc = r.parse_document();
     if (!doc.is_object()) r.fail(1, "the glossary must be a JSON object");
@@ -226,7 +358,7 @@ GlossaryData read_glossary(std::string_view file, std::string_view content) {
             }
         }
     }
-    check_row_count(r, g.forms.size(), "forms", 1);
+    check_row_count(r, g.forms.size(), "forms", 1, origin);
     if (g.interpretations.size() > g.forms.size()) {
         r.fail(line_at(lines["interpretations"], g.forms.size()),
                "there are more interpretations than forms");

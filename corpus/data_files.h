@@ -5,6 +5,7 @@
 // DataError that names the file, the line and the rule.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -59,8 +60,27 @@ private:
     std::string rule_;
 };
 
-// The most rows a list of the program holds (its counters are 16-bit).
+// The most rows a list of the built-in sample holds (its counters are 16-bit).
 inline constexpr std::size_t kMaxRows = 32767;
+
+// Where a data file comes from. The built-in sample keeps the limits of the
+// program it reproduces: at most 32,767 rows per list and three-digit codes. A
+// corpus loaded from a folder may hold any number of texts and authors, with
+// codes of any length; its texts together may hold at most kMaxCorpusCharacters
+// characters (each text counted with the blank that follows it), so that every
+// count and position in a buffer built from them fits an int.
+enum class DataOrigin { BuiltIn, Loaded };
+inline constexpr std::size_t kMaxCorpusCharacters = 2147483647;
+
+// Progress of a long load: called now and then with the fraction done (0 to
+// 1); returning false cancels the load, which then throws LoadCancelled.
+using LoadProgress = std::function<bool(double fraction)>;
+
+// The user cancelled a load. Not a DataError: no file broke a rule.
+class LoadCancelled : public std::runtime_error {
+public:
+    LoadCancelled();
+};
 
 // The list names and stems of the sixteen variant families, in file order.
 struct FamilyName {
@@ -73,13 +93,32 @@ inline constexpr FamilyName kFamilyNames[16] = {
     {"lstHave", "Have"},   {"lstTomorrow", "Tomorrow"}, {"lstHow", "How"},   {"lstWho", "Who"},
     {"lstWhat", "What"},   {"LstWeForms", "We"},        {"lstIForms", "I"},  {"lstUForms", "You"}};
 
-// Each reader takes the file's name (for messages) and its UTF-8 content.
+// Each reader takes the file's name (for messages) and its UTF-8 content; the
+// two-argument forms apply the rules of the built-in sample.
 std::vector<RegisterRow> read_register(std::string_view file, std::string_view content);
 std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content);
 GlossaryData read_glossary(std::string_view file, std::string_view content);
 std::vector<VariantFamily> read_variants(std::string_view file, std::string_view content);
 
+std::vector<RegisterRow> read_register(std::string_view file, std::string_view content,
+                                       DataOrigin origin);
+// `progress` receives the fraction of `content` read so far.
+std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
+                                   DataOrigin origin, const LoadProgress& progress = {});
+GlossaryData read_glossary(std::string_view file, std::string_view content, DataOrigin origin);
+
 // Reads the data built into the program.
 DataSet load_builtin_data();
+// The built-in glossary and variant families alone.
+GlossaryData load_builtin_glossary();
+std::vector<VariantFamily> load_builtin_variants();
+
+// Reads a corpus from a folder: register.json and corpus.jsonl, and
+// glossary.json and variants.json when present (the built-in ones otherwise),
+// with the checks of the build step under the rules of loaded data. A file that
+// cannot be read or breaks a rule raises a DataError naming it (with its path
+// inside `dir`), the line and the rule. `progress` receives the fraction of the
+// whole load done; when it returns false the load stops with LoadCancelled.
+DataSet load_data_dir(const std::string& dir, const LoadProgress& progress = {});
 
 } // namespace zapt
