@@ -5,8 +5,15 @@
 //
 //   ["click", name]          a button, an option button or a label with a click action
 //   ["select", name, row]    a user's click on a row of a list box
+//   ["press", name, row]     a real mouse press and release on a row of a list box
+//                            (scrolled into view first), through the event system
+//   ["press", name]          a real mouse press and release in the middle of a control
 //   ["type", name, text]     replaces the text of a text box
-//   ["key", name, "Enter"]   a key press in a text box
+//   ["key", name, KEY]       gives the control the focus as a keyboard user would, then
+//                            presses and releases KEY there: "Enter", "Tab", "Backtab",
+//                            "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space"
+//   ["focus", name]          gives the control the focus as a keyboard user would
+//   ["wheel", name, steps]   turns the mouse wheel over a control (positive: up)
 //   ["close", window]        closes a window
 //   ["dump"]                 every open window with its controls
 //   ["screenshot", window, file]  saves a picture of a window as PNG
@@ -18,6 +25,7 @@
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -26,7 +34,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -133,8 +144,44 @@ json describe(QWidget* w, QWidget* window) {
         for (int i = 0; i < l->count(); ++i) items.push_back(l->item(i)->text().toStdString());
         c["items"] = items;
         c["selected"] = l->currentRow();
+        if (auto* box = qobject_cast<zapt::ui::ListBox*>(w)) c["clicks"] = box->handlerRuns();
     }
     return c;
+}
+
+// The keys a script may press, as a keyboard sends them.
+struct Key {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+const Key kKeys[] = {{"Enter", Qt::Key_Return, Qt::NoModifier},
+                     {"Tab", Qt::Key_Tab, Qt::NoModifier},
+                     {"Backtab", Qt::Key_Backtab, Qt::ShiftModifier},
+                     {"Down", Qt::Key_Down, Qt::NoModifier},
+                     {"Up", Qt::Key_Up, Qt::NoModifier},
+                     {"Home", Qt::Key_Home, Qt::NoModifier},
+                     {"End", Qt::Key_End, Qt::NoModifier},
+                     {"PageDown", Qt::Key_PageDown, Qt::NoModifier},
+                     {"PageUp", Qt::Key_PageUp, Qt::NoModifier},
+                     {"Space", Qt::Key_Space, Qt::NoModifier}};
+
+// The control's window comes to the front and takes the keyboard, and the
+// control gets the focus the way Tab would give it.
+void give_focus(QWidget* control) {
+    QWidget* window = control->window();
+    window->raise();
+    window->activateWindow();
+    if (!window->isActiveWindow()) (void)QTest::qWaitForWindowActive(window, 1000);
+    control->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+}
+
+std::string qualified_name(const QWidget* w) {
+    if (!w || w->objectName().isEmpty()) return "";
+    const QWidget* window = w->window();
+    if (window == w) return w->objectName().toStdString();
+    return (window->objectName() + "." + w->objectName()).toStdString();
 }
 
 json dump(const std::vector<std::string>& messages) {
@@ -156,6 +203,7 @@ json dump(const std::vector<std::string>& messages) {
     return {{"ok", true},
             {"windows", windows},
             {"clipboard", QGuiApplication::clipboard()->text().toStdString()},
+            {"focus", qualified_name(QApplication::focusWidget())},
             {"messages", messages}};
 }
 
@@ -207,6 +255,41 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         if (!list->userSelect(cmd[2].get<int>())) return fail("row out of range");
         return {{"ok", true}};
     }
+    if (verb == "press") {
+        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
+        if (!c->isVisible()) return fail(arg(1) + " is not visible");
+        if (auto* list = qobject_cast<QListWidget*>(c)) {
+            if (cmd.size() < 3 || !cmd[2].is_number_integer())
+                return fail("press on a list box needs a row number");
+            const int row = cmd[2].get<int>();
+            if (row < 0 || row >= list->count()) return fail("row out of range");
+            list->scrollToItem(list->item(row));
+            const QRect place = list->visualItemRect(list->item(row));
+            if (!list->viewport()->rect().contains(place.center()))
+                return fail("row " + std::to_string(row) + " cannot be shown");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+            return {{"ok", true}};
+        }
+        if (cmd.size() > 2) return fail(arg(1) + " is not a list box");
+        QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
+        return {{"ok", true}};
+    }
+    if (verb == "wheel") {
+        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("wheel needs a step count");
+        const int steps = std::clamp(cmd[2].get<int>(), -100, 100);
+        QWidget* target = c;
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(c)) target = area->viewport();
+        const QPointF at = QRectF(target->rect()).center();
+        QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * steps),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+        return {{"ok", true}};
+    }
+    if (verb == "focus") {
+        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
+        give_focus(c);
+        return {{"ok", true}};
+    }
     if (verb == "type") {
         auto* edit = qobject_cast<QLineEdit*>(c);
         if (!edit) return fail(arg(1) + " is not a text box");
@@ -215,9 +298,14 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         return {{"ok", true}};
     }
     if (verb == "key") {
-        if (arg(2) != "Enter") return fail("unknown key " + arg(2));
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-        QApplication::sendEvent(c, &press);
+        const Key* key = nullptr;
+        for (const Key& k : kKeys) {
+            if (arg(2) == k.name) key = &k;
+        }
+        if (!key) return fail("unknown key " + arg(2));
+        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
+        give_focus(c);
+        QTest::keyClick(c, key->key, key->modifiers);
         return {{"ok", true}};
     }
     return fail("unknown command " + verb);

@@ -1,5 +1,8 @@
 #include "ui/list_box.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
@@ -10,28 +13,12 @@ namespace zapt::ui {
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    // A changed row (click on a new row or keyboard move) runs the handler at
-    // once; the click that follows on the same row must not run it again, while
-    // a click on the row already selected runs it.
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0) return;
-        changedRow_ = row;
-        if (onClick) onClick(row);
-    });
-    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        int row = this->row(item);
-        if (row == changedRow_) {
-            changedRow_ = -2;
-            return;
-        }
-        if (onClick) onClick(row);
-    });
+    setSpacing(0);
 }
 
 bool ListBox::userSelect(int row) {
     if (row < 0 || row >= count()) return false;
-    setSelectedRow(row);
-    if (onClick) onClick(row);
+    choose(row);
     return true;
 }
 
@@ -39,7 +26,7 @@ void ListBox::setRows(const QStringList& rows) {
     QSignalBlocker block(this);
     clear();
     addItems(rows);
-    changedRow_ = -2;
+    shownRow_ = -1;
 }
 
 void ListBox::setSelectedRow(int row) {
@@ -47,11 +34,102 @@ void ListBox::setSelectedRow(int row) {
     if (row < 0 || row >= count()) {
         setCurrentRow(-1);
         clearSelection();
+        shownRow_ = -1;
     } else {
         setCurrentRow(row);
         scrollToItem(item(row));
+        shownRow_ = row;
     }
-    changedRow_ = -2;
+}
+
+void ListBox::choose(int row) {
+    setSelectedRow(row);
+    ++handlerRuns_;
+    if (onClick) onClick(row);
+}
+
+void ListBox::restore() {
+    const int current = currentRow();
+    if (current != shownRow_ || (current >= 0 && !item(current)->isSelected()) ||
+        (current < 0 && !selectedItems().isEmpty()))
+        setSelectedRow(shownRow_);
+}
+
+int ListBox::rowAt(const QPoint& viewportPos) const {
+    if (!viewport()->rect().contains(viewportPos)) return -1;
+    const QModelIndex index = indexAt(viewportPos);
+    return index.isValid() ? index.row() : -1;
+}
+
+void ListBox::mousePressEvent(QMouseEvent* e) {
+    // Only the left button selects; the others leave the rows alone.
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
+    pressed_ = true;
+    QListWidget::mousePressEvent(e);
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* e) {
+    QListWidget::mouseReleaseEvent(e);
+    if (e->button() != Qt::LeftButton || !pressed_) return;
+    pressed_ = false;
+    const int row = rowAt(e->position().toPoint());
+    if (row >= 0)
+        choose(row);
+    else
+        restore();
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
+    // The second press of a double click on the row its first click chose adds
+    // nothing; on another row it is a press of its own.
+    if (rowAt(e->position().toPoint()) == shownRow_ && shownRow_ >= 0) {
+        e->accept();
+        return;
+    }
+    mousePressEvent(e);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* e) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(e);
+    const int after = currentRow();
+    if (after >= 0 && after != before)
+        choose(after);
+    else
+        restore();
+}
+
+void ListBox::focusInEvent(QFocusEvent* e) {
+    // The view makes the first row current when it gets the focus by keyboard;
+    // a list without a selected row keeps none.
+    const int before = currentRow();
+    {
+        QSignalBlocker block(this);
+        QListWidget::focusInEvent(e);
+    }
+    if (before < 0 && currentRow() >= 0) setSelectedRow(-1);
+}
+
+int ListBox::heightForRows(int rows) const {
+    // The height of one row in this list's font, measured on a list of the same kind.
+    QListWidget probe;
+    probe.setFont(font());
+    probe.setUniformItemSizes(true);
+    probe.addItem(QStringLiteral("Xg"));
+    const int rowHeight = std::max(1, probe.sizeHintForRow(0));
+    return rows * rowHeight + 2 * frameWidth();
+}
+
+int ListBox::wholeRows(int height) const {
+    const int one = heightForRows(1) - 2 * frameWidth();
+    return std::max(1, (height - 2 * frameWidth()) / one);
 }
 
 void WrapButton::paintEvent(QPaintEvent*) {

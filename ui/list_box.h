@@ -8,9 +8,17 @@
 
 namespace zapt::ui {
 
-// A list box whose click handler runs on every user selection of a row: a
-// mouse click (also on the row already selected) or a keyboard move. Rows set
-// by the program do not run it; the program runs its handlers itself.
+// A list box with one selection rule for every list of the program. Its click
+// handler runs exactly once for each of these:
+//  - a mouse click (press and release of the left button on a row), on a new
+//    row or on the row already selected; a double click counts as one click;
+//  - a keyboard move to another row (arrows, Home, End, Page keys, typing the
+//    start of a row);
+//  - a selection through userSelect().
+// It never runs for a change of focus (Tab, a click elsewhere), a press that is
+// released off the rows, the wheel, Space or Enter on the selected row, or a
+// row set by the program with setSelectedRow(). A list that receives the focus
+// with no selected row keeps no selected row.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -27,8 +35,31 @@ public:
     // Selects a row by program (without running the handler); -1 for none.
     void setSelectedRow(int row);
 
+    // How often the click handler has run (for the driver's reports).
+    int handlerRuns() const { return handlerRuns_; }
+
+    // How many whole rows `height` pixels of this list show.
+    int wholeRows(int height) const;
+    // The height in pixels that shows exactly `rows` whole rows.
+    int heightForRows(int rows) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+
 private:
-    int changedRow_ = -2;
+    // Runs the handler for `row` (after showing it selected).
+    void choose(int row);
+    // Shows the row last chosen or set by the program again.
+    void restore();
+    int rowAt(const QPoint& viewportPos) const;
+
+    int shownRow_ = -1;    // the row last chosen or set by the program
+    bool pressed_ = false; // a left press on this list waits for its release
+    int handlerRuns_ = 0;
 };
 
 // A push button whose caption wraps within the button's width.

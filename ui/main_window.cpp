@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace zapt::ui {
 namespace {
@@ -71,6 +73,8 @@ ListBox* make_list(QWidget* parent, const char* name, QRect twips, const QColor&
     l->setObjectName(name);
     l->setFont(dialog_font());
     l->setGeometry(twRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    // Never a row cut in half: the list keeps the whole rows that fit its place.
+    l->resize(l->width(), l->heightForRows(l->wholeRows(l->height())));
     QPalette p = l->palette();
     p.setColor(QPalette::Base, background);
     l->setPalette(p);
@@ -110,6 +114,7 @@ MainWindow::MainWindow(const DataSet& data) : explorer_(data, *this) {
     messageHandler = [this](const QString& text) {
         QMessageBox::information(this, windowTitle(), text);
     };
+    windows_.setAnchor(this);
     build();
     refresh();
 }
@@ -344,42 +349,42 @@ void MainWindow::buildFormsColumn() {
     make_label(this, "Label11",
                "The author has used the non-standard forms seen in the white-coloured list below. "
                "Click on any item in the list for an interpretation:",
-               R(6480, 540, 3495, 720));
+               R(6960, 555, 3015, 840));
     ListBox* uses =
-        bindList(make_list(this, "lstNonStandards", R(6480, 1290, 1560, 1530), colour::paleCyan),
+        bindList(make_list(this, "lstNonStandards", R(6960, 1425, 1110, 1395), colour::paleCyan),
                  &f.lstNonStandards);
     uses->onClick = [this](int row) { run([this, row] { explorer_.selectNonStandards(row); }); };
-    make_label(this, "Label10", "Form:", R(8130, 1290, 1845, 240));
-    bind(make_value_label(this, "lblForm", "", R(8130, 1530, 1845, 285)), &f.lblForm);
-    make_label(this, "Label15", "Interpretation:", R(8130, 1890, 1845, 240));
+    make_label(this, "Label10", "Form:", R(8130, 1425, 1845, 240));
+    bind(make_value_label(this, "lblForm", "", R(8130, 1665, 1845, 285)), &f.lblForm);
+    make_label(this, "Label15", "Interpretation:", R(8130, 2010, 1845, 240));
     QLabel* interpretation =
-        bind(make_value_label(this, "lblInterpretation", "", R(8130, 2130, 1845, 690)),
+        bind(make_value_label(this, "lblInterpretation", "", R(8130, 2250, 1845, 570)),
              &f.lblInterpretation);
     interpretation->setWordWrap(true);
     interpretation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     make_label(this, "Label21",
-               "Number of Instances of selected word in corpus:", R(6480, 2880, 2640, 405));
+               "Number of Instances of selected word in corpus:", R(6960, 2880, 2160, 405));
     bind(value_box(this, "lblInstancesOfSearchWord", R(9180, 2940, 795, 270), colour::white),
          &f.lblInstancesOfSearchWord);
-    make_label(this, "Label19", "Number of Words in Corpus:", R(6480, 3300, 2640, 255));
+    make_label(this, "Label19", "Number of Words in Corpus:", R(6960, 3315, 2160, 255));
     bind(value_box(this, "lblWordTotal", R(9180, 3285, 795, 270), colour::white), &f.lblWordTotal);
 
     make_label(this, "Label20", "Non-standard forms in corpus:", R(6480, 3690, 3495, 240));
     ListBox* forms = bindList(
-        make_list(this, "lstNonStandardForms", R(6480, 3945, 1560, 2040), colour::lightGrey),
+        make_list(this, "lstNonStandardForms", R(6480, 3945, 3495, 1050), colour::lightGrey),
         &f.lstNonStandardForms);
     forms->onClick = [this](int row) {
         run([this, row] { explorer_.selectNonStandardForms(row); });
     };
     make_label(this, "Label22",
-               "Number of Instances of selected word in corpus:", R(8130, 3945, 1845, 480));
-    bind(value_box(this, "lblCorpusTotal", R(8130, 4440, 900, 285), colour::white),
+               "Number of Instances of selected word in corpus:", R(6480, 5040, 2640, 405));
+    bind(value_box(this, "lblCorpusTotal", R(9180, 5085, 795, 285), colour::white),
          &f.lblCorpusTotal);
     auto* colls =
         new WrapButton("Select item from list and search for collocations (unsorted)", this);
     colls->setObjectName("cmdColls");
     colls->setFont(dialog_font());
-    colls->setGeometry(twRect(8130, 4860, 1845, 1125));
+    colls->setGeometry(twRect(6480, 5475, 3495, 540));
     connect(colls, &QPushButton::clicked, this,
             [this] { run([this] { explorer_.cmdColls_Click(); }); });
 
@@ -450,7 +455,7 @@ void MainWindow::buildFormsColumn() {
 void MainWindow::buildFamiliesColumn() {
     MainForm& f = explorer_.form1;
     make_label(this, "Label24", "WORDS AND CONTRACTIONS COMMONLY USED NON-STANDARDLY",
-               R(10200, 90, 1680, 810), 8.25, true);
+               R(10200, 90, 1680, 810));
     const struct {
         const char* square;
         const char* label;
@@ -608,11 +613,23 @@ void MainWindow::refresh() {
 // ---- Effects of the explorer's operations ----------------------------------------------
 
 void MainWindow::showProgress() {
-    if (!progress_) progress_ = createProgressWindow();
+    if (!progress_) {
+        progress_ = createProgressWindow();
+        place_over(progress_, this);
+    }
     if (!progress_) return;
     progress_->show();
     progress_->raise();
+    // The run that follows holds the thread, so the window must be mapped and
+    // painted now, or it stays an unpainted box until the run ends. Only the
+    // window system's own events are let through; user input waits.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500 &&
+           !(progress_->windowHandle() && progress_->windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
     progress_->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::closeProgress() {

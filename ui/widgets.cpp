@@ -1,5 +1,8 @@
 #include "ui/widgets.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include <QPalette>
 
 namespace zapt::ui {
@@ -55,6 +58,22 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& text,
     b->setFont(dialog_font(8.25, bold));
     b->setGeometry(twRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return b;
+}
+
+void place_over(QWidget* w, const QWidget* anchor) {
+    if (!w || !anchor) return;
+    const QRect over = anchor->frameGeometry();
+    const QSize size = w->frameGeometry().size().expandedTo(w->size());
+    QPoint topLeft(over.center().x() - size.width() / 2,
+                   over.top() + std::max(0, (over.height() - size.height()) / 3));
+    if (const QScreen* screen = anchor->screen()) {
+        const QRect room = screen->availableGeometry();
+        topLeft.setX(std::clamp(topLeft.x(), room.left(),
+                                std::max(room.left(), room.right() - size.width())));
+        topLeft.setY(std::clamp(topLeft.y(), room.top(),
+                                std::max(room.top(), room.bottom() - size.height())));
+    }
+    w->move(topLeft);
 }
 
 } // namespace zapt::ui

@@ -49,6 +49,10 @@ QLabel* make_value_label(QWidget* parent, const char* name, const QString& text,
 QPushButton* make_button(QWidget* parent, const char* name, const QString& text, QRect twips,
                          bool bold = false);
 
+// Moves the top-level window `w` over `anchor` (centred on it, a little above
+// the middle, kept on the anchor's screen); does nothing without an anchor.
+void place_over(QWidget* w, const QWidget* anchor);
+
 // Colours of the classic look.
 namespace colour {
 inline const QColor paleCyan{192, 255, 255};

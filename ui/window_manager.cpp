@@ -1,5 +1,7 @@
 #include "ui/window_manager.h"
 
+#include "ui/widgets.h"
+
 namespace zapt::ui {
 
 QWidget* WindowManager::open(const QString& name, const std::function<QWidget*()>& create) {
@@ -9,6 +11,7 @@ QWidget* WindowManager::open(const QString& name, const std::function<QWidget*()
         if (!w) return nullptr;
         w->setAttribute(Qt::WA_DeleteOnClose);
         windows_[name] = w;
+        place_over(w, anchor_);
     }
     w->show();
     w->raise();

@@ -20,8 +20,12 @@ public:
     QWidget* find(const QString& name) const;
     // Closes every window this manager opened.
     void closeAll();
+    // New windows open over `anchor` (the main window) rather than at the
+    // screen's edge.
+    void setAnchor(QWidget* anchor) { anchor_ = anchor; }
 
 private:
+    QPointer<QWidget> anchor_;
     QHash<QString, QPointer<QWidget>> windows_;
 };
 
