@@ -2,6 +2,8 @@
 // cleaned corpus text.
 #pragma once
 
+#include "lookup/word_index.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,5 +14,9 @@ namespace zapt {
 // followed by a blank. A match on the first piece has an empty word before it,
 // so the before/after pairs stay aligned.
 std::string collocations(std::string_view cleaned_text, std::string_view word);
+
+// The same through an index of `cleaned_text`: only the matching pieces are visited.
+std::string collocations(std::string_view cleaned_text, const WordIndex& index,
+                         std::string_view word);
 
 } // namespace zapt

@@ -7,6 +7,9 @@
 #include "lookup/count_word.h"
 #include "overview/corpus_overview.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace zapt {
 namespace {
 
@@ -34,6 +37,11 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
     for (std::size_t n = 0; n < form3.lstTextAuthors.size(); ++n) {
         textsByName_[folded(form3.lstTextAuthors[n])].push_back(static_cast<int>(n));
     }
+    for (std::size_t k = 0; k < form3.lstAuthorCode.size(); ++k) {
+        rowsByCode_[folded(form3.lstAuthorCode[k])].push_back(static_cast<int>(k));
+    }
+    corpusIndex_ = WordIndex(form3.Text2);
+    buildTextFigures();
     form1.lblNumOfCorpusTexts = format_whole(form3.corpusTextCount());
     form1.lstNonStandardForms.assign(glossary_.forms());
     form1.lstNonStandardInterpretations.assign(glossary_.interpretations());
@@ -46,6 +54,104 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
         s.list.assign(std::move(items));
         form1.families.push_back(std::move(s));
     }
+}
+
+void Explorer::buildTextFigures() {
+    static constexpr CharSet kMarks(kPunctuationMarks);
+    // The glossary's forms as an index of their own: a piece is a use when it
+    // equals one. A form holding a blank can never equal a piece.
+    std::string forms;
+    std::size_t longest = 0;
+    for (const std::string& f : glossary_.forms()) {
+        if (f.empty() || f.find(' ') != std::string::npos) continue;
+        forms += f;
+        forms += ' ';
+        longest = std::max(longest, f.size());
+    }
+    const WordIndex form_index(forms);
+    std::unordered_map<std::string_view, std::uint32_t> spelling_ids;
+
+    const std::size_t n = form3.lstTextList.size();
+    rowBlanks_.assign(n, 0);
+    rowMarks_.assign(n, 0);
+    usesFirst_.assign(n + 1, 0);
+    std::string piece_folded;
+    for (std::size_t t = 0; t < n; ++t) {
+        const std::string& row = form3.lstTextList[t];
+        usesFirst_[t] = uses_.size();
+        std::uint32_t blanks = 0, marks = 0;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const char c = row[i];
+            marks += kMarks.contains(c);
+            if (c != ' ') continue;
+            ++blanks;
+            const std::size_t len = i - start;
+            if (len > 0 && len <= longest) {
+                piece_folded.assign(row, start, len);
+                for (char& x : piece_folded) x = fold_case(x);
+                if (form_index.id_of_folded(piece_folded) >= 0) {
+                    std::string_view piece(row.data() + start, len);
+                    auto it = spelling_ids.find(piece);
+                    if (it == spelling_ids.end()) {
+                        spellings_.emplace_back(piece);
+                        it = spelling_ids
+                                 .emplace(spellings_.back(),
+                                          static_cast<std::uint32_t>(spellings_.size() - 1))
+                                 .first;
+                    }
+                    uses_.push_back(it->second);
+                }
+            }
+            start = i + 1;
+        }
+        rowBlanks_[t] = blanks;
+        rowMarks_[t] = marks;
+    }
+    usesFirst_[n] = uses_.size();
+
+    // The order of the sorted list, once for every spelling.
+    byRank_.resize(spellings_.size());
+    std::iota(byRank_.begin(), byRank_.end(), 0u);
+    std::stable_sort(byRank_.begin(), byRank_.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return collate_less(spellings_[a], spellings_[b]);
+    });
+    spellingRank_.resize(spellings_.size());
+    for (std::size_t r = 0; r < byRank_.size(); ++r) {
+        spellingRank_[byRank_[r]] = static_cast<std::uint32_t>(r);
+    }
+}
+
+const std::vector<int>& Explorer::registerRowsOfCode(const std::string& code) const {
+    static const std::vector<int> none;
+    auto it = rowsByCode_.find(folded(code));
+    return it == rowsByCode_.end() ? none : it->second;
+}
+
+bool Explorer::foundIsCurrent() const {
+    if (found_.size() != form1.lstTextsFound.size()) return false;
+    for (std::size_t i = 0; i < found_.size(); ++i) {
+        if (found_[i] >= rowBlanks_.size() || found_[i] >= form3.lstTextList.size() ||
+            form1.lstTextsFound[i] != form3.lstTextList[found_[i]]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Explorer::txtTextsIsCurrent() const {
+    const std::string& t = form1.txtTexts;
+    std::size_t pos = 0;
+    for (std::uint32_t n : found_) {
+        if (n >= rowBlanks_.size() || n >= form3.lstTextList.size()) return false;
+        const std::string& r = form3.lstTextList[n];
+        if (t.size() < pos + r.size() + 1 || t.compare(pos, r.size(), r) != 0 ||
+            t[pos + r.size()] != ' ') {
+            return false;
+        }
+        pos += r.size() + 1;
+    }
+    return t.size() == pos + 1 && t[pos] == ' ';
 }
 
 void Explorer::resetFamilyLabels() {
@@ -90,9 +196,12 @@ void Explorer::cmdAgeAndGender_Click() {
 }
 
 void Explorer::bandFilter() {
+    // The register rows whose code equals the row of GenderTable, in register
+    // order (looked up, not searched).
     for (const std::string& code : form1.GenderTable) {
-        for (std::size_t j = 0; j < authors.size(); ++j) {
-            if (!iequals(authors.lstAuthorCode[j], code)) continue;
+        for (int row : registerRowsOfCode(code)) {
+            const auto j = static_cast<std::size_t>(row);
+            if (j >= authors.size()) continue;
             double texts = j < form3.lstNumOfTextsPerAuthor.size()
                                ? read_leading_number(form3.lstNumOfTextsPerAuthor[j])
                                : 0.0;
@@ -134,22 +243,32 @@ void Explorer::AgeTable_Click() {
 
     // Code to name: the last register row with the selected code; row 0 when none.
     const std::string& code = form1.AgeTable.text();
+    const std::vector<int>& rows = registerRowsOfCode(code);
     std::size_t k = 0;
-    for (std::size_t i = 0; i < form3.lstAuthorCode.size(); ++i) {
-        if (iequals(form3.lstAuthorCode[i], code)) {
-            k = i;
-            form3.lblAuthorName = form3.lstAuthorCode[i];
-        }
+    if (!rows.empty()) {
+        k = static_cast<std::size_t>(rows.back());
+        form3.lblAuthorName = form3.lstAuthorCode[k];
     }
     form3.lblCodeName = k < form3.lstCodeName.size() ? form3.lstCodeName[k] : std::string();
 
-    // The author's texts, in corpus order.
+    // The author's texts, in corpus order. lstTextsFound keeps its strings'
+    // room from the last selection, so a run over a group allocates little.
     const bool going_group = iequals(form1.lblGoingGroup, "y");
     auto it = textsByName_.find(folded(form3.lblCodeName));
-    if (it != textsByName_.end()) {
-        for (int n : it->second) {
+    const std::size_t found = it == textsByName_.end() ? 0 : it->second.size();
+    form1.lstTextsFound.resize(found);
+    found_.clear();
+    if (found > 0) {
+        std::size_t total = 0;
+        for (int n : it->second) total += form3.lstTextList[static_cast<std::size_t>(n)].size() + 2;
+        form1.txtIndividualsTexts.reserve(total);
+        form1.txtIndividualsTexts2.reserve(total);
+        found_.reserve(found);
+        for (std::size_t i = 0; i < found; ++i) {
+            const int n = it->second[i];
             const std::string& r = form3.lstTextList[static_cast<std::size_t>(n)];
-            form1.lstTextsFound.push_back(r);
+            form1.lstTextsFound[i].assign(r);
+            found_.push_back(static_cast<std::uint32_t>(n));
             RemDatPunc_append(r);
             form1.txtIndividualsTexts2 += r;
             form1.txtIndividualsTexts2 += " %";
@@ -162,8 +281,33 @@ void Explorer::AgeTable_Click() {
 void Explorer::cmdAuthorData_Click() {
     form1.lblPuncDensity = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
     form1.lblTextTotal = form1.lblTotWords = "0";
-    form1.txtTexts = join_rows(form1.lstTextsFound);
-    AuthorFigures f = author_figures(form1.lstTextsFound);
+    // The joined rows, built in place so a run over a group reuses the room.
+    std::size_t joined = 1;
+    for (const std::string& r : form1.lstTextsFound) joined += r.size() + 1;
+    form1.txtTexts.clear();
+    form1.txtTexts.reserve(joined);
+    for (const std::string& r : form1.lstTextsFound) {
+        form1.txtTexts += r;
+        form1.txtTexts += ' ';
+    }
+    // The figures of the rows the selection found were counted at start-up.
+    AuthorFigures f;
+    if (foundIsCurrent()) {
+        f.n = static_cast<int>(found_.size());
+        long long blanks = 0;
+        for (std::uint32_t t : found_) {
+            const auto row_size = static_cast<int>(form3.lstTextList[t].size());
+            f.P += static_cast<int>(rowMarks_[t]);
+            f.Sw += static_cast<int>(rowBlanks_[t]);
+            f.Sc += row_size;
+            blanks += rowBlanks_[t] + 1;
+            f.length += static_cast<std::size_t>(row_size) + 1;
+        }
+        f.W = static_cast<int>(blanks + 1);
+        f.length += 1;
+    } else {
+        f = author_figures(form1.lstTextsFound);
+    }
     form1.txtTexts += ' ';
     if (f.n > 0) {
         form1.lblTotWords = format_whole(f.W);
@@ -181,8 +325,23 @@ void Explorer::cmdAuthorData_Click() {
 }
 
 void Explorer::cmdNonStandards_Click() {
-    std::vector<std::string> uses = find_non_standard_uses(form1.txtTexts, glossary_);
-    sort_collated(uses);
+    std::vector<std::string> uses;
+    if (txtTextsIsCurrent()) {
+        // The uses of every row were found at start-up; sorting their places
+        // in the list's order sorts the uses.
+        std::vector<std::uint32_t> ranks;
+        for (std::uint32_t t : found_) {
+            for (std::size_t u = usesFirst_[t]; u < usesFirst_[t + 1]; ++u) {
+                ranks.push_back(spellingRank_[uses_[u]]);
+            }
+        }
+        std::sort(ranks.begin(), ranks.end());
+        uses.reserve(ranks.size());
+        for (std::uint32_t r : ranks) uses.push_back(spellings_[byRank_[r]]);
+    } else {
+        uses = find_non_standard_uses(form1.txtTexts, glossary_);
+        sort_collated(uses);
+    }
     form1.lstNonStandards.assign(std::move(uses));
     double words = read_leading_number(form1.lblTotWords);
     form1.lblNonStandardFormDensity =
@@ -281,16 +440,16 @@ void Explorer::lstNonStandards_Click() {
             row_in_range(form1.lstNonStandardInterpretations, j) ? j : -1;
         form1.lblInterpretation = glossary_.interpretation(j);
     }
-    form1.lblWordTotal = format_whole(word_total(form3.Text2));
-    form1.lblInstancesOfSearchWord = format_whole(count_word(form3.Text2, word));
+    form1.lblWordTotal = format_whole(corpusIndex_.total());
+    form1.lblInstancesOfSearchWord = format_whole(corpusIndex_.count(word));
     effects_.setFocus("lstNonStandards");
 }
 
 void Explorer::lstNonStandardForms_Click() {
     form1.lblCorpusTotal = "0";
     const std::string& word = form1.lstNonStandardForms.text();
-    form1.lblWordTotal = format_whole(word_total(form3.Text2));
-    form1.lblCorpusTotal = format_whole(count_word(form3.Text2, word));
+    form1.lblWordTotal = format_whole(corpusIndex_.total());
+    form1.lblCorpusTotal = format_whole(corpusIndex_.count(word));
 }
 
 // ---- Variant families and the word search --------------------------------------------
@@ -310,7 +469,7 @@ void Explorer::family_Click(std::size_t family) {
     const std::string word = f.list.text();
     f.Individual = format_whole(count_word(form1.txtIndividualsTexts, word));
     f.InGroup = format_whole(count_word(form1.Text2, word));
-    f.InCorpus = format_whole(count_word(form3.Text2, word));
+    f.InCorpus = format_whole(corpusIndex_.count(word));
 }
 
 void Explorer::cmdSearchGroup_Click() {
@@ -320,8 +479,8 @@ void Explorer::cmdSearchGroup_Click() {
 
 void Explorer::cmdSearch_Click() {
     form1.lblInstInCorpus = "0";
-    form1.lblWordTotal = format_whole(word_total(form3.Text2));
-    form1.lblInstInCorpus = format_whole(count_word(form3.Text2, form1.txtSearch));
+    form1.lblWordTotal = format_whole(corpusIndex_.total());
+    form1.lblInstInCorpus = format_whole(corpusIndex_.count(form1.txtSearch));
 }
 
 void Explorer::txtSearch_KeyDown(int keyCode) {
@@ -344,7 +503,7 @@ void Explorer::cmdClusterPunctuation_Click() {
 
 void Explorer::cmdColls_Click() {
     const std::string word = form1.lstNonStandardForms.text();
-    form11.Text1 = collocations(form3.Text2, word);
+    form11.Text1 = collocations(form3.Text2, corpusIndex_, word);
     form11.Label2 = word;
     form11.open = true;
     effects_.showCollocationsForm();

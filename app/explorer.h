@@ -8,7 +8,10 @@
 #include "corpus/author_register.h"
 #include "corpus/corpus_store.h"
 #include "corpus/data_files.h"
+#include "lookup/word_index.h"
 
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -69,12 +72,36 @@ private:
     void resetAuthorLabels();
     void bandFilter();
     void selectNonStandardFormsByProgram(int row);
+    void buildTextFigures();
+    // Whether lstTextsFound holds the rows of the texts found_ names, as the
+    // last author selection left them.
+    bool foundIsCurrent() const;
+    // Whether txtTexts is the joined rows of found_ plus the final blank.
+    bool txtTextsIsCurrent() const;
+    const std::vector<int>& registerRowsOfCode(const std::string& code) const;
 
     Effects& effects_;
     Glossary glossary_;
     std::vector<VariantFamily> families_;
     // Text numbers of each per-text author name, folded to small letters.
     std::unordered_map<std::string, std::vector<int>> textsByName_;
+    // Register rows of each code, folded to small letters, in register order.
+    std::unordered_map<std::string, std::vector<int>> rowsByCode_;
+    // The pieces of the cleaned corpus text, for every count over it.
+    WordIndex corpusIndex_;
+
+    // Figures of every stored text row, counted once at start-up: its blanks,
+    // its punctuation marks, and its uses of glossary forms (pieces equal to a
+    // form without regard to case), each use as the number of its spelling.
+    std::vector<std::uint32_t> rowBlanks_;
+    std::vector<std::uint32_t> rowMarks_;
+    std::vector<std::size_t> usesFirst_; // per text: first entry in uses_; one more at the end
+    std::vector<std::uint32_t> uses_;
+    std::deque<std::string> spellings_;             // every spelling of a use, as written
+    std::vector<std::uint32_t> spellingRank_;       // its place in the sorted list's order
+    std::vector<std::uint32_t> byRank_;             // the spellings in that order
+    // The texts of the last author selection, row for row with lstTextsFound.
+    std::vector<std::uint32_t> found_;
 };
 
 } // namespace zapt

@@ -149,23 +149,25 @@ bool iequals(std::string_view a, std::string_view b) {
 }
 
 void append_cleaned(std::string& out, std::string_view text, const CharSet& set, bool crlf) {
-    out.reserve(out.size() + text.size());
-    bool last_blank = !out.empty() && out.back() == ' ';
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t old = out.size();
+    out.resize(old + text.size()); // the most it can grow
+    char* const base = out.data();
+    char* o = base + old;
+    bool last_blank = old > 0 && base[old - 1] == ' ';
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
         char c = text[i];
         bool blank = c == ' ' || set.contains(c);
-        if (crlf && c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        if (crlf && c == '\r' && i + 1 < n && text[i + 1] == '\n') {
             blank = true;
             ++i;
         }
-        if (blank) {
-            if (!last_blank) out += ' ';
-            last_blank = true;
-        } else {
-            out += c;
-            last_blank = false;
-        }
+        // Written always; kept unless it is a blank after a blank.
+        *o = blank ? ' ' : c;
+        o += !(blank && last_blank);
+        last_blank = blank;
     }
+    out.resize(static_cast<std::size_t>(o - base));
 }
 
 std::string reduce_blanks(std::string_view text) {
@@ -188,6 +190,15 @@ int count_char(std::string_view text, char c) {
 
 int count_occurrences(std::string_view text, std::string_view needle) {
     if (needle.empty()) return 0;
+    // One or two different characters: counted in one straight pass (two
+    // different characters cannot overlap themselves).
+    if (needle.size() == 1) return count_char(text, needle[0]);
+    if (needle.size() == 2 && needle[0] != needle[1]) {
+        const char a = needle[0], b = needle[1];
+        int n = 0;
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) n += (text[i] == a) & (text[i + 1] == b);
+        return n;
+    }
     int n = 0;
     std::size_t pos = text.find(needle);
     while (pos != std::string_view::npos) {

@@ -1,0 +1,107 @@
+#include "lookup/word_index.h"
+
+#include "corpus/text.h"
+
+#include <cstring>
+
+namespace zapt {
+
+std::uint64_t folded_hash(std::string_view folded) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (char c : folded) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+    return h ^ (h >> 29);
+}
+
+std::size_t WordIndex::find(std::string_view folded, std::uint64_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& s = slots_[i];
+        if (s.id == kEmpty) return i;
+        if (s.hash == hash && lengths_[s.id] == folded.size() &&
+            std::memcmp(keys_.data() + starts_[s.id], folded.data(), folded.size()) == 0) {
+            return i;
+        }
+    }
+}
+
+void WordIndex::grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& s : old) {
+        if (s.id == kEmpty) continue;
+        std::size_t i = s.hash & mask;
+        while (slots_[i].id != kEmpty) i = (i + 1) & mask;
+        slots_[i] = s;
+    }
+}
+
+WordIndex::WordIndex(std::string_view buffer) {
+    grow();
+    // First pass: the id of every examined piece, and how often each id stands.
+    std::vector<std::uint32_t> ids;
+    std::vector<std::uint32_t> counts;
+    std::string folded;
+    std::size_t start = 0;
+    for (std::size_t pos = buffer.find(' '); pos != std::string_view::npos;
+         pos = buffer.find(' ', start)) {
+        folded.assign(buffer.data() + start, pos - start);
+        for (char& c : folded) c = fold_case(c);
+        const std::uint64_t h = folded_hash(folded);
+        std::size_t slot = find(folded, h);
+        if (slots_[slot].id == kEmpty) {
+            const auto id = static_cast<std::uint32_t>(starts_.size());
+            starts_.push_back(static_cast<std::uint32_t>(keys_.size()));
+            lengths_.push_back(static_cast<std::uint32_t>(folded.size()));
+            keys_ += folded;
+            counts.push_back(0);
+            slots_[slot] = {h, id};
+            if (2 * starts_.size() > slots_.size()) grow();
+            slot = find(folded, h);
+        }
+        const std::uint32_t id = slots_[slot].id;
+        ++counts[id];
+        ids.push_back(id);
+        start = pos + 1;
+    }
+    total_ = static_cast<int>(ids.size());
+
+    // Second pass: the start of every piece, grouped by id in text order.
+    first_.resize(counts.size() + 1);
+    std::uint32_t sum = 0;
+    for (std::size_t id = 0; id < counts.size(); ++id) {
+        first_[id] = sum;
+        sum += counts[id];
+    }
+    first_[counts.size()] = sum;
+    positions_.resize(sum);
+    std::vector<std::uint32_t> next(first_.begin(), first_.end() - 1);
+    start = 0;
+    for (std::uint32_t id : ids) {
+        positions_[next[id]++] = static_cast<std::uint32_t>(start);
+        start = buffer.find(' ', start) + 1;
+    }
+}
+
+std::pair<const std::uint32_t*, const std::uint32_t*>
+WordIndex::positions(std::string_view word) const {
+    if (slots_.empty()) return {nullptr, nullptr};
+    std::string folded(word);
+    for (char& c : folded) c = fold_case(c);
+    const Slot& s = slots_[find(folded, folded_hash(folded))];
+    if (s.id == kEmpty) return {nullptr, nullptr};
+    return {positions_.data() + first_[s.id], positions_.data() + first_[s.id + 1]};
+}
+
+long long WordIndex::id_of_folded(std::string_view folded) const {
+    if (slots_.empty()) return -1;
+    const Slot& s = slots_[find(folded, folded_hash(folded))];
+    return s.id == kEmpty ? -1 : static_cast<long long>(s.id);
+}
+
+int WordIndex::count(std::string_view word) const {
+    auto [b, e] = positions(word);
+    return static_cast<int>(e - b);
+}
+
+} // namespace zapt
