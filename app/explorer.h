@@ -97,9 +97,9 @@ private:
     std::vector<std::uint32_t> rowMarks_;
     std::vector<std::size_t> usesFirst_; // per text: first entry in uses_; one more at the end
     std::vector<std::uint32_t> uses_;
-    std::deque<std::string> spellings_;             // every spelling of a use, as written
-    std::vector<std::uint32_t> spellingRank_;       // its place in the sorted list's order
-    std::vector<std::uint32_t> byRank_;             // the spellings in that order
+    std::deque<std::string> spellings_;       // every spelling of a use, as written
+    std::vector<std::uint32_t> spellingRank_; // its place in the sorted list's order
+    std::vector<std::uint32_t> byRank_;       // the spellings in that order
     // The texts of the last author selection, row for row with lstTextsFound.
     std::vector<std::uint32_t> found_;
 };

@@ -119,6 +119,23 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
     return s;
 }
 
+int count_word(std::string_view buffer, std::string_view word) {
+    std::vector<std::string> pieces;
+    std::string piece;
+    for (char c : buffer) {
+        if (c == ' ') {
+            pieces.push_back(piece);
+            piece.clear();
+        } else {
+            piece += c;
+        }
+    }
+    pieces.push_back(piece);
+    int n = 0;
+    for (std::size_t p = 0; p + 1 < pieces.size(); ++p) n += iequals(pieces[p], word);
+    return n;
+}
+
 AuthorSelection select_author(const CorpusStore& store, std::string_view code) {
     AuthorSelection sel;
     std::size_t k = 0;

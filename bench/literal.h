@@ -22,6 +22,10 @@ std::string replace_all(std::string_view text, std::string_view from, std::strin
 // `passes` full-text replaces of every pair of blanks by one blank.
 std::string halve_blanks(std::string text, int passes);
 
+// The word count: the buffer split into a list of pieces, every piece but the
+// last compared with the word.
+int count_word(std::string_view buffer, std::string_view word);
+
 // The corpus store: every text plus one blank accumulated, 51 pairwise blank
 // passes; then a copy with the 13 marks replaced one mark at a time (13 passes),
 // the CR/LF pair replaced, and 50 pairwise blank passes. The per-author counts

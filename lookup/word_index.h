@@ -49,8 +49,8 @@ private:
     std::string keys_;                  // the folded words, one after another
     std::vector<std::uint32_t> starts_; // per id: start of its key in keys_
     std::vector<std::uint32_t> lengths_;
-    std::vector<Slot> slots_;           // open addressing, a power of two long
-    std::vector<std::uint32_t> first_;  // per id: first entry in positions_; one more at the end
+    std::vector<Slot> slots_;          // open addressing, a power of two long
+    std::vector<std::uint32_t> first_; // per id: first entry in positions_; one more at the end
     std::vector<std::uint32_t> positions_;
     int total_ = 0;
 };
