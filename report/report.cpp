@@ -1,0 +1,222 @@
+#include "report/report.h"
+
+#include "app/explorer.h"
+#include "corpus/text.h"
+#include "variation/collocation_table.h"
+#include "variation/compare.h"
+#include "variation/group_index.h"
+#include "variation/group_metrics.h"
+#include "variation/tables.h"
+
+#include <optional>
+#include <ostream>
+
+namespace zapt::report {
+namespace {
+
+constexpr const char* kHelp = R"(Usage: zapt-report COMMAND [OPTIONS]
+
+Prints one of the program's result tables on standard output. The first
+lines start with "#" and state the program version, the corpus, the selection,
+the counting rule and the table's settings; then a header row and the rows.
+
+Commands:
+  variants      the comparison of the groups for a variant family or a list
+                of forms: one row per group (5 age bands x 2 genders, then the
+                whole corpus as band "all", gender "all") and form, with the
+                columns band,gender,form,count,words,per_10k,share,
+                authors_using,authors; the "#" lines hold the significance tests
+  spread        for the same rows, the share of the count from the group's
+                top author (withheld below the privacy threshold of 3 authors)
+  significance  chi-square, log-likelihood G2 and Kruskal-Wallis per form
+  metrics       one row per group with the six figures of the group panel and
+                their smallest and largest author value
+  collocations  one row per occurrence of a form: word before, form, word after
+  collocates    the words beside a form: left, right, corpus frequency, MI,
+                logDice
+  families      the sixteen variant families and their forms
+
+Options:
+  --family NAME   a variant family by list name ("lstBack") or stem ("Back"),
+                  without regard to case (variants, spread, significance)
+  --forms LIST    an own list of forms instead, separated by commas or blanks
+  --form FORM     the form of collocations and collocates
+  --format FMT    csv (the default) or tsv
+  --corpus DIR    read the corpus from the folder DIR (register.json and
+                  corpus.jsonl, optionally glossary.json and variants.json)
+                  instead of the built-in one
+  -h, --help      show this help
+
+CSV follows RFC 4180 with LF line ends; an empty cell is a value that is not
+defined (a rate of a text without words, a share of a group without any form).
+Exit status: 0 done, 1 the corpus could not be read or the output not written,
+2 a wrong command line.
+)";
+
+struct Options {
+    std::string command;
+    std::optional<std::string> family, forms, form, corpus;
+    TableFormat format = TableFormat::Csv;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+Options parse(const std::vector<std::string>& args, bool& help) {
+    Options o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (arg == "-h" || arg == "--help") {
+            help = true;
+            continue;
+        }
+        if (arg.rfind("-", 0) != 0) {
+            if (!o.command.empty()) throw UsageError{"unexpected argument '" + arg + "'"};
+            o.command = arg;
+            continue;
+        }
+        std::optional<std::string> value;
+        if (auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) == 0) {
+            value = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+        }
+        std::optional<std::string>* slot = arg == "--family"   ? &o.family
+                                           : arg == "--forms"  ? &o.forms
+                                           : arg == "--form"   ? &o.form
+                                           : arg == "--corpus" ? &o.corpus
+                                                               : nullptr;
+        if (!slot && arg != "--format") throw UsageError{"unknown option '" + arg + "'"};
+        if (!value) {
+            if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
+            value = args[++i];
+        }
+        if (slot) {
+            *slot = *value;
+        } else if (*value == "csv") {
+            o.format = TableFormat::Csv;
+        } else if (*value == "tsv") {
+            o.format = TableFormat::Tsv;
+        } else {
+            throw UsageError{"unknown format '" + *value + "' (csv or tsv)"};
+        }
+    }
+    return o;
+}
+
+// Command-line text is UTF-8; the core holds Windows-1252.
+std::string typed(const std::string& utf8) {
+    return utf8_to_cp1252_lossy(utf8);
+}
+
+FormList forms_of(const Options& o, const Explorer& app) {
+    if (o.family && o.forms) throw UsageError{"give either --family or --forms, not both"};
+    if (o.forms) {
+        FormList f = own_forms(typed(*o.forms));
+        if (f.forms.empty()) throw UsageError{"--forms holds no form"};
+        return f;
+    }
+    if (!o.family) throw UsageError{"'" + o.command + "' needs --family NAME or --forms LIST"};
+    auto f = find_family(app, typed(*o.family));
+    if (!f) {
+        std::string names;
+        for (const FamilyState& s : app.form1.families) names += " " + s.stem;
+        throw UsageError{"unknown family '" + *o.family + "'; the families are:" + names};
+    }
+    return *f;
+}
+
+std::string form_of(const Options& o) {
+    if (!o.form || o.form->empty()) throw UsageError{"'" + o.command + "' needs --form FORM"};
+    return typed(*o.form);
+}
+
+ResultTable families_table(const Explorer& app) {
+    ResultTable t;
+    t.title = "Variant families";
+    t.columns = {"list", "stem", "caption", "forms"};
+    for (const FamilyState& f : app.form1.families) {
+        const FormList forms = *find_family(app, f.listName);
+        std::string joined;
+        for (const std::string& w : forms.forms) joined += (joined.empty() ? "" : " ") + w;
+        t.rows.push_back({f.listName, f.stem, forms.caption, joined});
+    }
+    return t;
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto usage = [&](const std::string& message) {
+        err << "zapt-report: " << message << "\nTry 'zapt-report --help'.\n";
+        return kUsage;
+    };
+    bool help = false;
+    Options o;
+    try {
+        o = parse(args, help);
+    } catch (const UsageError& e) {
+        return usage(e.message);
+    }
+    if (help) {
+        out << kHelp;
+        return out.flush() ? kOk : kFailed;
+    }
+    static const char* const kCommands[] = {"variants",     "spread",     "significance", "metrics",
+                                            "collocations", "collocates", "families"};
+    if (o.command.empty()) return usage("no command given");
+    if (std::find(std::begin(kCommands), std::end(kCommands), o.command) == std::end(kCommands)) {
+        return usage("unknown command '" + o.command + "'");
+    }
+
+    DataSet data;
+    std::string corpus_name = "built-in";
+    try {
+        if (o.corpus) {
+            data = load_data_dir(*o.corpus);
+            corpus_name = "folder " + *o.corpus;
+        } else {
+            data = load_builtin_data();
+        }
+    } catch (const std::exception& e) {
+        err << "zapt-report: cannot read the corpus: " << e.what() << "\n";
+        return kFailed;
+    }
+    Effects nowhere;
+    Explorer app(data, nowhere);
+
+    ResultTable table;
+    std::string selection = "all groups";
+    try {
+        if (o.command == "variants" || o.command == "spread" || o.command == "significance") {
+            const FormList forms = forms_of(o, app);
+            GroupIndex index(app.form3, app.authors);
+            Comparison c = compare_groups(index, forms);
+            table = o.command == "variants" ? comparison_table(c)
+                    : o.command == "spread" ? spread_table(c)
+                                            : significance_table(c);
+        } else if (o.command == "metrics") {
+            table = group_metrics_table(group_metrics(app));
+        } else if (o.command == "collocations" || o.command == "collocates") {
+            CollocationTable c = collocation_table(app.form3, form_of(o));
+            table = o.command == "collocations" ? occurrences_table(c) : collocates_table(c);
+            selection = "whole corpus";
+        } else {
+            table = families_table(app);
+            selection = "none";
+        }
+    } catch (const UsageError& e) {
+        return usage(e.message);
+    }
+    ExportHeader header = export_header(app, selection);
+    header.corpus = corpus_name;
+    out << write_export(table, o.format, header);
+    out.flush();
+    if (!out) {
+        err << "zapt-report: cannot write the output\n";
+        return kFailed;
+    }
+    return kOk;
+}
+
+} // namespace zapt::report

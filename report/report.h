@@ -1,0 +1,21 @@
+// zapt-report: the program's comparison tables on standard output, for
+// scripts (R, Python) rather than windows.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace zapt::report {
+
+// Exit codes: 0 done, 1 the corpus could not be read or the output not
+// written, 2 a wrong command line (unknown command, option, family or format).
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+
+// Runs the command line `args` (without the program name), writing the table
+// to `out` and any message to `err`; returns the exit code.
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace zapt::report
