@@ -1,0 +1,311 @@
+#!/usr/bin/env python3
+"""Checks zapt-report against figures recomputed here from the data files.
+
+Usage: check_report.py ZAPT_REPORT DATA_DIR
+
+Everything is worked out again from register.json, corpus.jsonl and
+variants.json with the program's rules written out plainly: the groups,
+the group texts and the cleaned corpus text, the counting rule, the rates and
+shares, the authors who use a form, and the six figures of the group panel.
+Then the same is done for a small corpus written into a temporary folder and
+read with --corpus, and the command line's errors are tried.
+"""
+import csv
+import io
+import json
+import os
+import subprocess
+import sys
+import tempfile
+from decimal import Decimal, ROUND_HALF_EVEN
+
+BANDS = [("<18", lambda a: a < 18), ("18 to 25", lambda a: 17 < a < 26),
+         ("26 to 40", lambda a: 25 < a < 41), ("41 to 60", lambda a: 40 < a < 61),
+         ("61+", lambda a: a > 60)]
+GROUP_MARKS = ".,;:?!()-"
+CORPUS_MARKS = ".,?!:;()/-+=\""
+PUNCTUATION = ".,?:;!-()/'\"[]"
+failures = []
+
+
+def check(cond, what):
+    if not cond:
+        failures.append(what)
+
+
+def fold(s):
+    return s.lower()
+
+
+def clean(text, marks, crlf=False):
+    if crlf:
+        text = text.replace("\r\n", " ")
+    for m in marks:
+        text = text.replace(m, " ")
+    while "  " in text:
+        text = text.replace("  ", " ")
+    return text
+
+
+def pieces(buffer):
+    """The examined pieces: all but the one after the final blank."""
+    return buffer.split(" ")[:-1] if buffer else []
+
+
+def count(buffer, word):
+    w = fold(word)
+    return sum(1 for p in pieces(buffer) if fold(p) == w)
+
+
+def load(data_dir, builtin_dir):
+    def path(name):
+        p = os.path.join(data_dir, name)
+        return p if os.path.exists(p) else os.path.join(builtin_dir, name)
+    with open(path("register.json"), encoding="utf-8") as f:
+        register = json.load(f)
+    with open(path("corpus.jsonl"), encoding="utf-8") as f:
+        corpus = [json.loads(line) for line in f if line.strip()]
+    with open(path("variants.json"), encoding="utf-8") as f:
+        variants = json.load(f)
+    with open(path("glossary.json"), encoding="utf-8") as f:
+        glossary = json.load(f)
+    return register, corpus, variants, glossary
+
+
+def texts_of(name, corpus):
+    return [r["text"] for r in corpus if fold(r["author"]) == fold(name)]
+
+
+def groups(register, corpus):
+    """(band, gender) -> the register rows of the group, in register order."""
+    out = {}
+    for label, test in BANDS:
+        for g in ("F", "M"):
+            out[(label, g)] = [a for a in register
+                               if fold(a["gender"]) == fold(g) and texts_of(a["name"], corpus)
+                               and test(float(a["age"]))]
+    return out
+
+
+def stored_row(text):
+    return text.rstrip(" ") + " "
+
+
+def group_text(members, corpus):
+    joined = "".join(stored_row(t) + " " for a in members for t in texts_of(a["name"], corpus))
+    return clean(joined, GROUP_MARKS)
+
+
+def corpus_text(texts):
+    text1 = clean("".join(t + " " for t in texts), "")
+    return clean(text1, CORPUS_MARKS, crlf=True)
+
+
+def distinct(items):
+    out = []
+    for i in items:
+        if i and fold(i) not in map(fold, out):
+            out.append(i)
+    return out
+
+
+def fixed4(x):
+    return "%.4f" % x
+
+
+def expected_variants(family, register, corpus):
+    forms = distinct(family["items"])
+    rows = {}
+    all_texts = [r["text"] for r in corpus]
+    with_texts = [a for a in register if texts_of(a["name"], corpus)]
+    blocks = [((b, g), members, group_text(members, corpus),
+               {a["code"]: group_text([a], corpus) for a in members})
+              for (b, g), members in groups(register, corpus).items()]
+    blocks.append((("all", "all"), with_texts, corpus_text(all_texts),
+                   {a["code"]: corpus_text(texts_of(a["name"], corpus)) for a in with_texts}))
+    for (b, g), members, text, own in blocks:
+        words = len(pieces(text))
+        counts = {f: count(text, f) for f in forms}
+        total = sum(counts.values())
+        for f in forms:
+            using = sum(1 for a in members if count(own[a["code"]], f) > 0)
+            rows[(b, g, f)] = [str(counts[f]), str(words),
+                               fixed4(counts[f] * 10000 / words) if words else "",
+                               fixed4(counts[f] / total) if total else "",
+                               str(using), str(len(members))]
+    return rows
+
+
+def run(report, *args):
+    p = subprocess.run([report, *args], capture_output=True, text=True, encoding="utf-8")
+    return p.returncode, p.stdout, p.stderr
+
+
+def table(output, delimiter=","):
+    lines = [l for l in output.splitlines(keepends=True) if not l.startswith("#")]
+    return list(csv.reader(io.StringIO("".join(lines)), delimiter=delimiter))
+
+
+def check_variants(report, families, register, corpus, extra=()):
+    header = "band,gender,form,count,words,per_10k,share,authors_using,authors".split(",")
+    for family in families:
+        for name in (family["list"], family["stem"].upper()):
+            rc, out, err = run(report, "variants", "--family", name, *extra)
+            check(rc == 0, "variants --family %s: exit %d %s" % (name, rc, err))
+            rows = table(out)
+            check(rows and rows[0] == header, "variants %s: header %r" % (name, rows[:1]))
+            got = {(r[0], r[1], r[2]): r[3:] for r in rows[1:]}
+            want = expected_variants(family, register, corpus)
+            check(len(rows) - 1 == len(want), "variants %s: %d rows, want %d"
+                  % (name, len(rows) - 1, len(want)))
+            for key, value in want.items():
+                check(got.get(key) == value, "variants %s %s: got %s want %s"
+                      % (name, key, got.get(key), value))
+
+
+# ---- The six figures of the group panel ----
+
+def dec4(x):
+    return Decimal(repr(float(x))).quantize(Decimal("0.0001"), rounding=ROUND_HALF_EVEN)
+
+
+def show4(x):
+    s = format(dec4(x), "f")
+    if "." in s:
+        s = s.rstrip("0").rstrip(".")
+    return "0" if s in ("-0", "") else s
+
+
+def show_full(x):
+    s = "%.15g" % x
+    return s
+
+
+def author_values(texts, forms):
+    rows = [stored_row(t) for t in texts]
+    joined = "".join(r + " " for r in rows) + " "
+    n = len(rows)
+    P = sum(joined.count(m) for m in PUNCTUATION)
+    W = joined.count(" ")
+    uses = sum(1 for p in pieces(joined) if fold(p) in forms)
+    return [str(n),
+            show4((sum(r.count(" ") for r in rows) + n) / n),
+            show4(sum(len(r) for r in rows) / n),
+            show_full(len(joined) / W),
+            show4(P / W),
+            show4(uses / W)]
+
+
+def check_metrics(report, register, corpus, glossary, extra=()):
+    forms = {fold(f) for f in glossary["forms"]}
+    rc, out, err = run(report, "metrics", *extra)
+    check(rc == 0, "metrics: exit %d %s" % (rc, err))
+    rows = table(out)
+    header = rows[0]
+    check(header[:9] == ["band", "gender", "authors", "texts", "av_text_length", "av_characters",
+                         "av_word_cluster_length", "av_punctuation_density",
+                         "non_standard_density"], "metrics header %r" % header)
+    got = {(r[0], r[1]): r[2:] for r in rows[1:]}
+    check(len(got) == 10, "metrics: %d rows" % len(got))
+    for key, members in groups(register, corpus).items():
+        per_author = [author_values(texts_of(a["name"], corpus), forms) for a in members]
+        m = len(members)
+        sums = ["0"] * 6
+        for values in per_author:
+            sums = [show_full(float(s) + float(v)) for s, v in zip(sums, values)]
+        panel = [sums[0]] + [show4(float(s) / m) if m else "0" for s in sums[1:]]
+        spread = []
+        for k in range(6):
+            if m < 3:
+                spread += ["", ""]
+            else:
+                vals = [v[k] for v in per_author]
+                spread += [min(vals, key=float), max(vals, key=float)]
+        want = [str(m)] + panel + spread
+        check(got.get(key) == want, "metrics %s: got %s want %s" % (key, got.get(key), want))
+
+
+# ---- A small corpus of awkward cases, read with --corpus ----
+
+SMALL_REGISTER = [
+    {"code": "060", "name": "Ann", "age": "30", "gender": "F", "education": "U",
+     "nativeLanguage": "E"},
+    {"code": "001", "name": "Bo", "age": "40", "gender": "f", "education": "G",
+     "nativeLanguage": "E"},
+    {"code": "002", "name": "Cy", "age": "26", "gender": "F", "education": "HS",
+     "nativeLanguage": "E"},
+    {"code": "003", "name": "Dan", "age": "17", "gender": "M", "education": "G",
+     "nativeLanguage": "E"},
+    {"code": "004", "name": "Eve", "age": "65", "gender": "F", "education": "G",
+     "nativeLanguage": "E"},
+]
+SMALL_CORPUS = [
+    ("Ann", "bk soon, back at 5"), ("ANN", "BK!  u  there?"), ("Bo", "   back/bk"),
+    ("Cy", "?"), ("Cy", "bak back bck-bk"), ("Dan", "bk bk (bk) u"), ("Zed", "bk u"),
+    ("Cy", "c u 2moz; wot? \"back\""),
+]
+
+
+def check_small_corpus(report, builtin_dir):
+    with tempfile.TemporaryDirectory() as d:
+        with open(os.path.join(d, "register.json"), "w", encoding="utf-8") as f:
+            json.dump(SMALL_REGISTER, f)
+        with open(os.path.join(d, "corpus.jsonl"), "w", encoding="utf-8") as f:
+            for author, text in SMALL_CORPUS:
+                f.write(json.dumps({"author": author, "text": text}) + "\n")
+        register, corpus, variants, glossary = load(d, builtin_dir)
+        check_variants(report, [v for v in variants if v["stem"] in ("Back", "You", "Tomorrow")],
+                       register, corpus, ("--corpus", d))
+        check_metrics(report, register, corpus, glossary, ("--corpus", d))
+        rc, out, err = run(report, "variants", "--family", "Back", "--corpus", d)
+        check("# corpus: folder %s, %d texts" % (d, len(SMALL_CORPUS)) in out,
+              "small corpus: preamble names the folder")
+        rc, out, err = run(report, "variants", "--family", "Back", "--corpus",
+                           os.path.join(d, "missing"))
+        check(rc == 1 and "zapt-report:" in err, "missing corpus folder: exit %d" % rc)
+
+
+def check_command_line(report, register):
+    rc, out, err = run(report, "--help")
+    check(rc == 0 and "variants" in out and "--family" in out and not err, "--help")
+    for args in (["variants", "--family", "nope"], ["variants"], ["bogus"], [],
+                 ["variants", "--family", "Back", "--format", "xml"],
+                 ["variants", "--family", "Back", "--bogus"], ["variants", "--family"],
+                 ["variants", "--family", "Back", "--forms", "bk"], ["collocates"]):
+        rc, out, err = run(report, *args)
+        check(rc == 2 and err.startswith("zapt-report: ") and not out,
+              "%s: exit %d, stderr %r" % (args, rc, err))
+    # TSV gives the same cells as CSV; --family=NAME is the same as two words.
+    _, csv_out, _ = run(report, "variants", "--family", "lstThWords")
+    _, tsv_out, _ = run(report, "variants", "--family=thwords", "--format", "tsv")
+    check(table(csv_out) == table(tsv_out, "\t"), "tsv and csv differ")
+    _, own, _ = run(report, "variants", "--forms", "bk,back BK")
+    got = [r[2] for r in table(own)[1:] if r[0] == "all"]
+    check(got == ["bk", "back"], "own forms %r" % got)
+    # No author name in any table.
+    names = {fold(a["name"]) for a in register}
+    for args in (["variants", "--family", "You"], ["spread", "--family", "You"],
+                 ["significance", "--family", "Back"], ["metrics"], ["families"],
+                 ["collocations", "--form", "u"], ["collocates", "--form", "u"]):
+        rc, out, err = run(report, *args)
+        check(rc == 0, "%s: exit %d" % (args, rc))
+        for row in table(out):
+            for cell in row:
+                check(fold(cell) not in names, "%s shows a name: %r" % (args, cell))
+
+
+def main():
+    report, data_dir = sys.argv[1], sys.argv[2]
+    register, corpus, variants, glossary = load(data_dir, data_dir)
+    check_variants(report, variants, register, corpus)
+    check_metrics(report, register, corpus, glossary)
+    check_small_corpus(report, data_dir)
+    check_command_line(report, register)
+    for f in failures[:40]:
+        print("FAIL:", f)
+    print("%d failures" % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
