@@ -1,10 +1,17 @@
 # Installs the Debian packages the project needs when any is missing.
-# Sourced by scripts/test and scripts/run.
+# Sourced by scripts/test, scripts/run, scripts/bench, scripts/screenshots and scripts/monkey.
 zapt_packages=(
+  # build tools
   cmake g++ make pkg-config python3
-  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev
-  nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation
+  # Qt 6: widgets and tests, the upload page's web engine (with the OpenGL files its
+  # CMake package asks for), charts
+  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev qt6-charts-dev
+  # libraries of the core, the tests and the benchmarks
+  nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
+  libxlsxwriter-dev
+  # a real X server for the window tests and screenshots; the fonts of the windows
+  # (Liberation Sans) and of the web page (DejaVu Sans, the sans-serif face)
+  xvfb xauth fonts-liberation fonts-dejavu-core fontconfig
 )
 
 zapt_install_deps() {
@@ -15,7 +22,16 @@ zapt_install_deps() {
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing missing packages: ${missing[*]}"
   local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "error: these Debian packages are missing: ${missing[*]}" >&2
+      echo "They are installed with apt-get, which needs root, and sudo is not installed." >&2
+      echo "Run this script once as root (e.g. 'su -c \"$0\"'), or install sudo first," >&2
+      echo "or install the packages yourself: apt-get install ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
   "${sudo[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 
 namespace zapt::ui {
 namespace {
@@ -30,7 +31,22 @@ private:
 
 } // namespace
 
+static bool display_available() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return true; // offscreen, vnc, ...: no display server needed
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 int run_program(int argc, char** argv, const StartupOptions& options) {
+    // Without a display Qt would abort with a long message of its own.
+    if (!display_available()) {
+        std::fprintf(stderr, "zapt: no display (DISPLAY is not set); start it on a desktop, or "
+                             "under a virtual display: xvfb-run -a %s\n",
+                     argc > 0 ? argv[0] : "zapt");
+        return 1;
+    }
     // Loaded in this process, the web engine needs shared GL contexts, whose
     // set-up slows every start-up; the program itself shows the upload page in
     // a process of its own.

@@ -358,6 +358,38 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     }
 
+    // The areas the controls belong to: the author's forms inside x 6960-9975,
+    // the corpus forms stacked top to bottom, the plain heading of the families,
+    // and every list showing whole rows only.
+    void controlsStandInTheirAreasAndListsShowWholeRows() {
+        QVERIFY(!control<QLabel>("Label24")->font().bold());
+        for (const char* name : {"Label7", "Label11", "lstNonStandards", "Label10", "lblForm",
+                                 "Label15", "lblInterpretation", "Label21", "Label19"}) {
+            const QRect g = control<QWidget>(name)->geometry();
+            QVERIFY2(g.left() >= tw(6960) && g.right() < tw(9975) + 1, name);
+            QVERIFY2(g.top() >= tw(240) && g.bottom() < tw(3600), name);
+        }
+        const QRect forms = control<QWidget>("lstNonStandardForms")->geometry();
+        for (const char* name : {"Label22", "lblCorpusTotal", "cmdColls"}) {
+            const QRect g = control<QWidget>(name)->geometry();
+            QVERIFY2(g.top() >= forms.bottom(), name);
+            QVERIFY2(g.bottom() < tw(6075), name);
+        }
+        int lists = 0;
+        for (auto* list : window->findChildren<ListBox*>()) {
+            ++lists;
+            const int oneRow = list->heightForRows(1) - list->heightForRows(0);
+            QVERIFY(oneRow > 8);
+            const int inside = list->height() - 2 * list->frameWidth();
+            QVERIFY2(inside % oneRow == 0 && inside / oneRow >= 3,
+                     qPrintable(list->objectName() + QString(" shows %1 rows of %2 px in %3 px")
+                                                         .arg(double(inside) / oneRow)
+                                                         .arg(oneRow)
+                                                         .arg(inside)));
+        }
+        QCOMPARE(lists, 21);
+    }
+
     void eventsReachTheExplorerAndTheWidgetsShowItsState() {
         control<QRadioButton>("opt41To60")->click();
         control<QPushButton>("cmdAgeAndGender")->click();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QWidget>
 
@@ -24,6 +25,12 @@ extern "C" Q_DECL_EXPORT QWidget* zapt_create_upload_window(const char* url, con
     browser->setObjectName("WB1");
     layout->addWidget(browser);
 
+    // The page's text in a proper sans-serif face: on a bare system the generic
+    // "sans-serif" may resolve to a monospace font.
+    QWebEngineSettings* settings = browser->settings();
+    for (auto family : {QWebEngineSettings::StandardFont, QWebEngineSettings::SansSerifFont})
+        settings->setFontFamily(family, QStringLiteral("Liberation Sans"));
+    settings->setFontFamily(QWebEngineSettings::SerifFont, QStringLiteral("Liberation Serif"));
     browser->setUrl(QUrl(QString::fromUtf8(url)));
     return window;
 }
