@@ -35,7 +35,7 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
       authors(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
       families_(data.variants) {
     for (std::size_t n = 0; n < form3.lstTextAuthors.size(); ++n) {
-        textsByName_[folded(form3.lstTextAuthors[n])].push_back(static_cast<int>(n));
+        textsByName_[folded(form3.lstTextAuthors[n])].texts.push_back(static_cast<int>(n));
     }
     for (std::size_t k = 0; k < form3.lstAuthorCode.size(); ++k) {
         rowsByCode_[folded(form3.lstAuthorCode[k])].push_back(static_cast<int>(k));
@@ -72,9 +72,10 @@ void Explorer::buildTextFigures() {
     std::unordered_map<std::string_view, std::uint32_t> spelling_ids;
 
     const std::size_t n = form3.lstTextList.size();
-    rowBlanks_.assign(n, 0);
-    rowMarks_.assign(n, 0);
-    usesFirst_.assign(n + 1, 0);
+    // Per text: its blanks, its punctuation marks and its uses (spelling numbers).
+    std::vector<std::uint32_t> rowBlanks_(n), rowMarks_(n);
+    std::vector<std::size_t> usesFirst_(n + 1);
+    std::vector<std::uint32_t> uses_;
     std::string piece_folded;
     for (std::size_t t = 0; t < n; ++t) {
         const std::string& row = form3.lstTextList[t];
@@ -116,9 +117,47 @@ void Explorer::buildTextFigures() {
     std::stable_sort(byRank_.begin(), byRank_.end(), [&](std::uint32_t a, std::uint32_t b) {
         return collate_less(spellings_[a], spellings_[b]);
     });
-    spellingRank_.resize(spellings_.size());
+    std::vector<std::uint32_t> spellingRank_(spellings_.size());
     for (std::size_t r = 0; r < byRank_.size(); ++r) {
         spellingRank_[byRank_[r]] = static_cast<std::uint32_t>(r);
+    }
+
+    // Each author's rows, figures and sorted uses, from those of the rows.
+    std::size_t all_rows = 0;
+    for (const std::string& r : form3.lstTextList) all_rows += r.size();
+    authorRows_.reserve(all_rows);
+    rowLengths_.reserve(n);
+    for (auto& [name, a] : textsByName_) {
+        a.rowsStart = authorRows_.size();
+        a.lengthsFirst = rowLengths_.size();
+        for (int t : a.texts) {
+            const std::string& r = form3.lstTextList[static_cast<std::size_t>(t)];
+            authorRows_ += r;
+            rowLengths_.push_back(static_cast<std::uint32_t>(r.size()));
+        }
+        long long P = 0, Sw = 0, Sc = 0, blanks = 0;
+        a.usesFirst = sortedUses_.size();
+        for (int t : a.texts) {
+            const auto tn = static_cast<std::size_t>(t);
+            const std::size_t size = form3.lstTextList[tn].size();
+            P += rowMarks_[tn];
+            Sw += rowBlanks_[tn];
+            Sc += static_cast<long long>(size);
+            blanks += rowBlanks_[tn] + 1;
+            a.rowsLength += size;
+            for (std::size_t u = usesFirst_[tn]; u < usesFirst_[tn + 1]; ++u) {
+                sortedUses_.push_back(spellingRank_[uses_[u]]);
+            }
+        }
+        a.usesLast = sortedUses_.size();
+        std::sort(sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
+                  sortedUses_.end());
+        a.figures.n = static_cast<int>(a.texts.size());
+        a.figures.P = static_cast<int>(P);
+        a.figures.Sw = static_cast<int>(Sw);
+        a.figures.Sc = static_cast<int>(Sc);
+        a.figures.W = static_cast<int>(blanks + 1);
+        a.figures.length = a.rowsLength + a.texts.size() + 1;
     }
 }
 
@@ -129,29 +168,47 @@ const std::vector<int>& Explorer::registerRowsOfCode(const std::string& code) co
 }
 
 bool Explorer::foundIsCurrent() const {
-    if (found_.size() != form1.lstTextsFound.size()) return false;
-    for (std::size_t i = 0; i < found_.size(); ++i) {
-        if (found_[i] >= rowBlanks_.size() || found_[i] >= form3.lstTextList.size() ||
-            form1.lstTextsFound[i] != form3.lstTextList[found_[i]]) {
-            return false;
-        }
+    if (!foundEntry_ || foundEntry_->texts.size() != form1.lstTextsFound.size()) return false;
+    std::size_t at = foundEntry_->rowsStart;
+    for (std::size_t i = 0; i < foundEntry_->texts.size(); ++i) {
+        const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
+        if (form1.lstTextsFound[i] != std::string_view(authorRows_).substr(at, len)) return false;
+        at += len;
     }
     return true;
 }
 
 bool Explorer::txtTextsIsCurrent() const {
+    if (!foundEntry_) return false;
     const std::string& t = form1.txtTexts;
-    std::size_t pos = 0;
-    for (std::uint32_t n : found_) {
-        if (n >= rowBlanks_.size() || n >= form3.lstTextList.size()) return false;
-        const std::string& r = form3.lstTextList[n];
-        if (t.size() < pos + r.size() + 1 || t.compare(pos, r.size(), r) != 0 ||
-            t[pos + r.size()] != ' ') {
-            return false;
-        }
-        pos += r.size() + 1;
+    if (t.size() != foundEntry_->rowsLength + foundEntry_->texts.size() + 1) return false;
+    std::size_t pos = 0, at = foundEntry_->rowsStart;
+    for (std::size_t i = 0; i < foundEntry_->texts.size(); ++i) {
+        const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
+        if (t.compare(pos, len, authorRows_, at, len) != 0 || t[pos + len] != ' ') return false;
+        pos += len + 1;
+        at += len;
     }
-    return t.size() == pos + 1 && t[pos] == ' ';
+    return t[pos] == ' ';
+}
+
+// lstGroupTexts is emptied and refilled with a whole group's rows on every
+// group query. The emptied rows are kept aside and refilled, so a query does
+// not free and allocate every row again.
+void Explorer::clearGroupTexts() {
+    for (std::string& r : form1.lstGroupTexts) spareRows_.push_back(std::move(r));
+    form1.lstGroupTexts.clear();
+}
+
+void Explorer::addGroupText(std::string_view row) {
+    if (spareRows_.empty()) {
+        form1.lstGroupTexts.emplace_back(row);
+        return;
+    }
+    std::string r = std::move(spareRows_.back());
+    spareRows_.pop_back();
+    r.assign(row);
+    form1.lstGroupTexts.push_back(std::move(r));
 }
 
 void Explorer::resetFamilyLabels() {
@@ -171,7 +228,7 @@ void Explorer::cmdAgeAndGender_Click() {
     form1.lstClusterPunc.clear();
     form1.cmdSearchGroup = false;
     form1.cmdSearch = false;
-    form1.lstGroupTexts.clear();
+    clearGroupTexts();
     form1.Text1.clear();
     form1.cmdAuthorData = false;
     form1.lstEducation.clear();
@@ -255,24 +312,23 @@ void Explorer::AgeTable_Click() {
     // room from the last selection, so a run over a group allocates little.
     const bool going_group = iequals(form1.lblGoingGroup, "y");
     auto it = textsByName_.find(folded(form3.lblCodeName));
-    const std::size_t found = it == textsByName_.end() ? 0 : it->second.size();
+    foundEntry_ = it == textsByName_.end() ? nullptr : &it->second;
+    const std::size_t found = foundEntry_ ? foundEntry_->texts.size() : 0;
     form1.lstTextsFound.resize(found);
-    found_.clear();
     if (found > 0) {
-        std::size_t total = 0;
-        for (int n : it->second) total += form3.lstTextList[static_cast<std::size_t>(n)].size() + 2;
+        const std::size_t total = foundEntry_->rowsLength + 2 * found;
         form1.txtIndividualsTexts.reserve(total);
         form1.txtIndividualsTexts2.reserve(total);
-        found_.reserve(found);
+        std::size_t at = foundEntry_->rowsStart;
         for (std::size_t i = 0; i < found; ++i) {
-            const int n = it->second[i];
-            const std::string& r = form3.lstTextList[static_cast<std::size_t>(n)];
+            const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
+            const std::string_view r = std::string_view(authorRows_).substr(at, len);
+            at += len;
             form1.lstTextsFound[i].assign(r);
-            found_.push_back(static_cast<std::uint32_t>(n));
             RemDatPunc_append(r);
             form1.txtIndividualsTexts2 += r;
             form1.txtIndividualsTexts2 += " %";
-            if (going_group) form1.lstGroupTexts.push_back(r);
+            if (going_group) addGroupText(r);
         }
     }
     if (form1.lstTextsFound.empty()) effects_.showMessage("No texts found");
@@ -291,23 +347,8 @@ void Explorer::cmdAuthorData_Click() {
         form1.txtTexts += ' ';
     }
     // The figures of the rows the selection found were counted at start-up.
-    AuthorFigures f;
-    if (foundIsCurrent()) {
-        f.n = static_cast<int>(found_.size());
-        long long blanks = 0;
-        for (std::uint32_t t : found_) {
-            const auto row_size = static_cast<int>(form3.lstTextList[t].size());
-            f.P += static_cast<int>(rowMarks_[t]);
-            f.Sw += static_cast<int>(rowBlanks_[t]);
-            f.Sc += row_size;
-            blanks += rowBlanks_[t] + 1;
-            f.length += static_cast<std::size_t>(row_size) + 1;
-        }
-        f.W = static_cast<int>(blanks + 1);
-        f.length += 1;
-    } else {
-        f = author_figures(form1.lstTextsFound);
-    }
+    const AuthorFigures f = foundIsCurrent() ? foundEntry_->figures
+                                             : author_figures(form1.lstTextsFound);
     form1.txtTexts += ' ';
     if (f.n > 0) {
         form1.lblTotWords = format_whole(f.W);
@@ -327,17 +368,11 @@ void Explorer::cmdAuthorData_Click() {
 void Explorer::cmdNonStandards_Click() {
     std::vector<std::string> uses;
     if (txtTextsIsCurrent()) {
-        // The uses of every row were found at start-up; sorting their places
-        // in the list's order sorts the uses.
-        std::vector<std::uint32_t> ranks;
-        for (std::uint32_t t : found_) {
-            for (std::size_t u = usesFirst_[t]; u < usesFirst_[t + 1]; ++u) {
-                ranks.push_back(spellingRank_[uses_[u]]);
-            }
+        // The author's uses were found and put in the list's order at start-up.
+        uses.reserve(foundEntry_->usesLast - foundEntry_->usesFirst);
+        for (std::size_t u = foundEntry_->usesFirst; u < foundEntry_->usesLast; ++u) {
+            uses.push_back(spellings_[byRank_[sortedUses_[u]]]);
         }
-        std::sort(ranks.begin(), ranks.end());
-        uses.reserve(ranks.size());
-        for (std::uint32_t r : ranks) uses.push_back(spellings_[byRank_[r]]);
     } else {
         uses = find_non_standard_uses(form1.txtTexts, glossary_);
         sort_collated(uses);
@@ -357,7 +392,7 @@ void Explorer::cmdGroupAverages_Click() {
     form1.lblIndex = format_whole(form1.AgeTable.selected);
     form1.cmdSearchGroup = true;
     form1.cmdSearch = true;
-    form1.lstGroupTexts.clear();
+    clearGroupTexts();
     form1.Text1.clear();
     form1.Text2.clear();
     form1.lblGoingGroup = "y";

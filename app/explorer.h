@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/glossary.h"
+#include "analysis/metrics.h"
 #include "app/main_form.h"
 #include "corpus/author_register.h"
 #include "corpus/corpus_store.h"
@@ -73,6 +74,8 @@ private:
     void bandFilter();
     void selectNonStandardFormsByProgram(int row);
     void buildTextFigures();
+    void clearGroupTexts();
+    void addGroupText(std::string_view row);
     // Whether lstTextsFound holds the rows of the texts found_ names, as the
     // last author selection left them.
     bool foundIsCurrent() const;
@@ -83,25 +86,38 @@ private:
     Effects& effects_;
     Glossary glossary_;
     std::vector<VariantFamily> families_;
-    // Text numbers of each per-text author name, folded to small letters.
-    std::unordered_map<std::string, std::vector<int>> textsByName_;
+
+    // The texts of one per-text author name, with the figures of their rows
+    // counted once at start-up (Get Author Data of an author reads them), and
+    // the author's uses of glossary forms already in the sorted list's order.
+    struct AuthorTexts {
+        std::vector<int> texts; // text numbers, corpus order
+        AuthorFigures figures;
+        std::size_t rowsLength = 0; // the rows' lengths added up
+        std::size_t rowsStart = 0;  // where the rows stand in authorRows_
+        std::size_t lengthsFirst = 0; // their lengths: rowLengths_[lengthsFirst...]
+        std::size_t usesFirst = 0;  // the uses: sortedUses_[usesFirst, usesLast)
+        std::size_t usesLast = 0;
+    };
+    // Keyed by the name folded to small letters.
+    std::unordered_map<std::string, AuthorTexts> textsByName_;
     // Register rows of each code, folded to small letters, in register order.
     std::unordered_map<std::string, std::vector<int>> rowsByCode_;
     // The pieces of the cleaned corpus text, for every count over it.
     WordIndex corpusIndex_;
-
-    // Figures of every stored text row, counted once at start-up: its blanks,
-    // its punctuation marks, and its uses of glossary forms (pieces equal to a
-    // form without regard to case), each use as the number of its spelling.
-    std::vector<std::uint32_t> rowBlanks_;
-    std::vector<std::uint32_t> rowMarks_;
-    std::vector<std::size_t> usesFirst_; // per text: first entry in uses_; one more at the end
-    std::vector<std::uint32_t> uses_;
-    std::deque<std::string> spellings_;       // every spelling of a use, as written
-    std::vector<std::uint32_t> spellingRank_; // its place in the sorted list's order
-    std::vector<std::uint32_t> byRank_;       // the spellings in that order
-    // The texts of the last author selection, row for row with lstTextsFound.
-    std::vector<std::uint32_t> found_;
+    // Every spelling of a use as written, and the uses of each author as
+    // places in the sorted list's order (byRank_ gives the spelling of a place).
+    std::deque<std::string> spellings_;
+    std::vector<std::uint32_t> byRank_;
+    std::vector<std::uint32_t> sortedUses_;
+    // The entry whose texts the last author selection put into lstTextsFound.
+    const AuthorTexts* foundEntry_ = nullptr;
+    // The rows of every author back to back, so that a selection reads them in
+    // one sweep instead of from all over the corpus; and the length of each.
+    std::string authorRows_;
+    std::vector<std::uint32_t> rowLengths_;
+    // Rows taken out of lstGroupTexts, kept for their room.
+    std::vector<std::string> spareRows_;
 };
 
 } // namespace zapt

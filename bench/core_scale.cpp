@@ -114,15 +114,16 @@ Scale& scale(int n) {
         }
     }
     run_group(*s->ex, s->band, s->gender);
-    std::size_t most = 0;
+    std::map<std::string, int> texts_of_code;
+    for (std::size_t j = 0; j < ex.authors.size(); ++j) {
+        texts_of_code[ex.authors.lstAuthorCode[j]] = ex.form3.textsPerAuthor[j];
+    }
+    int most = -1;
     for (int i = 0; i < s->ex->form1.AgeTable.count(); ++i) {
-        const std::string& code = s->ex->form1.AgeTable.items[static_cast<std::size_t>(i)];
-        for (std::size_t j = 0; j < ex.authors.size(); ++j) {
-            if (ex.authors.lstAuthorCode[j] == code &&
-                static_cast<std::size_t>(ex.form3.textsPerAuthor[j]) > most) {
-                most = static_cast<std::size_t>(ex.form3.textsPerAuthor[j]);
-                s->author_row = i;
-            }
+        const int texts = texts_of_code[s->ex->form1.AgeTable.items[static_cast<std::size_t>(i)]];
+        if (texts > most) {
+            most = texts;
+            s->author_row = i;
         }
     }
     std::cerr << "scale " << n << ": " << s->data.corpus.size() << " texts, "
