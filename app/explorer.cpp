@@ -192,6 +192,62 @@ bool Explorer::txtTextsIsCurrent() const {
     return t[pos] == ' ';
 }
 
+// The selection and Get Author Data of one author inside the group run, for
+// every author but the last. They run the same steps with the same effects and
+// leave the same captions, the rows collected for the group and the work
+// fields of the corpus window; only the author's own buffers (lstTextsFound,
+// the author texts, txtTexts and lstNonStandards) are not filled, because the
+// next selection empties them before anything reads them and the last author
+// of the run is selected in full.
+void Explorer::measureForGroup(int row) {
+    form1.AgeTable.selected = row;
+    resetFamilyLabels();
+    form1.lstClusterPunc.clear();
+    form1.lstEducation.selected = row_in_range(form1.lstEducation, row) ? row : -1;
+    resetAuthorLabels();
+    form1.lstNonStandards.clear();
+    form1.cmdAuthorData = true;
+    effects_.setFocus("Form1");
+    const std::vector<int>& rows = registerRowsOfCode(form1.AgeTable.text());
+    std::size_t k = 0;
+    if (!rows.empty()) {
+        k = static_cast<std::size_t>(rows.back());
+        form3.lblAuthorName = form3.lstAuthorCode[k];
+    }
+    form3.lblCodeName = k < form3.lstCodeName.size() ? form3.lstCodeName[k] : std::string();
+    auto it = textsByName_.find(folded(form3.lblCodeName));
+    const AuthorTexts* a = it == textsByName_.end() ? nullptr : &it->second;
+    if (a && iequals(form1.lblGoingGroup, "y")) {
+        std::size_t at = a->rowsStart;
+        for (std::size_t i = 0; i < a->texts.size(); ++i) {
+            const std::size_t len = rowLengths_[a->lengthsFirst + i];
+            addGroupText(std::string_view(authorRows_).substr(at, len));
+            at += len;
+        }
+    }
+    if (!a || a->texts.empty()) effects_.showMessage("No texts found");
+    effects_.setFocus("AgeTable");
+
+    // The captions of Get Author Data, from the figures counted at start-up.
+    form1.lblPuncDensity = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
+    form1.lblTextTotal = form1.lblTotWords = "0";
+    const AuthorFigures f = a ? a->figures : AuthorFigures{};
+    if (f.n > 0) {
+        form1.lblTotWords = format_whole(f.W);
+        form1.lblPuncDensity = format_4dec(f.P / static_cast<double>(f.W));
+        form1.lblAvWordClusterLength = format_full(static_cast<double>(f.length) / f.W);
+        form1.lblTextTotal = format_whole(f.n);
+        form1.lblAvTextLength = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
+        form1.lblNumOfCharacters = format_4dec(static_cast<double>(f.Sc) / f.n);
+        const auto uses = static_cast<double>(a->usesLast - a->usesFirst);
+        form1.lblNonStandardFormDensity = format_4dec(uses / f.W);
+    } else {
+        form1.lblAvWordClusterLength = "0";
+        form1.lblNonStandardFormDensity = "0";
+    }
+    form1.cmdGroupAverages = true;
+}
+
 // lstGroupTexts is emptied and refilled with a whole group's rows on every
 // group query. The emptied rows are kept aside and refilled, so a query does
 // not free and allocate every row again.
@@ -347,8 +403,8 @@ void Explorer::cmdAuthorData_Click() {
         form1.txtTexts += ' ';
     }
     // The figures of the rows the selection found were counted at start-up.
-    const AuthorFigures f = foundIsCurrent() ? foundEntry_->figures
-                                             : author_figures(form1.lstTextsFound);
+    const AuthorFigures f =
+        foundIsCurrent() ? foundEntry_->figures : author_figures(form1.lstTextsFound);
     form1.txtTexts += ' ';
     if (f.n > 0) {
         form1.lblTotWords = format_whole(f.W);
@@ -410,9 +466,15 @@ void Explorer::cmdGroupAverages_Click() {
     };
     const int m = form1.AgeTable.count();
     for (int i = 0; i < m; ++i) {
-        selectAgeTable(i);
-        effects_.setFocus("AgeTable");
-        cmdAuthorData_Click();
+        if (i + 1 < m) {
+            // An author whose buffers the next selection empties again: only
+            // what outlasts the run is built (see measureForGroup).
+            measureForGroup(i);
+        } else {
+            selectAgeTable(i);
+            effects_.setFocus("AgeTable");
+            cmdAuthorData_Click();
+        }
         std::string texts = form1.NumOfGroupTexts;
         add(texts, form1.lblTextTotal);
         form1.setNumOfGroupTexts(texts);

@@ -75,6 +75,7 @@ private:
     void selectNonStandardFormsByProgram(int row);
     void buildTextFigures();
     void clearGroupTexts();
+    void measureForGroup(int row);
     void addGroupText(std::string_view row);
     // Whether lstTextsFound holds the rows of the texts found_ names, as the
     // last author selection left them.
@@ -93,10 +94,10 @@ private:
     struct AuthorTexts {
         std::vector<int> texts; // text numbers, corpus order
         AuthorFigures figures;
-        std::size_t rowsLength = 0; // the rows' lengths added up
-        std::size_t rowsStart = 0;  // where the rows stand in authorRows_
+        std::size_t rowsLength = 0;   // the rows' lengths added up
+        std::size_t rowsStart = 0;    // where the rows stand in authorRows_
         std::size_t lengthsFirst = 0; // their lengths: rowLengths_[lengthsFirst...]
-        std::size_t usesFirst = 0;  // the uses: sortedUses_[usesFirst, usesLast)
+        std::size_t usesFirst = 0;    // the uses: sortedUses_[usesFirst, usesLast)
         std::size_t usesLast = 0;
     };
     // Keyed by the name folded to small letters.
