@@ -14,6 +14,9 @@
 //                            "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space"
 //   ["focus", name]          gives the control the focus as a keyboard user would
 //   ["wheel", name, steps]   turns the mouse wheel over a control (positive: up)
+//   ["copy", name]           the context menu's "Copy" on a control (the selected row)
+//   ["copyall", name]        its "Copy all"
+//   ["export", name, file]   its "Export..." into `file` (CSV, or TSV/XLSX by the name)
 //   ["close", window]        closes a window
 //   ["dump"]                 every open window with its controls
 //   ["screenshot", window, file]  saves a picture of a window as PNG
@@ -22,6 +25,7 @@
 // open window holds a control of that name.
 #include "ui/list_box.h"
 #include "ui/main_window.h"
+#include "ui/table_actions.h"
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
@@ -164,7 +168,8 @@ const Key kKeys[] = {{"Enter", Qt::Key_Return, Qt::NoModifier},
                      {"End", Qt::Key_End, Qt::NoModifier},
                      {"PageDown", Qt::Key_PageDown, Qt::NoModifier},
                      {"PageUp", Qt::Key_PageUp, Qt::NoModifier},
-                     {"Space", Qt::Key_Space, Qt::NoModifier}};
+                     {"Space", Qt::Key_Space, Qt::NoModifier},
+                     {"Ctrl+C", Qt::Key_C, Qt::ControlModifier}};
 
 // The control's window comes to the front and takes the keyboard, and the
 // control gets the focus the way Tab would give it.
@@ -283,6 +288,20 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * steps),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &wheel);
+        return {{"ok", true}};
+    }
+    if (verb == "copy" || verb == "copyall" || verb == "export") {
+        const zapt::ui::TableSource* source = zapt::ui::table_source(c);
+        if (!source) return fail(arg(1) + " has no table to copy");
+        if (verb == "export") {
+            if (arg(2).empty()) return fail("export needs a file name");
+            const QString error = zapt::ui::export_table(source->table(), source->header(),
+                                                         QString::fromStdString(arg(2)));
+            if (!error.isEmpty()) return fail(error.toStdString());
+            return {{"ok", true}};
+        }
+        const int row = verb == "copy" && source->selectedRow ? source->selectedRow() : -1;
+        zapt::ui::copy_table(source->table(), row);
         return {{"ok", true}};
     }
     if (verb == "focus") {

@@ -1,5 +1,7 @@
 #include "ui/list_box.h"
 
+#include "ui/table_actions.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -97,6 +99,14 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* e) {
+    // Ctrl+C copies the list's table: the selected row with the header, or all.
+    if (e->matches(QKeySequence::Copy)) {
+        if (const TableSource* source = table_source(this)) {
+            copy_table(source->table(), source->selectedRow ? source->selectedRow() : -1);
+            e->accept();
+            return;
+        }
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(e);
     const int after = currentRow();

@@ -2,9 +2,11 @@
 
 #include "ui/info_windows.h"
 #include "ui/result_windows.h"
+#include "ui/table_actions.h"
 #include "ui/text_convert.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
+#include "variation/tables.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +15,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QWindow>
 
 namespace zapt::ui {
@@ -263,9 +266,13 @@ void MainWindow::buildAuthorColumn() {
     for (int i = 0; i < 6; ++i) {
         // The long caption of the characters row takes two lines.
         const int height = i == 2 ? 405 : 285;
-        make_label(this, rows[i].caption_name, rows[i].caption, R(2520, y + 15, 2700, height));
-        bind(value_box(this, rows[i].value_name, R(5250, y, 1035, 285), colour::white, rows[i].tip),
-             rows[i].value);
+        QLabel* caption =
+            make_label(this, rows[i].caption_name, rows[i].caption, R(2520, y + 15, 2700, height));
+        QLabel* value = bind(
+            value_box(this, rows[i].value_name, R(5250, y, 1035, 285), colour::white, rows[i].tip),
+            rows[i].value);
+        for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(value)})
+            attachTable(w, [this] { return group_panel_table(explorer_); });
         y += height + 45;
     }
 
@@ -323,9 +330,11 @@ void MainWindow::buildAuthorColumn() {
                                R(2700, row_top + 15, 1920, height));
         set_background(c, pink);
         if (*author_rows[i].caption_tip) c->setToolTip(author_rows[i].caption_tip);
-        bind(value_box(this, author_rows[i].value_name, R(4650, row_top, 1560, 270), pink,
-                       author_rows[i].value_tip),
-             author_rows[i].value);
+        QLabel* value = bind(value_box(this, author_rows[i].value_name, R(4650, row_top, 1560, 270),
+                                       pink, author_rows[i].value_tip),
+                             author_rows[i].value);
+        for (QWidget* w : {static_cast<QWidget*>(c), static_cast<QWidget*>(value)})
+            attachTable(w, [this] { return author_panel_table(explorer_); });
         row_top += height + 30;
     }
     QPushButton* authorData =
@@ -354,6 +363,9 @@ void MainWindow::buildFormsColumn() {
         bindList(make_list(this, "lstNonStandards", R(6960, 1425, 1110, 1395), colour::paleCyan),
                  &f.lstNonStandards);
     uses->onClick = [this](int row) { run([this, row] { explorer_.selectNonStandards(row); }); };
+    attachTable(
+        uses, [this] { return non_standards_table(explorer_); },
+        [this] { return explorer_.form1.lstNonStandards.selected; });
     make_label(this, "Label10", "Form:", R(8130, 1425, 1845, 240));
     bind(make_value_label(this, "lblForm", "", R(8130, 1665, 1845, 285)), &f.lblForm);
     make_label(this, "Label15", "Interpretation:", R(8130, 2010, 1845, 240));
@@ -529,6 +541,9 @@ void MainWindow::buildFamiliesColumn() {
     set_foreground(clusters, colour::red);
     clusters->setToolTip("The \"%\" sign means 'text separator'.");
     clusters->onClick = [this](int row) { explorer_.form1.lstClusterPunc.selected = row; };
+    attachTable(
+        clusters, [this] { return cluster_table(explorer_); },
+        [this] { return explorer_.form1.lstClusterPunc.selected; });
     QPushButton* button =
         make_button(this, "cmdClusterPunctuation", "Punctuation", R(14310, 8175, 1275, 390));
     connect(button, &QPushButton::clicked, this,
@@ -557,6 +572,9 @@ void MainWindow::buildFamily(std::size_t index, int left, int top, int listHeigh
     list->onClick = [this, index](int row) {
         run([this, index, row] { explorer_.selectFamily(index, row); });
     };
+    auto counts = [this, index] { return family_counts_table(explorer_, index); };
+    attachTable(caption, counts);
+    attachTable(list, counts);
     const struct {
         const char* suffix;
         const std::string* caption;
@@ -573,6 +591,7 @@ void MainWindow::buildFamily(std::size_t index, int left, int top, int listHeigh
         set_foreground(l, *results[i].colour);
         l->setAlignment(Qt::AlignCenter);
         bind(l, results[i].caption);
+        attachTable(l, counts);
     }
 }
 
@@ -608,6 +627,13 @@ void MainWindow::refresh() {
         txtSearch_->setText(search);
     refreshCorpusDataForm();
     refreshCollocationsForm();
+}
+
+void MainWindow::attachTable(QWidget* w, std::function<ResultTable()> table,
+                             std::function<int()> selectedRow) {
+    attach_table(w, {std::move(table),
+                     [this] { return export_header(explorer_, shown_selection(explorer_)); },
+                     std::move(selectedRow)});
 }
 
 // ---- Effects of the explorer's operations ----------------------------------------------
@@ -663,6 +689,7 @@ void MainWindow::showCorpusDataForm() {
             refreshCorpusDataForm();
         });
         connect(form, &QObject::destroyed, this, [this] { explorer_.Form4_Unload(); });
+        attachTable(form, [this] { return corpus_data_table(explorer_); });
         return form;
     });
     refreshCorpusDataForm();
@@ -672,6 +699,9 @@ void MainWindow::showCollocationsForm() {
     windows_.open("Form11", [this] {
         QWidget* form = createCollocationsWindow();
         connect(form, &QObject::destroyed, this, [this] { explorer_.Form11_Unload(); });
+        auto pairs = [this] { return collocation_window_table(explorer_); };
+        attachTable(form, pairs);
+        for (QWidget* text : form->findChildren<QPlainTextEdit*>()) attachTable(text, pairs);
         return form;
     });
     refreshCollocationsForm();

@@ -6,6 +6,7 @@
 #include "ui/list_box.h"
 #include "ui/upload_page.h"
 #include "ui/window_manager.h"
+#include "variation/result_table.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -61,6 +62,9 @@ private:
     void run(const std::function<void()>& event);
     QLabel* bind(QLabel* label, const std::string* caption);
     ListBox* bindList(ListBox* list, const zapt::ListBox* state);
+    // Copy, Copy all and Export... of a result table on `w`'s context menu.
+    void attachTable(QWidget* w, std::function<ResultTable()> table,
+                     std::function<int()> selectedRow = {});
     void refreshCorpusDataForm();
     void refreshCollocationsForm();
 

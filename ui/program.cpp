@@ -42,8 +42,9 @@ static bool display_available() {
 int run_program(int argc, char** argv, const StartupOptions& options) {
     // Without a display Qt would abort with a long message of its own.
     if (!display_available()) {
-        std::fprintf(stderr, "zapt: no display (DISPLAY is not set); start it on a desktop, or "
-                             "under a virtual display: xvfb-run -a %s\n",
+        std::fprintf(stderr,
+                     "zapt: no display (DISPLAY is not set); start it on a desktop, or "
+                     "under a virtual display: xvfb-run -a %s\n",
                      argc > 0 ? argv[0] : "zapt");
         return 1;
     }

@@ -1,0 +1,94 @@
+#include "ui/table_actions.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHash>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRegularExpression>
+#include <memory>
+
+namespace zapt::ui {
+namespace {
+
+// The sources by widget; an entry goes with its widget.
+QHash<const QWidget*, std::shared_ptr<TableSource>>& sources() {
+    static QHash<const QWidget*, std::shared_ptr<TableSource>> map;
+    return map;
+}
+
+void export_with_dialog(QWidget* parent, const TableSource& source) {
+    const ResultTable table = source.table();
+    QString filter = "CSV files (*.csv);;Tab-separated files (*.tsv)";
+    if (xlsx_available()) filter += ";;Excel workbooks (*.xlsx)";
+    QString name = QString::fromStdString(table.title).toLower();
+    name.replace(QRegularExpression("[^a-z0-9]+"), "-");
+    const QString path = QFileDialog::getSaveFileName(parent, "Export", name + ".csv", filter);
+    if (path.isEmpty()) return;
+    const QString error = export_table(table, source.header(), path);
+    if (!error.isEmpty()) QMessageBox::warning(parent, "Export", error);
+}
+
+} // namespace
+
+void copy_table(const ResultTable& table, int row) {
+    ResultTable copy = table;
+    if (row >= 0 && row < static_cast<int>(table.rows.size())) copy.rows = {table.rows[row]};
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(write_table(copy, TableFormat::Tsv)));
+}
+
+QString export_table(const ResultTable& table, const ExportHeader& header, const QString& path) {
+    const QString lower = path.toLower();
+    if (lower.endsWith(".xlsx")) {
+        if (!xlsx_available()) return "this build cannot write XLSX files";
+        const std::string error = write_xlsx(table, header, path.toStdString());
+        return QString::fromStdString(error);
+    }
+    const TableFormat format =
+        lower.endsWith(".tsv") || lower.endsWith(".txt") ? TableFormat::Tsv : TableFormat::Csv;
+    const std::string bytes = write_export(table, format, header);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return "cannot write " + path + ": " + file.errorString();
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size()))
+        return "cannot write " + path + ": " + file.errorString();
+    return {};
+}
+
+void attach_table(QWidget* w, TableSource source) {
+    auto shared = std::make_shared<TableSource>(std::move(source));
+    sources()[w] = shared;
+    QObject::connect(w, &QObject::destroyed, [w] { sources().remove(w); });
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(w, &QWidget::customContextMenuRequested, w, [w, shared](const QPoint& at) {
+        QMenu menu(w);
+        const int row = shared->selectedRow ? shared->selectedRow() : -1;
+        QAction* copy = menu.addAction("Copy");
+        copy->setShortcut(QKeySequence::Copy);
+        QAction* copyAll = menu.addAction("Copy all");
+        menu.addSeparator();
+        QAction* exportAction = menu.addAction("Export...");
+        QAction* chosen = menu.exec(w->mapToGlobal(at));
+        if (chosen == copy)
+            copy_table(shared->table(), row);
+        else if (chosen == copyAll)
+            copy_table(shared->table());
+        else if (chosen == exportAction)
+            export_with_dialog(w, *shared);
+    });
+}
+
+const TableSource* table_source(const QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        auto it = sources().find(w);
+        if (it != sources().end()) return it->get();
+    }
+    return nullptr;
+}
+
+} // namespace zapt::ui

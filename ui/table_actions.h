@@ -1,0 +1,40 @@
+// Copy and export of result tables: every list and result panel of the windows
+// offers "Copy", "Copy all" and "Export..." on its context menu, and Ctrl+C on
+// a list copies it. A copy is tab-separated with a header line; an export is a
+// CSV (or TSV, or XLSX) file whose first lines, starting with "#", say what
+// produced it. Tables name authors by code only.
+#pragma once
+
+#include "variation/result_table.h"
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace zapt::ui {
+
+struct TableSource {
+    // The whole table as the control shows it now.
+    std::function<ResultTable()> table;
+    // The header of an export (corpus, selection).
+    std::function<ExportHeader()> header;
+    // The row of the table that "Copy" takes alone; -1 copies the whole table.
+    std::function<int()> selectedRow;
+};
+
+// Puts `table` (only `row` of it when row >= 0) on the clipboard as tab-separated
+// rows with a header line.
+void copy_table(const ResultTable& table, int row = -1);
+
+// Writes the table to `path`: XLSX for a name ending in ".xlsx", TSV for
+// ".tsv" or ".txt", CSV otherwise. Returns an empty string or what went wrong.
+QString export_table(const ResultTable& table, const ExportHeader& header, const QString& path);
+
+// Gives `w` the context menu "Copy", "Copy all", "Export..." for `source`
+// (and keeps the source with the widget, for the driver's copy and export).
+void attach_table(QWidget* w, TableSource source);
+
+// The source attached to `w` or to the nearest parent that has one.
+const TableSource* table_source(const QWidget* w);
+
+} // namespace zapt::ui
