@@ -40,6 +40,9 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
     for (std::size_t k = 0; k < form3.lstAuthorCode.size(); ++k) {
         rowsByCode_[folded(form3.lstAuthorCode[k])].push_back(static_cast<int>(k));
     }
+    codesUnique_ = std::all_of(rowsByCode_.begin(), rowsByCode_.end(),
+                               [](const auto& e) { return e.second.size() == 1; }) &&
+                   authors.lstAuthorCode == form3.lstAuthorCode;
     corpusIndex_ = WordIndex(form3.Text2);
     buildTextFigures();
     form1.lblNumOfCorpusTexts = format_whole(form3.corpusTextCount());
@@ -252,7 +255,10 @@ void Explorer::measureForGroup(int row) {
 // group query. The emptied rows are kept aside and refilled, so a query does
 // not free and allocate every row again.
 void Explorer::clearGroupTexts() {
-    for (std::string& r : form1.lstGroupTexts) spareRows_.push_back(std::move(r));
+    // Last row first, so the rows come back in the order they were taken out:
+    // the same group again finds every row's room the right size.
+    auto& rows = form1.lstGroupTexts;
+    for (auto r = rows.rbegin(); r != rows.rend(); ++r) spareRows_.push_back(std::move(*r));
     form1.lstGroupTexts.clear();
 }
 
@@ -295,6 +301,7 @@ void Explorer::cmdAgeAndGender_Click() {
     form1.GroupAvTextLength = form1.GroupAvNumOfCharacters = form1.GroupAvWordClusterLength = "0";
     form1.GroupAvPuncDensity = form1.GroupNonStandardFormsDensity = "0";
     form1.GenderTable.clear();
+    genderRows_.clear();
     form1.AgeTable.clear();
 
     // The codes of every register row of the chosen gender, in register order.
@@ -302,6 +309,7 @@ void Explorer::cmdAgeAndGender_Click() {
     for (std::size_t j = 0; j < authors.size(); ++j) {
         if (iequals(authors.lstAuthorGender[j], letter)) {
             form1.GenderTable.push_back(authors.lstAuthorCode[j]);
+            genderRows_.push_back(static_cast<int>(j));
         }
     }
     bandFilter();
@@ -311,8 +319,13 @@ void Explorer::cmdAgeAndGender_Click() {
 void Explorer::bandFilter() {
     // The register rows whose code equals the row of GenderTable, in register
     // order (looked up, not searched).
-    for (const std::string& code : form1.GenderTable) {
-        for (int row : registerRowsOfCode(code)) {
+    // With unique codes (the loaders make sure of it) the one row of a code is
+    // the row it was copied from.
+    const bool own_rows = codesUnique_ && genderRows_.size() == form1.GenderTable.size();
+    for (std::size_t i = 0; i < form1.GenderTable.size(); ++i) {
+        const std::string& code = form1.GenderTable[i];
+        const std::vector<int> one{own_rows ? genderRows_[i] : 0};
+        for (int row : own_rows ? one : registerRowsOfCode(code)) {
             const auto j = static_cast<std::size_t>(row);
             if (j >= authors.size()) continue;
             double texts = j < form3.lstNumOfTextsPerAuthor.size()

@@ -117,6 +117,9 @@ private:
     // one sweep instead of from all over the corpus; and the length of each.
     std::string authorRows_;
     std::vector<std::uint32_t> rowLengths_;
+    // The register row of each row of GenderTable; whether every code is unique.
+    std::vector<int> genderRows_;
+    bool codesUnique_ = false;
     // Rows taken out of lstGroupTexts, kept for their room.
     std::vector<std::string> spareRows_;
 };
