@@ -442,3 +442,29 @@ Locked out again ^
 W["Ash 21"] += """
 on my way with the amp
 """
+
+W["Jade K"] += """
+wot u up 2? im in bed n its only 9, how sad am i, ring me if u go out n i will get up
+r u in? can i come round 4 a bit, mum n me r at it again n i cant be in the same room as her
+u ok hun? u went off early last nite n u didnt say bye, did he say sumthin 2 u? tell me
+i no i sed i wud b there at 8 but i will b more like 9, my bus is late n i still av 2 do my face
+wer r u? i am at the bar by the door, get me a wkd if u r at the bar, i will get the next 1
+can u get me a bit of credit on ur way in? i will pay u back on fri, i no i say that all the time
+did u get in ok? i was so drunk, i fell in the taxi n the man had 2 help me out, so bad
+its so cold out, i am in my coat n a hat n i still cant feel my toes, hurry up, i am by the pub
+me n reece r going 2 the pub at 8 if u want 2 come, his mate will b there 2, the 1 u like
+u r so bad, i cant believe u sed that 2 him, he went so red, i nearly wet myself
+if u see reece tell him i am not in, i dont want 2 see him, not after wot he did on sat
+i am at my nans 4 tea, she has made a pie, she says hi n when r u going 2 come n see her
+"""
+
+W["Jade K"] += """
+r u up? i cant get 2 sleep, i keep going over it in my head, wot if he is with her now
+u r the best, i dont no wot i wud do with out u, i mean it, love ya lots n lots
+get up!!! it is 11 n u said u wud come in 2 town with me, i am at the bus stop now
+wot time is it on till? if it is on till 2 i will come at 11 after my tea at my nans
+i am so fed up, no 1 is out, no 1 has any money n it is pay day in 2 weeks, i hate it
+if he text u, dont tell him wer i am, i am not in the mood 4 him 2nite, i mean it
+can u do my hair 4 me b4 we go out? i cant do the back on my own n u do it well
+me n u r going out on sat n we r going 2 have the best nite, no lads, just us 2
+"""

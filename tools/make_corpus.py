@@ -192,24 +192,24 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 BAND_HABITS = {
     "Y": dict(lv=0.7, use=0.85, cap=0.3, lowall=0.75, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
               excl=0.5, laugh=0.7, emot=0.35, sad=0.5, kissF=0.8, kissM=0.2, klenF=2.4, klenM=1.1,
-              gdrop=0.7, apos=0.8, typo=0.03, stretch=0.08, amp=0.1),
+              gdrop=0.7, apos=0.8, typo=0.015, stretch=0.08, amp=0.1),
     "A": dict(lv=0.55, use=0.8, cap=0.45, lowall=0.6, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
               excl=0.4, laugh=0.65, emot=0.3, sad=0.4, kissF=0.8, kissM=0.25, klenF=2.0, klenM=1.1,
-              gdrop=0.5, apos=0.6, typo=0.025, stretch=0.05, amp=0.12),
+              gdrop=0.5, apos=0.6, typo=0.012, stretch=0.05, amp=0.12),
     "B": dict(lv=0.36, use=0.75, cap=0.7, lowall=0.35, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.3, laugh=0.5, emot=0.25, sad=0.3, kissF=0.72, kissM=0.25, klenF=1.7, klenM=1.05,
-              gdrop=0.2, apos=0.35, typo=0.02, stretch=0.02, amp=0.15),
+              gdrop=0.2, apos=0.35, typo=0.01, stretch=0.02, amp=0.15),
     "C": dict(lv=0.2, use=0.7, cap=0.88, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
               excl=0.2, laugh=0.3, emot=0.3, sad=0.15, kissF=0.62, kissM=0.18, klenF=1.5, klenM=1.0,
-              gdrop=0.06, apos=0.2, typo=0.015, stretch=0.0, amp=0.12),
+              gdrop=0.06, apos=0.2, typo=0.008, stretch=0.0, amp=0.12),
     "O": dict(lv=0.06, use=0.7, cap=0.96, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
               excl=0.1, laugh=0.12, emot=0.4, sad=0.05, kissF=0.55, kissM=0.1, klenF=1.3, klenM=1.0,
-              gdrop=0.0, apos=0.12, typo=0.02, stretch=0.0, amp=0.05),
+              gdrop=0.0, apos=0.12, typo=0.012, stretch=0.0, amp=0.05),
 }
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
 LAUGH_FORMS = {
-    "Y": ["lol", "lol", "haha", "hehe", "lmao", "hahaha", "lol!"],
+    "Y": ["lol", "lol", "haha", "hehe", "hahaha", "lol!"],
     "A": ["lol", "haha", "haha", "hehe", "ha ha", "lol", "hahaha"],
     "B": ["lol", "haha", "ha ha", "ha", "lol", "hehe"],
     "C": ["ha ha", "lol", "haha", "ha"],
@@ -235,6 +235,12 @@ TRAIL = ".,!?;:)”’\"*"
 
 class Author:
     pass
+
+
+# Spellings only the young writers of the sample take up.
+YOUNG_ONLY = {"the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
+              "this": {"dis"}, "them": {"dem"}, "there": {"der", "dere"}, "thing": {"fing", "ting"},
+              "think": {"fink"}, "with": {"wid", "wif", "wi"}, "about": {"bowt"}}
 
 
 def clamp(x, lo=0.0, hi=1.0):
@@ -282,6 +288,10 @@ def draw_habits(a, r):
     # spelling preferences: which words this writer shortens, and how
     a.prefs = {}
     for word, (variants, weight) in PH.WORD_ABBR.items():
+        if word in YOUNG_ONLY and a.letter not in ("Y", "A"):
+            variants = [v for v in variants if v not in YOUNG_ONLY[word]]
+            if not variants:
+                continue
         if r.random() < min(1.0, a.lv * weight * 1.6):
             idx = min(int(r.expovariate(1.3)), len(variants) - 1)
             a.prefs[word] = (variants[idx], clamp(h["use"] + r.gauss(0, 0.1), 0.3, 1.0))
@@ -382,7 +392,7 @@ def typo(word, r):
         m = re.search(r"(.)\1", w)
         if m:
             return w[:m.start()] + w[m.start() + 1:]             # a double letter single
-        return w[:i] + w[i] + w[i:]                              # a letter doubled
+        return w[:i] + w[i + 1:]                                 # a letter dropped
     if kind < 0.8:
         return w[:i] + w[i + 1:]                                 # a letter dropped
     near = {"a": "s", "s": "a", "e": "r", "r": "e", "o": "i", "i": "o", "n": "m", "m": "n",
@@ -665,6 +675,13 @@ def plan_texts(objs, need):
     rp = random.Random("plan")
     for name, k in left.items():
         lines = mat.get(name, [])
+        if len(lines) > k and name == TOP_AUTHOR:
+            # the chattiest writer keeps to short words: her wordiest lines go first
+            def per(ln):
+                ws = re.findall(r"[a-z']+", ln.lower())
+                return sum(map(len, ws)) / max(1, len(ws))
+            keep = sorted(sorted(range(len(lines)), key=lambda i: per(lines[i]))[:k])
+            lines = [lines[i] for i in keep]
         if len(lines) > k:
             # a writer with more material than texts leaves out middling ones first
             mid = [i for i, ln in enumerate(lines) if 8 <= len(ln.split()) <= 15]
@@ -899,6 +916,16 @@ CHATTY = ["im so bored", "wot a day", "cant wait", "need a drink", "text me back
           "lol", "lush", "so tired", "ring me ya muppet"]
 
 
+# Everyday words a heavy texter writes without their vowels.
+VOWELLESS = {"thanks", "think", "would", "could", "should", "people", "really", "bored", "drunk",
+             "getting", "tonight", "something", "weekend", "minutes", "message", "mates", "wants",
+             "thing", "things", "night", "going", "coming", "words", "first", "next", "ring",
+             "home", "tell", "told", "went", "back", "need", "said", "well", "work", "seen",
+             "time", "after", "over", "never", "even", "cant", "dont", "didnt", "wont", "know",
+             "last", "take", "make", "sorry", "might", "shall", "still", "stupid", "waiting",
+             "talking", "looking", "walking", "saying", "doing", "getting", "meeting", "talk"}
+
+
 def fix_top_author(items):
     """Make the top writer's stored rows total 8,704 characters and 2,207 blanks."""
     mine = [it for it in items if it["reg"] == TOP_AUTHOR]
@@ -973,7 +1000,7 @@ def fix_top_author(items):
                 and " " not in v}
     short_of.pop("you", None)
     short_of.update({"your": "ur", "because": "coz", "just": "jus", "and": "n",
-                     "said": "sed", "know": "no", "mum": "mum", "really": "rly", "some": "sum",
+                     "said": "sed", "mum": "mum", "really": "rly", "some": "sum",
                      "here": "ere", "mate": "m8", "mates": "m8s", "tonite": "2nite", "told": "tld",
                      "went": "wnt", "get": "gt", "will": "wil", "still": "stil", "well": "wel",
                      "off": "of", "all": "al", "make": "mak", "take": "tak", "back": "bk",
@@ -983,19 +1010,23 @@ def fix_top_author(items):
                      "cant": "cnt", "dont": "dnt", "im": "im", "tell": "tel", "girl": "gal",
                      "shopping": "shoppin", "new": "nu", "please": "plz", "pleeease": "plz",
                      "nothing": "nuffin", "with": "wiv", "without": "wivout", "the": "da"})
+    short_of = {w: v for w, v in short_of.items() if len(v) < len(w)}
     for _ in range(20000):
         L, B = tot()
-        if L <= want_len + 5:
+        if L <= want_len:
             break
+
         it = r.choice(mine)
         toks = it["text"].split(" ")
         spots = [i for i, t in enumerate(toks) if t.lower().strip(".,!?") in short_of
                  and short_of[t.lower().strip(".,!?")] != t.lower().strip(".,!?")]
         if not spots:
             # a heavy texter drops the vowels of a middling word: "thnks", "bfr", "wkend"
-            mid = [i for i, t in enumerate(toks) if re.fullmatch(r"[a-z]{5,7}", t)
-                   and len(re.sub(r"(?<=.)[aeiou]", "", t)) >= 3 and t not in ("reece", "nicky", "shaz",
-                                                                               "becca", "kerry")]
+            m = re.search(r"(?<=[a-z]), |!(?=!)|\?(?=\?)|(?<=[a-z])'(?=[a-z])|\.(?=\.)", it["text"])
+            if m:
+                it["text"] = it["text"][:m.start()] + it["text"][m.start() + 1:]
+                continue
+            mid = [i for i, t in enumerate(toks) if t in VOWELLESS]
             if mid:
                 i = r.choice(mid)
                 bare = toks[i][0] + re.sub(r"[aeiou]", "", toks[i][1:])
@@ -1068,6 +1099,9 @@ FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\
           (r"\b([Nn])ight night\b", r"\1ight", "")]
 
 
+LAUGH_NUDGE = False   # a laugh goes only where the material left room for one
+
+
 def word_nudges(a, s, more, signed):
     """Ways to make text s one word longer (more) or shorter that read naturally for a."""
     out = []
@@ -1078,7 +1112,7 @@ def word_nudges(a, s, more, signed):
     if more and not glued:
         if a.kiss > 0.2 and not k and not s.endswith(("x", "X")):
             out.append(s + " " + a.kissform)
-        if a.laughs and not signed and not (words & LAUGH_WORDS) and head and head[-1:] not in "?" \
+        if LAUGH_NUDGE and a.laughs and not signed and not (words & LAUGH_WORDS) and head and head[-1:] not in "?" \
                 and len(s) >= 15 and not CLOSE_END.search(head) and not NO_LAUGH_END.search(head) \
                 and not (words & {v.lower() for v in a.vocs}):
             w = a.laughs[0]
