@@ -61,6 +61,8 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
     c.forms = forms;
     c.privacyThreshold = privacyThreshold;
     const std::size_t nforms = forms.forms.size();
+    std::vector<std::string> keys;
+    for (const std::string& f : forms.forms) keys.push_back(GroupIndex::folded_word(f));
     std::vector<std::vector<double>> table;                       // ten groups by the forms
     std::vector<std::vector<std::vector<double>>> shares(nforms); // form -> group -> authors
 
@@ -74,18 +76,21 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
         std::vector<std::vector<int>> by_author(members.size(), std::vector<int>(nforms, 0));
         for (std::size_t a = 0; a < members.size(); ++a) {
             for (std::size_t f = 0; f < nforms; ++f) {
-                by_author[a][f] = index.member_count(g, members[a], forms.forms[f]);
+                by_author[a][f] = index.member_count_folded(g, members[a], keys[f]);
             }
         }
         for (std::size_t f = 0; f < nforms; ++f) {
             FormCell cell;
             cell.form = forms.forms[f];
-            cell.count = index.count(g, cell.form);
-            int top = 0;
+            int top = 0, sum = 0;
             for (const auto& counts : by_author) {
                 cell.authorsUsing += counts[f] > 0;
                 top = std::max(top, counts[f]);
+                sum += counts[f];
             }
+            // A group's text is its authors' parts; the whole corpus also
+            // holds the texts of no registered author.
+            cell.count = g.all ? index.count_folded(g, keys[f]) : sum;
             if (row.words > 0) cell.per10k = cell.count * 10000.0 / row.words;
             if (cell.count == 0) {
                 cell.spread = SpreadStatus::NoOccurrences;

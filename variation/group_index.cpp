@@ -166,9 +166,13 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
     add_pieces(corpus_, store.Text2);
 }
 
-int GroupIndex::lookup(const Counts& counts, std::string_view word) {
-    auto it = counts.find(folded(word));
+int GroupIndex::lookup(const Counts& counts, const std::string& folded) {
+    auto it = counts.find(folded);
     return it == counts.end() ? 0 : it->second;
+}
+
+std::string GroupIndex::folded_word(std::string_view word) {
+    return folded(word);
 }
 
 const std::vector<GroupIndex::Member>& GroupIndex::members(const GroupKey& g) const {
@@ -180,6 +184,14 @@ int GroupIndex::words(const GroupKey& g) const {
 }
 
 int GroupIndex::count(const GroupKey& g, std::string_view word) const {
+    return count_folded(g, folded(word));
+}
+
+int GroupIndex::member_count(const GroupKey& g, const Member& m, std::string_view word) const {
+    return member_count_folded(g, m, folded(word));
+}
+
+int GroupIndex::count_folded(const GroupKey& g, const std::string& word) const {
     if (word.empty()) return 0; // no empty piece is held; the forms are never empty
     if (g.all) return lookup(corpus_, word);
     int n = 0;
@@ -187,7 +199,8 @@ int GroupIndex::count(const GroupKey& g, std::string_view word) const {
     return n;
 }
 
-int GroupIndex::member_count(const GroupKey& g, const Member& m, std::string_view word) const {
+int GroupIndex::member_count_folded(const GroupKey& g, const Member& m,
+                                    const std::string& word) const {
     if (word.empty() || m.part >= parts_.size()) return 0;
     return lookup(g.all ? parts_[m.part].corpus : parts_[m.part].group, word);
 }

@@ -67,6 +67,12 @@ public:
     // whole corpus, in the author's texts as the cleaned corpus text holds them).
     int member_count(const GroupKey& g, const Member& m, std::string_view word) const;
 
+    // The same for a word already folded by folded_word(): a comparison folds
+    // each form once and reads every author with it.
+    static std::string folded_word(std::string_view word);
+    int count_folded(const GroupKey& g, const std::string& folded) const;
+    int member_count_folded(const GroupKey& g, const Member& m, const std::string& folded) const;
+
 private:
     // One author's words under one cleaning: folded word -> count.
     using Counts = std::unordered_map<std::string, int>;
@@ -74,7 +80,7 @@ private:
         Counts group;  // cleaned as the group text
         Counts corpus; // cleaned as the cleaned corpus text
     };
-    static int lookup(const Counts& counts, std::string_view word);
+    static int lookup(const Counts& counts, const std::string& folded);
     std::size_t group_slot(const GroupKey& g) const;
 
     std::vector<Part> parts_;
