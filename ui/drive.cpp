@@ -4,7 +4,8 @@
 // would and read what its windows show.
 //
 //   ["click", name]          a button, an option button or a label with a click action
-//   ["select", name, row]    a user's click on a row of a list box
+//   ["select", name, row]    a user's click on a row of a list box; the item of a
+//                            drop-down list or the tab of a tab bar
 //   ["press", name, row]     a real mouse press and release on a row of a list box
 //                            (scrolled into view first), through the event system
 //   ["press", name]          a real mouse press and release in the middle of a control
@@ -32,12 +33,15 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -107,6 +111,9 @@ std::string kind_of(QWidget* w) {
     if (qobject_cast<zapt::ui::ClickLabel*>(w)) return "label";
     if (qobject_cast<QLabel*>(w)) return "label";
     if (qobject_cast<QListWidget*>(w)) return "list";
+    if (qobject_cast<QTableWidget*>(w)) return "table";
+    if (qobject_cast<QComboBox*>(w)) return "combo";
+    if (qobject_cast<QTabWidget*>(w)) return "tabs";
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return "text";
     if (qobject_cast<QGroupBox*>(w)) return "frame";
     if (QString(w->metaObject()->className()).contains("WebEngine")) return "browser";
@@ -149,6 +156,32 @@ json describe(QWidget* w, QWidget* window) {
         c["items"] = items;
         c["selected"] = l->currentRow();
         if (auto* box = qobject_cast<zapt::ui::ListBox*>(w)) c["clicks"] = box->handlerRuns();
+    }
+    if (auto* t = qobject_cast<QTableWidget*>(w)) {
+        json columns = json::array();
+        for (int i = 0; i < t->columnCount(); ++i)
+            columns.push_back(
+                t->horizontalHeaderItem(i) ? t->horizontalHeaderItem(i)->text().toStdString() : "");
+        json rows = json::array();
+        for (int r = 0; r < t->rowCount(); ++r) {
+            json row = json::array();
+            for (int i = 0; i < t->columnCount(); ++i)
+                row.push_back(t->item(r, i) ? t->item(r, i)->text().toStdString() : "");
+            rows.push_back(row);
+        }
+        c["columns"] = columns;
+        c["rows"] = rows;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        json items = json::array();
+        for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+        c["items"] = items;
+        c["selected"] = combo->currentIndex();
+        c["text"] = combo->currentText().toStdString();
+    }
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+        c["selected"] = tabs->currentIndex();
+        c["text"] = tabs->tabText(tabs->currentIndex()).toStdString();
     }
     return c;
 }
@@ -251,6 +284,20 @@ json play(const json& cmd, std::vector<std::string>& messages) {
             return {{"ok", true}};
         }
         return fail(arg(1) + " has no click action");
+    }
+    if (verb == "select" && (qobject_cast<QComboBox*>(c) || qobject_cast<QTabWidget*>(c))) {
+        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
+        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a row number");
+        const int row = cmd[2].get<int>();
+        if (auto* combo = qobject_cast<QComboBox*>(c)) {
+            if (row < 0 || row >= combo->count()) return fail("row out of range");
+            combo->setCurrentIndex(row);
+        } else {
+            auto* tabs = qobject_cast<QTabWidget*>(c);
+            if (row < 0 || row >= tabs->count()) return fail("row out of range");
+            tabs->setCurrentIndex(row);
+        }
+        return {{"ok", true}};
     }
     if (verb == "select") {
         auto* list = qobject_cast<zapt::ui::ListBox*>(c);

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "ui/compare_window.h"
 #include "ui/info_windows.h"
 #include "ui/result_windows.h"
 #include "ui/table_actions.h"
@@ -228,6 +229,16 @@ void MainWindow::buildGroupColumn() {
         windows_.open("Form5", [this] {
             return createHelpWindow(
                 [this] { windows_.open("Form6", [] { return createMoreHelpWindow(); }); });
+        });
+    });
+    // The comparison of groups, under the buttons of the information windows.
+    QPushButton* compare =
+        make_button(this, "cmdCompareGroups", "Compare groups...", R(120, 8580, 2055, 315));
+    connect(compare, &QPushButton::clicked, this, [this] {
+        windows_.open("Form12", [this] {
+            return createCompareWindow(
+                explorer_, [this] { return export_header(explorer_, "all groups"); },
+                [this] { return explorer_.form1.lstNonStandardForms.text(); });
         });
     });
     auto* strange = new WrapButton("Strange but true...!", this);

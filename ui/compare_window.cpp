@@ -1,0 +1,330 @@
+#include "ui/compare_window.h"
+
+#include "ui/table_actions.h"
+#include "ui/text_convert.h"
+#include "ui/widgets.h"
+#include "variation/collocation_table.h"
+#include "variation/compare.h"
+#include "variation/group_metrics.h"
+#include "variation/tables.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <memory>
+
+namespace zapt::ui {
+namespace {
+
+// Shows a result table in a table widget, cell for cell as it is copied and exported.
+void show_table(QTableWidget* view, const ResultTable& table) {
+    const bool sorting = view->isSortingEnabled();
+    view->setSortingEnabled(false);
+    view->clear();
+    view->setColumnCount(static_cast<int>(table.columns.size()));
+    view->setRowCount(static_cast<int>(table.rows.size()));
+    QStringList headers;
+    for (const std::string& c : table.columns) headers << toQ(c);
+    view->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
+        const auto& row = table.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(row.size()) && c < view->columnCount(); ++c)
+            view->setItem(r, c, new QTableWidgetItem(toQ(row[static_cast<std::size_t>(c)])));
+    }
+    view->resizeColumnsToContents();
+    view->setSortingEnabled(sorting);
+}
+
+QTableWidget* make_table(QWidget* parent, const char* name) {
+    auto* t = new QTableWidget(parent);
+    t->setObjectName(name);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->setVisible(false);
+    t->setAlternatingRowColors(true);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    return t;
+}
+
+QLabel* make_note(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setWordWrap(true);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+QString p_text(const TestResult& t) {
+    QString text;
+    if (t.statistic)
+        text += QString("%1 = %2, df %3").arg(toQ(t.name)).arg(*t.statistic, 0, 'f', 3).arg(t.df);
+    else
+        text += toQ(t.name) + ": not computed";
+    if (t.p) text += QString(", p = %1").arg(*t.p, 0, 'g', 4);
+    if (!t.note.empty()) text += " (" + toQ(t.note) + ")";
+    return text;
+}
+
+// The window's state: the data it compares and the last results.
+struct CompareState {
+    const Explorer& app;
+    std::function<ExportHeader()> header;
+    std::unique_ptr<GroupIndex> index;
+    Comparison comparison;
+    std::vector<GroupMetricsRow> metrics;
+    bool metricsDone = false;
+    CollocationTable collocations;
+};
+
+void fill_chart(QChartView* view, const Comparison& c) {
+    auto* chart = new QChart;
+    chart->setTitle("Share of the family's count by group (%)");
+    auto* series = new QStackedBarSeries;
+    QStringList categories;
+    // Axis labels are rich text: "<18 F" must be escaped to show.
+    for (const GroupRow& g : c.rows) categories << toQ(group_label(g.group)).toHtmlEscaped();
+    for (std::size_t f = 0; f < c.forms.forms.size(); ++f) {
+        auto* set = new QBarSet(toQ(c.forms.forms[f]));
+        for (const GroupRow& g : c.rows) {
+            const FormCell& cell = g.cells[f];
+            *set << (cell.share ? *cell.share * 100.0 : 0.0);
+        }
+        QObject::connect(set, &QBarSet::hovered, view, [c, f](bool on, int i) {
+            if (!on || i < 0 || i >= static_cast<int>(c.rows.size())) {
+                QToolTip::hideText();
+                return;
+            }
+            const GroupRow& g = c.rows[static_cast<std::size_t>(i)];
+            const FormCell& cell = g.cells[f];
+            QString text = QString("%1, %2\ncount %3 of %4 (family %5)\nshare %6 %\nper 10,000 "
+                                   "words: %7\nauthors using it: %8 of %9")
+                               .arg(toQ(group_label(g.group)), toQ(cell.form))
+                               .arg(cell.count)
+                               .arg(g.words)
+                               .arg(g.familyCount)
+                               .arg(cell.share ? QString::number(*cell.share * 100, 'f', 2) : "-")
+                               .arg(cell.per10k ? QString::number(*cell.per10k, 'f', 2) : "-")
+                               .arg(cell.authorsUsing)
+                               .arg(g.authors);
+            QToolTip::showText(QCursor::pos(), text);
+        });
+        series->append(set);
+    }
+    chart->addSeries(series);
+    auto* x = new QBarCategoryAxis;
+    x->append(categories);
+    x->setLabelsAngle(-90);
+    QFont small = x->labelsFont();
+    small.setPointSizeF(7.5);
+    x->setLabelsFont(small);
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    auto* y = new QValueAxis;
+    y->setRange(0, 100);
+    y->setLabelFormat("%d");
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+} // namespace
+
+QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> header,
+                             std::function<std::string()> selectedForm) {
+    auto* w = new QWidget(nullptr, Qt::Window);
+    w->setObjectName("Form12");
+    w->setWindowTitle("Compare groups");
+    w->setFont(dialog_font());
+    w->resize(1060, 720);
+    auto state =
+        std::make_shared<CompareState>(CompareState{app, std::move(header), {}, {}, {}, false, {}});
+    state->index = std::make_unique<GroupIndex>(app.form3, app.authors);
+
+    auto* layout = new QVBoxLayout(w);
+    auto* pick = new QHBoxLayout;
+    layout->addLayout(pick);
+    auto* familyCaption = new QLabel("Variant family:", w);
+    familyCaption->setObjectName("lblFamily");
+    pick->addWidget(familyCaption);
+    auto* family = new QComboBox(w);
+    family->setObjectName("cboFamily");
+    for (const VariantFamily& f : app.variantFamilies())
+        family->addItem(toQ(f.caption), QString::fromStdString(f.list));
+    family->addItem("Your own forms:", QString());
+    pick->addWidget(family);
+    auto* own = new QLineEdit(w);
+    own->setObjectName("txtOwnForms");
+    own->setPlaceholderText("forms separated by blanks or commas, e.g. bk bak back");
+    own->setEnabled(false);
+    pick->addWidget(own, 1);
+    auto* compare = new QPushButton("Compare", w);
+    compare->setObjectName("cmdCompareGroups");
+    pick->addWidget(compare);
+
+    auto* tabs = new QTabWidget(w);
+    tabs->setObjectName("tabResults");
+    layout->addWidget(tabs, 1);
+
+    // Tab 1: the shares.
+    auto* sharesTab = new QWidget;
+    sharesTab->setObjectName("tabShares");
+    auto* sharesLayout = new QVBoxLayout(sharesTab);
+    auto* base = make_note(sharesTab, "lblBase");
+    base->setText(QString("count: the form's count in the group's text by the counting rule (the "
+                          "whole corpus: its cleaned text); per_10k: per 10,000 words, base = "
+                          "words, the word total of that text; share: of the family's count in "
+                          "the group, each distinct form once; authors_using / authors: authors "
+                          "of the group whose texts hold the form."));
+    sharesLayout->addWidget(base);
+    auto* split = new QSplitter(Qt::Horizontal, sharesTab);
+    auto* shares = make_table(split, "tblShares");
+    shares->setSortingEnabled(true);
+    auto* chart = new QChartView(split);
+    chart->setObjectName("chtShares");
+    chart->setRenderHint(QPainter::Antialiasing);
+    split->addWidget(shares);
+    split->addWidget(chart);
+    split->setSizes({520, 520});
+    sharesLayout->addWidget(split, 3);
+    auto* spreadNote = make_note(sharesTab, "lblPrivacy");
+    spreadNote->setText(
+        QString("Spread: the share of each count that comes from the group's top author; "
+                "\"over half\" marks a cell where one author gives more than half. A cell whose "
+                "form fewer than %1 authors use shows its counts but withholds the spread "
+                "(privacy threshold %1).")
+            .arg(kPrivacyThreshold));
+    sharesLayout->addWidget(spreadNote);
+    auto* spread = make_table(sharesTab, "tblSpread");
+    spread->setSortingEnabled(true);
+    sharesLayout->addWidget(spread, 2);
+    auto* significance = make_note(sharesTab, "lblSignificance");
+    sharesLayout->addWidget(significance);
+    auto* tests = make_table(sharesTab, "tblSignificance");
+    sharesLayout->addWidget(tests, 1);
+    tabs->addTab(sharesTab, "Variant shares");
+
+    // Tab 2: the author figures of every group.
+    auto* metricsTab = new QWidget;
+    metricsTab->setObjectName("tabMetrics");
+    auto* metricsLayout = new QVBoxLayout(metricsTab);
+    auto* metricsNote = make_note(metricsTab, "lblMetricsNote");
+    metricsNote->setText(QString("The six group figures as the group panel shows them after each "
+                                 "group's query, with the smallest and largest author value "
+                                 "(withheld for groups of fewer than %1 authors).")
+                             .arg(kPrivacyThreshold));
+    metricsLayout->addWidget(metricsNote);
+    auto* metrics = make_table(metricsTab, "tblMetrics");
+    metricsLayout->addWidget(metrics, 1);
+    tabs->addTab(metricsTab, "Author figures");
+
+    // Tab 3: collocations of a form.
+    auto* collTab = new QWidget;
+    collTab->setObjectName("tabCollocations");
+    auto* collLayout = new QVBoxLayout(collTab);
+    auto* collPick = new QHBoxLayout;
+    collLayout->addLayout(collPick);
+    collPick->addWidget(new QLabel("Form:", collTab));
+    auto* collForm = new QLineEdit(toQ(selectedForm ? selectedForm() : std::string()), collTab);
+    collForm->setObjectName("txtCollForm");
+    collPick->addWidget(collForm, 1);
+    auto* findColl = new QPushButton("Find collocations", collTab);
+    findColl->setObjectName("cmdFindCollocations");
+    collPick->addWidget(findColl);
+    auto* formulas = make_note(collTab, "lblFormulas");
+    formulas->setText(toQ(std::string(kMiFormula)) + "\n" + toQ(std::string(kLogDiceFormula)));
+    collLayout->addWidget(formulas);
+    auto* collSplit = new QSplitter(Qt::Horizontal, collTab);
+    auto* occurrences = make_table(collSplit, "tblOccurrences");
+    occurrences->setSortingEnabled(true);
+    auto* collocates = make_table(collSplit, "tblCollocates");
+    collocates->setSortingEnabled(true);
+    collSplit->addWidget(occurrences);
+    collSplit->addWidget(collocates);
+    collLayout->addWidget(collSplit, 1);
+    tabs->addTab(collTab, "Collocations");
+
+    // Copy and export of every table, as the core makes it.
+    auto source = [state](std::function<ResultTable()> table, QTableWidget* view) {
+        return TableSource{std::move(table), [state] { return state->header(); },
+                           [view] { return view->currentRow(); }};
+    };
+    attach_table(shares, source([state] { return comparison_table(state->comparison); }, shares));
+    attach_table(spread, source([state] { return spread_table(state->comparison); }, spread));
+    attach_table(tests, source([state] { return significance_table(state->comparison); }, tests));
+    attach_table(metrics, source([state] { return group_metrics_table(state->metrics); }, metrics));
+    attach_table(occurrences,
+                 source([state] { return occurrences_table(state->collocations); }, occurrences));
+    attach_table(collocates,
+                 source([state] { return collocates_table(state->collocations); }, collocates));
+
+    auto run = [=] {
+        const QString list = family->currentData().toString();
+        FormList forms;
+        if (list.isEmpty()) {
+            forms = own_forms(fromQ(own->text()));
+        } else if (auto f = find_family(state->app, fromQ(list))) {
+            forms = *f;
+        }
+        if (forms.forms.empty()) {
+            significance->setText("Type at least one form to compare.");
+            return;
+        }
+        state->comparison = compare_groups(*state->index, forms);
+        show_table(shares, comparison_table(state->comparison));
+        show_table(spread, spread_table(state->comparison));
+        show_table(tests, significance_table(state->comparison));
+        fill_chart(chart, state->comparison);
+        QString text = p_text(state->comparison.chiSquare) + "\n" +
+                       p_text(state->comparison.logLikelihood) + "\n";
+        for (const TestResult& t : state->comparison.kruskalWallis) text += p_text(t) + "\n";
+        text += toQ(state->comparison.independenceNote);
+        significance->setText(text);
+    };
+    auto runMetrics = [=] {
+        if (state->metricsDone) return;
+        state->metrics = group_metrics(data_set_of(state->app));
+        state->metricsDone = true;
+        show_table(metrics, group_metrics_table(state->metrics));
+    };
+    auto runCollocations = [=] {
+        state->collocations = collocation_table(state->app.form3, fromQ(collForm->text()));
+        show_table(occurrences, occurrences_table(state->collocations));
+        show_table(collocates, collocates_table(state->collocations));
+    };
+    QObject::connect(family, &QComboBox::currentIndexChanged, w, [=](int) {
+        own->setEnabled(family->currentData().toString().isEmpty());
+        run();
+    });
+    QObject::connect(compare, &QPushButton::clicked, w, run);
+    QObject::connect(own, &QLineEdit::returnPressed, w, run);
+    QObject::connect(findColl, &QPushButton::clicked, w, runCollocations);
+    QObject::connect(collForm, &QLineEdit::returnPressed, w, runCollocations);
+    QObject::connect(tabs, &QTabWidget::currentChanged, w, [=](int i) {
+        if (tabs->widget(i) == metricsTab) runMetrics();
+    });
+    // The first family at once; collocations when a form was selected.
+    run();
+    if (!collForm->text().isEmpty()) runCollocations();
+    return w;
+}
+
+} // namespace zapt::ui

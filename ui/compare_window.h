@@ -1,0 +1,23 @@
+// The "Compare groups" window (Form12): a variant family (or the user's own
+// forms) across the ten groups and the whole corpus, as a table, a stacked bar
+// chart of the family's shares and the tests of difference; the author figures
+// of every group with their spread; the collocations of a form as tables.
+// Every table it shows is a result table of the core, and can be copied and
+// exported as shown.
+#pragma once
+
+#include "app/explorer.h"
+#include "variation/result_table.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace zapt::ui {
+
+// `header` gives the export header of the window's tables; `selectedForm` the
+// glossary form selected in the main window (empty when none), which the
+// collocations tab starts from.
+QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> header,
+                             std::function<std::string()> selectedForm);
+
+} // namespace zapt::ui
