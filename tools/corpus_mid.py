@@ -390,3 +390,16 @@ On nights, ring after 12
 W["Paul 35"] += """
 Leaving now, 20 mins
 """
+
+W["Kerry B"] += """
+Joanne you will never guess what, Dan has booked the registry office for the 12th of May and the Red Lion for after, he did it all on his own without telling me, I'm in shock, will you be my bridesmaid? x
+"""
+W["Nicola"] += """
+Rachel, I'm so sorry I had to cancel lunch, Finn's been up all night with a temperature and the nursery won't have him, can we do next Friday instead? I'll pay, and I'll buy the pudding as well x
+"""
+W["Lisa M"] += """
+joanne I've said yes to carl, me and the kids are moving in with him at the end of the month, kai has already asked if he can have the big bedroom and tayla wants to paint hers purple, I'm scared but happy x
+"""
+W["Gaz"] += """
+nikki I'm sorry about last night, I shouldn't have gone to the feathers after the match, I know I said I'd be back for tea, I'll take u and riley to the harvester on sunday to make up for it, promise
+"""

@@ -650,3 +650,19 @@ Airport run, back at 6
 W["Angela"] += """
 Tennis is back on! 7 tonight.
 """
+
+W["Julie"] += """
+Dave I've just had a letter from the school about Kieran, he's been kicking a ball at the windows at dinner time with his mates, one of them has cracked, they want us to go in on Monday and see the head, can you get the morning off? I can't believe him
+Chloe I'm not cross about the phone, I'm cross that you lied to me about where you were, you said you were at Paige's and you were in town with that Tyler, we'll talk about it when I get home, and don't go out
+"""
+W["Karen 48"] += """
+"""
+W["Tracey"] += """
+Mum, I've spoken to Wayne and he says he'll take you to the hospital on the 10th in the van, he's booked the morning off work, so you don't need to worry about the bus or a taxi, I'll come as well and we can get a cup of tea after
+"""
+W["Linda"] += """
+Derek, I've had a call from Sharon, they're coming for Christmas after all! All four of them, for three weeks. We'll have to sort the back bedroom out and get a cot for Tyler. I'm so excited I can't think straight.
+"""
+W["Nan Pat"] += """
+Tracey love, I've been to see the doctor about Ron's chest and he's given him some new tablets and says he's got to stop smoking, so if he asks you for any cigarettes when he comes round you tell him no, he's a naughty old man x
+"""

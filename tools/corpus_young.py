@@ -468,3 +468,10 @@ if he text u, dont tell him wer i am, i am not in the mood 4 him 2nite, i mean i
 can u do my hair 4 me b4 we go out? i cant do the back on my own n u do it well
 me n u r going out on sat n we r going 2 have the best nite, no lads, just us 2
 """
+
+W["Lauren"] += """
+Mum I've changed my mind about the course, I talked to my tutor like you said and she says if I'm not happy I can switch to English and history next year without losing anything, so I'm going to do it x
+"""
+W["Dean"] += """
+kirsty I'm sorry about what I said about ur mum's gravy, it was a joke and it came out wrong, I'll ring her and say sorry if u want, can we just go to the pictures tonight and forget it?
+"""

@@ -196,10 +196,10 @@ BAND_HABITS = {
     "A": dict(lv=0.55, use=0.8, cap=0.45, lowall=0.6, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
               excl=0.4, laugh=0.65, emot=0.3, sad=0.4, kissF=0.8, kissM=0.25, klenF=2.0, klenM=1.1,
               gdrop=0.5, apos=0.6, typo=0.012, stretch=0.05, amp=0.12),
-    "B": dict(lv=0.36, use=0.75, cap=0.7, lowall=0.35, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
+    "B": dict(lv=0.45, use=0.75, cap=0.7, lowall=0.35, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.3, laugh=0.5, emot=0.25, sad=0.3, kissF=0.72, kissM=0.25, klenF=1.7, klenM=1.05,
               gdrop=0.2, apos=0.35, typo=0.01, stretch=0.02, amp=0.15),
-    "C": dict(lv=0.2, use=0.7, cap=0.88, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
+    "C": dict(lv=0.3, use=0.7, cap=0.88, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
               excl=0.2, laugh=0.3, emot=0.3, sad=0.15, kissF=0.62, kissM=0.18, klenF=1.5, klenM=1.0,
               gdrop=0.06, apos=0.2, typo=0.008, stretch=0.0, amp=0.12),
     "O": dict(lv=0.06, use=0.7, cap=0.96, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
@@ -435,7 +435,7 @@ def spell_word(core, a, r):
         out = out.replace("'", "").replace("’", "")
     if len(out) >= 5 and out.isalpha() and out.islower() and r.random() < h["typo"]:
         out = typo(out, r)
-    elif STRETCH.match(out) and r.random() < h["stretch"] * 3:
+    elif a.letter in ("Y", "A", "B") and STRETCH.match(out) and r.random() < h["stretch"] * 3:
         out = stretch(out, r)
     return out
 
@@ -1091,7 +1091,7 @@ NO_LAUGH_END = re.compile(r"(dash|go|bye|care|back|bk|bak|know|kno|x|please|pls|
                           r"everyone|up|sick|ill|tell|me)[.!]*$", re.I)
 # phrases that can be said with one word more or less
 FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\1hanks", "tx"),
-          (r"\b(at|about) (\d{1,2}(?:\.\d\d)?)\b", r"\1 about \2", ""),
+          (r"(?<!about )\bat (\d{1,2})\b(?![.:]\d)", r"at about \1", ""),
           (r"\bat about (\d)", r"at \1", ""),
           (r"\bI'm (in|off|out|at|going|here|sat)\b", r"I am \1", "old"),
           (r"\bI am (in|off|out|at|going|here|sat)\b", r"I'm \1", "old"),
@@ -1110,7 +1110,8 @@ def word_nudges(a, s, more, signed):
     words = set(re.findall(r"[a-z]+", s.lower()))
     glued = s.endswith(("x", "X")) and not k
     if more and not glued:
-        if a.kiss > 0.2 and not k and not s.endswith(("x", "X")):
+        if a.kiss > 0.2 and not re.search(r"(^|\s)[xX]+[.!]*$", s) and not s.endswith(("x", "X")) \
+                and not (a.gender == "M" and MATES.search(s)):
             out.append(s + " " + a.kissform)
         if LAUGH_NUDGE and a.laughs and not signed and not (words & LAUGH_WORDS) and head and head[-1:] not in "?" \
                 and len(s) >= 15 and not CLOSE_END.search(head) and not NO_LAUGH_END.search(head) \
@@ -1229,14 +1230,18 @@ def fix_totals(items):
                (r"\bThursday\b", "Thurs"), (r"\bMonday\b", "Mon"), (r"\bWednesday\b", "Weds"),
                (r"\bTuesday\b", "Tues"), (r"\bChristmas\b", "Xmas"), (r"\bbirthday\b", "bday"),
                (r"\bphotos\b", "pics"), (r"\bbrilliant\b", "brill"), (r"\b(\d{1,2})ish\b", r"\1"),
-               (r"\bprobably\b", "prob"), (r"\babout\b", "abt"), (r"\breally\b", "rly")]
+               (r"\bprobably\b", "prob"), (r"\babout\b", "abt"), (r"\breally\b", "rly"),
+               (r"\bokay\b", "ok"), (r"\bOkay\b", "Ok"), (r"\bthough\b", "tho"),
+               (r"\bthrough\b", "thru"), (r"\byour\b", "ur"), (r"\bare\b", "r"), (r"\bfor\b", "4"),
+               (r"\bto\b", "2"), (r"\bwith\b", "wiv"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
+               (r"\bsomething\b", "sumthin"), (r"\bnothing\b", "nothin"), (r"\btonight\b", "2nite")]
     # shortenings nearly everybody uses, whatever their age
     everyone_short = {"haha", "ok", "Ok", "hi", "Hi", "mins", "Sat", "Sun", "Fri", "Thurs", "Mon",
                       "Weds", "Tues", "Xmas", "pics", r"\1"}
     everyone_long = {"hahaha", "okay", "Okay", "hiya", "Hiya", "Saturday", "Sunday", "Friday",
                      "Christmas", r"\1ish"}
     steps = 0
-    while nb != want_nb and steps < 100000:
+    while nb != want_nb and steps < 300000:
         steps += 1
         it = pick()
         a, s = it["a"], it["text"]
@@ -1258,9 +1263,9 @@ def fix_totals(items):
                 ns = s[:-1]
             else:
                 opts = [(p, q) for p, q in shorter if re.search(p, s)]
-                if a.h["apos"] > 0.15 and re.search(r"[a-z]'[a-z]", s):
+                if a.letter != "O" and re.search(r"[a-z]'[a-z]", s):
                     opts.append((r"(?<=[a-z])'(?=[a-z])", ""))          # "dont", "im", "its"
-                if a.h["gdrop"] > 0.15 and re.search(r"[a-z]{3}ing\b", s):
+                if a.h["gdrop"] > 0.05 and re.search(r"[a-z]{3}ing\b", s):
                     opts.append((r"(?<=[a-z]{3}in)g\b", ""))             # "goin", "comin"
                 if a.lv < 0.15:
                     opts = [(p, q) for p, q in opts if q in everyone_short or q == ""]
