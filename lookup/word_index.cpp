@@ -2,6 +2,7 @@
 
 #include "corpus/text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zapt {
@@ -41,6 +42,7 @@ WordIndex::WordIndex(std::string_view buffer) {
     // First pass: the id of every examined piece, and how often each id stands.
     std::vector<std::uint32_t> ids;
     std::vector<std::uint32_t> counts;
+    ids.reserve(static_cast<std::size_t>(std::count(buffer.begin(), buffer.end(), ' ')));
     std::string folded;
     std::size_t start = 0;
     for (std::size_t pos = buffer.find(' '); pos != std::string_view::npos;
