@@ -364,8 +364,35 @@ UNREG_BAND = {"Kerry": "18-25", "Shaz": "18-25", "Big Al": "26-40", "Becca": "18
 # Writing one text in the writer's own habits
 # --------------------------------------------------------------------------
 
+# The register names are private: a text never holds one as a word.  Friends
+# and family call a writer whose register name is a single given name by the
+# short name they use for them.
+NICKNAMES = {"julie": "jules", "tracey": "trace", "joanne": "jo", "vicky": "vic", "nicola": "nic",
+             "mandy": "mand", "debbie": "deb", "jackie": "jacks", "linda": "lin", "angela": "ange",
+             "margaret": "mags", "gaz": "gazza", "dean": "deano", "mick": "micky", "steve": "stevie",
+             "graham": "gray", "rob": "robbie", "rachel": "rach", "lauren": "laurs", "danielle": "dani",
+             "jordan": "jordy", "amber": "ambs", "stuart": "stu", "carl": "shaun", "bev": "pauline",
+             "jordans": "jordys", "donna": "don", "matt": "matty", "neil": "neily", "wendy": "wend",
+             "janet": "jan", "denise": "neecy", "alison": "ali", "michelle": "shell", "louise": "lou",
+             "natalie": "nat", "hayley": "hayls", "barry": "baz", "marcus": "marc", "kayleigh": "kay",
+             "lorraine": "raine", "mei": "meimei", "ian": "macca",
+             "auntie jean": "auntie jeannie"}
+
+
+def nicknames(line):
+    def rep(m):
+        w = m.group(0)
+        n = NICKNAMES[w.lower()]
+        if w.isupper() and len(w) > 1:
+            return n.upper()
+        return " ".join(b[:1].upper() + b[1:] if a[:1].isupper() else b
+                        for a, b in zip(w.split(" "), n.split(" ")))
+    return re.sub(r"\b(" + "|".join(NICKNAMES) + r")\b(?=$|[^A-Za-z])", rep, line, flags=re.I)
+
+
 def expand(line, r):
     """Alternatives {a|b} and optional parts [..] of a line of material."""
+    line = nicknames(line)
     line = re.sub(r"\{([^{}]*)\}", lambda m: r.choice(m.group(1).split("|")), line)
     line = re.sub(r"\[([^\[\]]*)\]", lambda m: m.group(1) if r.random() < 0.5 else "", line)
     return re.sub(r" {2,}", " ", line).strip()
