@@ -1,0 +1,233 @@
+// The comparison of groups and the copies and exports, through the driver: the
+// window's table recomputed from the data files, the clipboard's tab-separated
+// rows, the export's "#" preamble, and no author name or whole text in any copy
+// or export of any table.
+#include "drive_harness.h"
+
+#include <QTemporaryDir>
+#include <set>
+
+namespace {
+
+std::vector<std::string> splitLines(const std::string& s) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t pos = s.find('\n'); pos != std::string::npos; pos = s.find('\n', start)) {
+        out.push_back(s.substr(start, pos - start));
+        start = pos + 1;
+    }
+    if (start < s.size()) out.push_back(s.substr(start));
+    return out;
+}
+
+std::vector<std::string> splitTabs(const std::string& s) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t pos = s.find('\t'); pos != std::string::npos; pos = s.find('\t', start)) {
+        out.push_back(s.substr(start, pos - start));
+        start = pos + 1;
+    }
+    out.push_back(s.substr(start));
+    return out;
+}
+
+QString readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+} // namespace
+
+class CompareTest : public QObject {
+    Q_OBJECT
+
+private:
+    Data data_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("ZAPT_DRIVE"),
+                 "ZAPT_DRIVE must name the zapt-drive program");
+        QString error;
+        QVERIFY2(loadData(data_, error), qPrintable(error));
+    }
+
+    // The 'back' family in every group: count, words and authors as worked
+    // out from the data files.
+    void sharesTableHoldsEveryGroupsCounts() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        json d = drive.dump();
+        QVERIFY(isOpen(d, "Form12"));
+        QCOMPARE(QString::fromStdString(d["windows"]["Form12"]["caption"].get<std::string>()),
+                 QString("Compare groups"));
+        const json combo = control(d, "Form12", "cboFamily");
+        int back = -1;
+        for (int i = 0; i < int(combo["items"].size()); ++i) {
+            if (combo["items"][i] == "Forms of 'back'") back = i;
+        }
+        QVERIFY(back >= 0);
+        SEND_OK(drive, json::array({"select", "cboFamily", back}));
+        d = drive.dump();
+        const json table = control(d, "Form12", "tblShares");
+        QCOMPARE(table["columns"].dump(),
+                 json::array({"band", "gender", "form", "count", "words", "per_10k", "share",
+                              "authors_using", "authors"})
+                     .dump());
+        const std::vector<std::string> forms = {"back", "bak", "bk", "bck"};
+        const char* bandNames[] = {"<18", "18 to 25", "26 to 40", "41 to 60", "61+"};
+        int checked = 0;
+        for (const json& row : table["rows"]) {
+            const std::string band = row[0], gender = row[1], form = row[2];
+            if (band == "all") continue;
+            int b = 0;
+            while (b < 5 && band != bandNames[b]) ++b;
+            QVERIFY2(b < 5, band.c_str());
+            const std::vector<Author> group = groupOf(data_, kBands[b], gender);
+            const std::string text = groupText(data_, group);
+            QCOMPARE(QString::fromStdString(row[3]), num(countPieces(text, form)));
+            QCOMPARE(QString::fromStdString(row[8]), num(static_cast<long long>(group.size())));
+            int using_ = 0;
+            for (const Author& a : group) using_ += countPieces(groupText(data_, {a}), form) > 0;
+            QCOMPARE(QString::fromStdString(row[7]), num(using_));
+            ++checked;
+        }
+        QCOMPARE(checked, 10 * int(forms.size()));
+    }
+
+    // Copy, Copy all and Export of the main window's tables.
+    void copiesAndExportsCarryHeaderAndRows() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "opt41To60"));
+        SEND_OK(drive, cmd("press", "cmdAgeAndGender"));
+        SEND_OK(drive, cmd("press", "AgeTable", 0));
+        SEND_OK(drive, cmd("press", "cmdAuthorData"));
+        json d = drive.dump();
+        const QStringList uses = itemsOf(d, "Form1", "lstNonStandards");
+        QVERIFY(uses.size() >= 2);
+
+        SEND_OK(drive, cmd("copyall", "lstNonStandards"));
+        d = drive.dump();
+        std::vector<std::string> lines = splitLines(d["clipboard"].get<std::string>());
+        QCOMPARE(int(lines.size()), uses.size() + 1);
+        QCOMPARE(QString::fromStdString(lines[0]), QString("form\tinterpretation\tcorpus_count"));
+        for (int i = 0; i < uses.size(); ++i)
+            QCOMPARE(QString::fromStdString(splitTabs(lines[i + 1])[0]), uses[i]);
+
+        // Ctrl+C on the list: the selected row with the header.
+        SEND_OK(drive, cmd("press", "lstNonStandards", 1));
+        SEND_OK(drive, cmd("key", "lstNonStandards", std::string("Ctrl+C")));
+        d = drive.dump();
+        lines = splitLines(d["clipboard"].get<std::string>());
+        QCOMPARE(int(lines.size()), 2);
+        QCOMPARE(QString::fromStdString(splitTabs(lines[1])[0]), uses[1]);
+
+        // The author panel: caption and value per row, as the window shows them.
+        SEND_OK(drive, cmd("copyall", "lblTotWords"));
+        d = drive.dump();
+        lines = splitLines(d["clipboard"].get<std::string>());
+        bool found = false;
+        for (const std::string& l : lines) {
+            const auto cells = splitTabs(l);
+            if (cells.size() == 2 && cells[0] == "Word Total for this author:") {
+                QCOMPARE(QString::fromStdString(cells[1]), textOf(d, "Form1", "lblTotWords"));
+                found = true;
+            }
+        }
+        QVERIFY(found);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString file = dir.filePath("uses.csv");
+        SEND_OK(drive, cmd("export", "lstNonStandards", file.toStdString()));
+        const QStringList exported = readFile(file).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(exported.size() > 4);
+        QVERIFY(exported[0].startsWith("# "));
+        QVERIFY(exported.filter(QRegularExpression("^# corpus: built-in, 977 texts$")).size() == 1);
+        const int header = exported.indexOf("form,interpretation,corpus_count");
+        QVERIFY(header > 0);
+        for (int i = 0; i < header; ++i) QVERIFY(exported[i].startsWith("#"));
+        QCOMPARE(exported.size() - header - 1, uses.size());
+
+        // Refused: a control without a table, an export without a file, a file
+        // that cannot be written.
+        for (const json& c :
+             {cmd("copy", "cmdAbout"), json::array({"export", "lstNonStandards"}),
+              cmd("export", "lstNonStandards", std::string("/no/such/dir/x.csv"))}) {
+            const json answer = drive.send(c);
+            QVERIFY2(!answer.value("ok", true), QByteArray::fromStdString(c.dump()));
+        }
+    }
+
+    // Every copy and export of every table of every window, for several
+    // groups and authors: author codes, never a name and never a whole text.
+    void noCopyOrExportShowsANameOrAWholeText() {
+        std::set<std::string> names;
+        for (const Author& a : data_.authors) names.insert(fold(a.name));
+        for (const Text& t : data_.texts) names.insert(fold(t.author));
+        for (const std::string& w : data_.fixedWords) names.erase(fold(w));
+        std::vector<std::string> longTexts;
+        for (const Text& t : data_.texts) {
+            const QString words = QString::fromStdString(t.text).simplified();
+            if (words.split(' ').size() >= 4) longTexts.push_back(fold(words.toStdString()));
+        }
+
+        Driver drive;
+        QVERIFY(drive.started());
+        QTemporaryDir dir;
+        std::string everything;
+        auto collect = [&](const std::string& control) {
+            SEND_OK(drive, cmd("copyall", control));
+            everything += drive.dump()["clipboard"].get<std::string>() + "\n";
+            const QString file = dir.filePath("t.csv");
+            SEND_OK(drive, cmd("export", control, file.toStdString()));
+            everything += readFile(file).toStdString() + "\n";
+        };
+        SEND_OK(drive, cmd("press", "lstNonStandardForms", 0));
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        SEND_OK(drive, json::array({"select", "tabResults", 1}));
+        for (const char* table : {"tblShares", "tblSpread", "tblSignificance", "tblMetrics",
+                                  "tblOccurrences", "tblCollocates"})
+            collect(table);
+        const char* genders[] = {"optFemale", "optMale"};
+        for (int b = 0; b < 5; ++b) {
+            SEND_OK(drive, cmd("press", kBands[b].option));
+            SEND_OK(drive, cmd("press", genders[b % 2]));
+            SEND_OK(drive, cmd("press", "cmdAgeAndGender"));
+            if (itemsOf(drive.dump(), "Form1", "AgeTable").isEmpty()) continue;
+            SEND_OK(drive, cmd("press", "AgeTable", 0));
+            SEND_OK(drive, cmd("press", "cmdAuthorData"));
+            SEND_OK(drive, cmd("press", "cmdClusterPunctuation"));
+            SEND_OK(drive, cmd("press", "lstBack", 0));
+            SEND_OK(drive, cmd("press", "cmdColls"));
+            for (const char* c : {"lblTotWords", "GroupAvTextLength", "lstNonStandards",
+                                  "lstClusterPunc", "lblBackInGroup", "Form11.Text1"})
+                collect(c);
+        }
+        SEND_OK(drive, cmd("press", "cmdGetCorpusData"));
+        SEND_OK(drive, cmd("press", "Form4.cmdAges"));
+        collect("Form4.cmdAges");
+        QVERIFY(everything.size() > 2000);
+
+        const std::string folded = fold(everything);
+        for (const std::string& t : longTexts)
+            QVERIFY2(folded.find(t) == std::string::npos, ("a whole text is shown: " + t).c_str());
+        // A name as a cell of its own (between separators).
+        for (const std::string& line : splitLines(folded)) {
+            QString l = QString::fromStdString(line);
+            for (const QString& cell : l.split(QRegularExpression("[\\t,]"))) {
+                QString c = cell.trimmed();
+                if (c.startsWith('"') && c.endsWith('"') && c.size() > 1)
+                    c = c.mid(1, c.size() - 2);
+                QVERIFY2(!names.count(c.toStdString()),
+                         qPrintable("an author's name is shown: " + c));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(CompareTest)
+#include "compare_test.moc"
