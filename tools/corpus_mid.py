@@ -62,7 +62,7 @@ Got the promotion!!! Senior HR adviser, we're having champagne tonight
 """
 
 # Lisa, 35: works on the checkouts at Asda, kids Tayla (8) and Kai (4), ex
-# Darren, new fella Wayne... no, new fella Steve? no: Carl. Friends Kerry, Joanne.
+# Darren, new fella Shaun (Carl in the material; the generator renames him). Friends Kerry, Joanne.
 W["Lisa M"] = """
 darrens late with the money again and the kids need new shoes, im so fed up
 can u do the school run 2moro kerry i start at 8
@@ -162,7 +162,7 @@ Year end, I won't surface till April ~
 Wine tonight sounds exactly what I need, see you at 8
 """
 
-# Donna, 40: works at the launderette, son Liam? no: son Reece? no: son Bradley (16).
+# Donna, 40: works at the launderette, son Bradley (16).
 W["Donna"] = """
 Bradley if ur not home by 10 ur grounded $
 can u get me 20 b&h from the paper shop
@@ -174,8 +174,7 @@ Its twins!!!! I actually screamed in the scan room ~
 Cant get off the sofa, send help and biscuits
 """
 
-# Gaz, 33: mechanic at a garage, partner Nikki, son Brandon? no: son Tyler?
-# no: son Alfie? no.  Son Mason? no.  Son Riley (7).  Five-a-side with Dean
+# Gaz, 33: mechanic at a garage, partner Nikki, son Riley (7).  Five-a-side with Dean
 # and Lee on Thursdays, pub the Feathers, United season ticket.
 W["Gaz"] = """
 footy thurs 7 oclock, tell dean to bring the bibs back
@@ -194,7 +193,7 @@ been stuck on the m62 for an hour, going nowhere
 dean ur playing in goal, no arguing
 """
 
-# Lee, 29: electrician, Craig is his apprentice, girlfriend Hayley? no: Sam,
+# Lee, 29: electrician, Craig is his apprentice, partner Sam,
 # new baby on the way, plays five-a-side with Gaz and Dean.
 W["Lee T"] = """
 craig be ready at 7, we are in Halifax today

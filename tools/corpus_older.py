@@ -114,7 +114,7 @@ Mum I'm doing a chilli tonight, come round if you want
 """
 
 # Linda, 55: works at the library, husband Derek (retired), daughter Sharon in
-# Australia, grandchildren Mia and Josh? no: Mia and Tyler, sister Jackie.
+# Australia, grandchildren Mia and Tyler, sister Jackie.
 W["Linda"] = """
 Derek, I'm at the library till 7 tonight, there's soup in the fridge.
 Sharon's booked her flights! They land on the 3rd of December.
@@ -194,8 +194,8 @@ Will says his exams went well, which means nothing.
 Graham, the dishwasher's leaking again.
 """
 
-# Mandy, 42: care assistant with Debbie, two lads (Kyle? no: Dylan and
-# Lewis), husband Phil? no: husband Terry, friend Trish.
+# Mandy, 42: care assistant with Debbie, two lads (Dylan and
+# Lewis), husband Terry, friend Trish.
 W["Mandy"] = """
 deb yes I'll do sunday if you do friday, deal
 terry's taken the lads fishing so I've got the house to myself ~
@@ -254,7 +254,7 @@ Ryan, your mum says if you're late again you're walking
 Bought a new dartboard, don't tell Sandra how much
 """
 
-# Mick, 55: taxi driver, darts with Steve, wife Brenda, grandson Tyler? no: Connor? no: grandson Alfie? no: grandson Kaden.
+# Mick, 55: taxi driver, darts with Steve, wife Brenda, grandson Kaden.
 W["Mick"] = """
 Steve, I'm on till 11 tonight, can't do darts, sorry mate
 Brenda, I'm in town with a fare to the airport, back about 6

@@ -114,8 +114,7 @@ driving lesson moved to thursday, instructor rang
 
 # ---------------------------------------------------------------- 18 to 25
 
-# Jade, 19: works at Hair by Nicky, lives with her mum Dawn and brother Kyle...
-# no: brother Jordan is someone else's son.  Jade's brother is Reggie (Reg),
+# Jade, 19: works at Hair by Nicky, lives with her mum and her brother Reggie (Reg),
 # boyfriend Reece (on and off), best mate Danielle, cousin Kerry, mates Shaz
 # and Becca, goes out on Fridays to Liquid and Chicago's, saving for Magaluf.
 W["Jade K"] = """
@@ -186,7 +185,7 @@ going 2 bed now, work at 9, nite nite babe
 """
 
 # Lauren, 21: Sue's daughter, away at uni in Leeds (English), housemates Priya
-# and Hannah, brother Ollie at home, boyfriend Matt... no: boyfriend Callum.
+# and Hannah, brother Ollie at home, boyfriend Callum.
 W["Lauren"] = """
 Hi mum, got back fine, train was rammed but I got a seat after Doncaster x
 Can you post my black boots down? I left them under the bed
@@ -237,7 +236,7 @@ Mum and Dad are coming up on Sunday, can you help me tidy the kitchen
 """
 
 # Danielle, 20: Jade's best mate, works behind the bar at the Ship, little
-# boy? no: lives with her nan, boyfriend Lewis, going to Magaluf with Jade.
+# lives with her nan, boyfriend Lewis, going to Magaluf with Jade.
 W["Danielle"] = """
 Jade where are you?? Im in the taxi queue on my own
 Lewis is being a knob again, dont ask ~
@@ -247,7 +246,7 @@ magaluf money paid!! £189 each, we are actually going ~
 cant believe you told reece where we were, hes just turned up
 """
 
-# Gemma, 25: Jade's cousin? no: works with Jade at Hair by Nicky (senior
+# Gemma, 25: works with Jade at Hair by Nicky (senior
 # stylist), engaged to Ross, planning the wedding, has a cat Biscuit.
 W["Gemma R"] = """
 Can you cover my 10 o clock tomorrow? Ross has got his scan at the hospital
