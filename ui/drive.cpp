@@ -24,6 +24,7 @@
 //
 // A control is named "Window.Control", or by its bare name when exactly one
 // open window holds a control of that name.
+#include "ui/corpus_option.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
 #include "ui/table_actions.h"
@@ -384,7 +385,14 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setFont(zapt::ui::dialog_font());
-    zapt::ui::MainWindow window(zapt::load_builtin_data());
+    const zapt::ui::CorpusArgument corpus = zapt::ui::corpus_argument(argc, argv);
+    if (!corpus.error.empty()) {
+        std::cerr << "zapt-drive: " << corpus.error << "\n";
+        return 2;
+    }
+    zapt::DataSet data;
+    if (int code = zapt::ui::load_corpus_or_report(corpus.dir, false, data)) return code;
+    zapt::ui::MainWindow window(data);
     std::vector<std::string> messages;
     // Message boxes are answered with OK at once; their texts are collected.
     window.messageHandler = [&](const QString& text) { messages.push_back(text.toStdString()); };

@@ -1,5 +1,6 @@
 #include "ui/program.h"
 
+#include "ui/corpus_option.h"
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"
@@ -54,13 +55,13 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
     if (options.loadWebEngineFirst) QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setFont(dialog_font());
-    DataSet data;
-    try {
-        data = load_builtin_data();
-    } catch (const DataError& e) {
-        QMessageBox::critical(nullptr, "ZAPT", QString::fromStdString(e.what()));
-        return 1;
+    const CorpusArgument corpus = corpus_argument(argc, argv);
+    if (!corpus.error.empty()) {
+        std::fprintf(stderr, "zapt: %s\n", corpus.error.c_str());
+        return 2;
     }
+    DataSet data;
+    if (int code = load_corpus_or_report(corpus.dir, true, data)) return code;
     if (options.loadWebEngineFirst) delete createUploadWindow();
     MainWindow window(data);
     QuitAfterPaint quitter(options.onShown);

@@ -162,6 +162,50 @@ private slots:
         }
     }
 
+    // Another corpus from a folder: codes of any length, the counts follow the
+    // folder; a broken file stops the start with "file:line: rule" and code 2.
+    void anotherCorpusFromAFolder() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        auto write = [&](const QString& name, const QByteArray& content) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        };
+        write("register.json",
+              R"([{"code": "10001", "name": "Ann Example", "age": "30", "gender": "F",
+                   "education": "U", "nativeLanguage": "E"},
+                  {"code": "7", "name": "Bea Example", "age": "33", "gender": "F",
+                   "education": "G", "nativeLanguage": "E"}])");
+        write("corpus.jsonl", "{\"author\": \"Ann Example\", \"text\": \"c u l8r bk soon\"}\n"
+                              "{\"author\": \"bea example\", \"text\": \"bk in 5\"}\n"
+                              "{\"author\": \"Ann Example\", \"text\": \"back now x\"}\n");
+        {
+            Driver drive({"--corpus", dir.path()});
+            QVERIFY(drive.started());
+            SEND_OK(drive, cmd("press", "opt26To40"));
+            SEND_OK(drive, cmd("press", "cmdAgeAndGender"));
+            const json d = drive.dump();
+            QCOMPARE(textOf(d, "Form1", "lblNumOfCorpusTexts"), QString("3"));
+            QCOMPARE(itemsOf(d, "Form1", "AgeTable"), QStringList({"10001", "7"}));
+            QCOMPARE(textOf(d, "Form1", "NumOfGroupTexts"), QString("3"));
+            SEND_OK(drive, cmd("press", "lstBack", 2)); // "bk"
+            QCOMPARE(textOf(drive.dump(), "Form1", "lblBackInCorpus"), QString("2"));
+        }
+        write("corpus.jsonl", "{\"author\": \"Ann Example\", \"text\": \"ok\"}\n"
+                              "{\"author\": \"Ann Example\", \"text\": \"50% off\"}\n");
+        QProcess broken;
+        broken.start(qEnvironmentVariable("ZAPT_DRIVE"), {"--corpus", dir.path()});
+        QVERIFY(broken.waitForStarted());
+        broken.closeWriteChannel();
+        QVERIFY(broken.waitForFinished(30000));
+        QCOMPARE(broken.exitCode(), 2);
+        const QString err = QString::fromUtf8(broken.readAllStandardError());
+        QVERIFY2(err.contains(dir.filePath("corpus.jsonl") + ":2: a text may not hold"),
+                 qPrintable(err));
+        QVERIFY(broken.readAllStandardOutput().isEmpty());
+    }
+
     // Every copy and export of every table of every window, for several
     // groups and authors: author codes, never a name and never a whole text.
     void noCopyOrExportShowsANameOrAWholeText() {

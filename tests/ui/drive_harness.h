@@ -202,8 +202,9 @@ inline bool loadData(Data& d, QString& error) {
 
 class Driver {
 public:
-    Driver() {
+    explicit Driver(const QStringList& arguments = {}) {
         proc_.setProgram(qEnvironmentVariable("ZAPT_DRIVE"));
+        proc_.setArguments(arguments);
         proc_.setStandardErrorFile(QProcess::nullDevice()); // Qt warnings
         proc_.start();
         started_ = proc_.waitForStarted(30000);
