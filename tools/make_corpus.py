@@ -480,6 +480,9 @@ def spell(body, a, r):
     out = []
     for t in body.split(" "):
         lead, core, trail = split_token(t)
+        if core.lower() == "to" and out and re.fullmatch(r"\d+", out[-1]):
+            out.append(t)                   # "10 to 2" is a time of day, not "10 2 2"
+            continue
         if core and not core.startswith("£") and not core[0].isdigit() and not core.isupper() \
                 or core in ("I", "I'm", "I'll", "I've", "I'd"):
             core = spell_word(core, a, r)
@@ -553,7 +556,7 @@ def kisses(s, a, r, allow=True):
     k = a.kiss
     if a.gender == "M" and MATES.search(s):
         k *= 0.1
-    if re.search(r"(^|\s)[xX]+$", s) or r.random() >= k:
+    if re.search(r"(^|\s)[xX]+[.!]*$", s) or r.random() >= k:
         return s
     n = 1
     while r.random() < 1 - 1 / a.klen and n < 6:
@@ -1260,7 +1263,7 @@ def fix_totals(items):
                (r"\bprobably\b", "prob"), (r"\babout\b", "abt"), (r"\breally\b", "rly"),
                (r"\bokay\b", "ok"), (r"\bOkay\b", "Ok"), (r"\bthough\b", "tho"),
                (r"\bthrough\b", "thru"), (r"\byour\b", "ur"), (r"\bare\b", "r"), (r"\bfor\b", "4"),
-               (r"\bto\b", "2"), (r"\bwith\b", "wiv"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
+               (r"(?<!\d )\bto\b(?! \d)", "2"), (r"\bwith\b", "wiv"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
                (r"\bsomething\b", "sumthin"), (r"\bnothing\b", "nothin"), (r"\btonight\b", "2nite")]
     # shortenings nearly everybody uses, whatever their age
     everyone_short = {"haha", "ok", "Ok", "hi", "Hi", "mins", "Sat", "Sun", "Fri", "Thurs", "Mon",
