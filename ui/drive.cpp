@@ -393,6 +393,7 @@ int main(int argc, char** argv) {
     zapt::DataSet data;
     if (int code = zapt::ui::load_corpus_or_report(corpus.dir, false, data)) return code;
     zapt::ui::MainWindow window(data);
+    window.setCorpusFolder(QString::fromStdString(corpus.dir));
     std::vector<std::string> messages;
     // Message boxes are answered with OK at once; their texts are collected.
     window.messageHandler = [&](const QString& text) { messages.push_back(text.toStdString()); };

@@ -122,7 +122,7 @@ const QString kHost = QLatin1String(kSiteHost);
 // ---------------------------------------------------------------------------
 // About (Form2)
 
-QWidget* createAboutWindow() {
+QWidget* createAboutWindow(const LoadedCorpusFigures* loaded) {
     QWidget* w = make_window("Form2", "About ZAPT the Corpus", 7875, 8445);
     LabelNames names;
 
@@ -134,9 +134,16 @@ QWidget* createAboutWindow() {
          "stop, and whose texts go on (and on). Think of it as a taster rather than the full "
          "banquet."},
         {"HOW BIG?",
-         "The sample holds 977 texts from 53 people, which comes to about 14,800 words. That may "
-         "not sound like much, but even a small sample like this tells you a surprising amount "
-         "about people's texting habits."},
+         loaded ? QString("This corpus, loaded from %1, holds %2 texts from %3 people, which "
+                          "comes to %4 words.")
+                      .arg(loaded->folder)
+                      .arg(loaded->texts)
+                      .arg(loaded->people)
+                      .arg(loaded->words)
+                : QString("The sample holds 977 texts from 53 people, which comes to about "
+                          "14,800 words. That may not sound like much, but even a small sample "
+                          "like this tells you a surprising amount about people's texting "
+                          "habits.")},
         {"WHO?",
          "Our texters are aged from 11 to 70, and roughly three in five of them are women. Their "
          "education ranges from general schooling (G) through high school (HS) to university "

@@ -13,7 +13,15 @@
 namespace zapt::ui {
 
 // "About ZAPT the Corpus" (Form2).
-QWidget* createAboutWindow();
+// The figures the About window quotes for a corpus loaded from a folder.
+struct LoadedCorpusFigures {
+    QString folder;
+    int texts = 0;
+    int people = 0; // authors with texts
+    long long words = 0;
+};
+// The About window; for a loaded corpus its size sentence gives that corpus's figures.
+QWidget* createAboutWindow(const LoadedCorpusFigures* loaded = nullptr);
 
 // "Help...!" (Form5). Its button "A note on Clusters and Punctuation" calls
 // openMoreHelp.

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "lookup/count_word.h"
 #include "ui/compare_window.h"
 #include "ui/info_windows.h"
 #include "ui/result_windows.h"
@@ -223,7 +224,7 @@ void MainWindow::buildGroupColumn() {
     });
     QPushButton* about = make_button(this, "cmdAbout", "About", R(120, 7860, 1260, 315));
     connect(about, &QPushButton::clicked, this,
-            [this] { windows_.open("Form2", [] { return createAboutWindow(); }); });
+            [this] { windows_.open("Form2", [this] { return aboutWindow(); }); });
     QPushButton* help = make_button(this, "cmdHelp", "Help", R(120, 8220, 1260, 315));
     connect(help, &QPushButton::clicked, this, [this] {
         windows_.open("Form5", [this] {
@@ -638,6 +639,16 @@ void MainWindow::refresh() {
         txtSearch_->setText(search);
     refreshCorpusDataForm();
     refreshCollocationsForm();
+}
+
+QWidget* MainWindow::aboutWindow() {
+    if (corpusFolder_.isEmpty()) return createAboutWindow();
+    LoadedCorpusFigures figures;
+    figures.folder = corpusFolder_;
+    figures.texts = explorer_.form3.corpusTextCount();
+    for (const std::string& n : explorer_.form3.lstNumOfTextsPerAuthor) figures.people += n != "0";
+    figures.words = word_total(explorer_.form3.Text2);
+    return createAboutWindow(&figures);
 }
 
 void MainWindow::attachTable(QWidget* w, std::function<ResultTable()> table,

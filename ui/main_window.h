@@ -34,6 +34,9 @@ public:
     // How the "No texts found" message is shown; a modal message box by default.
     std::function<void(const QString&)> messageHandler;
 
+    // The folder the corpus was loaded from (empty: the built-in corpus).
+    void setCorpusFolder(const QString& folder) { corpusFolder_ = folder; }
+
     // Shows the explorer's state in every open window.
     void refresh();
 
@@ -65,6 +68,7 @@ private:
     // Copy, Copy all and Export... of a result table on `w`'s context menu.
     void attachTable(QWidget* w, std::function<ResultTable()> table,
                      std::function<int()> selectedRow = {});
+    QWidget* aboutWindow();
     void refreshCorpusDataForm();
     void refreshCollocationsForm();
 
@@ -90,6 +94,7 @@ private:
     std::vector<ListBinding> lists_;
     std::vector<ButtonBinding> buttons_;
     QLineEdit* txtSearch_ = nullptr;
+    QString corpusFolder_;
 };
 
 } // namespace zapt::ui

@@ -64,6 +64,7 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
     if (int code = load_corpus_or_report(corpus.dir, true, data)) return code;
     if (options.loadWebEngineFirst) delete createUploadWindow();
     MainWindow window(data);
+    window.setCorpusFolder(QString::fromStdString(corpus.dir));
     QuitAfterPaint quitter(options.onShown);
     if (options.onShown) window.installEventFilter(&quitter);
     window.show();
