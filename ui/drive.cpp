@@ -229,6 +229,8 @@ json dump(const std::vector<std::string>& messages) {
         json win;
         win["caption"] = w->windowTitle().toStdString();
         win["visible"] = w->isVisible();
+        win["x"] = w->frameGeometry().x();
+        win["y"] = w->frameGeometry().y();
         win["width"] = w->width();
         win["height"] = w->height();
         win["onTop"] = bool(w->windowFlags() & Qt::WindowStaysOnTopHint);

@@ -61,6 +61,13 @@ private slots:
         SEND_OK(drive, cmd("press", "cmdCompareGroups"));
         json d = drive.dump();
         QVERIFY(isOpen(d, "Form12"));
+        // It opens over the main window, not at the screen's edge.
+        const json& main = d["windows"]["Form1"];
+        const json& form12 = d["windows"]["Form12"];
+        const int cx = form12["x"].get<int>() + form12["width"].get<int>() / 2;
+        QVERIFY2(cx > main["x"].get<int>() + main["width"].get<int>() / 4 &&
+                     cx < main["x"].get<int>() + 3 * main["width"].get<int>() / 4,
+                 "the comparison window opened away from the main window");
         QCOMPARE(QString::fromStdString(d["windows"]["Form12"]["caption"].get<std::string>()),
                  QString("Compare groups"));
         const json combo = control(d, "Form12", "cboFamily");
