@@ -4,27 +4,21 @@
 #include "lookup/count_word.h"
 
 namespace zapt {
-namespace {
-std::string folded(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = fold_case(c);
-    return out;
-}
-} // namespace
+namespace {} // namespace
 
 Glossary::Glossary(GlossaryData data) : data_(std::move(data)) {
     for (std::size_t i = 0; i < data_.forms.size(); ++i) {
-        rows_by_folded_form_[folded(data_.forms[i])].push_back(static_cast<int>(i));
+        rows_by_folded_form_[fold_text(data_.forms[i])].push_back(static_cast<int>(i));
     }
 }
 
 bool Glossary::is_form(std::string_view piece) const {
     if (piece.empty()) return false;
-    return rows_by_folded_form_.count(folded(piece)) > 0;
+    return rows_by_folded_form_.count(fold_text(piece)) > 0;
 }
 
 int Glossary::row_for_use(std::string_view use) const {
-    auto it = rows_by_folded_form_.find(folded(use));
+    auto it = rows_by_folded_form_.find(fold_text(use));
     if (it == rows_by_folded_form_.end()) return -1;
     for (int row : it->second) {
         if (data_.forms[static_cast<std::size_t>(row)] == use) return row;

@@ -14,15 +14,9 @@ namespace zapt {
 namespace {
 
 // Marks the author text replaces by blanks.
-constexpr CharSet kRemDatPunc(".,;:?!()/+-<>_=");
+constexpr CharSet kRemDatPunc(kAuthorCleaningSet);
 // Marks the group text replaces by blanks.
-constexpr CharSet kRepItOut(".,;:?!()-");
-
-std::string folded(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = fold_case(c);
-    return out;
-}
+constexpr CharSet kRepItOut(kGroupCleaningSet);
 
 bool row_in_range(const ListBox& list, int row) {
     return row >= 0 && row < list.count();
@@ -35,10 +29,10 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
       authors(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
       families_(data.variants) {
     for (std::size_t n = 0; n < form3.lstTextAuthors.size(); ++n) {
-        textsByName_[folded(form3.lstTextAuthors[n])].texts.push_back(static_cast<int>(n));
+        textsByName_[fold_text(form3.lstTextAuthors[n])].texts.push_back(static_cast<int>(n));
     }
     for (std::size_t k = 0; k < form3.lstAuthorCode.size(); ++k) {
-        rowsByCode_[folded(form3.lstAuthorCode[k])].push_back(static_cast<int>(k));
+        rowsByCode_[fold_text(form3.lstAuthorCode[k])].push_back(static_cast<int>(k));
     }
     codesUnique_ = std::all_of(rowsByCode_.begin(), rowsByCode_.end(),
                                [](const auto& e) { return e.second.size() == 1; }) &&
@@ -166,7 +160,7 @@ void Explorer::buildTextFigures() {
 
 const std::vector<int>& Explorer::registerRowsOfCode(const std::string& code) const {
     static const std::vector<int> none;
-    auto it = rowsByCode_.find(folded(code));
+    auto it = rowsByCode_.find(fold_text(code));
     return it == rowsByCode_.end() ? none : it->second;
 }
 
@@ -218,7 +212,7 @@ void Explorer::measureForGroup(int row) {
         form3.lblAuthorName = form3.lstAuthorCode[k];
     }
     form3.lblCodeName = k < form3.lstCodeName.size() ? form3.lstCodeName[k] : std::string();
-    auto it = textsByName_.find(folded(form3.lblCodeName));
+    auto it = textsByName_.find(fold_text(form3.lblCodeName));
     const AuthorTexts* a = it == textsByName_.end() ? nullptr : &it->second;
     if (a && iequals(form1.lblGoingGroup, "y")) {
         std::size_t at = a->rowsStart;
@@ -380,7 +374,7 @@ void Explorer::AgeTable_Click() {
     // The author's texts, in corpus order. lstTextsFound keeps its strings'
     // room from the last selection, so a run over a group allocates little.
     const bool going_group = iequals(form1.lblGoingGroup, "y");
-    auto it = textsByName_.find(folded(form3.lblCodeName));
+    auto it = textsByName_.find(fold_text(form3.lblCodeName));
     foundEntry_ = it == textsByName_.end() ? nullptr : &it->second;
     const std::size_t found = foundEntry_ ? foundEntry_->texts.size() : 0;
     form1.lstTextsFound.resize(found);

@@ -140,6 +140,12 @@ char fold_case(char c) {
     return kFold[static_cast<unsigned char>(c)];
 }
 
+std::string fold_text(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = fold_case(c);
+    return out;
+}
+
 bool iequals(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

@@ -29,8 +29,17 @@ std::string cp1252_to_utf8(std::string_view cp1252);
 // accented letters of Windows-1252 fold to lower case; everything else is kept.
 char fold_case(char c);
 
+// The whole string folded so: the one key for every comparison without regard
+// to case (names, codes, words).
+std::string fold_text(std::string_view s);
+
 // Whole-string equality without regard to letter case.
 bool iequals(std::string_view a, std::string_view b);
+
+// The marks each joined text turns into blanks before its words are counted:
+// the author text, and the group text.
+inline constexpr std::string_view kAuthorCleaningSet = ".,;:?!()/+-<>_=";
+inline constexpr std::string_view kGroupCleaningSet = ".,;:?!()-";
 
 // The characters that a cleaning replaces by blanks, as a 256-entry table.
 class CharSet {

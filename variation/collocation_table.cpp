@@ -12,12 +12,6 @@
 namespace zapt {
 namespace {
 
-std::string folded(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = fold_case(c);
-    return out;
-}
-
 // Sorted-list order, with words equal but for case kept in their order.
 bool word_less(const std::string& a, const std::string& b) {
     return !iequals(a, b) && collate_less(a, b);
@@ -48,7 +42,7 @@ CollocationTable collocation_table(const CorpusStore& store, std::string_view fo
 
     std::unordered_map<std::string, std::size_t> slot;
     auto collocate = [&](const std::string& word) -> Collocate& {
-        std::string key = folded(word);
+        std::string key = fold_text(word);
         auto [it, fresh] = slot.emplace(key, t.collocates.size());
         if (fresh) t.collocates.push_back({key, 0, 0, 0, 0, 0});
         return t.collocates[it->second];
@@ -60,7 +54,7 @@ CollocationTable collocation_table(const CorpusStore& store, std::string_view fo
     // Every collocate's corpus frequency in one pass over the text.
     for_each_piece(store.Text2, [&](std::string_view piece) {
         if (slot.empty()) return;
-        auto it = slot.find(folded(piece));
+        auto it = slot.find(fold_text(piece));
         if (it != slot.end()) ++t.collocates[it->second].corpusFrequency;
     });
     const double n = t.corpusWords;

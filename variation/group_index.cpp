@@ -8,22 +8,16 @@ namespace zapt {
 namespace {
 
 // The marks the group text turns into blanks.
-constexpr CharSet kGroupTextMarks(".,;:?!()-");
+constexpr CharSet kGroupTextMarks(kGroupCleaningSet);
 constexpr CharSet kCorpusTextMarks(kCorpusCleaningSet);
 
 constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
                               AgeBand::From41To60, AgeBand::Over60};
 constexpr std::size_t kGroupSlots = 10; // five bands by two genders; slot 10 is the corpus
 
-std::string folded(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = fold_case(c);
-    return out;
-}
-
 void add_pieces(std::unordered_map<std::string, int>& counts, std::string_view buffer) {
     for_each_piece(buffer, [&](std::string_view piece) {
-        if (!piece.empty()) ++counts[folded(piece)];
+        if (!piece.empty()) ++counts[fold_text(piece)];
     });
 }
 
@@ -74,7 +68,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
     // The texts of each author name, in corpus order.
     std::unordered_map<std::string, std::vector<std::size_t>> texts_by_name;
     for (std::size_t n = 0; n < store.lstTextAuthors.size(); ++n) {
-        texts_by_name[folded(store.lstTextAuthors[n])].push_back(n);
+        texts_by_name[fold_text(store.lstTextAuthors[n])].push_back(n);
     }
     // One part per author name: the words of that name's texts under both cleanings.
     std::unordered_map<std::string, std::size_t> part_of_name;
@@ -84,7 +78,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
     };
     std::vector<Shape> shapes;
     auto part_for = [&](const std::string& name) {
-        std::string key = folded(name);
+        std::string key = fold_text(name);
         auto found = part_of_name.find(key);
         if (found != part_of_name.end()) return found->second;
         Part p;
@@ -115,10 +109,10 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
     std::unordered_map<std::string, std::size_t> last_row_of_code;
     std::unordered_map<std::string, std::vector<std::size_t>> rows_of_code;
     for (std::size_t j = 0; j < store.lstAuthorCode.size(); ++j) {
-        last_row_of_code[folded(store.lstAuthorCode[j])] = j;
+        last_row_of_code[fold_text(store.lstAuthorCode[j])] = j;
     }
     for (std::size_t j = 0; j < reg.size(); ++j)
-        rows_of_code[folded(reg.lstAuthorCode[j])].push_back(j);
+        rows_of_code[fold_text(reg.lstAuthorCode[j])].push_back(j);
 
     // The group query's band filter: by gender in register order, then every
     // register row with that code that has texts and an age in the band.
@@ -126,7 +120,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
         for (std::size_t i = 0; i < reg.size(); ++i) {
             if (!iequals(reg.lstAuthorGender[i], gender_letter(gender))) continue;
             const std::string& code = reg.lstAuthorCode[i];
-            for (std::size_t j : rows_of_code[folded(code)]) {
+            for (std::size_t j : rows_of_code[fold_text(code)]) {
                 const double texts = j < store.lstNumOfTextsPerAuthor.size()
                                          ? read_leading_number(store.lstNumOfTextsPerAuthor[j])
                                          : 0.0;
@@ -134,7 +128,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
                 const double age = read_leading_number(reg.lstAuthorAge[j]);
                 for (AgeBand band : kBands) {
                     if (!in_band(age, band)) continue;
-                    auto last = last_row_of_code.find(folded(code));
+                    auto last = last_row_of_code.find(fold_text(code));
                     const std::size_t k = last == last_row_of_code.end() ? 0 : last->second;
                     const std::string name =
                         k < store.lstCodeName.size() ? store.lstCodeName[k] : std::string();
@@ -172,7 +166,7 @@ int GroupIndex::lookup(const Counts& counts, const std::string& folded) {
 }
 
 std::string GroupIndex::folded_word(std::string_view word) {
-    return folded(word);
+    return fold_text(word);
 }
 
 const std::vector<GroupIndex::Member>& GroupIndex::members(const GroupKey& g) const {
@@ -184,11 +178,11 @@ int GroupIndex::words(const GroupKey& g) const {
 }
 
 int GroupIndex::count(const GroupKey& g, std::string_view word) const {
-    return count_folded(g, folded(word));
+    return count_folded(g, fold_text(word));
 }
 
 int GroupIndex::member_count(const GroupKey& g, const Member& m, std::string_view word) const {
-    return member_count_folded(g, m, folded(word));
+    return member_count_folded(g, m, fold_text(word));
 }
 
 int GroupIndex::count_folded(const GroupKey& g, const std::string& word) const {
