@@ -567,6 +567,18 @@ bool Explorer::selectFamily(std::size_t family, int row) {
     return true;
 }
 
+bool Explorer::selectEducation(int row) {
+    if (!row_in_range(form1.lstEducation, row)) return false;
+    form1.lstEducation.selected = row;
+    return true;
+}
+
+bool Explorer::selectClusterPunc(int row) {
+    if (!row_in_range(form1.lstClusterPunc, row)) return false;
+    form1.lstClusterPunc.selected = row;
+    return true;
+}
+
 void Explorer::family_Click(std::size_t family) {
     if (family >= form1.families.size()) return;
     FamilyState& f = form1.families[family];

@@ -63,6 +63,16 @@ public:
     bool selectNonStandards(int row);
     bool selectNonStandardForms(int row);
     bool selectFamily(std::size_t family, int row);
+    // Rows of the lists whose click only moves their own highlight.
+    bool selectEducation(int row);
+    bool selectClusterPunc(int row);
+
+    // The option buttons and the search box: they only record the choice,
+    // which the next query reads.
+    void ageOption_Click(AgeBand band) { form1.ageOption = band; }
+    void genderOption_Click(Gender gender) { form1.genderOption = gender; }
+    void puncOption_Click(PuncOption option) { form1.puncOption = option; }
+    void txtSearch_Change(std::string text) { form1.txtSearch = std::move(text); }
 
     // Twips widths of the main window.
     static constexpr int kDesignWidth = 16770;

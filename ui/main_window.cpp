@@ -192,8 +192,7 @@ void MainWindow::buildGroupColumn() {
                                       R(240, 180 + i * 390, 1400, 330), ageGroup, cyan);
         AgeBand band = bands[i].band;
         o->setChecked(f.ageOption == band);
-        connect(o, &QRadioButton::clicked, this,
-                [this, band] { explorer_.form1.ageOption = band; });
+        connect(o, &QRadioButton::clicked, this, [this, band] { explorer_.ageOption_Click(band); });
     }
     QGroupBox* genders = make_frame(this, "Frame1", R(240, 4440, 1815, 1080), cyan);
     auto* genderGroup = new QButtonGroup(this);
@@ -207,7 +206,7 @@ void MainWindow::buildGroupColumn() {
                                       R(240, 180 + i * 420, 1400, 330), genderGroup, cyan);
         Gender g = sexes[i].gender;
         o->setChecked(f.genderOption == g);
-        connect(o, &QRadioButton::clicked, this, [this, g] { explorer_.form1.genderOption = g; });
+        connect(o, &QRadioButton::clicked, this, [this, g] { explorer_.genderOption_Click(g); });
     }
     QPushButton* fetch =
         make_button(this, "cmdAgeAndGender", "Get Group Data", R(240, 5880, 1815, 600), true);
@@ -308,7 +307,7 @@ void MainWindow::buildAuthorColumn() {
     education->setToolTip("Education Level: 'G' = Middle School/GCSE certificate; HS = High School "
                           "Diploma/'A Level'/Bacc; U = University Graduate");
     // A click on the education list only moves its own highlight.
-    education->onClick = [this](int row) { explorer_.form1.lstEducation.selected = row; };
+    education->onClick = [this](int row) { explorer_.selectEducation(row); };
 
     const struct {
         const char* caption_name;
@@ -419,7 +418,7 @@ void MainWindow::buildFormsColumn() {
     set_background(txtSearch_, colour::paleGreen);
     txtSearch_->installEventFilter(this);
     connect(txtSearch_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { explorer_.form1.txtSearch = fromQ(text); });
+            [this](const QString& text) { explorer_.txtSearch_Change(fromQ(text)); });
     QPushButton* searchGroup =
         make_button(this, "cmdSearchGroup", "Search Group", R(7545, 6180, 1140, 345));
     buttons_.push_back({searchGroup, &f.cmdSearchGroup});
@@ -467,7 +466,7 @@ void MainWindow::buildFormsColumn() {
         PuncOption option = options[i].option;
         o->setChecked(f.puncOption == option);
         connect(o, &QRadioButton::clicked, this,
-                [this, option] { explorer_.form1.puncOption = option; });
+                [this, option] { explorer_.puncOption_Click(option); });
     }
     QPushButton* count = make_button(this, "cmdPuncCount", "Count", R(9015, 7560, 960, 375));
     connect(count, &QPushButton::clicked, this,
@@ -552,7 +551,7 @@ void MainWindow::buildFamiliesColumn() {
     clusters->setFont(dialog_font(8.25, true));
     set_foreground(clusters, colour::red);
     clusters->setToolTip("The \"%\" sign means 'text separator'.");
-    clusters->onClick = [this](int row) { explorer_.form1.lstClusterPunc.selected = row; };
+    clusters->onClick = [this](int row) { explorer_.selectClusterPunc(row); };
     attachTable(
         clusters, [this] { return cluster_table(explorer_); },
         [this] { return explorer_.form1.lstClusterPunc.selected; });

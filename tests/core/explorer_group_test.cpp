@@ -166,3 +166,31 @@ TEST(GroupAverages, ShowsAndClosesTheProgressWindowAroundTheRun) {
 
 } // namespace
 } // namespace zapt::testing
+
+namespace zapt::testing {
+namespace {
+
+// The lists whose click only moves their highlight refuse rows they do not
+// have, and the choices of the option buttons wait for the next query.
+TEST(HighlightOnlyLists, RefuseRowsTheyDoNotHaveAndChoicesWaitForTheQuery) {
+    World w = band_world();
+    Explorer& app = *w.app;
+    app.ageOption_Click(AgeBand::From18To25);
+    app.genderOption_Click(Gender::Female);
+    EXPECT_TRUE(app.form1.AgeTable.items.empty()); // nothing runs before the button
+    app.cmdAgeAndGender_Click();
+    ASSERT_EQ(app.form1.lstEducation.count(), 2);
+    for (int row : {-1, 2, 99}) {
+        EXPECT_FALSE(app.selectEducation(row));
+        EXPECT_FALSE(app.selectClusterPunc(row));
+    }
+    EXPECT_TRUE(app.selectEducation(1));
+    EXPECT_EQ(app.form1.lstEducation.selected, 1);
+    EXPECT_FALSE(app.selectEducation(5));
+    EXPECT_EQ(app.form1.lstEducation.selected, 1);
+    app.txtSearch_Change("bk");
+    EXPECT_EQ(app.form1.txtSearch, "bk");
+}
+
+} // namespace
+} // namespace zapt::testing
