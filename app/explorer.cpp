@@ -204,7 +204,7 @@ void Explorer::measureForGroup(int row) {
     resetAuthorLabels();
     form1.lstNonStandards.clear();
     form1.cmdAuthorData = true;
-    effects_.setFocus("Form1");
+    effects_.setFocus(FocusTarget::Form1);
     const std::vector<int>& rows = registerRowsOfCode(form1.AgeTable.text());
     std::size_t k = 0;
     if (!rows.empty()) {
@@ -223,7 +223,7 @@ void Explorer::measureForGroup(int row) {
         }
     }
     if (!a || a->texts.empty()) effects_.showMessage("No texts found");
-    effects_.setFocus("AgeTable");
+    effects_.setFocus(FocusTarget::AgeTable);
 
     // The captions of Get Author Data, from the figures counted at start-up.
     form1.lblPuncDensity = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
@@ -359,7 +359,7 @@ void Explorer::AgeTable_Click() {
     form1.lstNonStandards.clear();
     form1.cmdAuthorData = true;
     form1.lstTextsFound.clear();
-    effects_.setFocus("Form1");
+    effects_.setFocus(FocusTarget::Form1);
 
     // Code to name: the last register row with the selected code; row 0 when none.
     const std::string& code = form1.AgeTable.text();
@@ -479,7 +479,7 @@ void Explorer::cmdGroupAverages_Click() {
             measureForGroup(i);
         } else {
             selectAgeTable(i);
-            effects_.setFocus("AgeTable");
+            effects_.setFocus(FocusTarget::AgeTable);
             cmdAuthorData_Click();
         }
         std::string texts = form1.NumOfGroupTexts;
@@ -546,7 +546,7 @@ void Explorer::lstNonStandards_Click() {
     }
     form1.lblWordTotal = format_whole(corpusIndex_.total());
     form1.lblInstancesOfSearchWord = format_whole(corpusIndex_.count(word));
-    effects_.setFocus("lstNonStandards");
+    effects_.setFocus(FocusTarget::lstNonStandards);
 }
 
 void Explorer::lstNonStandardForms_Click() {

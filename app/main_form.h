@@ -112,6 +112,22 @@ struct CollocationsForm {
     std::string Text1;
 };
 
+// Where the handlers put the keyboard focus.
+enum class FocusTarget { Form1, AgeTable, lstNonStandards };
+
+// The control name of a focus target ("Form1" for the main window itself).
+inline const char* focus_target_name(FocusTarget t) {
+    switch (t) {
+    case FocusTarget::AgeTable:
+        return "AgeTable";
+    case FocusTarget::lstNonStandards:
+        return "lstNonStandards";
+    case FocusTarget::Form1:
+        break;
+    }
+    return "Form1";
+}
+
 // Effects that leave the state: the windows implement them, the tests record them.
 class Effects {
 public:
@@ -120,7 +136,7 @@ public:
     virtual void closeProgress() {}
     virtual void setMainWidth(int /*twips*/) {}
     virtual void showMessage(const std::string& /*text*/) {}
-    virtual void setFocus(const std::string& /*control*/) {}
+    virtual void setFocus(FocusTarget /*target*/) {}
     virtual void showCorpusDataForm() {}
     virtual void showCollocationsForm() {}
 };

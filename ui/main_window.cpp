@@ -692,12 +692,12 @@ void MainWindow::showMessage(const std::string& text) {
     if (messageHandler) messageHandler(toQ(text));
 }
 
-void MainWindow::setFocus(const std::string& control) {
-    if (control == "Form1") {
+void MainWindow::setFocus(FocusTarget target) {
+    if (target == FocusTarget::Form1) {
         activateWindow();
         return;
     }
-    if (auto* w = findChild<QWidget*>(QString::fromStdString(control))) w->setFocus();
+    if (auto* w = findChild<QWidget*>(focus_target_name(target))) w->setFocus();
 }
 
 void MainWindow::showCorpusDataForm() {

@@ -50,7 +50,7 @@ private:
     void closeProgress() override;
     void setMainWidth(int twips) override;
     void showMessage(const std::string& text) override;
-    void setFocus(const std::string& control) override;
+    void setFocus(FocusTarget target) override;
     void showCorpusDataForm() override;
     void showCollocationsForm() override;
 

@@ -16,7 +16,7 @@ struct RecordingEffects : Effects {
     void closeProgress() override { log.push_back("closeProgress"); }
     void setMainWidth(int twips) override { log.push_back("width " + std::to_string(twips)); }
     void showMessage(const std::string& text) override { log.push_back("message " + text); }
-    void setFocus(const std::string&) override {}
+    void setFocus(FocusTarget) override {}
     void showCorpusDataForm() override { log.push_back("showForm4"); }
     void showCollocationsForm() override { log.push_back("showForm11"); }
     int count(const std::string& entry) const {
