@@ -25,23 +25,23 @@ bool row_in_range(const ListBox& list, int row) {
 } // namespace
 
 Explorer::Explorer(const DataSet& data, Effects& effects)
-    : form3(build_corpus_store(data.corpus, data.authors)),
-      authors(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
+    : form3_(build_corpus_store(data.corpus, data.authors)),
+      authors_(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
       families_(data.variants) {
-    for (std::size_t n = 0; n < form3.lstTextAuthors.size(); ++n) {
-        textsByName_[fold_text(form3.lstTextAuthors[n])].texts.push_back(static_cast<int>(n));
+    for (std::size_t n = 0; n < form3_.lstTextAuthors.size(); ++n) {
+        textsByName_[fold_text(form3_.lstTextAuthors[n])].texts.push_back(static_cast<int>(n));
     }
-    for (std::size_t k = 0; k < form3.lstAuthorCode.size(); ++k) {
-        rowsByCode_[fold_text(form3.lstAuthorCode[k])].push_back(static_cast<int>(k));
+    for (std::size_t k = 0; k < form3_.lstAuthorCode.size(); ++k) {
+        rowsByCode_[fold_text(form3_.lstAuthorCode[k])].push_back(static_cast<int>(k));
     }
     codesUnique_ = std::all_of(rowsByCode_.begin(), rowsByCode_.end(),
                                [](const auto& e) { return e.second.size() == 1; }) &&
-                   authors.lstAuthorCode == form3.lstAuthorCode;
-    corpusIndex_ = WordIndex(form3.Text2);
+                   authors_.lstAuthorCode == form3_.lstAuthorCode;
+    corpusIndex_ = WordIndex(form3_.Text2);
     buildTextFigures();
-    form1.lblNumOfCorpusTexts = format_whole(form3.corpusTextCount());
-    form1.lstNonStandardForms.assign(glossary_.forms());
-    form1.lstNonStandardInterpretations.assign(glossary_.interpretations());
+    form1_.lblNumOfCorpusTexts = format_whole(form3_.corpusTextCount());
+    form1_.lstNonStandardForms.assign(glossary_.forms());
+    form1_.lstNonStandardInterpretations.assign(glossary_.interpretations());
     for (const VariantFamily& f : families_) {
         FamilyState s;
         s.listName = f.list;
@@ -49,7 +49,7 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
         std::vector<std::string> items = f.items;
         if (f.list == "lstThWords") sort_collated(items); // a sorted list box
         s.list.assign(std::move(items));
-        form1.families.push_back(std::move(s));
+        form1_.families.push_back(std::move(s));
     }
 }
 
@@ -68,14 +68,14 @@ void Explorer::buildTextFigures() {
     const WordIndex form_index(forms);
     std::unordered_map<std::string_view, std::uint32_t> spelling_ids;
 
-    const std::size_t n = form3.lstTextList.size();
+    const std::size_t n = form3_.lstTextList.size();
     // Per text: its blanks, its punctuation marks and its uses (spelling numbers).
     std::vector<std::uint32_t> rowBlanks_(n), rowMarks_(n);
     std::vector<std::size_t> usesFirst_(n + 1);
     std::vector<std::uint32_t> uses_;
     std::string piece_folded;
     for (std::size_t t = 0; t < n; ++t) {
-        const std::string& row = form3.lstTextList[t];
+        const std::string& row = form3_.lstTextList[t];
         usesFirst_[t] = uses_.size();
         std::uint32_t blanks = 0, marks = 0;
         std::size_t start = 0;
@@ -121,14 +121,14 @@ void Explorer::buildTextFigures() {
 
     // Each author's rows, figures and sorted uses, from those of the rows.
     std::size_t all_rows = 0;
-    for (const std::string& r : form3.lstTextList) all_rows += r.size();
+    for (const std::string& r : form3_.lstTextList) all_rows += r.size();
     authorRows_.reserve(all_rows);
     rowLengths_.reserve(n);
     for (auto& [name, a] : textsByName_) {
         a.rowsStart = authorRows_.size();
         a.lengthsFirst = rowLengths_.size();
         for (int t : a.texts) {
-            const std::string& r = form3.lstTextList[static_cast<std::size_t>(t)];
+            const std::string& r = form3_.lstTextList[static_cast<std::size_t>(t)];
             authorRows_ += r;
             rowLengths_.push_back(static_cast<std::uint32_t>(r.size()));
         }
@@ -136,7 +136,7 @@ void Explorer::buildTextFigures() {
         a.usesFirst = sortedUses_.size();
         for (int t : a.texts) {
             const auto tn = static_cast<std::size_t>(t);
-            const std::size_t size = form3.lstTextList[tn].size();
+            const std::size_t size = form3_.lstTextList[tn].size();
             P += rowMarks_[tn];
             Sw += rowBlanks_[tn];
             Sc += static_cast<long long>(size);
@@ -165,11 +165,11 @@ const std::vector<int>& Explorer::registerRowsOfCode(const std::string& code) co
 }
 
 bool Explorer::foundIsCurrent() const {
-    if (!foundEntry_ || foundEntry_->texts.size() != form1.lstTextsFound.size()) return false;
+    if (!foundEntry_ || foundEntry_->texts.size() != form1_.lstTextsFound.size()) return false;
     std::size_t at = foundEntry_->rowsStart;
     for (std::size_t i = 0; i < foundEntry_->texts.size(); ++i) {
         const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
-        if (form1.lstTextsFound[i] != std::string_view(authorRows_).substr(at, len)) return false;
+        if (form1_.lstTextsFound[i] != std::string_view(authorRows_).substr(at, len)) return false;
         at += len;
     }
     return true;
@@ -177,7 +177,7 @@ bool Explorer::foundIsCurrent() const {
 
 bool Explorer::txtTextsIsCurrent() const {
     if (!foundEntry_) return false;
-    const std::string& t = form1.txtTexts;
+    const std::string& t = form1_.txtTexts;
     if (t.size() != foundEntry_->rowsLength + foundEntry_->texts.size() + 1) return false;
     std::size_t pos = 0, at = foundEntry_->rowsStart;
     for (std::size_t i = 0; i < foundEntry_->texts.size(); ++i) {
@@ -197,24 +197,24 @@ bool Explorer::txtTextsIsCurrent() const {
 // next selection empties them before anything reads them and the last author
 // of the run is selected in full.
 void Explorer::measureForGroup(int row) {
-    form1.AgeTable.selected = row;
+    form1_.AgeTable.selected = row;
     resetFamilyLabels();
-    form1.lstClusterPunc.clear();
-    form1.lstEducation.selected = row_in_range(form1.lstEducation, row) ? row : -1;
+    form1_.lstClusterPunc.clear();
+    form1_.lstEducation.selected = row_in_range(form1_.lstEducation, row) ? row : -1;
     resetAuthorLabels();
-    form1.lstNonStandards.clear();
-    form1.cmdAuthorData = true;
+    form1_.lstNonStandards.clear();
+    form1_.cmdAuthorData = true;
     effects_.setFocus(FocusTarget::Form1);
-    const std::vector<int>& rows = registerRowsOfCode(form1.AgeTable.text());
+    const std::vector<int>& rows = registerRowsOfCode(form1_.AgeTable.text());
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
-        form3.lblAuthorName = form3.lstAuthorCode[k];
+        form3_.lblAuthorName = form3_.lstAuthorCode[k];
     }
-    form3.lblCodeName = k < form3.lstCodeName.size() ? form3.lstCodeName[k] : std::string();
-    auto it = textsByName_.find(fold_text(form3.lblCodeName));
+    form3_.lblCodeName = k < form3_.lstCodeName.size() ? form3_.lstCodeName[k] : std::string();
+    auto it = textsByName_.find(fold_text(form3_.lblCodeName));
     const AuthorTexts* a = it == textsByName_.end() ? nullptr : &it->second;
-    if (a && iequals(form1.lblGoingGroup, "y")) {
+    if (a && iequals(form1_.lblGoingGroup, "y")) {
         std::size_t at = a->rowsStart;
         for (std::size_t i = 0; i < a->texts.size(); ++i) {
             const std::size_t len = rowLengths_[a->lengthsFirst + i];
@@ -226,23 +226,23 @@ void Explorer::measureForGroup(int row) {
     effects_.setFocus(FocusTarget::AgeTable);
 
     // The captions of Get Author Data, from the figures counted at start-up.
-    form1.lblPuncDensity = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
-    form1.lblTextTotal = form1.lblTotWords = "0";
+    form1_.lblPuncDensity = form1_.lblAvTextLength = form1_.lblNumOfCharacters = "0";
+    form1_.lblTextTotal = form1_.lblTotWords = "0";
     const AuthorFigures f = a ? a->figures : AuthorFigures{};
     if (f.n > 0) {
-        form1.lblTotWords = format_whole(f.W);
-        form1.lblPuncDensity = format_4dec(f.P / static_cast<double>(f.W));
-        form1.lblAvWordClusterLength = format_full(static_cast<double>(f.length) / f.W);
-        form1.lblTextTotal = format_whole(f.n);
-        form1.lblAvTextLength = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
-        form1.lblNumOfCharacters = format_4dec(static_cast<double>(f.Sc) / f.n);
+        form1_.lblTotWords = format_whole(f.W);
+        form1_.lblPuncDensity = format_4dec(f.P / static_cast<double>(f.W));
+        form1_.lblAvWordClusterLength = format_full(static_cast<double>(f.length) / f.W);
+        form1_.lblTextTotal = format_whole(f.n);
+        form1_.lblAvTextLength = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
+        form1_.lblNumOfCharacters = format_4dec(static_cast<double>(f.Sc) / f.n);
         const auto uses = static_cast<double>(a->usesLast - a->usesFirst);
-        form1.lblNonStandardFormDensity = format_4dec(uses / f.W);
+        form1_.lblNonStandardFormDensity = format_4dec(uses / f.W);
     } else {
-        form1.lblAvWordClusterLength = "0";
-        form1.lblNonStandardFormDensity = "0";
+        form1_.lblAvWordClusterLength = "0";
+        form1_.lblNonStandardFormDensity = "0";
     }
-    form1.cmdGroupAverages = true;
+    form1_.cmdGroupAverages = true;
 }
 
 // lstGroupTexts is emptied and refilled with a whole group's rows on every
@@ -251,58 +251,59 @@ void Explorer::measureForGroup(int row) {
 void Explorer::clearGroupTexts() {
     // Last row first, so the rows come back in the order they were taken out:
     // the same group again finds every row's room the right size.
-    auto& rows = form1.lstGroupTexts;
+    auto& rows = form1_.lstGroupTexts;
     for (auto r = rows.rbegin(); r != rows.rend(); ++r) spareRows_.push_back(std::move(*r));
-    form1.lstGroupTexts.clear();
+    form1_.lstGroupTexts.clear();
 }
 
 void Explorer::addGroupText(std::string_view row) {
     if (spareRows_.empty()) {
-        form1.lstGroupTexts.emplace_back(row);
+        form1_.lstGroupTexts.emplace_back(row);
         return;
     }
     std::string r = std::move(spareRows_.back());
     spareRows_.pop_back();
     r.assign(row);
-    form1.lstGroupTexts.push_back(std::move(r));
+    form1_.lstGroupTexts.push_back(std::move(r));
 }
 
 void Explorer::resetFamilyLabels() {
-    for (FamilyState& f : form1.families) f.Individual = f.InGroup = f.InCorpus = "0";
+    for (FamilyState& f : form1_.families) f.Individual = f.InGroup = f.InCorpus = "0";
 }
 
 void Explorer::resetAuthorLabels() {
-    form1.lblTextTotal = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
-    form1.lblAvWordClusterLength = form1.lblPuncDensity = form1.lblNonStandardFormDensity = "0";
-    form1.lblTotWords = "0";
+    form1_.lblTextTotal = form1_.lblAvTextLength = form1_.lblNumOfCharacters = "0";
+    form1_.lblAvWordClusterLength = form1_.lblPuncDensity = form1_.lblNonStandardFormDensity = "0";
+    form1_.lblTotWords = "0";
 }
 
 // ---- Step 1: the group query -------------------------------------------------
 
 void Explorer::cmdAgeAndGender_Click() {
     resetFamilyLabels();
-    form1.lstClusterPunc.clear();
-    form1.cmdSearchGroup = false;
-    form1.cmdSearch = false;
+    form1_.lstClusterPunc.clear();
+    form1_.cmdSearchGroup = false;
+    form1_.cmdSearch = false;
     clearGroupTexts();
-    form1.Text1.clear();
-    form1.cmdAuthorData = false;
-    form1.lstEducation.clear();
+    form1_.Text1.clear();
+    form1_.cmdAuthorData = false;
+    form1_.lstEducation.clear();
     resetAuthorLabels();
-    form1.lstNonStandards.clear();
-    form1.lstTextsFound.clear();
-    form1.setNumOfGroupTexts("0");
-    form1.GroupAvTextLength = form1.GroupAvNumOfCharacters = form1.GroupAvWordClusterLength = "0";
-    form1.GroupAvPuncDensity = form1.GroupNonStandardFormsDensity = "0";
-    form1.GenderTable.clear();
+    form1_.lstNonStandards.clear();
+    form1_.lstTextsFound.clear();
+    form1_.setNumOfGroupTexts("0");
+    form1_.GroupAvTextLength = form1_.GroupAvNumOfCharacters = form1_.GroupAvWordClusterLength =
+        "0";
+    form1_.GroupAvPuncDensity = form1_.GroupNonStandardFormsDensity = "0";
+    form1_.GenderTable.clear();
     genderRows_.clear();
-    form1.AgeTable.clear();
+    form1_.AgeTable.clear();
 
     // The codes of every register row of the chosen gender, in register order.
-    std::string_view letter = gender_letter(form1.genderOption);
-    for (std::size_t j = 0; j < authors.size(); ++j) {
-        if (iequals(authors.lstAuthorGender[j], letter)) {
-            form1.GenderTable.push_back(authors.lstAuthorCode[j]);
+    std::string_view letter = gender_letter(form1_.genderOption);
+    for (std::size_t j = 0; j < authors_.size(); ++j) {
+        if (iequals(authors_.lstAuthorGender[j], letter)) {
+            form1_.GenderTable.push_back(authors_.lstAuthorCode[j]);
             genderRows_.push_back(static_cast<int>(j));
         }
     }
@@ -315,20 +316,20 @@ void Explorer::bandFilter() {
     // order (looked up, not searched).
     // With unique codes (the loaders make sure of it) the one row of a code is
     // the row it was copied from.
-    const bool own_rows = codesUnique_ && genderRows_.size() == form1.GenderTable.size();
-    for (std::size_t i = 0; i < form1.GenderTable.size(); ++i) {
-        const std::string& code = form1.GenderTable[i];
+    const bool own_rows = codesUnique_ && genderRows_.size() == form1_.GenderTable.size();
+    for (std::size_t i = 0; i < form1_.GenderTable.size(); ++i) {
+        const std::string& code = form1_.GenderTable[i];
         const std::vector<int> one{own_rows ? genderRows_[i] : 0};
         for (int row : own_rows ? one : registerRowsOfCode(code)) {
             const auto j = static_cast<std::size_t>(row);
-            if (j >= authors.size()) continue;
-            double texts = j < form3.lstNumOfTextsPerAuthor.size()
-                               ? read_leading_number(form3.lstNumOfTextsPerAuthor[j])
+            if (j >= authors_.size()) continue;
+            double texts = j < form3_.lstNumOfTextsPerAuthor.size()
+                               ? read_leading_number(form3_.lstNumOfTextsPerAuthor[j])
                                : 0.0;
-            double age = read_leading_number(authors.lstAuthorAge[j]);
-            if (texts > 0 && in_band(age, form1.ageOption)) {
-                form1.lstEducation.add(authors.lstAuthorEducation[j]);
-                form1.AgeTable.add(code);
+            double age = read_leading_number(authors_.lstAuthorAge[j]);
+            if (texts > 0 && in_band(age, form1_.ageOption)) {
+                form1_.lstEducation.add(authors_.lstAuthorEducation[j]);
+                form1_.AgeTable.add(code);
             }
         }
     }
@@ -337,95 +338,95 @@ void Explorer::bandFilter() {
 // ---- Step 2: the author ------------------------------------------------------
 
 bool Explorer::selectAgeTable(int row) {
-    if (!row_in_range(form1.AgeTable, row)) return false;
-    form1.AgeTable.selected = row;
+    if (!row_in_range(form1_.AgeTable, row)) return false;
+    form1_.AgeTable.selected = row;
     AgeTable_Click();
     return true;
 }
 
 void Explorer::RemDatPunc_append(std::string_view row) {
-    append_cleaned(form1.txtIndividualsTexts, row, kRemDatPunc);
-    append_cleaned(form1.txtIndividualsTexts, " ", kRemDatPunc);
+    append_cleaned(form1_.txtIndividualsTexts, row, kRemDatPunc);
+    append_cleaned(form1_.txtIndividualsTexts, " ", kRemDatPunc);
 }
 
 void Explorer::AgeTable_Click() {
     resetFamilyLabels();
-    form1.lstClusterPunc.clear();
-    form1.txtIndividualsTexts.clear();
-    form1.txtIndividualsTexts2.clear();
-    int row = form1.AgeTable.selected;
-    form1.lstEducation.selected = row_in_range(form1.lstEducation, row) ? row : -1;
+    form1_.lstClusterPunc.clear();
+    form1_.txtIndividualsTexts.clear();
+    form1_.txtIndividualsTexts2.clear();
+    int row = form1_.AgeTable.selected;
+    form1_.lstEducation.selected = row_in_range(form1_.lstEducation, row) ? row : -1;
     resetAuthorLabels();
-    form1.lstNonStandards.clear();
-    form1.cmdAuthorData = true;
-    form1.lstTextsFound.clear();
+    form1_.lstNonStandards.clear();
+    form1_.cmdAuthorData = true;
+    form1_.lstTextsFound.clear();
     effects_.setFocus(FocusTarget::Form1);
 
     // Code to name: the last register row with the selected code; row 0 when none.
-    const std::string& code = form1.AgeTable.text();
+    const std::string& code = form1_.AgeTable.text();
     const std::vector<int>& rows = registerRowsOfCode(code);
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
-        form3.lblAuthorName = form3.lstAuthorCode[k];
+        form3_.lblAuthorName = form3_.lstAuthorCode[k];
     }
-    form3.lblCodeName = k < form3.lstCodeName.size() ? form3.lstCodeName[k] : std::string();
+    form3_.lblCodeName = k < form3_.lstCodeName.size() ? form3_.lstCodeName[k] : std::string();
 
     // The author's texts, in corpus order. lstTextsFound keeps its strings'
     // room from the last selection, so a run over a group allocates little.
-    const bool going_group = iequals(form1.lblGoingGroup, "y");
-    auto it = textsByName_.find(fold_text(form3.lblCodeName));
+    const bool going_group = iequals(form1_.lblGoingGroup, "y");
+    auto it = textsByName_.find(fold_text(form3_.lblCodeName));
     foundEntry_ = it == textsByName_.end() ? nullptr : &it->second;
     const std::size_t found = foundEntry_ ? foundEntry_->texts.size() : 0;
-    form1.lstTextsFound.resize(found);
+    form1_.lstTextsFound.resize(found);
     if (found > 0) {
         const std::size_t total = foundEntry_->rowsLength + 2 * found;
-        form1.txtIndividualsTexts.reserve(total);
-        form1.txtIndividualsTexts2.reserve(total);
+        form1_.txtIndividualsTexts.reserve(total);
+        form1_.txtIndividualsTexts2.reserve(total);
         std::size_t at = foundEntry_->rowsStart;
         for (std::size_t i = 0; i < found; ++i) {
             const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
             const std::string_view r = std::string_view(authorRows_).substr(at, len);
             at += len;
-            form1.lstTextsFound[i].assign(r);
+            form1_.lstTextsFound[i].assign(r);
             RemDatPunc_append(r);
-            form1.txtIndividualsTexts2 += r;
-            form1.txtIndividualsTexts2 += " %";
+            form1_.txtIndividualsTexts2 += r;
+            form1_.txtIndividualsTexts2 += " %";
             if (going_group) addGroupText(r);
         }
     }
-    if (form1.lstTextsFound.empty()) effects_.showMessage("No texts found");
+    if (form1_.lstTextsFound.empty()) effects_.showMessage("No texts found");
 }
 
 void Explorer::cmdAuthorData_Click() {
-    form1.lblPuncDensity = form1.lblAvTextLength = form1.lblNumOfCharacters = "0";
-    form1.lblTextTotal = form1.lblTotWords = "0";
+    form1_.lblPuncDensity = form1_.lblAvTextLength = form1_.lblNumOfCharacters = "0";
+    form1_.lblTextTotal = form1_.lblTotWords = "0";
     // The joined rows, built in place so a run over a group reuses the room.
     std::size_t joined = 1;
-    for (const std::string& r : form1.lstTextsFound) joined += r.size() + 1;
-    form1.txtTexts.clear();
-    form1.txtTexts.reserve(joined);
-    for (const std::string& r : form1.lstTextsFound) {
-        form1.txtTexts += r;
-        form1.txtTexts += ' ';
+    for (const std::string& r : form1_.lstTextsFound) joined += r.size() + 1;
+    form1_.txtTexts.clear();
+    form1_.txtTexts.reserve(joined);
+    for (const std::string& r : form1_.lstTextsFound) {
+        form1_.txtTexts += r;
+        form1_.txtTexts += ' ';
     }
     // The figures of the rows the selection found were counted at start-up.
     const AuthorFigures f =
-        foundIsCurrent() ? foundEntry_->figures : author_figures(form1.lstTextsFound);
-    form1.txtTexts += ' ';
+        foundIsCurrent() ? foundEntry_->figures : author_figures(form1_.lstTextsFound);
+    form1_.txtTexts += ' ';
     if (f.n > 0) {
-        form1.lblTotWords = format_whole(f.W);
-        form1.lblPuncDensity = format_4dec(f.P / read_leading_number(form1.lblTotWords));
-        form1.lblAvWordClusterLength = format_full(static_cast<double>(f.length) / f.W);
-        form1.lblTextTotal = format_whole(f.n);
-        form1.lblAvTextLength = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
-        form1.lblNumOfCharacters = format_4dec(static_cast<double>(f.Sc) / f.n);
+        form1_.lblTotWords = format_whole(f.W);
+        form1_.lblPuncDensity = format_4dec(f.P / read_leading_number(form1_.lblTotWords));
+        form1_.lblAvWordClusterLength = format_full(static_cast<double>(f.length) / f.W);
+        form1_.lblTextTotal = format_whole(f.n);
+        form1_.lblAvTextLength = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
+        form1_.lblNumOfCharacters = format_4dec(static_cast<double>(f.Sc) / f.n);
     } else {
         // An author without texts: every figure shows 0 and nothing is divided.
-        form1.lblAvWordClusterLength = "0";
+        form1_.lblAvWordClusterLength = "0";
     }
     cmdNonStandards_Click();
-    form1.cmdGroupAverages = true;
+    form1_.cmdGroupAverages = true;
 }
 
 void Explorer::cmdNonStandards_Click() {
@@ -437,13 +438,13 @@ void Explorer::cmdNonStandards_Click() {
             uses.push_back(spellings_[byRank_[sortedUses_[u]]]);
         }
     } else {
-        uses = find_non_standard_uses(form1.txtTexts, glossary_);
+        uses = find_non_standard_uses(form1_.txtTexts, glossary_);
         sort_collated(uses);
     }
-    form1.lstNonStandards.assign(std::move(uses));
-    double words = read_leading_number(form1.lblTotWords);
-    form1.lblNonStandardFormDensity =
-        words > 0 ? format_4dec(form1.lstNonStandards.count() / words) : "0";
+    form1_.lstNonStandards.assign(std::move(uses));
+    double words = read_leading_number(form1_.lblTotWords);
+    form1_.lblNonStandardFormDensity =
+        words > 0 ? format_4dec(form1_.lstNonStandards.count() / words) : "0";
 }
 
 // ---- Group averages ------------------------------------------------------------
@@ -452,18 +453,19 @@ void Explorer::cmdGroupAverages_Click() {
     effects_.setMainWidth(6000);
     effects_.showProgress();
     effects_.setMainWidth(6500);
-    form1.lblIndex = format_whole(form1.AgeTable.selected);
-    form1.cmdSearchGroup = true;
-    form1.cmdSearch = true;
+    form1_.lblIndex = format_whole(form1_.AgeTable.selected);
+    form1_.cmdSearchGroup = true;
+    form1_.cmdSearch = true;
     clearGroupTexts();
-    form1.Text1.clear();
-    form1.Text2.clear();
-    form1.lblGoingGroup = "y";
+    form1_.Text1.clear();
+    form1_.Text2.clear();
+    form1_.lblGoingGroup = "y";
     resetAuthorLabels();
-    form1.lstNonStandards.clear();
-    form1.setNumOfGroupTexts("0");
-    form1.GroupAvTextLength = form1.GroupAvNumOfCharacters = form1.GroupAvWordClusterLength = "0";
-    form1.GroupAvPuncDensity = form1.GroupNonStandardFormsDensity = "0";
+    form1_.lstNonStandards.clear();
+    form1_.setNumOfGroupTexts("0");
+    form1_.GroupAvTextLength = form1_.GroupAvNumOfCharacters = form1_.GroupAvWordClusterLength =
+        "0";
+    form1_.GroupAvPuncDensity = form1_.GroupNonStandardFormsDensity = "0";
 
     // A group caption holds its running sum in full precision; it is read back
     // as a whole decimal number, an author's caption by its leading number.
@@ -471,7 +473,7 @@ void Explorer::cmdGroupAverages_Click() {
         double sum = read_decimal(group).value_or(0.0) + read_leading_number(author);
         group = format_full(sum);
     };
-    const int m = form1.AgeTable.count();
+    const int m = form1_.AgeTable.count();
     for (int i = 0; i < m; ++i) {
         if (i + 1 < m) {
             // An author whose buffers the next selection empties again: only
@@ -482,30 +484,30 @@ void Explorer::cmdGroupAverages_Click() {
             effects_.setFocus(FocusTarget::AgeTable);
             cmdAuthorData_Click();
         }
-        std::string texts = form1.NumOfGroupTexts;
-        add(texts, form1.lblTextTotal);
-        form1.setNumOfGroupTexts(texts);
-        add(form1.GroupAvTextLength, form1.lblAvTextLength);
-        add(form1.GroupAvNumOfCharacters, form1.lblNumOfCharacters);
-        add(form1.GroupAvWordClusterLength, form1.lblAvWordClusterLength);
-        add(form1.GroupAvPuncDensity, form1.lblPuncDensity);
-        add(form1.GroupNonStandardFormsDensity, form1.lblNonStandardFormDensity);
+        std::string texts = form1_.NumOfGroupTexts;
+        add(texts, form1_.lblTextTotal);
+        form1_.setNumOfGroupTexts(texts);
+        add(form1_.GroupAvTextLength, form1_.lblAvTextLength);
+        add(form1_.GroupAvNumOfCharacters, form1_.lblNumOfCharacters);
+        add(form1_.GroupAvWordClusterLength, form1_.lblAvWordClusterLength);
+        add(form1_.GroupAvPuncDensity, form1_.lblPuncDensity);
+        add(form1_.GroupNonStandardFormsDensity, form1_.lblNonStandardFormDensity);
     }
-    for (std::string* caption :
-         {&form1.GroupAvTextLength, &form1.GroupAvNumOfCharacters, &form1.GroupAvWordClusterLength,
-          &form1.GroupAvPuncDensity, &form1.GroupNonStandardFormsDensity}) {
+    for (std::string* caption : {&form1_.GroupAvTextLength, &form1_.GroupAvNumOfCharacters,
+                                 &form1_.GroupAvWordClusterLength, &form1_.GroupAvPuncDensity,
+                                 &form1_.GroupNonStandardFormsDensity}) {
         // A group without authors has nothing to divide and shows 0.
         *caption = m > 0 ? format_4dec(read_decimal(*caption).value_or(0.0) / m) : "0";
     }
     resetAuthorLabels();
-    form1.lstNonStandards.clear();
+    form1_.lstNonStandards.clear();
 
     // The group text: every collected row plus a blank, cleaned in one pass.
-    for (const std::string& r : form1.lstGroupTexts) {
-        form1.Text1 += r;
-        form1.Text1 += ' ';
-        append_cleaned(form1.Text2, r, kRepItOut);
-        append_cleaned(form1.Text2, " ", kRepItOut);
+    for (const std::string& r : form1_.lstGroupTexts) {
+        form1_.Text1 += r;
+        form1_.Text1 += ' ';
+        append_cleaned(form1_.Text2, r, kRepItOut);
+        append_cleaned(form1_.Text2, " ", kRepItOut);
     }
     effects_.setMainWidth(kDesignWidth);
     effects_.closeProgress();
@@ -515,88 +517,88 @@ void Explorer::cmdGroupAverages_Click() {
 // ---- Non-standard forms and the glossary -----------------------------------------
 
 bool Explorer::selectNonStandards(int row) {
-    if (!row_in_range(form1.lstNonStandards, row)) return false;
-    form1.lstNonStandards.selected = row;
+    if (!row_in_range(form1_.lstNonStandards, row)) return false;
+    form1_.lstNonStandards.selected = row;
     lstNonStandards_Click();
     return true;
 }
 
 bool Explorer::selectNonStandardForms(int row) {
-    if (!row_in_range(form1.lstNonStandardForms, row)) return false;
-    form1.lstNonStandardForms.selected = row;
+    if (!row_in_range(form1_.lstNonStandardForms, row)) return false;
+    form1_.lstNonStandardForms.selected = row;
     lstNonStandardForms_Click();
     return true;
 }
 
 void Explorer::selectNonStandardFormsByProgram(int row) {
-    form1.lstNonStandardForms.selected = row;
+    form1_.lstNonStandardForms.selected = row;
     lstNonStandardForms_Click();
 }
 
 void Explorer::lstNonStandards_Click() {
-    form1.lblInstancesOfSearchWord = "0";
-    const std::string word = form1.lstNonStandards.text();
+    form1_.lblInstancesOfSearchWord = "0";
+    const std::string word = form1_.lstNonStandards.text();
     const int j = glossary_.row_for_use(word);
     if (j >= 0) {
         selectNonStandardFormsByProgram(j);
-        form1.lblForm = glossary_.forms()[static_cast<std::size_t>(j)];
-        form1.lstNonStandardInterpretations.selected =
-            row_in_range(form1.lstNonStandardInterpretations, j) ? j : -1;
-        form1.lblInterpretation = glossary_.interpretation(j);
+        form1_.lblForm = glossary_.forms()[static_cast<std::size_t>(j)];
+        form1_.lstNonStandardInterpretations.selected =
+            row_in_range(form1_.lstNonStandardInterpretations, j) ? j : -1;
+        form1_.lblInterpretation = glossary_.interpretation(j);
     }
-    form1.lblWordTotal = format_whole(corpusIndex_.total());
-    form1.lblInstancesOfSearchWord = format_whole(corpusIndex_.count(word));
+    form1_.lblWordTotal = format_whole(corpusIndex_.total());
+    form1_.lblInstancesOfSearchWord = format_whole(corpusIndex_.count(word));
     effects_.setFocus(FocusTarget::lstNonStandards);
 }
 
 void Explorer::lstNonStandardForms_Click() {
-    form1.lblCorpusTotal = "0";
-    const std::string& word = form1.lstNonStandardForms.text();
-    form1.lblWordTotal = format_whole(corpusIndex_.total());
-    form1.lblCorpusTotal = format_whole(corpusIndex_.count(word));
+    form1_.lblCorpusTotal = "0";
+    const std::string& word = form1_.lstNonStandardForms.text();
+    form1_.lblWordTotal = format_whole(corpusIndex_.total());
+    form1_.lblCorpusTotal = format_whole(corpusIndex_.count(word));
 }
 
 // ---- Variant families and the word search --------------------------------------------
 
 bool Explorer::selectFamily(std::size_t family, int row) {
-    if (family >= form1.families.size() || !row_in_range(form1.families[family].list, row)) {
+    if (family >= form1_.families.size() || !row_in_range(form1_.families[family].list, row)) {
         return false;
     }
-    form1.families[family].list.selected = row;
+    form1_.families[family].list.selected = row;
     family_Click(family);
     return true;
 }
 
 bool Explorer::selectEducation(int row) {
-    if (!row_in_range(form1.lstEducation, row)) return false;
-    form1.lstEducation.selected = row;
+    if (!row_in_range(form1_.lstEducation, row)) return false;
+    form1_.lstEducation.selected = row;
     return true;
 }
 
 bool Explorer::selectClusterPunc(int row) {
-    if (!row_in_range(form1.lstClusterPunc, row)) return false;
-    form1.lstClusterPunc.selected = row;
+    if (!row_in_range(form1_.lstClusterPunc, row)) return false;
+    form1_.lstClusterPunc.selected = row;
     return true;
 }
 
 void Explorer::family_Click(std::size_t family) {
-    if (family >= form1.families.size()) return;
-    FamilyState& f = form1.families[family];
+    if (family >= form1_.families.size()) return;
+    FamilyState& f = form1_.families[family];
     const std::string word = f.list.text();
-    f.Individual = format_whole(count_word(form1.txtIndividualsTexts, word));
-    f.InGroup = format_whole(count_word(form1.Text2, word));
+    f.Individual = format_whole(count_word(form1_.txtIndividualsTexts, word));
+    f.InGroup = format_whole(count_word(form1_.Text2, word));
     f.InCorpus = format_whole(corpusIndex_.count(word));
 }
 
 void Explorer::cmdSearchGroup_Click() {
-    form1.lblInstInGroup = "0";
-    form1.lblInstInGroup = format_whole(count_word(form1.Text2, form1.txtSearch));
+    form1_.lblInstInGroup = "0";
+    form1_.lblInstInGroup = format_whole(count_word(form1_.Text2, form1_.txtSearch));
 }
 
 void Explorer::cmdSearch_Click() {
-    form1.lblInstInCorpus = "0";
-    form1.lblWordTotal = format_whole(corpusIndex_.total());
-    form1.lblInstInCorpus = format_whole(corpusIndex_.count(form1.txtSearch));
+    form1_.lblInstInCorpus = "0";
+    form1_.lblWordTotal = format_whole(corpusIndex_.total());
+    form1_.lblInstInCorpus = format_whole(corpusIndex_.count(form1_.txtSearch));
 }
 
 void Explorer::txtSearch_KeyDown(int keyCode) {
@@ -608,55 +610,55 @@ void Explorer::txtSearch_KeyDown(int keyCode) {
 // ---- Punctuation ------------------------------------------------------------------------
 
 void Explorer::cmdPuncCount_Click() {
-    form1.lblPuncCount = format_whole(count_punctuation_kind(form3.Text1, form1.puncOption));
+    form1_.lblPuncCount = format_whole(count_punctuation_kind(form3_.Text1, form1_.puncOption));
 }
 
 void Explorer::cmdClusterPunctuation_Click() {
-    form1.lstClusterPunc.assign(cluster_list(form1.txtIndividualsTexts2));
+    form1_.lstClusterPunc.assign(cluster_list(form1_.txtIndividualsTexts2));
 }
 
 // ---- Collocations -------------------------------------------------------------------------
 
 void Explorer::cmdColls_Click() {
-    const std::string word = form1.lstNonStandardForms.text();
-    form11.Text1 = collocations(form3.Text2, corpusIndex_, word);
-    form11.Label2 = word;
-    form11.open = true;
+    const std::string word = form1_.lstNonStandardForms.text();
+    form11_.Text1 = collocations(form3_.Text2, corpusIndex_, word);
+    form11_.Label2 = word;
+    form11_.open = true;
     effects_.showCollocationsForm();
 }
 
 void Explorer::Form11_Unload() {
-    form11 = CollocationsForm{};
+    form11_ = CollocationsForm{};
 }
 
 // ---- The corpus data window -----------------------------------------------------------------
 
 void Explorer::cmdGetCorpusData_Click() {
-    if (!form4.open) {
-        form4 = CorpusDataForm{};
-        form4.open = true;
+    if (!form4_.open) {
+        form4_ = CorpusDataForm{};
+        form4_.open = true;
     }
     effects_.showCorpusDataForm();
 }
 
 void Explorer::cmdAges_Click() {
     // Each click counts afresh, so a second click shows the same counts.
-    AgeBreakdown b = age_breakdown(authors, form3);
-    form4.lblUnder18s = format_whole(b.bands[0]);
-    form4.lbl18To25 = format_whole(b.bands[1]);
-    form4.lbl25To40 = format_whole(b.bands[2]);
-    form4.lbl41To60 = format_whole(b.bands[3]);
-    form4.lbl61Plus = format_whole(b.bands[4]);
+    AgeBreakdown b = age_breakdown(authors_, form3_);
+    form4_.lblUnder18s = format_whole(b.bands[0]);
+    form4_.lbl18To25 = format_whole(b.bands[1]);
+    form4_.lbl25To40 = format_whole(b.bands[2]);
+    form4_.lbl41To60 = format_whole(b.bands[3]);
+    form4_.lbl61Plus = format_whole(b.bands[4]);
 }
 
 void Explorer::cmdGender_Click() {
-    GenderBreakdown b = gender_breakdown(authors, form3);
-    form4.lblMale = format_whole(b.male);
-    form4.lblFemale = format_whole(b.female);
+    GenderBreakdown b = gender_breakdown(authors_, form3_);
+    form4_.lblMale = format_whole(b.male);
+    form4_.lblFemale = format_whole(b.female);
 }
 
 void Explorer::Form4_Unload() {
-    form4 = CorpusDataForm{};
+    form4_ = CorpusDataForm{};
 }
 
 } // namespace zapt

@@ -25,11 +25,12 @@ public:
     // the main window's fixed lists. `effects` must outlive the explorer.
     Explorer(const DataSet& data, Effects& effects);
 
-    MainForm form1;
-    CorpusStore form3;
-    AuthorRegister authors;
-    CorpusDataForm form4;
-    CollocationsForm form11;
+    // The state, read-only: only the operations below change it.
+    const MainForm& form1() const { return form1_; }
+    const CorpusStore& form3() const { return form3_; }
+    const AuthorRegister& authors() const { return authors_; }
+    const CorpusDataForm& form4() const { return form4_; }
+    const CollocationsForm& form11() const { return form11_; }
 
     const Glossary& glossary() const { return glossary_; }
     const std::vector<VariantFamily>& variantFamilies() const { return families_; }
@@ -69,15 +70,25 @@ public:
 
     // The option buttons and the search box: they only record the choice,
     // which the next query reads.
-    void ageOption_Click(AgeBand band) { form1.ageOption = band; }
-    void genderOption_Click(Gender gender) { form1.genderOption = gender; }
-    void puncOption_Click(PuncOption option) { form1.puncOption = option; }
-    void txtSearch_Change(std::string text) { form1.txtSearch = std::move(text); }
+    void ageOption_Click(AgeBand band) { form1_.ageOption = band; }
+    void genderOption_Click(Gender gender) { form1_.genderOption = gender; }
+    void puncOption_Click(PuncOption option) { form1_.puncOption = option; }
+    void txtSearch_Change(std::string text) { form1_.txtSearch = std::move(text); }
+
+    // Tests and benchmarks set up states no window event can make (a code
+    // without texts in AgeTable, say) through this friend; the windows never do.
+    friend struct ExplorerTestAccess;
 
     // Twips widths of the main window.
     static constexpr int kDesignWidth = 16770;
 
 private:
+    MainForm form1_;
+    CorpusStore form3_;
+    AuthorRegister authors_;
+    CorpusDataForm form4_;
+    CollocationsForm form11_;
+
     void RemDatPunc_append(std::string_view row);
     void resetFamilyLabels();
     void resetAuthorLabels();

@@ -10,6 +10,7 @@
 #include "corpus/data_files.h"
 #include "corpus/numbers.h"
 #include "lookup/count_word.h"
+#include "tests/core/explorer_access.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,8 +44,8 @@ constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::Fr
 constexpr Gender kGenders[] = {Gender::Female, Gender::Male};
 
 void run_group(Explorer& ex, AgeBand band, Gender gender) {
-    ex.form1.ageOption = band;
-    ex.form1.genderOption = gender;
+    ex.ageOption_Click(band);
+    ex.genderOption_Click(gender);
     ex.cmdAgeAndGender_Click();
 }
 
@@ -68,20 +69,20 @@ const Largest& largest() {
         for (AgeBand band : kBands) {
             for (Gender gender : kGenders) {
                 run_group(*ex, band, gender);
-                double group_texts = std::stod(ex->form1.NumOfGroupTexts);
+                double group_texts = std::stod(ex->form1().NumOfGroupTexts);
                 if (group_texts > r.groupTexts) {
                     r.groupTexts = group_texts;
                     r.groupBand = band;
                     r.groupGender = gender;
                 }
-                for (int i = 0; i < ex->form1.AgeTable.count(); ++i) {
+                for (int i = 0; i < ex->form1().AgeTable.count(); ++i) {
                     ex->selectAgeTable(i);
-                    if (ex->form1.lstTextsFound.size() > r.texts) {
-                        r.texts = ex->form1.lstTextsFound.size();
+                    if (ex->form1().lstTextsFound.size() > r.texts) {
+                        r.texts = ex->form1().lstTextsFound.size();
                         r.band = band;
                         r.gender = gender;
                         r.row = i;
-                        r.code = ex->form1.AgeTable.text();
+                        r.code = ex->form1().AgeTable.text();
                     }
                 }
             }
@@ -153,16 +154,16 @@ bool same_store(benchmark::State& state, const CorpusStore& f, const CorpusStore
 
 bool same_selection(benchmark::State& state, const Explorer& ex,
                     const literal::AuthorSelection& sel) {
-    return same(state, "author name", ex.form3.lblCodeName, sel.name) &&
-           same(state, "lstTextsFound", ex.form1.lstTextsFound, sel.lstTextsFound) &&
-           same(state, "txtIndividualsTexts", ex.form1.txtIndividualsTexts,
+    return same(state, "author name", ex.form3().lblCodeName, sel.name) &&
+           same(state, "lstTextsFound", ex.form1().lstTextsFound, sel.lstTextsFound) &&
+           same(state, "txtIndividualsTexts", ex.form1().txtIndividualsTexts,
                 sel.txtIndividualsTexts) &&
-           same(state, "txtIndividualsTexts2", ex.form1.txtIndividualsTexts2,
+           same(state, "txtIndividualsTexts2", ex.form1().txtIndividualsTexts2,
                 sel.txtIndividualsTexts2);
 }
 
 bool same_author_data(benchmark::State& state, const Explorer& ex, const literal::AuthorData& d) {
-    const MainForm& f = ex.form1;
+    const MainForm& f = ex.form1();
     return same(state, "txtTexts", f.txtTexts, d.txtTexts) &&
            same(state, "lblTotWords", f.lblTotWords, d.lblTotWords) &&
            same(state, "lblPuncDensity", f.lblPuncDensity, d.lblPuncDensity) &&
@@ -183,18 +184,18 @@ void BM_GroupQuery(benchmark::State& state, AgeBand band, Gender gender) {
     run_group(*ex, band, gender);
     for (auto _ : state) {
         ex->cmdAgeAndGender_Click();
-        benchmark::DoNotOptimize(ex->form1.Text2.data());
+        benchmark::DoNotOptimize(ex->form1().Text2.data());
     }
-    state.counters["authors"] = ex->form1.AgeTable.count();
-    state.counters["texts"] = std::stod(ex->form1.NumOfGroupTexts);
+    state.counters["authors"] = ex->form1().AgeTable.count();
+    state.counters["texts"] = std::stod(ex->form1().NumOfGroupTexts);
 }
 
 void BM_GroupQueryLiteral(benchmark::State& state, AgeBand band, Gender gender) {
     auto ex = new_explorer();
     run_group(*ex, band, gender);
     const auto& forms = ex->glossary().forms();
-    literal::GroupResult g = literal::group_query(ex->form3, data().authors, forms, band, gender);
-    const MainForm& f = ex->form1;
+    literal::GroupResult g = literal::group_query(ex->form3(), data().authors, forms, band, gender);
+    const MainForm& f = ex->form1();
     if (!(same(state, "AgeTable", f.AgeTable.items, g.AgeTable) &&
           same(state, "NumOfGroupTexts", f.NumOfGroupTexts, g.NumOfGroupTexts) &&
           same(state, "GroupAvTextLength", f.GroupAvTextLength, g.GroupAvTextLength) &&
@@ -212,7 +213,7 @@ void BM_GroupQueryLiteral(benchmark::State& state, AgeBand band, Gender gender) 
     }
     for (auto _ : state) {
         literal::GroupResult r =
-            literal::group_query(ex->form3, data().authors, forms, band, gender);
+            literal::group_query(ex->form3(), data().authors, forms, band, gender);
         benchmark::DoNotOptimize(r.Text2.data());
     }
 }
@@ -239,18 +240,18 @@ GROUP_BENCH(Over60, Male);
 void BM_AuthorSelectAndData(benchmark::State& state) {
     const Largest& l = largest();
     auto ex = explorer_on_largest_author();
-    const std::size_t kept = ex->form1.lstGroupTexts.size();
+    const std::size_t kept = ex->form1().lstGroupTexts.size();
     for (auto _ : state) {
         ex->selectAgeTable(l.row);
         ex->cmdAuthorData_Click();
-        benchmark::DoNotOptimize(ex->form1.lstNonStandards.items.data());
+        benchmark::DoNotOptimize(ex->form1().lstNonStandards.items.data());
         // After a group query every selection also collects the author's rows
         // for the group; drop them so the list does not grow without end.
         state.PauseTiming();
-        ex->form1.lstGroupTexts.resize(kept);
+        ExplorerTestAccess::form1(*ex).lstGroupTexts.resize(kept);
         state.ResumeTiming();
     }
-    state.counters["texts"] = static_cast<double>(ex->form1.lstTextsFound.size());
+    state.counters["texts"] = static_cast<double>(ex->form1().lstTextsFound.size());
 }
 BENCHMARK(BM_AuthorSelectAndData)->Unit(benchmark::kMicrosecond);
 
@@ -258,11 +259,11 @@ void BM_AuthorSelectAndDataLiteral(benchmark::State& state) {
     const Largest& l = largest();
     auto ex = explorer_on_largest_author();
     const auto& forms = ex->glossary().forms();
-    literal::AuthorSelection sel = literal::select_author(ex->form3, l.code);
+    literal::AuthorSelection sel = literal::select_author(ex->form3(), l.code);
     literal::AuthorData d = literal::author_data(sel.lstTextsFound, forms);
     if (!same_selection(state, *ex, sel) || !same_author_data(state, *ex, d)) return;
     for (auto _ : state) {
-        literal::AuthorSelection s = literal::select_author(ex->form3, l.code);
+        literal::AuthorSelection s = literal::select_author(ex->form3(), l.code);
         literal::AuthorData a = literal::author_data(s.lstTextsFound, forms);
         benchmark::DoNotOptimize(a.lstNonStandards.data());
     }
@@ -273,12 +274,12 @@ BENCHMARK(BM_AuthorSelectAndDataLiteral)->Unit(benchmark::kMicrosecond);
 void BM_AuthorSelect(benchmark::State& state) {
     const Largest& l = largest();
     auto ex = explorer_on_largest_author();
-    const std::size_t kept = ex->form1.lstGroupTexts.size();
+    const std::size_t kept = ex->form1().lstGroupTexts.size();
     for (auto _ : state) {
         ex->selectAgeTable(l.row);
-        benchmark::DoNotOptimize(ex->form1.txtIndividualsTexts.data());
+        benchmark::DoNotOptimize(ex->form1().txtIndividualsTexts.data());
         state.PauseTiming();
-        ex->form1.lstGroupTexts.resize(kept);
+        ExplorerTestAccess::form1(*ex).lstGroupTexts.resize(kept);
         state.ResumeTiming();
     }
 }
@@ -287,9 +288,9 @@ BENCHMARK(BM_AuthorSelect)->Unit(benchmark::kMicrosecond);
 void BM_AuthorSelectLiteral(benchmark::State& state) {
     const Largest& l = largest();
     auto ex = explorer_on_largest_author();
-    if (!same_selection(state, *ex, literal::select_author(ex->form3, l.code))) return;
+    if (!same_selection(state, *ex, literal::select_author(ex->form3(), l.code))) return;
     for (auto _ : state) {
-        literal::AuthorSelection s = literal::select_author(ex->form3, l.code);
+        literal::AuthorSelection s = literal::select_author(ex->form3(), l.code);
         benchmark::DoNotOptimize(s.txtIndividualsTexts.data());
     }
 }
@@ -301,22 +302,22 @@ void BM_NonStandards(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     for (auto _ : state) {
         ex->cmdNonStandards_Click();
-        benchmark::DoNotOptimize(ex->form1.lstNonStandards.items.data());
+        benchmark::DoNotOptimize(ex->form1().lstNonStandards.items.data());
     }
-    state.counters["uses"] = ex->form1.lstNonStandards.count();
+    state.counters["uses"] = ex->form1().lstNonStandards.count();
 }
 BENCHMARK(BM_NonStandards)->Unit(benchmark::kMicrosecond);
 
 void BM_NonStandardsLiteral(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     const auto& forms = ex->glossary().forms();
-    if (!same(state, "lstNonStandards", ex->form1.lstNonStandards.items,
-              literal::non_standard_uses(ex->form1.txtTexts, forms))) {
+    if (!same(state, "lstNonStandards", ex->form1().lstNonStandards.items,
+              literal::non_standard_uses(ex->form1().txtTexts, forms))) {
         return;
     }
     for (auto _ : state) {
-        std::vector<std::string> uses = literal::non_standard_uses(ex->form1.txtTexts, forms);
-        double words = std::stod(ex->form1.lblTotWords);
+        std::vector<std::string> uses = literal::non_standard_uses(ex->form1().txtTexts, forms);
+        double words = std::stod(ex->form1().lblTotWords);
         std::string density = format_4dec(static_cast<double>(uses.size()) / words);
         benchmark::DoNotOptimize(density.data());
     }
@@ -327,7 +328,8 @@ BENCHMARK(BM_NonStandardsLiteral)->Unit(benchmark::kMicrosecond);
 void BM_NonStandardsFindOnly(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     for (auto _ : state) {
-        std::vector<std::string> uses = find_non_standard_uses(ex->form1.txtTexts, ex->glossary());
+        std::vector<std::string> uses =
+            find_non_standard_uses(ex->form1().txtTexts, ex->glossary());
         benchmark::DoNotOptimize(uses.data());
     }
 }
@@ -336,7 +338,7 @@ BENCHMARK(BM_NonStandardsFindOnly)->Unit(benchmark::kMicrosecond);
 void BM_NonStandardsSortOnly(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     const std::vector<std::string> found =
-        find_non_standard_uses(ex->form1.txtTexts, ex->glossary());
+        find_non_standard_uses(ex->form1().txtTexts, ex->glossary());
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<std::string> uses = found;
@@ -353,21 +355,21 @@ void BM_ClusterPunctuation(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     for (auto _ : state) {
         ex->cmdClusterPunctuation_Click();
-        benchmark::DoNotOptimize(ex->form1.lstClusterPunc.items.data());
+        benchmark::DoNotOptimize(ex->form1().lstClusterPunc.items.data());
     }
-    state.counters["clusters"] = ex->form1.lstClusterPunc.count();
+    state.counters["clusters"] = ex->form1().lstClusterPunc.count();
 }
 BENCHMARK(BM_ClusterPunctuation)->Unit(benchmark::kMicrosecond);
 
 void BM_ClusterPunctuationLiteral(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     ex->cmdClusterPunctuation_Click();
-    if (!same(state, "lstClusterPunc", ex->form1.lstClusterPunc.items,
-              literal::cluster_list(ex->form1.txtIndividualsTexts2))) {
+    if (!same(state, "lstClusterPunc", ex->form1().lstClusterPunc.items,
+              literal::cluster_list(ex->form1().txtIndividualsTexts2))) {
         return;
     }
     for (auto _ : state) {
-        std::vector<std::string> items = literal::cluster_list(ex->form1.txtIndividualsTexts2);
+        std::vector<std::string> items = literal::cluster_list(ex->form1().txtIndividualsTexts2);
         benchmark::DoNotOptimize(items.data());
     }
 }
@@ -379,12 +381,12 @@ void BM_CountWordCorpus(benchmark::State& state) {
     auto ex = new_explorer();
     int n = 0;
     for (auto _ : state) {
-        n = count_word(ex->form3.Text2, "u");
+        n = count_word(ex->form3().Text2, "u");
         benchmark::DoNotOptimize(n);
     }
     state.counters["count"] = n;
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(ex->form3.Text2.size()));
+                            static_cast<int64_t>(ex->form3().Text2.size()));
 }
 BENCHMARK(BM_CountWordCorpus)->Unit(benchmark::kMicrosecond);
 
@@ -394,10 +396,10 @@ void BM_SearchEnter(benchmark::State& state) {
     const Largest& l = largest();
     auto ex = new_explorer();
     run_group(*ex, l.groupBand, l.groupGender);
-    ex->form1.txtSearch = "u";
+    ex->txtSearch_Change("u");
     for (auto _ : state) {
         ex->txtSearch_KeyDown(13);
-        benchmark::DoNotOptimize(ex->form1.lblInstInCorpus.data());
+        benchmark::DoNotOptimize(ex->form1().lblInstInCorpus.data());
     }
 }
 BENCHMARK(BM_SearchEnter)->Unit(benchmark::kMicrosecond);
@@ -409,7 +411,7 @@ void BM_FamilyClick(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     for (auto _ : state) {
         ex->selectFamily(0, 0);
-        benchmark::DoNotOptimize(ex->form1.families[0].InCorpus.data());
+        benchmark::DoNotOptimize(ex->form1().families[0].InCorpus.data());
     }
 }
 BENCHMARK(BM_FamilyClick)->Unit(benchmark::kMicrosecond);
@@ -418,7 +420,7 @@ void BM_NonStandardUseClick(benchmark::State& state) {
     auto ex = explorer_on_largest_author();
     for (auto _ : state) {
         ex->selectNonStandards(0);
-        benchmark::DoNotOptimize(ex->form1.lblInstancesOfSearchWord.data());
+        benchmark::DoNotOptimize(ex->form1().lblInstancesOfSearchWord.data());
     }
 }
 BENCHMARK(BM_NonStandardUseClick)->Unit(benchmark::kMicrosecond);
@@ -428,17 +430,17 @@ void BM_Collocations(benchmark::State& state) {
     ex->selectNonStandards(0);
     for (auto _ : state) {
         ex->cmdColls_Click();
-        benchmark::DoNotOptimize(ex->form11.Text1.data());
+        benchmark::DoNotOptimize(ex->form11().Text1.data());
     }
 }
 BENCHMARK(BM_Collocations)->Unit(benchmark::kMicrosecond);
 
 void BM_PuncCount(benchmark::State& state) {
     auto ex = new_explorer();
-    ex->form1.puncOption = PuncOption::Stops;
+    ex->puncOption_Click(PuncOption::Stops);
     for (auto _ : state) {
         ex->cmdPuncCount_Click();
-        benchmark::DoNotOptimize(ex->form1.lblPuncCount.data());
+        benchmark::DoNotOptimize(ex->form1().lblPuncCount.data());
     }
 }
 BENCHMARK(BM_PuncCount)->Unit(benchmark::kMicrosecond);
@@ -449,7 +451,7 @@ void BM_CorpusAgesAndGenders(benchmark::State& state) {
     for (auto _ : state) {
         ex->cmdAges_Click();
         ex->cmdGender_Click();
-        benchmark::DoNotOptimize(ex->form4.lblMale.data());
+        benchmark::DoNotOptimize(ex->form4().lblMale.data());
     }
 }
 BENCHMARK(BM_CorpusAgesAndGenders)->Unit(benchmark::kMicrosecond);
@@ -492,7 +494,7 @@ void BM_ExplorerConstruct(benchmark::State& state) {
     const DataSet& d = data();
     for (auto _ : state) {
         Explorer ex(d, no_effects());
-        benchmark::DoNotOptimize(ex.form3.Text2.data());
+        benchmark::DoNotOptimize(ex.form3().Text2.data());
     }
 }
 BENCHMARK(BM_ExplorerConstruct)->Unit(benchmark::kMicrosecond);

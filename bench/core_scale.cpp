@@ -15,6 +15,7 @@
 #include "corpus/data_files.h"
 #include "corpus/text.h"
 #include "lookup/count_word.h"
+#include "tests/core/explorer_access.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -76,8 +77,8 @@ constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::Fr
 constexpr Gender kGenders[] = {Gender::Female, Gender::Male};
 
 void run_group(Explorer& ex, AgeBand band, Gender gender) {
-    ex.form1.ageOption = band;
-    ex.form1.genderOption = gender;
+    ex.ageOption_Click(band);
+    ex.genderOption_Click(gender);
     ex.cmdAgeAndGender_Click();
 }
 
@@ -100,10 +101,10 @@ Scale& scale(int n) {
     for (AgeBand band : kBands) {
         for (Gender gender : kGenders) {
             double texts = 0;
-            for (std::size_t j = 0; j < ex.authors.size(); ++j) {
-                if (iequals(ex.authors.lstAuthorGender[j], gender_letter(gender)) &&
-                    in_band(std::stod(ex.authors.lstAuthorAge[j]), band)) {
-                    texts += ex.form3.textsPerAuthor[j];
+            for (std::size_t j = 0; j < ex.authors().size(); ++j) {
+                if (iequals(ex.authors().lstAuthorGender[j], gender_letter(gender)) &&
+                    in_band(std::stod(ex.authors().lstAuthorAge[j]), band)) {
+                    texts += ex.form3().textsPerAuthor[j];
                 }
             }
             if (texts > best) {
@@ -115,12 +116,12 @@ Scale& scale(int n) {
     }
     run_group(*s->ex, s->band, s->gender);
     std::map<std::string, int> texts_of_code;
-    for (std::size_t j = 0; j < ex.authors.size(); ++j) {
-        texts_of_code[ex.authors.lstAuthorCode[j]] = ex.form3.textsPerAuthor[j];
+    for (std::size_t j = 0; j < ex.authors().size(); ++j) {
+        texts_of_code[ex.authors().lstAuthorCode[j]] = ex.form3().textsPerAuthor[j];
     }
     int most = -1;
-    for (int i = 0; i < s->ex->form1.AgeTable.count(); ++i) {
-        const int texts = texts_of_code[s->ex->form1.AgeTable.items[static_cast<std::size_t>(i)]];
+    for (int i = 0; i < s->ex->form1().AgeTable.count(); ++i) {
+        const int texts = texts_of_code[s->ex->form1().AgeTable.items[static_cast<std::size_t>(i)]];
         if (texts > most) {
             most = texts;
             s->author_row = i;
@@ -128,7 +129,7 @@ Scale& scale(int n) {
     }
     std::cerr << "scale " << n << ": " << s->data.corpus.size() << " texts, "
               << s->data.authors.size() << " authors; largest group "
-              << s->ex->form1.AgeTable.count() << " authors, " << s->ex->form1.NumOfGroupTexts
+              << s->ex->form1().AgeTable.count() << " authors, " << s->ex->form1().NumOfGroupTexts
               << " texts; explorer built in " << s->construct_ms << " ms; max RSS " << s->rss_mb
               << " MB\n";
     return *s;
@@ -137,7 +138,7 @@ Scale& scale(int n) {
 // An explorer with the largest group fetched and its largest author's data.
 Explorer& on_author(Scale& s) {
     Explorer& ex = *s.ex;
-    if (ex.form1.AgeTable.count() == 0 || ex.form1.lblTotWords == "0") {
+    if (ex.form1().AgeTable.count() == 0 || ex.form1().lblTotWords == "0") {
         run_group(ex, s.band, s.gender);
         ex.selectAgeTable(s.author_row);
         ex.cmdAuthorData_Click();
@@ -172,7 +173,7 @@ void BM_StartUp(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
         Explorer ex(s.data, quiet());
-        benchmark::DoNotOptimize(ex.form3.Text2.data());
+        benchmark::DoNotOptimize(ex.form3().Text2.data());
     }
     st.counters["maxRSS_MB"] = max_rss_mb();
 }
@@ -181,10 +182,10 @@ void BM_GroupQuery(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
         run_group(*s.ex, s.band, s.gender);
-        benchmark::DoNotOptimize(s.ex->form1.Text2.data());
+        benchmark::DoNotOptimize(s.ex->form1().Text2.data());
     }
-    st.counters["authors"] = s.ex->form1.AgeTable.count();
-    st.counters["texts"] = std::stod(s.ex->form1.NumOfGroupTexts);
+    st.counters["authors"] = s.ex->form1().AgeTable.count();
+    st.counters["texts"] = std::stod(s.ex->form1().NumOfGroupTexts);
 }
 
 void BM_GroupQueryLiteral(benchmark::State& st, int n) {
@@ -195,7 +196,7 @@ void BM_GroupQueryLiteral(benchmark::State& st, int n) {
         return;
     }
     for (auto _ : st) {
-        literal::GroupResult g = literal::group_query(s.ex->form3, s.data.authors,
+        literal::GroupResult g = literal::group_query(s.ex->form3(), s.data.authors,
                                                       s.ex->glossary().forms(), s.band, s.gender);
         benchmark::DoNotOptimize(g.Text2.data());
     }
@@ -207,56 +208,56 @@ void BM_AllGroupQueries(benchmark::State& st, int n) {
         for (AgeBand band : kBands) {
             for (Gender gender : kGenders) run_group(*s.ex, band, gender);
         }
-        benchmark::DoNotOptimize(s.ex->form1.Text2.data());
+        benchmark::DoNotOptimize(s.ex->form1().Text2.data());
     }
 }
 
 void BM_AuthorSelectAndData(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = on_author(s);
-    const std::size_t kept = ex.form1.lstGroupTexts.size();
+    const std::size_t kept = ex.form1().lstGroupTexts.size();
     for (auto _ : st) {
         ex.selectAgeTable(s.author_row);
         ex.cmdAuthorData_Click();
-        benchmark::DoNotOptimize(ex.form1.lstNonStandards.items.data());
+        benchmark::DoNotOptimize(ex.form1().lstNonStandards.items.data());
         st.PauseTiming();
-        ex.form1.lstGroupTexts.resize(kept);
+        ExplorerTestAccess::form1(ex).lstGroupTexts.resize(kept);
         st.ResumeTiming();
     }
-    st.counters["texts"] = static_cast<double>(ex.form1.lstTextsFound.size());
+    st.counters["texts"] = static_cast<double>(ex.form1().lstTextsFound.size());
 }
 
 void BM_FamilyClick(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = on_author(s);
     std::size_t fam = 0;
-    for (std::size_t i = 0; i < ex.form1.families.size(); ++i) {
-        if (ex.form1.families[i].stem == "You") fam = i;
+    for (std::size_t i = 0; i < ex.form1().families.size(); ++i) {
+        if (ex.form1().families[i].stem == "You") fam = i;
     }
-    const int row = row_of(ex.form1.families[fam].list, "u");
+    const int row = row_of(ex.form1().families[fam].list, "u");
     for (auto _ : st) {
         ex.selectFamily(fam, row);
-        benchmark::DoNotOptimize(ex.form1.families[fam].InCorpus.data());
+        benchmark::DoNotOptimize(ex.form1().families[fam].InCorpus.data());
     }
 }
 
 void BM_SearchEnter(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = on_author(s);
-    ex.form1.txtSearch = "u";
+    ex.txtSearch_Change("u");
     for (auto _ : st) {
         ex.txtSearch_KeyDown(13);
-        benchmark::DoNotOptimize(ex.form1.lblInstInCorpus.data());
+        benchmark::DoNotOptimize(ex.form1().lblInstInCorpus.data());
     }
 }
 
 void BM_GlossaryFormClick(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = on_author(s);
-    const int row = row_of(ex.form1.lstNonStandardForms, "u");
+    const int row = row_of(ex.form1().lstNonStandardForms, "u");
     for (auto _ : st) {
         ex.selectNonStandardForms(row);
-        benchmark::DoNotOptimize(ex.form1.lblCorpusTotal.data());
+        benchmark::DoNotOptimize(ex.form1().lblCorpusTotal.data());
     }
 }
 
@@ -265,26 +266,26 @@ void BM_NonStandardUseClick(benchmark::State& st, int n) {
     Explorer& ex = on_author(s);
     for (auto _ : st) {
         ex.selectNonStandards(0);
-        benchmark::DoNotOptimize(ex.form1.lblInstancesOfSearchWord.data());
+        benchmark::DoNotOptimize(ex.form1().lblInstancesOfSearchWord.data());
     }
 }
 
 void BM_Collocations(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = on_author(s);
-    ex.selectNonStandardForms(row_of(ex.form1.lstNonStandardForms, "u"));
+    ex.selectNonStandardForms(row_of(ex.form1().lstNonStandardForms, "u"));
     for (auto _ : st) {
         ex.cmdColls_Click();
-        benchmark::DoNotOptimize(ex.form11.Text1.data());
+        benchmark::DoNotOptimize(ex.form11().Text1.data());
     }
-    st.counters["bytes"] = static_cast<double>(ex.form11.Text1.size());
+    st.counters["bytes"] = static_cast<double>(ex.form11().Text1.size());
 }
 
 void BM_CollocationsLiteral(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = on_author(s);
     for (auto _ : st) {
-        std::string c = collocations(ex.form3.Text2, "u");
+        std::string c = collocations(ex.form3().Text2, "u");
         benchmark::DoNotOptimize(c.data());
     }
 }
@@ -292,10 +293,10 @@ void BM_CollocationsLiteral(benchmark::State& st, int n) {
 void BM_PuncCount(benchmark::State& st, int n, PuncOption option) {
     Scale& s = scale(n);
     Explorer& ex = *s.ex;
-    ex.form1.puncOption = option;
+    ex.puncOption_Click(option);
     for (auto _ : st) {
         ex.cmdPuncCount_Click();
-        benchmark::DoNotOptimize(ex.form1.lblPuncCount.data());
+        benchmark::DoNotOptimize(ex.form1().lblPuncCount.data());
     }
 }
 
@@ -304,7 +305,7 @@ void BM_Clusters(benchmark::State& st, int n) {
     Explorer& ex = on_author(s);
     for (auto _ : st) {
         ex.cmdClusterPunctuation_Click();
-        benchmark::DoNotOptimize(ex.form1.lstClusterPunc.items.data());
+        benchmark::DoNotOptimize(ex.form1().lstClusterPunc.items.data());
     }
 }
 
@@ -315,7 +316,7 @@ void BM_CorpusData(benchmark::State& st, int n) {
     for (auto _ : st) {
         ex.cmdAges_Click();
         ex.cmdGender_Click();
-        benchmark::DoNotOptimize(ex.form4.lblMale.data());
+        benchmark::DoNotOptimize(ex.form4().lblMale.data());
     }
 }
 
@@ -333,13 +334,13 @@ std::vector<std::string> thousand_words(const std::string& text2) {
 void BM_ThousandCorpusCounts(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = *s.ex;
-    const std::vector<std::string> words = thousand_words(ex.form3.Text2);
+    const std::vector<std::string> words = thousand_words(ex.form3().Text2);
     long long total = 0;
     for (auto _ : st) {
         for (const std::string& w : words) {
-            ex.form1.txtSearch = w;
+            ex.txtSearch_Change(w);
             ex.cmdSearch_Click();
-            total += ex.form1.lblInstInCorpus.size();
+            total += ex.form1().lblInstInCorpus.size();
         }
     }
     benchmark::DoNotOptimize(total);
@@ -347,18 +348,18 @@ void BM_ThousandCorpusCounts(benchmark::State& st, int n) {
 
 void BM_CountWordScan(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    for (auto _ : st) benchmark::DoNotOptimize(count_word(s.ex->form3.Text2, "u"));
+    for (auto _ : st) benchmark::DoNotOptimize(count_word(s.ex->form3().Text2, "u"));
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) *
-                         static_cast<int64_t>(s.ex->form3.Text2.size()));
+                         static_cast<int64_t>(s.ex->form3().Text2.size()));
 }
 
 void BM_CountWordLiteral(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
-        benchmark::DoNotOptimize(literal::count_word(s.ex->form3.Text2, "u"));
+        benchmark::DoNotOptimize(literal::count_word(s.ex->form3().Text2, "u"));
     }
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) *
-                         static_cast<int64_t>(s.ex->form3.Text2.size()));
+                         static_cast<int64_t>(s.ex->form3().Text2.size()));
 }
 
 const bool registered = [] {

@@ -120,7 +120,7 @@ FormList forms_of(const Options& o, const Explorer& app) {
     auto f = find_family(app, typed(*o.family));
     if (!f) {
         std::string names;
-        for (const FamilyState& s : app.form1.families) names += " " + s.stem;
+        for (const FamilyState& s : app.form1().families) names += " " + s.stem;
         throw UsageError{"unknown family '" + *o.family + "'; the families are:" + names};
     }
     return *f;
@@ -135,7 +135,7 @@ ResultTable families_table(const Explorer& app) {
     ResultTable t;
     t.title = "Variant families";
     t.columns = {"list", "stem", "caption", "forms"};
-    for (const FamilyState& f : app.form1.families) {
+    for (const FamilyState& f : app.form1().families) {
         const FormList forms = *find_family(app, f.listName);
         std::string joined;
         for (const std::string& w : forms.forms) joined += (joined.empty() ? "" : " ") + w;
@@ -190,7 +190,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     try {
         if (o.command == "variants" || o.command == "spread" || o.command == "significance") {
             const FormList forms = forms_of(o, app);
-            GroupIndex index(app.form3, app.authors);
+            GroupIndex index(app.form3(), app.authors());
             Comparison c = compare_groups(index, forms);
             table = o.command == "variants" ? comparison_table(c)
                     : o.command == "spread" ? spread_table(c)
@@ -198,7 +198,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         } else if (o.command == "metrics") {
             table = group_metrics_table(group_metrics(app));
         } else if (o.command == "collocations" || o.command == "collocates") {
-            CollocationTable c = collocation_table(app.form3, form_of(o));
+            CollocationTable c = collocation_table(app.form3(), form_of(o));
             table = o.command == "collocations" ? occurrences_table(c) : collocates_table(c);
             selection = "whole corpus";
         } else {

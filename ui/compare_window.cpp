@@ -157,7 +157,7 @@ QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> 
     w->resize(1060, 720);
     auto state =
         std::make_shared<CompareState>(CompareState{app, std::move(header), {}, {}, {}, false, {}});
-    state->index = std::make_unique<GroupIndex>(app.form3, app.authors);
+    state->index = std::make_unique<GroupIndex>(app.form3(), app.authors());
 
     auto* layout = new QVBoxLayout(w);
     auto* pick = new QHBoxLayout;
@@ -306,7 +306,7 @@ QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> 
         show_table(metrics, group_metrics_table(state->metrics));
     };
     auto runCollocations = [=] {
-        state->collocations = collocation_table(state->app.form3, fromQ(collForm->text()));
+        state->collocations = collocation_table(state->app.form3(), fromQ(collForm->text()));
         show_table(occurrences, occurrences_table(state->collocations));
         show_table(collocates, collocates_table(state->collocations));
     };

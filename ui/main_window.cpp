@@ -164,7 +164,7 @@ void MainWindow::build() {
 
 // Column 1: Step 1, the group; the buttons that open the information windows.
 void MainWindow::buildGroupColumn() {
-    MainForm& f = explorer_.form1;
+    const MainForm& f = explorer_.form1();
     const QColor* cyan = &colour::paleCyan;
     heading(this, "Label3", "Step 1:", R(120, 120, 2055, 285));
     heading(this, "Label2", "GROUP DATA", R(120, 420, 2055, 285), colour::blue);
@@ -238,7 +238,7 @@ void MainWindow::buildGroupColumn() {
         windows_.open("Form12", [this] {
             return createCompareWindow(
                 explorer_, [this] { return export_header(explorer_, "all groups"); },
-                [this] { return explorer_.form1.lstNonStandardForms.text(); });
+                [this] { return explorer_.form1().lstNonStandardForms.text(); });
         });
     });
     auto* strange = new WrapButton("Strange but true...!", this);
@@ -251,7 +251,7 @@ void MainWindow::buildGroupColumn() {
 
 // Column 2: the group averages, Step 2 (the author) and the corpus data button.
 void MainWindow::buildAuthorColumn() {
-    MainForm& f = explorer_.form1;
+    const MainForm& f = explorer_.form1();
     heading(this, "Label18", "Group averages/totals:", R(2520, 240, 3765, 285));
     const struct {
         const char* caption_name;
@@ -364,7 +364,7 @@ void MainWindow::buildAuthorColumn() {
 // Column 3: the author's non-standard forms, the glossary, the word search and
 // the punctuation count.
 void MainWindow::buildFormsColumn() {
-    MainForm& f = explorer_.form1;
+    const MainForm& f = explorer_.form1();
     heading(this, "Label7", "NON-STANDARD FORMS", R(6960, 240, 3015, 285));
     make_label(this, "Label11",
                "The author has used the non-standard forms seen in the white-coloured list below. "
@@ -376,7 +376,7 @@ void MainWindow::buildFormsColumn() {
     uses->onClick = [this](int row) { run([this, row] { explorer_.selectNonStandards(row); }); };
     attachTable(
         uses, [this] { return non_standards_table(explorer_); },
-        [this] { return explorer_.form1.lstNonStandards.selected; });
+        [this] { return explorer_.form1().lstNonStandards.selected; });
     make_label(this, "Label10", "Form:", R(8130, 1425, 1845, 240));
     bind(make_value_label(this, "lblForm", "", R(8130, 1665, 1845, 285)), &f.lblForm);
     make_label(this, "Label15", "Interpretation:", R(8130, 2010, 1845, 240));
@@ -476,7 +476,7 @@ void MainWindow::buildFormsColumn() {
 
 // Column 4: the variant families, the text totals and the punctuation clusters.
 void MainWindow::buildFamiliesColumn() {
-    MainForm& f = explorer_.form1;
+    const MainForm& f = explorer_.form1();
     make_label(this, "Label24", "WORDS AND CONTRACTIONS COMMONLY USED NON-STANDARDLY",
                R(10200, 90, 1680, 810));
     const struct {
@@ -554,7 +554,7 @@ void MainWindow::buildFamiliesColumn() {
     clusters->onClick = [this](int row) { explorer_.selectClusterPunc(row); };
     attachTable(
         clusters, [this] { return cluster_table(explorer_); },
-        [this] { return explorer_.form1.lstClusterPunc.selected; });
+        [this] { return explorer_.form1().lstClusterPunc.selected; });
     QPushButton* button =
         make_button(this, "cmdClusterPunctuation", "Punctuation", R(14310, 8175, 1275, 390));
     connect(button, &QPushButton::clicked, this,
@@ -563,7 +563,7 @@ void MainWindow::buildFamiliesColumn() {
 
 void MainWindow::buildFamily(std::size_t index, int left, int top, int listHeight,
                              int headingWidth) {
-    FamilyState& state = explorer_.form1.families[index];
+    const FamilyState& state = explorer_.form1().families[index];
     const VariantFamily& data = explorer_.variantFamilies()[index];
     const int width = 1335;
     QLabel* caption = make_label(this, data.captionLabel.c_str(), toQ(data.caption),
@@ -633,8 +633,8 @@ void MainWindow::refresh() {
         }
     }
     for (ButtonBinding& b : buttons_) b.button->setEnabled(*b.enabled);
-    QString search = toQ(explorer_.form1.txtSearch);
-    if (txtSearch_ && fromQ(txtSearch_->text()) != explorer_.form1.txtSearch)
+    QString search = toQ(explorer_.form1().txtSearch);
+    if (txtSearch_ && fromQ(txtSearch_->text()) != explorer_.form1().txtSearch)
         txtSearch_->setText(search);
     refreshCorpusDataForm();
     refreshCollocationsForm();
@@ -644,9 +644,10 @@ QWidget* MainWindow::aboutWindow() {
     if (corpusFolder_.isEmpty()) return createAboutWindow();
     LoadedCorpusFigures figures;
     figures.folder = corpusFolder_;
-    figures.texts = explorer_.form3.corpusTextCount();
-    for (const std::string& n : explorer_.form3.lstNumOfTextsPerAuthor) figures.people += n != "0";
-    figures.words = word_total(explorer_.form3.Text2);
+    figures.texts = explorer_.form3().corpusTextCount();
+    for (const std::string& n : explorer_.form3().lstNumOfTextsPerAuthor)
+        figures.people += n != "0";
+    figures.words = word_total(explorer_.form3().Text2);
     return createAboutWindow(&figures);
 }
 
@@ -702,7 +703,7 @@ void MainWindow::setFocus(FocusTarget target) {
 
 void MainWindow::showCorpusDataForm() {
     windows_.open("Form4", [this] {
-        QWidget* form = createCorpusDataWindow(explorer_.form4, [this](const char* button) {
+        QWidget* form = createCorpusDataWindow(explorer_.form4(), [this](const char* button) {
             if (std::string_view(button) == "cmdAges")
                 explorer_.cmdAges_Click();
             else
@@ -729,11 +730,11 @@ void MainWindow::showCollocationsForm() {
 }
 
 void MainWindow::refreshCorpusDataForm() {
-    if (QWidget* w = windows_.find("Form4")) showCorpusData(w, explorer_.form4);
+    if (QWidget* w = windows_.find("Form4")) showCorpusData(w, explorer_.form4());
 }
 
 void MainWindow::refreshCollocationsForm() {
-    if (QWidget* w = windows_.find("Form11")) showCollocations(w, explorer_.form11);
+    if (QWidget* w = windows_.find("Form11")) showCollocations(w, explorer_.form11());
 }
 
 } // namespace zapt::ui

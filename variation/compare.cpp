@@ -21,7 +21,7 @@ std::vector<std::string> distinct_forms(const std::vector<std::string>& items) {
 } // namespace
 
 std::optional<FormList> find_family(const Explorer& app, std::string_view name) {
-    for (const FamilyState& f : app.form1.families) {
+    for (const FamilyState& f : app.form1().families) {
         std::string_view list = f.listName;
         const bool hit =
             iequals(name, list) || iequals(name, f.stem) ||

@@ -23,19 +23,19 @@ std::vector<GroupMetricsRow> group_metrics(Explorer& app, int privacyThreshold) 
         if (g.all) continue;
         GroupMetricsRow row;
         row.group = g;
-        app.form1.ageOption = g.band;
-        app.form1.genderOption = g.gender;
+        app.ageOption_Click(g.band);
+        app.genderOption_Click(g.gender);
         app.cmdAgeAndGender_Click();
-        const auto group = group_captions(app.form1);
+        const auto group = group_captions(app.form1());
         for (std::size_t k = 0; k < 6; ++k) row.values[k] = *group[k];
-        row.authors = app.form1.AgeTable.count();
+        row.authors = app.form1().AgeTable.count();
         row.spreadWithheld = row.authors < privacyThreshold;
         if (!row.spreadWithheld) {
             std::array<double, 6> lo{}, hi{};
             for (int i = 0; i < row.authors; ++i) {
                 app.selectAgeTable(i);
                 app.cmdAuthorData_Click();
-                const auto author = author_captions(app.form1);
+                const auto author = author_captions(app.form1());
                 for (std::size_t k = 0; k < 6; ++k) {
                     const double v = read_leading_number(*author[k]);
                     if (i == 0 || v < lo[k]) lo[k] = v, row.min[k] = *author[k];
@@ -56,14 +56,14 @@ std::vector<GroupMetricsRow> group_metrics(const DataSet& data, int privacyThres
 
 DataSet data_set_of(const Explorer& app) {
     DataSet d;
-    const AuthorRegister& r = app.authors;
+    const AuthorRegister& r = app.authors();
     for (std::size_t i = 0; i < r.size(); ++i) {
         d.authors.push_back({r.lstAuthorCode[i], r.lstAuthorName[i], r.lstAuthorAge[i],
                              r.lstAuthorGender[i], r.lstAuthorEducation[i],
                              r.lstAuthorNativeLanguage[i]});
     }
-    for (std::size_t n = 0; n < app.form3.texts.size(); ++n) {
-        d.corpus.push_back({app.form3.lstTextAuthors[n], app.form3.texts[n]});
+    for (std::size_t n = 0; n < app.form3().texts.size(); ++n) {
+        d.corpus.push_back({app.form3().lstTextAuthors[n], app.form3().texts[n]});
     }
     d.glossary.forms = app.glossary().forms();
     d.glossary.interpretations = app.glossary().interpretations();

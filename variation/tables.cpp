@@ -48,7 +48,7 @@ ResultTable caption_values(std::string title,
 void add_selection(ResultTable& t, const Explorer& app) {
     const std::string group = shown_group(app);
     t.settings.push_back({"group", group.empty() ? "none" : group});
-    const std::string& code = app.form1.AgeTable.text();
+    const std::string& code = app.form1().AgeTable.text();
     t.settings.push_back({"author code", code.empty() ? "none" : code});
 }
 
@@ -176,12 +176,13 @@ ResultTable collocates_table(const CollocationTable& c) {
 
 ResultTable collocation_window_table(const Explorer& app) {
     ResultTable t;
-    t.title = "Collocations for: " + app.form11.Label2;
+    t.title = "Collocations for: " + app.form11().Label2;
     t.columns = {"before", "after"};
-    for (const CollocationOccurrence& o : collocation_pairs(app.form11.Text1, app.form11.Label2)) {
+    for (const CollocationOccurrence& o :
+         collocation_pairs(app.form11().Text1, app.form11().Label2)) {
         t.rows.push_back({o.before, o.after});
     }
-    t.settings = {{"form", app.form11.Label2}};
+    t.settings = {{"form", app.form11().Label2}};
     return t;
 }
 
@@ -222,7 +223,7 @@ ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows, int pr
 // ---- The main window and the corpus data window ----
 
 ResultTable author_panel_table(const Explorer& app) {
-    const MainForm& f = app.form1;
+    const MainForm& f = app.form1();
     ResultTable t = caption_values("INDIVIDUAL DATA",
                                    {{"Total Number of Texts:", f.lblTextTotal},
                                     {"Av. Text Length (words):", f.lblAvTextLength},
@@ -236,7 +237,7 @@ ResultTable author_panel_table(const Explorer& app) {
 }
 
 ResultTable group_panel_table(const Explorer& app) {
-    const MainForm& f = app.form1;
+    const MainForm& f = app.form1();
     const std::string* values[] = {&f.NumOfGroupTexts,        &f.GroupAvTextLength,
                                    &f.GroupAvNumOfCharacters, &f.GroupAvWordClusterLength,
                                    &f.GroupAvPuncDensity,     &f.GroupNonStandardFormsDensity};
@@ -251,8 +252,8 @@ ResultTable group_panel_table(const Explorer& app) {
 
 ResultTable family_counts_table(const Explorer& app, std::size_t family) {
     ResultTable t;
-    if (family >= app.form1.families.size()) return t;
-    const FamilyState& f = app.form1.families[family];
+    if (family >= app.form1().families.size()) return t;
+    const FamilyState& f = app.form1().families[family];
     t = caption_values(f.listName,
                        {{"Individ.", f.Individual}, {"Group", f.InGroup}, {"Corpus", f.InCorpus}});
     t.settings.push_back({"family", f.listName});
@@ -265,13 +266,13 @@ ResultTable non_standards_table(const Explorer& app) {
     ResultTable t;
     t.title = "Non-standard forms of the author";
     t.columns = {"form", "interpretation", "corpus_count"};
-    for (const std::string& use : app.form1.lstNonStandards.items) {
+    for (const std::string& use : app.form1().lstNonStandards.items) {
         const int row = app.glossary().row_for_use(use);
         t.rows.push_back({use, row >= 0 ? app.glossary().interpretation(row) : "",
-                          whole(count_word(app.form3.Text2, use))});
+                          whole(count_word(app.form3().Text2, use))});
     }
     add_selection(t, app);
-    t.settings.push_back({"corpus words", whole(word_total(app.form3.Text2))});
+    t.settings.push_back({"corpus words", whole(word_total(app.form3().Text2))});
     return t;
 }
 
@@ -279,13 +280,13 @@ ResultTable cluster_table(const Explorer& app) {
     ResultTable t;
     t.title = "Punctuation clusters of the author";
     t.columns = {"cluster"};
-    for (const std::string& c : app.form1.lstClusterPunc.items) t.rows.push_back({c});
+    for (const std::string& c : app.form1().lstClusterPunc.items) t.rows.push_back({c});
     add_selection(t, app);
     return t;
 }
 
 ResultTable corpus_data_table(const Explorer& app) {
-    const CorpusDataForm& f = app.form4;
+    const CorpusDataForm& f = app.form4();
     return caption_values("Corpus data", {{"<18", f.lblUnder18s},
                                           {"18 to 25", f.lbl18To25},
                                           {"26 to 40", f.lbl25To40},
@@ -298,14 +299,14 @@ ResultTable corpus_data_table(const Explorer& app) {
 // ---- Export ----
 
 std::string shown_group(const Explorer& app) {
-    const MainForm& f = app.form1;
+    const MainForm& f = app.form1();
     if (f.AgeTable.count() == 0) {
         // An empty group: the options still name it once a query has run.
         if (!iequals(f.lblGoingGroup, "y")) return {};
         return group_label({false, f.ageOption, f.genderOption});
     }
     const std::string& code = f.AgeTable.items.front();
-    const AuthorRegister& r = app.authors;
+    const AuthorRegister& r = app.authors();
     for (std::size_t j = 0; j < r.size(); ++j) {
         if (!iequals(r.lstAuthorCode[j], code)) continue;
         const double age = read_leading_number(r.lstAuthorAge[j]);
@@ -323,13 +324,13 @@ std::string shown_group(const Explorer& app) {
 std::string shown_selection(const Explorer& app) {
     const std::string group = shown_group(app);
     if (group.empty()) return {};
-    const std::string& code = app.form1.AgeTable.text();
+    const std::string& code = app.form1().AgeTable.text();
     return "group " + group + (code.empty() ? "" : ", author " + code);
 }
 
 ExportHeader export_header(const Explorer& app, std::string selection) {
     ExportHeader h;
-    h.corpusTexts = app.form3.corpusTextCount();
+    h.corpusTexts = app.form3().corpusTextCount();
     h.selection = std::move(selection);
     return h;
 }

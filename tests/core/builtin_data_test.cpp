@@ -26,8 +26,8 @@ struct BuiltIn : ::testing::Test {
 };
 
 TEST_F(BuiltIn, CorpusStoreFigures) {
-    const CorpusStore& s = app.form3;
-    EXPECT_EQ(app.form1.lblNumOfCorpusTexts, "977");
+    const CorpusStore& s = app.form3();
+    EXPECT_EQ(app.form1().lblNumOfCorpusTexts, "977");
     EXPECT_EQ(s.lstTextList.size(), 977u);
     EXPECT_EQ(s.Text1.size(), 66784u);
     EXPECT_EQ(s.Text2.size(), 65346u);
@@ -60,7 +60,7 @@ TEST_F(BuiltIn, TextsKeepTheirBlanksAndRules) {
         EXPECT_LE(tail, 2u) << n;
         leading += t.front() == ' ';
         inner_double += trimmed.find("  ") != std::string_view::npos;
-        EXPECT_EQ(app.form3.lstTextList[n], std::string(trimmed) + " ");
+        EXPECT_EQ(app.form3().lstTextList[n], std::string(trimmed) + " ");
     }
     EXPECT_EQ(trailing, 104);
     EXPECT_EQ(leading, 1);
@@ -70,10 +70,10 @@ TEST_F(BuiltIn, TextsKeepTheirBlanksAndRules) {
 }
 
 TEST_F(BuiltIn, AuthorNamesTieTextsToTheRegister) {
-    std::set<std::string> exact(app.form3.lstCodeName.begin(), app.form3.lstCodeName.end());
+    std::set<std::string> exact(app.form3().lstCodeName.begin(), app.form3().lstCodeName.end());
     int matched = 0, in_case = 0;
-    for (const std::string& name : app.form3.lstTextAuthors) {
-        bool any = std::any_of(app.form3.lstCodeName.begin(), app.form3.lstCodeName.end(),
+    for (const std::string& name : app.form3().lstTextAuthors) {
+        bool any = std::any_of(app.form3().lstCodeName.begin(), app.form3().lstCodeName.end(),
                                [&](const std::string& c) { return iequals(c, name); });
         matched += any;
         in_case += exact.count(name) > 0;
@@ -83,7 +83,7 @@ TEST_F(BuiltIn, AuthorNamesTieTextsToTheRegister) {
 }
 
 TEST_F(BuiltIn, RegisterFigures) {
-    const AuthorRegister& r = app.authors;
+    const AuthorRegister& r = app.authors();
     ASSERT_EQ(r.size(), 81u);
     EXPECT_EQ(r.lstAuthorCode.front(), "060");
     EXPECT_TRUE(std::is_sorted(r.lstAuthorCode.begin() + 1, r.lstAuthorCode.end()));
@@ -111,7 +111,7 @@ TEST_F(BuiltIn, RegisterFigures) {
     // "060": male, under 18, one text.
     EXPECT_EQ(r.lstAuthorGender[0], "M");
     EXPECT_LT(std::stoi(r.lstAuthorAge[0]), 18);
-    EXPECT_EQ(app.form3.textsPerAuthor[0], 1);
+    EXPECT_EQ(app.form3().textsPerAuthor[0], 1);
 }
 
 TEST_F(BuiltIn, EveryGroupHoldsItsAuthorsAndTheLargestAuthorIsMeasuredExactly) {
@@ -130,14 +130,14 @@ TEST_F(BuiltIn, EveryGroupHoldsItsAuthorsAndTheLargestAuthorIsMeasuredExactly) {
     std::string largest_group_name;
     bool found_largest_author = false;
     for (const auto& g : groups) {
-        app.form1.ageOption = g.band;
-        app.form1.genderOption = g.gender;
+        app.ageOption_Click(g.band);
+        app.genderOption_Click(g.gender);
         app.cmdAgeAndGender_Click();
-        ASSERT_EQ(app.form1.AgeTable.count(), g.authors);
-        EXPECT_EQ(app.form1.lstEducation.count(), g.authors);
-        EXPECT_EQ(app.form1.NumOfGroupTexts, app.form1.lblNumOfGroupTexts2);
-        int group_texts = std::stoi(app.form1.NumOfGroupTexts);
-        EXPECT_EQ(static_cast<int>(app.form1.lstGroupTexts.size()), group_texts);
+        ASSERT_EQ(app.form1().AgeTable.count(), g.authors);
+        EXPECT_EQ(app.form1().lstEducation.count(), g.authors);
+        EXPECT_EQ(app.form1().NumOfGroupTexts, app.form1().lblNumOfGroupTexts2);
+        int group_texts = std::stoi(app.form1().NumOfGroupTexts);
+        EXPECT_EQ(static_cast<int>(app.form1().lstGroupTexts.size()), group_texts);
         if (group_texts > largest_group) {
             largest_group = group_texts;
             largest_group_name = std::to_string(static_cast<int>(g.band)) + "/" +
@@ -146,13 +146,13 @@ TEST_F(BuiltIn, EveryGroupHoldsItsAuthorsAndTheLargestAuthorIsMeasuredExactly) {
         for (int row = 0; row < g.authors; ++row) {
             app.selectAgeTable(row);
             app.cmdAuthorData_Click();
-            int n = std::stoi(app.form1.lblTextTotal);
+            int n = std::stoi(app.form1().lblTextTotal);
             EXPECT_GT(n, 0);
             most_texts = std::max(most_texts, n);
             if (n == 104) {
                 found_largest_author = true;
-                EXPECT_EQ(app.form1.lblTotWords, "2416");
-                EXPECT_EQ(app.form1.lblNumOfCharacters, format_4dec(8808.0 / 104.0));
+                EXPECT_EQ(app.form1().lblTotWords, "2416");
+                EXPECT_EQ(app.form1().lblNumOfCharacters, format_4dec(8808.0 / 104.0));
             }
         }
     }
@@ -181,11 +181,11 @@ TEST_F(BuiltIn, GlossaryAndVariantLists) {
     EXPECT_EQ(folded.size(), 736u);
 
     const std::size_t sizes[] = {5, 43, 7, 10, 12, 4, 19, 6, 12, 17, 8, 12, 10, 14, 12, 7};
-    ASSERT_EQ(app.form1.families.size(), 16u);
+    ASSERT_EQ(app.form1().families.size(), 16u);
     for (std::size_t i = 0; i < 16; ++i)
-        EXPECT_EQ(app.form1.families[i].list.items.size(), sizes[i]);
+        EXPECT_EQ(app.form1().families[i].list.items.size(), sizes[i]);
     // The 'Th' list is sorted and keeps its given order.
-    EXPECT_EQ(app.form1.families[1].list.items, app.variantFamilies()[1].items);
+    EXPECT_EQ(app.form1().families[1].list.items, app.variantFamilies()[1].items);
 }
 
 TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
@@ -193,18 +193,18 @@ TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
     const VariantFamily& back = app.variantFamilies()[5];
     ASSERT_EQ(you.stem, "You");
     ASSERT_EQ(back.stem, "Back");
-    const int u_in_corpus = count_word(app.form3.Text2, "u");
+    const int u_in_corpus = count_word(app.form3().Text2, "u");
     int five_ways = 0, three_backs = 0;
     double top_u_share = 0;
     for (auto band : {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
                       AgeBand::From41To60, AgeBand::Over60}) {
         for (auto gender : {Gender::Female, Gender::Male}) {
-            app.form1.ageOption = band;
-            app.form1.genderOption = gender;
+            app.ageOption_Click(band);
+            app.genderOption_Click(gender);
             app.cmdAgeAndGender_Click();
-            for (int row = 0; row < app.form1.AgeTable.count(); ++row) {
+            for (int row = 0; row < app.form1().AgeTable.count(); ++row) {
                 app.selectAgeTable(row);
-                const std::string& text = app.form1.txtIndividualsTexts;
+                const std::string& text = app.form1().txtIndividualsTexts;
                 int ways = 0, backs = 0;
                 for (const auto& item : you.items) ways += count_word(text, item) > 0;
                 for (const auto& item : back.items) backs += count_word(text, item) > 0;
@@ -222,62 +222,65 @@ TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
 
 TEST_F(BuiltIn, NoTextHoldsTheFourFormsWithoutInterpretation) {
     for (const char* form : {"texin", "texn", "txtn", "textn"}) {
-        EXPECT_EQ(count_word(app.form3.Text2, form), 0) << form;
+        EXPECT_EQ(count_word(app.form3().Text2, form), 0) << form;
     }
-    std::string first = app.form3.Text2.substr(0, app.form3.Text2.find(' '));
+    std::string first = app.form3().Text2.substr(0, app.form3().Text2.find(' '));
     EXPECT_FALSE(app.glossary().is_form(first)) << first;
 }
 
 TEST_F(BuiltIn, TheRoadOfATypicalUse) {
     // 1. "26 to 40", "Female", Get Group Data.
-    app.form1.ageOption = AgeBand::From26To40;
-    app.form1.genderOption = Gender::Female;
+    app.ageOption_Click(AgeBand::From26To40);
+    app.genderOption_Click(Gender::Female);
     app.cmdAgeAndGender_Click();
-    ASSERT_EQ(app.form1.AgeTable.count(), 11);
-    EXPECT_TRUE(app.form1.cmdSearch);
-    EXPECT_NE(app.form1.NumOfGroupTexts, "0");
+    ASSERT_EQ(app.form1().AgeTable.count(), 11);
+    EXPECT_TRUE(app.form1().cmdSearch);
+    EXPECT_NE(app.form1().NumOfGroupTexts, "0");
     EXPECT_EQ(effects.count("showProgress"), 1);
     EXPECT_EQ(effects.count("closeProgress"), 1);
     // 2-3. An author code, then Get Author Data.
     app.selectAgeTable(2);
     app.cmdAuthorData_Click();
-    int n = std::stoi(app.form1.lblTextTotal);
-    EXPECT_EQ(n, static_cast<int>(app.form1.lstTextsFound.size()));
+    int n = std::stoi(app.form1().lblTextTotal);
+    EXPECT_EQ(n, static_cast<int>(app.form1().lstTextsFound.size()));
     // 4. "bk" in the forms of "back": the three counts by the one counting rule.
     const std::size_t back = 5;
     ASSERT_TRUE(app.selectFamily(back, 2));
-    EXPECT_EQ(app.form1.families[back].list.text(), "bk");
-    EXPECT_EQ(app.form1.families[back].Individual,
-              format_whole(count_word(app.form1.txtIndividualsTexts, "bk")));
-    EXPECT_EQ(app.form1.families[back].InGroup, format_whole(count_word(app.form1.Text2, "bk")));
-    EXPECT_EQ(app.form1.families[back].InCorpus, format_whole(count_word(app.form3.Text2, "bk")));
-    EXPECT_LE(std::stoi(app.form1.families[back].Individual),
-              std::stoi(app.form1.families[back].InGroup));
-    EXPECT_LE(std::stoi(app.form1.families[back].InGroup),
-              std::stoi(app.form1.families[back].InCorpus));
+    EXPECT_EQ(app.form1().families[back].list.text(), "bk");
+    EXPECT_EQ(app.form1().families[back].Individual,
+              format_whole(count_word(app.form1().txtIndividualsTexts, "bk")));
+    EXPECT_EQ(app.form1().families[back].InGroup,
+              format_whole(count_word(app.form1().Text2, "bk")));
+    EXPECT_EQ(app.form1().families[back].InCorpus,
+              format_whole(count_word(app.form3().Text2, "bk")));
+    EXPECT_LE(std::stoi(app.form1().families[back].Individual),
+              std::stoi(app.form1().families[back].InGroup));
+    EXPECT_LE(std::stoi(app.form1().families[back].InGroup),
+              std::stoi(app.form1().families[back].InCorpus));
     // 5. A typed word and Enter.
-    app.form1.txtSearch = "tea";
+    app.txtSearch_Change("tea");
     app.txtSearch_KeyDown(13);
-    EXPECT_EQ(app.form1.lblWordTotal, "14800");
-    EXPECT_LE(std::stoi(app.form1.lblInstInGroup), std::stoi(app.form1.lblInstInCorpus));
+    EXPECT_EQ(app.form1().lblWordTotal, "14800");
+    EXPECT_LE(std::stoi(app.form1().lblInstInGroup), std::stoi(app.form1().lblInstInCorpus));
 }
 
 TEST_F(BuiltIn, AVariantBeforeAnyGroupAndTheSameAuthorTwice) {
     ASSERT_TRUE(app.selectFamily(0, 2)); // "been"
-    EXPECT_EQ(app.form1.families[0].Individual, "0");
-    EXPECT_EQ(app.form1.families[0].InGroup, "0");
-    EXPECT_EQ(app.form1.families[0].InCorpus, format_whole(count_word(app.form3.Text2, "been")));
+    EXPECT_EQ(app.form1().families[0].Individual, "0");
+    EXPECT_EQ(app.form1().families[0].InGroup, "0");
+    EXPECT_EQ(app.form1().families[0].InCorpus,
+              format_whole(count_word(app.form3().Text2, "been")));
 
     app.cmdAgeAndGender_Click(); // under 18, female
     app.selectAgeTable(0);
     app.cmdAuthorData_Click();
-    const std::string words = app.form1.lblTotWords, text = app.form1.txtIndividualsTexts;
-    const auto uses = app.form1.lstNonStandards.items;
+    const std::string words = app.form1().lblTotWords, text = app.form1().txtIndividualsTexts;
+    const auto uses = app.form1().lstNonStandards.items;
     app.selectAgeTable(0);
     app.cmdAuthorData_Click();
-    EXPECT_EQ(app.form1.lblTotWords, words);
-    EXPECT_EQ(app.form1.txtIndividualsTexts, text);
-    EXPECT_EQ(app.form1.lstNonStandards.items, uses);
+    EXPECT_EQ(app.form1().lblTotWords, words);
+    EXPECT_EQ(app.form1().txtIndividualsTexts, text);
+    EXPECT_EQ(app.form1().lstNonStandards.items, uses);
 }
 
 } // namespace

@@ -43,8 +43,8 @@ TEST(GroupQuery, BandsIncludeTheirEdgesAndOnlyAuthorsWithTexts) {
     for (const auto& c : cases) {
         for (int twice = 0; twice < 2; ++twice) { // a repeated query gives the same lists
             w.fetch(c.band, c.gender);
-            EXPECT_EQ(w->form1.AgeTable.items, c.codes);
-            EXPECT_EQ(w->form1.lstEducation.items, c.education);
+            EXPECT_EQ(w->form1().AgeTable.items, c.codes);
+            EXPECT_EQ(w->form1().lstEducation.items, c.education);
         }
     }
 }
@@ -56,11 +56,11 @@ TEST(GroupQuery, ResetsEveryResultOfThePreviousGroupAndAuthor) {
     w->cmdAuthorData_Click();
     w->selectFamily(w.family_index("Been"), 0);
     w->cmdClusterPunctuation_Click();
-    w.family("You").InCorpus = "5";
-    w->form1.lstClusterPunc.add("x");
+    ExplorerTestAccess::form1(*w).families[w.family_index("You")].InCorpus = "5";
+    ExplorerTestAccess::form1(*w).lstClusterPunc.add("x");
 
     w.fetch(AgeBand::Under18, Gender::Female);
-    const MainForm& f = w->form1;
+    const MainForm& f = w->form1();
     for (const FamilyState& fam : f.families) {
         EXPECT_EQ(fam.Individual + fam.InGroup + fam.InCorpus, "000") << fam.stem;
     }
@@ -80,7 +80,7 @@ TEST(GroupQuery, ResetsEveryResultOfThePreviousGroupAndAuthor) {
 TEST(GroupAverages, OneAuthorsValuesAreRoundedAgainToFourPlaces) {
     World w({author("001", "Ann", "30", "F")}, {{"Ann", "a b c d e f g h iiiiiiiii"}});
     w.fetch(AgeBand::From26To40, Gender::Female);
-    const MainForm& f = w->form1;
+    const MainForm& f = w->form1();
     EXPECT_EQ(f.NumOfGroupTexts, "1");
     EXPECT_EQ(f.lblNumOfGroupTexts2, "1");
     EXPECT_EQ(f.GroupAvWordClusterLength, "2.5455"); // the author shows 2.54545454545455
@@ -101,21 +101,21 @@ TEST(GroupAverages, AreUnweightedMeansOfTheAuthorsDisplayedValues) {
                  {"Bo", "abcdefghijabcdefghij"},
                  {"Bo", "abcdefghijabcdefghij"}});
     chars.fetch(AgeBand::From26To40, Gender::Female);
-    EXPECT_EQ(chars->form1.GroupAvNumOfCharacters, "16");
-    EXPECT_EQ(chars->form1.NumOfGroupTexts, "4");
+    EXPECT_EQ(chars->form1().GroupAvNumOfCharacters, "16");
+    EXPECT_EQ(chars->form1().NumOfGroupTexts, "4");
 
     // Punctuation densities 0.1, 0.2 and 0.2.
     World punc({author("001", "A", "30", "F"), author("002", "B", "31", "F"),
                 author("003", "C", "32", "F")},
                {{"A", "a b c d e f g h."}, {"B", "a b c d e f g h.."}, {"C", "a b c d e f g h.."}});
     punc.fetch(AgeBand::From26To40, Gender::Female);
-    EXPECT_EQ(punc->form1.GroupAvPuncDensity, "0.1667");
+    EXPECT_EQ(punc->form1().GroupAvPuncDensity, "0.1667");
 }
 
 TEST(GroupAverages, AGroupWithoutAuthorsShowsZerosAndEndsNormally) {
     World w({author("001", "Ann", "30", "F")}, {{"Ann", "hi"}});
     w.fetch(AgeBand::From26To40, Gender::Male);
-    const MainForm& f = w->form1;
+    const MainForm& f = w->form1();
     EXPECT_EQ(f.AgeTable.count(), 0);
     for (const std::string* c :
          {&f.NumOfGroupTexts, &f.GroupAvTextLength, &f.GroupAvNumOfCharacters,
@@ -128,7 +128,7 @@ TEST(GroupAverages, AGroupWithoutAuthorsShowsZerosAndEndsNormally) {
               (std::vector<std::string>{"width 6000", "showProgress", "width 6500", "width 16770",
                                         "closeProgress", "width 16770"}));
     // A search in the empty group counts 0 and the corpus count still works.
-    w->form1.txtSearch = "hi";
+    w->txtSearch_Change("hi");
     w->txtSearch_KeyDown(13);
     EXPECT_EQ(f.lblInstInGroup, "0");
     EXPECT_EQ(f.lblInstInCorpus, "1");
@@ -139,12 +139,12 @@ TEST(GroupText, KeepsSlashesThatTheAuthorTextSplitsAndHoldsOnlyTheLatestGroup) {
              author("003", "Cy", "50", "F")},
             {{"Bo", "b/c = d+e <f>"}, {"Ann", "a/b, ok!"}, {"Cy", "(x) y-z."}});
     w.fetch(AgeBand::From26To40, Gender::Female);
-    const MainForm& f = w->form1;
+    const MainForm& f = w->form1();
     // Author by author in list order, within an author in corpus order.
     EXPECT_EQ(f.Text2, "a/b ok b/c = d+e <f> ");
     EXPECT_EQ(f.Text1, "a/b, ok!  b/c = d+e <f>  ");
     EXPECT_EQ(f.txtIndividualsTexts, "b c d e f "); // the last author stays selected
-    w->form1.txtSearch = "a/b";
+    w->txtSearch_Change("a/b");
     w->cmdSearchGroup_Click();
     EXPECT_EQ(f.lblInstInGroup, "1");
 
@@ -177,19 +177,19 @@ TEST(HighlightOnlyLists, RefuseRowsTheyDoNotHaveAndChoicesWaitForTheQuery) {
     Explorer& app = *w.app;
     app.ageOption_Click(AgeBand::From18To25);
     app.genderOption_Click(Gender::Female);
-    EXPECT_TRUE(app.form1.AgeTable.items.empty()); // nothing runs before the button
+    EXPECT_TRUE(app.form1().AgeTable.items.empty()); // nothing runs before the button
     app.cmdAgeAndGender_Click();
-    ASSERT_EQ(app.form1.lstEducation.count(), 2);
+    ASSERT_EQ(app.form1().lstEducation.count(), 2);
     for (int row : {-1, 2, 99}) {
         EXPECT_FALSE(app.selectEducation(row));
         EXPECT_FALSE(app.selectClusterPunc(row));
     }
     EXPECT_TRUE(app.selectEducation(1));
-    EXPECT_EQ(app.form1.lstEducation.selected, 1);
+    EXPECT_EQ(app.form1().lstEducation.selected, 1);
     EXPECT_FALSE(app.selectEducation(5));
-    EXPECT_EQ(app.form1.lstEducation.selected, 1);
+    EXPECT_EQ(app.form1().lstEducation.selected, 1);
     app.txtSearch_Change("bk");
-    EXPECT_EQ(app.form1.txtSearch, "bk");
+    EXPECT_EQ(app.form1().txtSearch, "bk");
 }
 
 } // namespace

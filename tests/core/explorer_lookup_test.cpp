@@ -48,7 +48,7 @@ TEST(VariantFamilies, CountInAuthorGroupAndCorpusText) {
 
 TEST(VariantFamilies, BothRowsOfDereGiveTheSameCounts) {
     World w({author("001", "Ann", "30", "F")}, {{"Ann", "dere dere's DERE"}});
-    FamilyState& th = w.family("ThWords");
+    const FamilyState& th = w.family("ThWords");
     ASSERT_EQ(th.list.items[8], "dere");
     ASSERT_EQ(th.list.items[9], "dere");
     w->selectFamily(w.family_index("ThWords"), 8);
@@ -60,13 +60,13 @@ TEST(VariantFamilies, BothRowsOfDereGiveTheSameCounts) {
 
 TEST(WordSearch, EnterSearchesGroupThenCorpusEvenBeforeAGroup) {
     World w = lookup_world();
-    w->form1.txtSearch = "BEEN";
+    w->txtSearch_Change("BEEN");
     w->txtSearch_KeyDown(10); // any other key does nothing
-    EXPECT_EQ(w->form1.lblInstInCorpus, "0");
+    EXPECT_EQ(w->form1().lblInstInCorpus, "0");
     w->txtSearch_KeyDown(13);
-    EXPECT_EQ(w->form1.lblInstInGroup, "0");
-    EXPECT_EQ(w->form1.lblInstInCorpus, "4");
-    EXPECT_EQ(w->form1.lblWordTotal, "11");
+    EXPECT_EQ(w->form1().lblInstInGroup, "0");
+    EXPECT_EQ(w->form1().lblInstInCorpus, "4");
+    EXPECT_EQ(w->form1().lblWordTotal, "11");
 }
 
 TEST(WordSearch, AnyTypedTextCountsWithoutHarm) {
@@ -87,10 +87,10 @@ TEST(WordSearch, AnyTypedTextCountsWithoutHarm) {
         {"ok", "1", "1"},
     };
     for (const auto& c : cases) {
-        w->form1.txtSearch = c.word;
+        w->txtSearch_Change(c.word);
         w->txtSearch_KeyDown(13);
-        EXPECT_EQ(w->form1.lblInstInGroup, c.group) << c.word.size();
-        EXPECT_EQ(w->form1.lblInstInCorpus, c.corpus) << c.word.size();
+        EXPECT_EQ(w->form1().lblInstInGroup, c.group) << c.word.size();
+        EXPECT_EQ(w->form1().lblInstInCorpus, c.corpus) << c.word.size();
     }
 }
 
@@ -108,11 +108,11 @@ TEST(PunctuationCount, EachKindCountsInTheCorpusText) {
         {PuncOption::SpacePlusStop, "1"}, {PuncOption::SpacePlusComma, "2"},
     };
     for (const auto& c : cases) {
-        w->form1.puncOption = c.option;
+        w->puncOption_Click(c.option);
         w->cmdPuncCount_Click();
-        EXPECT_EQ(w->form1.lblPuncCount, c.count) << static_cast<int>(c.option);
+        EXPECT_EQ(w->form1().lblPuncCount, c.count) << static_cast<int>(c.option);
         w->cmdPuncCount_Click(); // repeated clicks give the same number
-        EXPECT_EQ(w->form1.lblPuncCount, c.count);
+        EXPECT_EQ(w->form1().lblPuncCount, c.count);
     }
 }
 
@@ -144,19 +144,19 @@ TEST(Clusters, ListByMarkWithTheTenCharacterRule) {
              {"Bo", "no marks here"}});
     w.fetch(AgeBand::From26To40, Gender::Female);
     w->selectAgeTable(0);
-    ASSERT_EQ(w->form1.txtIndividualsTexts2, "got home. See you  %Wait...  %a.b.c, ok? yes!  %");
+    ASSERT_EQ(w->form1().txtIndividualsTexts2, "got home. See you  %Wait...  %a.b.c, ok? yes!  %");
     w->cmdClusterPunctuation_Click();
     // The full stops of "a.b.c" lie less than ten characters after the last
     // listed full stop (in "Wait...") and are not listed on their own.
     const std::vector<std::string> expected = {"home. See ", "Wait...  %", "c, ok", "ok? yes",
                                                "yes!  %"};
-    EXPECT_EQ(w->form1.lstClusterPunc.items, expected);
+    EXPECT_EQ(w->form1().lstClusterPunc.items, expected);
     w->cmdClusterPunctuation_Click();
-    EXPECT_EQ(w->form1.lstClusterPunc.items, expected); // not doubled
+    EXPECT_EQ(w->form1().lstClusterPunc.items, expected); // not doubled
     w->selectAgeTable(1);
-    EXPECT_EQ(w->form1.lstClusterPunc.count(), 0); // cleared by the selection
+    EXPECT_EQ(w->form1().lstClusterPunc.count(), 0); // cleared by the selection
     w->cmdClusterPunctuation_Click();
-    EXPECT_EQ(w->form1.lstClusterPunc.count(), 0);
+    EXPECT_EQ(w->form1().lstClusterPunc.count(), 0);
 }
 
 TEST(Collocations, NeighboursOfEveryOccurrenceInCorpusOrder) {
@@ -166,20 +166,22 @@ TEST(Collocations, NeighboursOfEveryOccurrenceInCorpusOrder) {
     w->cmdColls_Click();
     // The first word of the corpus has an empty word before it; the last word an
     // empty word after it.
-    EXPECT_EQ(w->form11.Text1, " later see CU cu x x  ");
-    EXPECT_EQ(w->form11.Label2, "cu");
-    EXPECT_TRUE(w->form11.open);
+    EXPECT_EQ(w->form11().Text1, " later see CU cu x x  ");
+    EXPECT_EQ(w->form11().Label2, "cu");
+    EXPECT_TRUE(w->form11().open);
     EXPECT_EQ(w.effects.count("showForm11"), 1);
 
     w->selectNonStandardForms(5); // "wiv": not in the corpus
     w->cmdColls_Click();
-    EXPECT_EQ(w->form11.Label2, "wiv");
-    EXPECT_EQ(w->form11.Text1, "");
+    EXPECT_EQ(w->form11().Label2, "wiv");
+    EXPECT_EQ(w->form11().Text1, "");
 
-    w->form1.lstNonStandardForms.selected = -1; // no selection
-    w->cmdColls_Click();
-    EXPECT_EQ(w->form11.Label2, "");
-    EXPECT_EQ(w->form11.Text1, "");
+    // No form selected (as at start-up): an empty form and no collocations.
+    World fresh({author("001", "Ann", "30", "F")}, {{"Ann", "cu later"}});
+    ASSERT_EQ(fresh->form1().lstNonStandardForms.selected, -1);
+    fresh->cmdColls_Click();
+    EXPECT_EQ(fresh->form11().Label2, "");
+    EXPECT_EQ(fresh->form11().Text1, "");
 }
 
 TEST(CorpusOverview, CountsAuthorsWithTextsAfreshOnEveryClick) {
@@ -195,11 +197,11 @@ TEST(CorpusOverview, CountsAuthorsWithTextsAfreshOnEveryClick) {
     corpus.push_back({"X", "hi"});
     World w(reg, corpus);
     w->cmdGetCorpusData_Click();
-    EXPECT_TRUE(w->form4.open);
+    EXPECT_TRUE(w->form4().open);
     for (int click = 0; click < 2; ++click) {
         w->cmdAges_Click();
         w->cmdGender_Click();
-        const CorpusDataForm& f = w->form4;
+        const CorpusDataForm& f = w->form4();
         EXPECT_EQ(f.lblUnder18s + f.lbl18To25 + f.lbl25To40 + f.lbl41To60 + f.lbl61Plus,
                   "12322"); // "X" counts by age only
         EXPECT_EQ(f.lblMale, "5");
@@ -207,7 +209,7 @@ TEST(CorpusOverview, CountsAuthorsWithTextsAfreshOnEveryClick) {
     }
     w->Form4_Unload();
     w->cmdGetCorpusData_Click();
-    EXPECT_EQ(w->form4.lblMale, "0");
+    EXPECT_EQ(w->form4().lblMale, "0");
     EXPECT_EQ(w.effects.count("showForm4"), 2);
 }
 

@@ -83,14 +83,14 @@ TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
     int authors_seen = 0;
     for (AgeBand band : kBands) {
         for (Gender gender : kGenders) {
-            ex.form1.ageOption = band;
-            ex.form1.genderOption = gender;
+            ex.ageOption_Click(band);
+            ex.genderOption_Click(gender);
             ex.cmdAgeAndGender_Click();
-            const MainForm& f = ex.form1;
+            const MainForm& f = ex.form1();
             if (GetParam() == 1) {
                 // The whole literal group query, its group text re-cleaned row by row.
                 literal::GroupResult g =
-                    literal::group_query(ex.form3, d.authors, forms, band, gender);
+                    literal::group_query(ex.form3(), d.authors, forms, band, gender);
                 EXPECT_EQ(f.AgeTable.items, g.AgeTable);
                 EXPECT_EQ(f.NumOfGroupTexts, g.NumOfGroupTexts);
                 EXPECT_EQ(f.GroupAvTextLength, g.GroupAvTextLength);
@@ -108,7 +108,7 @@ TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
             std::vector<std::string> group_rows;
             const std::vector<std::string> codes = f.AgeTable.items;
             for (std::size_t i = 0; i < codes.size(); ++i) {
-                literal::AuthorSelection sel = literal::select_author(ex.form3, codes[i]);
+                literal::AuthorSelection sel = literal::select_author(ex.form3(), codes[i]);
                 literal::AuthorData a = literal::author_data(sel.lstTextsFound, forms);
                 group_rows.insert(group_rows.end(), sel.lstTextsFound.begin(),
                                   sel.lstTextsFound.end());
@@ -163,40 +163,41 @@ TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
 TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
     const DataSet& d = generated(GetParam());
     Explorer ex(d, quiet());
-    ex.form1.ageOption = AgeBand::From41To60;
-    ex.form1.genderOption = Gender::Female;
+    ex.ageOption_Click(AgeBand::From41To60);
+    ex.genderOption_Click(Gender::Female);
     ex.cmdAgeAndGender_Click();
-    const std::string& text2 = ex.form3.Text2;
+    const std::string& text2 = ex.form3().Text2;
 
     // Every glossary form: its corpus count and its collocations.
-    for (int row = 0; row < ex.form1.lstNonStandardForms.count(); ++row) {
+    for (int row = 0; row < ex.form1().lstNonStandardForms.count(); ++row) {
         const std::string& w = ex.glossary().forms()[static_cast<std::size_t>(row)];
         ex.selectNonStandardForms(row);
-        ASSERT_EQ(ex.form1.lblCorpusTotal, format_whole(count_word(text2, w))) << w;
+        ASSERT_EQ(ex.form1().lblCorpusTotal, format_whole(count_word(text2, w))) << w;
         ex.cmdColls_Click();
-        ASSERT_EQ(ex.form11.Text1, collocations(text2, w)) << w;
+        ASSERT_EQ(ex.form11().Text1, collocations(text2, w)) << w;
     }
-    EXPECT_EQ(ex.form1.lblWordTotal, format_whole(literal::count_by_removal(text2, " ")));
+    EXPECT_EQ(ex.form1().lblWordTotal, format_whole(literal::count_by_removal(text2, " ")));
 
     // Every family item in all three buffers, and searches of awkward words.
-    for (std::size_t fam = 0; fam < ex.form1.families.size(); ++fam) {
-        const FamilyState& f = ex.form1.families[fam];
+    for (std::size_t fam = 0; fam < ex.form1().families.size(); ++fam) {
+        const FamilyState& f = ex.form1().families[fam];
         for (int row = 0; row < f.list.count(); ++row) {
             const std::string& w = f.list.items[static_cast<std::size_t>(row)];
             ex.selectFamily(fam, row);
-            ASSERT_EQ(f.Individual, format_whole(count_word(ex.form1.txtIndividualsTexts, w)));
-            ASSERT_EQ(f.InGroup, format_whole(count_word(ex.form1.Text2, w))) << w;
+            ASSERT_EQ(f.Individual, format_whole(count_word(ex.form1().txtIndividualsTexts, w)));
+            ASSERT_EQ(f.InGroup, format_whole(count_word(ex.form1().Text2, w))) << w;
             ASSERT_EQ(f.InCorpus, format_whole(count_word(text2, w))) << w;
         }
     }
     std::set<std::string> words = {"", " ", "u ", "a b", "U", "x", "'", "\x92", "zzzz-not"};
     for_each_piece(text2.substr(0, 20000), [&](std::string_view p) { words.emplace(p); });
     for (const std::string& w : words) {
-        ex.form1.txtSearch = w;
+        ex.txtSearch_Change(w);
         ex.txtSearch_KeyDown(13);
-        ASSERT_EQ(ex.form1.lblInstInGroup, format_whole(literal::count_word(ex.form1.Text2, w)))
+        ASSERT_EQ(ex.form1().lblInstInGroup, format_whole(literal::count_word(ex.form1().Text2, w)))
             << '"' << w << '"';
-        ASSERT_EQ(ex.form1.lblInstInCorpus, format_whole(count_word(text2, w))) << '"' << w << '"';
+        ASSERT_EQ(ex.form1().lblInstInCorpus, format_whole(count_word(text2, w)))
+            << '"' << w << '"';
     }
     for (const char* w : {"u", "U", "", "the"}) {
         EXPECT_EQ(count_word(text2, w), literal::count_word(text2, w)) << w;
@@ -212,10 +213,10 @@ TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
                  {PuncOption::Colons, ":"},         {PuncOption::SpacePlusStop, " ."},
                  {PuncOption::SpacePlusComma, " ,"}};
     for (const auto& k : kinds) {
-        ex.form1.puncOption = k.option;
+        ex.puncOption_Click(k.option);
         ex.cmdPuncCount_Click();
-        EXPECT_EQ(ex.form1.lblPuncCount,
-                  format_whole(literal::count_by_removal(ex.form3.Text1, k.mark)))
+        EXPECT_EQ(ex.form1().lblPuncCount,
+                  format_whole(literal::count_by_removal(ex.form3().Text1, k.mark)))
             << k.mark;
     }
 }

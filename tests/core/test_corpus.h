@@ -3,6 +3,7 @@
 
 #include "app/explorer.h"
 #include "corpus/data_files.h"
+#include "tests/core/explorer_access.h"
 
 #include <memory>
 #include <string>
@@ -59,19 +60,19 @@ struct World {
 
     // Chooses a band and gender and fetches the group.
     void fetch(AgeBand band, Gender gender) {
-        app->form1.ageOption = band;
-        app->form1.genderOption = gender;
+        app->ageOption_Click(band);
+        app->genderOption_Click(gender);
         app->cmdAgeAndGender_Click();
     }
-    FamilyState& family(const std::string& stem) {
-        for (auto& f : app->form1.families) {
+    const FamilyState& family(const std::string& stem) {
+        for (auto& f : app->form1().families) {
             if (f.stem == stem) return f;
         }
         throw std::runtime_error("no family " + stem);
     }
     std::size_t family_index(const std::string& stem) {
-        for (std::size_t i = 0; i < app->form1.families.size(); ++i) {
-            if (app->form1.families[i].stem == stem) return i;
+        for (std::size_t i = 0; i < app->form1().families.size(); ++i) {
+            if (app->form1().families[i].stem == stem) return i;
         }
         throw std::runtime_error("no family " + stem);
     }

@@ -16,7 +16,7 @@ namespace {
 TEST(CollocationTable, OccurrencesCollocatesAndMeasuresByHand) {
     // Cleaned corpus text: "u see u then U see wiv u " (8 words).
     World w({author("001", "Ann", "30", "F")}, {{"Ann", "u see u, then U"}, {"Bo", "see wiv u"}});
-    CollocationTable t = collocation_table(w->form3, "u");
+    CollocationTable t = collocation_table(w->form3(), "u");
     ASSERT_EQ(t.occurrences.size(), 4u);
     const std::vector<std::vector<std::string>> rows = {
         {"", "u", "see"}, {"see", "u", "then"}, {"then", "u", "see"}, {"wiv", "u", ""}};
@@ -39,7 +39,7 @@ TEST(CollocationTable, OccurrencesCollocatesAndMeasuresByHand) {
     EXPECT_EQ(t.collocates[2].word, "wiv");
 
     // The collocations window's string reads back as the same pairs.
-    w->selectNonStandardForms(w.row_of(w->form1.lstNonStandardForms, "u"));
+    w->selectNonStandardForms(w.row_of(w->form1().lstNonStandardForms, "u"));
     w->cmdColls_Click();
     ResultTable win = collocation_window_table(*w);
     ASSERT_EQ(win.rows.size(), 4u);
@@ -58,7 +58,7 @@ TEST(CollocationTable, OccurrencesCollocatesAndMeasuresByHand) {
     EXPECT_EQ(by[1].before, ""); // "see" after the first word before "see" after "then"
     EXPECT_EQ(by[2].before, "then");
 
-    CollocationTable none = collocation_table(w->form3, "zzz");
+    CollocationTable none = collocation_table(w->form3(), "zzz");
     EXPECT_TRUE(none.occurrences.empty());
     EXPECT_TRUE(none.collocates.empty());
 }
@@ -81,10 +81,10 @@ TEST(GroupMetrics, PanelFiguresAndTheirSpreadOverAuthors) {
     EXPECT_EQ(f.authors, 3);
     // The panel as the group query leaves it.
     w.fetch(AgeBand::From26To40, Gender::Female);
-    EXPECT_EQ(f.values[0], w->form1.NumOfGroupTexts);
+    EXPECT_EQ(f.values[0], w->form1().NumOfGroupTexts);
     EXPECT_EQ(f.values[0], "6");
-    EXPECT_EQ(f.values[1], w->form1.GroupAvTextLength);
-    EXPECT_EQ(f.values[4], w->form1.GroupAvPuncDensity);
+    EXPECT_EQ(f.values[1], w->form1().GroupAvTextLength);
+    EXPECT_EQ(f.values[4], w->form1().GroupAvPuncDensity);
     // Texts 1 to 3; words per text: Ann 3, Bo (2 + 4) / 2 = 3, Cy (2 + 2 + 3) / 3.
     EXPECT_FALSE(f.spreadWithheld);
     EXPECT_EQ(f.min[0], "1");
@@ -114,7 +114,7 @@ TEST(GroupMetrics, PanelFiguresAndTheirSpreadOverAuthors) {
 
 TEST(ResultTables, ComparisonTableColumnsAndUndefinedCells) {
     World w({author("001", "Ann", "30", "F")}, {{"Ann", "bk back"}});
-    GroupIndex index(w->form3, w->authors);
+    GroupIndex index(w->form3(), w->authors());
     ResultTable t = comparison_table(compare_groups(index, *find_family(*w, "Back")));
     EXPECT_EQ(write_table({"", t.columns, {}, {}}, TableFormat::Csv),
               "band,gender,form,count,words,per_10k,share,authors_using,authors\n");
@@ -141,7 +141,7 @@ TEST(ResultTables, MainWindowPanels) {
     ResultTable author = author_panel_table(*w);
     ASSERT_EQ(author.rows.size(), 7u);
     EXPECT_EQ(author.rows[0], (std::vector<std::string>{"Total Number of Texts:", "1"}));
-    EXPECT_EQ(author.rows[6][1], w->form1.lblTotWords);
+    EXPECT_EQ(author.rows[6][1], w->form1().lblTotWords);
     EXPECT_EQ(author.setting("author code"), "001");
 
     ResultTable uses = non_standards_table(*w);
@@ -173,8 +173,8 @@ TEST(ResultTables, MainWindowPanels) {
 TEST(ResultTables, NoAuthorNameOrWholeTextInAnyTable) {
     World w(load_builtin_data().authors, load_builtin_data().corpus, load_builtin_data().glossary);
     std::vector<ResultTable> tables;
-    GroupIndex index(w->form3, w->authors);
-    for (const FamilyState& f : w->form1.families) {
+    GroupIndex index(w->form3(), w->authors());
+    for (const FamilyState& f : w->form1().families) {
         Comparison c = compare_groups(index, *find_family(*w, f.listName));
         tables.push_back(comparison_table(c));
         tables.push_back(spread_table(c));
@@ -182,12 +182,12 @@ TEST(ResultTables, NoAuthorNameOrWholeTextInAnyTable) {
     }
     tables.push_back(group_metrics_table(group_metrics(data_set_of(*w))));
     for (const char* form : {"u", "2moz", "nite"}) {
-        CollocationTable c = collocation_table(w->form3, form);
+        CollocationTable c = collocation_table(w->form3(), form);
         tables.push_back(occurrences_table(c));
         tables.push_back(collocates_table(c));
     }
     w.fetch(AgeBand::From18To25, Gender::Female);
-    for (int a = 0; a < w->form1.AgeTable.count(); ++a) {
+    for (int a = 0; a < w->form1().AgeTable.count(); ++a) {
         w->selectAgeTable(a);
         w->cmdAuthorData_Click();
         w->cmdClusterPunctuation_Click();
@@ -215,7 +215,7 @@ TEST(ResultTables, NoAuthorNameOrWholeTextInAnyTable) {
         return folded_out.find(f) != std::string::npos;
     };
     // Names match as cells or between separators (tab, line break, blank).
-    for (const std::string& name : w->authors.lstAuthorName) {
+    for (const std::string& name : w->authors().lstAuthorName) {
         for (const char* before : {"\t", "\n", " "}) {
             for (const char* after : {"\t", "\n"}) {
                 EXPECT_FALSE(contains(before + cp1252_to_utf8(name) + after)) << name;
@@ -223,7 +223,7 @@ TEST(ResultTables, NoAuthorNameOrWholeTextInAnyTable) {
         }
     }
     int long_texts = 0;
-    for (const std::string& text : w->form3.texts) {
+    for (const std::string& text : w->form3().texts) {
         if (word_total(reduce_blanks(text) + " ") < 5) continue;
         ++long_texts;
         EXPECT_FALSE(contains(cp1252_to_utf8(std::string(trim_trailing_blanks(text))))) << text;

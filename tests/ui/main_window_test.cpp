@@ -397,7 +397,7 @@ private slots:
         QCOMPARE(ageTable->count(), 10);
         QCOMPARE(items_of(ageTable), [&] {
             QStringList codes;
-            for (const auto& c : window->explorer().form1.AgeTable.items)
+            for (const auto& c : window->explorer().form1().AgeTable.items)
                 codes << QString::fromStdString(c);
             return codes;
         }());
@@ -410,7 +410,7 @@ private slots:
         QCOMPARE(control<QListWidget>("lstEducation")->currentRow(), 0);
         QVERIFY(control("cmdAuthorData")->isEnabled());
         control<QPushButton>("cmdAuthorData")->click();
-        const auto& f = window->explorer().form1;
+        const auto& f = window->explorer().form1();
         QCOMPARE(control<QLabel>("lblTotWords")->text(), QString::fromStdString(f.lblTotWords));
         QVERIFY(f.lblTotWords != "0");
         QCOMPARE(control<QListWidget>("lstNonStandards")->count(), f.lstNonStandards.count());
