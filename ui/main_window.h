@@ -1,21 +1,17 @@
-// The main window: every control of the explorer, laid out in four columns.
-// Each event goes to the explorer; afterwards the window shows its state.
+// The main window: four panels of controls, one per column, over the explorer.
+// Each event becomes an operation of the explorer; afterwards every open window
+// shows the new state. The window also carries out the explorer's effects.
 #pragma once
 
 #include "app/explorer.h"
-#include "ui/list_box.h"
+#include "ui/panel.h"
 #include "ui/upload_page.h"
 #include "ui/window_manager.h"
-#include "variation/result_table.h"
 
-#include <QButtonGroup>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace zapt::ui {
@@ -24,10 +20,11 @@ class MainWindow : public QWidget, private Effects {
     Q_OBJECT
 public:
     // Builds the explorer from `data` (the start-up) and the window.
-    explicit MainWindow(const DataSet& data);
+    explicit MainWindow(DataSet data);
     ~MainWindow() override;
 
-    Explorer& explorer() { return explorer_; }
+    // The state, read-only: the windows change it only through operations.
+    const Explorer& explorer() const { return explorer_; }
     WindowManager& windows() { return windows_; }
     UploadPage& uploadPage() { return uploadPage_; }
 
@@ -42,7 +39,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Effects of the explorer's operations.
@@ -54,17 +50,11 @@ private:
     void showCorpusDataForm() override;
     void showCollocationsForm() override;
 
-    void build();
-    void buildGroupColumn();
-    void buildAuthorColumn();
-    void buildFormsColumn();
-    void buildFamiliesColumn();
-    void buildFamily(std::size_t index, int left, int top, int listHeight, int headingWidth);
-
-    // Runs an event of the explorer, then shows the new state.
-    void run(const std::function<void()>& event);
-    QLabel* bind(QLabel* label, const std::string* caption);
-    ListBox* bindList(ListBox* list, const zapt::ListBox* state);
+    // Runs one user event of the explorer, then shows the new state.
+    void run(const Operation& op);
+    // Opens the secondary window `id` (or brings it to the front).
+    void openWindow(WindowId id);
+    QWidget* createWindow(WindowId id);
     // Copy, Copy all and Export... of a result table on `w`'s context menu.
     void attachTable(QWidget* w, std::function<ResultTable()> table,
                      std::function<int()> selectedRow = {});
@@ -76,24 +66,7 @@ private:
     WindowManager windows_;
     UploadPage uploadPage_;
     QPointer<QWidget> progress_;
-
-    struct LabelBinding {
-        QLabel* label;
-        const std::string* caption;
-    };
-    struct ListBinding {
-        ListBox* list;
-        const zapt::ListBox* state;
-        unsigned revision;
-    };
-    struct ButtonBinding {
-        QPushButton* button;
-        const bool* enabled;
-    };
-    std::vector<LabelBinding> labels_;
-    std::vector<ListBinding> lists_;
-    std::vector<ButtonBinding> buttons_;
-    QLineEdit* txtSearch_ = nullptr;
+    std::vector<Panel*> panels_; // owned by the window as Qt children
     QString corpusFolder_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <utility>
 
 namespace zapt::ui {
 namespace {
@@ -35,8 +36,8 @@ void set_caption(QWidget* window, const char* name, const std::string& caption) 
 
 } // namespace
 
-QWidget* createCorpusDataWindow(const CorpusDataForm& state,
-                                std::function<void(const char*)> clicked) {
+QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void()> onAges,
+                                std::function<void()> onGender) {
     QWidget* w = make_window("Form4", "Corpus Data", 3480, 5100);
     QGroupBox* age =
         make_titled_frame(w, "frmeAge", "Participant Age", QRect(120, 120, 3240, 2760));
@@ -56,8 +57,8 @@ QWidget* createCorpusDataWindow(const CorpusDataForm& state,
     make_value_label(gender, "lblFemale", "0", QRect(1680, 690, 900, 285));
     QPushButton* genders =
         make_button(gender, "cmdGender", "Participant Gender", QRect(240, 1260, 2760, 420));
-    QObject::connect(ages, &QPushButton::clicked, w, [clicked] { clicked("cmdAges"); });
-    QObject::connect(genders, &QPushButton::clicked, w, [clicked] { clicked("cmdGender"); });
+    QObject::connect(ages, &QPushButton::clicked, w, std::move(onAges));
+    QObject::connect(genders, &QPushButton::clicked, w, std::move(onGender));
     showCorpusData(w, state);
     return w;
 }

@@ -9,9 +9,9 @@
 
 namespace zapt::ui {
 
-// Form4; `clicked` receives "cmdAges" or "cmdGender" when its buttons are clicked.
-QWidget* createCorpusDataWindow(const CorpusDataForm& state,
-                                std::function<void(const char*)> clicked);
+// Form4; `onAges` and `onGender` run on clicks of its two buttons.
+QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void()> onAges,
+                                std::function<void()> onGender);
 void showCorpusData(QWidget* window, const CorpusDataForm& state);
 
 // Form11.

@@ -4,13 +4,15 @@
 
 namespace zapt::ui {
 
-QWidget* WindowManager::open(const QString& name, const std::function<QWidget*()>& create) {
-    QWidget* w = find(name);
+QWidget* WindowManager::open(WindowId id, const std::function<QWidget*()>& create) {
+    QWidget* w = find(id);
     if (!w) {
         w = create();
         if (!w) return nullptr;
+        // The window's own name is the one the rest of the program finds it by.
+        w->setObjectName(window_name(id));
         w->setAttribute(Qt::WA_DeleteOnClose);
-        windows_[name] = w;
+        windows_[id] = w;
         place_over(w, anchor_);
     }
     w->show();
@@ -19,13 +21,13 @@ QWidget* WindowManager::open(const QString& name, const std::function<QWidget*()
     return w;
 }
 
-QWidget* WindowManager::find(const QString& name) const {
-    auto it = windows_.find(name);
-    return it == windows_.end() ? nullptr : it->data();
+QWidget* WindowManager::find(WindowId id) const {
+    auto it = windows_.find(id);
+    return it == windows_.end() ? nullptr : it->second.data();
 }
 
 void WindowManager::closeAll() {
-    for (auto& w : windows_) {
+    for (auto& [id, w] : windows_) {
         if (w) w->close();
     }
     windows_.clear();

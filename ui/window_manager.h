@@ -3,21 +3,22 @@
 // it afresh).
 #pragma once
 
-#include <QHash>
+#include "ui/window_id.h"
+
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 #include <functional>
+#include <map>
 
 namespace zapt::ui {
 
 class WindowManager {
 public:
-    // Shows the window `name`, creating it with `create` when it is not open.
+    // Shows the window `id`, creating it with `create` when it is not open.
     // Returns the window, or nullptr when `create` could not make it.
-    QWidget* open(const QString& name, const std::function<QWidget*()>& create);
-    // The open window `name`, or nullptr.
-    QWidget* find(const QString& name) const;
+    QWidget* open(WindowId id, const std::function<QWidget*()>& create);
+    // The open window `id`, or nullptr.
+    QWidget* find(WindowId id) const;
     // Closes every window this manager opened.
     void closeAll();
     // New windows open over `anchor` (the main window) rather than at the
@@ -26,7 +27,7 @@ public:
 
 private:
     QPointer<QWidget> anchor_;
-    QHash<QString, QPointer<QWidget>> windows_;
+    std::map<WindowId, QPointer<QWidget>> windows_;
 };
 
 } // namespace zapt::ui

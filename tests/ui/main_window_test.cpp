@@ -437,7 +437,7 @@ private slots:
         control<ListBox>("lstNonStandardForms")->userSelect(10); // "4"
         QVERIFY(control<QLabel>("lblCorpusTotal")->text().toInt() > 0);
         control<QPushButton>("cmdColls")->click();
-        QWidget* colls = window->windows().find("Form11");
+        QWidget* colls = window->windows().find(WindowId::Collocations);
         QVERIFY(colls);
         QCOMPARE(colls->findChild<QLabel*>("Label2")->text(), QString("4"));
         QVERIFY(!colls->findChild<QPlainTextEdit*>("Text1")->toPlainText().isEmpty());
@@ -448,14 +448,19 @@ private slots:
              {"cmdAbout", "cmdHelp", "cmdStrange", "Command1", "cmdGetCorpusData"}) {
             control<QPushButton>(button)->click();
         }
-        for (const char* form : {"Form2", "Form5", "Form7", "Form8", "Form4"})
-            QVERIFY2(window->windows().find(form), form);
-        QWidget* about = window->windows().find("Form2");
+        for (WindowId id : {WindowId::About, WindowId::Help, WindowId::Facts, WindowId::Donate,
+                            WindowId::CorpusData}) {
+            QWidget* w = window->windows().find(id);
+            QVERIFY2(w, window_name(id));
+            QCOMPARE(w->objectName(), QString(window_name(id)));
+        }
+        QWidget* about = window->windows().find(WindowId::About);
         control<QPushButton>("cmdAbout")->click();
-        QCOMPARE(window->windows().find("Form2"), about); // the same window, not a second one
+        QCOMPARE(window->windows().find(WindowId::About),
+                 about); // the same window, not a second one
 
         // The corpus data window counts afresh on every click.
-        QWidget* form4 = window->windows().find("Form4");
+        QWidget* form4 = window->windows().find(WindowId::CorpusData);
         form4->findChild<QPushButton*>("cmdAges")->click();
         form4->findChild<QPushButton*>("cmdAges")->click();
         form4->findChild<QPushButton*>("cmdGender")->click();
@@ -469,10 +474,11 @@ private slots:
         // Closed, it is discarded and opens afresh at zero.
         form4->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!window->windows().find("Form4"));
+        QVERIFY(!window->windows().find(WindowId::CorpusData));
         control<QPushButton>("cmdGetCorpusData")->click();
-        QCOMPARE(window->windows().find("Form4")->findChild<QLabel*>("lblMale")->text(),
-                 QString("0"));
+        QCOMPARE(
+            window->windows().find(WindowId::CorpusData)->findChild<QLabel*>("lblMale")->text(),
+            QString("0"));
     }
 
     void groupAveragesShowTheProgressWindowAndRestoreTheWidth() {
