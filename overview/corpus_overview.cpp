@@ -2,6 +2,7 @@
 
 #include "corpus/numbers.h"
 #include "corpus/text.h"
+#include "selection/age_band.h"
 
 namespace zapt {
 namespace {
@@ -15,17 +16,8 @@ AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store) 
     AgeBreakdown b;
     for (std::size_t i = 0; i < reg.lstAuthorAge.size(); ++i) {
         if (!has_texts(store, i)) continue;
-        double a = read_leading_number(reg.lstAuthorAge[i]);
-        if (a < 18)
-            ++b.bands[0];
-        else if (a <= 25)
-            ++b.bands[1];
-        else if (a <= 40)
-            ++b.bands[2];
-        else if (a <= 60)
-            ++b.bands[3];
-        else if (a <= 100)
-            ++b.bands[4];
+        if (auto band = overview_band(read_leading_number(reg.lstAuthorAge[i])))
+            ++b.bands[static_cast<std::size_t>(*band)];
     }
     return b;
 }

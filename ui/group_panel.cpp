@@ -1,5 +1,6 @@
 #include "ui/form_parts.h"
 #include "ui/panels.h"
+#include "ui/text_convert.h"
 
 namespace zapt::ui {
 
@@ -19,19 +20,11 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
 
     QGroupBox* ages = make_frame(w, "Frame2", R(240, 2100, 1815, 2160), cyan);
     auto* ageGroup = new QButtonGroup(this);
-    const struct {
-        const char* name;
-        const char* caption;
-        AgeBand band;
-    } bands[] = {{"optUnder18", "<18", AgeBand::Under18},
-                 {"Opt18To25", "18 to 25", AgeBand::From18To25},
-                 {"opt26To40", "26 to 40", AgeBand::From26To40},
-                 {"opt41To60", "41 to 60", AgeBand::From41To60},
-                 {"opt61Plus", "61+", AgeBand::Over60}};
+    const char* bandOptions[] = {"optUnder18", "Opt18To25", "opt26To40", "opt41To60", "opt61Plus"};
     for (int i = 0; i < 5; ++i) {
-        QRadioButton* o = make_option(ages, bands[i].name, bands[i].caption,
+        const AgeBand band = kAgeBands[i];
+        QRadioButton* o = make_option(ages, bandOptions[i], caption(band_caption(band)),
                                       R(240, 180 + i * 390, 1400, 330), ageGroup, cyan);
-        AgeBand band = bands[i].band;
         o->setChecked(f.ageOption == band);
         connect(o, &QRadioButton::clicked, this,
                 [this, band] { record([band](Explorer& e) { e.ageOption_Click(band); }); });

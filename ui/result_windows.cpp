@@ -41,11 +41,11 @@ QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void(
     QWidget* w = make_window("Form4", "Corpus Data", 3480, 5100);
     QGroupBox* age =
         make_titled_frame(w, "frmeAge", "Participant Age", QRect(120, 120, 3240, 2760));
-    const char* bands[] = {"<18", "18 to 25", "26 to 40", "41 to 60", "61+"};
     const char* counts[] = {"lblUnder18s", "lbl18To25", "lbl25To40", "lbl41To60", "lbl61Plus"};
     for (int i = 0; i < 5; ++i) {
         std::string name = "Label" + std::to_string(i + 1);
-        make_label(age, name.c_str(), bands[i], QRect(240, 360 + i * 345, 1200, 270));
+        make_label(age, name.c_str(), caption(band_caption(kAgeBands[i])),
+                   QRect(240, 360 + i * 345, 1200, 270));
         make_value_label(age, counts[i], "0", QRect(1680, 345 + i * 345, 900, 285));
     }
     QPushButton* ages = make_button(age, "cmdAges", "Age Breakdown", QRect(240, 2160, 2760, 420));

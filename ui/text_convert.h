@@ -5,11 +5,17 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace zapt::ui {
 
 inline QString toQ(const std::string& cp1252) {
     return QString::fromStdString(cp1252_to_utf8(cp1252));
+}
+
+// A fixed caption of the core (plain ASCII).
+inline QString caption(std::string_view ascii) {
+    return QString::fromLatin1(ascii.data(), static_cast<qsizetype>(ascii.size()));
 }
 
 // Characters Windows-1252 cannot hold become a substitute character, so such a

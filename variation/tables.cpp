@@ -311,10 +311,7 @@ std::string shown_group(const Explorer& app) {
         if (!iequals(r.lstAuthorCode[j], code)) continue;
         const double age = read_leading_number(r.lstAuthorAge[j]);
         GroupKey g;
-        for (AgeBand b : {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
-                          AgeBand::From41To60, AgeBand::Over60}) {
-            if (in_band(age, b)) g.band = b;
-        }
+        g.band = query_band(age).value_or(AgeBand::Under18);
         g.gender = iequals(r.lstAuthorGender[j], "M") ? Gender::Male : Gender::Female;
         return group_label(g);
     }

@@ -13,8 +13,19 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QtTest>
+#include <type_traits>
+#include <utility>
 
 using namespace zapt::ui;
+
+// The windows reach the state only read-only: every change is an operation
+// of the explorer, so none of them can write a caption or a list behind its back.
+static_assert(
+    std::is_const_v<std::remove_reference_t<decltype(std::declval<MainWindow&>().explorer())>>);
+static_assert(std::is_const_v<
+              std::remove_reference_t<decltype(std::declval<const zapt::Explorer&>().form1())>>);
+static_assert(
+    std::is_const_v<std::remove_reference_t<decltype(std::declval<zapt::Explorer&>().form1())>>);
 
 namespace {
 
