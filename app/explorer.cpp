@@ -28,16 +28,47 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
     : form3_(build_corpus_store(data.corpus, data.authors)),
       authors_(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
       families_(data.variants) {
-    for (std::size_t n = 0; n < form3_.lstTextAuthors.size(); ++n) {
-        textsByName_[fold_text(form3_.lstTextAuthors[n])].texts.push_back(static_cast<int>(n));
+    setUp();
+}
+
+Explorer::Explorer(DataSet&& data, Effects& effects)
+    : form3_(take_corpus(data)), authors_(build_author_register(data.authors)), effects_(effects),
+      glossary_(std::move(data.glossary)), families_(std::move(data.variants)) {
+    data = DataSet();
+    setUp();
+}
+
+CorpusStore Explorer::take_corpus(DataSet& data) {
+    CorpusStore s = build_corpus_store(data.corpus, data.authors);
+    data.corpus = std::vector<CorpusRow>(); // the store holds the texts now
+    return s;
+}
+
+void Explorer::setUp() {
+    // The register rows of each code, folded, in register order.
+    const std::size_t m = form3_.lstAuthorCode.size();
+    std::vector<std::uint32_t> codeOfRow(m);
+    std::vector<std::uint32_t> counts;
+    codeNumbers_.reserve(m);
+    for (std::size_t k = 0; k < m; ++k) {
+        auto [it, added] = codeNumbers_.try_emplace(fold_text(form3_.lstAuthorCode[k]),
+                                                    static_cast<std::uint32_t>(counts.size()));
+        if (added) counts.push_back(0);
+        ++counts[it->second];
+        codeOfRow[k] = it->second;
     }
-    for (std::size_t k = 0; k < form3_.lstAuthorCode.size(); ++k) {
-        rowsByCode_[fold_text(form3_.lstAuthorCode[k])].push_back(static_cast<int>(k));
+    codeRowsFrom_.resize(counts.size() + 1);
+    std::uint32_t sum = 0;
+    for (std::size_t c = 0; c < counts.size(); ++c) {
+        codeRowsFrom_[c] = sum;
+        sum += counts[c];
     }
-    codesUnique_ = std::all_of(rowsByCode_.begin(), rowsByCode_.end(),
-                               [](const auto& e) { return e.second.size() == 1; }) &&
-                   authors_.lstAuthorCode == form3_.lstAuthorCode;
-    corpusIndex_ = WordIndex(form3_.Text2);
+    codeRowsFrom_[counts.size()] = sum;
+    codeRows_.resize(m);
+    std::vector<std::uint32_t> next(codeRowsFrom_.begin(), codeRowsFrom_.end() - 1);
+    for (std::size_t k = 0; k < m; ++k) codeRows_[next[codeOfRow[k]]++] = static_cast<int>(k);
+    codesUnique_ = counts.size() == m && authors_.lstAuthorCode == form3_.lstAuthorCode;
+
     buildTextFigures();
     form1_.lblNumOfCorpusTexts = format_whole(form3_.corpusTextCount());
     form1_.lstNonStandardForms.assign(glossary_.forms());
@@ -56,7 +87,8 @@ Explorer::Explorer(const DataSet& data, Effects& effects)
 void Explorer::buildTextFigures() {
     static constexpr CharSet kMarks(kPunctuationMarks);
     // The glossary's forms as an index of their own: a piece is a use when it
-    // equals one. A form holding a blank can never equal a piece.
+    // equals one. A form holding a blank can never equal a piece. Most pieces
+    // are turned away by their length and first letter before any look-up.
     std::string forms;
     std::size_t longest = 0;
     for (const std::string& f : glossary_.forms()) {
@@ -66,17 +98,22 @@ void Explorer::buildTextFigures() {
         longest = std::max(longest, f.size());
     }
     const WordIndex form_index(forms);
+    std::vector<std::uint8_t> maybe((longest + 1) * 256, 0); // [length][first folded letter]
+    for (const std::string& f : glossary_.forms()) {
+        if (f.empty() || f.find(' ') != std::string::npos) continue;
+        maybe[f.size() * 256 + static_cast<unsigned char>(fold_case(f[0]))] = 1;
+    }
     std::unordered_map<std::string_view, std::uint32_t> spelling_ids;
 
     const std::size_t n = form3_.lstTextList.size();
     // Per text: its blanks, its punctuation marks and its uses (spelling numbers).
-    std::vector<std::uint32_t> rowBlanks_(n), rowMarks_(n);
-    std::vector<std::size_t> usesFirst_(n + 1);
-    std::vector<std::uint32_t> uses_;
+    std::vector<std::uint32_t> rowBlanks(n), rowMarks(n);
+    std::vector<std::size_t> usesFirst(n + 1);
+    std::vector<std::uint32_t> uses;
     std::string piece_folded;
     for (std::size_t t = 0; t < n; ++t) {
-        const std::string& row = form3_.lstTextList[t];
-        usesFirst_[t] = uses_.size();
+        const std::string_view row = form3_.lstTextList[t];
+        usesFirst[t] = uses.size();
         std::uint32_t blanks = 0, marks = 0;
         std::size_t start = 0;
         for (std::size_t i = 0; i < row.size(); ++i) {
@@ -85,7 +122,8 @@ void Explorer::buildTextFigures() {
             if (c != ' ') continue;
             ++blanks;
             const std::size_t len = i - start;
-            if (len > 0 && len <= longest) {
+            if (len > 0 && len <= longest &&
+                maybe[len * 256 + static_cast<unsigned char>(fold_case(row[start]))]) {
                 piece_folded.assign(row, start, len);
                 for (char& x : piece_folded) x = fold_case(x);
                 if (form_index.id_of_folded(piece_folded) >= 0) {
@@ -98,15 +136,15 @@ void Explorer::buildTextFigures() {
                                           static_cast<std::uint32_t>(spellings_.size() - 1))
                                  .first;
                     }
-                    uses_.push_back(it->second);
+                    uses.push_back(it->second);
                 }
             }
             start = i + 1;
         }
-        rowBlanks_[t] = blanks;
-        rowMarks_[t] = marks;
+        rowBlanks[t] = blanks;
+        rowMarks[t] = marks;
     }
-    usesFirst_[n] = uses_.size();
+    usesFirst[n] = uses.size();
 
     // The order of the sorted list, once for every spelling.
     byRank_.resize(spellings_.size());
@@ -114,63 +152,67 @@ void Explorer::buildTextFigures() {
     std::stable_sort(byRank_.begin(), byRank_.end(), [&](std::uint32_t a, std::uint32_t b) {
         return collate_less(spellings_[a], spellings_[b]);
     });
-    std::vector<std::uint32_t> spellingRank_(spellings_.size());
+    std::vector<std::uint32_t> spellingRank(spellings_.size());
     for (std::size_t r = 0; r < byRank_.size(); ++r) {
-        spellingRank_[byRank_[r]] = static_cast<std::uint32_t>(r);
+        spellingRank[byRank_[r]] = static_cast<std::uint32_t>(r);
     }
 
-    // Each author's rows, figures and sorted uses, from those of the rows.
-    std::size_t all_rows = 0;
-    for (const std::string& r : form3_.lstTextList) all_rows += r.size();
-    authorRows_.reserve(all_rows);
-    rowLengths_.reserve(n);
-    for (auto& [name, a] : textsByName_) {
-        a.rowsStart = authorRows_.size();
-        a.lengthsFirst = rowLengths_.size();
-        for (int t : a.texts) {
-            const std::string& r = form3_.lstTextList[static_cast<std::size_t>(t)];
-            authorRows_ += r;
-            rowLengths_.push_back(static_cast<std::uint32_t>(r.size()));
-        }
+    // Each name's figures and sorted uses, from those of its rows (which the
+    // store keeps side by side).
+    byName_.resize(form3_.nameCount());
+    sortedUses_.reserve(uses.size());
+    for (std::size_t k = 0; k < byName_.size(); ++k) {
+        AuthorTexts& a = byName_[k];
+        a.textsFrom = form3_.nameTextsFrom[k];
+        a.textsTo = form3_.nameTextsFrom[k + 1];
         long long P = 0, Sw = 0, Sc = 0, blanks = 0;
         a.usesFirst = sortedUses_.size();
-        for (int t : a.texts) {
-            const auto tn = static_cast<std::size_t>(t);
+        for (std::size_t i = a.textsFrom; i < a.textsTo; ++i) {
+            const std::size_t tn = form3_.nameTexts[i];
             const std::size_t size = form3_.lstTextList[tn].size();
-            P += rowMarks_[tn];
-            Sw += rowBlanks_[tn];
+            P += rowMarks[tn];
+            Sw += rowBlanks[tn];
             Sc += static_cast<long long>(size);
-            blanks += rowBlanks_[tn] + 1;
+            blanks += rowBlanks[tn] + 1;
             a.rowsLength += size;
-            for (std::size_t u = usesFirst_[tn]; u < usesFirst_[tn + 1]; ++u) {
-                sortedUses_.push_back(spellingRank_[uses_[u]]);
+            for (std::size_t u = usesFirst[tn]; u < usesFirst[tn + 1]; ++u) {
+                sortedUses_.push_back(spellingRank[uses[u]]);
             }
         }
         a.usesLast = sortedUses_.size();
         std::sort(sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
                   sortedUses_.end());
-        a.figures.n = static_cast<int>(a.texts.size());
+        const std::size_t texts = a.textsTo - a.textsFrom;
+        a.figures.n = static_cast<int>(texts);
         a.figures.P = static_cast<int>(P);
         a.figures.Sw = static_cast<int>(Sw);
         a.figures.Sc = static_cast<int>(Sc);
         a.figures.W = static_cast<int>(blanks + 1);
-        a.figures.length = a.rowsLength + a.texts.size() + 1;
+        a.figures.length = a.rowsLength + texts + 1;
     }
 }
 
-const std::vector<int>& Explorer::registerRowsOfCode(const std::string& code) const {
-    static const std::vector<int> none;
-    auto it = rowsByCode_.find(fold_text(code));
-    return it == rowsByCode_.end() ? none : it->second;
+std::span<const int> Explorer::registerRowsOfCode(const std::string& code) const {
+    auto it = codeNumbers_.find(fold_text(code));
+    if (it == codeNumbers_.end()) return {};
+    return std::span<const int>(codeRows_).subspan(
+        codeRowsFrom_[it->second], codeRowsFrom_[it->second + 1] - codeRowsFrom_[it->second]);
+}
+
+const Explorer::AuthorTexts* Explorer::entryOfRow(std::size_t k) const {
+    long long name = -1;
+    if (k < form3_.authorName.size()) {
+        name = form3_.authorName[k];
+    } else {
+        name = form3_.nameNumber(form3_.lblCodeName);
+    }
+    return name < 0 ? nullptr : &byName_[static_cast<std::size_t>(name)];
 }
 
 bool Explorer::foundIsCurrent() const {
-    if (!foundEntry_ || foundEntry_->texts.size() != form1_.lstTextsFound.size()) return false;
-    std::size_t at = foundEntry_->rowsStart;
-    for (std::size_t i = 0; i < foundEntry_->texts.size(); ++i) {
-        const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
-        if (form1_.lstTextsFound[i] != std::string_view(authorRows_).substr(at, len)) return false;
-        at += len;
+    if (!foundEntry_ || foundEntry_->count() != form1_.lstTextsFound.size()) return false;
+    for (std::size_t i = 0; i < foundEntry_->count(); ++i) {
+        if (form1_.lstTextsFound[i] != rowOf(*foundEntry_, i)) return false;
     }
     return true;
 }
@@ -178,15 +220,18 @@ bool Explorer::foundIsCurrent() const {
 bool Explorer::txtTextsIsCurrent() const {
     if (!foundEntry_) return false;
     const std::string& t = form1_.txtTexts;
-    if (t.size() != foundEntry_->rowsLength + foundEntry_->texts.size() + 1) return false;
-    std::size_t pos = 0, at = foundEntry_->rowsStart;
-    for (std::size_t i = 0; i < foundEntry_->texts.size(); ++i) {
-        const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
-        if (t.compare(pos, len, authorRows_, at, len) != 0 || t[pos + len] != ' ') return false;
-        pos += len + 1;
-        at += len;
+    if (t.size() != foundEntry_->rowsLength + foundEntry_->count() + 1) return false;
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < foundEntry_->count(); ++i) {
+        const std::string_view r = rowOf(*foundEntry_, i);
+        if (t.compare(pos, r.size(), r) != 0 || t[pos + r.size()] != ' ') return false;
+        pos += r.size() + 1;
     }
     return t[pos] == ' ';
+}
+
+std::string_view Explorer::rowOf(const AuthorTexts& a, std::size_t i) const {
+    return form3_.lstTextList[form3_.nameTexts[a.textsFrom + i]];
 }
 
 // The selection and Get Author Data of one author inside the group run, for
@@ -205,24 +250,18 @@ void Explorer::measureForGroup(int row) {
     form1_.lstNonStandards.clear();
     form1_.cmdAuthorData = true;
     effects_.setFocus(FocusTarget::Form1);
-    const std::vector<int>& rows = registerRowsOfCode(form1_.AgeTable.text());
+    const std::span<const int> rows = registerRowsOfCode(form1_.AgeTable.text());
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
         form3_.lblAuthorName = form3_.lstAuthorCode[k];
     }
     form3_.lblCodeName = k < form3_.lstCodeName.size() ? form3_.lstCodeName[k] : std::string();
-    auto it = textsByName_.find(fold_text(form3_.lblCodeName));
-    const AuthorTexts* a = it == textsByName_.end() ? nullptr : &it->second;
+    const AuthorTexts* a = entryOfRow(k);
     if (a && iequals(form1_.lblGoingGroup, "y")) {
-        std::size_t at = a->rowsStart;
-        for (std::size_t i = 0; i < a->texts.size(); ++i) {
-            const std::size_t len = rowLengths_[a->lengthsFirst + i];
-            addGroupText(std::string_view(authorRows_).substr(at, len));
-            at += len;
-        }
+        for (std::size_t i = 0; i < a->count(); ++i) addGroupText(rowOf(*a, i));
     }
-    if (!a || a->texts.empty()) effects_.showMessage("No texts found");
+    if (!a || a->count() == 0) effects_.showMessage("No texts found");
     effects_.setFocus(FocusTarget::AgeTable);
 
     // The captions of Get Author Data, from the figures counted at start-up.
@@ -319,8 +358,8 @@ void Explorer::bandFilter() {
     const bool own_rows = codesUnique_ && genderRows_.size() == form1_.GenderTable.size();
     for (std::size_t i = 0; i < form1_.GenderTable.size(); ++i) {
         const std::string& code = form1_.GenderTable[i];
-        const std::vector<int> one{own_rows ? genderRows_[i] : 0};
-        for (int row : own_rows ? one : registerRowsOfCode(code)) {
+        const int one = own_rows ? genderRows_[i] : 0;
+        for (int row : own_rows ? std::span<const int>(&one, 1) : registerRowsOfCode(code)) {
             const auto j = static_cast<std::size_t>(row);
             if (j >= authors_.size()) continue;
             double texts = j < form3_.lstNumOfTextsPerAuthor.size()
@@ -364,7 +403,7 @@ void Explorer::AgeTable_Click() {
 
     // Code to name: the last register row with the selected code; row 0 when none.
     const std::string& code = form1_.AgeTable.text();
-    const std::vector<int>& rows = registerRowsOfCode(code);
+    const std::span<const int> rows = registerRowsOfCode(code);
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
@@ -375,19 +414,15 @@ void Explorer::AgeTable_Click() {
     // The author's texts, in corpus order. lstTextsFound keeps its strings'
     // room from the last selection, so a run over a group allocates little.
     const bool going_group = iequals(form1_.lblGoingGroup, "y");
-    auto it = textsByName_.find(fold_text(form3_.lblCodeName));
-    foundEntry_ = it == textsByName_.end() ? nullptr : &it->second;
-    const std::size_t found = foundEntry_ ? foundEntry_->texts.size() : 0;
+    foundEntry_ = entryOfRow(k);
+    const std::size_t found = foundEntry_ ? foundEntry_->count() : 0;
     form1_.lstTextsFound.resize(found);
     if (found > 0) {
         const std::size_t total = foundEntry_->rowsLength + 2 * found;
         form1_.txtIndividualsTexts.reserve(total);
         form1_.txtIndividualsTexts2.reserve(total);
-        std::size_t at = foundEntry_->rowsStart;
         for (std::size_t i = 0; i < found; ++i) {
-            const std::size_t len = rowLengths_[foundEntry_->lengthsFirst + i];
-            const std::string_view r = std::string_view(authorRows_).substr(at, len);
-            at += len;
+            const std::string_view r = rowOf(*foundEntry_, i);
             form1_.lstTextsFound[i].assign(r);
             RemDatPunc_append(r);
             form1_.txtIndividualsTexts2 += r;
@@ -546,16 +581,16 @@ void Explorer::lstNonStandards_Click() {
             row_in_range(form1_.lstNonStandardInterpretations, j) ? j : -1;
         form1_.lblInterpretation = glossary_.interpretation(j);
     }
-    form1_.lblWordTotal = format_whole(corpusIndex_.total());
-    form1_.lblInstancesOfSearchWord = format_whole(corpusIndex_.count(word));
+    form1_.lblWordTotal = format_whole(form3_.text2Index.total());
+    form1_.lblInstancesOfSearchWord = format_whole(form3_.text2Index.count(word));
     effects_.setFocus(FocusTarget::lstNonStandards);
 }
 
 void Explorer::lstNonStandardForms_Click() {
     form1_.lblCorpusTotal = "0";
     const std::string& word = form1_.lstNonStandardForms.text();
-    form1_.lblWordTotal = format_whole(corpusIndex_.total());
-    form1_.lblCorpusTotal = format_whole(corpusIndex_.count(word));
+    form1_.lblWordTotal = format_whole(form3_.text2Index.total());
+    form1_.lblCorpusTotal = format_whole(form3_.text2Index.count(word));
 }
 
 // ---- Variant families and the word search --------------------------------------------
@@ -587,7 +622,7 @@ void Explorer::family_Click(std::size_t family) {
     const std::string word = f.list.text();
     f.Individual = format_whole(count_word(form1_.txtIndividualsTexts, word));
     f.InGroup = format_whole(count_word(form1_.Text2, word));
-    f.InCorpus = format_whole(corpusIndex_.count(word));
+    f.InCorpus = format_whole(form3_.text2Index.count(word));
 }
 
 void Explorer::cmdSearchGroup_Click() {
@@ -597,8 +632,8 @@ void Explorer::cmdSearchGroup_Click() {
 
 void Explorer::cmdSearch_Click() {
     form1_.lblInstInCorpus = "0";
-    form1_.lblWordTotal = format_whole(corpusIndex_.total());
-    form1_.lblInstInCorpus = format_whole(corpusIndex_.count(form1_.txtSearch));
+    form1_.lblWordTotal = format_whole(form3_.text2Index.total());
+    form1_.lblInstInCorpus = format_whole(form3_.text2Index.count(form1_.txtSearch));
 }
 
 void Explorer::txtSearch_KeyDown(int keyCode) {
@@ -621,7 +656,7 @@ void Explorer::cmdClusterPunctuation_Click() {
 
 void Explorer::cmdColls_Click() {
     const std::string word = form1_.lstNonStandardForms.text();
-    form11_.Text1 = collocations(form3_.Text2, corpusIndex_, word);
+    form11_.Text1 = collocations(form3_.Text2, form3_.text2Index, word);
     form11_.Label2 = word;
     form11_.open = true;
     effects_.showCollocationsForm();

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     // Start-up: builds the corpus store, counts the texts per author and fills
     // the main window's fixed lists. `effects` must outlive the explorer.
     Explorer(const DataSet& data, Effects& effects);
+    // The same, taking the texts over from `data` instead of copying them;
+    // `data` is left empty.
+    Explorer(DataSet&& data, Effects& effects);
 
     // The state, read-only: only the operations below change it.
     const MainForm& form1() const { return form1_; }
@@ -94,6 +98,8 @@ private:
     void resetAuthorLabels();
     void bandFilter();
     void selectNonStandardFormsByProgram(int row);
+    static CorpusStore take_corpus(DataSet& data);
+    void setUp();
     void buildTextFigures();
     void clearGroupTexts();
     void measureForGroup(int row);
@@ -103,8 +109,7 @@ private:
     bool foundIsCurrent() const;
     // Whether txtTexts is the joined rows of found_ plus the final blank.
     bool txtTextsIsCurrent() const;
-    const std::vector<int>& registerRowsOfCode(const std::string& code) const;
-
+    std::span<const int> registerRowsOfCode(const std::string& code) const;
     Effects& effects_;
     Glossary glossary_;
     std::vector<VariantFamily> families_;
@@ -113,20 +118,26 @@ private:
     // counted once at start-up (Get Author Data of an author reads them), and
     // the author's uses of glossary forms already in the sorted list's order.
     struct AuthorTexts {
-        std::vector<int> texts; // text numbers, corpus order
+        std::size_t textsFrom = 0; // the texts: form3_.nameTexts[textsFrom, textsTo)
+        std::size_t textsTo = 0;
         AuthorFigures figures;
-        std::size_t rowsLength = 0;   // the rows' lengths added up
-        std::size_t rowsStart = 0;    // where the rows stand in authorRows_
-        std::size_t lengthsFirst = 0; // their lengths: rowLengths_[lengthsFirst...]
-        std::size_t usesFirst = 0;    // the uses: sortedUses_[usesFirst, usesLast)
+        std::size_t rowsLength = 0; // the rows' lengths added up
+        std::size_t usesFirst = 0;  // the uses: sortedUses_[usesFirst, usesLast)
         std::size_t usesLast = 0;
+        std::size_t count() const { return textsTo - textsFrom; }
     };
-    // Keyed by the name folded to small letters.
-    std::unordered_map<std::string, AuthorTexts> textsByName_;
-    // Register rows of each code, folded to small letters, in register order.
-    std::unordered_map<std::string, std::vector<int>> rowsByCode_;
-    // The pieces of the cleaned corpus text, for every count over it.
-    WordIndex corpusIndex_;
+    // Per name number of the store.
+    std::vector<AuthorTexts> byName_;
+    // The entry of the name of register row k (of the selected name when
+    // there is no such row); nothing when no text has it.
+    const AuthorTexts* entryOfRow(std::size_t k) const;
+    // Row i of an entry's texts.
+    std::string_view rowOf(const AuthorTexts& a, std::size_t i) const;
+    // Register rows of each code, folded to small letters, in register order:
+    // code number -> codeRows_[codeRowsFrom_[c], codeRowsFrom_[c + 1]).
+    std::unordered_map<std::string, std::uint32_t> codeNumbers_;
+    std::vector<std::uint32_t> codeRowsFrom_;
+    std::vector<int> codeRows_;
     // Every spelling of a use as written, and the uses of each author as
     // places in the sorted list's order (byRank_ gives the spelling of a place).
     std::deque<std::string> spellings_;
@@ -134,10 +145,6 @@ private:
     std::vector<std::uint32_t> sortedUses_;
     // The entry whose texts the last author selection put into lstTextsFound.
     const AuthorTexts* foundEntry_ = nullptr;
-    // The rows of every author back to back, so that a selection reads them in
-    // one sweep instead of from all over the corpus; and the length of each.
-    std::string authorRows_;
-    std::vector<std::uint32_t> rowLengths_;
     // The register row of each row of GenderTable; whether every code is unique.
     std::vector<int> genderRows_;
     bool codesUnique_ = false;

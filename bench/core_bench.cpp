@@ -141,6 +141,12 @@ bool same(benchmark::State& state, const std::string& what, const std::vector<st
     return false;
 }
 
+bool same(benchmark::State& state, const std::string& what, const TextColumn& fast,
+          const TextColumn& lit) {
+    const std::vector<std::string> f(fast.begin(), fast.end()), l(lit.begin(), lit.end());
+    return same(state, what, f, l);
+}
+
 bool same_store(benchmark::State& state, const CorpusStore& f, const CorpusStore& l) {
     return same(state, "texts", f.texts, l.texts) &&
            same(state, "lstTextAuthors", f.lstTextAuthors, l.lstTextAuthors) &&

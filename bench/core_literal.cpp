@@ -145,8 +145,8 @@ AuthorSelection select_author(const CorpusStore& store, std::string_view code) {
     sel.name = k < store.lstCodeName.size() ? store.lstCodeName[k] : std::string();
     for (std::size_t n = 0; n < store.lstTextAuthors.size(); ++n) {
         if (!iequals(store.lstTextAuthors[n], sel.name)) continue;
-        const std::string& row = store.lstTextList[n];
-        sel.lstTextsFound.push_back(row);
+        const std::string_view row = store.lstTextList[n];
+        sel.lstTextsFound.emplace_back(row);
         sel.txtIndividualsTexts += row;
         sel.txtIndividualsTexts += " ";
         sel.txtIndividualsTexts =

@@ -16,6 +16,8 @@
 #include "corpus/text.h"
 #include "lookup/count_word.h"
 #include "tests/core/explorer_access.h"
+#include "variation/compare.h"
+#include "variation/group_index.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -320,6 +322,35 @@ void BM_CorpusData(benchmark::State& st, int n) {
     }
 }
 
+// The comparison window as it opens: the groups' index, then the comparison
+// of the first family.
+void BM_CompareOpen(benchmark::State& st, int n) {
+    Scale& s = scale(n);
+    const Explorer& ex = *s.ex;
+    const FormList forms = *find_family(ex, ex.variantFamilies().front().list);
+    for (auto _ : st) {
+        GroupIndex index(ex.form3(), ex.authors());
+        Comparison c = compare_groups(index, forms);
+        benchmark::DoNotOptimize(c.rows.data());
+    }
+}
+
+// A family chosen in the open window: the comparison alone, for the family
+// with the most forms (43).
+void BM_CompareFamily(benchmark::State& st, int n) {
+    Scale& s = scale(n);
+    const Explorer& ex = *s.ex;
+    static std::map<int, std::unique_ptr<GroupIndex>> indexes;
+    auto& index = indexes[n];
+    if (!index) index = std::make_unique<GroupIndex>(ex.form3(), ex.authors());
+    const FormList forms = *find_family(ex, "lstThWords");
+    for (auto _ : st) {
+        Comparison c = compare_groups(*index, forms);
+        benchmark::DoNotOptimize(c.rows.data());
+    }
+    st.counters["forms"] = static_cast<double>(forms.forms.size());
+}
+
 // The peer's second job: 1,000 words counted in the corpus, the first 1,000
 // distinct pieces of the cleaned corpus text in order of first appearance.
 std::vector<std::string> thousand_words(const std::string& text2) {
@@ -394,6 +425,8 @@ const bool registered = [] {
         reg("PuncCountSpacePlusStop", BM_PuncCount, PuncOption::SpacePlusStop);
         reg("Clusters", BM_Clusters);
         reg("CorpusData", BM_CorpusData);
+        reg("CompareOpen", BM_CompareOpen);
+        reg("CompareFamily", BM_CompareFamily);
         reg("ThousandCorpusCounts", BM_ThousandCorpusCounts);
         reg("CountWordScan", BM_CountWordScan);
         reg("CountWordLiteral", BM_CountWordLiteral);

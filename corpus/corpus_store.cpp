@@ -2,9 +2,37 @@
 
 #include "corpus/text.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace zapt {
+
+void TextColumn::reserve(std::size_t rows, std::size_t chars) {
+    chars_.reserve(chars);
+    start_.reserve(rows);
+    length_.reserve(rows);
+}
+
+void TextColumn::push_back(std::string_view row) {
+    start_.push_back(0);
+    length_.push_back(0);
+    place(start_.size() - 1, row);
+}
+
+void TextColumn::resize(std::size_t rows) {
+    start_.resize(rows);
+    length_.resize(rows);
+}
+
+void TextColumn::place(std::size_t n, std::string_view row, std::string_view tail) {
+    start_[n] = static_cast<std::uint32_t>(chars_.size());
+    length_[n] = static_cast<std::uint32_t>(row.size() + tail.size());
+    chars_ += row;
+    chars_ += tail;
+}
+
+bool operator==(const TextColumn& a, const TextColumn& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
 
 std::string stored_row(std::string_view text) {
     std::string row(trim_trailing_blanks(text));
@@ -12,48 +40,118 @@ std::string stored_row(std::string_view text) {
     return row;
 }
 
+std::size_t CorpusStore::textAt(std::size_t position) const {
+    return static_cast<std::size_t>(std::upper_bound(text2End.begin(), text2End.end(), position) -
+                                    text2End.begin());
+}
+
 CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
                                const std::vector<RegisterRow>& authors) {
     CorpusStore s;
-    s.texts.reserve(corpus.size());
-    s.lstTextAuthors.reserve(corpus.size());
-    s.lstTextList.reserve(corpus.size());
-    std::size_t total = 0;
-    for (const CorpusRow& row : corpus) total += row.text.size() + 1;
-    s.Text1.reserve(total);
-
+    const std::size_t n = corpus.size();
+    std::size_t total = 0, names = 0;
     for (const CorpusRow& row : corpus) {
-        s.texts.push_back(row.text);
-        s.lstTextAuthors.push_back(row.author);
-        s.lstTextList.push_back(stored_row(row.text));
-        // Each text followed by one blank, every run of blanks reduced to one.
-        append_cleaned(s.Text1, row.text, CharSet(""));
-        append_cleaned(s.Text1, " ", CharSet(""));
+        total += row.text.size() + 1;
+        names += row.author.size();
     }
+    s.texts.reserve(n, total);
+    s.lstTextAuthors.reserve(n, names);
 
+    // Each text followed by one blank, every run of blanks reduced to one; the
+    // cleaned text the same with the marks (and each CR/LF pair) turned into
+    // blanks too. Both in one pass over each text: cleaning text by text
+    // gives what cleaning the whole corpus text would, since a blank stands
+    // between any two texts. The names are numbered in the same pass.
     static constexpr CharSet kClean(kCorpusCleaningSet);
-    s.Text2.reserve(s.Text1.size());
-    append_cleaned(s.Text2, s.Text1, kClean, /*crlf=*/true);
-
-    // Texts per author: a name matches when it equals the register name without
-    // regard to case, as a whole.
-    std::unordered_map<std::string, int> per_name;
-    for (const std::string& name : s.lstTextAuthors) {
-        std::string key;
-        key.reserve(name.size());
-        for (char c : name) key += fold_case(c);
-        ++per_name[key];
+    static constexpr CharSet kCutsOnlyText2("/+=\"\r");
+    s.Text1.resize(total);
+    s.Text2.resize(total);
+    char* const t1 = s.Text1.data();
+    char* const t2 = s.Text2.data();
+    std::size_t o1 = 0, o2 = 0;
+    bool blank1 = false, blank2 = false; // the last character written was a blank
+    s.text2End.resize(n);
+    s.textName.resize(n);
+    std::vector<std::uint32_t> counts;
+    for (std::size_t t = 0; t < n; ++t) {
+        const std::string& text = corpus[t].text;
+        s.texts.push_back(text);
+        s.lstTextAuthors.push_back(corpus[t].author);
+        bool cut = false, pair = false;
+        const std::size_t len = text.size();
+        for (std::size_t i = 0; i <= len; ++i) {
+            const char c = i < len ? text[i] : ' ';
+            const bool b1 = c == ' ';
+            t1[o1] = c;
+            o1 += !(b1 && blank1);
+            blank1 = b1;
+            cut |= kCutsOnlyText2.contains(c);
+            if (pair) { // the line feed of a CR/LF pair, already one blank
+                pair = false;
+                continue;
+            }
+            bool b2 = b1 || kClean.contains(c);
+            if (c == '\r' && i + 1 < len && text[i + 1] == '\n') b2 = pair = true;
+            t2[o2] = b2 ? ' ' : c;
+            o2 += !(b2 && blank2);
+            blank2 = b2;
+        }
+        s.text2End[t] = static_cast<std::uint32_t>(o2);
+        if (cut) s.cutDifferently.push_back(static_cast<std::uint32_t>(t));
+        // A name matches another when they are equal without regard to case.
+        const auto [name, added] = s.names.add(corpus[t].author);
+        if (added) counts.push_back(0);
+        ++counts[name];
+        s.textName[t] = name;
     }
+    s.Text1.resize(o1);
+    s.Text2.resize(o2);
+
+    // The texts of each name, in corpus order.
+    s.nameTextsFrom.resize(counts.size() + 1);
+    std::uint32_t sum = 0;
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        s.nameTextsFrom[k] = sum;
+        sum += counts[k];
+    }
+    s.nameTextsFrom[counts.size()] = sum;
+    s.nameTexts.resize(n);
+    {
+        std::vector<std::uint32_t> next(s.nameTextsFrom.begin(), s.nameTextsFrom.end() - 1);
+        for (std::size_t t = 0; t < n; ++t) {
+            s.nameTexts[next[s.textName[t]]++] = static_cast<std::uint32_t>(t);
+        }
+    }
+
+    // The rows, those of one name side by side.
+    s.lstTextList.reserve(n, total);
+    s.lstTextList.resize(n);
+    const char* const texts = s.texts.chars().data();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i + 8 < n) __builtin_prefetch(texts + s.texts.offset(s.nameTexts[i + 8]));
+        const std::uint32_t t = s.nameTexts[i];
+        s.lstTextList.place(t, trim_trailing_blanks(s.texts[t]), " ");
+    }
+
+    // Texts per author, through the author's name.
+    const std::size_t m = authors.size();
+    s.lstAuthorCode.reserve(m);
+    s.lstCodeName.reserve(m);
+    s.lstNumOfTextsPerAuthor.reserve(m);
+    s.textsPerAuthor.reserve(m);
+    s.authorName.reserve(m);
     for (const RegisterRow& a : authors) {
         s.lstAuthorCode.push_back(a.code);
         s.lstCodeName.push_back(a.name);
-        std::string key;
-        for (char c : a.name) key += fold_case(c);
-        auto it = per_name.find(key);
-        int n = it == per_name.end() ? 0 : it->second;
-        s.textsPerAuthor.push_back(n);
-        s.lstNumOfTextsPerAuthor.push_back(std::to_string(n));
+        const long long name = s.names.find(a.name);
+        const int texts_of =
+            name < 0 ? 0 : static_cast<int>(counts[static_cast<std::size_t>(name)]);
+        s.authorName.push_back(static_cast<std::int32_t>(name));
+        s.textsPerAuthor.push_back(texts_of);
+        s.lstNumOfTextsPerAuthor.push_back(std::to_string(texts_of));
     }
+
+    s.text2Index = WordIndex(s.Text2);
     return s;
 }
 

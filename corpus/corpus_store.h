@@ -3,8 +3,13 @@
 #pragma once
 
 #include "corpus/data_files.h"
+#include "lookup/folded_keys.h"
+#include "lookup/word_index.h"
 
+#include <cstdint>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zapt {
@@ -12,11 +17,93 @@ namespace zapt {
 // Marks replaced by blanks in the cleaned corpus text (with the CR/LF pair).
 inline constexpr std::string_view kCorpusCleaningSet = ".,?!:;()/-+=\"";
 
+// A view of one stored text; it turns into a string of its own where one is
+// wanted (a record of the data files, say).
+struct TextView : std::string_view {
+    TextView() = default;
+    explicit TextView(std::string_view v) : std::string_view(v) {}
+    operator std::string() const { return std::string(data(), size()); }
+};
+
+// A column of texts held in one buffer: row n is a view of its characters.
+// Rows may stand in the buffer in another order than their numbers (the
+// store keeps the rows of one author name side by side).
+class TextColumn {
+public:
+    class iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = TextView;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = TextView;
+
+        iterator() = default;
+        iterator(const TextColumn* c, std::size_t i) : c_(c), i_(i) {}
+        TextView operator*() const { return (*c_)[i_]; }
+        TextView operator[](difference_type d) const {
+            return (*c_)[i_ + static_cast<std::size_t>(d)];
+        }
+        iterator& operator++() { return ++i_, *this; }
+        iterator operator++(int) { return {c_, i_++}; }
+        iterator& operator--() { return --i_, *this; }
+        iterator operator--(int) { return {c_, i_--}; }
+        iterator& operator+=(difference_type d) {
+            i_ += static_cast<std::size_t>(d);
+            return *this;
+        }
+        iterator& operator-=(difference_type d) {
+            i_ -= static_cast<std::size_t>(d);
+            return *this;
+        }
+        friend iterator operator+(iterator a, difference_type d) { return a += d; }
+        friend iterator operator+(difference_type d, iterator a) { return a += d; }
+        friend iterator operator-(iterator a, difference_type d) { return a -= d; }
+        friend difference_type operator-(iterator a, iterator b) {
+            return static_cast<difference_type>(a.i_) - static_cast<difference_type>(b.i_);
+        }
+        friend bool operator==(iterator a, iterator b) { return a.i_ == b.i_; }
+        friend auto operator<=>(iterator a, iterator b) { return a.i_ <=> b.i_; }
+
+    private:
+        const TextColumn* c_ = nullptr;
+        std::size_t i_ = 0;
+    };
+
+    std::size_t size() const { return start_.size(); }
+    bool empty() const { return start_.empty(); }
+    TextView operator[](std::size_t n) const {
+        return TextView(std::string_view(chars_).substr(start_[n], length_[n]));
+    }
+    iterator begin() const { return {this, 0}; }
+    iterator end() const { return {this, size()}; }
+
+    // Room for `rows` rows of `chars` characters in all.
+    void reserve(std::size_t rows, std::size_t chars);
+    // Row size() is `row`, placed after every row placed so far.
+    void push_back(std::string_view row);
+    // Makes room for `rows` rows, to be placed by place() in any order.
+    void resize(std::size_t rows);
+    // Row n is `row` followed by `tail`, placed after every row placed so far.
+    void place(std::size_t n, std::string_view row, std::string_view tail = {});
+    // Where row n stands in chars().
+    std::size_t offset(std::size_t n) const { return start_[n]; }
+    const std::string& chars() const { return chars_; }
+
+    // Row for row, whatever the rows' places.
+    friend bool operator==(const TextColumn& a, const TextColumn& b);
+
+private:
+    std::string chars_;
+    std::vector<std::uint32_t> start_;
+    std::vector<std::uint32_t> length_;
+};
+
 struct CorpusStore {
     // Parallel to the corpus, indexed by text number 0..976.
-    std::vector<std::string> texts;          // each text exactly as supplied
-    std::vector<std::string> lstTextAuthors; // the author name of each text
-    std::vector<std::string> lstTextList;    // each text without trailing blanks, plus one blank
+    TextColumn texts;          // each text exactly as supplied
+    TextColumn lstTextAuthors; // the author name of each text
+    TextColumn lstTextList;    // each text without trailing blanks, plus one blank
 
     // Parallel to the author register, same rows in the same order.
     std::vector<std::string> lstAuthorCode;
@@ -31,10 +118,34 @@ struct CorpusStore {
     std::string lblCodeName;
     std::string lblAuthorName;
 
+    // The per-text author names matched without regard to case: every
+    // distinct folded name has a number (in order of first appearance).
+    std::vector<std::uint32_t> textName;      // per text: its name's number
+    std::vector<std::uint32_t> nameTexts;     // text numbers grouped by name, corpus order
+    std::vector<std::uint32_t> nameTextsFrom; // per name: its first place in nameTexts; one more
+    std::vector<std::int32_t> authorName;     // per register row: its name's number, or -1
+    // Per text: where its pieces end in Text2 (the size of Text2 up to and
+    // including the text).
+    std::vector<std::uint32_t> text2End;
+    // The texts (ascending numbers) that the group text's marks cut into other
+    // pieces than Text2 holds: those holding a mark only Text2 turns into a
+    // blank. Every other text has the same pieces under both cleanings.
+    std::vector<std::uint32_t> cutDifferently;
+    // Every piece of Text2, for every count over it.
+    WordIndex text2Index;
+
     int corpusTextCount() const { return static_cast<int>(lstTextList.size()); }
     bool authorHasTexts(std::size_t row) const {
         return row < textsPerAuthor.size() && textsPerAuthor[row] > 0;
     }
+    std::size_t nameCount() const { return nameTextsFrom.empty() ? 0 : nameTextsFrom.size() - 1; }
+    // The number of the per-text name equal to `name` without regard to
+    // case, or -1 when no text has it.
+    long long nameNumber(std::string_view name) const { return names.find(name); }
+    // The text whose pieces include the one starting at `position` of Text2.
+    std::size_t textAt(std::size_t position) const;
+
+    FoldedKeys names; // the numbers of the folded names
 };
 
 // Builds the store: every buffer in one linear pass.

@@ -39,17 +39,26 @@ void WordIndex::grow() {
 
 WordIndex::WordIndex(std::string_view buffer) {
     grow();
-    // First pass: the id of every examined piece, and how often each id stands.
+    // First pass: the id of every examined piece, and how often each id
+    // stands. Each piece is folded and hashed as it is read.
     std::vector<std::uint32_t> ids;
     std::vector<std::uint32_t> counts;
     ids.reserve(static_cast<std::size_t>(std::count(buffer.begin(), buffer.end(), ' ')));
     std::string folded;
-    std::size_t start = 0;
-    for (std::size_t pos = buffer.find(' '); pos != std::string_view::npos;
-         pos = buffer.find(' ', start)) {
-        folded.assign(buffer.data() + start, pos - start);
-        for (char& c : folded) c = fold_case(c);
-        const std::uint64_t h = folded_hash(folded);
+    const char* const s = buffer.data();
+    const std::size_t n = buffer.size();
+    std::size_t i = 0;
+    for (;;) {
+        std::size_t end = i;
+        std::uint64_t h = 0xcbf29ce484222325ull;
+        while (end < n && s[end] != ' ') {
+            h = (h ^ static_cast<unsigned char>(fold_case(s[end]))) * 0x100000001b3ull;
+            ++end;
+        }
+        if (end >= n) break; // the part after the last blank is not examined
+        h ^= h >> 29;
+        folded.resize(end - i);
+        for (std::size_t k = i; k < end; ++k) folded[k - i] = fold_case(s[k]);
         std::size_t slot = find(folded, h);
         if (slots_[slot].id == kEmpty) {
             const auto id = static_cast<std::uint32_t>(starts_.size());
@@ -64,11 +73,12 @@ WordIndex::WordIndex(std::string_view buffer) {
         const std::uint32_t id = slots_[slot].id;
         ++counts[id];
         ids.push_back(id);
-        start = pos + 1;
+        i = end + 1;
     }
     total_ = static_cast<int>(ids.size());
 
-    // Second pass: the start of every piece, grouped by id in text order.
+    // Second pass: the start of every piece, grouped by id in text order. A
+    // piece is as long as its key, so each start follows from the one before.
     first_.resize(counts.size() + 1);
     std::uint32_t sum = 0;
     for (std::size_t id = 0; id < counts.size(); ++id) {
@@ -78,10 +88,10 @@ WordIndex::WordIndex(std::string_view buffer) {
     first_[counts.size()] = sum;
     positions_.resize(sum);
     std::vector<std::uint32_t> next(first_.begin(), first_.end() - 1);
-    start = 0;
+    std::uint32_t start = 0;
     for (std::uint32_t id : ids) {
-        positions_[next[id]++] = static_cast<std::uint32_t>(start);
-        start = buffer.find(' ', start) + 1;
+        positions_[next[id]++] = start;
+        start += lengths_[id] + 1;
     }
 }
 
