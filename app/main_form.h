@@ -115,19 +115,6 @@ struct CollocationsForm {
 // Where the handlers put the keyboard focus.
 enum class FocusTarget { Form1, AgeTable, lstNonStandards };
 
-// The control name of a focus target ("Form1" for the main window itself).
-inline const char* focus_target_name(FocusTarget t) {
-    switch (t) {
-    case FocusTarget::AgeTable:
-        return "AgeTable";
-    case FocusTarget::lstNonStandards:
-        return "lstNonStandards";
-    case FocusTarget::Form1:
-        break;
-    }
-    return "Form1";
-}
-
 // Effects that leave the state: the windows implement them, the tests record them.
 class Effects {
 public:

@@ -56,6 +56,7 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
     ListBox* ageTable = bindList(
         make_list(w, "AgeTable", R(2760, 4080, 1560, 1230), colour::paleYellow), &f.AgeTable);
     ageTable->setToolTip("Author Code");
+    focusTarget(FocusTarget::AgeTable, ageTable);
     ageTable->onClick = [this](int row) { run([row](Explorer& e) { e.selectAgeTable(row); }); };
     ListBox* education =
         bindList(make_list(w, "lstEducation", R(4380, 4080, 840, 1230), colour::paleMagenta),

@@ -18,6 +18,7 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
     ListBox* uses =
         bindList(make_list(w, "lstNonStandards", R(6960, 1425, 1110, 1395), colour::paleCyan),
                  &f.lstNonStandards);
+    focusTarget(FocusTarget::lstNonStandards, uses);
     uses->onClick = [this](int row) { run([row](Explorer& e) { e.selectNonStandards(row); }); };
     attachTable(
         uses, [this] { return non_standards_table(state()); },

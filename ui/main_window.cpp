@@ -54,6 +54,9 @@ MainWindow::MainWindow(DataSet data) : explorer_(std::move(data), *this) {
         attachTable(w, std::move(table), std::move(selectedRow));
     };
     context.open = [this](WindowId id) { openWindow(id); };
+    context.focusTarget = [this](FocusTarget target, QWidget* control) {
+        focusTargets_[target] = control;
+    };
     panels_ = {new GroupPanel(context), new AuthorPanel(context), new FormsPanel(context),
                new FamiliesPanel(context)};
     refresh();
@@ -181,7 +184,8 @@ void MainWindow::setFocus(FocusTarget target) {
         activateWindow();
         return;
     }
-    if (auto* w = findChild<QWidget*>(focus_target_name(target))) w->setFocus();
+    auto it = focusTargets_.find(target);
+    if (it != focusTargets_.end()) it->second->setFocus();
 }
 
 void MainWindow::showCorpusDataForm() {

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -67,6 +68,7 @@ private:
     UploadPage uploadPage_;
     QPointer<QWidget> progress_;
     std::vector<Panel*> panels_; // owned by the window as Qt children
+    std::map<FocusTarget, QWidget*> focusTargets_;
     QString corpusFolder_;
 };
 

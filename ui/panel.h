@@ -36,6 +36,8 @@ struct PanelContext {
         attachTable;
     // Opens (or brings to the front) one of the secondary windows.
     std::function<void(WindowId)> open;
+    // Names the control that takes the focus when an operation sends it to `target`.
+    std::function<void(FocusTarget target, QWidget* control)> focusTarget;
 };
 
 class Panel : public QObject {
@@ -66,6 +68,10 @@ protected:
         context_.attachTable(w, std::move(table), std::move(selectedRow));
     }
     void open(WindowId id) const { context_.open(id); }
+    // `control` takes the focus when an operation sends it to `target`.
+    void focusTarget(FocusTarget target, QWidget* control) const {
+        context_.focusTarget(target, control);
+    }
 
 private:
     struct LabelBinding {

@@ -417,6 +417,9 @@ private slots:
         QVERIFY(control("cmdSearch")->isEnabled());
         QCOMPARE(ageTable->currentRow(), 9); // the last author of the run stays selected
 
+        // The group's run leaves the focus on the code list.
+        QCOMPARE(window->focusWidget(), ageTable);
+
         QVERIFY(ageTable->userSelect(0));
         QCOMPARE(control<QListWidget>("lstEducation")->currentRow(), 0);
         QVERIFY(control("cmdAuthorData")->isEnabled());
@@ -425,6 +428,12 @@ private slots:
         QCOMPARE(control<QLabel>("lblTotWords")->text(), QString::fromStdString(f.lblTotWords));
         QVERIFY(f.lblTotWords != "0");
         QCOMPARE(control<QListWidget>("lstNonStandards")->count(), f.lstNonStandards.count());
+        // A use of the author's: its interpretation, and the focus on the list.
+        control<QPushButton>("cmdAuthorData")->setFocus();
+        QVERIFY(control<ListBox>("lstNonStandards")->userSelect(0));
+        QCOMPARE(window->focusWidget(), control("lstNonStandards"));
+        QCOMPARE(control<QLabel>("lblForm")->text(),
+                 QString::fromStdString(f.lstNonStandards.items[0]));
 
         // A variant: its three labels.
         control<ListBox>("lstUForms")->userSelect(1);
