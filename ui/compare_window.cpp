@@ -1,5 +1,6 @@
 #include "ui/compare_window.h"
 
+#include "ui/result_table_view.h"
 #include "ui/table_actions.h"
 #include "ui/text_convert.h"
 #include "ui/widgets.h"
@@ -22,7 +23,6 @@
 #include <QSplitter>
 #include <QStackedBarSeries>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -31,34 +31,9 @@
 namespace zapt::ui {
 namespace {
 
-// Shows a result table in a table widget, cell for cell as it is copied and exported.
-void show_table(QTableWidget* view, const ResultTable& table) {
-    const bool sorting = view->isSortingEnabled();
-    view->setSortingEnabled(false);
-    view->clear();
-    view->setColumnCount(static_cast<int>(table.columns.size()));
-    view->setRowCount(static_cast<int>(table.rows.size()));
-    QStringList headers;
-    for (const std::string& c : table.columns) headers << toQ(c);
-    view->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
-        const auto& row = table.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(row.size()) && c < view->columnCount(); ++c)
-            view->setItem(r, c, new QTableWidgetItem(toQ(row[static_cast<std::size_t>(c)])));
-    }
-    view->resizeColumnsToContents();
-    view->setSortingEnabled(sorting);
-}
-
-QTableWidget* make_table(QWidget* parent, const char* name) {
-    auto* t = new QTableWidget(parent);
+ResultTableView* make_table(QWidget* parent, const char* name) {
+    auto* t = new ResultTableView(parent);
     t->setObjectName(name);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->setSelectionMode(QAbstractItemView::SingleSelection);
-    t->verticalHeader()->setVisible(false);
-    t->setAlternatingRowColors(true);
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     return t;
 }
 
@@ -84,8 +59,8 @@ QString p_text(const TestResult& t) {
 // The window's state: the data it compares and the last results.
 struct CompareState {
     const Explorer& app;
+    const GroupIndex& index;
     std::function<ExportHeader()> header;
-    std::unique_ptr<GroupIndex> index;
     Comparison comparison;
     std::vector<GroupMetricsRow> metrics;
     bool metricsDone = false;
@@ -148,16 +123,16 @@ void fill_chart(QChartView* view, const Comparison& c) {
 
 } // namespace
 
-QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> header,
+QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
+                             std::function<ExportHeader()> header,
                              std::function<std::string()> selectedForm) {
     auto* w = new QWidget(nullptr, Qt::Window);
     w->setObjectName("Form12");
     w->setWindowTitle("Compare groups");
     w->setFont(dialog_font());
     w->resize(1060, 720);
-    auto state =
-        std::make_shared<CompareState>(CompareState{app, std::move(header), {}, {}, {}, false, {}});
-    state->index = std::make_unique<GroupIndex>(app.form3(), app.authors());
+    auto state = std::make_shared<CompareState>(
+        CompareState{app, index, std::move(header), {}, {}, false, {}});
 
     auto* layout = new QVBoxLayout(w);
     auto* pick = new QHBoxLayout;
@@ -263,9 +238,9 @@ QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> 
     tabs->addTab(collTab, "Collocations");
 
     // Copy and export of every table, as the core makes it.
-    auto source = [state](std::function<ResultTable()> table, QTableWidget* view) {
+    auto source = [state](std::function<ResultTable()> table, ResultTableView* view) {
         return TableSource{std::move(table), [state] { return state->header(); },
-                           [view] { return view->currentRow(); }};
+                           [view] { return view->selectedTableRow(); }};
     };
     attach_table(shares, source([state] { return comparison_table(state->comparison); }, shares));
     attach_table(spread, source([state] { return spread_table(state->comparison); }, spread));
@@ -288,10 +263,10 @@ QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> 
             significance->setText("Type at least one form to compare.");
             return;
         }
-        state->comparison = compare_groups(*state->index, forms);
-        show_table(shares, comparison_table(state->comparison));
-        show_table(spread, spread_table(state->comparison));
-        show_table(tests, significance_table(state->comparison));
+        state->comparison = compare_groups(state->index, forms);
+        shares->setTable(comparison_table(state->comparison));
+        spread->setTable(spread_table(state->comparison));
+        tests->setTable(significance_table(state->comparison));
         fill_chart(chart, state->comparison);
         QString text = p_text(state->comparison.chiSquare) + "\n" +
                        p_text(state->comparison.logLikelihood) + "\n";
@@ -303,12 +278,12 @@ QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> 
         if (state->metricsDone) return;
         state->metrics = group_metrics(data_set_of(state->app));
         state->metricsDone = true;
-        show_table(metrics, group_metrics_table(state->metrics));
+        metrics->setTable(group_metrics_table(state->metrics));
     };
     auto runCollocations = [=] {
         state->collocations = collocation_table(state->app.form3(), fromQ(collForm->text()));
-        show_table(occurrences, occurrences_table(state->collocations));
-        show_table(collocates, collocates_table(state->collocations));
+        occurrences->setTable(occurrences_table(state->collocations));
+        collocates->setTable(collocates_table(state->collocations));
     };
     QObject::connect(family, &QComboBox::currentIndexChanged, w, [=](int) {
         own->setEnabled(family->currentData().toString().isEmpty());

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/explorer.h"
+#include "variation/group_index.h"
 #include "variation/result_table.h"
 
 #include <QWidget>
@@ -14,10 +15,12 @@
 
 namespace zapt::ui {
 
+// `index` holds every author's words (built once; it must outlive the window);
 // `header` gives the export header of the window's tables; `selectedForm` the
 // glossary form selected in the main window (empty when none), which the
 // collocations tab starts from.
-QWidget* createCompareWindow(const Explorer& app, std::function<ExportHeader()> header,
+QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
+                             std::function<ExportHeader()> header,
                              std::function<std::string()> selectedForm);
 
 } // namespace zapt::ui

@@ -8,6 +8,8 @@
 //                            drop-down list or the tab of a tab bar
 //   ["press", name, row]     a real mouse press and release on a row of a list box
 //                            (scrolled into view first), through the event system
+//   ["press", table, row]    the same on a row of a table
+//   ["press", table, "heading", column]  on a column heading (sorts by it)
 //   ["press", name]          a real mouse press and release in the middle of a control
 //   ["type", name, text]     replaces the text of a text box
 //   ["key", name, KEY]       gives the control the focus as a keyboard user would, then
@@ -36,13 +38,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -112,7 +115,7 @@ std::string kind_of(QWidget* w) {
     if (qobject_cast<zapt::ui::ClickLabel*>(w)) return "label";
     if (qobject_cast<QLabel*>(w)) return "label";
     if (qobject_cast<QListWidget*>(w)) return "list";
-    if (qobject_cast<QTableWidget*>(w)) return "table";
+    if (qobject_cast<QTableView*>(w)) return "table";
     if (qobject_cast<QComboBox*>(w)) return "combo";
     if (qobject_cast<QTabWidget*>(w)) return "tabs";
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return "text";
@@ -158,20 +161,25 @@ json describe(QWidget* w, QWidget* window) {
         c["selected"] = l->currentRow();
         if (auto* box = qobject_cast<zapt::ui::ListBox*>(w)) c["clicks"] = box->handlerRuns();
     }
-    if (auto* t = qobject_cast<QTableWidget*>(w)) {
+    if (auto* t = qobject_cast<QTableView*>(w); t && t->model()) {
+        // The rows as the view shows them (after a sort, in its order).
+        const QAbstractItemModel* m = t->model();
         json columns = json::array();
-        for (int i = 0; i < t->columnCount(); ++i)
-            columns.push_back(
-                t->horizontalHeaderItem(i) ? t->horizontalHeaderItem(i)->text().toStdString() : "");
+        for (int i = 0; i < m->columnCount(); ++i)
+            columns.push_back(m->headerData(i, Qt::Horizontal).toString().toStdString());
         json rows = json::array();
-        for (int r = 0; r < t->rowCount(); ++r) {
+        for (int r = 0; r < m->rowCount(); ++r) {
             json row = json::array();
-            for (int i = 0; i < t->columnCount(); ++i)
-                row.push_back(t->item(r, i) ? t->item(r, i)->text().toStdString() : "");
+            for (int i = 0; i < m->columnCount(); ++i)
+                row.push_back(m->data(m->index(r, i)).toString().toStdString());
             rows.push_back(row);
         }
         c["columns"] = columns;
         c["rows"] = rows;
+        const QModelIndex current = t->currentIndex();
+        c["selected"] = current.isValid() && t->selectionModel()->isRowSelected(current.row(), {})
+                            ? current.row()
+                            : -1;
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         json items = json::array();
@@ -325,7 +333,34 @@ json play(const json& cmd, std::vector<std::string>& messages) {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
             return {{"ok", true}};
         }
-        if (cmd.size() > 2) return fail(arg(1) + " is not a list box");
+        if (auto* table = qobject_cast<QTableView*>(c); table && table->model()) {
+            // ["press", table, row]: a row; ["press", table, "heading", column]: a
+            // column heading, which sorts by that column.
+            QAbstractItemModel* m = table->model();
+            if (cmd.size() == 4 && cmd[2] == "heading" && cmd[3].is_number_integer()) {
+                const int column = cmd[3].get<int>();
+                if (column < 0 || column >= m->columnCount()) return fail("column out of range");
+                QHeaderView* header = table->horizontalHeader();
+                const int x =
+                    header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+                if (x < 0 || x >= header->viewport()->width())
+                    return fail("column " + std::to_string(column) + " cannot be shown");
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  QPoint(x, header->height() / 2));
+                return {{"ok", true}};
+            }
+            if (cmd.size() < 3 || !cmd[2].is_number_integer())
+                return fail("press on a table needs a row number or \"heading\", column");
+            const int row = cmd[2].get<int>();
+            if (row < 0 || row >= m->rowCount()) return fail("row out of range");
+            table->scrollTo(m->index(row, 0));
+            const QRect place = table->visualRect(m->index(row, 0));
+            if (!table->viewport()->rect().contains(place.center()))
+                return fail("row " + std::to_string(row) + " cannot be shown");
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+            return {{"ok", true}};
+        }
+        if (cmd.size() > 2) return fail(arg(1) + " is not a list box or a table");
         QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
         return {{"ok", true}};
     }

@@ -103,8 +103,12 @@ QWidget* MainWindow::createWindow(WindowId id) {
     case WindowId::Donate:
         return createDonateWindow([this] { uploadPage_.open(); });
     case WindowId::Compare:
+        // Every author's words, counted once for the life of the program: the
+        // corpus never changes.
+        if (!groupIndex_)
+            groupIndex_ = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
         return createCompareWindow(
-            explorer_, [this] { return export_header(explorer_, "all groups"); },
+            explorer_, *groupIndex_, [this] { return export_header(explorer_, "all groups"); },
             [this] { return explorer_.form1().lstNonStandardForms.text(); });
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(

@@ -7,6 +7,7 @@
 #include "ui/panel.h"
 #include "ui/upload_page.h"
 #include "ui/window_manager.h"
+#include "variation/group_index.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -69,6 +70,7 @@ private:
     QPointer<QWidget> progress_;
     std::vector<Panel*> panels_; // owned by the window as Qt children
     std::map<FocusTarget, QWidget*> focusTargets_;
+    std::unique_ptr<GroupIndex> groupIndex_; // made when the comparison first opens
     QString corpusFolder_;
 };
 

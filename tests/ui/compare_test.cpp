@@ -5,6 +5,7 @@
 #include "drive_harness.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -102,6 +103,47 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 10 * int(forms.size()));
+    }
+
+    // A click on a column heading sorts by it, numbers by value ("9" before
+    // "10"); Copy then takes the row the user pressed, wherever it now stands.
+    void sortedTablesSortNumbersByValueAndCopyThePressedRow() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        const json before = control(drive.dump(), "Form12", "tblShares");
+        const int words = 4; // the column of the group texts' word totals
+        QCOMPARE(before["columns"][words].get<std::string>(), std::string("words"));
+        SEND_OK(drive, json::array({"press", "tblShares", "heading", words}));
+        json table = control(drive.dump(), "Form12", "tblShares");
+        QCOMPARE(table["rows"].size(), before["rows"].size());
+        std::vector<double> values;
+        for (const json& row : table["rows"])
+            values.push_back(std::stod(row[words].get<std::string>()));
+        const bool ascending = std::is_sorted(values.begin(), values.end());
+        const bool descending = std::is_sorted(values.rbegin(), values.rend());
+        QVERIFY2(ascending || descending, "the word totals are not in numeric order");
+        QVERIFY(values.front() != values.back());
+        // Sorting again turns the order round.
+        SEND_OK(drive, json::array({"press", "tblShares", "heading", words}));
+        json again = control(drive.dump(), "Form12", "tblShares");
+        QCOMPARE(std::stod(again["rows"][0][words].get<std::string>()),
+                 ascending ? values.back() : values.front());
+
+        // The pressed row, copied: the header and exactly the cells shown.
+        const int row = 3;
+        SEND_OK(drive, cmd("press", "tblShares", row));
+        json d = drive.dump();
+        QCOMPARE(control(d, "Form12", "tblShares")["selected"].get<int>(), row);
+        SEND_OK(drive, cmd("copy", "tblShares"));
+        d = drive.dump();
+        const std::vector<std::string> lines = splitLines(d["clipboard"].get<std::string>());
+        QCOMPARE(int(lines.size()), 2);
+        const std::vector<std::string> cells = splitTabs(lines[1]);
+        const json& shown = again["rows"][row];
+        QCOMPARE(int(cells.size()), int(shown.size()));
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            QCOMPARE(QString::fromStdString(cells[i]), QString::fromStdString(shown[i]));
     }
 
     // Copy, Copy all and Export of the main window's tables.

@@ -1,0 +1,53 @@
+// A view of a result table of the core, of any size: the cells are read from
+// the table when they are painted (no widget item per cell), and a click on a
+// column heading sorts the rows, numbers by their value.
+#pragma once
+
+#include "variation/result_table.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <vector>
+
+namespace zapt::ui {
+
+class ResultTableModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setTable(ResultTable table);
+    const ResultTable& table() const { return table_; }
+    // The row of the table that view row `row` shows; -1 for none.
+    int tableRow(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    // Stable: rows with equal cells keep their order. Cells that read as
+    // numbers sort by value, before the cells that do not, which sort by text.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    const std::string* cell(int row, int column) const;
+
+    ResultTable table_;
+    std::vector<int> order_; // view row -> table row
+};
+
+class ResultTableView : public QTableView {
+public:
+    explicit ResultTableView(QWidget* parent = nullptr);
+
+    // Shows `table` (in its own order; a sorted column is sorted again).
+    void setTable(ResultTable table);
+    const ResultTable& table() const { return model_->table(); }
+    // The table row of the selected row; -1 when none is selected.
+    int selectedTableRow() const;
+
+private:
+    ResultTableModel* model_;
+};
+
+} // namespace zapt::ui
