@@ -2,6 +2,7 @@
 
 #include "analysis/collocations.h"
 #include "analysis/metrics.h"
+#include "corpus/big_buffer.h"
 #include "corpus/numbers.h"
 #include "corpus/text.h"
 #include "lookup/count_word.h"
@@ -25,51 +26,29 @@ bool row_in_range(const ListBox& list, int row) {
 } // namespace
 
 Explorer::Explorer(const DataSet& data, Effects& effects)
-    : form3_(build_corpus_store(data.corpus, data.authors)),
-      authors_(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
+    : authors_(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
       families_(data.variants) {
+    buildStore(data);
     setUp();
 }
 
 Explorer::Explorer(DataSet&& data, Effects& effects)
-    : form3_(take_corpus(data)), authors_(build_author_register(data.authors)), effects_(effects),
+    : authors_(build_author_register(data.authors)), effects_(effects),
       glossary_(std::move(data.glossary)), families_(std::move(data.variants)) {
-    data = DataSet();
+    buildStore(data);
+    data = DataSet(); // the store holds the texts now
     setUp();
 }
 
-CorpusStore Explorer::take_corpus(DataSet& data) {
-    CorpusStore s = build_corpus_store(data.corpus, data.authors);
-    data.corpus = std::vector<CorpusRow>(); // the store holds the texts now
-    return s;
+void Explorer::buildStore(const DataSet& data) {
+    // The figures of the rows are counted while the corpus text is indexed.
+    form3_ = build_corpus_store(data.corpus, data.authors,
+                                [this](const CorpusStore& s) { buildTextFigures(s); });
 }
 
 void Explorer::setUp() {
-    // The register rows of each code, folded, in register order.
-    const std::size_t m = form3_.lstAuthorCode.size();
-    std::vector<std::uint32_t> codeOfRow(m);
-    std::vector<std::uint32_t> counts;
-    codeNumbers_.reserve(m);
-    for (std::size_t k = 0; k < m; ++k) {
-        auto [it, added] = codeNumbers_.try_emplace(fold_text(form3_.lstAuthorCode[k]),
-                                                    static_cast<std::uint32_t>(counts.size()));
-        if (added) counts.push_back(0);
-        ++counts[it->second];
-        codeOfRow[k] = it->second;
-    }
-    codeRowsFrom_.resize(counts.size() + 1);
-    std::uint32_t sum = 0;
-    for (std::size_t c = 0; c < counts.size(); ++c) {
-        codeRowsFrom_[c] = sum;
-        sum += counts[c];
-    }
-    codeRowsFrom_[counts.size()] = sum;
-    codeRows_.resize(m);
-    std::vector<std::uint32_t> next(codeRowsFrom_.begin(), codeRowsFrom_.end() - 1);
-    for (std::size_t k = 0; k < m; ++k) codeRows_[next[codeOfRow[k]]++] = static_cast<int>(k);
-    codesUnique_ = counts.size() == m && authors_.lstAuthorCode == form3_.lstAuthorCode;
-
-    buildTextFigures();
+    codesUnique_ = form3_.codes.size() == form3_.lstAuthorCode.size() &&
+                   authors_.lstAuthorCode == form3_.lstAuthorCode;
     form1_.lblNumOfCorpusTexts = format_whole(form3_.corpusTextCount());
     form1_.lstNonStandardForms.assign(glossary_.forms());
     form1_.lstNonStandardInterpretations.assign(glossary_.interpretations());
@@ -84,7 +63,7 @@ void Explorer::setUp() {
     }
 }
 
-void Explorer::buildTextFigures() {
+void Explorer::buildTextFigures(const CorpusStore& store) {
     static constexpr CharSet kMarks(kPunctuationMarks);
     // The glossary's forms as an index of their own: a piece is a use when it
     // equals one. A form holding a blank can never equal a piece. Most pieces
@@ -105,48 +84,64 @@ void Explorer::buildTextFigures() {
     }
     std::unordered_map<std::string_view, std::uint32_t> spelling_ids;
 
-    const std::size_t n = form3_.lstTextList.size();
-    // Per text: its blanks, its punctuation marks and its uses (spelling numbers).
-    std::vector<std::uint32_t> rowBlanks(n), rowMarks(n);
-    std::vector<std::size_t> usesFirst(n + 1);
-    std::vector<std::uint32_t> uses;
+    // Name by name, through the rows as the store keeps them (side by side):
+    // the figures of the name's rows and their uses (spelling numbers).
+    byName_.resize(store.nameCount());
+    reserve_large(sortedUses_, store.texts.chars().size() / 16);
     std::string piece_folded;
-    for (std::size_t t = 0; t < n; ++t) {
-        const std::string_view row = form3_.lstTextList[t];
-        usesFirst[t] = uses.size();
-        std::uint32_t blanks = 0, marks = 0;
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const char c = row[i];
-            marks += kMarks.contains(c);
-            if (c != ' ') continue;
-            ++blanks;
-            const std::size_t len = i - start;
-            if (len > 0 && len <= longest &&
-                maybe[len * 256 + static_cast<unsigned char>(fold_case(row[start]))]) {
-                piece_folded.assign(row, start, len);
-                for (char& x : piece_folded) x = fold_case(x);
-                if (form_index.id_of_folded(piece_folded) >= 0) {
-                    std::string_view piece(row.data() + start, len);
-                    auto it = spelling_ids.find(piece);
-                    if (it == spelling_ids.end()) {
-                        spellings_.emplace_back(piece);
-                        it = spelling_ids
-                                 .emplace(spellings_.back(),
-                                          static_cast<std::uint32_t>(spellings_.size() - 1))
-                                 .first;
+    for (std::size_t k = 0; k < byName_.size(); ++k) {
+        AuthorTexts& a = byName_[k];
+        a.textsFrom = store.nameTextsFrom[k];
+        a.textsTo = store.nameTextsFrom[k + 1];
+        a.usesFirst = sortedUses_.size();
+        long long P = 0, Sw = 0, Sc = 0, blanks_all = 0;
+        for (std::size_t i = a.textsFrom; i < a.textsTo; ++i) {
+            const std::string_view row = store.lstTextList[store.nameTexts[i]];
+            std::uint32_t blanks = 0, marks = 0;
+            std::size_t start = 0;
+            for (std::size_t j = 0; j < row.size(); ++j) {
+                const char c = row[j];
+                marks += kMarks.contains(c);
+                if (c != ' ') continue;
+                ++blanks;
+                const std::size_t len = j - start;
+                if (len > 0 && len <= longest &&
+                    maybe[len * 256 + static_cast<unsigned char>(fold_case(row[start]))]) {
+                    piece_folded.assign(row, start, len);
+                    for (char& x : piece_folded) x = fold_case(x);
+                    if (form_index.id_of_folded(piece_folded) >= 0) {
+                        std::string_view piece(row.data() + start, len);
+                        auto it = spelling_ids.find(piece);
+                        if (it == spelling_ids.end()) {
+                            spellings_.emplace_back(piece);
+                            it = spelling_ids
+                                     .emplace(spellings_.back(),
+                                              static_cast<std::uint32_t>(spellings_.size() - 1))
+                                     .first;
+                        }
+                        sortedUses_.push_back(it->second);
                     }
-                    uses.push_back(it->second);
                 }
+                start = j + 1;
             }
-            start = i + 1;
+            P += marks;
+            Sw += blanks;
+            Sc += static_cast<long long>(row.size());
+            blanks_all += blanks + 1;
+            a.rowsLength += row.size();
         }
-        rowBlanks[t] = blanks;
-        rowMarks[t] = marks;
+        a.usesLast = sortedUses_.size();
+        const std::size_t texts = a.count();
+        a.figures.n = static_cast<int>(texts);
+        a.figures.P = static_cast<int>(P);
+        a.figures.Sw = static_cast<int>(Sw);
+        a.figures.Sc = static_cast<int>(Sc);
+        a.figures.W = static_cast<int>(blanks_all + 1);
+        a.figures.length = a.rowsLength + texts + 1;
     }
-    usesFirst[n] = uses.size();
 
-    // The order of the sorted list, once for every spelling.
+    // The order of the sorted list, once for every spelling; each name's uses
+    // as places in it, sorted.
     byRank_.resize(spellings_.size());
     std::iota(byRank_.begin(), byRank_.end(), 0u);
     std::stable_sort(byRank_.begin(), byRank_.end(), [&](std::uint32_t a, std::uint32_t b) {
@@ -156,47 +151,19 @@ void Explorer::buildTextFigures() {
     for (std::size_t r = 0; r < byRank_.size(); ++r) {
         spellingRank[byRank_[r]] = static_cast<std::uint32_t>(r);
     }
-
-    // Each name's figures and sorted uses, from those of its rows (which the
-    // store keeps side by side).
-    byName_.resize(form3_.nameCount());
-    sortedUses_.reserve(uses.size());
-    for (std::size_t k = 0; k < byName_.size(); ++k) {
-        AuthorTexts& a = byName_[k];
-        a.textsFrom = form3_.nameTextsFrom[k];
-        a.textsTo = form3_.nameTextsFrom[k + 1];
-        long long P = 0, Sw = 0, Sc = 0, blanks = 0;
-        a.usesFirst = sortedUses_.size();
-        for (std::size_t i = a.textsFrom; i < a.textsTo; ++i) {
-            const std::size_t tn = form3_.nameTexts[i];
-            const std::size_t size = form3_.lstTextList[tn].size();
-            P += rowMarks[tn];
-            Sw += rowBlanks[tn];
-            Sc += static_cast<long long>(size);
-            blanks += rowBlanks[tn] + 1;
-            a.rowsLength += size;
-            for (std::size_t u = usesFirst[tn]; u < usesFirst[tn + 1]; ++u) {
-                sortedUses_.push_back(spellingRank[uses[u]]);
-            }
-        }
-        a.usesLast = sortedUses_.size();
+    for (std::uint32_t& u : sortedUses_) u = spellingRank[u];
+    for (const AuthorTexts& a : byName_) {
         std::sort(sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
-                  sortedUses_.end());
-        const std::size_t texts = a.textsTo - a.textsFrom;
-        a.figures.n = static_cast<int>(texts);
-        a.figures.P = static_cast<int>(P);
-        a.figures.Sw = static_cast<int>(Sw);
-        a.figures.Sc = static_cast<int>(Sc);
-        a.figures.W = static_cast<int>(blanks + 1);
-        a.figures.length = a.rowsLength + texts + 1;
+                  sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesLast));
     }
 }
 
 std::span<const int> Explorer::registerRowsOfCode(const std::string& code) const {
-    auto it = codeNumbers_.find(fold_text(code));
-    if (it == codeNumbers_.end()) return {};
-    return std::span<const int>(codeRows_).subspan(
-        codeRowsFrom_[it->second], codeRowsFrom_[it->second + 1] - codeRowsFrom_[it->second]);
+    const long long c = form3_.codes.find(code);
+    if (c < 0) return {};
+    const auto k = static_cast<std::size_t>(c);
+    return std::span<const int>(form3_.codeRows)
+        .subspan(form3_.codeRowsFrom[k], form3_.codeRowsFrom[k + 1] - form3_.codeRowsFrom[k]);
 }
 
 const Explorer::AuthorTexts* Explorer::entryOfRow(std::size_t k) const {

@@ -98,9 +98,10 @@ private:
     void resetAuthorLabels();
     void bandFilter();
     void selectNonStandardFormsByProgram(int row);
-    static CorpusStore take_corpus(DataSet& data);
+    void buildStore(const DataSet& data);
     void setUp();
-    void buildTextFigures();
+    // Reads the rows and names of `store` only.
+    void buildTextFigures(const CorpusStore& store);
     void clearGroupTexts();
     void measureForGroup(int row);
     void addGroupText(std::string_view row);
@@ -133,11 +134,6 @@ private:
     const AuthorTexts* entryOfRow(std::size_t k) const;
     // Row i of an entry's texts.
     std::string_view rowOf(const AuthorTexts& a, std::size_t i) const;
-    // Register rows of each code, folded to small letters, in register order:
-    // code number -> codeRows_[codeRowsFrom_[c], codeRowsFrom_[c + 1]).
-    std::unordered_map<std::string, std::uint32_t> codeNumbers_;
-    std::vector<std::uint32_t> codeRowsFrom_;
-    std::vector<int> codeRows_;
     // Every spelling of a use as written, and the uses of each author as
     // places in the sorted list's order (byRank_ gives the spelling of a place).
     std::deque<std::string> spellings_;

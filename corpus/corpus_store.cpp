@@ -1,15 +1,17 @@
 #include "corpus/corpus_store.h"
 
+#include "corpus/big_buffer.h"
 #include "corpus/text.h"
 
 #include <algorithm>
+#include <future>
 
 namespace zapt {
 
 void TextColumn::reserve(std::size_t rows, std::size_t chars) {
-    chars_.reserve(chars);
-    start_.reserve(rows);
-    length_.reserve(rows);
+    reserve_large(chars_, chars);
+    reserve_large(start_, rows);
+    reserve_large(length_, rows);
 }
 
 void TextColumn::push_back(std::string_view row) {
@@ -45,39 +47,36 @@ std::size_t CorpusStore::textAt(std::size_t position) const {
                                     text2End.begin());
 }
 
-CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
-                               const std::vector<RegisterRow>& authors) {
-    CorpusStore s;
-    const std::size_t n = corpus.size();
-    std::size_t total = 0, names = 0;
-    for (const CorpusRow& row : corpus) {
-        total += row.text.size() + 1;
-        names += row.author.size();
-    }
-    s.texts.reserve(n, total);
-    s.lstTextAuthors.reserve(n, names);
+namespace {
 
+// The corpus text, the cleaned corpus text and its index, with where each
+// text's stretch of it ends and how many blanks it holds (`blanks`).
+void build_corpus_texts(CorpusStore& s, const std::vector<CorpusRow>& corpus, std::size_t total,
+                        std::vector<std::uint32_t>& blanks) {
     // Each text followed by one blank, every run of blanks reduced to one; the
     // cleaned text the same with the marks (and each CR/LF pair) turned into
     // blanks too. Both in one pass over each text: cleaning text by text
     // gives what cleaning the whole corpus text would, since a blank stands
-    // between any two texts. The names are numbered in the same pass.
+    // between any two texts.
     static constexpr CharSet kClean(kCorpusCleaningSet);
     static constexpr CharSet kCutsOnlyText2("/+=\"\r");
+    const std::size_t n = corpus.size();
+    reserve_large(s.Text1, total);
+    reserve_large(s.Text2, total);
     s.Text1.resize(total);
     s.Text2.resize(total);
     char* const t1 = s.Text1.data();
     char* const t2 = s.Text2.data();
     std::size_t o1 = 0, o2 = 0;
     bool blank1 = false, blank2 = false; // the last character written was a blank
+    reserve_large(s.text2End, n);
+    reserve_large(blanks, n);
     s.text2End.resize(n);
-    s.textName.resize(n);
-    std::vector<std::uint32_t> counts;
+    blanks.resize(n);
     for (std::size_t t = 0; t < n; ++t) {
         const std::string& text = corpus[t].text;
-        s.texts.push_back(text);
-        s.lstTextAuthors.push_back(corpus[t].author);
         bool cut = false, pair = false;
+        std::uint32_t written = 0;
         const std::size_t len = text.size();
         for (std::size_t i = 0; i <= len; ++i) {
             const char c = i < len ? text[i] : ' ';
@@ -94,18 +93,54 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
             if (c == '\r' && i + 1 < len && text[i + 1] == '\n') b2 = pair = true;
             t2[o2] = b2 ? ' ' : c;
             o2 += !(b2 && blank2);
+            written += b2 && !blank2;
             blank2 = b2;
         }
         s.text2End[t] = static_cast<std::uint32_t>(o2);
+        blanks[t] = written;
         if (cut) s.cutDifferently.push_back(static_cast<std::uint32_t>(t));
+    }
+    s.Text1.resize(o1);
+    s.Text2.resize(o2);
+    s.text2Index = WordIndex(s.Text2);
+}
+
+} // namespace
+
+CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
+                               const std::vector<RegisterRow>& authors,
+                               const std::function<void(const CorpusStore&)>& alongside) {
+    CorpusStore s;
+    const std::size_t n = corpus.size();
+    std::size_t total = 0, names = 0;
+    for (const CorpusRow& row : corpus) {
+        total += row.text.size() + 1;
+        names += row.author.size();
+    }
+    // The joined texts on a second thread: they touch no field this one fills.
+    std::vector<std::uint32_t> blanks;
+    std::future<void> joined;
+    if (n >= kTextsForASecondThread) {
+        joined =
+            std::async(std::launch::async, [&] { build_corpus_texts(s, corpus, total, blanks); });
+    } else {
+        build_corpus_texts(s, corpus, total, blanks);
+    }
+
+    s.texts.reserve(n, total);
+    s.lstTextAuthors.reserve(n, names);
+    reserve_large(s.textName, n);
+    s.textName.resize(n);
+    std::vector<std::uint32_t> counts;
+    for (std::size_t t = 0; t < n; ++t) {
+        s.texts.push_back(corpus[t].text);
+        s.lstTextAuthors.push_back(corpus[t].author);
         // A name matches another when they are equal without regard to case.
         const auto [name, added] = s.names.add(corpus[t].author);
         if (added) counts.push_back(0);
         ++counts[name];
         s.textName[t] = name;
     }
-    s.Text1.resize(o1);
-    s.Text2.resize(o2);
 
     // The texts of each name, in corpus order.
     s.nameTextsFrom.resize(counts.size() + 1);
@@ -115,6 +150,7 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         sum += counts[k];
     }
     s.nameTextsFrom[counts.size()] = sum;
+    reserve_large(s.nameTexts, n);
     s.nameTexts.resize(n);
     {
         std::vector<std::uint32_t> next(s.nameTextsFrom.begin(), s.nameTextsFrom.end() - 1);
@@ -151,7 +187,31 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         s.lstNumOfTextsPerAuthor.push_back(std::to_string(texts_of));
     }
 
-    s.text2Index = WordIndex(s.Text2);
+    // The register rows of each code.
+    std::vector<std::uint32_t> code_of(m), rows_of;
+    for (std::size_t k = 0; k < m; ++k) {
+        const auto [c, added] = s.codes.add(authors[k].code);
+        if (added) rows_of.push_back(0);
+        ++rows_of[c];
+        code_of[k] = c;
+    }
+    s.codeRowsFrom.resize(rows_of.size() + 1);
+    sum = 0;
+    for (std::size_t c = 0; c < rows_of.size(); ++c) {
+        s.codeRowsFrom[c] = sum;
+        sum += rows_of[c];
+    }
+    s.codeRowsFrom[rows_of.size()] = sum;
+    s.codeRows.resize(m);
+    {
+        std::vector<std::uint32_t> next(s.codeRowsFrom.begin(), s.codeRowsFrom.end() - 1);
+        for (std::size_t k = 0; k < m; ++k) s.codeRows[next[code_of[k]]++] = static_cast<int>(k);
+    }
+
+    if (alongside) alongside(s);
+    if (joined.valid()) joined.get();
+    s.nameText2Blanks.assign(counts.size(), 0);
+    for (std::size_t t = 0; t < n; ++t) s.nameText2Blanks[s.textName[t]] += blanks[t];
     return s;
 }
 

@@ -7,6 +7,7 @@
 #include "lookup/word_index.h"
 
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -124,6 +125,14 @@ struct CorpusStore {
     std::vector<std::uint32_t> nameTexts;     // text numbers grouped by name, corpus order
     std::vector<std::uint32_t> nameTextsFrom; // per name: its first place in nameTexts; one more
     std::vector<std::int32_t> authorName;     // per register row: its name's number, or -1
+    // Per name: the blanks of its texts' stretches of Text2 (one per word,
+    // and the blank that opens Text2 when its first text starts with one).
+    std::vector<std::uint32_t> nameText2Blanks;
+    // The register's codes matched without regard to case: every distinct
+    // folded code has a number, with its register rows in register order.
+    FoldedKeys codes;
+    std::vector<std::uint32_t> codeRowsFrom; // per code: its first place in codeRows; one more
+    std::vector<int> codeRows;
     // Per text: where its pieces end in Text2 (the size of Text2 up to and
     // including the text).
     std::vector<std::uint32_t> text2End;
@@ -148,9 +157,15 @@ struct CorpusStore {
     FoldedKeys names; // the numbers of the folded names
 };
 
-// Builds the store: every buffer in one linear pass.
+// Builds the store: every buffer in one linear pass. A large corpus has its
+// joined texts (Text1, Text2, their index and the fields derived with them)
+// built on a second thread while this one fills the rest and then runs
+// `alongside`, which may read every other field.
 CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
-                               const std::vector<RegisterRow>& authors);
+                               const std::vector<RegisterRow>& authors,
+                               const std::function<void(const CorpusStore&)>& alongside = {});
+// From this many texts on, the joined texts are built on a second thread.
+inline constexpr std::size_t kTextsForASecondThread = 5000;
 
 // The row text of a stored text: trailing blanks removed, one blank appended.
 std::string stored_row(std::string_view text);

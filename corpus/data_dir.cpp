@@ -3,6 +3,8 @@
 // program (not the build step that embeds them) carries.
 #include "corpus/data_files.h"
 
+#include "corpus/big_buffer.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -26,6 +28,7 @@ std::optional<std::string> read_file(const std::string& path) {
     in.seekg(0, std::ios::end);
     auto size = in.tellg();
     if (size > 0) {
+        reserve_large(content, static_cast<std::size_t>(size));
         content.resize(static_cast<std::size_t>(size));
         in.seekg(0);
         in.read(content.data(), size);

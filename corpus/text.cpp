@@ -77,22 +77,6 @@ void append_utf8(std::string& out, char32_t cp) {
     }
 }
 
-constexpr std::array<char, 256> make_fold_table() {
-    std::array<char, 256> t{};
-    for (int i = 0; i < 256; ++i) t[static_cast<std::size_t>(i)] = static_cast<char>(i);
-    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
-    for (int c = 0xC0; c <= 0xDE; ++c) {
-        if (c != 0xD7) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
-    }
-    t[0x8A] = static_cast<char>(0x9A); // S with caron
-    t[0x8C] = static_cast<char>(0x9C); // OE ligature
-    t[0x8E] = static_cast<char>(0x9E); // Z with caron
-    t[0x9F] = static_cast<char>(0xFF); // Y with diaeresis
-    return t;
-}
-
-constexpr std::array<char, 256> kFold = make_fold_table();
-
 } // namespace
 
 std::optional<std::string> utf8_to_cp1252(std::string_view utf8, std::size_t* bad_offset) {
@@ -134,10 +118,6 @@ std::string cp1252_to_utf8(std::string_view cp1252) {
     out.reserve(cp1252.size() + cp1252.size() / 8);
     for (char c : cp1252) append_utf8(out, cp1252_code_point(static_cast<unsigned char>(c)));
     return out;
-}
-
-char fold_case(char c) {
-    return kFold[static_cast<unsigned char>(c)];
 }
 
 std::string fold_text(std::string_view s) {

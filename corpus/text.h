@@ -5,6 +5,7 @@
 // interface converts to and from its own string type at the boundary.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,9 +26,29 @@ std::string utf8_to_cp1252_lossy(std::string_view utf8, char replacement = '\x1A
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control characters.
 std::string cp1252_to_utf8(std::string_view cp1252);
 
+namespace detail {
+constexpr std::array<char, 256> make_fold_table() {
+    std::array<char, 256> t{};
+    for (int i = 0; i < 256; ++i) t[static_cast<std::size_t>(i)] = static_cast<char>(i);
+    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+        if (c != 0xD7) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
+    }
+    t[0x8A] = static_cast<char>(0x9A); // S with caron
+    t[0x8C] = static_cast<char>(0x9C); // OE ligature
+    t[0x8E] = static_cast<char>(0x9E); // Z with caron
+    t[0x9F] = static_cast<char>(0xFF); // Y with diaeresis
+    return t;
+}
+inline constexpr std::array<char, 256> kFoldTable = make_fold_table();
+} // namespace detail
+
 // Letter-case folding of one Windows-1252 character: ASCII letters and the
 // accented letters of Windows-1252 fold to lower case; everything else is kept.
-char fold_case(char c);
+// Inline, since every count folds each character it reads.
+inline char fold_case(char c) {
+    return detail::kFoldTable[static_cast<unsigned char>(c)];
+}
 
 // The whole string folded so: the one key for every comparison without regard
 // to case (names, codes, words).

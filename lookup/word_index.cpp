@@ -1,5 +1,6 @@
 #include "lookup/word_index.h"
 
+#include "corpus/big_buffer.h"
 #include "corpus/text.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ WordIndex::WordIndex(std::string_view buffer) {
     // stands. Each piece is folded and hashed as it is read.
     std::vector<std::uint32_t> ids;
     std::vector<std::uint32_t> counts;
-    ids.reserve(static_cast<std::size_t>(std::count(buffer.begin(), buffer.end(), ' ')));
+    reserve_large(ids, static_cast<std::size_t>(std::count(buffer.begin(), buffer.end(), ' ')));
     std::string folded;
     const char* const s = buffer.data();
     const std::size_t n = buffer.size();
@@ -86,6 +87,7 @@ WordIndex::WordIndex(std::string_view buffer) {
         sum += counts[id];
     }
     first_[counts.size()] = sum;
+    reserve_large(positions_, sum);
     positions_.resize(sum);
     std::vector<std::uint32_t> next(first_.begin(), first_.end() - 1);
     std::uint32_t start = 0;

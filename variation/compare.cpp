@@ -3,6 +3,7 @@
 #include "corpus/text.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zapt {
 namespace {
@@ -61,36 +62,57 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
     c.forms = forms;
     c.privacyThreshold = privacyThreshold;
     const std::size_t nforms = forms.forms.size();
+    const std::vector<GroupKey> groups = comparison_groups();
     std::vector<std::string> keys;
     for (const std::string& f : forms.forms) keys.push_back(GroupIndex::folded_word(f));
     std::vector<std::vector<double>> table;                       // ten groups by the forms
     std::vector<std::vector<std::vector<double>>> shares(nforms); // form -> group -> authors
 
-    for (const GroupKey& g : comparison_groups()) {
+    // Each author's count of each form, for the authors who use it: per group
+    // slot, (member, form, count) with the count above 0.
+    struct Use {
+        std::uint32_t member;
+        std::uint32_t form;
+        int count;
+    };
+    std::vector<std::vector<Use>> uses(groups.size());
+    std::size_t all_slot = 0;
+    for (const GroupKey& g : groups) {
+        if (g.all) all_slot = index.slot_of(g);
+    }
+    for (std::size_t f = 0; f < nforms; ++f) {
+        for (const GroupIndex::PartCount& pc : index.part_counts(keys[f])) {
+            for (auto p = index.places_begin(pc.part); p != index.places_end(pc.part); ++p) {
+                const int n = p->slot == all_slot ? pc.corpus : pc.group;
+                if (n > 0) uses[p->slot].push_back({p->member, static_cast<std::uint32_t>(f), n});
+            }
+        }
+    }
+
+    for (const GroupKey& g : groups) {
         GroupRow row;
         row.group = g;
         const auto& members = index.members(g);
         row.authors = static_cast<int>(members.size());
         row.words = index.words(g);
-        // Each author's count of each form, author by author.
-        std::vector<std::vector<int>> by_author(members.size(), std::vector<int>(nforms, 0));
-        for (std::size_t a = 0; a < members.size(); ++a) {
-            for (std::size_t f = 0; f < nforms; ++f) {
-                by_author[a][f] = index.member_count_folded(g, members[a], keys[f]);
-            }
+        std::vector<Use>& used = uses[index.slot_of(g)];
+        // In the order of the authors, each author's forms in list order.
+        std::sort(used.begin(), used.end(), [](const Use& a, const Use& b) {
+            return a.member != b.member ? a.member < b.member : a.form < b.form;
+        });
+        std::vector<int> top(nforms, 0), sum(nforms, 0), using_it(nforms, 0);
+        for (const Use& u : used) {
+            ++using_it[u.form];
+            top[u.form] = std::max(top[u.form], u.count);
+            sum[u.form] += u.count;
         }
         for (std::size_t f = 0; f < nforms; ++f) {
             FormCell cell;
             cell.form = forms.forms[f];
-            int top = 0, sum = 0;
-            for (const auto& counts : by_author) {
-                cell.authorsUsing += counts[f] > 0;
-                top = std::max(top, counts[f]);
-                sum += counts[f];
-            }
+            cell.authorsUsing = using_it[f];
             // A group's text is its authors' parts; the whole corpus also
             // holds the texts of no registered author.
-            cell.count = g.all ? index.count_folded(g, keys[f]) : sum;
+            cell.count = g.all ? index.count_folded(g, keys[f]) : sum[f];
             if (row.words > 0) cell.per10k = cell.count * 10000.0 / row.words;
             if (cell.count == 0) {
                 cell.spread = SpreadStatus::NoOccurrences;
@@ -98,8 +120,8 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
                 cell.spread = SpreadStatus::Withheld;
             } else {
                 cell.spread = SpreadStatus::Shown;
-                cell.topAuthorShare = static_cast<double>(top) / cell.count;
-                cell.oneAuthorOverHalf = 2 * top > cell.count;
+                cell.topAuthorShare = static_cast<double>(top[f]) / cell.count;
+                cell.oneAuthorOverHalf = 2 * top[f] > cell.count;
             }
             row.familyCount += cell.count;
             row.cells.push_back(std::move(cell));
@@ -111,15 +133,24 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
             std::vector<double> counts;
             for (const FormCell& cell : row.cells) counts.push_back(cell.count);
             table.push_back(std::move(counts));
-            for (std::size_t f = 0; f < nforms; ++f) {
-                std::vector<double> sample;
-                for (const auto& counts : by_author) {
-                    int total = 0;
-                    for (int n : counts) total += n;
-                    if (total > 0) sample.push_back(static_cast<double>(counts[f]) / total);
+            // Each author who uses a form of the family: the share each form
+            // has of the author's family count (an author using none is left out).
+            std::vector<std::vector<double>> sample(nforms);
+            std::vector<int> mine(nforms, 0);
+            for (std::size_t i = 0; i < used.size();) {
+                std::size_t j = i;
+                int total = 0;
+                for (; j < used.size() && used[j].member == used[i].member; ++j) {
+                    mine[used[j].form] = used[j].count;
+                    total += used[j].count;
                 }
-                shares[f].push_back(std::move(sample));
+                for (std::size_t f = 0; f < nforms; ++f) {
+                    sample[f].push_back(static_cast<double>(mine[f]) / total);
+                }
+                for (std::size_t k = i; k < j; ++k) mine[used[k].form] = 0;
+                i = j;
             }
+            for (std::size_t f = 0; f < nforms; ++f) shares[f].push_back(std::move(sample[f]));
         }
         c.rows.push_back(std::move(row));
     }

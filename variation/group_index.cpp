@@ -2,23 +2,34 @@
 
 #include "corpus/numbers.h"
 #include "corpus/text.h"
-#include "lookup/count_word.h"
+#include "lookup/folded_keys.h"
+
+#include <algorithm>
 
 namespace zapt {
 namespace {
 
 // The marks the group text turns into blanks.
 constexpr CharSet kGroupTextMarks(kGroupCleaningSet);
-constexpr CharSet kCorpusTextMarks(kCorpusCleaningSet);
 
 constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
                               AgeBand::From41To60, AgeBand::Over60};
 constexpr std::size_t kGroupSlots = 10; // five bands by two genders; slot 10 is the corpus
 
-void add_pieces(std::unordered_map<std::string, int>& counts, std::string_view buffer) {
-    for_each_piece(buffer, [&](std::string_view piece) {
-        if (!piece.empty()) ++counts[fold_text(piece)];
-    });
+// The first text at or after `from` whose end lies beyond `position`: a
+// galloping search, since the positions asked for only grow.
+std::size_t text_after(const std::vector<std::uint32_t>& ends, std::size_t from,
+                       std::size_t position) {
+    std::size_t step = 1, lo = from;
+    while (lo + step < ends.size() && ends[lo + step] <= position) {
+        lo += step;
+        step *= 2;
+    }
+    const std::size_t hi = std::min(ends.size(), lo + step + 1);
+    return static_cast<std::size_t>(std::upper_bound(ends.begin() + static_cast<std::ptrdiff_t>(lo),
+                                                     ends.begin() + static_cast<std::ptrdiff_t>(hi),
+                                                     position) -
+                                    ends.begin());
 }
 
 } // namespace
@@ -64,55 +75,54 @@ std::size_t GroupIndex::group_slot(const GroupKey& g) const {
 }
 
 GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
-    : members_(kGroupSlots + 1), words_(kGroupSlots + 1, 0) {
-    // The texts of each author name, in corpus order.
-    std::unordered_map<std::string, std::vector<std::size_t>> texts_by_name;
-    for (std::size_t n = 0; n < store.lstTextAuthors.size(); ++n) {
-        texts_by_name[fold_text(store.lstTextAuthors[n])].push_back(n);
-    }
-    // One part per author name: the words of that name's texts under both cleanings.
-    std::unordered_map<std::string, std::size_t> part_of_name;
-    struct Shape {
-        int blanks = 0;             // blanks of the part under the group text's cleaning
-        bool leading_blank = false; // it starts with a blank
-    };
-    std::vector<Shape> shapes;
-    auto part_for = [&](const std::string& name) {
-        std::string key = fold_text(name);
-        auto found = part_of_name.find(key);
-        if (found != part_of_name.end()) return found->second;
-        Part p;
-        Shape shape;
-        std::string group_text, corpus_text;
-        auto texts = texts_by_name.find(key);
-        if (texts != texts_by_name.end()) {
-            for (std::size_t n : texts->second) {
-                append_cleaned(group_text, store.lstTextList[n], kGroupTextMarks);
-                append_cleaned(group_text, " ", kGroupTextMarks);
-                std::string one;
-                append_cleaned(one, store.texts[n], kCorpusTextMarks, /*crlf=*/true);
-                append_cleaned(one, " ", kCorpusTextMarks);
-                corpus_text += one;
-            }
-        }
-        add_pieces(p.group, group_text);
-        add_pieces(p.corpus, corpus_text);
-        shape.blanks = word_total(group_text);
-        shape.leading_blank = !group_text.empty() && group_text.front() == ' ';
-        parts_.push_back(std::move(p));
-        shapes.push_back(shape);
-        part_of_name.emplace(std::move(key), parts_.size() - 1);
-        return parts_.size() - 1;
+    : store_(&store), partCount_(store.nameCount() + 1), members_(kGroupSlots + 1),
+      words_(kGroupSlots + 1, 0) {
+    const std::size_t textless = partCount_ - 1; // the part of every name no text has
+    auto part_of_row = [&](std::size_t k) -> std::size_t {
+        const long long name =
+            k < store.authorName.size() ? store.authorName[k] : store.nameNumber(std::string());
+        return name < 0 ? textless : static_cast<std::size_t>(name);
     };
 
-    // The last register row of each code names the author's texts.
-    std::unordered_map<std::string, std::size_t> last_row_of_code;
-    std::unordered_map<std::string, std::vector<std::size_t>> rows_of_code;
-    for (std::size_t j = 0; j < store.lstAuthorCode.size(); ++j) {
-        last_row_of_code[fold_text(store.lstAuthorCode[j])] = j;
+    // The last register row of each code names the author's texts. The
+    // register is nearly always the store's own, whose codes are numbered.
+    const bool own_register = reg.lstAuthorCode == store.lstAuthorCode;
+    FoldedKeys codes;
+    std::vector<std::uint32_t> code_of(reg.size()), code_rows_from;
+    std::vector<int> code_rows(reg.size());
+    if (!own_register) {
+        std::vector<std::uint32_t> counts;
+        for (std::size_t j = 0; j < reg.size(); ++j) {
+            const auto [c, added] = codes.add(reg.lstAuthorCode[j]);
+            if (added) counts.push_back(0);
+            ++counts[c];
+            code_of[j] = c;
+        }
+        code_rows_from.resize(counts.size() + 1);
+        std::uint32_t sum = 0;
+        for (std::size_t c = 0; c < counts.size(); ++c) {
+            code_rows_from[c] = sum;
+            sum += counts[c];
+        }
+        code_rows_from[counts.size()] = sum;
+        std::vector<std::uint32_t> next(code_rows_from.begin(), code_rows_from.end() - 1);
+        for (std::size_t j = 0; j < reg.size(); ++j) {
+            code_rows[next[code_of[j]]++] = static_cast<int>(j);
+        }
     }
-    for (std::size_t j = 0; j < reg.size(); ++j)
-        rows_of_code[fold_text(reg.lstAuthorCode[j])].push_back(j);
+    const std::vector<std::uint32_t>& rows_from =
+        own_register ? store.codeRowsFrom : code_rows_from;
+    const std::vector<int>& rows = own_register ? store.codeRows : code_rows;
+    auto code_number = [&](std::size_t i) -> std::size_t {
+        return own_register ? static_cast<std::size_t>(store.codes.find(reg.lstAuthorCode[i]))
+                            : code_of[i];
+    };
+    auto last_row = [&](const std::string& code) -> std::size_t {
+        const long long c = store.codes.find(code);
+        return c < 0 ? 0
+                     : static_cast<std::size_t>(
+                           store.codeRows[store.codeRowsFrom[static_cast<std::size_t>(c) + 1] - 1]);
+    };
 
     // The group query's band filter: by gender in register order, then every
     // register row with that code that has texts and an age in the band.
@@ -120,7 +130,9 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
         for (std::size_t i = 0; i < reg.size(); ++i) {
             if (!iequals(reg.lstAuthorGender[i], gender_letter(gender))) continue;
             const std::string& code = reg.lstAuthorCode[i];
-            for (std::size_t j : rows_of_code[fold_text(code)]) {
+            const std::size_t c = code_number(i);
+            for (std::uint32_t r = rows_from[c]; r < rows_from[c + 1]; ++r) {
+                const auto j = static_cast<std::size_t>(rows[r]);
                 const double texts = j < store.lstNumOfTextsPerAuthor.size()
                                          ? read_leading_number(store.lstNumOfTextsPerAuthor[j])
                                          : 0.0;
@@ -128,41 +140,121 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
                 const double age = read_leading_number(reg.lstAuthorAge[j]);
                 for (AgeBand band : kBands) {
                     if (!in_band(age, band)) continue;
-                    auto last = last_row_of_code.find(fold_text(code));
-                    const std::size_t k = last == last_row_of_code.end() ? 0 : last->second;
-                    const std::string name =
-                        k < store.lstCodeName.size() ? store.lstCodeName[k] : std::string();
-                    members_[group_slot({false, band, gender})].push_back({code, part_for(name)});
+                    const std::size_t k = last_row(code);
+                    members_[group_slot({false, band, gender})].push_back({code, part_of_row(k)});
                 }
             }
         }
     }
-    // A group text is its members' parts joined: a part that starts with a
-    // blank loses it against the blank that ends the text before it.
+    // The whole corpus: every register author with texts.
+    for (std::size_t j = 0; j < store.lstAuthorCode.size(); ++j) {
+        if (store.authorHasTexts(j)) {
+            members_[kGroupSlots].push_back({store.lstAuthorCode[j], part_of_row(j)});
+        }
+    }
+    // Where each part stands among the members.
+    placesFrom_.assign(partCount_ + 1, 0);
+    for (const auto& slot : members_) {
+        for (const Member& m : slot) ++placesFrom_[m.part + 1];
+    }
+    for (std::size_t p = 0; p < partCount_; ++p) placesFrom_[p + 1] += placesFrom_[p];
+    places_.resize(placesFrom_[partCount_]);
+    {
+        std::vector<std::uint32_t> next(placesFrom_.begin(), placesFrom_.end() - 1);
+        for (std::size_t s = 0; s < members_.size(); ++s) {
+            for (std::size_t a = 0; a < members_[s].size(); ++a) {
+                places_[next[members_[s][a].part]++] = {static_cast<std::uint32_t>(s),
+                                                        static_cast<std::uint32_t>(a)};
+            }
+        }
+    }
+
+    // A part's group text holds a blank per word, and one more when its first
+    // row starts with a blank or a mark; joined after another part's text,
+    // that opening blank merges with the blank that ends it. A text the group
+    // text cuts like the cleaned corpus text has as many words there as
+    // blanks in its stretch of Text2 (the first may open with one more).
+    struct Shape {
+        long long blanks = 0;
+        bool leading_blank = false;
+    };
+    std::vector<Shape> shapes(partCount_);
+    for (std::size_t k = 0; k + 1 < partCount_; ++k) shapes[k].blanks = store.nameText2Blanks[k];
+    const std::size_t n = store.text2End.size();
+    if (n > 0 && !store.Text2.empty() && store.Text2[0] == ' ') --shapes[store.textName[0]].blanks;
+    // The texts the group text cuts differently, cleaned as it cleans them:
+    // their words counted afresh.
+    cutDifferently_.assign(n, 0);
+    std::string one;
+    for (std::uint32_t t : store.cutDifferently) {
+        cutDifferently_[t] = 1;
+        const std::size_t from = t == 0 ? 0 : store.text2End[t - 1];
+        Shape& s = shapes[store.textName[t]];
+        s.blanks -= std::count(store.Text2.begin() + static_cast<std::ptrdiff_t>(from),
+                               store.Text2.begin() + store.text2End[t], ' ') -
+                    (t == 0 && store.text2End[0] > 0 && store.Text2[0] == ' ' ? 1 : 0);
+        const std::string_view row = store.lstTextList[t];
+        one.clear();
+        append_cleaned(one, row, kGroupTextMarks);
+        s.blanks +=
+            std::count(one.begin(), one.end(), ' ') - (!one.empty() && one.front() == ' ' ? 1 : 0);
+        append_cleaned(groupText_, row, kGroupTextMarks);
+        groupTextEnd_.push_back(static_cast<std::uint32_t>(groupText_.size()));
+    }
+    groupIndex_ = WordIndex(groupText_);
+    for (std::size_t k = 0; k + 1 < partCount_; ++k) {
+        if (store.nameTextsFrom[k] == store.nameTextsFrom[k + 1]) continue;
+        const char c = store.lstTextList[store.nameTexts[store.nameTextsFrom[k]]][0];
+        shapes[k].leading_blank = c == ' ' || kGroupTextMarks.contains(c);
+        shapes[k].blanks += shapes[k].leading_blank;
+    }
     for (std::size_t slot = 0; slot < kGroupSlots; ++slot) {
-        int words = 0;
+        long long words = 0;
         bool first = true;
         for (const Member& m : members_[slot]) {
             const Shape& s = shapes[m.part];
             words += s.blanks - (!first && s.leading_blank ? 1 : 0);
             if (s.blanks > 0) first = false;
         }
-        words_[slot] = words;
+        words_[slot] = static_cast<int>(words);
     }
-    // The whole corpus: every register author with texts, and the cleaned corpus text.
-    for (std::size_t j = 0; j < store.lstAuthorCode.size(); ++j) {
-        if (store.authorHasTexts(j)) {
-            members_[kGroupSlots].push_back(
-                {store.lstAuthorCode[j], part_for(store.lstCodeName[j])});
-        }
-    }
-    words_[kGroupSlots] = word_total(store.Text2);
-    add_pieces(corpus_, store.Text2);
+    words_[kGroupSlots] = store.text2Index.total();
 }
 
-int GroupIndex::lookup(const Counts& counts, const std::string& folded) {
-    auto it = counts.find(folded);
-    return it == counts.end() ? 0 : it->second;
+std::vector<GroupIndex::PartCount> GroupIndex::part_counts(const std::string& folded) const {
+    std::vector<PartCount> out;
+    if (folded.empty()) return out; // no empty piece is counted; the forms are never empty
+    const CorpusStore& store = *store_;
+    std::vector<int> group(partCount_, 0), corpus(partCount_, 0);
+    std::vector<std::uint32_t> touched;
+    auto touch = [&](std::size_t part) {
+        if (group[part] == 0 && corpus[part] == 0)
+            touched.push_back(static_cast<std::uint32_t>(part));
+    };
+    // The word in the cleaned corpus text: every text's count there, and the
+    // group text's count for the texts both cut alike.
+    auto [b, e] = store.text2Index.positions(folded);
+    std::size_t t = 0;
+    for (const std::uint32_t* p = b; p != e; ++p) {
+        t = text_after(store.text2End, t, *p);
+        const std::size_t part = store.textName[t];
+        touch(part);
+        ++corpus[part];
+        group[part] += !cutDifferently_[t];
+    }
+    // The group text's count in the texts it cuts differently.
+    auto [gb, ge] = groupIndex_.positions(folded);
+    std::size_t s = 0;
+    for (const std::uint32_t* p = gb; p != ge; ++p) {
+        s = text_after(groupTextEnd_, s, *p);
+        const std::size_t part = store.textName[store.cutDifferently[s]];
+        touch(part);
+        ++group[part];
+    }
+    std::sort(touched.begin(), touched.end());
+    out.reserve(touched.size());
+    for (std::uint32_t part : touched) out.push_back({part, group[part], corpus[part]});
+    return out;
 }
 
 std::string GroupIndex::folded_word(std::string_view word) {
@@ -186,17 +278,25 @@ int GroupIndex::member_count(const GroupKey& g, const Member& m, std::string_vie
 }
 
 int GroupIndex::count_folded(const GroupKey& g, const std::string& word) const {
-    if (word.empty()) return 0; // no empty piece is held; the forms are never empty
-    if (g.all) return lookup(corpus_, word);
+    if (word.empty()) return 0;
+    if (g.all) return store_->text2Index.count(word);
+    const std::size_t slot = group_slot(g);
     int n = 0;
-    for (const Member& m : members(g)) n += lookup(parts_[m.part].group, word);
+    for (const PartCount& pc : part_counts(word)) {
+        for (const Place* p = places_begin(pc.part); p != places_end(pc.part); ++p) {
+            if (p->slot == slot) n += pc.group;
+        }
+    }
     return n;
 }
 
 int GroupIndex::member_count_folded(const GroupKey& g, const Member& m,
                                     const std::string& word) const {
-    if (word.empty() || m.part >= parts_.size()) return 0;
-    return lookup(g.all ? parts_[m.part].corpus : parts_[m.part].group, word);
+    if (word.empty() || m.part >= partCount_) return 0;
+    for (const PartCount& pc : part_counts(word)) {
+        if (pc.part == m.part) return g.all ? pc.corpus : pc.group;
+    }
+    return 0;
 }
 
 } // namespace zapt

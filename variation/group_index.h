@@ -7,17 +7,24 @@
 // a blank, with the marks . , ; : ? ! ( ) - turned into blanks and blank runs
 // reduced. Every row ends with a blank, so no word of the group text spans
 // two authors, and a group's count of a word is the sum of its authors'
-// counts: the index holds each author's words once and every comparison reads
-// them without passing over the texts again.
+// counts.
+//
+// The counts come from the store's index of the cleaned corpus text: the
+// cleaned corpus text turns more marks into blanks than the group text, but a
+// text holding none of those extra marks has the same words under both, so
+// only the few texts that hold one are indexed again here, as the group text
+// cleans them. A word's places in the two indexes give its count in every
+// author's texts without passing over the texts again.
 #pragma once
 
 #include "corpus/author_register.h"
 #include "corpus/corpus_store.h"
+#include "lookup/word_index.h"
 #include "selection/age_band.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zapt {
@@ -42,7 +49,8 @@ std::string gender_label(const GroupKey& g);
 // "26 to 40 F"; "all".
 std::string group_label(const GroupKey& g);
 
-// Every author's words, counted once.
+// Every author's words, counted through the store's index. The store must
+// outlive the index and stay unchanged.
 class GroupIndex {
 public:
     GroupIndex(const CorpusStore& store, const AuthorRegister& reg);
@@ -73,20 +81,44 @@ public:
     int count_folded(const GroupKey& g, const std::string& folded) const;
     int member_count_folded(const GroupKey& g, const Member& m, const std::string& folded) const;
 
-private:
-    // One author's words under one cleaning: folded word -> count.
-    using Counts = std::unordered_map<std::string, int>;
-    struct Part {
-        Counts group;  // cleaned as the group text
-        Counts corpus; // cleaned as the cleaned corpus text
+    // The parts whose texts hold a folded word, in ascending part order, with
+    // the word's count under each cleaning (one of them may be 0).
+    struct PartCount {
+        std::size_t part;
+        int group;  // as the group text cleans the part's texts
+        int corpus; // as the cleaned corpus text holds them
     };
-    static int lookup(const Counts& counts, const std::string& folded);
+    std::vector<PartCount> part_counts(const std::string& folded) const;
+    // Where a part stands among the members of the groups: (group slot,
+    // member number) pairs; slot 10 is the whole corpus. slot_of() gives the
+    // slot of a group.
+    struct Place {
+        std::uint32_t slot;
+        std::uint32_t member;
+    };
+    const Place* places_begin(std::size_t part) const { return places_.data() + placesFrom_[part]; }
+    const Place* places_end(std::size_t part) const {
+        return places_.data() + placesFrom_[part + 1];
+    }
+    std::size_t slot_of(const GroupKey& g) const { return group_slot(g); }
+    std::size_t parts() const { return partCount_; }
+
+private:
     std::size_t group_slot(const GroupKey& g) const;
 
-    std::vector<Part> parts_;
+    const CorpusStore* store_;
+    // Part k < the store's name count is the name with number k; the last
+    // part stands for every name no text has.
+    std::size_t partCount_ = 0;
     std::vector<std::vector<Member>> members_; // per slot; the last slot is the corpus
     std::vector<int> words_;
-    Counts corpus_; // the whole cleaned corpus text
+    std::vector<Place> places_;
+    std::vector<std::uint32_t> placesFrom_; // per part, one more at the end
+    // The texts the group text cuts differently, cleaned as it cleans them.
+    std::vector<char> cutDifferently_; // per text
+    std::string groupText_;
+    std::vector<std::uint32_t> groupTextEnd_; // per such text, as in the store's text2End
+    WordIndex groupIndex_;
 };
 
 } // namespace zapt

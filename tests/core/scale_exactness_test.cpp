@@ -11,6 +11,9 @@
 #include "app/explorer.h"
 #include "corpus/numbers.h"
 #include "lookup/count_word.h"
+#include "variation/compare.h"
+#include "variation/group_index.h"
+#include "variation/statistics.h"
 
 #include <gtest/gtest.h>
 
@@ -218,6 +221,125 @@ TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
         EXPECT_EQ(ex.form1().lblPuncCount,
                   format_whole(literal::count_by_removal(ex.form3().Text1, k.mark)))
             << k.mark;
+    }
+}
+
+// The comparison of groups against each group's own query: its authors, the
+// words and counts of its group text, and each author's count in the author's
+// own rows cleaned as the group text cleans them (for the whole corpus, in the
+// author's texts cleaned as the cleaned corpus text); the spread and the
+// per-author test from those counts.
+TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
+    const DataSet& d = generated(GetParam());
+    Explorer ex(d, quiet());
+    const GroupIndex index(ex.form3(), ex.authors());
+    std::vector<FormList> lists;
+    for (const FamilyState& f : ex.form1().families) lists.push_back(*find_family(ex, f.listName));
+    lists.push_back(own_forms("back/bk o.k. U x+y \"hi\" u= 2day"));
+    std::vector<Comparison> cs;
+    for (const FormList& l : lists) cs.push_back(compare_groups(index, l));
+
+    static constexpr CharSet kGroupMarks(kGroupCleaningSet), kCorpusMarks(kCorpusCleaningSet);
+    // The texts of each folded name, for the whole corpus's authors.
+    std::map<std::string, std::string> corpus_text_of_name;
+    for (std::size_t n = 0; n < d.corpus.size(); ++n) {
+        std::string& t = corpus_text_of_name[fold_text(d.corpus[n].author)];
+        std::string one;
+        append_cleaned(one, d.corpus[n].text, kCorpusMarks, true);
+        append_cleaned(one, " ", kCorpusMarks);
+        t += one;
+    }
+    const auto groups = comparison_groups();
+    for (std::size_t gi = 0; gi < groups.size(); ++gi) {
+        const GroupKey& g = groups[gi];
+        SCOPED_TRACE(group_label(g));
+        // Each author's own text in the group, as the comparison reads it.
+        std::vector<std::string> author_texts;
+        std::string group_text;
+        if (g.all) {
+            for (std::size_t j = 0; j < ex.form3().lstAuthorCode.size(); ++j) {
+                if (!ex.form3().authorHasTexts(j)) continue;
+                author_texts.push_back(corpus_text_of_name[fold_text(ex.form3().lstCodeName[j])]);
+            }
+            group_text = ex.form3().Text2;
+        } else {
+            ex.ageOption_Click(g.band);
+            ex.genderOption_Click(g.gender);
+            ex.cmdAgeAndGender_Click();
+            group_text = ex.form1().Text2;
+            for (int i = 0; i < ex.form1().AgeTable.count(); ++i) {
+                ex.selectAgeTable(i);
+                std::string own;
+                for (const std::string& r : ex.form1().lstTextsFound) {
+                    append_cleaned(own, r, kGroupMarks);
+                    append_cleaned(own, " ", kGroupMarks);
+                }
+                author_texts.push_back(own);
+            }
+        }
+        for (std::size_t li = 0; li < lists.size(); ++li) {
+            const GroupRow& row = cs[li].rows[gi];
+            ASSERT_EQ(row.group, g);
+            ASSERT_EQ(row.authors, static_cast<int>(author_texts.size()));
+            ASSERT_EQ(row.words, word_total(group_text));
+            const std::size_t nforms = lists[li].forms.size();
+            std::vector<std::vector<int>> by_author;
+            for (const std::string& t : author_texts) {
+                std::vector<int> counts;
+                for (const std::string& f : lists[li].forms) counts.push_back(count_word(t, f));
+                by_author.push_back(counts);
+            }
+            for (std::size_t f = 0; f < nforms; ++f) {
+                const std::string& form = lists[li].forms[f];
+                const FormCell& cell = row.cells[f];
+                ASSERT_EQ(cell.count, count_word(group_text, form)) << form;
+                int using_it = 0, top = 0;
+                for (const auto& counts : by_author) {
+                    using_it += counts[f] > 0;
+                    top = std::max(top, counts[f]);
+                }
+                ASSERT_EQ(cell.authorsUsing, using_it) << form;
+                if (cell.spread == SpreadStatus::Shown) {
+                    ASSERT_EQ(cell.topAuthorShare, static_cast<double>(top) / cell.count) << form;
+                }
+            }
+        }
+    }
+    // The per-author test, from the counts of the group query's authors.
+    for (std::size_t li = 0; li < lists.size(); ++li) {
+        const std::size_t nforms = lists[li].forms.size();
+        std::vector<std::vector<std::vector<double>>> shares(nforms);
+        for (const GroupKey& g : groups) {
+            if (g.all) continue;
+            ex.ageOption_Click(g.band);
+            ex.genderOption_Click(g.gender);
+            ex.cmdAgeAndGender_Click();
+            std::vector<std::vector<double>> sample(nforms);
+            for (int i = 0; i < ex.form1().AgeTable.count(); ++i) {
+                ex.selectAgeTable(i);
+                std::string own;
+                for (const std::string& r : ex.form1().lstTextsFound) {
+                    append_cleaned(own, r, kGroupMarks);
+                    append_cleaned(own, " ", kGroupMarks);
+                }
+                std::vector<int> counts;
+                int total = 0;
+                for (const std::string& f : lists[li].forms) {
+                    counts.push_back(count_word(own, f));
+                    total += counts.back();
+                }
+                if (total == 0) continue;
+                for (std::size_t f = 0; f < nforms; ++f) {
+                    sample[f].push_back(static_cast<double>(counts[f]) / total);
+                }
+            }
+            for (std::size_t f = 0; f < nforms; ++f) shares[f].push_back(sample[f]);
+        }
+        for (std::size_t f = 0; f < nforms; ++f) {
+            const TestResult kw = kruskal_wallis(shares[f]);
+            EXPECT_EQ(cs[li].kruskalWallis[f].statistic, kw.statistic) << lists[li].forms[f];
+            EXPECT_EQ(cs[li].kruskalWallis[f].p, kw.p) << lists[li].forms[f];
+        }
     }
 }
 
