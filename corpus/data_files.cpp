@@ -1,8 +1,12 @@
 #include "corpus/data_files.h"
 
+#include "corpus/big_buffer.h"
 #include "corpus/text.h"
 
 #include <algorithm>
+#include <atomic>
+#include <future>
+#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -214,9 +218,14 @@ bool quick_corpus_line(std::string_view line, CorpusRow& row, std::string& scrat
         if (p >= line.size() || line[p] != '"') return false;
         p = quick_string(line, p + 1, scratch);
         if (p == std::string_view::npos) return false;
-        auto cp1252 = utf8_to_cp1252(scratch);
-        if (!cp1252) return false;
-        *target = std::move(*cp1252);
+        if (std::all_of(scratch.begin(), scratch.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            target->assign(scratch); // plain ASCII reads the same in Windows-1252
+        } else {
+            auto cp1252 = utf8_to_cp1252(scratch);
+            if (!cp1252) return false;
+            *target = std::move(*cp1252);
+        }
         p = skip_blanks(line, p);
         if (p >= line.size() || line[p] != (field == 0 ? ',' : '}')) return false;
     }
@@ -276,19 +285,34 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
     return read_corpus(file, content, DataOrigin::BuiltIn);
 }
 
-std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
-                                   DataOrigin origin, const LoadProgress& progress) {
-    Reader r(file, content);
+namespace {
+
+// The rows of whole lines of a corpus file (room for `room` rows made at
+// once), the first of them line `first_line` + 1, with their characters (each text counted with the
+// blank that follows it) and the number of the last line read. `last` tells whether the lines end
+// the file (where a final line break is allowed); `check_characters` whether they are the whole
+// file (so that the running count of characters is the file's). `keep_going` is asked now and then
+// with the place reached; when it says no, the reading stops with LoadCancelled.
+struct CorpusPart {
     std::vector<CorpusRow> rows;
-    // A rough guess of the number of lines saves most of the regrowing.
-    rows.reserve(content.size() / 64 + 1);
-    std::size_t pos = 0;
-    int line = 0;
     std::size_t characters = 0;
+    int line = 0;
+};
+
+CorpusPart read_corpus_lines(const Reader& r, std::string_view content, int first_line, bool last,
+                             bool check_characters, std::size_t room,
+                             const std::function<bool(std::size_t)>& keep_going) {
+    CorpusPart part;
+    std::vector<CorpusRow>& rows = part.rows;
+    // A rough guess of the number of lines (`room`) saves most of the regrowing.
+    reserve_large(rows, room);
+    std::size_t pos = 0;
+    int& line = part.line;
+    line = first_line;
+    std::size_t& characters = part.characters;
     std::string scratch;
     while (pos < content.size()) {
-        if (progress && (line & 0x3FFF) == 0 &&
-            !progress(static_cast<double>(pos) / static_cast<double>(content.size()))) {
+        if (keep_going && ((line - first_line) & 0x3FFF) == 0 && !keep_going(pos)) {
             throw LoadCancelled();
         }
         std::size_t end = content.find('\n', pos);
@@ -298,7 +322,7 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
         ++line;
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
         if (raw.empty()) {
-            if (pos >= content.size()) break; // the final line break
+            if (last && pos >= content.size()) break; // the final line break
             r.fail(line, "an empty line; every line must hold one text");
         }
         CorpusRow row;
@@ -321,14 +345,73 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
             r.fail(line, "a text may not hold \"%\", the program's text separator");
         }
         characters += row.text.size() + 1;
-        if (characters > kMaxCorpusCharacters) {
+        if (check_characters && characters > kMaxCorpusCharacters) {
             r.fail(line, "the texts hold more than " + std::to_string(kMaxCorpusCharacters) +
                              " characters, more than the program can count");
         }
         rows.push_back(std::move(row));
     }
-    check_row_count(r, rows.size(), "texts", std::max(line, 1), origin);
-    return rows;
+    return part;
+}
+
+// From this size on, a corpus file is read in two halves side by side.
+constexpr std::size_t kBytesForASecondThread = 4u << 20;
+
+} // namespace
+
+std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
+                                   DataOrigin origin, const LoadProgress& progress) {
+    Reader r(file, content);
+    auto whole = [&] {
+        CorpusPart p = read_corpus_lines(
+            r, content, 0, true, true, content.size() / 64 + 1, [&](std::size_t pos) {
+                return !progress ||
+                       progress(static_cast<double>(pos) / static_cast<double>(content.size()));
+            });
+        check_row_count(r, p.rows.size(), "texts", std::max(p.line, 1), origin);
+        return std::move(p.rows);
+    };
+    std::size_t split = content.size() >= kBytesForASecondThread
+                            ? content.find('\n', content.size() / 2)
+                            : std::string_view::npos;
+    if (split == std::string_view::npos || split + 1 >= content.size()) return whole();
+
+    // The second half on a thread of its own. A rule broken in the first half
+    // is the first one the file breaks; one broken in the second half is,
+    // unless the characters before it already went over the limit, which the
+    // whole file read in one go then names.
+    const std::string_view first = content.substr(0, split + 1);
+    const std::string_view second = content.substr(split + 1);
+    const int lines_before = static_cast<int>(std::count(first.begin(), first.end(), '\n'));
+    std::atomic<bool> stop{false};
+    std::future<CorpusPart> later = std::async(std::launch::async, [&] {
+        return read_corpus_lines(r, second, lines_before, true, false, second.size() / 64 + 1,
+                                 [&](std::size_t) { return !stop.load(); });
+    });
+    CorpusPart a;
+    try {
+        a = read_corpus_lines(
+            r, first, 0, false, false, content.size() / 64 + 1, [&](std::size_t pos) {
+                return !progress ||
+                       progress(static_cast<double>(pos) / static_cast<double>(first.size()));
+            });
+    } catch (...) {
+        stop = true;
+        later.wait();
+        throw;
+    }
+    CorpusPart b;
+    try {
+        b = later.get();
+    } catch (const DataError&) {
+        if (a.characters + second.size() > kMaxCorpusCharacters) return whole();
+        throw;
+    }
+    if (a.characters + b.characters > kMaxCorpusCharacters) return whole();
+    a.rows.reserve(a.rows.size() + b.rows.size());
+    std::move(b.rows.begin(), b.rows.end(), std::back_inserter(a.rows));
+    check_row_count(r, a.rows.size(), "texts", std::max(b.line, 1), origin);
+    return std::move(a.rows);
 }
 
 GlossaryData read_glossary(std::string_view file, std::string_view content) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace zapt {
 namespace {
 
@@ -42,6 +45,81 @@ TEST(DataReader, CorpusLinesBreakingARuleNameTheLineAndRule) {
         EXPECT_EQ(e.line(), c.line) << c.content;
         EXPECT_NE(e.rule().find(c.rule_part), std::string::npos) << e.what();
     }
+}
+
+// A corpus file large enough to be read in two halves: `lines` lines, line n
+// (from 1) by author "A<n % 7>" with the text "text <n>", and `broken` lines
+// replaced by what is given.
+std::string large_corpus(int lines, const std::vector<std::pair<int, std::string>>& broken = {}) {
+    std::string out;
+    for (int n = 1; n <= lines; ++n) {
+        std::string line = "{\"author\": \"A" + std::to_string(n % 7) + "\", \"text\": \"text " +
+                           std::to_string(n) + " and some more words to make it long enough\"}";
+        for (const auto& [at, with] : broken) {
+            if (at == n) line = with;
+        }
+        out += line + "\n";
+    }
+    return out;
+}
+
+TEST(DataReader, ALargeCorpusReadsInHalvesAsInOneGo) {
+    constexpr int kLines = 80000; // about 6 MB
+    const std::string content = large_corpus(kLines);
+    ASSERT_GT(content.size(), 4u << 20);
+    const auto rows = read_corpus("c", content, DataOrigin::Loaded);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(kLines));
+    for (int n : {1, kLines / 2, kLines / 2 + 1, kLines}) {
+        EXPECT_EQ(rows[static_cast<std::size_t>(n - 1)].author, "A" + std::to_string(n % 7));
+        EXPECT_EQ(rows[static_cast<std::size_t>(n - 1)].text,
+                  "text " + std::to_string(n) + " and some more words to make it long enough");
+    }
+    // Without the final line break, and with CR/LF line ends.
+    EXPECT_EQ(read_corpus("c", content.substr(0, content.size() - 1), DataOrigin::Loaded).size(),
+              rows.size());
+    std::string crlf;
+    for (char c : content) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(read_corpus("c", crlf, DataOrigin::Loaded).size(), rows.size());
+}
+
+TEST(DataReader, ALargeCorpusNamesTheFirstBrokenLineOfEitherHalf) {
+    constexpr int kLines = 80000;
+    const std::string bad = "{\"author\": \"A\", \"text\": \"50% off\"}";
+    const struct {
+        std::vector<std::pair<int, std::string>> broken;
+        int line;
+        const char* rule_part;
+    } cases[] = {
+        {{{70000, bad}}, 70000, "\"%\""},           // in the second half only
+        {{{100, bad}, {70000, bad}}, 100, "\"%\""}, // in both: the first
+        {{{39999, ""}}, 39999, "empty line"},       // an empty line near the middle
+        {{{40000, ""}}, 40000, "empty line"},
+        {{{40001, ""}}, 40001, "empty line"},
+        {{{kLines, "{\"author\": 1}"}}, kLines, "must be a string"}, // the very last line
+    };
+    for (const auto& c : cases) {
+        const std::string content = large_corpus(kLines, c.broken);
+        DataError e = error_of([&] { read_corpus("c", content, DataOrigin::Loaded); });
+        EXPECT_EQ(e.line(), c.line);
+        EXPECT_NE(e.rule().find(c.rule_part), std::string::npos) << e.what();
+    }
+    // An empty line standing exactly where the file is halved: the first half
+    // ends with it, and it is still no final line break.
+    const std::string half = large_corpus(40000);
+    std::string rest = large_corpus(39999);
+    const std::string head = "{\"author\": \"B\", \"text\": \"";
+    const std::size_t pad = half.size() - 1 - rest.size() - head.size() - 3;
+    rest += head + std::string(pad, 'x') + "\"}\n";
+    ASSERT_EQ(rest.size(), half.size() - 1);
+    DataError e = error_of([&] { read_corpus("c", half + "\n" + rest, DataOrigin::Loaded); });
+    EXPECT_EQ(e.line(), 40001);
+    EXPECT_NE(e.rule().find("empty line"), std::string::npos) << e.what();
+
+    // Cancelling while the halves are read stops the load without a DataError.
+    const std::string content = large_corpus(kLines);
+    int calls = 0;
+    EXPECT_THROW(read_corpus("c", content, DataOrigin::Loaded, [&](double) { return ++calls < 2; }),
+                 LoadCancelled);
 }
 
 TEST(DataReader, CorpusKeepsTextsExactlyInWindows1252) {
