@@ -80,6 +80,11 @@ QWidget* createCollocationsWindow() {
     form->setWordWrap(false);
     auto* text = new QPlainTextEdit(w);
     text->setObjectName("Text1");
+    // The string can run to a megabyte in one paragraph on a large corpus; plain
+    // Latin text needs no shaping, and laying it out without is a third faster.
+    QFont plain = text->font();
+    plain.setStyleStrategy(QFont::PreferNoShaping);
+    text->setFont(plain);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
