@@ -9,7 +9,7 @@
 namespace zapt {
 
 void TextColumn::reserve(std::size_t rows, std::size_t chars) {
-    reserve_large(chars_, chars);
+    reserve_large(*chars_, chars);
     reserve_large(start_, rows);
     reserve_large(length_, rows);
 }
@@ -26,10 +26,23 @@ void TextColumn::resize(std::size_t rows) {
 }
 
 void TextColumn::place(std::size_t n, std::string_view row, std::string_view tail) {
-    start_[n] = static_cast<std::uint32_t>(chars_.size());
+    start_[n] = static_cast<std::uint32_t>(chars_->size());
     length_[n] = static_cast<std::uint32_t>(row.size() + tail.size());
-    chars_ += row;
-    chars_ += tail;
+    *chars_ += row;
+    *chars_ += tail;
+}
+
+void TextColumn::share(const TextColumn& other, std::size_t rows) {
+    chars_ = other.chars_;
+    reserve_large(start_, rows);
+    reserve_large(length_, rows);
+    start_.assign(rows, 0);
+    length_.assign(rows, 0);
+}
+
+void TextColumn::view(std::size_t n, std::size_t offset, std::size_t length) {
+    start_[n] = static_cast<std::uint32_t>(offset);
+    length_[n] = static_cast<std::uint32_t>(length);
 }
 
 bool operator==(const TextColumn& a, const TextColumn& b) {
@@ -127,13 +140,11 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         build_corpus_texts(s, corpus, total, blanks);
     }
 
-    s.texts.reserve(n, total);
     s.lstTextAuthors.reserve(n, names);
     reserve_large(s.textName, n);
     s.textName.resize(n);
     std::vector<std::uint32_t> counts;
     for (std::size_t t = 0; t < n; ++t) {
-        s.texts.push_back(corpus[t].text);
         s.lstTextAuthors.push_back(corpus[t].author);
         // A name matches another when they are equal without regard to case.
         const auto [name, added] = s.names.add(corpus[t].author);
@@ -159,14 +170,19 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         }
     }
 
-    // The rows, those of one name side by side.
+    // Each text and a blank, those of one name side by side: the text is its
+    // start, its row (trailing blanks cut to one) too.
     s.lstTextList.reserve(n, total);
     s.lstTextList.resize(n);
-    const char* const texts = s.texts.chars().data();
+    s.texts.share(s.lstTextList, n);
     for (std::size_t i = 0; i < n; ++i) {
-        if (i + 8 < n) __builtin_prefetch(texts + s.texts.offset(s.nameTexts[i + 8]));
+        if (i + 16 < n) __builtin_prefetch(&corpus[s.nameTexts[i + 16]]);
+        if (i + 4 < n) __builtin_prefetch(corpus[s.nameTexts[i + 4]].text.data());
         const std::uint32_t t = s.nameTexts[i];
-        s.lstTextList.place(t, trim_trailing_blanks(s.texts[t]), " ");
+        const std::string& text = corpus[t].text;
+        s.lstTextList.place(t, text, " ");
+        s.texts.view(t, s.lstTextList.offset(t), text.size());
+        s.lstTextList.view(t, s.lstTextList.offset(t), trim_trailing_blanks(text).size() + 1);
     }
 
     // Texts per author, through the author's name.

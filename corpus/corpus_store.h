@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,7 +75,7 @@ public:
     std::size_t size() const { return start_.size(); }
     bool empty() const { return start_.empty(); }
     TextView operator[](std::size_t n) const {
-        return TextView(std::string_view(chars_).substr(start_[n], length_[n]));
+        return TextView(std::string_view(*chars_).substr(start_[n], length_[n]));
     }
     iterator begin() const { return {this, 0}; }
     iterator end() const { return {this, size()}; }
@@ -89,13 +90,18 @@ public:
     void place(std::size_t n, std::string_view row, std::string_view tail = {});
     // Where row n stands in chars().
     std::size_t offset(std::size_t n) const { return start_[n]; }
-    const std::string& chars() const { return chars_; }
+    const std::string& chars() const { return *chars_; }
+    // Makes this column one over the characters of `other` (both then read
+    // the same buffer), with room for `rows` rows, each set by view().
+    void share(const TextColumn& other, std::size_t rows);
+    // Row n is the `length` characters at `offset` of the shared characters.
+    void view(std::size_t n, std::size_t offset, std::size_t length);
 
     // Row for row, whatever the rows' places.
     friend bool operator==(const TextColumn& a, const TextColumn& b);
 
 private:
-    std::string chars_;
+    std::shared_ptr<std::string> chars_ = std::make_shared<std::string>();
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> length_;
 };
@@ -105,6 +111,9 @@ struct CorpusStore {
     TextColumn texts;          // each text exactly as supplied
     TextColumn lstTextAuthors; // the author name of each text
     TextColumn lstTextList;    // each text without trailing blanks, plus one blank
+    // (The store keeps each text followed by a blank, those of one name side
+    // by side; a text's row is the start of that, so the two columns share
+    // their characters.)
 
     // Parallel to the author register, same rows in the same order.
     std::vector<std::string> lstAuthorCode;

@@ -183,7 +183,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kFailed;
     }
     Effects nowhere;
-    Explorer app(data, nowhere);
+    Explorer app(std::move(data), nowhere);
 
     ResultTable table;
     std::string selection = "all groups";
