@@ -36,9 +36,11 @@ std::vector<CollocationOccurrence> collocation_pairs(std::string_view s, std::st
 CollocationTable collocation_table(const CorpusStore& store, std::string_view form) {
     CollocationTable t;
     t.form = std::string(form);
-    t.occurrences = collocation_pairs(collocations(store.Text2, form), form);
+    // The store's index of the cleaned corpus text finds the occurrences and
+    // every frequency without passing over the text.
+    t.occurrences = collocation_pairs(collocations(store.Text2, store.text2Index, form), form);
     t.formFrequency = static_cast<int>(t.occurrences.size());
-    t.corpusWords = word_total(store.Text2);
+    t.corpusWords = store.text2Index.total();
 
     std::unordered_map<std::string, std::size_t> slot;
     auto collocate = [&](const std::string& word) -> Collocate& {
@@ -51,12 +53,7 @@ CollocationTable collocation_table(const CorpusStore& store, std::string_view fo
         if (!o.before.empty()) ++collocate(o.before).left;
         if (!o.after.empty()) ++collocate(o.after).right;
     }
-    // Every collocate's corpus frequency in one pass over the text.
-    for_each_piece(store.Text2, [&](std::string_view piece) {
-        if (slot.empty()) return;
-        auto it = slot.find(fold_text(piece));
-        if (it != slot.end()) ++t.collocates[it->second].corpusFrequency;
-    });
+    for (Collocate& c : t.collocates) c.corpusFrequency = store.text2Index.count(c.word);
     const double n = t.corpusWords;
     const double f_form = t.formFrequency;
     for (Collocate& c : t.collocates) {
