@@ -149,6 +149,23 @@ def random_command(rng, dump):
         if choice < 0.8:
             return json.dumps(["press", ref])
         return json.dumps(["key", ref, rng.choice(KEYS)])
+    if kind == "table":
+        n = len(c.get("rows", []))
+        columns = len(c.get("columns", []))
+        choice = rng.random()
+        if choice < 0.4:
+            row = rng.randrange(n) if n and rng.random() < 0.9 else rng.choice([-1, n, 99999])
+            return json.dumps(["press", ref, row])
+        if choice < 0.6:
+            column = rng.randrange(columns) if columns and rng.random() < 0.9 else rng.choice([-1, columns])
+            return json.dumps(["press", ref, "heading", column])
+        if choice < 0.8:
+            return json.dumps([rng.choice(["copy", "copyall"]), ref])
+        return json.dumps(["key", ref, rng.choice(KEYS)])
+    if kind in ("combo", "tabs"):
+        n = len(c.get("items", [])) if kind == "combo" else 3
+        index = rng.randrange(n) if n and rng.random() < 0.9 else rng.choice([-1, n, 99])
+        return json.dumps(["select", ref, index])
     if kind == "text":
         if rng.random() < 0.5:
             return json.dumps(["type", ref, rng.choice(AWKWARD_TEXT)])
@@ -220,6 +237,7 @@ def main():
     drive = Driver(args.drive)
     refused = 0
     answers = []
+    seen = set()  # the windows the monkey has had open
     last = ""
     try:
         dump, _ = drive.send(["dump"])
@@ -235,6 +253,7 @@ def main():
                 # A fresh look at the windows for the next choices; the checks every 100.
                 dump, _ = drive.send(["dump"])
                 answers.append(dump)
+                seen.update(dump.get("windows", {}).keys())
                 if event % 100 == 0 or event == args.events:
                     check(dump, names, long_texts, corpus_texts)
                     check_privacy(answers, names, long_texts)
@@ -249,8 +268,8 @@ def main():
     if code != 0:
         print("monkey: FAILED: the driver exited with %s (seed %d)" % (code, seed))
         return 1
-    print("monkey: %d events (%d refused as invalid), every check held (seed %d)" %
-          (args.events, refused, seed))
+    print("monkey: %d events (%d refused as invalid), every check held (seed %d); windows seen: %s" %
+          (args.events, refused, seed, " ".join(sorted(seen))))
     return 0
 
 
