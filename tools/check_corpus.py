@@ -126,6 +126,12 @@ def main():
     trailing = [len(t) - len(t.rstrip(" ")) for t in texts]
     check("texts ending with one or two blanks", sum(1 for n in trailing if n in (1, 2)), 104)
     check("texts ending with three or more blanks", sum(1 for n in trailing if n >= 3), 0)
+    # No window may show a writer's name: no text holds one as a word, in the
+    # register's spelling or in the one a text's author field uses.
+    names = {r["name"].lower() for r in register} | {a.lower() for a in authors}
+    named = sorted({w for t in texts for w in re.findall(r"[a-z0-9']+", t.lower())
+                    if w in names})
+    check_true("no text holds a writer's name as a word", not named, ", ".join(named))
     leading = [i for i, t in enumerate(texts) if t.startswith(" ")]
     check("texts starting with a blank", len(leading), 1)
     check_true("text 0 does not start with a blank", not texts[0].startswith(" "))

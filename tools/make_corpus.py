@@ -849,6 +849,9 @@ def main():
 
     assert items[0]["text"].split(" ")[0].lower() not in gloss_low
 
+    # ----- no text names a writer
+    keep_writers_names_out(items, register, gloss_low, objs)
+
     # ----- write
     os.makedirs(DATA, exist_ok=True)
     with open(os.path.join(DATA, "register.json"), "w", encoding="utf-8") as f:
@@ -864,6 +867,56 @@ def main():
         for it in items:
             f.write(json.dumps({"author": it["author"], "text": it["text"]}, ensure_ascii=False) + "\n")
     report(items)
+
+# Names a text may use for a friend instead of a writer's own name.
+OTHER_NAMES = {
+    "F": ["holly", "nina", "carly", "kate", "sian", "rosa", "fern", "cleo", "dora", "greta",
+          "viv", "ida", "bea", "eve", "zoe", "nadia", "fiona", "isla"],
+    "M": ["imran", "mike", "nico", "omar", "ravi", "milo", "hugh", "ivan", "kai", "ned", "rhys",
+          "lee", "sam", "raj", "gus", "dev", "abe", "craig", "wayne"],
+}
+
+
+def keep_writers_names_out(items, register, gloss_low, writers):
+    """A word of a text that is a writer's name, as the register or a text's author
+    spells it (friends call each other by the nickname another writer signs with),
+    becomes another name of the same length, gender and capitals, so that no
+    window ever shows a writer's name as a word. Lengths, blanks and every
+    counted form stay."""
+    names = {a.name.lower() for a in register} | {it["author"].lower() for it in items}
+    gender = {w.name.lower(): w.gender for w in writers.values()}
+    words = set()
+    for it in items:
+        words.update(w.lower() for w in re.findall(r"[A-Za-z']+", it["text"]))
+    taken = names | words | set(gloss_low)
+    for n in names:
+        taken.update(n.split())
+    swap = {}
+
+    def other(name):
+        if name not in swap:
+            pool = [c for c in OTHER_NAMES[gender.get(name, "F")]
+                    if len(c) == len(name) and c not in taken and c not in swap.values()]
+            if not pool:
+                raise SystemExit(f"no other name of {len(name)} letters for {name!r}")
+            swap[name] = pool[0]
+        return swap[name]
+
+    def same_case(word, new):
+        if word.isupper():
+            return new.upper()
+        if word[:1].isupper():
+            return new[:1].upper() + new[1:]
+        return new
+
+    single = {n for n in names if " " not in n}
+    for it in items:
+        it["text"] = re.sub(r"[A-Za-z]+", lambda m: same_case(m.group(0), other(m.group(0).lower()))
+                            if m.group(0).lower() in single else m.group(0), it["text"])
+    if swap:
+        print("writers' names in texts replaced: " +
+              ", ".join(f"{k} -> {v}" for k, v in sorted(swap.items())))
+
 
 # --------------------------------------------------------------------------
 # Fix-up stage
