@@ -50,6 +50,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -429,7 +430,7 @@ int main(int argc, char** argv) {
     }
     zapt::DataSet data;
     if (int code = zapt::ui::load_corpus_or_report(corpus.dir, false, data)) return code;
-    zapt::ui::MainWindow window(data);
+    zapt::ui::MainWindow window(std::move(data)); // the explorer takes the texts over
     window.setCorpusFolder(QString::fromStdString(corpus.dir));
     std::vector<std::string> messages;
     // Message boxes are answered with OK at once; their texts are collected.

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace zapt::ui {
 namespace {
@@ -63,7 +64,7 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
     DataSet data;
     if (int code = load_corpus_or_report(corpus.dir, true, data)) return code;
     if (options.loadWebEngineFirst) delete createUploadWindow();
-    MainWindow window(data);
+    MainWindow window(std::move(data)); // the explorer takes the texts over
     window.setCorpusFolder(QString::fromStdString(corpus.dir));
     QuitAfterPaint quitter(options.onShown);
     if (options.onShown) window.installEventFilter(&quitter);
