@@ -77,10 +77,21 @@ void Explorer::buildTextFigures(const CorpusStore& store) {
         longest = std::max(longest, f.size());
     }
     const WordIndex form_index(forms);
-    std::vector<std::uint8_t> maybe((longest + 1) * 256, 0); // [length][first folded letter]
+    // A piece can only be a form when the bit of its length, first, second
+    // and last folded letters is set.
+    auto sketch = [](const char* p, std::size_t len) {
+        const auto at = [&](std::size_t i) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(fold_case(p[i])));
+        };
+        const std::uint32_t h = (static_cast<std::uint32_t>(len) * 0x9E3779B1u) ^
+                                (at(0) * 0x85EBCA77u) ^ (at(len > 1 ? 1 : 0) * 0xC2B2AE3Du) ^
+                                (at(len - 1) * 0x27D4EB2Fu);
+        return (h ^ (h >> 15)) & 0xFFFFu;
+    };
+    std::vector<std::uint8_t> maybe(0x10000, 0);
     for (const std::string& f : glossary_.forms()) {
         if (f.empty() || f.find(' ') != std::string::npos) continue;
-        maybe[f.size() * 256 + static_cast<unsigned char>(fold_case(f[0]))] = 1;
+        maybe[sketch(f.data(), f.size())] = 1;
     }
     std::unordered_map<std::string_view, std::uint32_t> spelling_ids;
 
@@ -105,8 +116,7 @@ void Explorer::buildTextFigures(const CorpusStore& store) {
                 if (c != ' ') continue;
                 ++blanks;
                 const std::size_t len = j - start;
-                if (len > 0 && len <= longest &&
-                    maybe[len * 256 + static_cast<unsigned char>(fold_case(row[start]))]) {
+                if (len > 0 && len <= longest && maybe[sketch(row.data() + start, len)]) {
                     piece_folded.assign(row, start, len);
                     for (char& x : piece_folded) x = fold_case(x);
                     if (form_index.id_of_folded(piece_folded) >= 0) {

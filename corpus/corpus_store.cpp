@@ -62,48 +62,61 @@ std::size_t CorpusStore::textAt(std::size_t position) const {
 
 namespace {
 
-// The corpus text, the cleaned corpus text and its index, with where each
-// text's stretch of it ends and how many blanks it holds (`blanks`).
-void build_corpus_texts(CorpusStore& s, const std::vector<CorpusRow>& corpus, std::size_t total,
+// The corpus text: each text followed by one blank, every run of blanks
+// reduced to one.
+void build_corpus_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, std::size_t total) {
+    reserve_large(s.Text1, total);
+    s.Text1.resize(total);
+    char* const t1 = s.Text1.data();
+    std::size_t o1 = 0;
+    bool blank1 = false; // the last character written was a blank
+    for (const CorpusRow& row : corpus) {
+        for (const char c : row.text) {
+            const bool b1 = c == ' ';
+            t1[o1] = c;
+            o1 += !(b1 && blank1);
+            blank1 = b1;
+        }
+        t1[o1] = ' ';
+        o1 += !blank1;
+        blank1 = true;
+    }
+    s.Text1.resize(o1);
+}
+
+// The cleaned corpus text and its index, with where each text's stretch of
+// it ends and how many blanks it holds (`blanks`).
+void build_cleaned_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, std::size_t total,
                         std::vector<std::uint32_t>& blanks) {
-    // Each text followed by one blank, every run of blanks reduced to one; the
-    // cleaned text the same with the marks (and each CR/LF pair) turned into
-    // blanks too. Both in one pass over each text: cleaning text by text
-    // gives what cleaning the whole corpus text would, since a blank stands
-    // between any two texts.
+    // The corpus text with the marks (and each CR/LF pair) turned into blanks
+    // too, every run of blanks reduced to one. Cleaning text by text gives
+    // what cleaning the whole corpus text would, since a blank stands between
+    // any two texts.
     static constexpr CharSet kClean(kCorpusCleaningSet);
     static constexpr CharSet kCutsOnlyText2("/+=\"\r");
     const std::size_t n = corpus.size();
-    reserve_large(s.Text1, total);
     reserve_large(s.Text2, total);
-    s.Text1.resize(total);
     s.Text2.resize(total);
-    char* const t1 = s.Text1.data();
     char* const t2 = s.Text2.data();
-    std::size_t o1 = 0, o2 = 0;
-    bool blank1 = false, blank2 = false; // the last character written was a blank
+    std::size_t o2 = 0;
+    bool blank2 = false; // the last character written was a blank
     reserve_large(s.text2End, n);
     reserve_large(blanks, n);
     s.text2End.resize(n);
     blanks.resize(n);
     for (std::size_t t = 0; t < n; ++t) {
         const std::string& text = corpus[t].text;
-        bool cut = false, pair = false;
+        bool cut = false;
         std::uint32_t written = 0;
         const std::size_t len = text.size();
         for (std::size_t i = 0; i <= len; ++i) {
             const char c = i < len ? text[i] : ' ';
-            const bool b1 = c == ' ';
-            t1[o1] = c;
-            o1 += !(b1 && blank1);
-            blank1 = b1;
             cut |= kCutsOnlyText2.contains(c);
-            if (pair) { // the line feed of a CR/LF pair, already one blank
-                pair = false;
-                continue;
+            bool b2 = c == ' ' || kClean.contains(c);
+            if (c == '\r' && i + 1 < len && text[i + 1] == '\n') {
+                b2 = true;
+                ++i; // the line feed of the pair
             }
-            bool b2 = b1 || kClean.contains(c);
-            if (c == '\r' && i + 1 < len && text[i + 1] == '\n') b2 = pair = true;
             t2[o2] = b2 ? ' ' : c;
             o2 += !(b2 && blank2);
             written += b2 && !blank2;
@@ -113,7 +126,6 @@ void build_corpus_texts(CorpusStore& s, const std::vector<CorpusRow>& corpus, st
         blanks[t] = written;
         if (cut) s.cutDifferently.push_back(static_cast<std::uint32_t>(t));
     }
-    s.Text1.resize(o1);
     s.Text2.resize(o2);
     s.text2Index = WordIndex(s.Text2);
 }
@@ -130,14 +142,15 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         total += row.text.size() + 1;
         names += row.author.size();
     }
-    // The joined texts on a second thread: they touch no field this one fills.
+    // The cleaned corpus text on a second thread: it touches no field this
+    // one fills.
     std::vector<std::uint32_t> blanks;
-    std::future<void> joined;
+    std::future<void> cleaned;
     if (n >= kTextsForASecondThread) {
-        joined =
-            std::async(std::launch::async, [&] { build_corpus_texts(s, corpus, total, blanks); });
+        cleaned =
+            std::async(std::launch::async, [&] { build_cleaned_text(s, corpus, total, blanks); });
     } else {
-        build_corpus_texts(s, corpus, total, blanks);
+        build_cleaned_text(s, corpus, total, blanks);
     }
 
     s.lstTextAuthors.reserve(n, names);
@@ -224,8 +237,9 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         for (std::size_t k = 0; k < m; ++k) s.codeRows[next[code_of[k]]++] = static_cast<int>(k);
     }
 
+    build_corpus_text(s, corpus, total);
     if (alongside) alongside(s);
-    if (joined.valid()) joined.get();
+    if (cleaned.valid()) cleaned.get();
     s.nameText2Blanks.assign(counts.size(), 0);
     for (std::size_t t = 0; t < n; ++t) s.nameText2Blanks[s.textName[t]] += blanks[t];
     return s;

@@ -167,13 +167,13 @@ struct CorpusStore {
 };
 
 // Builds the store: every buffer in one linear pass. A large corpus has its
-// joined texts (Text1, Text2, their index and the fields derived with them)
+// cleaned corpus text (Text2, its index and the fields derived with them)
 // built on a second thread while this one fills the rest and then runs
 // `alongside`, which may read every other field.
 CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
                                const std::vector<RegisterRow>& authors,
                                const std::function<void(const CorpusStore&)>& alongside = {});
-// From this many texts on, the joined texts are built on a second thread.
+// From this many texts on, the cleaned corpus text is built on a second thread.
 inline constexpr std::size_t kTextsForASecondThread = 5000;
 
 // The row text of a stored text: trailing blanks removed, one blank appended.

@@ -9,7 +9,7 @@
 #include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <set>
+#include <unordered_set>
 
 namespace zapt {
 
@@ -99,7 +99,7 @@ public:
     // Every character must be valid UTF-8 and representable in Windows-1252.
     void check_encoding(std::string_view text, int first_line) const {
         std::size_t bad = 0;
-        if (!utf8_to_cp1252(text, &bad)) {
+        if (!fits_cp1252(text, &bad)) {
             int line = first_line > 0 ? first_line : line_of_offset(content_, bad);
             fail(line, "a character outside Windows-1252 (or invalid UTF-8) at byte " +
                            std::to_string(bad + 1));
@@ -114,6 +114,10 @@ public:
     }
 
     std::string to_cp1252(const std::string& utf8, int line) const {
+        if (std::all_of(utf8.begin(), utf8.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            return utf8; // plain ASCII reads the same in Windows-1252
+        }
         auto s = utf8_to_cp1252(utf8);
         if (!s) fail(line, "a character outside Windows-1252");
         return *s;
@@ -238,15 +242,158 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
     return read_register(file, content, DataOrigin::BuiltIn);
 }
 
+namespace {
+
+// The rules of one author row, read from `line`; `codes` holds the folded
+// codes of the rows before it.
+void check_register_row(const Reader& r, const RegisterRow& row, int line, DataOrigin origin,
+                        std::unordered_set<std::string>& codes) {
+    if (origin == DataOrigin::BuiltIn) {
+        if (row.code.size() != 3 || !std::all_of(row.code.begin(), row.code.end(), is_digit)) {
+            r.fail(line, "a code must be three decimal digits, such as \"001\"");
+        }
+    } else {
+        if (row.code.empty()) r.fail(line, "a code may not be empty");
+        if (std::any_of(row.code.begin(), row.code.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
+            r.fail(line, "a code may not hold a line break or other control character");
+        }
+    }
+    std::string folded;
+    for (char c : row.code) folded += fold_case(c);
+    if (!codes.insert(std::move(folded)).second)
+        r.fail(line, "the code \"" + row.code + "\" is used twice");
+    if (row.name.empty()) r.fail(line, "an author name may not be empty");
+    if (row.age.empty() || row.age.size() > 3 ||
+        !std::all_of(row.age.begin(), row.age.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        r.fail(line, "an age must be a whole number of years, digits only");
+    }
+}
+
+// One author row as the quick reader found it: the line of its "{" and its
+// first `size` fields in file order (the room of the others is kept for the
+// next row).
+struct QuickObject {
+    int line = 1;
+    std::vector<std::pair<std::string, std::string>> fields;
+    std::size_t size = 0;
+};
+
+// The quick reader of a register of the usual shape: an array of objects
+// whose values are all strings, each key once. It calls `row` with each
+// object in turn and returns true only for such a document; for anything else
+// it returns false and the full JSON parser reads the file (and names
+// whatever rule it breaks).
+template <class F> bool quick_register(std::string_view s, F&& row) {
+    std::size_t p = 0;
+    int line = 1;
+    auto ws = [&] {
+        for (; p < s.size(); ++p) {
+            const char c = s[p];
+            if (c == '\n') {
+                ++line;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                break;
+            }
+        }
+    };
+    auto at = [&](char c) { return p < s.size() && s[p] == c; };
+    ws();
+    if (!at('[')) return false;
+    ++p;
+    ws();
+    if (at(']')) {
+        ++p;
+        ws();
+        return p == s.size();
+    }
+    std::string key, value;
+    QuickObject o;
+    for (;;) {
+        if (!at('{')) return false;
+        o.line = line;
+        o.size = 0;
+        ++p;
+        ws();
+        if (at('}')) {
+            ++p;
+        } else {
+            for (;;) {
+                if (!at('"')) return false;
+                p = quick_string(s, p + 1, key);
+                if (p == std::string_view::npos) return false;
+                ws();
+                if (!at(':')) return false;
+                ++p;
+                ws();
+                if (!at('"')) return false;
+                p = quick_string(s, p + 1, value);
+                if (p == std::string_view::npos) return false;
+                for (std::size_t f = 0; f < o.size; ++f) {
+                    if (o.fields[f].first == key) return false;
+                }
+                if (o.size == o.fields.size()) o.fields.emplace_back();
+                o.fields[o.size].first.swap(key);
+                o.fields[o.size].second.swap(value);
+                ++o.size;
+                ws();
+                if (at(',')) {
+                    ++p;
+                    ws();
+                    continue;
+                }
+                if (!at('}')) return false;
+                ++p;
+                break;
+            }
+        }
+        row(o);
+        ws();
+        if (at(',')) {
+            ++p;
+            ws();
+            continue;
+        }
+        if (!at(']')) return false;
+        ++p;
+        ws();
+        return p == s.size();
+    }
+}
+
+} // namespace
+
 std::vector<RegisterRow> read_register(std::string_view file, std::string_view content,
                                        DataOrigin origin) {
     Reader r(file, content);
+    std::vector<RegisterRow> rows;
+    std::unordered_set<std::string> codes;
+    r.check_encoding(content, 0);
+    // Once to see that the document has the usual shape and to count its rows,
+    // once more to read them.
+    std::size_t count = 0;
+    if (quick_register(content, [&](const QuickObject&) { ++count; })) {
+        check_row_count(r, count, "authors", 1, origin);
+        codes.reserve(count);
+        rows.reserve(count);
+        quick_register(content, [&](const QuickObject& o) {
+            auto field = [&](const char* key) {
+                for (std::size_t f = 0; f < o.size; ++f) {
+                    if (o.fields[f].first == key) return r.to_cp1252(o.fields[f].second, o.line);
+                }
+                r.fail(o.line, std::string("missing field \"") + key + "\"");
+            };
+            RegisterRow row{field("code"),   field("name"),      field("age"),
+                            field("gender"), field("education"), field("nativeLanguage")};
+            check_register_row(r, row, o.line, origin, codes);
+            rows.push_back(std::move(row));
+        });
+        return rows;
+    }
     json doc = r.parse_document();
     if (!doc.is_array()) r.fail(1, "the register must be a JSON array of author rows");
     auto lines = element_lines(content)[""];
     check_row_count(r, doc.size(), "authors", 1, origin);
-    std::vector<RegisterRow> rows;
-    std::set<std::string> codes;
     for (std::size_t i = 0; i < doc.size(); ++i) {
         int line = line_at(lines, i);
         const json& o = doc[i];
@@ -255,27 +402,7 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
             r.string_field(o, "code", line),      r.string_field(o, "name", line),
             r.string_field(o, "age", line),       r.string_field(o, "gender", line),
             r.string_field(o, "education", line), r.string_field(o, "nativeLanguage", line)};
-        if (origin == DataOrigin::BuiltIn) {
-            if (row.code.size() != 3 || !std::all_of(row.code.begin(), row.code.end(), is_digit)) {
-                r.fail(line, "a code must be three decimal digits, such as \"001\"");
-            }
-        } else {
-            if (row.code.empty()) r.fail(line, "a code may not be empty");
-            if (std::any_of(row.code.begin(), row.code.end(),
-                            [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
-                r.fail(line, "a code may not hold a line break or other control character");
-            }
-        }
-        std::string folded;
-        for (char c : row.code) folded += fold_case(c);
-        if (!codes.insert(folded).second)
-            r.fail(line, "the code \"" + row.code + "\" is used twice");
-        if (row.name.empty()) r.fail(line, "an author name may not be empty");
-        if (row.age.empty() || row.age.size() > 3 ||
-            !std::all_of(row.age.begin(), row.age.end(),
-                         [](char c) { return c >= '0' && c <= '9'; })) {
-            r.fail(line, "an age must be a whole number of years, digits only");
-        }
+        check_register_row(r, row, line, origin, codes);
         rows.push_back(std::move(row));
     }
     return rows;

@@ -79,6 +79,23 @@ void append_utf8(std::string& out, char32_t cp) {
 
 } // namespace
 
+bool fits_cp1252(std::string_view utf8, std::size_t* bad_offset) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) { // plain ASCII reads the same
+            ++pos;
+            continue;
+        }
+        std::size_t start = pos;
+        auto cp = decode_utf8(utf8, pos);
+        if (!cp || !code_point_to_cp1252(*cp)) {
+            if (bad_offset) *bad_offset = start;
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<std::string> utf8_to_cp1252(std::string_view utf8, std::size_t* bad_offset) {
     std::string out;
     out.reserve(utf8.size());

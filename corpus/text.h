@@ -17,6 +17,10 @@ namespace zapt {
 // then receives the byte offset of the first offending sequence.
 std::optional<std::string> utf8_to_cp1252(std::string_view utf8, std::size_t* bad_offset = nullptr);
 
+// Whether utf8_to_cp1252 would succeed, without building the result; when
+// not, `bad_offset` receives the same offset.
+bool fits_cp1252(std::string_view utf8, std::size_t* bad_offset = nullptr);
+
 // Converts UTF-8 to Windows-1252, replacing every character that Windows-1252
 // cannot represent (and every invalid sequence) by `replacement`. Used for text
 // a user types: such a word can never equal a word of the corpus.

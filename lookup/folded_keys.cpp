@@ -3,8 +3,6 @@
 #include "corpus/text.h"
 #include "lookup/word_index.h"
 
-#include <cstring>
-
 namespace zapt {
 
 FoldedKeys::FoldedKeys() {
@@ -17,8 +15,7 @@ std::size_t FoldedKeys::slot(std::string_view folded, std::uint64_t hash) const 
         const Slot& s = slots_[i];
         if (s.id == kEmpty) return i;
         if (s.hash == hash && lengths_[s.id] == folded.size() &&
-            (folded.empty() ||
-             std::memcmp(keys_.data() + starts_[s.id], folded.data(), folded.size()) == 0)) {
+            same_bytes(keys_.data() + starts_[s.id], folded.data(), folded.size())) {
             return i;
         }
     }

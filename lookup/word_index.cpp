@@ -4,7 +4,6 @@
 #include "corpus/text.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace zapt {
 
@@ -20,8 +19,22 @@ std::size_t WordIndex::find(std::string_view folded, std::uint64_t hash) const {
         const Slot& s = slots_[i];
         if (s.id == kEmpty) return i;
         if (s.hash == hash && lengths_[s.id] == folded.size() &&
-            std::memcmp(keys_.data() + starts_[s.id], folded.data(), folded.size()) == 0) {
+            same_bytes(keys_.data() + starts_[s.id], folded.data(), folded.size())) {
             return i;
+        }
+    }
+}
+
+std::size_t WordIndex::find_unfolded(std::string_view piece, std::uint64_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& s = slots_[i];
+        if (s.id == kEmpty) return i;
+        if (s.hash == hash && lengths_[s.id] == piece.size()) {
+            const char* key = keys_.data() + starts_[s.id];
+            std::size_t k = 0;
+            while (k < piece.size() && key[k] == fold_case(piece[k])) ++k;
+            if (k == piece.size()) return i;
         }
     }
 }
@@ -58,10 +71,10 @@ WordIndex::WordIndex(std::string_view buffer) {
         }
         if (end >= n) break; // the part after the last blank is not examined
         h ^= h >> 29;
-        folded.resize(end - i);
-        for (std::size_t k = i; k < end; ++k) folded[k - i] = fold_case(s[k]);
-        std::size_t slot = find(folded, h);
+        std::size_t slot = find_unfolded(std::string_view(s + i, end - i), h);
         if (slots_[slot].id == kEmpty) {
+            folded.resize(end - i);
+            for (std::size_t k = i; k < end; ++k) folded[k - i] = fold_case(s[k]);
             const auto id = static_cast<std::uint32_t>(starts_.size());
             starts_.push_back(static_cast<std::uint32_t>(keys_.size()));
             lengths_.push_back(static_cast<std::uint32_t>(folded.size()));

@@ -38,6 +38,8 @@ public:
 private:
     // Slot of `folded` (a folded word) or of the empty slot where it would go.
     std::size_t find(std::string_view folded, std::uint64_t hash) const;
+    // The same for a piece of the buffer as written (folded as it is compared).
+    std::size_t find_unfolded(std::string_view piece, std::uint64_t hash) const;
     void grow();
 
     struct Slot {
@@ -57,5 +59,14 @@ private:
 
 // The hash of a word as the index folds it.
 std::uint64_t folded_hash(std::string_view folded);
+
+// Whether the n bytes at a and b are equal: a plain loop, since the words
+// compared are a few letters long and a library call would cost more.
+inline bool same_bytes(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
+}
 
 } // namespace zapt

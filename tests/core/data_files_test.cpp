@@ -122,6 +122,56 @@ TEST(DataReader, ALargeCorpusNamesTheFirstBrokenLineOfEitherHalf) {
                  LoadCancelled);
 }
 
+// A register of the usual shape is read by a quick reader; any other shape
+// (here a number among the fields) by the full JSON parser. Both give the
+// same rows and name the same line and rule.
+TEST(DataReader, RegisterReadsTheSameQuicklyAndInFull) {
+    auto row = [](const std::string& code, const std::string& age, const std::string& extra) {
+        return "{\"code\": \"" + code + "\", \"name\": \"Ann \xC3\xA9 \\\"Jo\\\"\", \"age\": \"" +
+               age + "\",\n \"gender\": \"F\", \"education\": \"U\", \"nativeLanguage\": \"E\"" +
+               extra + "}";
+    };
+    const struct {
+        std::vector<std::pair<std::string, std::string>> rows; // code, age
+        int line;
+        const char* rule_part; // empty: no error
+    } cases[] = {
+        {{{"001", "30"}, {"002", "41"}, {"003", "17"}}, 0, ""},
+        {{{"001", "30"}, {"002", "4x"}}, 4, "whole number"},
+        {{{"001", "30"}, {"001", "41"}}, 4, "used twice"},
+        {{{"001", "30"}, {"", "41"}}, 4, "may not be empty"},
+    };
+    for (const auto& c : cases) {
+        std::string quick = "[\n", full = "[\n";
+        for (std::size_t i = 0; i < c.rows.size(); ++i) {
+            const char* sep = i + 1 < c.rows.size() ? ",\n" : "\n";
+            quick += row(c.rows[i].first, c.rows[i].second, "") + sep;
+            full += row(c.rows[i].first, c.rows[i].second, i == 0 ? ", \"n\": 1" : "") + sep;
+        }
+        quick += "]\n";
+        full += "]\n";
+        if (*c.rule_part == '\0') {
+            const auto a = read_register("r", quick, DataOrigin::Loaded);
+            const auto b = read_register("r", full, DataOrigin::Loaded);
+            ASSERT_EQ(a.size(), c.rows.size());
+            ASSERT_EQ(b.size(), a.size());
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                EXPECT_EQ(a[i].code, b[i].code);
+                EXPECT_EQ(a[i].name, "Ann \xE9 \"Jo\"");
+                EXPECT_EQ(b[i].name, a[i].name);
+                EXPECT_EQ(a[i].age, b[i].age);
+                EXPECT_EQ(a[i].nativeLanguage, b[i].nativeLanguage);
+            }
+            continue;
+        }
+        for (const std::string* doc : {&quick, &full}) {
+            DataError e = error_of([&] { read_register("r", *doc, DataOrigin::Loaded); });
+            EXPECT_EQ(e.line(), c.line) << *doc;
+            EXPECT_NE(e.rule().find(c.rule_part), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(DataReader, CorpusKeepsTextsExactlyInWindows1252) {
     auto rows = read_corpus("c", "{\"author\":\"Ann\",\"text\":\" it\xE2\x80\x99s \xC2\xA3"
                                  "5  \"}\r\n");

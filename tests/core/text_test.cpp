@@ -23,6 +23,17 @@ TEST(Windows1252, RejectsWhatItCannotRepresent) {
     EXPECT_FALSE(utf8_to_cp1252("\xC2\x81"));         // a C1 control
     EXPECT_FALSE(utf8_to_cp1252("\xC0\xAF"));         // an overlong sequence
     EXPECT_FALSE(utf8_to_cp1252("\xE2\x80"));         // a cut-off sequence
+    // The check alone agrees, offset included.
+    for (const char* s :
+         {"ok \xE4\xB8\xAD", "\xF0\x9F\x98\x80", "\xC2\x81", "\xC0\xAF", "x\xE2\x80",
+          "it\xE2\x80\x99s \xC2\xA3"
+          "5",
+          "plain", ""}) {
+        std::size_t at = 99, fit_at = 99;
+        const bool converts = utf8_to_cp1252(s, &at).has_value();
+        EXPECT_EQ(fits_cp1252(s, &fit_at), converts) << s;
+        EXPECT_EQ(fit_at, at) << s;
+    }
     EXPECT_EQ(utf8_to_cp1252_lossy("a\xE4\xB8\xAD"
                                    "b\xFF"),
               "a\x1A"
