@@ -515,6 +515,10 @@ void Explorer::cmdGroupAverages_Click() {
     form1_.lstNonStandards.clear();
 
     // The group text: every collected row plus a blank, cleaned in one pass.
+    std::size_t joined = 0;
+    for (const std::string& r : form1_.lstGroupTexts) joined += r.size() + 1;
+    form1_.Text1.reserve(joined);
+    form1_.Text2.reserve(joined);
     for (const std::string& r : form1_.lstGroupTexts) {
         form1_.Text1 += r;
         form1_.Text1 += ' ';

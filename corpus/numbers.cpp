@@ -100,9 +100,13 @@ std::string format_full(double value) {
     if (!std::isfinite(value)) return "0";
     if (value == 0) return "0";
     // 15 significant digits in scientific form, then written out in plain form.
+    // (to_chars writes what printf's "%.14e" writes, several times faster.)
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    std::string_view s(buf);
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value),
+                                   std::chars_format::scientific, 14)
+                         .ptr;
+    *end = '\0';
+    std::string_view s(buf, static_cast<std::size_t>(end - buf));
     std::size_t e = s.find('e');
     int exponent = std::atoi(buf + e + 1);
     Decimal d;

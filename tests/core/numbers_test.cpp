@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <vector>
+
 namespace zapt {
 namespace {
 
@@ -72,6 +78,32 @@ TEST(ReadingCaptions, EveryWrittenCaptionReadsBackAsShown) {
         std::string full = format_full(v), four = format_4dec(v);
         EXPECT_EQ(read_leading_number(full), *read_decimal(full)) << full;
         EXPECT_EQ(read_leading_number(four), *read_decimal(four)) << four;
+    }
+}
+
+// The full form writes the 15 significant digits that printf's "%.14e" gives,
+// through to_chars; the two agree on every value, rounding included.
+TEST(Numbers, FullFormDigitsAreThoseOfPrintf) {
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-12, 15);
+    std::vector<double> values = {0.5,
+                                  2.5,
+                                  1e15,
+                                  123456789012345678.0,
+                                  0.1 + 0.2,
+                                  28.0 / 11.0,
+                                  2.675,
+                                  1.0000000000000049,
+                                  9.99999999999995};
+    for (int i = 0; i < 200000; ++i)
+        values.push_back(mantissa(rng) * std::pow(10.0, exponent(rng)));
+    for (int i = 0; i < 20000; ++i) values.push_back(static_cast<double>(rng() % 100000) / 10000.0);
+    for (double v : values) {
+        char a[64], b[64];
+        std::snprintf(a, sizeof a, "%.14e", v);
+        *std::to_chars(b, b + sizeof b - 1, v, std::chars_format::scientific, 14).ptr = '\0';
+        ASSERT_STREQ(a, b) << v;
     }
 }
 
