@@ -242,23 +242,79 @@ void Explorer::measureForGroup(int row) {
     effects_.setFocus(FocusTarget::AgeTable);
 
     // The captions of Get Author Data, from the figures counted at start-up.
-    form1_.lblPuncDensity = form1_.lblAvTextLength = form1_.lblNumOfCharacters = "0";
-    form1_.lblTextTotal = form1_.lblTotWords = "0";
+    std::array<std::string, 7> c = authorCaptions(a);
+    form1_.lblTextTotal = std::move(c[0]);
+    form1_.lblAvTextLength = std::move(c[1]);
+    form1_.lblNumOfCharacters = std::move(c[2]);
+    form1_.lblAvWordClusterLength = std::move(c[3]);
+    form1_.lblPuncDensity = std::move(c[4]);
+    form1_.lblNonStandardFormDensity = std::move(c[5]);
+    form1_.lblTotWords = std::move(c[6]);
+    form1_.cmdGroupAverages = true;
+}
+
+std::array<std::string, 7> Explorer::authorCaptions(const AuthorTexts* a) const {
+    std::array<std::string, 7> c{"0", "0", "0", "0", "0", "0", "0"};
     const AuthorFigures f = a ? a->figures : AuthorFigures{};
     if (f.n > 0) {
-        form1_.lblTotWords = format_whole(f.W);
-        form1_.lblPuncDensity = format_4dec(f.P / static_cast<double>(f.W));
-        form1_.lblAvWordClusterLength = format_full(static_cast<double>(f.length) / f.W);
-        form1_.lblTextTotal = format_whole(f.n);
-        form1_.lblAvTextLength = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
-        form1_.lblNumOfCharacters = format_4dec(static_cast<double>(f.Sc) / f.n);
+        c[6] = format_whole(f.W);
+        c[4] = format_4dec(f.P / static_cast<double>(f.W));
+        c[3] = format_full(static_cast<double>(f.length) / f.W);
+        c[0] = format_whole(f.n);
+        c[1] = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
+        c[2] = format_4dec(static_cast<double>(f.Sc) / f.n);
         const auto uses = static_cast<double>(a->usesLast - a->usesFirst);
-        form1_.lblNonStandardFormDensity = format_4dec(uses / f.W);
-    } else {
-        form1_.lblAvWordClusterLength = "0";
-        form1_.lblNonStandardFormDensity = "0";
+        c[5] = format_4dec(uses / f.W);
     }
-    form1_.cmdGroupAverages = true;
+    return c;
+}
+
+std::vector<const Explorer::AuthorTexts*> Explorer::groupEntries(AgeBand band,
+                                                                 Gender gender) const {
+    // As the query: every register row of the gender, in register order; a
+    // code whose register rows have texts and an age in the band, once per
+    // such row; then, as its selection would, the last register row of the code.
+    std::vector<const AuthorTexts*> out;
+    const std::string_view letter = gender_letter(gender);
+    for (std::size_t i = 0; i < authors_.size(); ++i) {
+        if (!iequals(authors_.lstAuthorGender[i], letter)) continue;
+        const std::string& code = authors_.lstAuthorCode[i];
+        const int own = static_cast<int>(i);
+        for (int row : codesUnique_ ? std::span<const int>(&own, 1) : registerRowsOfCode(code)) {
+            const auto j = static_cast<std::size_t>(row);
+            if (j >= authors_.size()) continue;
+            const double texts = j < form3_.lstNumOfTextsPerAuthor.size()
+                                     ? read_leading_number(form3_.lstNumOfTextsPerAuthor[j])
+                                     : 0.0;
+            if (!(texts > 0 && in_band(read_leading_number(authors_.lstAuthorAge[j]), band)))
+                continue;
+            const std::span<const int> rows = registerRowsOfCode(code);
+            const std::size_t k = rows.empty() ? 0 : static_cast<std::size_t>(rows.back());
+            out.push_back(entryOfRow(k));
+        }
+    }
+    return out;
+}
+
+Explorer::GroupFigures Explorer::groupFigures(AgeBand band, Gender gender) const {
+    GroupFigures g;
+    const std::vector<const AuthorTexts*> entries = groupEntries(band, gender);
+    g.authors.reserve(entries.size());
+    // The group's sums, held and read back as the group's run holds them.
+    std::array<std::string, 6> sums{"0", "0", "0", "0", "0", "0"};
+    for (const AuthorTexts* a : entries) {
+        g.authors.push_back(authorCaptions(a));
+        const auto& c = g.authors.back();
+        for (std::size_t k = 0; k < 6; ++k) {
+            const double sum = read_decimal(sums[k]).value_or(0.0) + read_leading_number(c[k]);
+            sums[k] = format_full(sum);
+        }
+    }
+    const auto m = static_cast<double>(entries.size());
+    g.group[0] = sums[0];
+    for (std::size_t k = 1; k < 6; ++k)
+        g.group[k] = entries.empty() ? "0" : format_4dec(read_decimal(sums[k]).value_or(0.0) / m);
+    return g;
 }
 
 // lstGroupTexts is emptied and refilled with a whole group's rows on every

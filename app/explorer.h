@@ -11,6 +11,7 @@
 #include "corpus/data_files.h"
 #include "lookup/word_index.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <span>
@@ -79,6 +80,20 @@ public:
     void puncOption_Click(PuncOption option) { form1_.puncOption = option; }
     void txtSearch_Change(std::string text) { form1_.txtSearch = std::move(text); }
 
+    // What the panels show after the query of a group, worked out without
+    // changing the state (the comparison of groups reads it for every group):
+    // the group panel's six captions, and for each row AgeTable would hold the
+    // author's captions of Get Author Data, as the group's run shows them.
+    struct GroupFigures {
+        // NumOfGroupTexts, GroupAvTextLength, GroupAvNumOfCharacters,
+        // GroupAvWordClusterLength, GroupAvPuncDensity, GroupNonStandardFormsDensity
+        std::array<std::string, 6> group;
+        // lblTextTotal, lblAvTextLength, lblNumOfCharacters, lblAvWordClusterLength,
+        // lblPuncDensity, lblNonStandardFormDensity, lblTotWords
+        std::vector<std::array<std::string, 7>> authors;
+    };
+    GroupFigures groupFigures(AgeBand band, Gender gender) const;
+
     // Tests and benchmarks set up states no window event can make (a code
     // without texts in AgeTable, say) through this friend; the windows never do.
     friend struct ExplorerTestAccess;
@@ -132,6 +147,12 @@ private:
     // The entry of the name of register row k (of the selected name when
     // there is no such row); nothing when no text has it.
     const AuthorTexts* entryOfRow(std::size_t k) const;
+    // The seven captions of Get Author Data for an entry (none: no texts), from
+    // the figures counted at start-up, in GroupFigures::authors order.
+    std::array<std::string, 7> authorCaptions(const AuthorTexts* a) const;
+    // The codes a group query puts into AgeTable, and for each the entry of
+    // the register row its selection finds.
+    std::vector<const AuthorTexts*> groupEntries(AgeBand band, Gender gender) const;
     // Row i of an entry's texts.
     std::string_view rowOf(const AuthorTexts& a, std::size_t i) const;
     // Every spelling of a use as written, and the uses of each author as

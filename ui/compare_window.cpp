@@ -276,7 +276,7 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     };
     auto runMetrics = [=] {
         if (state->metricsDone) return;
-        state->metrics = group_metrics(data_set_of(state->app));
+        state->metrics = group_metrics(state->app);
         state->metricsDone = true;
         metrics->setTable(group_metrics_table(state->metrics));
     };
