@@ -45,20 +45,7 @@ std::vector<GroupKey> comparison_groups() {
 }
 
 std::string band_label(const GroupKey& g) {
-    if (g.all) return "all";
-    switch (g.band) {
-    case AgeBand::Under18:
-        return "<18";
-    case AgeBand::From18To25:
-        return "18 to 25";
-    case AgeBand::From26To40:
-        return "26 to 40";
-    case AgeBand::From41To60:
-        return "41 to 60";
-    case AgeBand::Over60:
-        return "61+";
-    }
-    return "";
+    return g.all ? "all" : std::string(band_caption(g.band));
 }
 
 std::string gender_label(const GroupKey& g) {
