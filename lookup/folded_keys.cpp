@@ -22,15 +22,7 @@ std::size_t FoldedKeys::slot(std::string_view folded, std::uint64_t hash) const 
 }
 
 void FoldedKeys::grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
-    const std::size_t mask = slots_.size() - 1;
-    for (const Slot& s : old) {
-        if (s.id == kEmpty) continue;
-        std::size_t i = s.hash & mask;
-        while (slots_[i].id != kEmpty) i = (i + 1) & mask;
-        slots_[i] = s;
-    }
+    grow_slots(slots_, 64);
 }
 
 std::pair<std::uint32_t, bool> FoldedKeys::add(std::string_view key) {

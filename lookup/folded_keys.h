@@ -4,6 +4,8 @@
 // look-up each and no string of its own.
 #pragma once
 
+#include "lookup/hash_slots.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,11 +24,8 @@ public:
     std::size_t size() const { return starts_.size(); }
 
 private:
-    struct Slot {
-        std::uint64_t hash = 0;
-        std::uint32_t id = kEmpty;
-    };
-    static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+    using Slot = HashSlot;
+    static constexpr std::uint32_t kEmpty = HashSlot::kEmpty;
 
     // The slot of a folded key, or the empty slot where it would go.
     std::size_t slot(std::string_view folded, std::uint64_t hash) const;

@@ -40,15 +40,7 @@ std::size_t WordIndex::find_unfolded(std::string_view piece, std::uint64_t hash)
 }
 
 void WordIndex::grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
-    const std::size_t mask = slots_.size() - 1;
-    for (const Slot& s : old) {
-        if (s.id == kEmpty) continue;
-        std::size_t i = s.hash & mask;
-        while (slots_[i].id != kEmpty) i = (i + 1) & mask;
-        slots_[i] = s;
-    }
+    grow_slots(slots_, 1024);
 }
 
 WordIndex::WordIndex(std::string_view buffer) {

@@ -5,6 +5,8 @@
 // from, in the time of one hash look-up.
 #pragma once
 
+#include "lookup/hash_slots.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -42,11 +44,8 @@ private:
     std::size_t find_unfolded(std::string_view piece, std::uint64_t hash) const;
     void grow();
 
-    struct Slot {
-        std::uint64_t hash = 0;
-        std::uint32_t id = kEmpty;
-    };
-    static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+    using Slot = HashSlot;
+    static constexpr std::uint32_t kEmpty = HashSlot::kEmpty;
 
     std::string keys_;                  // the folded words, one after another
     std::vector<std::uint32_t> starts_; // per id: start of its key in keys_

@@ -240,6 +240,15 @@ TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
     for (const FormList& l : lists) cs.push_back(compare_groups(index, l));
 
     static constexpr CharSet kGroupMarks(kGroupCleaningSet), kCorpusMarks(kCorpusCleaningSet);
+    // The selected author's rows as the group text cleans them.
+    auto selected_group_text = [&] {
+        std::string own;
+        for (const std::string& r : ex.form1().lstTextsFound) {
+            append_cleaned(own, r, kGroupMarks);
+            append_cleaned(own, " ", kGroupMarks);
+        }
+        return own;
+    };
     // The texts of each folded name, for the whole corpus's authors.
     std::map<std::string, std::string> corpus_text_of_name;
     for (std::size_t n = 0; n < d.corpus.size(); ++n) {
@@ -269,12 +278,7 @@ TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
             group_text = ex.form1().Text2;
             for (int i = 0; i < ex.form1().AgeTable.count(); ++i) {
                 ex.selectAgeTable(i);
-                std::string own;
-                for (const std::string& r : ex.form1().lstTextsFound) {
-                    append_cleaned(own, r, kGroupMarks);
-                    append_cleaned(own, " ", kGroupMarks);
-                }
-                author_texts.push_back(own);
+                author_texts.push_back(selected_group_text());
             }
         }
         for (std::size_t li = 0; li < lists.size(); ++li) {
@@ -317,11 +321,7 @@ TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
             std::vector<std::vector<double>> sample(nforms);
             for (int i = 0; i < ex.form1().AgeTable.count(); ++i) {
                 ex.selectAgeTable(i);
-                std::string own;
-                for (const std::string& r : ex.form1().lstTextsFound) {
-                    append_cleaned(own, r, kGroupMarks);
-                    append_cleaned(own, " ", kGroupMarks);
-                }
+                const std::string own = selected_group_text();
                 std::vector<int> counts;
                 int total = 0;
                 for (const std::string& f : lists[li].forms) {
