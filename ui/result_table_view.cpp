@@ -133,13 +133,20 @@ ResultTableView::ResultTableView(QWidget* parent)
     // as quickly as one of ten.
     horizontalHeader()->setResizeContentsPrecision(200);
     horizontalHeader()->setSortIndicatorShown(false);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int) { userSorted_ = true; });
 }
 
 void ResultTableView::setTable(ResultTable table) {
     model_->setTable(std::move(table));
-    if (isSortingEnabled() && horizontalHeader()->isSortIndicatorShown())
+    if (!userSorted_) {
+        // Until the user picks a column the rows stand in the core's order
+        // (turning sorting on would have sorted by the first column).
+        horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    } else if (isSortingEnabled()) {
         model_->sort(horizontalHeader()->sortIndicatorSection(),
                      horizontalHeader()->sortIndicatorOrder());
+    }
     resizeColumnsToContents();
 }
 

@@ -48,6 +48,7 @@ public:
 
 private:
     ResultTableModel* model_;
+    bool userSorted_ = false; // a heading was clicked: new rows keep that order
 };
 
 } // namespace zapt::ui

@@ -112,6 +112,12 @@ private slots:
         QVERIFY(drive.started());
         SEND_OK(drive, cmd("press", "cmdCompareGroups"));
         const json before = control(drive.dump(), "Form12", "tblShares");
+        // Until a heading is clicked the rows stand in the core's order: the
+        // youngest group first, the whole corpus last.
+        QCOMPARE(before["rows"].front()[0].get<std::string>(), std::string("<18"));
+        QCOMPARE(before["rows"].back()[0].get<std::string>(), std::string("all"));
+        const json spread = control(drive.dump(), "Form12", "tblSpread");
+        QCOMPARE(spread["rows"].front()[0].get<std::string>(), std::string("<18"));
         const int words = 4; // the column of the group texts' word totals
         QCOMPARE(before["columns"][words].get<std::string>(), std::string("words"));
         SEND_OK(drive, json::array({"press", "tblShares", "heading", words}));
