@@ -14,7 +14,13 @@
 //   ["type", name, text]     replaces the text of a text box
 //   ["key", name, KEY]       gives the control the focus as a keyboard user would, then
 //                            presses and releases KEY there: "Enter", "Tab", "Backtab",
-//                            "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space"
+//                            "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space",
+//                            "Escape", "Ctrl+C", "Ctrl+A"
+//   ["burst", name, N, ms]   N real clicks on a button (or a label with a click action)
+//                            posted through the event system ms milliseconds apart
+//                            (0: all at once), without waiting for the program between
+//                            them; answers once every click has been handled
+//   ["burst", name, row, N, ms]  the same on a row of a list box
 //   ["focus", name]          gives the control the focus as a keyboard user would
 //   ["wheel", name, steps]   turns the mouse wheel over a control (positive: up)
 //   ["copy", name]           the context menu's "Copy" on a control (the selected row)
@@ -27,6 +33,7 @@
 // A control is named "Window.Control", or by its bare name when exactly one
 // open window holds a control of that name.
 #include "ui/corpus_option.h"
+#include "ui/input_gate.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
 #include "ui/table_actions.h"
@@ -37,12 +44,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -50,10 +59,11 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
-#include <utility>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 
 using nlohmann::json;
 
@@ -212,7 +222,9 @@ const Key kKeys[] = {{"Enter", Qt::Key_Return, Qt::NoModifier},
                      {"PageDown", Qt::Key_PageDown, Qt::NoModifier},
                      {"PageUp", Qt::Key_PageUp, Qt::NoModifier},
                      {"Space", Qt::Key_Space, Qt::NoModifier},
-                     {"Ctrl+C", Qt::Key_C, Qt::ControlModifier}};
+                     {"Escape", Qt::Key_Escape, Qt::NoModifier},
+                     {"Ctrl+C", Qt::Key_C, Qt::ControlModifier},
+                     {"Ctrl+A", Qt::Key_A, Qt::ControlModifier}};
 
 // The control's window comes to the front and takes the keyboard, and the
 // control gets the focus the way Tab would give it.
@@ -259,6 +271,67 @@ json dump(const std::vector<std::string>& messages) {
 
 json fail(const std::string& error) {
     return {{"ok", false}, {"error", error}};
+}
+
+// A press and a release of the left button at `at` in `target`, posted to the
+// event queue as the window system delivers a person's click.
+void post_click(QWidget* target, QPoint at) {
+    const QPointF local(at);
+    const QPointF global(target->mapToGlobal(at));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonPress, local, global,
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonRelease, local, global,
+                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+// Posts `count` clicks `ms` milliseconds apart while the program runs, then
+// waits until every one of them has been handled: no operation runs, no input
+// is held back, and a marker posted after the last click has come through
+// without an operation running in between. False when that takes over a minute.
+bool play_burst(QWidget* target, QPoint at, int count, int ms) {
+    QPointer<QWidget> guard(target);
+    int posted = 0;
+    auto post = [&] {
+        if (guard) post_click(guard, at);
+        ++posted;
+    };
+    std::vector<std::unique_ptr<QTimer>> timers;
+    if (ms == 0) {
+        while (posted < count) post();
+    } else {
+        post();
+        for (int i = 1; i < count; ++i) {
+            auto timer = std::make_unique<QTimer>();
+            timer->setSingleShot(true);
+            QObject::connect(timer.get(), &QTimer::timeout, post);
+            timer->start(i * ms);
+            timers.push_back(std::move(timer));
+        }
+    }
+    zapt::ui::InputGate& gate = zapt::ui::InputGate::instance();
+    QObject marker;
+    bool markerOut = false;
+    bool done = false;
+    unsigned long runsWhenPosted = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 60000) {
+        if (posted == count && !markerOut && !gate.busy() && gate.held() == 0) {
+            markerOut = true;
+            runsWhenPosted = gate.finished();
+            QMetaObject::invokeMethod(
+                &marker,
+                [&] {
+                    markerOut = false;
+                    done = !gate.busy() && gate.held() == 0 && gate.finished() == runsWhenPosted;
+                },
+                Qt::QueuedConnection);
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return done;
 }
 
 json play(const json& cmd, std::vector<std::string>& messages) {
@@ -388,6 +461,36 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         }
         const int row = verb == "copy" && source->selectedRow ? source->selectedRow() : -1;
         zapt::ui::copy_table(source->table(), row);
+        return {{"ok", true}};
+    }
+    if (verb == "burst") {
+        // ["burst", name, N, ms] or ["burst", list, row, N, ms]
+        const bool onRow = cmd.size() == 5;
+        const std::size_t n = onRow ? 3 : 2;
+        if (cmd.size() != n + 2 || !cmd[n].is_number_integer() || !cmd[n + 1].is_number_integer())
+            return fail("burst needs a click count and milliseconds");
+        const int count = cmd[n].get<int>();
+        const int ms = cmd[n + 1].get<int>();
+        if (count < 1 || count > 1000 || ms < 0 || ms > 10000)
+            return fail("burst takes 1 to 1000 clicks, 0 to 10000 ms apart");
+        if (!c->isVisible()) return fail(arg(1) + " is not visible");
+        QWidget* target = c;
+        QPoint at = c->rect().center();
+        if (onRow) {
+            auto* list = qobject_cast<QListWidget*>(c);
+            if (!list || !cmd[2].is_number_integer()) return fail(arg(1) + " is not a list box");
+            const int row = cmd[2].get<int>();
+            if (row < 0 || row >= list->count()) return fail("row out of range");
+            list->scrollToItem(list->item(row));
+            target = list->viewport();
+            at = list->visualItemRect(list->item(row)).center();
+            if (!target->rect().contains(at))
+                return fail("row " + std::to_string(row) + " cannot be shown");
+        } else if (!qobject_cast<QAbstractButton*>(c) && !qobject_cast<zapt::ui::ClickLabel*>(c)) {
+            return fail(arg(1) + " has no click action");
+        }
+        // A disabled button takes the clicks and does nothing, as on screen.
+        if (!play_burst(target, at, count, ms)) return fail("the clicks were not handled in time");
         return {{"ok", true}};
     }
     if (verb == "focus") {

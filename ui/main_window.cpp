@@ -4,6 +4,7 @@
 #include "ui/compare_window.h"
 #include "ui/form_parts.h"
 #include "ui/info_windows.h"
+#include "ui/input_gate.h"
 #include "ui/panels.h"
 #include "ui/result_windows.h"
 #include "ui/table_actions.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow(DataSet data) : explorer_(std::move(data), *this) {
     context.form = this;
     context.state = &explorer_;
     context.run = [this](const Operation& op) { run(op); };
-    context.record = [this](const Operation& op) { op(explorer_); };
+    context.record = [this](const Operation& op) { record(op); };
     context.attachTable = [this](QWidget* w, std::function<ResultTable()> table,
                                  std::function<int()> selectedRow) {
         attachTable(w, std::move(table), std::move(selectedRow));
@@ -64,6 +65,7 @@ MainWindow::MainWindow(DataSet data) : explorer_(std::move(data), *this) {
 
 MainWindow::~MainWindow() {
     windows_.closeAll();
+    delete progress_.data();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
@@ -76,8 +78,31 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 void MainWindow::run(const Operation& op) {
+    // An operation asked for while another runs (the program's own nested
+    // steps never do this; input is held by the gate) waits for it to end.
+    if (running_) {
+        pending_.push_back(op);
+        return;
+    }
+    InputGate::Hold hold;
+    running_ = true;
     op(explorer_);
     refresh();
+    while (!pending_.empty()) {
+        const Operation next = std::move(pending_.front());
+        pending_.pop_front();
+        next(explorer_);
+        refresh();
+    }
+    running_ = false;
+}
+
+void MainWindow::record(const Operation& op) {
+    if (running_) {
+        pending_.push_back(op);
+        return;
+    }
+    op(explorer_);
 }
 
 void MainWindow::refresh() {
@@ -87,7 +112,15 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::openWindow(WindowId id) {
-    windows_.open(id, [this, id] { return createWindow(id); });
+    // The windows whose contents the explorer holds let go of them when they
+    // close, so that the next request starts afresh.
+    std::function<void()> closed;
+    if (id == WindowId::CorpusData)
+        closed = [this] { record([](Explorer& e) { e.Form4_Unload(); }); };
+    if (id == WindowId::Collocations)
+        closed = [this] { record([](Explorer& e) { e.Form11_Unload(); }); };
+    windows_.open(
+        id, [this, id] { return createWindow(id); }, std::move(closed));
 }
 
 QWidget* MainWindow::createWindow(WindowId id) {
@@ -114,13 +147,11 @@ QWidget* MainWindow::createWindow(WindowId id) {
         QWidget* form = createCorpusDataWindow(
             explorer_.form4(), [this] { run([](Explorer& e) { e.cmdAges_Click(); }); },
             [this] { run([](Explorer& e) { e.cmdGender_Click(); }); });
-        connect(form, &QObject::destroyed, this, [this] { explorer_.Form4_Unload(); });
         attachTable(form, [this] { return corpus_data_table(explorer_); });
         return form;
     }
     case WindowId::Collocations: {
         QWidget* form = createCollocationsWindow();
-        connect(form, &QObject::destroyed, this, [this] { explorer_.Form11_Unload(); });
         auto pairs = [this] { return collocation_window_table(explorer_); };
         attachTable(form, pairs);
         for (QWidget* text : form->findChildren<QPlainTextEdit*>()) attachTable(text, pairs);
@@ -151,27 +182,32 @@ void MainWindow::attachTable(QWidget* w, std::function<ResultTable()> table,
 // ---- Effects of the explorer's operations ----------------------------------------------
 
 void MainWindow::showProgress() {
+    // One progress window for the life of the main window, hidden between runs:
+    // it is never discarded while a run may still reach it.
     if (!progress_) {
         progress_ = createProgressWindow();
+        progress_->setAttribute(Qt::WA_DeleteOnClose, false);
         place_over(progress_, this);
     }
-    if (!progress_) return;
-    progress_->show();
-    progress_->raise();
+    QWidget* progress = progress_;
+    progress->show();
+    progress->raise();
     // The run that follows holds the thread, so the window must be mapped and
-    // painted now, or it stays an unpainted box until the run ends. Only the
-    // window system's own events are let through; user input waits.
+    // painted now, or it stays an unpainted box until the run ends. The window
+    // system's own events are let through; user input waits (the gate holds
+    // whatever input is posted meanwhile).
     QElapsedTimer waited;
     waited.start();
-    while (waited.elapsed() < 500 &&
+    while (waited.elapsed() < 500 && progress_ &&
            !(progress_->windowHandle() && progress_->windowHandle()->isExposed()))
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    if (!progress_) return;
     progress_->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::closeProgress() {
-    if (progress_) progress_->close();
+    if (progress_) progress_->hide();
 }
 
 void MainWindow::setMainWidth(int twips) {

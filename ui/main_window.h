@@ -11,6 +11,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -54,6 +55,8 @@ private:
 
     // Runs one user event of the explorer, then shows the new state.
     void run(const Operation& op);
+    // Runs an operation that only records a choice; nothing on screen changes.
+    void record(const Operation& op);
     // Opens the secondary window `id` (or brings it to the front).
     void openWindow(WindowId id);
     QWidget* createWindow(WindowId id);
@@ -67,8 +70,10 @@ private:
     Explorer explorer_;
     WindowManager windows_;
     UploadPage uploadPage_;
-    QPointer<QWidget> progress_;
-    std::vector<Panel*> panels_; // owned by the window as Qt children
+    QPointer<QWidget> progress_;    // made on the first run, hidden between runs
+    bool running_ = false;          // an operation is running
+    std::deque<Operation> pending_; // operations asked for while one runs, in order
+    std::vector<Panel*> panels_;    // owned by the window as Qt children
     std::map<FocusTarget, QWidget*> focusTargets_;
     std::unique_ptr<GroupIndex> groupIndex_; // made when the comparison first opens
     QString corpusFolder_;

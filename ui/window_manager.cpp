@@ -2,9 +2,14 @@
 
 #include "ui/widgets.h"
 
+#include <QEvent>
+#include <QPushButton>
+#include <QShortcut>
+
 namespace zapt::ui {
 
-QWidget* WindowManager::open(WindowId id, const std::function<QWidget*()>& create) {
+QWidget* WindowManager::open(WindowId id, const std::function<QWidget*()>& create,
+                             std::function<void()> closed) {
     QWidget* w = find(id);
     if (!w) {
         w = create();
@@ -12,9 +17,14 @@ QWidget* WindowManager::open(WindowId id, const std::function<QWidget*()>& creat
         // The window's own name is the one the rest of the program finds it by.
         w->setObjectName(window_name(id));
         w->setAttribute(Qt::WA_DeleteOnClose);
-        windows_[id] = w;
+        w->installEventFilter(this);
+        add_window_keys(w);
+        windows_[id] = {w, std::move(closed)};
         place_over(w, anchor_);
     }
+    // Asked for again, a minimised window comes back as it was before.
+    if (w->windowState() & Qt::WindowMinimized)
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     w->show();
     w->raise();
     w->activateWindow();
@@ -23,14 +33,49 @@ QWidget* WindowManager::open(WindowId id, const std::function<QWidget*()>& creat
 
 QWidget* WindowManager::find(WindowId id) const {
     auto it = windows_.find(id);
-    return it == windows_.end() ? nullptr : it->second.data();
+    return it == windows_.end() ? nullptr : it->second.window.data();
+}
+
+void WindowManager::forget(QWidget* w) {
+    for (auto it = windows_.begin(); it != windows_.end(); ++it) {
+        if (it->second.window != w) continue;
+        std::function<void()> closed = std::move(it->second.closed);
+        windows_.erase(it);
+        // Until it is gone, the closed window answers to no name.
+        w->setObjectName(QString());
+        if (closed) closed();
+        return;
+    }
+}
+
+bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
+    // No window of this program refuses to close, so a close event closes it.
+    if (event->type() == QEvent::Close && watched->isWidgetType())
+        forget(static_cast<QWidget*>(watched));
+    return false;
 }
 
 void WindowManager::closeAll() {
-    for (auto& [id, w] : windows_) {
+    std::vector<QPointer<QWidget>> open;
+    for (auto& [id, entry] : windows_) open.push_back(entry.window);
+    for (QWidget* w : open) {
         if (w) w->close();
     }
     windows_.clear();
+}
+
+void add_window_keys(QWidget* w) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
+    escape->setContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, w, &QWidget::close);
+    const QList<QPushButton*> ok = w->findChildren<QPushButton*>("cmdOK");
+    if (ok.size() != 1) return;
+    QPushButton* button = ok.front();
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), w);
+        enter->setContext(Qt::WindowShortcut);
+        QObject::connect(enter, &QShortcut::activated, button, &QPushButton::click);
+    }
 }
 
 } // namespace zapt::ui

@@ -277,7 +277,7 @@ void DriveTest::refusedCommandsChangeNothing() {
         cmd("select", "cmdAbout", 0),
         cmd("type", "cmdAbout", std::string("x")),
         cmd("type", "lblWordTotal", std::string("123")),
-        cmd("key", "txtSearch", std::string("Escape")),
+        cmd("key", "txtSearch", std::string("F13")),
         cmd("click", "Label19"), // a plain label
         json::array({"fly", "cmdAbout"}),
         json::array({"select", "lstBack", "two"}),

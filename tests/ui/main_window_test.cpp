@@ -501,6 +501,65 @@ private slots:
             QString("0"));
     }
 
+    void windowsBehaveAsOnADesktop() {
+        // Closed and asked for again before the closed window is gone (both
+        // in one turn of the event loop, as a quick user does it): a fresh
+        // window opens, and stays.
+        control<QPushButton>("cmdGetCorpusData")->click();
+        QWidget* form4 = window->windows().find(WindowId::CorpusData);
+        QVERIFY(form4);
+        form4->findChild<QPushButton*>("cmdGender")->click();
+        QVERIFY(form4->findChild<QLabel*>("lblMale")->text() != "0");
+        form4->close();
+        control<QPushButton>("cmdGetCorpusData")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget* again = window->windows().find(WindowId::CorpusData);
+        QVERIFY(again);
+        QVERIFY(again->isVisible());
+        QCOMPARE(again->findChild<QLabel*>("lblMale")->text(), QString("0"));
+        again->findChild<QPushButton*>("cmdGender")->click();
+        QVERIFY(again->findChild<QLabel*>("lblMale")->text() != "0");
+
+        // A minimised window comes back restored when it is asked for again.
+        control<QPushButton>("cmdCompareGroups")->click();
+        QWidget* compare = window->windows().find(WindowId::Compare);
+        QVERIFY(compare);
+        compare->setWindowState(compare->windowState() | Qt::WindowMinimized);
+        control<QPushButton>("cmdCompareGroups")->click();
+        QCOMPARE(window->windows().find(WindowId::Compare), compare);
+        QVERIFY(!(compare->windowState() & Qt::WindowMinimized));
+        QVERIFY(compare->isVisible());
+
+        // Escape closes each secondary window; Enter presses the one "OK".
+        const struct {
+            const char* button;
+            WindowId id;
+        } opened[] = {{"cmdAbout", WindowId::About},
+                      {"cmdHelp", WindowId::Help},
+                      {"cmdStrange", WindowId::Facts},
+                      {"Command1", WindowId::Donate},
+                      {"cmdGetCorpusData", WindowId::CorpusData},
+                      {"cmdCompareGroups", WindowId::Compare}};
+        for (const auto& o : opened) {
+            control<QPushButton>(o.button)->click();
+            QWidget* w = window->windows().find(o.id);
+            QVERIFY2(w, o.button);
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY2(!window->windows().find(o.id), o.button);
+        }
+        for (const auto& o : {opened[0], opened[2]}) {
+            const char* button = o.button;
+            control<QPushButton>(button)->click();
+            QWidget* w = window->windows().find(o.id);
+            QVERIFY(w);
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w, Qt::Key_Return);
+            QVERIFY2(!w->isVisible(), button);
+        }
+    }
+
     void groupAveragesShowTheProgressWindowAndRestoreTheWidth() {
         control<QPushButton>("cmdAgeAndGender")->click();
         QCOMPARE(window->width(), 1110);

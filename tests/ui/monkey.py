@@ -2,7 +2,8 @@
 """A monkey at the keyboard and mouse of the program, through zapt-drive.
 
 Plays a bounded number of random real-input commands (presses on rows and
-buttons, keys, focus changes, the wheel, typing, clicks and closing windows),
+buttons, bursts of clicks at a person's speed, keys, focus changes, the wheel,
+typing, clicks and closing windows),
 valid and invalid, and checks after every 100 events that the windows still
 hold together:
 
@@ -38,7 +39,8 @@ RESULT_LABELS = [
     "lblInstancesOfSearchWord", "lblWordTotal", "lblCorpusTotal", "lblInstInGroup",
     "lblInstInCorpus", "lblPuncCount", "lblNumOfGroupTexts2", "lblNumOfCorpusTexts",
 ]
-KEYS = ["Enter", "Tab", "Backtab", "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space"]
+KEYS = ["Enter", "Tab", "Backtab", "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space",
+        "Escape", "Ctrl+A", "Ctrl+C"]
 # Opening the upload page starts a web browser process: not a monkey's business.
 AVOID = {"cmdBrowse"}
 AWKWARD_TEXT = ["", "4get", "u", "bk", "BK", "   ", "\x01\x02\t", "\u4f60\u597d", "caf\u00e9",
@@ -123,7 +125,7 @@ def random_command(rng, dump):
     if r < 0.03:  # not a command at all
         # (a blank line is skipped by the driver without an answer, so none here)
         return rng.choice(["[", "{}", "[1]", '["nonsense"]', '["press"]', "null",
-                           '["key", "txtSearch", "Escape"]', '["select", "AgeTable", 1e9]'])
+                           '["key", "txtSearch", "F13"]', '["select", "AgeTable", 1e9]'])
     if not controls:
         return json.dumps(["dump"])
     window, name, c = rng.choice(controls)
@@ -132,6 +134,9 @@ def random_command(rng, dump):
     rows = len(c.get("items", []))
     if kind == "list":
         choice = rng.random()
+        if choice < 0.05 and rows:
+            return json.dumps(["burst", ref, rng.randrange(rows), rng.choice([2, 5]),
+                               rng.choice([0, 15])])
         if choice < 0.45:
             row = rng.randrange(rows) if rows and rng.random() < 0.9 else rng.choice([-1, rows, 99999])
             return json.dumps(["press", ref, row])
@@ -144,6 +149,9 @@ def random_command(rng, dump):
         return json.dumps(["focus", ref])
     if kind in ("button", "option", "label"):
         choice = rng.random()
+        if choice < 0.1:
+            # A burst of clicks at a person's speed (a double click, an impatient user).
+            return json.dumps(["burst", ref, rng.choice([2, 3, 10]), rng.choice([0, 15, 40])])
         if choice < 0.5:
             return json.dumps(["click", ref])
         if choice < 0.8:
