@@ -67,6 +67,16 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
     education->onClick = [this](int row) {
         record([row](Explorer& e) { e.selectEducation(row); });
     };
+    // The two lists copy as one table of codes and education codes.
+    attachTable(
+        ageTable, [this] { return group_authors_table(state()); },
+        [this] { return form1().AgeTable.selected; });
+    attachTable(
+        education, [this] { return group_authors_table(state()); },
+        [this] { return form1().lstEducation.selected; });
+    // The education list stands row for row beside the codes: whichever of the
+    // two is scrolled (wheel, keys, scroll bar), the other follows.
+    follow_scrolling(ageTable, education);
 
     const struct {
         const char* caption_name;

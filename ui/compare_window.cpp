@@ -240,7 +240,8 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     // Copy and export of every table, as the core makes it.
     auto source = [state](std::function<ResultTable()> table, ResultTableView* view) {
         return TableSource{std::move(table), [state] { return state->header(); },
-                           [view] { return view->selectedTableRow(); }};
+                           [view] { return view->selectedTableRow(); },
+                           [view] { return view->selectedTableRows(); }};
     };
     attach_table(shares, source([state] { return comparison_table(state->comparison); }, shares));
     attach_table(spread, source([state] { return spread_table(state->comparison); }, spread));

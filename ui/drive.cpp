@@ -170,6 +170,7 @@ json describe(QWidget* w, QWidget* window) {
         for (int i = 0; i < l->count(); ++i) items.push_back(l->item(i)->text().toStdString());
         c["items"] = items;
         c["selected"] = l->currentRow();
+        c["top"] = l->indexAt(QPoint(2, 2)).row(); // the first row in view; -1 when empty
         if (auto* box = qobject_cast<zapt::ui::ListBox*>(w)) c["clicks"] = box->handlerRuns();
     }
     if (auto* t = qobject_cast<QTableView*>(w); t && t->model()) {
@@ -459,8 +460,10 @@ json play(const json& cmd, std::vector<std::string>& messages) {
             if (!error.isEmpty()) return fail(error.toStdString());
             return {{"ok", true}};
         }
-        const int row = verb == "copy" && source->selectedRow ? source->selectedRow() : -1;
-        zapt::ui::copy_table(source->table(), row);
+        if (verb == "copy")
+            zapt::ui::copy_selection(*source);
+        else
+            zapt::ui::copy_table(source->table());
         return {{"ok", true}};
     }
     if (verb == "burst") {

@@ -45,6 +45,9 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
     forms->onClick = [this](int row) {
         run([row](Explorer& e) { e.selectNonStandardForms(row); });
     };
+    attachTable(
+        forms, [this] { return glossary_table(state()); },
+        [this] { return form1().lstNonStandardForms.selected; });
     make_label(w, "Label22",
                "Number of Instances of selected word in corpus:", R(6480, 5040, 2640, 405));
     bind(value_box(w, "lblCorpusTotal", R(9180, 5085, 795, 285), colour::white), &f.lblCorpusTotal);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -64,6 +65,7 @@ int ListBox::rowAt(const QPoint& viewportPos) const {
 }
 
 void ListBox::mousePressEvent(QMouseEvent* e) {
+    allMarked_ = false;
     // Only the left button selects; the others leave the rows alone.
     if (e->button() != Qt::LeftButton) {
         e->accept();
@@ -99,14 +101,25 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* e) {
-    // Ctrl+C copies the list's table: the selected row with the header, or all.
+    // Ctrl+C copies the list's table: the selected row with the header, or
+    // all of it when nothing is selected or Ctrl+A came just before.
     if (e->matches(QKeySequence::Copy)) {
         if (const TableSource* source = table_source(this)) {
-            copy_table(source->table(), source->selectedRow ? source->selectedRow() : -1);
+            if (allMarked_)
+                copy_table(source->table());
+            else
+                copy_selection(*source);
             e->accept();
             return;
         }
     }
+    // Ctrl+A marks the whole list for the next copy, without choosing a row.
+    if (e->matches(QKeySequence::SelectAll)) {
+        allMarked_ = true;
+        e->accept();
+        return;
+    }
+    allMarked_ = false;
     const int before = currentRow();
     QListWidget::keyPressEvent(e);
     const int after = currentRow();
@@ -140,6 +153,18 @@ int ListBox::heightForRows(int rows) const {
 int ListBox::wholeRows(int height) const {
     const int one = heightForRows(1) - 2 * frameWidth();
     return std::max(1, (height - 2 * frameWidth()) / one);
+}
+
+void follow_scrolling(QListWidget* a, QListWidget* b) {
+    QScrollBar* sa = a->verticalScrollBar();
+    QScrollBar* sb = b->verticalScrollBar();
+    // Setting the value a bar already has sends nothing, so the two never
+    // chase each other.
+    QObject::connect(sa, &QScrollBar::valueChanged, sb, [sb](int v) { sb->setValue(v); });
+    QObject::connect(sb, &QScrollBar::valueChanged, sa, [sa](int v) { sa->setValue(v); });
+    // A list that grows after the other was scrolled takes the other's place.
+    QObject::connect(sa, &QScrollBar::rangeChanged, sb, [sa, sb] { sb->setValue(sa->value()); });
+    QObject::connect(sb, &QScrollBar::rangeChanged, sa, [sa, sb] { sa->setValue(sb->value()); });
 }
 
 void WrapButton::paintEvent(QPaintEvent*) {

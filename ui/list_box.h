@@ -57,10 +57,15 @@ private:
     void restore();
     int rowAt(const QPoint& viewportPos) const;
 
-    int shownRow_ = -1;    // the row last chosen or set by the program
-    bool pressed_ = false; // a left press on this list waits for its release
+    int shownRow_ = -1;      // the row last chosen or set by the program
+    bool pressed_ = false;   // a left press on this list waits for its release
+    bool allMarked_ = false; // Ctrl+A was pressed: the next Ctrl+C copies every row
     int handlerRuns_ = 0;
 };
+
+// Keeps two lists that stand row for row scrolled alike: whichever of the two
+// the user scrolls (wheel, keys or scroll bar), the other follows.
+void follow_scrolling(QListWidget* a, QListWidget* b);
 
 // A push button whose caption wraps within the button's width.
 class WrapButton : public QPushButton {

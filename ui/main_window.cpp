@@ -176,7 +176,8 @@ void MainWindow::attachTable(QWidget* w, std::function<ResultTable()> table,
                              std::function<int()> selectedRow) {
     attach_table(w, {std::move(table),
                      [this] { return export_header(explorer_, shown_selection(explorer_)); },
-                     std::move(selectedRow)});
+                     std::move(selectedRow),
+                     {}});
 }
 
 // ---- Effects of the explorer's operations ----------------------------------------------

@@ -1,8 +1,10 @@
 #include "ui/result_table_view.h"
 
+#include "ui/table_actions.h"
 #include "ui/text_convert.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <algorithm>
 #include <charconv>
 #include <numeric>
@@ -124,7 +126,8 @@ ResultTableView::ResultTableView(QWidget* parent)
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are picked as in a spreadsheet: Shift and Ctrl add to the selection.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setAlternatingRowColors(true);
@@ -148,6 +151,27 @@ void ResultTableView::setTable(ResultTable table) {
                      horizontalHeader()->sortIndicatorOrder());
     }
     resizeColumnsToContents();
+}
+
+std::vector<int> ResultTableView::selectedTableRows() const {
+    std::vector<int> viewRows;
+    for (const QModelIndex& i : selectionModel()->selectedRows()) viewRows.push_back(i.row());
+    std::sort(viewRows.begin(), viewRows.end());
+    std::vector<int> rows;
+    for (int v : viewRows) rows.push_back(model_->tableRow(v));
+    return rows;
+}
+
+void ResultTableView::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy)) {
+        if (const TableSource* source = table_source(this))
+            copy_table(source->table(), selectedTableRows());
+        else
+            copy_table(table(), selectedTableRows());
+        e->accept();
+        return;
+    }
+    QTableView::keyPressEvent(e);
 }
 
 int ResultTableView::selectedTableRow() const {

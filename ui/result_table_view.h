@@ -45,6 +45,12 @@ public:
     const ResultTable& table() const { return model_->table(); }
     // The table row of the selected row; -1 when none is selected.
     int selectedTableRow() const;
+    // The table rows of every selected row, in the order the view shows them.
+    std::vector<int> selectedTableRows() const;
+
+protected:
+    // Ctrl+C copies the selected rows with the header line (Ctrl+A selects every row).
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     ResultTableModel* model_;

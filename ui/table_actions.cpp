@@ -34,11 +34,30 @@ void export_with_dialog(QWidget* parent, const TableSource& source) {
 
 } // namespace
 
+std::vector<int> TableSource::rowsToCopy() const {
+    if (selectedRows) return selectedRows();
+    const int row = selectedRow ? selectedRow() : -1;
+    return row >= 0 ? std::vector<int>{row} : std::vector<int>{};
+}
+
 void copy_table(const ResultTable& table, int row) {
-    ResultTable copy = table;
-    if (row >= 0 && row < static_cast<int>(table.rows.size())) copy.rows = {table.rows[row]};
+    copy_table(table, row >= 0 ? std::vector<int>{row} : std::vector<int>{});
+}
+
+void copy_table(const ResultTable& table, const std::vector<int>& rows) {
+    ResultTable copy;
+    copy.columns = table.columns;
+    for (int r : rows) {
+        if (r >= 0 && r < static_cast<int>(table.rows.size()))
+            copy.rows.push_back(table.rows[static_cast<std::size_t>(r)]);
+    }
+    if (copy.rows.empty()) copy.rows = table.rows;
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(write_table(copy, TableFormat::Tsv)));
+}
+
+void copy_selection(const TableSource& source) {
+    copy_table(source.table(), source.rowsToCopy());
 }
 
 QString export_table(const ResultTable& table, const ExportHeader& header, const QString& path) {
@@ -67,7 +86,7 @@ void attach_table(QWidget* w, TableSource source) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(w, &QWidget::customContextMenuRequested, w, [w, shared](const QPoint& at) {
         QMenu menu(w);
-        const int row = shared->selectedRow ? shared->selectedRow() : -1;
+        const std::vector<int> rows = shared->rowsToCopy();
         QAction* copy = menu.addAction("Copy");
         copy->setShortcut(QKeySequence::Copy);
         QAction* copyAll = menu.addAction("Copy all");
@@ -75,7 +94,7 @@ void attach_table(QWidget* w, TableSource source) {
         QAction* exportAction = menu.addAction("Export...");
         QAction* chosen = menu.exec(w->mapToGlobal(at));
         if (chosen == copy)
-            copy_table(shared->table(), row);
+            copy_table(shared->table(), rows);
         else if (chosen == copyAll)
             copy_table(shared->table());
         else if (chosen == exportAction)

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace zapt::ui {
 
@@ -20,11 +21,22 @@ struct TableSource {
     std::function<ExportHeader()> header;
     // The row of the table that "Copy" takes alone; -1 copies the whole table.
     std::function<int()> selectedRow;
+    // The rows of the table that "Copy" and Ctrl+C take, in the order shown
+    // (a table with several selected rows); empty: as selectedRow says.
+    std::function<std::vector<int>()> selectedRows;
+
+    // The rows "Copy" takes: the selected ones; none selected, the whole table.
+    std::vector<int> rowsToCopy() const;
 };
 
 // Puts `table` (only `row` of it when row >= 0) on the clipboard as tab-separated
 // rows with a header line.
 void copy_table(const ResultTable& table, int row = -1);
+// The same for the rows `rows` of the table in that order; every row when
+// `rows` is empty.
+void copy_table(const ResultTable& table, const std::vector<int>& rows);
+// What "Copy" does for the source: its selected rows with the header line.
+void copy_selection(const TableSource& source);
 
 // Writes the table to `path`: XLSX for a name ending in ".xlsx", TSV for
 // ".tsv" or ".txt", CSV otherwise. Returns an empty string or what went wrong.

@@ -1,5 +1,7 @@
 #include "variation/result_table.h"
 
+#include "variation/figure_definitions.h"
+
 #include "corpus/text.h"
 
 #include <algorithm>
@@ -90,6 +92,9 @@ std::string export_preamble(const ResultTable& table, const ExportHeader& header
                             " texts");
     append_comment(out, "selection: " + (header.selection.empty() ? "none" : header.selection));
     append_comment(out, "counting rule: " + std::string(kCountingRule));
+    for (const FigureDefinition& f : kFigureDefinitions)
+        append_comment(out,
+                       "definition of " + std::string(f.name) + ": " + std::string(f.definition));
     if (!table.title.empty()) append_comment(out, "table: " + table.title);
     for (const auto& [key, value] : table.settings) append_comment(out, key + ": " + value);
     return out;

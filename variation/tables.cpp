@@ -254,10 +254,45 @@ ResultTable family_counts_table(const Explorer& app, std::size_t family) {
     ResultTable t;
     if (family >= app.form1().families.size()) return t;
     const FamilyState& f = app.form1().families[family];
-    t = caption_values(f.listName,
-                       {{"Individ.", f.Individual}, {"Group", f.InGroup}, {"Corpus", f.InCorpus}});
+    // One row that says on its own what its numbers are: which form, counted
+    // where, for which author and group.
+    t.title = f.listName;
+    t.columns = {"family",       "form",        "author_code", "group",
+                 "author_count", "group_count", "corpus_count"};
+    const std::string group = shown_group(app);
+    const std::string& code = app.form1().AgeTable.text();
+    t.rows.push_back({f.listName, f.list.text(), code.empty() ? "none" : code,
+                      group.empty() ? "none" : group, f.Individual, f.InGroup, f.InCorpus});
     t.settings.push_back({"family", f.listName});
     t.settings.push_back({"item", f.list.text().empty() ? "none" : f.list.text()});
+    add_selection(t, app);
+    return t;
+}
+
+ResultTable glossary_table(const Explorer& app) {
+    ResultTable t;
+    t.title = "Non-standard forms in corpus";
+    t.columns = {"form", "interpretation", "corpus_count"};
+    const Glossary& g = app.glossary();
+    const WordIndex& index = app.form3().text2Index;
+    const ListBox& forms = app.form1().lstNonStandardForms;
+    for (std::size_t i = 0; i < forms.items.size(); ++i) {
+        const std::string& form = forms.items[i];
+        t.rows.push_back({form, g.interpretation(static_cast<int>(i)), whole(index.count(form))});
+    }
+    t.settings.push_back({"corpus words", whole(index.total())});
+    return t;
+}
+
+ResultTable group_authors_table(const Explorer& app) {
+    ResultTable t;
+    t.title = "Authors of the group";
+    t.columns = {"code", "education"};
+    const MainForm& f = app.form1();
+    for (std::size_t i = 0; i < f.AgeTable.items.size(); ++i) {
+        t.rows.push_back(
+            {f.AgeTable.items[i], i < f.lstEducation.items.size() ? f.lstEducation.items[i] : ""});
+    }
     add_selection(t, app);
     return t;
 }

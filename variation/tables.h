@@ -46,8 +46,14 @@ ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows,
 
 ResultTable author_panel_table(const Explorer& app);
 ResultTable group_panel_table(const Explorer& app);
-// The family's selected item and its three counts; `family` indexes form1.families.
+// The family's selected item and its three counts, with the author code and the
+// group they were counted for; `family` indexes form1.families.
 ResultTable family_counts_table(const Explorer& app, std::size_t family);
+// The glossary's forms in the grey list's order with their interpretation and
+// count in the cleaned corpus text.
+ResultTable glossary_table(const Explorer& app);
+// The yellow list's codes with their education codes, row for row.
+ResultTable group_authors_table(const Explorer& app);
 // The author's non-standard forms with their interpretation and corpus count.
 ResultTable non_standards_table(const Explorer& app);
 ResultTable cluster_table(const Explorer& app);

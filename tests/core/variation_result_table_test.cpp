@@ -1,4 +1,5 @@
 // The result table writers, on strings.
+#include "variation/figure_definitions.h"
 #include "variation/result_table.h"
 
 #include <gtest/gtest.h>
@@ -71,13 +72,27 @@ TEST(ResultTable, ExportBeginsWithThePreamble) {
     h.corpusTexts = 977;
     h.selection = "group 26 to 40 F";
     const std::string out = write_export(t, TableFormat::Csv, h);
+    // Every export says how each figure is worked out, what the punctuation
+    // density divides by and that group values are means over authors among them.
+    std::string definitions;
+    for (const FigureDefinition& f : kFigureDefinitions)
+        definitions +=
+            "# definition of " + std::string(f.name) + ": " + std::string(f.definition) + "\n";
+    EXPECT_NE(definitions.find("# definition of av_punctuation_density: the author's punctuation "
+                               "marks"),
+              std::string::npos);
+    EXPECT_NE(definitions.find("divided by the author's word total (not by the number of "
+                               "characters)"),
+              std::string::npos);
+    EXPECT_NE(definitions.find("# definition of group averages: the unweighted mean over the "
+                               "group's authors"),
+              std::string::npos);
     const std::string expected = "# ZAPT " + std::string(program_version()) +
                                  "\n"
                                  "# corpus: built-in, 977 texts\n"
                                  "# selection: group 26 to 40 F\n"
                                  "# counting rule: " +
-                                 std::string(kCountingRule) +
-                                 "\n"
+                                 std::string(kCountingRule) + "\n" + definitions +
                                  "# table: Test table\n"
                                  "# family: lstBack\n"
                                  "# privacy threshold: 3\n"

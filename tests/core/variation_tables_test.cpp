@@ -154,10 +154,40 @@ TEST(ResultTables, MainWindowPanels) {
 
     w->selectFamily(w.family_index("You"), w.row_of(w.family("You").list, "u"));
     ResultTable fam = family_counts_table(*w, w.family_index("You"));
-    ASSERT_EQ(fam.rows.size(), 3u);
-    EXPECT_EQ(fam.rows[0][1] + fam.rows[1][1] + fam.rows[2][1], "122");
+    // A copied row says what its numbers are on its own.
+    EXPECT_EQ(fam.columns,
+              (std::vector<std::string>{"family", "form", "author_code", "group", "author_count",
+                                        "group_count", "corpus_count"}));
+    ASSERT_EQ(fam.rows.size(), 1u);
+    EXPECT_EQ(fam.rows[0][0], "lstUForms");
+    EXPECT_EQ(fam.rows[0][1], "u");
+    EXPECT_EQ(fam.rows[0][2], "001");
+    EXPECT_EQ(fam.rows[0][3], "26 to 40 F");
+    EXPECT_EQ(fam.rows[0][4] + fam.rows[0][5] + fam.rows[0][6], "122");
     EXPECT_EQ(fam.setting("item"), "u");
     EXPECT_TRUE(family_counts_table(*w, 99).rows.empty());
+
+    // The yellow list and the lavender list copy as one table, row for row.
+    ResultTable authors = group_authors_table(*w);
+    ASSERT_EQ(authors.rows.size(), 2u);
+    EXPECT_EQ(authors.rows[0][0], "001");
+    EXPECT_EQ(authors.rows[1][0], "002");
+    EXPECT_EQ(authors.rows[0][1], w->form1().lstEducation.items[0]);
+    // The grey glossary list with each form's count in the corpus.
+    ResultTable glossary = glossary_table(*w);
+    ASSERT_EQ(glossary.rows.size(), w->form1().lstNonStandardForms.items.size());
+    int checked = 0;
+    for (const auto& row : glossary.rows) {
+        if (row[0] == "u") {
+            EXPECT_EQ(row[2], "2");
+            ++checked;
+        }
+        if (row[0] == "wiv") {
+            EXPECT_EQ(row[1] + "=" + row[2], "with=1");
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 2);
 
     ResultTable group = group_panel_table(*w);
     EXPECT_EQ(group.rows[0], (std::vector<std::string>{"No. of texts in Group", "2"}));

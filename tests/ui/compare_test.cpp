@@ -150,6 +150,85 @@ private slots:
         QCOMPARE(int(cells.size()), int(shown.size()));
         for (std::size_t i = 0; i < cells.size(); ++i)
             QCOMPARE(QString::fromStdString(cells[i]), QString::fromStdString(shown[i]));
+
+        // Ctrl+C copies as the menu's Copy does: the header and the selected row,
+        // not the one cell under the cursor.
+        SEND_OK(drive, cmd("key", "tblShares", std::string("Ctrl+C")));
+        QCOMPARE(drive.dump()["clipboard"].get<std::string>(), d["clipboard"].get<std::string>());
+        // Ctrl+A, then Ctrl+C: the whole table in the order shown, under its header.
+        SEND_OK(drive, cmd("key", "tblShares", std::string("Ctrl+A")));
+        SEND_OK(drive, cmd("key", "tblShares", std::string("Ctrl+C")));
+        const std::vector<std::string> all =
+            splitLines(drive.dump()["clipboard"].get<std::string>());
+        QCOMPARE(int(all.size()), int(again["rows"].size()) + 1);
+        QCOMPARE(splitTabs(all[0]).size(), again["columns"].size());
+        for (std::size_t r = 0; r < again["rows"].size(); ++r)
+            QCOMPARE(QString::fromStdString(splitTabs(all[r + 1])[words]),
+                     QString::fromStdString(again["rows"][r][words].get<std::string>()));
+    }
+
+    // A copy from a list says what its numbers are; every list has the menu;
+    // the education list keeps row for row with the codes however either scrolls.
+    void listsCopyWithTheirContextAndScrollTogether() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "opt26To40"));
+        SEND_OK(drive, cmd("press", "cmdAgeAndGender"));
+        SEND_OK(drive, cmd("press", "AgeTable", 0));
+        SEND_OK(drive, cmd("press", "cmdAuthorData"));
+        SEND_OK(drive, cmd("press", "lstUForms", 1));
+        json d = drive.dump();
+        const json& c = d["windows"]["Form1"]["controls"];
+        SEND_OK(drive, cmd("key", "lstUForms", std::string("Ctrl+C")));
+        const std::vector<std::string> lines =
+            splitLines(drive.dump()["clipboard"].get<std::string>());
+        QCOMPARE(int(lines.size()), 2);
+        QCOMPARE(QString::fromStdString(lines[0]),
+                 QString("family\tform\tauthor_code\tgroup\tauthor_count\tgroup_count\t"
+                         "corpus_count"));
+        const std::vector<std::string> row = splitTabs(lines[1]);
+        QCOMPARE(int(row.size()), 7);
+        QCOMPARE(row[0], std::string("lstUForms"));
+        QCOMPARE(row[1], c["lstUForms"]["items"][1].get<std::string>());
+        QCOMPARE(row[2], c["AgeTable"]["items"][0].get<std::string>());
+        QCOMPARE(row[3], std::string("26 to 40 F"));
+        QCOMPARE(row[4], c["lblYouIndividual"]["text"].get<std::string>());
+        QCOMPARE(row[5], c["lblYouInGroup"]["text"].get<std::string>());
+        QCOMPARE(row[6], c["lblYouInCorpus"]["text"].get<std::string>());
+
+        for (const char* list : {"lstNonStandardForms", "AgeTable", "lstEducation"})
+            SEND_OK(drive, cmd("copyall", list));
+        SEND_OK(drive, cmd("copyall", "lstNonStandardForms"));
+        const std::vector<std::string> glossary =
+            splitLines(drive.dump()["clipboard"].get<std::string>());
+        QCOMPARE(QString::fromStdString(glossary[0]),
+                 QString("form\tinterpretation\tcorpus_count"));
+        QCOMPARE(glossary.size(), c["lstNonStandardForms"]["items"].size() + 1);
+
+        // Scrolled by the wheel over either list, by keys, the two stay level.
+        const int codes = int(c["AgeTable"]["items"].size());
+        QVERIFY(codes > 6);
+        auto tops = [&] {
+            const json now = drive.dump()["windows"]["Form1"]["controls"];
+            return std::make_pair(now["AgeTable"]["top"].get<int>(),
+                                  now["lstEducation"]["top"].get<int>());
+        };
+        SEND_OK(drive, json::array({"wheel", "lstEducation", -3}));
+        auto [a, e] = tops();
+        QVERIFY(a > 0);
+        QCOMPARE(a, e);
+        SEND_OK(drive, json::array({"wheel", "AgeTable", 3}));
+        std::tie(a, e) = tops();
+        QCOMPARE(a, 0);
+        QCOMPARE(e, 0);
+        SEND_OK(drive, cmd("key", "AgeTable", std::string("End")));
+        std::tie(a, e) = tops();
+        QVERIFY(a > 0);
+        QCOMPARE(a, e);
+        SEND_OK(drive, cmd("key", "lstEducation", std::string("Home")));
+        std::tie(a, e) = tops();
+        QCOMPARE(a, 0);
+        QCOMPARE(e, 0);
     }
 
     // Copy, Copy all and Export of the main window's tables.
