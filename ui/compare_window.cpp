@@ -6,6 +6,7 @@
 #include "ui/widgets.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
+#include "variation/figure_definitions.h"
 #include "variation/group_metrics.h"
 #include "variation/tables.h"
 
@@ -209,6 +210,13 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     metricsLayout->addWidget(metricsNote);
     auto* metrics = make_table(metricsTab, "tblMetrics");
     metricsLayout->addWidget(metrics, 1);
+    // How each figure is worked out, as every export's header says it too.
+    auto* definitions = make_note(metricsTab, "lblDefinitions");
+    QString defined = "How each figure is worked out:";
+    for (const FigureDefinition& f : kFigureDefinitions)
+        defined += "\n" + toQ(std::string(f.name)) + ": " + toQ(std::string(f.definition)) + ".";
+    definitions->setText(defined);
+    metricsLayout->addWidget(definitions);
     tabs->addTab(metricsTab, "Author figures");
 
     // Tab 3: collocations of a form.
