@@ -20,8 +20,8 @@ struct AuthorFigures {
     int P = 0;              // punctuation marks in the joined rows
     int W = 0;              // word total: blanks in J
     int Sw = 0;             // sum of the blanks of each row
-    int Sc = 0;             // sum of the lengths of the rows
-    std::size_t length = 0; // length of J
+    int Sc = 0;             // sum of the lengths of the rows, in characters
+    std::size_t length = 0; // length of J, in characters
 };
 
 AuthorFigures author_figures(const std::vector<std::string>& rows);

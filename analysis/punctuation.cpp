@@ -2,59 +2,72 @@
 
 #include "corpus/text.h"
 
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
 namespace zapt {
 namespace {
 
 enum class CharClass { Space, Word, Punctuation };
 
-bool is_letter_1252(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-    switch (c) {
-    case 0x83:
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-    case 0x9A:
-    case 0x9C:
-    case 0x9E:
-    case 0x9F:
-    case 0xAA:
-    case 0xB5:
-    case 0xBA:
-        return true;
-    default:
-        return c >= 0xC0 && c != 0xD7 && c != 0xF7;
-    }
+bool is_space(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-CharClass class_of(char c) {
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return CharClass::Space;
-    return is_word_character(c) ? CharClass::Word : CharClass::Punctuation;
+// The class of the character that starts at byte `i` (a letter or digit of
+// any script is a word character, and so is a combining mark, which belongs
+// to the letter before it; everything else beyond ASCII is punctuation).
+CharClass class_at(std::string_view t, std::size_t i) {
+    const char c = t[i];
+    if (is_space(c)) return CharClass::Space;
+    if (static_cast<unsigned char>(c) < 0x80)
+        return is_word_character(c) ? CharClass::Word : CharClass::Punctuation;
+    UChar32 cp = 0;
+    auto at = static_cast<std::int32_t>(i);
+    U8_NEXT(t.data(), at, static_cast<std::int32_t>(t.size()), cp);
+    if (cp < 0) return CharClass::Punctuation;
+    const std::int8_t type = u_charType(cp);
+    const bool mark = type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK ||
+                      type == U_ENCLOSING_MARK;
+    return u_isalnum(cp) || mark ? CharClass::Word : CharClass::Punctuation;
+}
+
+// The start of the character before byte `i`.
+std::size_t previous(std::string_view t, std::size_t i) {
+    --i;
+    while (i > 0 && (static_cast<unsigned char>(t[i]) & 0xC0) == 0x80) --i;
+    return i;
+}
+
+// The start of the character after the one at byte `i`.
+std::size_t following(std::string_view t, std::size_t i) {
+    ++i;
+    while (i < t.size() && (static_cast<unsigned char>(t[i]) & 0xC0) == 0x80) ++i;
+    return i;
 }
 
 std::size_t word_left(std::string_view t, std::size_t caret) {
     std::size_t i = caret;
-    while (i > 0 && class_of(t[i - 1]) == CharClass::Space) --i;
+    while (i > 0 && class_at(t, previous(t, i)) == CharClass::Space) i = previous(t, i);
     if (i == 0) return 0;
-    CharClass cls = class_of(t[i - 1]);
-    while (i > 0 && class_of(t[i - 1]) == cls) --i;
+    CharClass cls = class_at(t, previous(t, i));
+    while (i > 0 && class_at(t, previous(t, i)) == cls) i = previous(t, i);
     return i;
 }
 
 std::size_t word_right(std::string_view t, std::size_t caret) {
     std::size_t i = caret;
     if (i >= t.size()) return t.size();
-    CharClass cls = class_of(t[i]);
-    while (i < t.size() && class_of(t[i]) == cls) ++i;
-    while (i < t.size() && class_of(t[i]) == CharClass::Space) ++i;
+    CharClass cls = class_at(t, i);
+    while (i < t.size() && class_at(t, i) == cls) i = following(t, i);
+    while (i < t.size() && class_at(t, i) == CharClass::Space) i = following(t, i);
     return i;
 }
 
 } // namespace
 
 bool is_word_character(char ch) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    return (c >= '0' && c <= '9') || is_letter_1252(c);
+    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
 }
 
 int count_punctuation_kind(std::string_view corpus_text, PuncOption option) {
@@ -99,7 +112,7 @@ std::vector<std::string> cluster_list(std::string_view text) {
             if (at == std::string_view::npos) break;
             auto [a, b] = cluster_span(text, at);
             items.emplace_back(text.substr(a, b - a));
-            from = at + 10;
+            from = advance_chars(text, at, 10); // ten characters on
         }
     }
     return items;

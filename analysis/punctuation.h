@@ -23,8 +23,9 @@ enum class PuncOption {
     SpacePlusComma,
 };
 
-// Whether a character is a word character of word navigation: a letter
-// (Windows-1252 letters included) or a digit.
+// Whether an ASCII character is a word character of word navigation: a
+// letter or a digit. (Beyond ASCII, the letters and digits of every script
+// and the combining marks are word characters too.)
 bool is_word_character(char c);
 
 // How many times the chosen kind occurs in the corpus text: non-overlapping

@@ -7,7 +7,17 @@
 namespace zapt {
 namespace {
 
-int compare_primary(const std::string& a, const std::string& b) {
+int compare_primary(const std::string& a0, const std::string& b0) {
+    // Words beyond ASCII compare by their full case folding (in the order of
+    // their code points); plain ASCII words as they stand, folded letter by letter.
+    std::string fa, fb;
+    const bool plain = is_ascii(a0) && is_ascii(b0);
+    if (!plain) {
+        fa = fold_text(a0);
+        fb = fold_text(b0);
+    }
+    const std::string& a = plain ? a0 : fa;
+    const std::string& b = plain ? b0 : fb;
     std::size_t i = 0, j = 0;
     while (true) {
         while (i < a.size() && a[i] == '\'') ++i;

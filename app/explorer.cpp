@@ -110,15 +110,27 @@ void Explorer::buildTextFigures(const CorpusStore& store) {
             const std::string_view row = store.lstTextList[store.nameTexts[i]];
             std::uint32_t blanks = 0, marks = 0;
             std::size_t start = 0;
+            unsigned char high = 0, rowHigh = 0; // bytes beyond ASCII in the piece, the row
             for (std::size_t j = 0; j < row.size(); ++j) {
                 const char c = row[j];
                 marks += kMarks.contains(c);
-                if (c != ' ') continue;
+                if (c != ' ') {
+                    high |= static_cast<unsigned char>(c);
+                    continue;
+                }
                 ++blanks;
                 const std::size_t len = j - start;
-                if (len > 0 && len <= longest && maybe[sketch(row.data() + start, len)]) {
-                    piece_folded.assign(row, start, len);
-                    for (char& x : piece_folded) x = fold_case(x);
+                const bool wide = (high & 0x80) != 0;
+                rowHigh |= high;
+                high = 0;
+                // A piece beyond ASCII may fold to a form of another length.
+                if (len > 0 && (wide || (len <= longest && maybe[sketch(row.data() + start, len)]))) {
+                    if (wide) {
+                        fold_text_into(std::string_view(row.data() + start, len), piece_folded);
+                    } else {
+                        piece_folded.assign(row, start, len);
+                        for (char& x : piece_folded) x = fold_case(x);
+                    }
                     if (form_index.id_of_folded(piece_folded) >= 0) {
                         std::string_view piece(row.data() + start, len);
                         auto it = spelling_ids.find(piece);
@@ -136,9 +148,12 @@ void Explorer::buildTextFigures(const CorpusStore& store) {
             }
             P += marks;
             Sw += blanks;
-            Sc += static_cast<long long>(row.size());
+            // Characters as a reader sees them; in plain ASCII, one a byte.
+            const std::size_t chars = rowHigh & 0x80 ? char_count(row) : row.size();
+            Sc += static_cast<long long>(chars);
             blanks_all += blanks + 1;
             a.rowsLength += row.size();
+            a.rowsChars += chars;
         }
         a.usesLast = sortedUses_.size();
         const std::size_t texts = a.count();
@@ -147,7 +162,7 @@ void Explorer::buildTextFigures(const CorpusStore& store) {
         a.figures.Sw = static_cast<int>(Sw);
         a.figures.Sc = static_cast<int>(Sc);
         a.figures.W = static_cast<int>(blanks_all + 1);
-        a.figures.length = a.rowsLength + texts + 1;
+        a.figures.length = a.rowsChars + texts + 1;
     }
 
     // The order of the sorted list, once for every spelling; each name's uses

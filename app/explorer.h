@@ -137,7 +137,8 @@ private:
         std::size_t textsFrom = 0; // the texts: form3_.nameTexts[textsFrom, textsTo)
         std::size_t textsTo = 0;
         AuthorFigures figures;
-        std::size_t rowsLength = 0; // the rows' lengths added up
+        std::size_t rowsLength = 0; // the rows' lengths added up, in bytes
+        std::size_t rowsChars = 0;  // the same in characters
         std::size_t usesFirst = 0;  // the uses: sortedUses_[usesFirst, usesLast)
         std::size_t usesLast = 0;
         std::size_t count() const { return textsTo - textsFrom; }

@@ -204,11 +204,12 @@ AuthorData author_data(const std::vector<std::string>& texts_found,
         int row_blanks = 0, row_chars = 0;
         for (const std::string& row : texts_found) {
             row_blanks += count_by_removal(row, " ");
-            row_chars += static_cast<int>(row.size());
+            row_chars += static_cast<int>(char_count(row)); // characters a reader sees
         }
         d.lblTotWords = format_whole(words);
         d.lblPuncDensity = format_4dec(marks / read_leading_number(d.lblTotWords));
-        d.lblAvWordClusterLength = format_full(static_cast<double>(d.txtTexts.size()) / words);
+        d.lblAvWordClusterLength =
+            format_full(static_cast<double>(char_count(d.txtTexts)) / words);
         d.lblTextTotal = format_whole(n);
         d.lblAvTextLength = format_4dec(static_cast<double>(row_blanks + n) / n);
         d.lblNumOfCharacters = format_4dec(static_cast<double>(row_chars) / n);
@@ -232,7 +233,7 @@ std::vector<std::string> cluster_list(std::string_view text) {
             std::size_t b = a;
             for (int jump = 0; jump < 3; ++jump) b = word_right(text, b);
             items.push_back(std::string(text.substr(a, b - a)));
-            from = at + 10;
+            from = advance_chars(text, at, 10);
         }
     }
     return items;

@@ -76,7 +76,7 @@ DataSet load_data_dir(const std::string& dir, const LoadProgress& progress) {
     }
     const std::string variants_path = path("variants.json");
     if (auto v = read_file(variants_path)) {
-        d.variants = read_variants(variants_path, *v);
+        d.variants = read_variants(variants_path, *v, DataOrigin::Loaded);
     } else {
         d.variants = load_builtin_variants();
     }

@@ -80,7 +80,11 @@ std::map<std::string, std::vector<int>> element_lines(std::string_view content) 
 
 class Reader {
 public:
-    Reader(std::string_view file, std::string_view content) : file_(file), content_(content) {}
+    Reader(std::string_view file, std::string_view content,
+           DataOrigin origin = DataOrigin::BuiltIn)
+        : file_(file), content_(content), origin_(origin) {}
+
+    DataOrigin origin() const { return origin_; }
 
     [[noreturn]] void fail(int line, const std::string& rule) const {
         throw DataError(std::string(file_), line, rule);
@@ -96,13 +100,16 @@ public:
         }
     }
 
-    // Every character must be valid UTF-8 and representable in Windows-1252.
+    // Every character must be valid UTF-8; the built-in sample keeps to the
+    // characters Windows-1252 can represent, the character set it was written in.
     void check_encoding(std::string_view text, int first_line) const {
         std::size_t bad = 0;
-        if (!fits_cp1252(text, &bad)) {
+        if (origin_ == DataOrigin::BuiltIn ? !fits_cp1252(text, &bad) : !valid_utf8(text, &bad)) {
             int line = first_line > 0 ? first_line : line_of_offset(content_, bad);
-            fail(line, "a character outside Windows-1252 (or invalid UTF-8) at byte " +
-                           std::to_string(bad + 1));
+            fail(line, origin_ == DataOrigin::BuiltIn
+                           ? "a character outside Windows-1252 (or invalid UTF-8) at byte " +
+                                 std::to_string(bad + 1)
+                           : "invalid UTF-8 at byte " + std::to_string(bad + 1));
         }
     }
 
@@ -110,21 +117,19 @@ public:
         auto it = obj.find(key);
         if (it == obj.end()) fail(line, std::string("missing field \"") + key + "\"");
         if (!it->is_string()) fail(line, std::string("field \"") + key + "\" must be a string");
-        return to_cp1252(it->get<std::string>(), line);
+        return text(it->get<std::string>(), line);
     }
 
-    std::string to_cp1252(const std::string& utf8, int line) const {
-        if (std::all_of(utf8.begin(), utf8.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-            return utf8; // plain ASCII reads the same in Windows-1252
-        }
-        auto s = utf8_to_cp1252(utf8);
-        if (!s) fail(line, "a character outside Windows-1252");
-        return *s;
+    // A string of the file (UTF-8, as the JSON parser has checked), kept as it is.
+    std::string text(std::string utf8, int line) const {
+        if (origin_ == DataOrigin::BuiltIn && !is_ascii(utf8) && !fits_cp1252(utf8))
+            fail(line, "a character outside Windows-1252");
+        return utf8;
     }
 
     std::string_view file_;
     std::string_view content_;
+    DataOrigin origin_;
 };
 
 int line_at(const std::vector<int>& lines, std::size_t i) {
@@ -195,9 +200,11 @@ std::size_t skip_blanks(std::string_view s, std::size_t p) {
 // The quick reader of a corpus line of the usual shape: one object with the
 // two string fields "author" and "text" in either order and nothing else. It
 // fills `row` and returns true only when the line is valid and every character
-// is one Windows-1252 can hold; for any other line it returns false and the
-// full JSON parser reads the line (and names whatever rule it breaks).
-bool quick_corpus_line(std::string_view line, CorpusRow& row, std::string& scratch) {
+// is one the origin allows (valid UTF-8; for the built-in sample, one
+// Windows-1252 can hold); for any other line it returns false and the full
+// JSON parser reads the line (and names whatever rule it breaks).
+bool quick_corpus_line(std::string_view line, CorpusRow& row, std::string& scratch,
+                       DataOrigin origin) {
     std::size_t p = skip_blanks(line, 0);
     if (p >= line.size() || line[p] != '{') return false;
     bool have_author = false, have_text = false;
@@ -222,14 +229,10 @@ bool quick_corpus_line(std::string_view line, CorpusRow& row, std::string& scrat
         if (p >= line.size() || line[p] != '"') return false;
         p = quick_string(line, p + 1, scratch);
         if (p == std::string_view::npos) return false;
-        if (std::all_of(scratch.begin(), scratch.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-            target->assign(scratch); // plain ASCII reads the same in Windows-1252
-        } else {
-            auto cp1252 = utf8_to_cp1252(scratch);
-            if (!cp1252) return false;
-            *target = std::move(*cp1252);
-        }
+        if (!is_ascii(scratch) &&
+            (origin == DataOrigin::BuiltIn ? !fits_cp1252(scratch) : !valid_utf8(scratch)))
+            return false;
+        target->assign(scratch);
         p = skip_blanks(line, p);
         if (p >= line.size() || line[p] != (field == 0 ? ',' : '}')) return false;
     }
@@ -259,9 +262,7 @@ void check_register_row(const Reader& r, const RegisterRow& row, int line, DataO
             r.fail(line, "a code may not hold a line break or other control character");
         }
     }
-    std::string folded;
-    for (char c : row.code) folded += fold_case(c);
-    if (!codes.insert(std::move(folded)).second)
+    if (!codes.insert(fold_text(row.code)).second)
         r.fail(line, "the code \"" + row.code + "\" is used twice");
     if (row.name.empty()) r.fail(line, "an author name may not be empty");
     if (row.age.empty() || row.age.size() > 3 ||
@@ -365,7 +366,7 @@ template <class F> bool quick_register(std::string_view s, F&& row) {
 
 std::vector<RegisterRow> read_register(std::string_view file, std::string_view content,
                                        DataOrigin origin) {
-    Reader r(file, content);
+    Reader r(file, content, origin);
     std::vector<RegisterRow> rows;
     std::unordered_set<std::string> codes;
     r.check_encoding(content, 0);
@@ -379,7 +380,7 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
         quick_register(content, [&](const QuickObject& o) {
             auto field = [&](const char* key) {
                 for (std::size_t f = 0; f < o.size; ++f) {
-                    if (o.fields[f].first == key) return r.to_cp1252(o.fields[f].second, o.line);
+                    if (o.fields[f].first == key) return r.text(o.fields[f].second, o.line);
                 }
                 r.fail(o.line, std::string("missing field \"") + key + "\"");
             };
@@ -453,7 +454,7 @@ CorpusPart read_corpus_lines(const Reader& r, std::string_view content, int firs
             r.fail(line, "an empty line; every line must hold one text");
         }
         CorpusRow row;
-        if (!quick_corpus_line(raw, row, scratch)) {
+        if (!quick_corpus_line(raw, row, scratch, r.origin())) {
             r.check_encoding(raw, line);
             json o;
             try {
@@ -465,11 +466,15 @@ CorpusPart read_corpus_lines(const Reader& r, std::string_view content, int firs
             row = CorpusRow{r.string_field(o, "author", line), r.string_field(o, "text", line)};
         }
         if (row.text.empty()) r.fail(line, "a text may not be empty");
-        if (row.text.find_first_of("\r\n") != std::string::npos) {
-            r.fail(line, "a text may not hold a line break");
-        }
-        if (row.text.find('%') != std::string::npos) {
-            r.fail(line, "a text may not hold \"%\", the program's text separator");
+        if (r.origin() == DataOrigin::BuiltIn) {
+            if (row.text.find_first_of("\r\n") != std::string::npos)
+                r.fail(line, "a text may not hold a line break");
+            if (row.text.find('%') != std::string::npos)
+                r.fail(line, "a text may not hold \"%\", the program's text separator");
+        } else {
+            // A corpus of the user's own: "%" is text like any other character,
+            // and tabs and line breaks read as blanks.
+            blanks_for_breaks(row.text);
         }
         characters += row.text.size() + 1;
         if (check_characters && characters > kMaxCorpusCharacters) {
@@ -488,7 +493,7 @@ constexpr std::size_t kBytesForASecondThread = 4u << 20;
 
 std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
                                    DataOrigin origin, const LoadProgress& progress) {
-    Reader r(file, content);
+    Reader r(file, content, origin);
     auto whole = [&] {
         CorpusPart p = read_corpus_lines(
             r, content, 0, true, true, content.size() / 64 + 1, [&](std::size_t pos) {
@@ -546,7 +551,7 @@ GlossaryData read_glossary(std::string_view file, std::string_view content) {
 }
 
 GlossaryData read_glossary(std::string_view file, std::string_view content, DataOrigin origin) {
-    Reader r(file, content);
+    Reader r(file, content, origin);
     json doc = r.parse_document();
     if (!doc.is_object()) r.fail(1, "the glossary must be a JSON object");
     auto lines = element_lines(content);
@@ -562,7 +567,7 @@ GlossaryData read_glossary(std::string_view file, std::string_view content, Data
             int line = line_at(ls, i);
             if (!v.is_string())
                 r.fail(line, std::string("every entry of \"") + key + "\" must be a string");
-            out.push_back(r.to_cp1252(v.get<std::string>(), line));
+            out.push_back(r.text(v.get<std::string>(), line));
             if (out.back().find_first_of("\r\n") != std::string::npos) {
                 r.fail(line, "an entry may not hold a line break");
             }
@@ -580,7 +585,12 @@ GlossaryData read_glossary(std::string_view file, std::string_view content, Data
 }
 
 std::vector<VariantFamily> read_variants(std::string_view file, std::string_view content) {
-    Reader r(file, content);
+    return read_variants(file, content, DataOrigin::BuiltIn);
+}
+
+std::vector<VariantFamily> read_variants(std::string_view file, std::string_view content,
+                                         DataOrigin origin) {
+    Reader r(file, content, origin);
     json doc = r.parse_document();
     if (!doc.is_array()) r.fail(1, "the variant families must be a JSON array");
     auto lines = element_lines(content)[""];
@@ -609,7 +619,7 @@ std::vector<VariantFamily> read_variants(std::string_view file, std::string_view
             r.fail(line, "\"items\" must be a non-empty array");
         for (const json& v : *items) {
             if (!v.is_string()) r.fail(line, "every item must be a string");
-            f.items.push_back(r.to_cp1252(v.get<std::string>(), line));
+            f.items.push_back(r.text(v.get<std::string>(), line));
         }
         out.push_back(std::move(f));
     }

@@ -1,8 +1,11 @@
 // The built-in data files: their records, and the reader that checks them.
 //
-// The files are UTF-8. The reader converts every string to Windows-1252 and
-// enforces the rules the program relies on; a file that breaks one raises a
-// DataError that names the file, the line and the rule.
+// The files are UTF-8, and their strings stay UTF-8 in memory. The readers
+// enforce the rules the program relies on; a file that breaks one raises a
+// DataError that names the file, the line and the rule. The built-in sample
+// keeps to the characters of Windows-1252 and to texts without "%" or line
+// breaks; a corpus of the user's own may hold any character, and its tabs and
+// line breaks read as blanks.
 #pragma once
 
 #include <functional>
@@ -106,6 +109,8 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
 std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
                                    DataOrigin origin, const LoadProgress& progress = {});
 GlossaryData read_glossary(std::string_view file, std::string_view content, DataOrigin origin);
+std::vector<VariantFamily> read_variants(std::string_view file, std::string_view content,
+                                         DataOrigin origin);
 
 // Reads the data built into the program.
 DataSet load_builtin_data();

@@ -1,7 +1,16 @@
 #include "corpus/text.h"
 
+#include <unicode/brkiter.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+#include <unicode/utext.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
 
 namespace zapt {
 namespace {
@@ -113,23 +122,6 @@ std::optional<std::string> utf8_to_cp1252(std::string_view utf8, std::size_t* ba
     return out;
 }
 
-std::string utf8_to_cp1252_lossy(std::string_view utf8, char replacement) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        auto cp = decode_utf8(utf8, pos);
-        if (!cp) {
-            ++pos; // skip one byte of an invalid sequence
-            out += replacement;
-            continue;
-        }
-        auto b = code_point_to_cp1252(*cp);
-        out += b ? static_cast<char>(*b) : replacement;
-    }
-    return out;
-}
-
 std::string cp1252_to_utf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 8);
@@ -137,17 +129,137 @@ std::string cp1252_to_utf8(std::string_view cp1252) {
     return out;
 }
 
+bool is_ascii(std::string_view s) {
+    const char* p = s.data();
+    std::size_t n = s.size(), i = 0;
+    std::uint64_t high = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p + i, 8);
+        high |= v;
+    }
+    for (; i < n; ++i) high |= static_cast<unsigned char>(p[i]);
+    return (high & 0x8080808080808080ull) == 0;
+}
+
+void fold_text_into(std::string_view s, std::string& out) {
+    if (is_ascii(s)) {
+        out.resize(s.size());
+        for (std::size_t i = 0; i < s.size(); ++i) out[i] = fold_case(s[i]);
+        return;
+    }
+    // Invalid UTF-8 turns into U+FFFD here, so it can equal only itself.
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(s.data(), static_cast<std::int32_t>(s.size())));
+    u.foldCase(U_FOLD_CASE_DEFAULT);
+    out.clear();
+    u.toUTF8String(out);
+}
+
 std::string fold_text(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = fold_case(c);
+    std::string out;
+    fold_text_into(s, out);
     return out;
 }
 
 bool iequals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i] && fold_case(a[i]) != fold_case(b[i])) return false;
+    if (is_ascii(a) && is_ascii(b)) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i] != b[i] && fold_case(a[i]) != fold_case(b[i])) return false;
+        }
+        return true;
     }
+    return fold_text(a) == fold_text(b);
+}
+
+namespace {
+
+// One character-boundary iterator per thread, made once: making one costs far
+// more than using it.
+icu::BreakIterator& character_breaks() {
+    thread_local std::unique_ptr<icu::BreakIterator> it = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::BreakIterator> bi(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+        if (U_FAILURE(status)) bi.reset();
+        return bi;
+    }();
+    if (!it) throw std::runtime_error("ICU cannot find its character boundaries");
+    return *it;
+}
+
+// Runs `f` with the character boundaries of `s` set.
+template <class F> auto with_breaks(std::string_view s, F&& f) {
+    UErrorCode status = U_ZERO_ERROR;
+    UText text = UTEXT_INITIALIZER;
+    utext_openUTF8(&text, s.data(), static_cast<std::int64_t>(s.size()), &status);
+    icu::BreakIterator& bi = character_breaks();
+    bi.setText(&text, status);
+    auto result = f(bi);
+    utext_close(&text);
+    return result;
+}
+
+bool plain(std::string_view s) {
+    // ASCII without a carriage return: one byte, one character (a CR/LF pair
+    // is one character).
+    return is_ascii(s) && s.find('\r') == std::string_view::npos;
+}
+
+} // namespace
+
+std::size_t char_count(std::string_view s) {
+    if (plain(s)) return s.size();
+    return with_breaks(s, [](icu::BreakIterator& bi) {
+        std::size_t n = 0;
+        for (std::int32_t b = bi.next(); b != icu::BreakIterator::DONE; b = bi.next()) ++n;
+        return n;
+    });
+}
+
+std::size_t advance_chars(std::string_view s, std::size_t from, std::size_t n) {
+    if (from >= s.size()) return s.size();
+    const std::string_view rest = s.substr(from, n + 1);
+    if (plain(rest)) return std::min(s.size(), from + n);
+    const std::string_view tail = s.substr(from);
+    return from + with_breaks(tail, [&](icu::BreakIterator& bi) {
+               std::int32_t b = 0;
+               for (std::size_t k = 0; k < n; ++k) {
+                   const std::int32_t next = bi.next();
+                   if (next == icu::BreakIterator::DONE) return tail.size();
+                   b = next;
+               }
+               return static_cast<std::size_t>(b);
+           });
+}
+
+bool valid_utf8(std::string_view s, std::size_t* bad_offset) {
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        if (static_cast<unsigned char>(s[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const std::size_t start = pos;
+        if (!decode_utf8(s, pos)) {
+            if (bad_offset) *bad_offset = start;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool blanks_for_breaks(std::string& text) {
+    if (text.find_first_of("\t\r\n") == std::string::npos) return false;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        out += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+    }
+    text = std::move(out);
     return true;
 }
 

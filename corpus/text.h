@@ -1,8 +1,13 @@
 // Text helpers shared by every subsystem.
 //
-// Text is held in memory as Windows-1252 bytes in std::string: one byte per
-// character, so lengths, positions and counts are exact and cheap. The user
-// interface converts to and from its own string type at the boundary.
+// Text is held in memory as UTF-8 in std::string. Positions and buffer sizes
+// are in bytes; wherever a figure counts characters, a character is what a
+// reader sees as one (an extended grapheme cluster: "e" with a combining
+// accent, a flag, a thumbs-up with its skin tone), and every comparison
+// without regard to case uses full Unicode case folding. Both come from ICU;
+// plain ASCII text, the usual case, takes a quick path of its own that gives
+// the same result. The built-in sample is written in the Windows-1252
+// character set; its characters read and count as they always did.
 #pragma once
 
 #include <array>
@@ -21,45 +26,44 @@ std::optional<std::string> utf8_to_cp1252(std::string_view utf8, std::size_t* ba
 // not, `bad_offset` receives the same offset.
 bool fits_cp1252(std::string_view utf8, std::size_t* bad_offset = nullptr);
 
-// Converts UTF-8 to Windows-1252, replacing every character that Windows-1252
-// cannot represent (and every invalid sequence) by `replacement`. Used for text
-// a user types: such a word can never equal a word of the corpus.
-std::string utf8_to_cp1252_lossy(std::string_view utf8, char replacement = '\x1A');
-
 // Converts Windows-1252 to UTF-8. The five byte values that Windows-1252 leaves
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control characters.
 std::string cp1252_to_utf8(std::string_view cp1252);
 
-namespace detail {
-constexpr std::array<char, 256> make_fold_table() {
-    std::array<char, 256> t{};
-    for (int i = 0; i < 256; ++i) t[static_cast<std::size_t>(i)] = static_cast<char>(i);
-    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
-    for (int c = 0xC0; c <= 0xDE; ++c) {
-        if (c != 0xD7) t[static_cast<std::size_t>(c)] = static_cast<char>(c + 32);
-    }
-    t[0x8A] = static_cast<char>(0x9A); // S with caron
-    t[0x8C] = static_cast<char>(0x9C); // OE ligature
-    t[0x8E] = static_cast<char>(0x9E); // Z with caron
-    t[0x9F] = static_cast<char>(0xFF); // Y with diaeresis
-    return t;
-}
-inline constexpr std::array<char, 256> kFoldTable = make_fold_table();
-} // namespace detail
-
-// Letter-case folding of one Windows-1252 character: ASCII letters and the
-// accented letters of Windows-1252 fold to lower case; everything else is kept.
-// Inline, since every count folds each character it reads.
+// Letter-case folding of one ASCII character; every other byte (each byte of
+// a character beyond ASCII) is kept. Inline, since every count folds each
+// character it reads; text beyond ASCII goes through fold_text.
 inline char fold_case(char c) {
-    return detail::kFoldTable[static_cast<unsigned char>(c)];
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
-// The whole string folded so: the one key for every comparison without regard
-// to case (names, codes, words).
+// Whether every byte of `s` is ASCII.
+bool is_ascii(std::string_view s);
+
+// The whole string with full Unicode case folding (the default folding of
+// ICU, as Python's str.casefold): the one key for every comparison without
+// regard to case (names, codes, words). "Straße" and "STRASSE" fold alike.
 std::string fold_text(std::string_view s);
+// The same, into `out` (replacing what it held).
+void fold_text_into(std::string_view s, std::string& out);
 
 // Whole-string equality without regard to letter case.
 bool iequals(std::string_view a, std::string_view b);
+
+// The number of characters of UTF-8 text: extended grapheme clusters.
+std::size_t char_count(std::string_view s);
+
+// The byte offset `n` characters after `from` (or the end of `s`).
+std::size_t advance_chars(std::string_view s, std::size_t from, std::size_t n);
+
+// Whether `s` is valid UTF-8; when not, `bad_offset` receives the byte offset
+// of the first invalid sequence.
+bool valid_utf8(std::string_view s, std::size_t* bad_offset = nullptr);
+
+// Replaces each tab, line feed, carriage return and carriage-return/line-feed
+// pair of `text` by one blank: wherever the program speaks of blanks, these
+// count as blanks. Returns whether anything changed.
+bool blanks_for_breaks(std::string& text);
 
 // The marks each joined text turns into blanks before its words are counted:
 // the author text, and the group text.

@@ -12,17 +12,31 @@ namespace zapt {
 
 // One pass over the buffer, eight characters at a time: the blanks of each
 // group of eight are found at once, and only a piece as long as the word is
-// compared with it.
+// compared with it. A piece with characters beyond ASCII may fold to another
+// length ("STRASSE" and "straße" are equal without regard to case), so such a
+// piece is folded whole and compared with the folded word.
 int count_word(std::string_view buffer, std::string_view word) {
     if (word.find(' ') != std::string_view::npos) return 0; // no piece holds a blank
-    std::string folded(word);
-    for (char& c : folded) c = fold_case(c);
+    const std::string folded = fold_text(word);
     const char* s = buffer.data();
     const std::size_t n = buffer.size(), len = folded.size();
+    const bool asciiWord = is_ascii(folded);
     int count = 0;
-    std::size_t start = 0; // where the current piece starts
+    std::size_t start = 0;    // where the current piece starts
+    std::size_t wideEnd = 0;  // every byte beyond ASCII read so far stands before this place
+    std::string scratch;
     auto piece_ends_at = [&](std::size_t blank) {
-        if (blank - start == len) {
+        if (wideEnd > start) {
+            // The piece may hold characters beyond ASCII.
+            const std::string_view piece(s + start, blank - start);
+            if (!is_ascii(piece)) {
+                fold_text_into(piece, scratch);
+                count += scratch == folded;
+                start = blank + 1;
+                return;
+            }
+        }
+        if (asciiWord && blank - start == len) {
             std::size_t i = 0;
             while (i < len && fold_case(s[start + i]) == folded[i]) ++i;
             count += i == len;
@@ -31,10 +45,12 @@ int count_word(std::string_view buffer, std::string_view word) {
     };
     std::size_t i = 0;
     if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kBlanks = 0x2020202020202020ull, kLow = 0x7F7F7F7F7F7F7F7Full;
+        constexpr std::uint64_t kBlanks = 0x2020202020202020ull, kLow = 0x7F7F7F7F7F7F7F7Full,
+                                kHigh = 0x8080808080808080ull;
         for (; i + 8 <= n; i += 8) {
             std::uint64_t v;
             std::memcpy(&v, s + i, 8);
+            if (v & kHigh) wideEnd = i + 8;
             const std::uint64_t t = v ^ kBlanks; // a zero byte where a blank stands
             std::uint64_t m = ~(((t & kLow) + kLow) | t | kLow);
             while (m) {
@@ -44,6 +60,7 @@ int count_word(std::string_view buffer, std::string_view word) {
         }
     }
     for (; i < n; ++i) {
+        if (static_cast<unsigned char>(s[i]) >= 0x80) wideEnd = i + 1;
         if (s[i] == ' ') piece_ends_at(i);
     }
     return count;

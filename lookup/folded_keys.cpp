@@ -26,8 +26,7 @@ void FoldedKeys::grow() {
 }
 
 std::pair<std::uint32_t, bool> FoldedKeys::add(std::string_view key) {
-    scratch_.resize(key.size());
-    for (std::size_t i = 0; i < key.size(); ++i) scratch_[i] = fold_case(key[i]);
+    fold_text_into(key, scratch_);
     const std::uint64_t h = folded_hash(scratch_);
     std::size_t i = slot(scratch_, h);
     if (slots_[i].id != kEmpty) return {slots_[i].id, false};

@@ -51,22 +51,40 @@ WordIndex::WordIndex(std::string_view buffer) {
     std::vector<std::uint32_t> counts;
     reserve_large(ids, static_cast<std::size_t>(std::count(buffer.begin(), buffer.end(), ' ')));
     std::string folded;
+    // The pieces whose folded key is not as long as the piece (characters
+    // beyond ASCII may fold to another length): their number and length.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> odd;
     const char* const s = buffer.data();
     const std::size_t n = buffer.size();
     std::size_t i = 0;
     for (;;) {
         std::size_t end = i;
         std::uint64_t h = 0xcbf29ce484222325ull;
+        unsigned char high = 0;
         while (end < n && s[end] != ' ') {
+            high |= static_cast<unsigned char>(s[end]);
             h = (h ^ static_cast<unsigned char>(fold_case(s[end]))) * 0x100000001b3ull;
             ++end;
         }
         if (end >= n) break; // the part after the last blank is not examined
         h ^= h >> 29;
-        std::size_t slot = find_unfolded(std::string_view(s + i, end - i), h);
+        std::size_t slot;
+        if (high & 0x80) {
+            // Beyond ASCII: folded whole, then looked up as a folded key.
+            fold_text_into(std::string_view(s + i, end - i), folded);
+            h = folded_hash(folded);
+            slot = find(folded, h);
+            if (folded.size() != end - i)
+                odd.emplace_back(static_cast<std::uint32_t>(ids.size()),
+                                 static_cast<std::uint32_t>(end - i));
+        } else {
+            slot = find_unfolded(std::string_view(s + i, end - i), h);
+            if (slots_[slot].id == kEmpty) {
+                folded.resize(end - i);
+                for (std::size_t k = i; k < end; ++k) folded[k - i] = fold_case(s[k]);
+            }
+        }
         if (slots_[slot].id == kEmpty) {
-            folded.resize(end - i);
-            for (std::size_t k = i; k < end; ++k) folded[k - i] = fold_case(s[k]);
             const auto id = static_cast<std::uint32_t>(starts_.size());
             starts_.push_back(static_cast<std::uint32_t>(keys_.size()));
             lengths_.push_back(static_cast<std::uint32_t>(folded.size()));
@@ -96,17 +114,23 @@ WordIndex::WordIndex(std::string_view buffer) {
     positions_.resize(sum);
     std::vector<std::uint32_t> next(first_.begin(), first_.end() - 1);
     std::uint32_t start = 0;
-    for (std::uint32_t id : ids) {
+    auto nextOdd = odd.begin();
+    for (std::size_t k = 0; k < ids.size(); ++k) {
+        const std::uint32_t id = ids[k];
         positions_[next[id]++] = start;
-        start += lengths_[id] + 1;
+        if (nextOdd != odd.end() && nextOdd->first == k) {
+            start += nextOdd->second + 1;
+            ++nextOdd;
+        } else {
+            start += lengths_[id] + 1;
+        }
     }
 }
 
 std::pair<const std::uint32_t*, const std::uint32_t*>
 WordIndex::positions(std::string_view word) const {
     if (slots_.empty()) return {nullptr, nullptr};
-    std::string folded(word);
-    for (char& c : folded) c = fold_case(c);
+    const std::string folded = fold_text(word);
     const Slot& s = slots_[find(folded, folded_hash(folded))];
     if (s.id == kEmpty) return {nullptr, nullptr};
     return {positions_.data() + first_[s.id], positions_.data() + first_[s.id + 1]};

@@ -104,9 +104,9 @@ Options parse(const std::vector<std::string>& args, bool& help) {
     return o;
 }
 
-// Command-line text is UTF-8; the core holds Windows-1252.
+// Command-line text is UTF-8, as the core holds it.
 std::string typed(const std::string& utf8) {
-    return utf8_to_cp1252_lossy(utf8);
+    return utf8;
 }
 
 FormList forms_of(const Options& o, const Explorer& app) {

@@ -8,7 +8,7 @@ zapt_packages=(
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev qt6-charts-dev
   # libraries of the core, the tests and the benchmarks
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
-  libxlsxwriter-dev
+  libxlsxwriter-dev libicu-dev
   # a real X server for the window tests and screenshots; the fonts of the windows
   # (Liberation Sans) and of the web page (DejaVu Sans, the sans-serif face)
   xvfb xauth fonts-liberation fonts-dejavu-core fontconfig

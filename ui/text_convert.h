@@ -1,4 +1,4 @@
-// The core holds text as Windows-1252 bytes; the windows show QString.
+// The core holds text as UTF-8; the windows show QString.
 #pragma once
 
 #include "corpus/text.h"
@@ -9,8 +9,8 @@
 
 namespace zapt::ui {
 
-inline QString toQ(const std::string& cp1252) {
-    return QString::fromStdString(cp1252_to_utf8(cp1252));
+inline QString toQ(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
 // A fixed caption of the core (plain ASCII).
@@ -18,10 +18,10 @@ inline QString caption(std::string_view ascii) {
     return QString::fromLatin1(ascii.data(), static_cast<qsizetype>(ascii.size()));
 }
 
-// Characters Windows-1252 cannot hold become a substitute character, so such a
-// word never equals a word of the corpus.
+// Text a user types, in any script, as the core holds it. (A lone surrogate,
+// which no text holds, becomes U+FFFD.)
 inline std::string fromQ(const QString& s) {
-    return utf8_to_cp1252_lossy(s.toStdString());
+    return s.toStdString();
 }
 
 } // namespace zapt::ui

@@ -24,7 +24,7 @@ bool needs_quotes(std::string_view cell) {
 }
 
 void append_csv_field(std::string& out, std::string_view cell) {
-    const std::string utf8 = cp1252_to_utf8(cell);
+    const std::string_view utf8 = cell;
     if (!needs_quotes(utf8)) {
         out += utf8;
         return;
@@ -38,7 +38,7 @@ void append_csv_field(std::string& out, std::string_view cell) {
 }
 
 void append_tsv_field(std::string& out, std::string_view cell) {
-    for (char c : cp1252_to_utf8(cell)) out += (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
+    for (char c : cell) out += (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
 }
 
 void append_record(std::string& out, const std::vector<std::string>& cells, std::size_t width,
@@ -59,7 +59,7 @@ void append_record(std::string& out, const std::vector<std::string>& cells, std:
 // One preamble line: line breaks inside the value would end the comment.
 void append_comment(std::string& out, std::string_view text) {
     out += "# ";
-    for (char c : cp1252_to_utf8(text)) out += (c == '\r' || c == '\n') ? ' ' : c;
+    for (char c : text) out += (c == '\r' || c == '\n') ? ' ' : c;
     out += '\n';
 }
 
@@ -138,8 +138,8 @@ std::string write_xlsx(const ResultTable& table, const ExportHeader& header,
     if (!book) return "cannot create " + path;
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     lxw_row_t r = 0;
-    auto text = [&](lxw_col_t c, const std::string& cp1252) {
-        worksheet_write_string(sheet, r, c, cp1252_to_utf8(cp1252).c_str(), nullptr);
+    auto text = [&](lxw_col_t c, const std::string& utf8) {
+        worksheet_write_string(sheet, r, c, utf8.c_str(), nullptr);
     };
     std::string preamble = export_preamble(table, header);
     std::size_t start = 0;

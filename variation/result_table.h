@@ -2,9 +2,9 @@
 // text, with the settings that produced them, and the writers that copy or
 // export them.
 //
-// Cells hold Windows-1252 text like the rest of the core; every writer emits
-// UTF-8, so a window puts the written bytes on the clipboard or into a file
-// as they are.
+// Cells hold UTF-8 text like the rest of the core, and every writer emits it
+// as it is, so a window puts the written bytes on the clipboard or into a
+// file unchanged.
 #pragma once
 
 #include <string>

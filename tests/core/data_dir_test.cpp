@@ -65,7 +65,7 @@ TEST(DataDir, GoodFolderWithoutOptionalFilesUsesTheBuiltInOnes) {
     ASSERT_EQ(d.corpus.size(), 2u);
     EXPECT_EQ(d.corpus[0].text, "hi there");
     EXPECT_EQ(d.corpus[1].author, "BO");
-    EXPECT_EQ(d.corpus[1].text, "it\x92s \"ok\"");
+    EXPECT_EQ(d.corpus[1].text, "it\xE2\x80\x99s \"ok\"");
     DataSet builtin = load_builtin_data();
     EXPECT_EQ(d.glossary.forms, builtin.glossary.forms);
     EXPECT_EQ(d.glossary.interpretations, builtin.glossary.interpretations);
@@ -100,7 +100,8 @@ TEST(DataDir, BrokenOrMissingFilesNameTheFileAndLine) {
         {"register.json", "[\n" + register_row("") + "\n]", 2, "code may not be empty"},
         {"register.json", "", 1, "missing"},
         {"corpus.jsonl",
-         "{\"author\":\"Ann\",\"text\":\"a\"}\n{\"author\":\"Ann\",\"text\":\"5%\"}\n", 2, "\"%\""},
+         "{\"author\":\"Ann\",\"text\":\"a\"}\n{\"author\":\"Ann\",\"text\":\"5\xFF\"}\n", 2,
+         "invalid UTF-8"},
         {"corpus.jsonl", "{\"author\":\"Ann\",\"text\":\"a\"}\n{\"author\":\"Ann\"\n", 2,
          "not valid JSON"},
         {"corpus.jsonl", "", 1, "missing"},
@@ -157,14 +158,16 @@ TEST(DataDir, QuickAndFullReadingOfCorpusLinesAgree) {
     } cases[] = {
         {R"({"author": "Ann", "text": "a b  "})", "Ann", "a b  "},
         {R"({"text":"x","author":"Bo"})", "Bo", "x"},
-        {R"(  { "author" : "A\"B" , "text" : "c\\d\/e\te" }  )", "A\"B", "c\\d/e\te"},
-        {R"({"author": "A", "text": "\u00a35 caf\u00e9"})", "A",
-         "\xA3"
-         "5 caf\xE9"},
-        {R"({"author": "A", "text": "\u00a35", "extra": 1})", "A",
-         "\xA3"
-         "5"},
-        {"{\"author\": \"A\", \"text\": \"\xE2\x80\x9Cq\xE2\x80\x9D\"}", "A", "\x93q\x94"},
+        // A tab in a text of the user's own reads as a blank.
+        {R"(  { "author" : "A\"B" , "text" : "c\\d\/e\te" }  )", "A\"B", "c\\d/e e"},
+        {R"({"author": "A", "text": "\u00a35 caf\u00e9"})", "A", "\xC2\xA3" "5 caf\xC3\xA9"},
+        {R"({"author": "A", "text": "\u00a35", "extra": 1})", "A", "\xC2\xA3" "5"},
+        {"{\"author\": \"A\", \"text\": \"\xE2\x80\x9Cq\xE2\x80\x9D\"}", "A",
+         "\xE2\x80\x9Cq\xE2\x80\x9D"},
+        // Any script, emoji, "%" and line breaks (as blanks) in a corpus of the user's own.
+        {"{\"author\": \"A\", \"text\": \"50% \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xE4\xB8\xAD\"}", "A",
+         "50% \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xE4\xB8\xAD"},
+        {R"({"author": "A", "text": "a\r\nb\nc"})", "A", "a b c"},
     };
     for (const auto& c : cases) {
         auto rows = read_corpus("c", std::string(c.line) + "\n", DataOrigin::Loaded);

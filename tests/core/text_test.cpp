@@ -34,19 +34,73 @@ TEST(Windows1252, RejectsWhatItCannotRepresent) {
         EXPECT_EQ(fits_cp1252(s, &fit_at), converts) << s;
         EXPECT_EQ(fit_at, at) << s;
     }
-    EXPECT_EQ(utf8_to_cp1252_lossy("a\xE4\xB8\xAD"
-                                   "b\xFF"),
-              "a\x1A"
-              "b\x1A");
 }
 
-TEST(Windows1252, CaseFoldingCoversAccentedLetters) {
-    EXPECT_TRUE(iequals("BEEN", "been"));
-    EXPECT_TRUE(iequals("\xC9t\xC9", "\xE9t\xE9")); // ÉtÉ / été
-    EXPECT_TRUE(iequals("\x8A", "\x9A"));           // Š / š
-    EXPECT_FALSE(iequals("\xD7", "\xF7"));          // × and ÷ are not letters
-    EXPECT_FALSE(iequals("been", "been "));
-    EXPECT_TRUE(iequals("", ""));
+// Full Unicode case folding, as Python's str.casefold gives it (the expected
+// strings are casefold's own output).
+TEST(Unicode, CaseFoldingIsFullUnicodeFolding) {
+    const struct {
+        const char* text;
+        const char* folded;
+    } cases[] = {
+        {"BEEN", "been"},
+        {"Stra\xC3\x9F" "e", "strasse"},                  // Straße
+        {"STRASSE", "strasse"},
+        {"\xE1\xBA\x9E", "ss"},                          // capital sharp s
+        {"\xC4\xB0stanbul", "i\xCC\x87stanbul"},         // Turkish dotted capital I
+        {"\xC7\x85", "\xC7\x86"},                         // Dz with caron, title case
+        {"\xEF\xAC\x81", "fi"},                           // the fi ligature
+        {"\xE2\x84\xAA", "k"},                            // the Kelvin sign
+        {"\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9"},       // ÉtÉ
+        {"\xC3\x97", "\xC3\x97"},                         // × is no letter
+        {"\xE4\xB8\xAD\xE6\x96\x87", "\xE4\xB8\xAD\xE6\x96\x87"}, // CJK has no case
+    };
+    for (const auto& c : cases) EXPECT_EQ(fold_text(c.text), c.folded) << c.text;
+    EXPECT_TRUE(iequals("Stra\xC3\x9F" "e", "STRASSE"));
+    EXPECT_TRUE(iequals("\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9"));
+    EXPECT_FALSE(iequals("\xC3\x97", "\xC3\xB7")); // × and ÷
+    EXPECT_FALSE(iequals("i", "\xC4\xB0"));          // dotted I folds to i + a dot above
+}
+
+// A character is what a reader sees as one: an extended grapheme cluster (the
+// counts are those of Python's regex module, \X).
+TEST(Unicode, CharactersAreGraphemeClusters) {
+    const struct {
+        const char* text;
+        std::size_t chars;
+    } cases[] = {
+        {"abc", 3},
+        {"\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD", 1},                     // thumbs up, skin tone
+        {"e\xCC\x81", 1},                                               // e + combining acute
+        {"\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7", 1}, // family (ZWJ)
+        {"\xF0\x9F\x87\xAC\xF0\x9F\x87\xA7", 1},                     // the flag GB
+        {"a\r\nb", 3},                                                 // CR LF is one
+        {"\xE4\xB8\xAD\xE6\x96\x87", 2},
+        {"\xD9\x85\xD8\xB1\xD8\xAD\xD8\xA8\xD8\xA7", 5},               // Arabic
+        {"\xC2\xA3" "5", 2},                                          // £5
+        {"", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(char_count(c.text), c.chars) << c.text;
+    // Ten characters on from a place, across characters of several bytes.
+    const std::string t = "ab\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD" "cde\xCC\x81" "fghijk";
+    EXPECT_EQ(advance_chars(t, 0, 3), 10u);  // past a, b and the thumbs up
+    EXPECT_EQ(advance_chars(t, 10, 4), 16u); // past c, d, e + accent and f
+    EXPECT_EQ(advance_chars(t, 0, 100), t.size());
+    EXPECT_EQ(advance_chars("abcdef", 2, 3), 5u);
+}
+
+TEST(Unicode, TabsAndLineBreaksReadAsBlanks) {
+    std::string t = "a\tb\r\nc\rd\ne";
+    EXPECT_TRUE(blanks_for_breaks(t));
+    EXPECT_EQ(t, "a b c d e");
+    std::string plain = "no breaks";
+    EXPECT_FALSE(blanks_for_breaks(plain));
+    std::size_t bad = 0;
+    EXPECT_TRUE(valid_utf8("caf\xC3\xA9 \xF0\x9F\x91\x8D"));
+    EXPECT_FALSE(valid_utf8("ab\xC3", &bad));
+    EXPECT_EQ(bad, 2u);
+    EXPECT_TRUE(is_ascii("plain text, 100%"));
+    EXPECT_FALSE(is_ascii("caf\xC3\xA9"));
 }
 
 TEST(Cleaning, OnePassEqualsMarkByMarkThenPairwiseHalving) {

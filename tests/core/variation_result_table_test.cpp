@@ -33,8 +33,8 @@ TEST(ResultTableCsv, QuotesOnlyTheFieldsThatNeedIt) {
         {"dat's", "dat's"},
         {"tab\there", "tab\there"},
         {" padded ", " padded "},
-        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"}, // Windows-1252 "été" written as UTF-8
-        {"\x93q\x94", "\xE2\x80\x9Cq\xE2\x80\x9D"},
+        {"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"}, // every character as it is
+        {"\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xD9\x85", "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xD9\x85"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(write_table(table_of({"x"}, {{c.cell}}), TableFormat::Csv), "x\n" + c.csv + "\n")
@@ -48,7 +48,7 @@ TEST(ResultTableTsv, TabsAndLineBreaksInsideACellBecomeBlanks) {
         std::string tsv;
     } cases[] = {
         {"plain", "plain"},           {"a\tb", "a b"}, {"a\nb", "a b"}, {"a\r\nb", "a  b"},
-        {"say \"hi\"", "say \"hi\""}, {"a,b", "a,b"},  {"#x", "#x"},    {"\xE9", "\xC3\xA9"},
+        {"say \"hi\"", "say \"hi\""}, {"a,b", "a,b"},  {"#x", "#x"},    {"\xC3\xA9", "\xC3\xA9"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(write_table(table_of({"x", "y"}, {{c.cell, "2"}}), TableFormat::Tsv),
