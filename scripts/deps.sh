@@ -12,6 +12,8 @@ zapt_packages=(
   # a real X server for the window tests and screenshots; the fonts of the windows
   # (Liberation Sans) and of the web page (DejaVu Sans, the sans-serif face)
   xvfb xauth fonts-liberation fonts-dejavu-core fontconfig
+  # the check of the installed desktop entry
+  desktop-file-utils
 )
 
 zapt_install_deps() {
