@@ -6,6 +6,7 @@
 #include "variation/compare.h"
 #include "variation/group_index.h"
 #include "variation/group_metrics.h"
+#include "variation/result_table.h"
 #include "variation/tables.h"
 
 #include <optional>
@@ -45,6 +46,7 @@ Options:
   --corpus DIR    read the corpus from the folder DIR (register.json and
                   corpus.jsonl, optionally glossary.json and variants.json)
                   instead of the built-in one
+  --version       print the program's version and exit
   -h, --help      show this help
 
 CSV follows RFC 4180 with LF line ends; an empty cell is a value that is not
@@ -57,18 +59,24 @@ struct Options {
     std::string command;
     std::optional<std::string> family, forms, form, corpus;
     TableFormat format = TableFormat::Csv;
+    bool help = false;
+    bool version = false;
 };
 
 struct UsageError {
     std::string message;
 };
 
-Options parse(const std::vector<std::string>& args, bool& help) {
+Options parse(const std::vector<std::string>& args) {
     Options o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         if (arg == "-h" || arg == "--help") {
-            help = true;
+            o.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            o.version = true;
             continue;
         }
         if (arg.rfind("-", 0) != 0) {
@@ -151,15 +159,18 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "zapt-report: " << message << "\nTry 'zapt-report --help'.\n";
         return kUsage;
     };
-    bool help = false;
     Options o;
     try {
-        o = parse(args, help);
+        o = parse(args);
     } catch (const UsageError& e) {
         return usage(e.message);
     }
-    if (help) {
+    if (o.help) {
         out << kHelp;
+        return out.flush() ? kOk : kFailed;
+    }
+    if (o.version) {
+        out << "zapt-report " << program_version() << '\n';
         return out.flush() ? kOk : kFailed;
     }
     static const char* const kCommands[] = {"variants",     "spread",     "significance", "metrics",

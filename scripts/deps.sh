@@ -1,5 +1,6 @@
 # Installs the Debian packages the project needs when any is missing.
-# Sourced by scripts/test, scripts/run, scripts/bench, scripts/screenshots and scripts/monkey.
+# Sourced by scripts/test, scripts/run, scripts/bench, scripts/screenshots, scripts/monkey
+# and scripts/package.
 zapt_packages=(
   # build tools
   cmake g++ make pkg-config python3
@@ -12,6 +13,9 @@ zapt_packages=(
   # a real X server for the window tests and screenshots; the fonts of the windows
   # (Liberation Sans) and of the web page (DejaVu Sans, the sans-serif face)
   xvfb xauth fonts-liberation fonts-dejavu-core fontconfig
+  # the Debian package (dpkg-shlibdeps works out its dependencies) and the
+  # check of the installed desktop entry
+  dpkg-dev desktop-file-utils
 )
 
 zapt_install_deps() {

@@ -22,7 +22,7 @@ CorpusArgument corpus_argument(int argc, char** argv) {
         } else if (a.substr(0, 9) == "--corpus=") {
             out.dir = std::string(a.substr(9));
         } else {
-            out.error = "unknown argument " + std::string(a) + " (usage: [--corpus DIR])";
+            out.error = "unknown argument " + std::string(a) + " (try 'zapt --help')";
             return out;
         }
         if (out.dir.empty()) {
@@ -31,6 +31,40 @@ CorpusArgument corpus_argument(int argc, char** argv) {
         }
     }
     return out;
+}
+
+InfoRequest info_request(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--corpus") {
+            ++i;
+        } else if (a == "--version") {
+            return InfoRequest::Version;
+        } else if (a == "--help" || a == "-h") {
+            return InfoRequest::Help;
+        }
+    }
+    return InfoRequest::None;
+}
+
+const char* usage_text() {
+    return R"(Usage: zapt [--corpus DIR]
+
+Opens the windows of ZAPT, the explorer of a corpus of British-English text
+messages.
+
+Options:
+  --corpus DIR  read the corpus from the folder DIR (register.json and
+                corpus.jsonl, optionally glossary.json and variants.json)
+                instead of the built-in one
+  --version     print the program's version and exit
+  -h, --help    show this help and exit
+
+Qt's own options (-platform, -style, ...) are accepted too. The windows need a
+display; without a desktop, run it under a virtual one: xvfb-run -a zapt.
+Exit status: 0 done, 1 no display or loading cancelled, 2 a corpus file that
+breaks a rule or a wrong command line.
+)";
 }
 
 DataSet load_corpus(const std::string& dir, bool dialog) {

@@ -17,6 +17,15 @@ struct CorpusArgument {
 // (Qt's own arguments are taken out before).
 CorpusArgument corpus_argument(int argc, char** argv);
 
+// "--version" and "--help" (or "-h") are answered before any window or display
+// is needed, so they work on a machine without a desktop too. The value after
+// "--corpus" is a folder, never one of these.
+enum class InfoRequest { None, Version, Help };
+InfoRequest info_request(int argc, char** argv);
+
+// The text "--help" prints.
+const char* usage_text();
+
 // The data of `dir` (the built-in data when empty). A folder that takes longer
 // than 300 ms shows a progress window with a Cancel button when `dialog` is
 // set. Throws DataError for a file that breaks a rule, LoadCancelled when the

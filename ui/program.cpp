@@ -4,11 +4,13 @@
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"
+#include "variation/result_table.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 #include <utility>
 
 namespace zapt::ui {
@@ -31,6 +33,13 @@ private:
     void (*onShown_)();
 };
 
+// Writes the answer to "--version" or "--help"; a write that fails (a full disk,
+// a closed pipe) ends the program with 1, not a silent 0.
+int print_answer(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
 } // namespace
 
 static bool display_available() {
@@ -42,6 +51,14 @@ static bool display_available() {
 }
 
 int run_program(int argc, char** argv, const StartupOptions& options) {
+    switch (info_request(argc, argv)) {
+    case InfoRequest::Version:
+        return print_answer("zapt " + std::string(program_version()) + "\n");
+    case InfoRequest::Help:
+        return print_answer(usage_text());
+    case InfoRequest::None:
+        break;
+    }
     // Without a display Qt would abort with a long message of its own.
     if (!display_available()) {
         std::fprintf(stderr,

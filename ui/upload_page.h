@@ -7,8 +7,14 @@
 #include <QObject>
 #include <QPointer>
 #include <QProcess>
+#include <QString>
 
 namespace zapt::ui {
+
+// The zapt-upload program the page runs in: in the folder ZAPT_MODULE_DIR
+// names, else beside the running program (a build folder), else in the
+// installed helpers' folder.
+QString uploadProgramPath();
 
 class UploadPage : public QObject {
     Q_OBJECT

@@ -268,6 +268,14 @@ def check_small_corpus(report, builtin_dir):
 def check_command_line(report, register):
     rc, out, err = run(report, "--help")
     check(rc == 0 and "variants" in out and "--family" in out and not err, "--help")
+    # --version names the same version as the tables' first line, alone or with a command.
+    _, table_out, _ = run(report, "families")
+    first = table_out.split("\n", 1)[0]
+    check(first.startswith("# ZAPT ") and len(first) > len("# ZAPT "), "first line %r" % first)
+    for args in (["--version"], ["families", "--version"]):
+        rc, out, err = run(report, *args)
+        check(rc == 0 and out == "zapt-report %s\n" % first[len("# ZAPT "):] and not err,
+              "%s: exit %d, %r" % (args, rc, out))
     for args in (["variants", "--family", "nope"], ["variants"], ["bogus"], [],
                  ["variants", "--family", "Back", "--format", "xml"],
                  ["variants", "--family", "Back", "--bogus"], ["variants", "--family"],
