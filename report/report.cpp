@@ -191,7 +191,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
     } catch (const std::exception& e) {
         err << "zapt-report: cannot read the corpus: " << e.what() << "\n";
-        return kFailed;
+        return kNoCorpus;
     }
     Effects nowhere;
     Explorer app(std::move(data), nowhere);

@@ -8,11 +8,13 @@
 
 namespace zapt::report {
 
-// Exit codes: 0 done, 1 the corpus could not be read or the output not
-// written, 2 a wrong command line (unknown command, option, family or format).
+// Exit codes: 0 done, 1 the output could not be written, 2 a wrong command
+// line (unknown command, option, family or format) or a corpus that cannot be
+// read, as the window programs end when theirs cannot be.
 inline constexpr int kOk = 0;
 inline constexpr int kFailed = 1;
 inline constexpr int kUsage = 2;
+inline constexpr int kNoCorpus = 2;
 
 // Runs the command line `args` (without the program name), writing the table
 // to `out` and any message to `err`; returns the exit code.

@@ -262,7 +262,7 @@ def check_small_corpus(report, builtin_dir):
               "small corpus: preamble names the folder")
         rc, out, err = run(report, "variants", "--family", "Back", "--corpus",
                            os.path.join(d, "missing"))
-        check(rc == 1 and "zapt-report:" in err, "missing corpus folder: exit %d" % rc)
+        check(rc == 2 and "zapt-report:" in err, "missing corpus folder: exit %d" % rc)
 
 
 def check_command_line(report, register):
