@@ -2,8 +2,8 @@
 # Sourced by scripts/test, scripts/run, scripts/bench, scripts/screenshots, scripts/monkey
 # and scripts/package.
 zapt_packages=(
-  # build tools
-  cmake g++ make pkg-config python3
+  # build tools; the regex module gives the tests grapheme clusters of their own
+  cmake g++ make pkg-config python3 python3-regex
   # Qt 6: widgets and tests, the upload page's web engine (with the OpenGL files its
   # CMake package asks for), charts
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev qt6-charts-dev

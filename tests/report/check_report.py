@@ -12,6 +12,7 @@ read with --corpus, and the command line's errors are tried.
 """
 import csv
 import io
+import regex
 import json
 import os
 import subprocess
@@ -34,7 +35,18 @@ def check(cond, what):
 
 
 def fold(s):
-    return s.lower()
+    """Full Unicode case folding."""
+    return s.casefold()
+
+
+def chars(s):
+    """Characters as a reader sees them: extended grapheme clusters."""
+    return len(regex.findall(r"\X", s))
+
+
+def as_blanks(text):
+    """Tabs and line breaks read as blanks (a CR/LF pair as one)."""
+    return text.replace("\r\n", " ").replace("\r", " ").replace("\n", " ").replace("\t", " ")
 
 
 def clean(text, marks, crlf=False):
@@ -73,7 +85,7 @@ def load(data_dir, builtin_dir):
 
 
 def texts_of(name, corpus):
-    return [r["text"] for r in corpus if fold(r["author"]) == fold(name)]
+    return [as_blanks(r["text"]) for r in corpus if fold(r["author"]) == fold(name)]
 
 
 def groups(register, corpus):
@@ -116,7 +128,7 @@ def fixed4(x):
 def expected_variants(family, register, corpus):
     forms = distinct(family["items"])
     rows = {}
-    all_texts = [r["text"] for r in corpus]
+    all_texts = [as_blanks(r["text"]) for r in corpus]
     with_texts = [a for a in register if texts_of(a["name"], corpus)]
     blocks = [((b, g), members, group_text(members, corpus),
                {a["code"]: group_text([a], corpus) for a in members})
@@ -190,8 +202,8 @@ def author_values(texts, forms):
     uses = sum(1 for p in pieces(joined) if fold(p) in forms)
     return [str(n),
             show4((sum(r.count(" ") for r in rows) + n) / n),
-            show4(sum(len(r) for r in rows) / n),
-            show_full(len(joined) / W),
+            show4(sum(chars(r) for r in rows) / n),
+            show_full(chars(joined) / W),
             show4(P / W),
             show4(uses / W)]
 
@@ -265,6 +277,65 @@ def check_small_corpus(report, builtin_dir):
         check(rc == 2 and "zapt-report:" in err, "missing corpus folder: exit %d" % rc)
 
 
+# ---- A corpus of any script, read with --corpus ----
+
+AWKWARD_REGISTER = [
+    {"code": "101", "name": "Zo\u00eb", "age": "30", "gender": "F", "education": "U",
+     "nativeLanguage": "E"},
+    {"code": "102", "name": "\u674e\u534e", "age": "35", "gender": "F", "education": "U",
+     "nativeLanguage": "C"},
+    {"code": "103", "name": "Ay\u015fe", "age": "22", "gender": "F", "education": "HS",
+     "nativeLanguage": "T"},
+    {"code": "104", "name": "Omar", "age": "50", "gender": "M", "education": "G",
+     "nativeLanguage": "A"},
+]
+AWKWARD_CORPUS = [
+    ("Zo\u00eb", "\U0001F44D\U0001F3FD ok, c u at 5 \U0001F468\u200d\U0001F469\u200d\U0001F467!"),
+    ("ZO\u00cb", "50% off at the caf\u00e9 \u2013 cafe\u0301 too?\r\nSTRASSE or Stra\u00dfe"),
+    ("Zo\u00eb", "tab\there\nand a line, \u00a35 \U0001F1EC\U0001F1E7 gr8"),
+    ("\u674e\u534e", "\u4f60\u597d\uff01\u660e\u5929\u89c1 u 2moro \u4e2d\u6587"),
+    ("\u674e\u534e", "\u4e2d\u6587 and \u1e9e \u00df ss u"),
+    ("Ay\u015fe", "\u0130stanbul i\u0307stanbul ISTANBUL \u0131stanbul, bk soon"),
+    ("Ay\u015fe", "\u201cbk\u201d (back) \U0001F602\U0001F602\U0001F602 100%"),
+    ("Omar", "\u0645\u0631\u062d\u0628\u0627 u ok? \u0645\u0631\u062d\u0628\u0627."),
+    ("Omar", "\u062a\u0645\u0627\u0645 \U0001F44D\U0001F3FF\tbk"),
+]
+AWKWARD_GLOSSARY = {"forms": ["u", "bk", "gr8", "2moro", "STRASSE", "\u4e2d\u6587",
+                              "\u0130stanbul", "\U0001F602"],
+                    "interpretations": ["you", "back", "great", "tomorrow", "street", "Chinese",
+                                        "Istanbul", "laughing"]}
+AWKWARD_FORMS = ["stra\u00dfe", "\u1e9e", "\U0001F44D\U0001F3FD", "\u4e2d\u6587", "ISTANBUL",
+                 "i\u0307stanbul", "\u0645\u0631\u062d\u0628\u0627", "100%", "cafe\u0301", "CAF\u00c9"]
+
+
+def check_awkward_corpus(report, builtin_dir):
+    with tempfile.TemporaryDirectory() as d:
+        with open(os.path.join(d, "register.json"), "w", encoding="utf-8") as f:
+            json.dump(AWKWARD_REGISTER, f, ensure_ascii=False)
+        with open(os.path.join(d, "corpus.jsonl"), "w", encoding="utf-8") as f:
+            for author, text in AWKWARD_CORPUS:
+                f.write(json.dumps({"author": author, "text": text}, ensure_ascii=False) + "\n")
+        with open(os.path.join(d, "glossary.json"), "w", encoding="utf-8") as f:
+            json.dump(AWKWARD_GLOSSARY, f, ensure_ascii=False)
+        register, corpus, variants, glossary = load(d, builtin_dir)
+        check_variants(report, [v for v in variants if v["stem"] in ("Back", "You")],
+                       register, corpus, ("--corpus", d))
+        check_metrics(report, register, corpus, glossary, ("--corpus", d))
+        # Typed forms in any script are counted, each as the counting rule says.
+        own = {"items": AWKWARD_FORMS, "list": "own", "stem": "own"}
+        rc, out, err = run(report, "variants", "--forms", " ".join(AWKWARD_FORMS), "--corpus", d)
+        check(rc == 0, "awkward --forms: exit %d %s" % (rc, err))
+        got = {(r[0], r[1], r[2]): r[3:] for r in table(out)[1:]}
+        want = expected_variants(own, register, corpus)
+        check(len(got) == len(want), "awkward --forms: %d rows, want %d" % (len(got), len(want)))
+        for key, value in want.items():
+            check(got.get(key) == value, "awkward --forms %s: got %s want %s"
+                  % (key, got.get(key), value))
+        # Every character reaches the table as it is.
+        check("\U0001F44D\U0001F3FD" in out and "\u0645\u0631\u062d\u0628\u0627" in out
+              and "\x1a" not in out, "awkward --forms: characters kept")
+
+
 def check_command_line(report, register):
     rc, out, err = run(report, "--help")
     check(rc == 0 and "variants" in out and "--family" in out and not err, "--help")
@@ -308,6 +379,7 @@ def main():
     check_variants(report, variants, register, corpus)
     check_metrics(report, register, corpus, glossary)
     check_small_corpus(report, data_dir)
+    check_awkward_corpus(report, data_dir)
     check_command_line(report, register)
     for f in failures[:40]:
         print("FAIL:", f)
