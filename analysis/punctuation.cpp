@@ -2,6 +2,7 @@
 
 #include "corpus/text.h"
 
+#include <array>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
@@ -10,26 +11,36 @@ namespace {
 
 enum class CharClass { Space, Word, Punctuation };
 
-bool is_space(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+// The classes of the ASCII characters.
+constexpr std::array<CharClass, 128> kAsciiClasses = [] {
+    std::array<CharClass, 128> t{};
+    for (int c = 0; c < 128; ++c) {
+        const bool word =
+            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        t[static_cast<std::size_t>(c)] = word ? CharClass::Word : CharClass::Punctuation;
+    }
+    for (char c : {' ', '\t', '\r', '\n'}) t[static_cast<std::size_t>(c)] = CharClass::Space;
+    return t;
+}();
 
-// The class of the character that starts at byte `i` (a letter or digit of
-// any script is a word character, and so is a combining mark, which belongs
-// to the letter before it; everything else beyond ASCII is punctuation).
-CharClass class_at(std::string_view t, std::size_t i) {
-    const char c = t[i];
-    if (is_space(c)) return CharClass::Space;
-    if (static_cast<unsigned char>(c) < 0x80)
-        return is_word_character(c) ? CharClass::Word : CharClass::Punctuation;
+// The class of the character beyond ASCII that starts at byte `i`: a letter
+// or digit of any script is a word character, and so is a combining mark,
+// which belongs to the letter before it; everything else is punctuation.
+[[gnu::noinline]] CharClass wide_class_at(std::string_view t, std::size_t i) {
     UChar32 cp = 0;
     auto at = static_cast<std::int32_t>(i);
     U8_NEXT(t.data(), at, static_cast<std::int32_t>(t.size()), cp);
     if (cp < 0) return CharClass::Punctuation;
     const std::int8_t type = u_charType(cp);
-    const bool mark = type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK ||
-                      type == U_ENCLOSING_MARK;
+    const bool mark =
+        type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK || type == U_ENCLOSING_MARK;
     return u_isalnum(cp) || mark ? CharClass::Word : CharClass::Punctuation;
+}
+
+// The class of the character that starts at byte `i`.
+inline CharClass class_at(std::string_view t, std::size_t i) {
+    const auto c = static_cast<unsigned char>(t[i]);
+    return c < 0x80 ? kAsciiClasses[c] : wide_class_at(t, i);
 }
 
 // The start of the character before byte `i`.
@@ -48,10 +59,19 @@ std::size_t following(std::string_view t, std::size_t i) {
 
 std::size_t word_left(std::string_view t, std::size_t caret) {
     std::size_t i = caret;
-    while (i > 0 && class_at(t, previous(t, i)) == CharClass::Space) i = previous(t, i);
+    CharClass cls = CharClass::Space;
+    while (i > 0) {
+        const std::size_t p = previous(t, i);
+        cls = class_at(t, p);
+        if (cls != CharClass::Space) break;
+        i = p;
+    }
     if (i == 0) return 0;
-    CharClass cls = class_at(t, previous(t, i));
-    while (i > 0 && class_at(t, previous(t, i)) == cls) i = previous(t, i);
+    while (i > 0) {
+        const std::size_t p = previous(t, i);
+        if (class_at(t, p) != cls) break;
+        i = p;
+    }
     return i;
 }
 
@@ -67,7 +87,8 @@ std::size_t word_right(std::string_view t, std::size_t caret) {
 } // namespace
 
 bool is_word_character(char ch) {
-    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+    const auto c = static_cast<unsigned char>(ch);
+    return c < 0x80 && kAsciiClasses[c] == CharClass::Word;
 }
 
 int count_punctuation_kind(std::string_view corpus_text, PuncOption option) {

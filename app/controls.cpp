@@ -7,17 +7,9 @@
 namespace zapt {
 namespace {
 
-int compare_primary(const std::string& a0, const std::string& b0) {
-    // Words beyond ASCII compare by their full case folding (in the order of
-    // their code points); plain ASCII words as they stand, folded letter by letter.
-    std::string fa, fb;
-    const bool plain = is_ascii(a0) && is_ascii(b0);
-    if (!plain) {
-        fa = fold_text(a0);
-        fb = fold_text(b0);
-    }
-    const std::string& a = plain ? a0 : fa;
-    const std::string& b = plain ? b0 : fb;
+// Compares letter by letter, ASCII folded, skipping apostrophes. With `wide`
+// given, it stops where a character beyond ASCII would decide and sets it.
+int compare_letters(const std::string& a, const std::string& b, bool* wide) {
     std::size_t i = 0, j = 0;
     while (true) {
         while (i < a.size() && a[i] == '\'') ++i;
@@ -25,6 +17,10 @@ int compare_primary(const std::string& a0, const std::string& b0) {
         if (i == a.size() || j == b.size()) break;
         unsigned char x = static_cast<unsigned char>(fold_case(a[i]));
         unsigned char y = static_cast<unsigned char>(fold_case(b[j]));
+        if (wide && ((x | y) & 0x80)) [[unlikely]] {
+            *wide = true;
+            return 0;
+        }
         if (x != y) return x < y ? -1 : 1;
         ++i;
         ++j;
@@ -32,6 +28,14 @@ int compare_primary(const std::string& a0, const std::string& b0) {
     bool a_done = i == a.size(), b_done = j == b.size();
     if (a_done != b_done) return a_done ? -1 : 1;
     return 0;
+}
+
+// Words compare by their full case folding (in the order of the code points);
+// as long as both are plain ASCII, that is folding letter by letter.
+int compare_primary(const std::string& a, const std::string& b) {
+    bool wide = false;
+    const int c = compare_letters(a, b, &wide);
+    return wide ? compare_letters(fold_text(a), fold_text(b), nullptr) : c;
 }
 
 // Compares the apostrophes of two words that are equal apart from them: fewer

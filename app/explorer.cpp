@@ -124,7 +124,8 @@ void Explorer::buildTextFigures(const CorpusStore& store) {
                 rowHigh |= high;
                 high = 0;
                 // A piece beyond ASCII may fold to a form of another length.
-                if (len > 0 && (wide || (len <= longest && maybe[sketch(row.data() + start, len)]))) {
+                if (len > 0 &&
+                    (wide || (len <= longest && maybe[sketch(row.data() + start, len)]))) {
                     if (wide) {
                         fold_text_into(std::string_view(row.data() + start, len), piece_folded);
                     } else {

@@ -80,8 +80,7 @@ std::map<std::string, std::vector<int>> element_lines(std::string_view content) 
 
 class Reader {
 public:
-    Reader(std::string_view file, std::string_view content,
-           DataOrigin origin = DataOrigin::BuiltIn)
+    Reader(std::string_view file, std::string_view content, DataOrigin origin = DataOrigin::BuiltIn)
         : file_(file), content_(content), origin_(origin) {}
 
     DataOrigin origin() const { return origin_; }

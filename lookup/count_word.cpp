@@ -15,28 +15,40 @@ namespace zapt {
 // compared with it. A piece with characters beyond ASCII may fold to another
 // length ("STRASSE" and "straße" are equal without regard to case), so such a
 // piece is folded whole and compared with the folded word.
+namespace {
+
+// Whether a piece with characters beyond ASCII equals the folded word without
+// regard to case; apart from the quick loop, which meets such pieces seldom.
+[[gnu::noinline]] bool wide_piece_matches(std::string_view piece, const std::string& folded,
+                                          std::string& scratch) {
+    fold_text_into(piece, scratch);
+    return scratch == folded;
+}
+
+} // namespace
+
 int count_word(std::string_view buffer, std::string_view word) {
     if (word.find(' ') != std::string_view::npos) return 0; // no piece holds a blank
     const std::string folded = fold_text(word);
     const char* s = buffer.data();
-    const std::size_t n = buffer.size(), len = folded.size();
-    const bool asciiWord = is_ascii(folded);
+    const std::size_t n = buffer.size();
+    // An ASCII word is compared only with pieces of its length; a word beyond
+    // ASCII only through the pieces beyond ASCII.
+    const std::size_t len = is_ascii(folded) ? folded.size() : std::string::npos;
     int count = 0;
-    std::size_t start = 0;    // where the current piece starts
-    std::size_t wideEnd = 0;  // every byte beyond ASCII read so far stands before this place
+    std::size_t start = 0;   // where the current piece starts
+    std::size_t wideEnd = 0; // every byte beyond ASCII read so far stands before this place
     std::string scratch;
     auto piece_ends_at = [&](std::size_t blank) {
-        if (wideEnd > start) {
-            // The piece may hold characters beyond ASCII.
+        if (wideEnd > start) [[unlikely]] {
             const std::string_view piece(s + start, blank - start);
             if (!is_ascii(piece)) {
-                fold_text_into(piece, scratch);
-                count += scratch == folded;
+                count += wide_piece_matches(piece, folded, scratch);
                 start = blank + 1;
                 return;
             }
         }
-        if (asciiWord && blank - start == len) {
+        if (blank - start == len) {
             std::size_t i = 0;
             while (i < len && fold_case(s[start + i]) == folded[i]) ++i;
             count += i == len;
@@ -50,7 +62,8 @@ int count_word(std::string_view buffer, std::string_view word) {
         for (; i + 8 <= n; i += 8) {
             std::uint64_t v;
             std::memcpy(&v, s + i, 8);
-            if (v & kHigh) wideEnd = i + 8;
+            if (v & kHigh) [[unlikely]]
+                wideEnd = i + 8;
             const std::uint64_t t = v ^ kBlanks; // a zero byte where a blank stands
             std::uint64_t m = ~(((t & kLow) + kLow) | t | kLow);
             while (m) {

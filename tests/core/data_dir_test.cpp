@@ -160,13 +160,17 @@ TEST(DataDir, QuickAndFullReadingOfCorpusLinesAgree) {
         {R"({"text":"x","author":"Bo"})", "Bo", "x"},
         // A tab in a text of the user's own reads as a blank.
         {R"(  { "author" : "A\"B" , "text" : "c\\d\/e\te" }  )", "A\"B", "c\\d/e e"},
-        {R"({"author": "A", "text": "\u00a35 caf\u00e9"})", "A", "\xC2\xA3" "5 caf\xC3\xA9"},
-        {R"({"author": "A", "text": "\u00a35", "extra": 1})", "A", "\xC2\xA3" "5"},
+        {R"({"author": "A", "text": "\u00a35 caf\u00e9"})", "A",
+         "\xC2\xA3"
+         "5 caf\xC3\xA9"},
+        {R"({"author": "A", "text": "\u00a35", "extra": 1})", "A",
+         "\xC2\xA3"
+         "5"},
         {"{\"author\": \"A\", \"text\": \"\xE2\x80\x9Cq\xE2\x80\x9D\"}", "A",
          "\xE2\x80\x9Cq\xE2\x80\x9D"},
         // Any script, emoji, "%" and line breaks (as blanks) in a corpus of the user's own.
-        {"{\"author\": \"A\", \"text\": \"50% \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xE4\xB8\xAD\"}", "A",
-         "50% \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xE4\xB8\xAD"},
+        {"{\"author\": \"A\", \"text\": \"50% \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xE4\xB8\xAD\"}",
+         "A", "50% \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD \xE4\xB8\xAD"},
         {R"({"author": "A", "text": "a\r\nb\nc"})", "A", "a b c"},
     };
     for (const auto& c : cases) {

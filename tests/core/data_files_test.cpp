@@ -93,7 +93,7 @@ TEST(DataReader, ALargeCorpusNamesTheFirstBrokenLineOfEitherHalf) {
     } cases[] = {
         {{{70000, bad}}, 70000, "invalid UTF-8"},           // in the second half only
         {{{100, bad}, {70000, bad}}, 100, "invalid UTF-8"}, // in both: the first
-        {{{39999, ""}}, 39999, "empty line"},       // an empty line near the middle
+        {{{39999, ""}}, 39999, "empty line"},               // an empty line near the middle
         {{{40000, ""}}, 40000, "empty line"},
         {{{40001, ""}}, 40001, "empty line"},
         {{{kLines, "{\"author\": 1}"}}, kLines, "must be a string"}, // the very last line

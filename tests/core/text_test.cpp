@@ -44,22 +44,26 @@ TEST(Unicode, CaseFoldingIsFullUnicodeFolding) {
         const char* folded;
     } cases[] = {
         {"BEEN", "been"},
-        {"Stra\xC3\x9F" "e", "strasse"},                  // Straße
+        {"Stra\xC3\x9F"
+         "e",
+         "strasse"}, // Straße
         {"STRASSE", "strasse"},
-        {"\xE1\xBA\x9E", "ss"},                          // capital sharp s
-        {"\xC4\xB0stanbul", "i\xCC\x87stanbul"},         // Turkish dotted capital I
-        {"\xC7\x85", "\xC7\x86"},                         // Dz with caron, title case
-        {"\xEF\xAC\x81", "fi"},                           // the fi ligature
-        {"\xE2\x84\xAA", "k"},                            // the Kelvin sign
-        {"\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9"},       // ÉtÉ
-        {"\xC3\x97", "\xC3\x97"},                         // × is no letter
+        {"\xE1\xBA\x9E", "ss"},                                   // capital sharp s
+        {"\xC4\xB0stanbul", "i\xCC\x87stanbul"},                  // Turkish dotted capital I
+        {"\xC7\x85", "\xC7\x86"},                                 // Dz with caron, title case
+        {"\xEF\xAC\x81", "fi"},                                   // the fi ligature
+        {"\xE2\x84\xAA", "k"},                                    // the Kelvin sign
+        {"\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9"},               // ÉtÉ
+        {"\xC3\x97", "\xC3\x97"},                                 // × is no letter
         {"\xE4\xB8\xAD\xE6\x96\x87", "\xE4\xB8\xAD\xE6\x96\x87"}, // CJK has no case
     };
     for (const auto& c : cases) EXPECT_EQ(fold_text(c.text), c.folded) << c.text;
-    EXPECT_TRUE(iequals("Stra\xC3\x9F" "e", "STRASSE"));
+    EXPECT_TRUE(iequals("Stra\xC3\x9F"
+                        "e",
+                        "STRASSE"));
     EXPECT_TRUE(iequals("\xC3\x89t\xC3\x89", "\xC3\xA9t\xC3\xA9"));
     EXPECT_FALSE(iequals("\xC3\x97", "\xC3\xB7")); // × and ÷
-    EXPECT_FALSE(iequals("i", "\xC4\xB0"));          // dotted I folds to i + a dot above
+    EXPECT_FALSE(iequals("i", "\xC4\xB0"));        // dotted I folds to i + a dot above
 }
 
 // A character is what a reader sees as one: an extended grapheme cluster (the
@@ -70,19 +74,24 @@ TEST(Unicode, CharactersAreGraphemeClusters) {
         std::size_t chars;
     } cases[] = {
         {"abc", 3},
-        {"\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD", 1},                     // thumbs up, skin tone
-        {"e\xCC\x81", 1},                                               // e + combining acute
-        {"\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7", 1}, // family (ZWJ)
-        {"\xF0\x9F\x87\xAC\xF0\x9F\x87\xA7", 1},                     // the flag GB
-        {"a\r\nb", 3},                                                 // CR LF is one
+        {"\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD", 1}, // thumbs up, skin tone
+        {"e\xCC\x81", 1},                        // e + combining acute
+        {"\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7",
+         1},                                     // family (ZWJ)
+        {"\xF0\x9F\x87\xAC\xF0\x9F\x87\xA7", 1}, // the flag GB
+        {"a\r\nb", 3},                           // CR LF is one
         {"\xE4\xB8\xAD\xE6\x96\x87", 2},
-        {"\xD9\x85\xD8\xB1\xD8\xAD\xD8\xA8\xD8\xA7", 5},               // Arabic
-        {"\xC2\xA3" "5", 2},                                          // £5
+        {"\xD9\x85\xD8\xB1\xD8\xAD\xD8\xA8\xD8\xA7", 5}, // Arabic
+        {"\xC2\xA3"
+         "5",
+         2}, // £5
         {"", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(char_count(c.text), c.chars) << c.text;
     // Ten characters on from a place, across characters of several bytes.
-    const std::string t = "ab\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD" "cde\xCC\x81" "fghijk";
+    const std::string t = "ab\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"
+                          "cde\xCC\x81"
+                          "fghijk";
     EXPECT_EQ(advance_chars(t, 0, 3), 10u);  // past a, b and the thumbs up
     EXPECT_EQ(advance_chars(t, 10, 4), 16u); // past c, d, e + accent and f
     EXPECT_EQ(advance_chars(t, 0, 100), t.size());
