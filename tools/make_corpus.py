@@ -190,21 +190,21 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 # --------------------------------------------------------------------------
 
 BAND_HABITS = {
-    "Y": dict(lv=0.7, use=0.85, cap=0.3, lowall=0.75, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
-              excl=0.5, laugh=0.7, emot=0.35, sad=0.5, kissF=0.8, kissM=0.2, klenF=2.4, klenM=1.1,
-              gdrop=0.7, apos=0.8, typo=0.015, stretch=0.08, amp=0.1),
-    "A": dict(lv=0.55, use=0.8, cap=0.45, lowall=0.6, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
-              excl=0.4, laugh=0.65, emot=0.3, sad=0.4, kissF=0.8, kissM=0.25, klenF=2.0, klenM=1.1,
-              gdrop=0.5, apos=0.6, typo=0.012, stretch=0.05, amp=0.12),
-    "B": dict(lv=0.45, use=0.75, cap=0.7, lowall=0.35, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
-              excl=0.3, laugh=0.5, emot=0.25, sad=0.3, kissF=0.72, kissM=0.25, klenF=1.7, klenM=1.05,
-              gdrop=0.2, apos=0.35, typo=0.01, stretch=0.02, amp=0.15),
-    "C": dict(lv=0.3, use=0.7, cap=0.88, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
-              excl=0.2, laugh=0.3, emot=0.3, sad=0.15, kissF=0.62, kissM=0.18, klenF=1.5, klenM=1.0,
-              gdrop=0.06, apos=0.2, typo=0.008, stretch=0.0, amp=0.12),
-    "O": dict(lv=0.06, use=0.7, cap=0.96, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
-              excl=0.1, laugh=0.12, emot=0.4, sad=0.05, kissF=0.55, kissM=0.1, klenF=1.3, klenM=1.0,
-              gdrop=0.0, apos=0.12, typo=0.012, stretch=0.0, amp=0.05),
+    "Y": dict(lv=0.6, use=0.8, cap=0.82, lowall=0.45, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
+              excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.32, kissM=0.04, klenF=1.8, klenM=1.0,
+              gdrop=0.6, apos=0.75, typo=0.02, stretch=0.05, amp=0.08, voc=0.12, greet=0.1),
+    "A": dict(lv=0.5, use=0.75, cap=0.86, lowall=0.4, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
+              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.3, kissM=0.05, klenF=1.6, klenM=1.0,
+              gdrop=0.45, apos=0.55, typo=0.018, stretch=0.04, amp=0.1, voc=0.1, greet=0.14),
+    "B": dict(lv=0.4, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
+              excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
+              gdrop=0.2, apos=0.35, typo=0.015, stretch=0.02, amp=0.12, voc=0.08, greet=0.1),
+    "C": dict(lv=0.25, use=0.7, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
+              excl=0.04, laugh=0.25, emot=0.3, sad=0.15, kissF=0.2, kissM=0.05, klenF=1.3, klenM=1.0,
+              gdrop=0.06, apos=0.2, typo=0.012, stretch=0.0, amp=0.1, voc=0.1, greet=0.08),
+    "O": dict(lv=0.05, use=0.7, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
+              excl=0.02, laugh=0.1, emot=0.4, sad=0.05, kissF=0.22, kissM=0.03, klenF=1.2, klenM=1.0,
+              gdrop=0.0, apos=0.12, typo=0.015, stretch=0.0, amp=0.05, voc=0.15, greet=0.1),
 }
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
@@ -281,10 +281,13 @@ def draw_habits(a, r):
     a.sadface = r.choice(SAD_FACES[:2])
     a.kissform = "x" * max(1, int(round(a.klen)))
     a.vocs = []
-    a.signoff = None
+    a.signoff = SIGNOFFS.get(a.name)
+    a.spaced = r.choice([0.0, 0.0, 0.5])
+    a.greets = r.sample(GREETINGS[a.letter], 2)
     a.heavy = False
     a.punct = [1, 1, 1, 1 + 3 * h["tight"], 1, 1]
     a.lower = h["lowall"] > 0.7
+    a.t9 = r.random() < {"Y": 0.4, "A": 0.55, "B": 0.6, "C": 0.5, "O": 0.3}[a.letter]
     # spelling preferences: which words this writer shortens, and how
     a.prefs = {}
     for word, (variants, weight) in PH.WORD_ABBR.items():
@@ -300,6 +303,12 @@ def draw_habits(a, r):
         if r.random() < min(1.0, a.lv * weight * 1.6):
             idx = min(int(r.expovariate(1.3)), len(variants) - 1)
             a.phr[phrase] = (variants[idx], clamp(h["use"] + r.gauss(0, 0.1), 0.3, 1.0))
+
+
+# How some writers sign a text off instead of a bare kiss.
+SIGNOFFS = {"Karen 48": "love K x", "Julie": "J x", "Nan Pat": "love Pat x", "Linda": "love Lin x",
+            "Auntie Jean": "love Jean x", "Sue H": "S x", "Nicola": "N x", "Kerry B": "K x",
+            "Angela": "A x", "Margaret": "love M", "Debbie": "D x"}
 
 
 def make_authors(rng):
@@ -319,9 +328,10 @@ def make_authors(rng):
     # The chattiest writer: long run-on texts of very short words, "u" for "you".
     j = by[TOP_AUTHOR]
     j.heavy = True
-    j.h.update(lv=1.0, use=0.93, cap=0.05, lowall=0.97, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
-               apos=0.95, laugh=0.75, emot=0.15, typo=0.02, stretch=0.06, amp=0.0)
-    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.9, 1.0, "x"
+    j.h.update(lv=1.0, use=0.93, cap=0.62, lowall=0.7, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
+               apos=0.95, laugh=0.6, emot=0.15, typo=0.02, stretch=0.04, amp=0.0, excl=0.1, voc=0.05,
+               greet=0.12)
+    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.55, 1.3, "x"
     j.capX, j.glue = 0.0, 0.0
     j.punct = [0, 8, 0, 0, 0, 1]
     for w, v in PH.HEAVY_EXTRA.items():
@@ -408,24 +418,55 @@ def split_token(tok):
     return tok[:i], tok[i:j], tok[j:]
 
 
-def typo(word, r):
-    """One slip of the thumb."""
+# Slips of a keypad phone, not of a computer keyboard.  A writer who uses
+# predictive text (T9) gets the dictionary's first word for the keys pressed
+# where they meant another ("book" for "cool", "he" for "if", "of" for "me");
+# a writer who taps each letter out (multi-tap) presses a key once too often
+# or too few times and gets a letter from the same key ("hpme", "sre").
+KEYS = {c: k for k, ls in {"2": "abc", "3": "def", "4": "ghi", "5": "jkl", "6": "mno",
+                          "7": "pqrs", "8": "tuv", "9": "wxyz"}.items() for c in ls}
+KEY_LETTERS = {k: [c for c in KEYS if KEYS[c] == k] for k in set(KEYS.values())}
+# (meant, the word the phone offers first); every pair shares its key presses
+PREDICTIVE = {"cool": "book", "if": "he", "me": "of", "go": "in", "home": "good", "gone": "good",
+              "kiss": "lips", "call": "ball", "car": "bar", "cake": "bake", "no": "on",
+              "ring": "sing", "pub": "sub", "him": "gin", "wife": "wide", "hand": "game",
+              "nice": "mice"}
+assert all("".join(KEYS[c] for c in a) == "".join(KEYS[c] for c in b) for a, b in PREDICTIVE.items())
+
+
+def typo(word, a, r):
+    """One slip of the thumb on a keypad."""
     w = word
+    if a.t9:
+        return PREDICTIVE.get(w.lower(), w)
     kind = r.random()
-    i = r.randrange(1, len(w) - 1)
-    if kind < 0.35 and w[i] != w[i + 1]:
-        return w[:i] + w[i + 1] + w[i] + w[i + 2:]              # letters swapped
-    if kind < 0.6:
+    if kind < 0.3:
         m = re.search(r"(.)\1", w)
         if m:
             return w[:m.start()] + w[m.start() + 1:]             # a double letter single
-        return w[:i] + w[i + 1:]                                 # a letter dropped
-    if kind < 0.8:
-        return w[:i] + w[i + 1:]                                 # a letter dropped
-    near = {"a": "s", "s": "a", "e": "r", "r": "e", "o": "i", "i": "o", "n": "m", "m": "n",
-            "t": "y", "y": "t", "u": "y", "h": "j", "d": "s", "g": "h", "l": "k", "k": "l"}
+    i = r.randrange(1, len(w) - 1)
     c = w[i].lower()
-    return w[:i] + near.get(c, c) + w[i + 1:]                    # the key next door
+    if c not in KEYS:
+        return w
+    same = KEY_LETTERS[KEYS[c]]
+    j = same.index(c) + r.choice([-1, 1])
+    if not 0 <= j < len(same):
+        return w
+    return w[:i] + same[j] + w[i + 1:]                           # a letter from the same key
+
+
+def run_together(s, a, r):
+    """A missed space: two short words typed as one ("seeyou", "onmyway")."""
+    if r.random() >= a.h["typo"] * 4:
+        return s
+    toks = s.split(" ")
+    spots = [i for i in range(len(toks) - 1)
+             if toks[i].isalpha() and toks[i + 1].isalpha() and len(toks[i]) <= 4
+             and len(toks[i + 1]) <= 5 and toks[i].lower() not in ("i", "x") and toks[i + 1] != "x"]
+    if not spots:
+        return s
+    i = r.choice(spots)
+    return " ".join(toks[:i] + [toks[i] + toks[i + 1]] + toks[i + 2:])
 
 
 STRETCH = re.compile(r"^(so|no|please|soo|yes|love|miss|bored|cold|lovely|really|omg|wait|ok|"
@@ -460,8 +501,10 @@ def spell_word(core, a, r):
         out = core[:-1]
     if ("'" in out or "’" in out) and r.random() < h["apos"]:
         out = out.replace("'", "").replace("’", "")
-    if len(out) >= 5 and out.isalpha() and out.islower() and r.random() < h["typo"]:
-        out = typo(out, r)
+    if a.t9 and out.lower() in PREDICTIVE and out.islower() and r.random() < h["typo"] * 5:
+        out = typo(out, a, r)
+    elif not a.t9 and len(out) >= 4 and out.isalpha() and out.islower() and r.random() < h["typo"]:
+        out = typo(out, a, r)
     elif a.letter in ("Y", "A", "B") and STRETCH.match(out) and r.random() < h["stretch"] * 3:
         out = stretch(out, r)
     return out
@@ -558,24 +601,76 @@ def kisses(s, a, r, allow=True):
         k *= 0.1
     if re.search(r"(^|\s)[xX]+[.!]*$", s) or r.random() >= k:
         return s
+    if a.signoff and r.random() < 0.35:
+        return s.rstrip(" ") + " " + a.signoff
     n = 1
-    while r.random() < 1 - 1 / a.klen and n < 6:
+    while r.random() < 1 - 1 / a.klen and n < 4:
         n += 1
     x = "x" * n
+    if n == 2 and r.random() < a.spaced:
+        x = "x x"                                   # a kiss each, typed apart
     if r.random() < a.capX:
-        x = "X" if n == 1 else "X" + "x" * (n - 1)
+        x = "X" + x[1:]
     glue = s[-1:].isalpha() and r.random() < a.glue
     return s + ("" if glue else " ") + x
 
 
-def write_text(line, a, r):
+# Words that open a text by naming the one it is for ("Mum, ...", "Jules, ...").
+FAMILY_WORDS = {"mum", "mam", "mummy", "dad", "daddy", "nan", "nana", "nanna", "nanny", "grandad",
+                "grandma", "gran", "son", "love", "babe", "hun", "darling", "sweetheart", "pet"}
+
+
+def address_words():
+    """Given names a writer may open a text with: the words of the material
+    that stand capitalised inside a sentence, and the family words."""
+    names = set()
+    for mod in (CY, CM, CO):
+        for block in mod.W.values():
+            for ln in block.split("\n"):
+                for m in re.finditer(r"(?<=[a-z,] )([A-Z][a-z]+)\b", ln):
+                    names.add(m.group(1).lower())
+    names -= {"i", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday",
+              "christmas", "june", "march", "april", "july", "august", "september", "may"}
+    return names | FAMILY_WORDS
+
+
+ADDRESS = None
+GREETINGS = {"Y": ["hiya", "hey", "hi"], "A": ["Hiya", "Hey", "Hi"], "B": ["Hi", "Hiya", "Hey"],
+             "C": ["Hi", "Hiya", "Hello"], "O": ["Hello", "Hi"]}
+
+
+def opening(body, a, r, reply):
+    """Most texts go straight to the point: the name of the one a text is for
+    stays at the front only now and then; a greeting comes now and then."""
+    global ADDRESS
+    if ADDRESS is None:
+        ADDRESS = address_words()
+    m = re.match(r"^([A-Za-z]+)(, |,| (?=(?:can|could|where|what|wot|are|r|have|did|do|will|u|you|"
+                 r"please|pls|i|i'm|im|i've|ive|i'll|ill|just|dont|don't|thanks|ta|thank|your|ur|"
+                 r"how|when|why|it's|its|well|love|sorry|soz|happy|shall|is it|we)\b))(?=\S)",
+                 body, re.I)
+    if m and m.group(1).lower() in ADDRESS and r.random() >= a.h["voc"]:
+        body = body[m.end():]
+        body = body[:1].upper() + body[1:] if m.group(1)[:1].isupper() else body
+    first = body.split(" ")[0].strip(",.!").lower()
+    if not reply and len(body.split()) >= 5 and first not in ("hi", "hiya", "hey", "hello", "hey,") \
+            and r.random() < a.h["greet"]:
+        g = r.choice(a.greets)
+        body = g + (", " if r.random() < 0.4 else " ") + body[:1].lower() + body[1:] \
+            if not body.startswith("I ") and not body.startswith("I'") else g + " " + body
+    return body
+
+
+def write_text(line, a, r, reply=False):
     """One line of material as the writer would type it."""
     allow_kiss = not line.endswith("$")
     body = expand(line.rstrip("$ "), r)
+    body = opening(body, a, r, reply)
     s = spell(body, a, r)
     s = casing(s, a, r)
     s = faces(s, a, r)
     s = punctuate(s, a, r)
+    s = run_together(s, a, r)
     s = kisses(s, a, r, allow_kiss)
     return tidy(s)
 
@@ -772,7 +867,7 @@ def main():
         row = []
         for k, (w, ln) in enumerate(ex):
             rr = random.Random(f"exchange:{bi}:{k}")
-            row.append((w, write_text(ln, objs[w], rr)))
+            row.append((w, write_text(ln, objs[w], rr, reply=k > 0)))
         ex_texts.append(row)
     texts = {}
     for name, lines in singles.items():
@@ -993,10 +1088,9 @@ KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2})$")
 
 
 # Things a chatty young writer adds to the end of almost anything.
-CHATTY = ["im so bored", "wot a day", "cant wait", "need a drink", "text me back", "ring me later",
-          "miss ya", "luv ya loads", "mum is doin my head in", "nicky is in a mood", "skint again",
-          "need 2 get ready", "wot a nightmare", "gotta go, tea is ready", "av a gd nite", "cya l8r",
-          "lol", "lush", "so tired", "ring me ya muppet"]
+CHATTY = ["what u up to", "ring me later", "text me back", "cant wait", "im so bored", "need a drink",
+          "skint again", "wish it was friday", "got to go, teas ready", "so tired", "u ok?",
+          "love ya", "speak later", "ill ring u on my break", "hope ur ok", "whats the plan"]
 
 
 # Everyday words a heavy texter writes without their vowels.
@@ -1032,7 +1126,8 @@ def fix_top_author(items):
         if len(s) > 200 or it.get("ran_on") or (s.endswith(("x", "X")) and not KISS_RE.search(s)):
             continue
         it["ran_on"] = True
-        add = write_text(r.choice(extra), a, r).rstrip(" x")
+        add = write_text(r.choice(extra), a, r, reply=True).rstrip(" x")
+        add = add[:1].lower() + add[1:]
         if add.rstrip(".!?") in s:
             continue
         k = KISS_RE.search(s)
@@ -1050,7 +1145,7 @@ def fix_top_author(items):
         k = KISS_RE.search(s)
         if B < want_bl:
             per = (want_len - L) / (want_bl - B) - 1      # letters each new word may have
-            words = ["x", "ha", "lol", "haha"]
+            words = ["ha", "lol", "haha"]
             w = min(words, key=lambda x: abs(len(x) - per) + r.random() * 1.5)
             if s.endswith(("x", "X")) and not k:
                 continue                                  # a kiss typed straight on
@@ -1082,7 +1177,7 @@ def fix_top_author(items):
     short_of = {w: v for w, (v, _) in a.prefs.items() if not v.startswith("MIX:") and len(v) < len(w)
                 and " " not in v}
     short_of.pop("you", None)
-    short_of.update({"your": "ur", "because": "coz", "just": "jus", "and": "n",
+    short_of.update({"your": "ur", "because": "cos", "just": "jus",
                      "said": "sed", "mum": "mum", "really": "rly", "some": "sum",
                      "here": "ere", "mate": "m8", "mates": "m8s", "tonite": "2nite", "told": "tld",
                      "went": "wnt", "get": "gt", "will": "wil", "still": "stil", "well": "wel",
@@ -1092,7 +1187,9 @@ def fix_top_author(items):
                      "need": "ned", "believe": "beleve", "everything": "evrythin", "can't": "cnt",
                      "cant": "cnt", "dont": "dnt", "im": "im", "tell": "tel", "girl": "gal",
                      "shopping": "shoppin", "new": "nu", "please": "plz", "pleeease": "plz",
-                     "nothing": "nuffin", "with": "wiv", "without": "wivout", "the": "da"})
+                     "nothing": "nuffin", "hiya": "hi", "pictures": "pics", "look": "luk",
+                     "wana": "wna", "break": "brk", "drink": "drnk", "fancy": "fncy", "nobody": "nobdy",
+                     "havent": "havnt", "says": "sez", "again": "agn", "agen": "agn"})
     short_of = {w: v for w, v in short_of.items() if len(v) < len(w)}
     for _ in range(20000):
         L, B = tot()
@@ -1134,8 +1231,8 @@ def fix_top_author(items):
                 s = s[:k.end()] + k.group(1)[0]
             elif s[-1:].isalpha() and not k:
                 s = s + "!"
-            elif s.endswith("!") or s.endswith("?"):
-                s = s + s[-1]
+            elif s.endswith("?") and not s.endswith("??"):
+                s = s + "?"
             else:
                 continue
         else:
@@ -1294,7 +1391,7 @@ def fix_totals(items):
     longer = [(r"\bhaha\b", "hahaha"), (r"\bok\b", "okay"), (r"\bOk\b", "Okay"),
               (r"\b(?<!')hi\b", "hiya"), (r"\bHi\b", "Hiya"), (r"\byeh\b", "yeah"),
               (r"\bYeh\b", "Yeah"), (r"\bmins\b", "minutes"), (r"\bpls\b", "please"),
-              (r"\bplz\b", "please"), (r"\bcos\b", "because"), (r"\bta\b", "thanks"),
+              (r"\bplz\b", "please"), (r"\bta\b", "thanks"),
               (r"\bthx\b", "thanks"), (r"\bluv\b", "love"), (r"\bgr8\b", "great"),
               (r"\bl8r\b", "later"), (r"\bsoz\b", "sorry"), (r"\bwot\b", "what"),
               (r"\bHi\b", "Hello"), (r"\bcoz\b", "because"), (r"\btxt\b", "text"),
@@ -1316,7 +1413,7 @@ def fix_totals(items):
                (r"\bprobably\b", "prob"), (r"\babout\b", "abt"), (r"\breally\b", "rly"),
                (r"\bokay\b", "ok"), (r"\bOkay\b", "Ok"), (r"\bthough\b", "tho"),
                (r"\bthrough\b", "thru"), (r"\byour\b", "ur"), (r"\bare\b", "r"), (r"\bfor\b", "4"),
-               (r"(?<!\d )\bto\b(?! \d)", "2"), (r"\bwith\b", "wiv"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
+               (r"(?<!\d )\bto\b(?! \d)", "2"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
                (r"\bsomething\b", "sumthin"), (r"\bnothing\b", "nothin"), (r"\btonight\b", "2nite")]
     # shortenings nearly everybody uses, whatever their age
     everyone_short = {"haha", "ok", "Ok", "hi", "Hi", "mins", "Sat", "Sun", "Fri", "Thurs", "Mon",
@@ -1374,8 +1471,8 @@ def fix_totals(items):
                 ns = None
             elif re.search(r"[A-Za-z]$", s) and not k:
                 ns = s + ("." if not a.lower and r.random() < 0.4 else "!")
-            elif re.search(r"[!?]$", s) and r.random() < 0.3:
-                ns = s + s[-1]
+            elif re.search(r"[?]$", s) and r.random() < 0.3 and not s.endswith("??"):
+                ns = s + "?"
             elif k and re.search(r"[A-Za-z]$", s[:k.start()]) and r.random() < 0.5:
                 ns = s[:k.start()] + r.choice(["!", "."]) + s[k.start():]
         else:
