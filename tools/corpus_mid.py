@@ -151,7 +151,7 @@ Hi, how are you feeling? Any more kicks? ~
 # Sarah, 31: nurse on ward 12 with Emma, husband Adam, expecting their first
 # baby in March; drives.
 W["Sarah J"] = """
-Scan went well, it's a boy!!
+Scan went well, it's a boy!
 Can you pick up some Rennies, heartburn from hell
 Adam's put the cot together upside down ~
 On my way, 10 mins
@@ -165,7 +165,7 @@ Off on the 1st, can't come soon enough
 # no car.
 W["Vicky"] = """
 Can you have Mason Saturday night? Shane's taking me out for my birthday ~
-Mason's got a tooth!! Finally
+Mason's got a tooth! Finally
 What time's mum doing dinner Sunday?
 Ok, love you
 Shane's fallen asleep on the sofa with Mason on him, they look so cute ~
@@ -301,7 +301,7 @@ Are you still ok for Friday? Rob's got the kids so I'm all yours, thought we cou
 """
 
 W["Emma D"] += """
-Chris has only gone and booked us a weekend in York for my birthday!! I have no idea how he sorted it with the rota but I'm not asking
+Chris has only gone and booked us a weekend in York for my birthday! I have no idea how he sorted it with the rota but I'm not asking
 """
 
 W["Sarah J"] += """
@@ -363,7 +363,7 @@ Thank you so much for the birthday card and the voucher, you shouldn't have, Mol
 W["Nicola"] += """
 Hi Rachel, sorry I haven't been in touch, it's been chaos, Finn's had an ear infection and Amber's been playing up at school, are you free Thursday? I could do with a catch up
 Paul, can you take Amber to swimming tonight, I've got a meeting that's going to overrun, her bag's by the back door and she needs a pound for the locker, don't forget her goggles
-Just got back from the run, 10k in 58 minutes, that's my best ever!! My legs feel like jelly and I'm starving, can you put the kettle on and some toast
+Just got back from the run, 10k in 58 minutes, that's my best ever! My legs feel like jelly and I'm starving, can you put the kettle on and some toast
 Rachel, are you ok? I've just heard about the court thing from your sister, I'm so sorry, ring me when you can or I'll come round tonight after the kids are in bed
 Love you, thanks for today, I know I've been a nightmare lately with work, you've been brilliant with the kids, I'll make it up to you this weekend
 """
@@ -419,4 +419,139 @@ Nicola, thank you for tonight, I really needed it, I know I went on a bit about 
 
 W["Donna"] += """
 Bradley, you'd better be at your dad's like you said, because if I find out you've been at that party I'll be the one coming to pick you up in my slippers
+"""
+
+W["Kerry B"] += """
+Yeah go on, but just the one, I'm on at 8 tomorrow and I can't face the chemist with a hangover
+Miss you babe, can't wait for you to get home, Molly's at her nan's so it's just us tonight ~
+This bloody car, that's the third time this month, Dan's going to have to look at it
+"""
+
+W["Nicola"] += """
+Yeah fine, I'll do it
+Missing you, can't wait to have you home, the bed's too big without you
+Crap, forgot the nursery fees, can you pay them online tonight?
+"""
+
+W["Lisa M"] += """
+Yeah I know, he's a knob, don't let him get to you
+Can't stop thinking about Saturday, you make me so happy, love you ~
+"""
+
+W["Joanne"] += """
+Yeah she's fine, just tired
+Missing you loads, the bed's cold without you, come home safe, love you
+"""
+
+W["Claire 34"] += """
+Yeah, ok
+Can't wait to see you tonight, I've missed you this week, let's get a takeaway and an early night ~
+"""
+
+W["Emma D"] += """
+Yeah, see you there
+Can't wait to see you tonight gorgeous, I've got the whole weekend off and I'm all yours ~
+"""
+
+W["Vicky"] += """
+Yeah he's fine now, just a bit grizzly
+Miss you babe, hurry home, Mason's asleep and I've got the wine open ~
+"""
+
+W["Sarah J"] += """
+Yeah, I'm fine, just tired and fat ~
+"""
+
+W["Gaz"] += """
+yeah go on then $
+miss you babe, can't wait to get home, riley in bed early tonight? ~
+pissed off, the part's not come again, that's 3 days i've been waiting $
+"""
+
+W["Lee T"] += """
+yeah nice one $
+missing you, how are you feeling? i'll bring you some chips home, love you both ~
+shit, forgot the ring for the boiler, can you go back for it? $
+"""
+
+W["Paul 35"] += """
+Yeah fine
+Miss you, can't wait to get home, it's been a long week
+"""
+
+W["Rob"] += """
+yeah will do
+"""
+
+W["Rachel"] += """
+Yeah, I know, I just needed to say it out loud
+"""
+
+W["Jamie K"] += """
+yeah see you there $
+"""
+
+W["Kerry B"] += """
+Dan, I know we had words this morning but I love you, I'm sorry I shouted, it's just been a shit week at work, let's get a takeaway tonight and start again
+"""
+
+W["Nicola"] += """
+Paul, just wanted to say I love you, I know I've been a nightmare with all the work stuff, thank you for being so good with the kids, see you tonight
+"""
+
+W["Lisa M"] += """
+Shaun, I can't stop thinking about you, last night was lovely, thank you for putting up with my mad kids, I'm lucky to have you, see you Friday ~
+Darren's just cancelled again, that's the third time, I'm so pissed off, Tayla was sat by the door with her bag and I've had to tell her he's not coming
+"""
+
+W["Joanne"] += """
+Bloody hell, the head's just told us they're cutting our hours after Easter, that's 30 quid a week less, I don't know how we're going to manage
+"""
+
+W["Emma D"] += """
+Chris, just got in from work and found the flowers and the card on the table, you're the best, I love you so much, get home soon so I can say thank you properly ~
+"""
+
+W["Sarah J"] += """
+Adam, I've just been sick in the staff toilet again, I'm so fed up of this, whoever said it stops at 12 weeks was a bloody liar, come and get me at 7
+"""
+
+W["Vicky"] += """
+Shane, I love you, thanks for taking Mason out this morning so I could have a lie in, best present ever, see you later gorgeous ~
+"""
+
+W["Gaz"] += """
+bloody hell nikki, i've just seen the gas bill, 200 quid for 3 months, have you had the heating on all day again? we'll talk later
+"""
+
+W["Lee T"] += """
+stace, i love you, i know i'm rubbish at saying it but i'm so proud of you, you're going to be an amazing mum, see you at 6 gorgeous
+"""
+
+W["Jamie K"] += """
+toni i'm sorry about last night, i shouldn't have gone out with the lads after footy, i'll take you for a meal saturday, love you
+"""
+
+W["Rachel"] += """
+Bloody hell, Harvey's dad has only gone and booked him a holiday in Florida without asking me, it's in term time and I've not even got his passport
+"""
+
+W["Claire 34"] += """
+Rob, sorry about this morning, I was stressed about court, you didn't deserve it, love you, I'll be home by 7 and I'll cook
+"""
+
+W["Kerry B"] += """
+Lisa hun, I've been thinking about what you said about Darren, you don't owe him anything, the kids come first and you've done everything right, if he wants to take you to court let him try, you've got all the texts where he cancels, keep them, and ring me tonight if you want to talk, I'm in all night
+"""
+
+W["Gaz"] += """
+nikki, i've had a word with the boss about the holiday and he says i can have the second week of august if i do the saturdays in july, so book the caravan, riley's going to go mental, and no arguing about your mum coming, she's not, that's final, love you
+"""
+
+W["Lisa M"] += """
+Hiya, just to let you know the hearing's been put back to the 14th, my solicitor reckons Darren's lot are stalling because they know he hasn't got a leg to stand on, I'm so fed up with it all, I just want it over so the kids can get on with their lives, thanks for everything, I mean it
+"""
+
+W["Nicola"] += """
+Rachel, I've had the worst week, my boss has put me in charge of the redundancies, I've got to sit across the table from people I've worked with for 8 years and tell them they've lost their jobs, I feel sick every morning, Paul's being lovely but he doesn't really get it, can we please go for a drink Friday?
 """

@@ -124,7 +124,7 @@ Jackie, did you get your results? Ring me
 Home by 6, there's a pie in the fridge
 Sharon, what time is it there? I'll ring you Sunday morning your evening
 Yes please, a bag of sugar and the paper
-We've booked the flights!! March 12th, I can't believe we're coming
+We've booked the flights! March 12th, I can't believe we're coming
 Derek, your sister rang, can you ring her back
 Happy birthday Tyler, Nanna and Grandad love you
 """
@@ -195,7 +195,7 @@ Love you, home soon
 # Jackie, 52: Linda's sister, dinner lady at the junior school, husband Ray.
 W["Jackie"] = """
 Lin, are you coming round Sunday? Ray's doing a barbecue if it stays dry
-Results are back, all clear!! Thank God
+Results are back, all clear! Thank God
 Ok see you at 2
 Ray's gone fishing again, I've got the house to myself ~
 Yes please, pick me up at 10
@@ -229,7 +229,7 @@ miss you, cant wait to get home
 home in 10
 chloe, i'm outside, come out now
 did you ring the gas man?
-city won 2 1!! ~
+city won 2 1! ~
 """
 
 # Steve, 48: warehouse manager, wife Sandra, son Ryan (17, a learner, goes
@@ -653,4 +653,47 @@ W["Grandad Ken"] += """
 Julie, I've been to the doctor's and he says my blood pressure is better, I'm to keep taking the tablets and walk every day, so I'll be on the allotment more than ever.
 Julie, thank you for taking me to the cemetery on Sunday, your mum would have liked the flowers, she always liked yellow roses best. I miss her every day. Dad.
 Kieran, Grandad is proud of you for your school report, you're a clever boy, your nan would be very proud too. Here's a fiver for some sweets, don't tell your mum.
+"""
+
+W["Julie"] += """
+Yeah ok love
+"""
+
+W["Tracey"] += """
+Yeah go on, I'll do the chips
+Bloody hell Wayne, you've taken the car keys to work again, how am I meant to get to Mum's?
+Miss you, can't wait for tonight, the kids are at Mum's ~
+"""
+
+W["Dave 42"] += """
+yeah fine love
+miss you, you looked gorgeous this morning, can't wait to get home ~
+"""
+
+W["Debbie"] += """
+Yeah she's fine now, thanks for asking
+"""
+
+W["Mandy"] += """
+Yeah I know, what a cow
+"""
+
+W["Tracey"] += """
+Wayne, I've just had the bailiffs' letter, you told me you'd paid that catalogue off months ago, I'm so pissed off I can't even look at you, we'll talk tonight
+"""
+
+W["Julie"] += """
+Dave, I've just seen the state of the kitchen, it looks like a bomb's hit it, I've been at work all day, I'm not your bloody maid, sort it before I get home
+"""
+
+W["Karen 48"] += """
+Hannah darling, I know you're upset about the course and I want you to know whatever you decide your dad and I are behind you, if you want to change to history then change, if you want to come home for a bit and think about it then come home, your room is always here, ring me tonight, I'll be up late marking
+"""
+
+W["Julie"] += """
+Lyn, just to let you know Dad had his check up and they're pleased with his heart, he's on a new tablet, he's been out on the allotment every day since, Chloe's got a boyfriend and won't tell me anything, Kieran's football team won the cup, and Dave's still Dave, when are you coming home? We miss you
+"""
+
+W["Tracey"] += """
+Jules, you'll never guess, Wayne's only gone and proposed, in the Chinese, in front of everyone, on one knee, with a ring he got from Argos, I said yes before I could think about it, Mum cried, Jordan said it's about time, and Leah wants to be a bridesmaid in a pink dress, I can't stop smiling
 """

@@ -62,7 +62,7 @@ EXCHANGES = [
     [("Lisa M", "jo did kez say owt about me"),
      ("Joanne", "Only that she's worried about you, we both are. Come round for a brew"),
      ("Lisa M", "ok ill come after work")],
-    [("Kerry B", "He proposed!!"),
+    [("Kerry B", "He proposed!"),
      ("Vicky", "OMG about time! have u told mum"),
      ("Kerry B", "No you're the first, don't say anything till Sunday")],
     [("Lou", "hiya is lisa with u? her phone's off"),
@@ -115,7 +115,7 @@ EXCHANGES = [
     # Jade and her mates
     [("Jade K", "what time are u finishing tonight? can come and meet u at the ship then go into town if u want, shazza is up for it too"),
      ("Danielle", "half 11, come at 11 and I'll sort you a drink"),
-     ("Jade K", "yes!! see u there babe, wear ur new top, u look gorgeous in it")],
+     ("Jade K", "yes! see u there babe, wear ur new top, u look gorgeous in it")],
     [("Shaz", "what did reece say??"),
      ("Jade K", "he said he was sorry and he wants to see me tomorrow, i said ill think about it, what do u reckon?"),
      ("Shaz", "tell him to do one ~")],

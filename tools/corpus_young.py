@@ -27,7 +27,7 @@ mum can i go to paiges after school, her mum said she can drop me back by 8
 where are you?? been stood outside the gates for ages and its freezing
 dad can u put a fiver on my phone pleeease, ill do the dishes all week
 paige reckons reiss fancies me but i think shes lying ~
-got a B in maths!! mr hollis said i've come on loads
+got a B in maths! mr hollis said i've come on loads
 we need a baked potato for food tech tomorrow have we got any
 can paige stay on friday, we'll be good i swear
 im at paiges, her mum is doing fajitas so dont save me any tea
@@ -134,7 +134,7 @@ omg shut up ~ did he really say that?
 whats the plan for tonight? is it liquid or the ship first? i dont mind as long as we are not late for the bus back
 im on the 47 now, be there in 10 mins, get me a drink in
 where r u? been sat here on my own for 20 mins like a right loser
-no way!! who told u that?
+no way! who told u that?
 ok hun speak later
 yeah ill be there, tell shazza to get her arse out of bed for once
 is it true carly has dumped her fella? she was all over some lad in liquid on saturday
@@ -151,7 +151,7 @@ does my hair look shit in that photo? be honest
 reece said he might come out tonight with his mates, if he does i am not talking to him
 hey u ok? u seemed a bit quiet last night, hope its nothing i said
 love u babe ur the best mate anyone could have, even when ur pissed ~
-just got paid!! we are so going out tonight, first round on me
+just got paid! we are so going out tonight, first round on me
 what did he say?? tell me everything
 my nan just text me for the first time ever, it took her 3 days ~
 got a client at 3 who wants a full head of foils and shes 20 mins late already, not happy
@@ -266,7 +266,7 @@ On till 11, come in and I'll sort you a drink
 Nan says thanks for the flowers, she loved them
 Can't tonight, Ricky's taking me out, he won't say where ~
 Where are you? I've been stood here like a lemon
-Just paid the deposit for Magaluf!! We are going!
+Just paid the deposit for Magaluf! We are going!
 Ok see you at 8
 Ricky's being a twat again, can I come to yours?
 """
@@ -275,7 +275,7 @@ Ricky's being a twat again, can I come to yours?
 # planning the wedding for next June, cat Biscuit; drives a Clio.
 W["Gemma R"] = """
 Can you do my 10 o'clock tomorrow? I've got the dress fitting
-Ross has booked the venue!! Stanton Hall, 14th June
+Ross has booked the venue! Stanton Hall, 14th June
 Biscuit has been sick on the duvet, can you pick up some cat food on your way home babe
 Running 10 mins late, stuck behind a bin lorry
 Yeah fine, see you at 9
@@ -309,7 +309,7 @@ practice moved to 7, same place $
 megan are you coming to the gig saturday? we're on at 10
 can you cover my shift wednesday? i'll do your friday $
 just bombed my exam, i knew none of it ~
-got a gig at the cellar bar on the 12th!! $
+got a gig at the cellar bar on the 12th! $
 miss you, when are you back from your mums?
 yeah go on, i'll be there in 20 $
 where's the spare key? locked out again $
@@ -342,7 +342,7 @@ W["Jade K"] += """
 hiya babe what u up to? im sat in the staff room eating a pot noodle, nicky has booked me solid till 6 and i havent even had a fag yet
 ok so reece has just rung and said sorry about 50 times, he wants to take me to the pictures tomorrow, should i go or make him sweat a bit longer?
 are u coming out friday or not? shazza says she is skint but she always says that and then turns up with a tenner and a bottle of wkd
-cant believe u told him i said that!! i was only joking and now he thinks i fancy his mate, cheers for that ~
+cant believe u told him i said that! i was only joking and now he thinks i fancy his mate, cheers for that ~
 just got in from work and mum has made a lasagne and i have had 2 plates, i am going to be the size of a house in magaluf
 how was ur first day? did u get a nice trainer? text me on ur dinner and tell me everything
 im sorry babe i didnt mean to have a go at u last night, i was drunk and tired and reece had wound me up all day, forgive me?
@@ -356,7 +356,7 @@ have u seen the state of my fringe? nicky let the new girl practise on me, i loo
 miss u loads, cant wait for saturday, what time are u picking me up? im going to wear the black dress
 i know its late but are u awake? cant sleep, keep thinking about what he said, ring me if u are up
 yeah im fine, just tired, had a mad busy day, 3 weddings and a prom, my feet are killing me
-happy birthday babe!! hope u have a mint day, see u tonight at the ship, first drink is on me
+happy birthday babe! hope u have a mint day, see u tonight at the ship, first drink is on me
 ok so i have done something stupid, dont shout at me, ring me when u can and ill tell u everything
 hey u, thanks for sorting my hair out last night, it looked lush, everyone was asking where i had it done
 are we still on for tomorrow or has ur mum got u babysitting again? let me know so i can sort the lift
@@ -410,7 +410,7 @@ mum can you wash my work trousers tonight, got the big job tomorrow and i've got
 """
 
 W["Sophie 22"] += """
-Just handed my dissertation in!!! 3 years and it's done. Meet me in the union, first round's on me
+Just handed my dissertation in! 3 years and it's done. Meet me in the union, first round's on me
 """
 
 W["Danielle"] += """
@@ -421,7 +421,7 @@ W["Jade K"] += """
 hiya babe, are u working saturday? nicky wants me in at 8 for a wedding party, 6 bridesmaids and the mum, so i wont be out till 3, can we meet at urs after and get ready there? i will bring the vodka
 ok so last night reece turned up at my mums at 1 in the morning pissed out of his head shouting my name in the street, mum went mental and now the neighbours are all talking, i could die
 just seen ur text, soz i was in the shower, yeah im still up for tonight but i am not staying out late cos i am on at 9 and nicky will go mad if i turn up looking like death again
-cant believe we only have 3 weeks till magaluf!! i have got my flip flops, my bikinis and my fake tan sorted, just need a new case cos mine broke on the way back from blackpool
+cant believe we only have 3 weeks till magaluf! i have got my flip flops, my bikinis and my fake tan sorted, just need a new case cos mine broke on the way back from blackpool
 he has just text me saying he is sorry and he will change and he loves me, i have heard it all before but i do miss him, what would u do if it was u? be honest with me
 babe are u ok? ur mum said u were upset when u got in last night, was it that lad from the ship? ring me when u get this, i dont care what time it is, i am here for u
 been stood at this bus stop for 25 mins and no sign of the 47, its freezing and my phone is about to die, if i dont turn up its cos i have been eaten by a bus shelter
@@ -435,15 +435,15 @@ just had a massive row with reece on the phone, he says i care more about my mat
 i have just seen ur photos from saturday, why did nobody tell me i had lipstick on my teeth all night?? i am never going out with u lot again ~
 thank u so much for last night babe, i know i was a mess but u sorted me out, dont know what i would do without u, i owe u big time, drinks on me friday
 ok im here, im by the cash machine outside boots, where r u? if u r not here in 5 mins i am going into new look without u
-omg just found out nicky is selling the salon!! she told us all at dinner, i dont know what is going to happen to us, i might have to look for another job
-reg has got a girlfriend!! she is about 4 foot tall and has a fringe like a helmet, mum is over the moon, i cant stop laughing ~
+omg just found out nicky is selling the salon! she told us all at dinner, i dont know what is going to happen to us, i might have to look for another job
+reg has got a girlfriend! she is about 4 foot tall and has a fringe like a helmet, mum is over the moon, i cant stop laughing ~
 can u ring me? i know its late but i just need to talk to someone, its about reece, i think he has been seeing someone else and i dont know what to do
 """
 
 W["Chloe 14"] += """
 mum can i stay at paiges tonight, her mum says its fine and we will do our homework i promise, i have got my stuff for school, i will be home straight after tomorrow
 dad pleeease can u pick me and paige up from the leisure centre at 9, her mum cant and its dark and we dont want to walk past the park on our own
-mum guess what reiss asked me to go to the pictures with him on saturday!!! can i go? his mum will take us and bring us back
+mum guess what reiss asked me to go to the pictures with him on saturday! can i go? his mum will take us and bring us back
 omg mum u will never guess, mrs dobbs has picked me and paige to do the dance at the christmas show in front of the whole school, im so nervous ~
 """
 
@@ -460,14 +460,14 @@ W["Lauren"] += """
 Mum, just so you know, I've had a bit of a rough week, nothing serious, just missing home and Callum's being weird, I'll ring you tonight when Fran's out
 Fran, are you in tonight? I've just had the worst tutorial of my life, he basically said my essay was rubbish in front of everyone, I need wine and a DVD
 Callum, I'm sorry about last night, I was tired and stressed about the deadline and I took it out on you, can I come round after my lecture and make it up to you?
-Just finished my last exam!! I think it went ok, I answered the question on Hardy and didn't cry, which is a start. Going to the pub, will ring you tomorrow
+Just finished my last exam! I think it went ok, I answered the question on Hardy and didn't cry, which is a start. Going to the pub, will ring you tomorrow
 Hi Dad, Mum says you're thinking of getting a new car, please don't get another estate, get something nice, you deserve it, love you
 """
 
 W["Becky T"] += """
 Nathan, I'm so sorry, I completely forgot about your mum's dinner, they kept us after school for a meeting about the inspection and my phone was on silent, are you still there?
 Can you do me a favour and record Corrie? I'm stuck at this parents evening till 8 and there's still about 15 parents to see, I'm going to fall asleep in the staff room
-Guess who's got a job!! St Mark's rang me this afternoon, I start in September, year 2, I can't believe it, I'm going to cry. Drinks on me tonight
+Guess who's got a job! St Mark's rang me this afternoon, I start in September, year 2, I can't believe it, I'm going to cry. Drinks on me tonight
 """
 
 W["Sophie 22"] += """
@@ -482,6 +482,131 @@ kirsty i've been thinking about what you said and you're right, i should have to
 """
 
 W["Ash 21"] += """
-megan i've got us tickets for the arctic monkeys in april!! don't ask how much they cost, just say you love me and that i'm the best boyfriend in the world
+megan i've got us tickets for the arctic monkeys in april! don't ask how much they cost, just say you love me and that i'm the best boyfriend in the world
 taz, the landlord's coming round at 10 tomorrow to look at the damp, can you tidy the kitchen? it looks like a bomb's gone off and i'm at work till 11 $
+"""
+
+# ---------------------------------------------------------------- to partners, and the odd bad word
+
+W["Jade K"] += """
+miss u, cant stop thinking about u, come round after work tomo and ill cook, well ill get a pizza in
+yeah ok but ur paying cos i paid last time
+love u too, sorry for being a cow earlier
+what did u do that for?? u know she fancies u, ur such a knob sometimes
+tomo is fine, ill meet u at the bus station at 1
+"""
+
+W["Chloe 14"] += """
+yeah i know, sorry
+see u tomo at the gates, dont be late or im going in without u
+"""
+
+W["Jess H"] += """
+yeah im fine, mum is just being mum
+can u meet me at the gates tomo, i want to walk in with u, love u
+"""
+
+W["Lauren"] += """
+Yeah it was good thanks, how was yours?
+Miss you so much, only 4 more days and then you're all mine for a whole week, I've got a bottle of wine and a DVD lined up ~
+Can't wait to see you tomorrow, I've booked us a table at that Italian you like, don't tell me you've got football
+"""
+
+W["Becky T"] += """
+Can't wait to see you tonight, I've missed you loads this week, even if you did eat all my biscuits last time ~
+Yeah I know, shit isn't it
+"""
+
+W["Sophie 22"] += """
+Morning gorgeous, thanks for last night, you were lovely, sorry I was such a grump about the dissertation ~
+Yeah why not, I've done enough work for one day
+"""
+
+W["Dean"] += """
+yeah go on, the feathers at 8, you're getting them in $
+morning gorgeous, missing you already, what time do you finish? i'll pick you up and we'll go for something to eat
+bloody car's got a puncture, i'm going to be late, sorry babe
+"""
+
+W["Ash 21"] += """
+yeah sound, see you there $
+morning beautiful, can't stop thinking about last night, when can i see you again? tonight? tomorrow? right now?
+"""
+
+W["Danielle"] += """
+Miss you babe, can't wait to see you after my shift, come and get me at 11 and we'll get chips on the way home
+Yeah fine, see you tomo
+"""
+
+W["Ryan M"] += """
+miss u, cant wait to see u tomo, my dad says i can have the car tonight if he comes with me ~
+"""
+
+W["Craig W"] += """
+yeah im up, be outside in 5 $
+bollocks, left my wallet on the bus, can you sub me for dinner? $
+"""
+
+W["Tom P"] += """
+yeah see you tomo
+"""
+
+W["Jade K"] += """
+omg reece just turned up at the salon with a card and a massive teddy, nicky nearly died laughing, i love him really but dont tell him i said that
+sorry babe i was in a right mood last night, work was shit and then mum started on me about the state of my room, it wasnt u honest
+u are such a cheeky cow, i saw what u wrote on my bebo, everyone is going to think i got off with him now, ur dead when i see u ~
+ur so gorgeous, i keep looking at that photo of us from saturday, cant wait to see u tonight, dont be late or ur in trouble
+"""
+
+W["Lauren"] += """
+Bloody hell, the library's shut for a fire drill and I've lost an hour, this essay is never going to get finished, can I come to yours to work?
+Callum, I know I was in a mood last night, it's the deadline, it's not you, I love you, come round later and I'll make it up to you ~
+"""
+
+W["Becky T"] += """
+Just been told the inspectors are coming on Tuesday, I'm going to be up every night doing my folder, I'm so pissed off, I'd planned a weekend with Nathan
+"""
+
+W["Sophie 22"] += """
+Tom you absolute idiot, you left your drumsticks on the kitchen table and your keys in the door, anyone could have walked in, I love you but honestly
+"""
+
+W["Dean"] += """
+what a load of crap that was, 2 nil down at half time and the manager just sat there, i'm not renewing my season ticket, i mean it this time $
+kirsty, i love you, i know i don't say it enough but i do, i'm sorry i've been a knob about your mum, i'll make it up to you on saturday
+"""
+
+W["Ash 21"] += """
+i can't believe the landlord's put the rent up again, that's 40 quid more a month for a house with mould on the ceiling, taking the piss $
+megan you looked so gorgeous tonight, i couldn't stop looking at you across the bar, come back to mine after, taz is out ~
+"""
+
+W["Danielle"] += """
+Ricky I'm so sorry about last night, I didn't mean what I said, I was drunk and jealous and I know nothing happened, please ring me, I love you
+"""
+
+W["Craig W"] += """
+lee, the bloody bus has gone past me full, i'll be another half an hour, sorry mate, i'll make it up at dinner $
+"""
+
+W["Tom P"] += """
+sophie, you looked gorgeous tonight, sorry i was stuck behind the drums all night, come round after you finish and i'll make you breakfast in the morning
+"""
+
+# ---------------------------------------------------------------- the odd very long one, sent in two or three parts
+
+W["Jade K"] += """
+ok so i am going to tell u this once and then i dont want to talk about it, reece has been messaging some girl from his work on msn, i saw it when he left his laptop on at his mums, i am gutted, i dont know whether to say something or wait and see if he tells me himself, what would u do? dont tell shazza
+"""
+
+W["Lauren"] += """
+Mum, I've been thinking about next year and I think I want to move out of halls and in with Fran and Priya, it's cheaper and the house is nearer the library, Dad would need to be a guarantor though, can we talk about it at the weekend? Don't panic, it's a nice street
+"""
+
+W["Dean"] += """
+mate you will not believe the day i've had, some bloke rang up screaming because his card got eaten by the machine in tenerife, then the system went down, then my team leader had me in for a chat about my sick days, then i got a parking ticket outside, i need a pint and i need it now $
+"""
+
+W["Becky T"] += """
+Laura, I know Mum's upset about Christmas but I can't be in two places at once, Nathan's family have asked us for dinner this year and I said yes ages ago, can you help me explain it to her? I'll come on Boxing Day and stay till the 28th, I just don't want another row
 """

@@ -190,21 +190,21 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 # --------------------------------------------------------------------------
 
 BAND_HABITS = {
-    "Y": dict(lv=0.6, use=0.8, cap=0.82, lowall=0.45, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
+    "Y": dict(lv=0.6, use=0.8, cap=0.84, lowall=0.3, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
               excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.32, kissM=0.04, klenF=1.8, klenM=1.0,
-              gdrop=0.6, apos=0.75, typo=0.02, stretch=0.05, amp=0.08, voc=0.12, greet=0.1),
-    "A": dict(lv=0.5, use=0.75, cap=0.86, lowall=0.4, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
+              gdrop=0.6, apos=0.75, typo=0.02, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
+    "A": dict(lv=0.5, use=0.75, cap=0.87, lowall=0.25, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
               excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.3, kissM=0.05, klenF=1.6, klenM=1.0,
-              gdrop=0.45, apos=0.55, typo=0.018, stretch=0.04, amp=0.1, voc=0.1, greet=0.14),
+              gdrop=0.45, apos=0.55, typo=0.018, stretch=0.04, amp=0.1, voc=0.05, greet=0.14),
     "B": dict(lv=0.4, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
-              gdrop=0.2, apos=0.35, typo=0.015, stretch=0.02, amp=0.12, voc=0.08, greet=0.1),
+              gdrop=0.2, apos=0.35, typo=0.015, stretch=0.02, amp=0.12, voc=0.05, greet=0.1),
     "C": dict(lv=0.25, use=0.7, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
               excl=0.04, laugh=0.25, emot=0.3, sad=0.15, kissF=0.2, kissM=0.05, klenF=1.3, klenM=1.0,
-              gdrop=0.06, apos=0.2, typo=0.012, stretch=0.0, amp=0.1, voc=0.1, greet=0.08),
+              gdrop=0.06, apos=0.2, typo=0.012, stretch=0.0, amp=0.1, voc=0.06, greet=0.08),
     "O": dict(lv=0.05, use=0.7, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
               excl=0.02, laugh=0.1, emot=0.4, sad=0.05, kissF=0.22, kissM=0.03, klenF=1.2, klenM=1.0,
-              gdrop=0.0, apos=0.12, typo=0.015, stretch=0.0, amp=0.05, voc=0.15, greet=0.1),
+              gdrop=0.0, apos=0.12, typo=0.015, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
 }
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
@@ -254,6 +254,8 @@ def draw_habits(a, r):
     for k, v in base.items():
         if k in ("klenF", "klenM"):
             h[k] = max(1.0, v + r.gauss(0, 0.35))
+        elif k in ("kissF", "kissM", "voc", "greet"):
+            h[k] = clamp(v + r.gauss(0, 0.06), 0.0, 2 * v)
         else:
             h[k] = clamp(v + r.gauss(0, SPREAD * (0.5 if v < 0.1 else 1.0)))
     if a.edu == "U":
@@ -328,10 +330,10 @@ def make_authors(rng):
     # The chattiest writer: long run-on texts of very short words, "u" for "you".
     j = by[TOP_AUTHOR]
     j.heavy = True
-    j.h.update(lv=1.0, use=0.93, cap=0.62, lowall=0.7, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
+    j.h.update(lv=1.0, use=0.93, cap=0.62, lowall=0.55, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
                apos=0.95, laugh=0.6, emot=0.15, typo=0.02, stretch=0.04, amp=0.0, excl=0.1, voc=0.05,
                greet=0.12)
-    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.55, 1.3, "x"
+    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.42, 1.3, "x"
     j.capX, j.glue = 0.0, 0.0
     j.punct = [0, 8, 0, 0, 0, 1]
     for w, v in PH.HEAVY_EXTRA.items():
@@ -455,14 +457,22 @@ def typo(word, a, r):
     return w[:i] + same[j] + w[i + 1:]                           # a letter from the same key
 
 
+WRITER_WORDS = None
+
+
 def run_together(s, a, r):
+    global WRITER_WORDS
+    if WRITER_WORDS is None:
+        WRITER_WORDS = {w.lower() for n, *_ in REGISTER for w in [n]} | \
+            {n.lower() for n, _ in UNREGISTERED}
     """A missed space: two short words typed as one ("seeyou", "onmyway")."""
     if r.random() >= a.h["typo"] * 4:
         return s
     toks = s.split(" ")
     spots = [i for i in range(len(toks) - 1)
              if toks[i].isalpha() and toks[i + 1].isalpha() and len(toks[i]) <= 4
-             and len(toks[i + 1]) <= 5 and toks[i].lower() not in ("i", "x") and toks[i + 1] != "x"]
+             and len(toks[i + 1]) <= 5 and toks[i].lower() not in ("i", "x") and toks[i + 1] != "x"
+             and (toks[i] + toks[i + 1]).lower() not in WRITER_WORDS]
     if not spots:
         return s
     i = r.choice(spots)
@@ -817,7 +827,34 @@ def plan_texts(objs, need):
                 drop |= set(rp.sample(rest, len(lines) - k - len(drop)))
             lines = [ln for i, ln in enumerate(lines) if i not in drop]
         singles[name] = lines + [None] * (k - len(lines))       # None: a short reply
+    # The sample's words are fixed: where the material runs over, a middling
+    # line of a writer gives way to one of the little replies everybody sends
+    # ("ok", "on my way"), spread over the writers that have most to say.
+    def words_of(ln):
+        return 2 if ln is None else len(expand_plain(ln).split())
+    total = sum(words_of(ln) for ls in singles.values() for ln in ls) + \
+        sum(words_of(ln) for ex in blocks for _, ln in ex)
+    while total > WORD_BUDGET:
+        cand = [(name, i) for name, ls in singles.items()
+                if len(ls) >= 6 and sum(1 for x in ls if x is None) < 0.22 * len(ls)
+                for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= 15]
+        if not cand:
+            break
+        name, i = cand[rp.randrange(len(cand))]
+        total -= words_of(singles[name][i]) - 2
+        singles[name][i] = None
     return blocks, singles
+
+
+def expand_plain(line):
+    """A line of material with its alternatives and marks taken out, for counting."""
+    line = re.sub(r"\{([^{}|]*)[^{}]*\}", r"\1", line.rstrip("$ "))
+    return re.sub(r"[\[\]~^]", " ", line)
+
+
+# Words of the material as planned (a short reply counted as two); the
+# fit-up stage takes the last few out, so this sits a little above T2_BLANKS.
+WORD_BUDGET = 14680
 
 
 def write_for(a, lines, salt=""):
@@ -1217,7 +1254,10 @@ def fix_top_author(items):
             continue
         i = r.choice(spots)
         core = toks[i].lower().strip(".,!?")
+        cap = toks[i][:1].isupper()
         toks[i] = toks[i].lower().replace(core, short_of[core], 1)
+        if cap:
+            toks[i] = toks[i][:1].upper() + toks[i][1:]
         it["text"] = " ".join(toks)
     for _ in range(20000):
         L, B = tot()
@@ -1279,6 +1319,12 @@ FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\
           (r"\b([Nn])ight night\b", r"\1ight", "")]
 
 
+LESS = [(r"\bat about (\d)", r"at \1", ""),
+        (r"\b(just|really|actually) (?=\w)", "", ""),
+        (r"\bgoing to\b", "gonna", "tx"), (r"\bwant to\b", "wanna", "tx"),
+        (r"\bgot to\b", "gotta", "tx"), (r"\bI am\b", "I'm", ""),
+        (r"\bdo not\b", "don't", ""), (r"\bI have got\b", "I've got", "")]
+
 LAUGH_NUDGE = False   # a laugh goes only where the material left room for one
 
 
@@ -1290,9 +1336,6 @@ def word_nudges(a, s, more, signed):
     words = set(re.findall(r"[a-z]+", s.lower()))
     glued = s.endswith(("x", "X")) and not k
     if more and not glued:
-        if a.kiss > 0.2 and not re.search(r"(^|\s)[xX]+[.!]*$", s) and not s.endswith(("x", "X")) \
-                and not (a.gender == "M" and MATES.search(s)):
-            out.append(s + " " + a.kissform)
         if LAUGH_NUDGE and a.laughs and not signed and not (words & LAUGH_WORDS) and head and head[-1:] not in "?" \
                 and len(s) >= 15 and not CLOSE_END.search(head) and not NO_LAUGH_END.search(head) \
                 and not (words & {v.lower() for v in a.vocs}):
@@ -1316,6 +1359,14 @@ def word_nudges(a, s, more, signed):
             m = re.search(r" (" + "|".join(map(re.escape, a.vocs)) + r")(?=[.!]*( x+| X+)?$)", s, re.I)
             if m and CLOSE_END.search(s[:m.start()]):
                 out.append(s[:m.start()] + s[m.end():])
+    if not more:
+        # a word a writer can do without
+        for pat, rep, who in LESS:
+            if who == "tx" and a.lv < 0.3:
+                continue
+            ns = re.sub(pat, rep, s, count=1)
+            if ns != s and ns.strip() and len(ns.split()) < len(s.split()):
+                out.append(ns[:1].upper() + ns[1:] if s[:1].isupper() else ns)
     for pat, rep, who in FULLER:
         if who == "tx" and a.lv > 0.3:
             continue
