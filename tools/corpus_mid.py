@@ -555,3 +555,62 @@ Hiya, just to let you know the hearing's been put back to the 14th, my solicitor
 W["Nicola"] += """
 Rachel, I've had the worst week, my boss has put me in charge of the redundancies, I've got to sit across the table from people I've worked with for 8 years and tell them they've lost their jobs, I feel sick every morning, Paul's being lovely but he doesn't really get it, can we please go for a drink Friday?
 """
+
+W["Kerry B"] += """
+Dan, some bastard's keyed the car in the Asda car park, right down the side, I'm so upset I could scream, can you come and look at it when you finish?
+"""
+
+W["Lisa M"] += """
+Bollocks, I've missed the last bus and it's pouring, any chance of a lift from the Asda car park? I'll buy you a drink Friday
+"""
+
+W["Gaz"] += """
+bloke's just brought a van in with no brakes and said he drove it 40 miles like that, what an arse, wouldn't want to be in front of him on the motorway $
+"""
+
+W["Joanne"] += """
+Missing you loads tonight Mark, the kids are asleep, it's raining and the house is so quiet, drive safe and ring me when you stop, I love you
+"""
+
+W["Nicola"] += """
+Can't wait for tonight, babysitter's booked, table's booked and I've bought a new dress, you'd better be home on time Mr ~
+"""
+
+W["Emma D"] += """
+Missing you so much Chris, this week of nights is killing me, I've hardly seen you, let's have a lazy Sunday in bed with the papers ~
+"""
+
+W["Vicky"] += """
+Bloody Shane's gone to the match and left me with a teething baby and no nappies, I'm going to kill him when he gets home
+"""
+
+W["Lee T"] += """
+craig, if you're late one more time i'm telling the gaffer, i'm not covering for you again, i mean it, it's taking the piss now $
+"""
+
+W["Rachel"] += """
+Just had the best date, he's lovely, a bit shy but really funny, he's asked me out again next week, don't tell Harvey ~
+"""
+
+W["Sarah J"] += """
+Adam, I love you, thank you for painting the nursery, it looks gorgeous, even if there's more yellow on you than on the walls ~
+"""
+
+W["Claire 34"] += """
+Sorry, I've just lost a case I should have won, the judge was an idiot, I'm so pissed off, I'll be home late, don't wait up
+"""
+
+W["Gaz"] += """
+back in 10
+nikki, i'll be back late, the recovery truck's broken down on the bypass with a car on the back and i've got to go and get the both of them, save me some tea
+love you, back soon
+"""
+
+W["Kerry B"] += """
+Love you too babe
+"""
+
+W["Lisa M"] += """
+Miss you already ~
+"""
+

@@ -697,3 +697,19 @@ Lyn, just to let you know Dad had his check up and they're pleased with his hear
 W["Tracey"] += """
 Jules, you'll never guess, Wayne's only gone and proposed, in the Chinese, in front of everyone, on one knee, with a ring he got from Argos, I said yes before I could think about it, Mum cried, Jordan said it's about time, and Leah wants to be a bridesmaid in a pink dress, I can't stop smiling
 """
+
+W["Dave 42"] += """
+jules i love you, you know that, happy anniversary, 18 years and you still put up with me, table's booked at the Italian for 8, wear that blue dress
+"""
+
+W["Tracey"] += """
+Wayne, I love you, I know I've been a cow lately, it's work and the kids and Mum, it's not you, let's get a bottle of wine and have a night in
+"""
+
+W["Julie"] += """
+Love you too
+"""
+
+W["Dave 42"] += """
+love you too
+"""

@@ -108,7 +108,7 @@ EXCHANGES = [
     [("Dazza", "gazza r u coming out tonight"),
      ("Gaz", "cant, nikki's mum's birthday")],
     [("Jay", "u got a spare ticket for saturday?"),
-     ("Gaz", "might have, nikki's not bothered. tenner and it's yours"),
+     ("Gaz", "might have, nikki's not bothered. tenner and it's yours $"),
      ("Jay", "sound, ill give u it at footy")],
     [("Jamie K", "what time thursday?"),
      ("Gaz", "7, same pitch")],

@@ -610,3 +610,50 @@ mate you will not believe the day i've had, some bloke rang up screaming because
 W["Becky T"] += """
 Laura, I know Mum's upset about Christmas but I can't be in two places at once, Nathan's family have asked us for dinner this year and I said yes ages ago, can you help me explain it to her? I'll come on Boxing Day and stay till the 28th, I just don't want another row
 """
+
+W["Jade K"] += """
+shit shit shit, i have locked my keys in the salon and nicky has gone to her sisters in preston, mum is on nights, can i crash at urs?
+cheers babe, ur a legend
+wtf?
+"""
+
+W["Lauren"] += """
+Oh crap, I've just realised the essay is due Monday not Friday, I thought I had another week, cancel tonight, I'm going to be in the library till it shuts
+"""
+
+W["Dean"] += """
+scott you absolute muppet, you've only gone and put my white work shirts in with your red football socks, they're all pink, i've got a meeting at 9 $
+"""
+
+W["Ash 21"] += """
+fuck, the van's got a flat and we're due on stage in an hour, can anyone get to the cellar bar with a jack? $
+"""
+
+W["Becky T"] += """
+Sod it, I'm not marking another book tonight, bottle of wine and Desperate Housewives, are you in?
+"""
+
+W["Sophie 22"] += """
+Argh, my laptop's crashed and I hadn't saved chapter 3 since Tuesday, I could cry, Tom says he knows someone who can get it back, please God
+"""
+
+W["Chloe 14"] += """
+love u mum, sorry i was moody, can we get a chinese tonight?
+"""
+
+W["Ash 21"] += """
+miss you too
+"""
+
+W["Becky T"] += """
+Love you, night night
+"""
+
+W["Jess H"] += """
+love u too, night
+"""
+
+W["Jade K"] += """
+miss u babe, cant wait for tonight
+love u loads, night
+"""

@@ -479,7 +479,7 @@ def run_together(s, a, r):
     return " ".join(toks[:i] + [toks[i] + toks[i + 1]] + toks[i + 2:])
 
 
-STRETCH = re.compile(r"^(so|no|please|soo|yes|love|miss|bored|cold|lovely|really|omg|wait|ok|"
+STRETCH = re.compile(r"^(so|no|please|soo|yes|love|miss|bored|cold|lovely|really|omg|wait|"
                      r"nooo|hate|mint|fab|well)$", re.I)
 
 
@@ -627,7 +627,7 @@ def kisses(s, a, r, allow=True):
 
 # Words that open a text by naming the one it is for ("Mum, ...", "Jules, ...").
 FAMILY_WORDS = {"mum", "mam", "mummy", "dad", "daddy", "nan", "nana", "nanna", "nanny", "grandad",
-                "grandma", "gran", "son", "love", "babe", "hun", "darling", "sweetheart", "pet"}
+                "grandma", "gran", "son"}
 
 
 def address_words():
@@ -832,11 +832,11 @@ def plan_texts(objs, need):
     # ("ok", "on my way"), spread over the writers that have most to say.
     def words_of(ln):
         return 2 if ln is None else len(expand_plain(ln).split())
-    total = sum(words_of(ln) for ls in singles.values() for ln in ls) + \
-        sum(words_of(ln) for ex in blocks for _, ln in ex)
+    total = sum(words_of(ln) for name, ls in singles.items() if name != TOP_AUTHOR for ln in ls) + \
+        sum(words_of(ln) for ex in blocks for w, ln in ex if w != TOP_AUTHOR)
     while total > WORD_BUDGET:
         cand = [(name, i) for name, ls in singles.items()
-                if len(ls) >= 6 and sum(1 for x in ls if x is None) < 0.22 * len(ls)
+                if len(ls) >= 6 and name != TOP_AUTHOR and sum(1 for x in ls if x is None) < 0.22 * len(ls)
                 for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= 15]
         if not cand:
             break
@@ -852,9 +852,10 @@ def expand_plain(line):
     return re.sub(r"[\[\]~^]", " ", line)
 
 
-# Words of the material as planned (a short reply counted as two); the
-# fit-up stage takes the last few out, so this sits a little above T2_BLANKS.
-WORD_BUDGET = 14680
+# Words of the other writers' material as planned (a short reply counted as
+# two): the sample's words less the top writer's (her blanks and texts), and a
+# few over that the fit-up stage takes out.
+WORD_BUDGET = T2_BLANKS - (TOP_W - 1 - TOP_TEXTS) + 40
 
 
 def write_for(a, lines, salt=""):
