@@ -589,7 +589,6 @@ Wayne, I've just got home and the house is a tip, the kids have been on their ow
 Jules, thank you so much for putting a word in with Dr Shah about the extra hours, I start on Monday, mornings before the surgery opens, it's going to make such a difference
 Jordan, I've just found out you've been skiving PE, you told me your knee was bad, if you can play football on a Saturday you can do PE on a Tuesday
 Mum, I'm sorry I snapped at you on Sunday, I was tired and Wayne had been getting on my nerves, I know you were only trying to help, love you
-Leah, your tooth is under your pillow, make sure you go to sleep early tonight or the tooth fairy won't come, Mummy loves you
 """
 
 W["Linda"] += """

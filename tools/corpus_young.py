@@ -427,7 +427,7 @@ babe are u ok? ur mum said u were upset when u got in last night, was it that la
 been stood at this bus stop for 25 mins and no sign of the 47, its freezing and my phone is about to die, if i dont turn up its cos i have been eaten by a bus shelter
 mum says u can stay at ours saturday if u want, she is out with her mates from work so we will have the house to ourselves, just dont tell reg or he will want to invite his mates
 soz i didnt text back last night, fell asleep on the sofa with my make up on and woke up with a cushion print on my face, what did u end up doing? did u go back to his?
-i have got a client at 4 who wants to look like jennifer aniston, she is 52 and has hair like a brillo pad, nicky has given her to me on purpose i swear
+i have got a client at 4 who wants to look like posh, she is 52 and has hair like a brillo pad, nicky has given her to me on purpose i swear
 reece has asked me to move in with him and his brother, i dont know what to say, its a dump and his brother is a slob but i would get away from mum, what do u think?
 its only tuesday and i am already skint, mum wants her board money friday and i owe shazza a tenner, might have to ask nicky for some extra hours on sunday
 are u still coming into town saturday? i need a dress for our cousins wedding and u know i cant pick anything on my own, i always end up buying something i hate

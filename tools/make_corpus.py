@@ -198,13 +198,13 @@ BAND_HABITS = {
               gdrop=0.45, apos=0.55, typo=0.018, stretch=0.04, amp=0.1, voc=0.05, greet=0.14),
     "B": dict(lv=0.4, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
-              gdrop=0.2, apos=0.35, typo=0.015, stretch=0.02, amp=0.12, voc=0.05, greet=0.1),
+              gdrop=0.2, apos=0.35, typo=0.012, stretch=0.01, amp=0.12, voc=0.05, greet=0.1),
     "C": dict(lv=0.25, use=0.7, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
               excl=0.04, laugh=0.25, emot=0.3, sad=0.15, kissF=0.2, kissM=0.05, klenF=1.3, klenM=1.0,
-              gdrop=0.06, apos=0.2, typo=0.012, stretch=0.0, amp=0.1, voc=0.06, greet=0.08),
+              gdrop=0.06, apos=0.2, typo=0.01, stretch=0.0, amp=0.1, voc=0.06, greet=0.08),
     "O": dict(lv=0.05, use=0.7, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
               excl=0.02, laugh=0.1, emot=0.4, sad=0.05, kissF=0.22, kissM=0.03, klenF=1.2, klenM=1.0,
-              gdrop=0.0, apos=0.12, typo=0.015, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
+              gdrop=0.0, apos=0.12, typo=0.01, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
 }
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
@@ -256,6 +256,8 @@ def draw_habits(a, r):
             h[k] = max(1.0, v + r.gauss(0, 0.35))
         elif k in ("kissF", "kissM", "voc", "greet"):
             h[k] = clamp(v + r.gauss(0, 0.06), 0.0, 2 * v)
+        elif k in ("typo", "stretch"):
+            h[k] = clamp(v + r.gauss(0, v / 3), 0.0, 1.6 * v)
         else:
             h[k] = clamp(v + r.gauss(0, SPREAD * (0.5 if v < 0.1 else 1.0)))
     if a.edu == "U":
@@ -284,6 +286,7 @@ def draw_habits(a, r):
     a.kissform = "x" * max(1, int(round(a.klen)))
     a.vocs = []
     a.signoff = SIGNOFFS.get(a.name)
+    a.slipped = False
     a.spaced = r.choice([0.0, 0.0, 0.5])
     a.greets = r.sample(GREETINGS[a.letter], 2)
     a.heavy = False
@@ -335,6 +338,7 @@ def make_authors(rng):
                greet=0.12)
     j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.42, 1.3, "x"
     j.capX, j.glue = 0.0, 0.0
+    j.t9 = False                      # she taps every letter out
     j.punct = [0, 8, 0, 0, 0, 1]
     for w, v in PH.HEAVY_EXTRA.items():
         j.prefs[w] = (v, 0.93)
@@ -511,10 +515,14 @@ def spell_word(core, a, r):
         out = core[:-1]
     if ("'" in out or "’" in out) and r.random() < h["apos"]:
         out = out.replace("'", "").replace("’", "")
-    if a.t9 and out.lower() in PREDICTIVE and out.islower() and r.random() < h["typo"] * 5:
+    if a.slipped:
+        pass
+    elif a.t9 and out.lower() in PREDICTIVE and out.islower() and r.random() < h["typo"] * 4:
         out = typo(out, a, r)
+        a.slipped = True
     elif not a.t9 and len(out) >= 4 and out.isalpha() and out.islower() and r.random() < h["typo"]:
         out = typo(out, a, r)
+        a.slipped = True
     elif a.letter in ("Y", "A", "B") and STRETCH.match(out) and r.random() < h["stretch"] * 3:
         out = stretch(out, r)
     return out
@@ -611,7 +619,7 @@ def kisses(s, a, r, allow=True):
         k *= 0.1
     if re.search(r"(^|\s)[xX]+[.!]*$", s) or r.random() >= k:
         return s
-    if a.signoff and r.random() < 0.35:
+    if a.signoff and len(s.split()) >= 4 and r.random() < 0.35:
         return s.rstrip(" ") + " " + a.signoff
     n = 1
     while r.random() < 1 - 1 / a.klen and n < 4:
@@ -645,6 +653,12 @@ def address_words():
 
 
 ADDRESS = None
+# A greeting goes before a question, a request or a piece of news, not before
+# a reply ("yes please"), a refusal or an oath.
+GREET_BEFORE = {"are", "r", "can", "could", "did", "have", "do", "is", "how", "how's", "what", "what's",
+                "when", "where", "fancy", "we", "i", "i'm", "i've", "i'll", "you", "u", "your", "ur",
+                "my", "the", "it's", "its", "any", "been", "got", "guess", "just", "has", "will",
+                "would", "mum", "dad", "shall", "don't", "dont"}
 GREETINGS = {"Y": ["hiya", "hey", "hi"], "A": ["Hiya", "Hey", "Hi"], "B": ["Hi", "Hiya", "Hey"],
              "C": ["Hi", "Hiya", "Hello"], "O": ["Hello", "Hi"]}
 
@@ -662,25 +676,26 @@ def opening(body, a, r, reply):
     if m and m.group(1).lower() in ADDRESS and r.random() >= a.h["voc"]:
         body = body[m.end():]
         body = body[:1].upper() + body[1:] if m.group(1)[:1].isupper() else body
-    first = body.split(" ")[0].strip(",.!").lower()
-    if not reply and len(body.split()) >= 5 and first not in ("hi", "hiya", "hey", "hello", "hey,") \
-            and r.random() < a.h["greet"]:
+    first = body.split(" ")[0].strip(",.!?").lower()
+    if not reply and len(body.split()) >= 5 and first in GREET_BEFORE and r.random() < a.h["greet"]:
         g = r.choice(a.greets)
-        body = g + (", " if r.random() < 0.4 else " ") + body[:1].lower() + body[1:] \
-            if not body.startswith("I ") and not body.startswith("I'") else g + " " + body
+        keep = first in ("i", "i'm", "i've", "i'll", "i'd") or first in ADDRESS
+        body = g + (", " if r.random() < 0.4 else " ") + (body if keep else body[:1].lower() + body[1:])
     return body
 
 
 def write_text(line, a, r, reply=False):
     """One line of material as the writer would type it."""
     allow_kiss = not line.endswith("$")
+    a.slipped = False
     body = expand(line.rstrip("$ "), r)
     body = opening(body, a, r, reply)
     s = spell(body, a, r)
     s = casing(s, a, r)
     s = faces(s, a, r)
     s = punctuate(s, a, r)
-    s = run_together(s, a, r)
+    if not a.slipped:
+        s = run_together(s, a, r)
     s = kisses(s, a, r, allow_kiss)
     return tidy(s)
 
@@ -1126,9 +1141,9 @@ KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2})$")
 
 
 # Things a chatty young writer adds to the end of almost anything.
-CHATTY = ["what u up to", "ring me later", "text me back", "cant wait", "im so bored", "need a drink",
-          "skint again", "wish it was friday", "got to go, teas ready", "so tired", "u ok?",
-          "love ya", "speak later", "ill ring u on my break", "hope ur ok", "whats the plan"]
+CHATTY = ["what u up to", "ring me later", "text me back", "im so bored", "need a drink",
+          "wish it was friday", "got to go, teas ready", "so tired", "u ok?", "speak later",
+          "ill ring u on my break", "whats the plan", "mum says hi", "reply!"]
 
 
 # Everyday words a heavy texter writes without their vowels.
@@ -1219,7 +1234,7 @@ def fix_top_author(items):
                      "said": "sed", "mum": "mum", "really": "rly", "some": "sum",
                      "here": "ere", "mate": "m8", "mates": "m8s", "tonite": "2nite", "told": "tld",
                      "went": "wnt", "get": "gt", "will": "wil", "still": "stil", "well": "wel",
-                     "off": "of", "all": "al", "make": "mak", "take": "tak", "back": "bk",
+                     "all": "al", "make": "mak", "take": "tak", "back": "bk",
                      "then": "den", "than": "den", "they": "dey", "thats": "dats", "yeah": "yh",
                      "everyone": "evry1", "about": "bout", "out": "owt", "wants": "wnts",
                      "need": "ned", "believe": "beleve", "everything": "evrythin", "can't": "cnt",
@@ -1227,7 +1242,8 @@ def fix_top_author(items):
                      "shopping": "shoppin", "new": "nu", "please": "plz", "pleeease": "plz",
                      "nothing": "nuffin", "hiya": "hi", "pictures": "pics", "look": "luk",
                      "wana": "wna", "break": "brk", "drink": "drnk", "fancy": "fncy", "nobody": "nobdy",
-                     "havent": "havnt", "says": "sez", "again": "agn", "agen": "agn"})
+                     "havent": "havnt", "says": "sez", "again": "agn", "agen": "agn", "ill": "il",
+                     "ive": "iv", "house": "hse", "bored": "brd"})
     short_of = {w: v for w, v in short_of.items() if len(v) < len(w)}
     for _ in range(20000):
         L, B = tot()
@@ -1285,6 +1301,8 @@ def fix_top_author(items):
                 s = s[:-1]
             elif re.search(r"\b(haha|hehe)\b", s):
                 s = re.sub(r"\b(haha|hehe)\b", lambda mm: mm.group(1)[:2], s, count=1)
+            elif re.search(r"[a-z]'[a-z]", s):
+                s = re.sub(r"(?<=[a-z])'(?=[a-z])", "", s, count=1)        # "im", "dont"
             elif re.search(r"(?<=[a-z])[?!.] ", s):
                 mm = r.choice(list(re.finditer(r"(?<=[a-z])[?!.] ", s)))
                 s = s[:mm.start()] + s[mm.start() + 1:]
@@ -1323,7 +1341,7 @@ FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\
 LESS = [(r"\bat about (\d)", r"at \1", ""),
         (r"\b(just|really|actually) (?=\w)", "", ""),
         (r"\bgoing to\b", "gonna", "tx"), (r"\bwant to\b", "wanna", "tx"),
-        (r"\bgot to\b", "gotta", "tx"), (r"\bI am\b", "I'm", ""),
+        (r"\bgot to\b", "gotta", "tx"), (r"\bI am (?=[a-z])", "I'm ", ""),
         (r"\bdo not\b", "don't", ""), (r"\bI have got\b", "I've got", "")]
 
 LAUGH_NUDGE = False   # a laugh goes only where the material left room for one
@@ -1522,7 +1540,9 @@ def fix_totals(items):
             if signed:
                 ns = None
             elif re.search(r"[A-Za-z]$", s) and not k:
-                ns = s + ("." if not a.lower and r.random() < 0.4 else "!")
+                x = r.random()
+                ns = s + ("?" if re.match(r"(?i)(are|r|can|could|did|have|do|is|what|where|when|how|wot|u|you)\b", s)
+                          else "." if x < 0.6 else ".." if x < 0.8 else "!")
             elif re.search(r"[?]$", s) and r.random() < 0.3 and not s.endswith("??"):
                 ns = s + "?"
             elif k and re.search(r"[A-Za-z]$", s[:k.start()]) and r.random() < 0.5:
