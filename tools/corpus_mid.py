@@ -14,7 +14,7 @@ W["Kerry B"] = """
 Molly wont go to bed, 3rd time shes been down for a drink. Give me strength
 Are you going to the school fair Saturday? Molly wants to do the tombola
 Can you have Molly for an hour on Thursday? I've got the doctors
-Just had a woman shout at me because her prescription wasn't ready, like it's my fault
+Just had a woman shout at me cos her prescription wasn't ready, like it's my fault
 Can I borrow your slow cooker? Mine's packed in
 Did you get the letter about nits? Molly's been scratching all night ^
 Just got the bill for the car, £340, Dan's going to go spare
@@ -378,7 +378,7 @@ Darren just turned up at the door drunk asking to see the kids, I've told him to
 W["Joanne"] += """
 Mark, Josh has got his school report, it's really good, he got a merit for maths and the teacher says he's a pleasure to have in the class, ring him tonight and tell him
 Kez, did you hear about Lisa's ex turning up at the school? I'm worried about her, shall we take her out Friday? My treat, she could do with a laugh
-Just done a double shift because Brenda's off sick, 400 dinners and 200 puddings, my feet are killing me and I smell of gravy, I'm going to bed at 8
+Just done a double shift cos Maureen's off sick, 400 dinners and 200 puddings, my feet are killing me and I smell of gravy, I'm going to bed at 8
 Ellie's been crying all night because her best friend is moving to Wales, I don't know what to say to her, any ideas? I'm no good at this stuff
 """
 
@@ -418,7 +418,7 @@ Nicola, thank you for tonight, I really needed it, I know I went on a bit about 
 """
 
 W["Donna"] += """
-Bradley, you'd better be at your dad's like you said, because if I find out you've been at that party I'll be the one coming to pick you up in my slippers
+Bradley, you'd better be at your dad's like you said, cos if I find out you've been at that party I'll be the one coming to pick you up in my slippers
 """
 
 W["Kerry B"] += """
@@ -614,3 +614,39 @@ W["Lisa M"] += """
 Miss you already ~
 """
 
+
+W["Kerry B"] += """
+Off to Skegness on Saturday, caravan's booked, Dan's packing the windbreak, the buckets and spades and the cool box, Molly's packed nothing but her Barbies and a torch
+"""
+
+W["Nicola"] += """
+Shopping list for Paul: Calpol, Sudocrem, wipes, fabric conditioner, cheddar, broccoli, 2 pints of semi skimmed, the Hovis seeded loaf not the cheap one, and a bottle of Pinot
+"""
+
+W["Joanne"] += """
+Can you grab me a tin of Quality Street, wrapping paper and sellotape from Woolworths if you're passing? Josh's teacher's present and I've left it till the last minute as usual
+"""
+
+W["Claire 34"] += """
+Dexter's rolled in fox poo on the common again, he stinks, I've hosed him down in the garden, can you pick up some dog shampoo from the vet's on your way home
+"""
+
+W["Gaz"] += """
+nikki, pick up a tin of Swarfega, a pack of fuses and some WD40 from Halfords if you're near the retail park, i'll pay you back tonight, and some Jaffa Cakes for riley $
+"""
+
+W["Lee T"] += """
+stace, the B and Q sale's on, laminate flooring half price, shall we do the nursery this weekend? your dad said he'd lend us his mitre saw and help with the skirting
+"""
+
+W["Lisa M"] += """
+Tayla's been picked for the netball team, she needs a skort, a white polo shirt and trainers by Thursday, can we go to Matalan after you finish? I'll drive if Shaun lends us the Vectra
+"""
+
+W["Lisa M"] += """
+Ffs, bus is late again
+"""
+
+W["Gaz"] += """
+crap ref, crap game $
+"""

@@ -282,7 +282,7 @@ W["Graham"] = """
 W["Nan Pat"] = """
 Hello love, are you coming for tea Sunday? I'm doing a chicken
 Tracey, Ron says he'll pick Leah up from school Tuesday
-Jordan, Nan is outside in the car
+Jordan, your tea is in the oven, Nan has gone to bingo, Grandad is asleep in the chair
 Bingo tonight, won £15 on the last house
 Thank you for the flowers love, they're lovely
 Ok love. See you Sunday
@@ -345,7 +345,6 @@ Dave, your mum's just rung, she wants us for dinner on Sunday, I said yes before
 Lyn, just to let you know Dad's had a bit of a funny turn, he's fine now, the doctor's been and says it's his blood pressure, I'll ring you tonight
 Chloe, I've just had a call from school saying you weren't in registration, where are you? Ring me the minute you get this
 Hi love, can you get the turkey from the butchers on your way back, it's paid for, it's under Dave's name, and a bag of sprouts
-Thank you for tonight Jules, sorry, I mean Trace, I'm that tired I can't even type your name, I'll see you Thursday
 """
 
 W["Karen 48"] += """
@@ -438,7 +437,7 @@ kieran, great goal today son, i saw it from the car park, i'll take you to the m
 gaz the van's making a noise, grinding when i brake, can i bring it round tomorrow after work? $
 jules can you ring the school, chloe's forgot her dinner money and she's texting me like its the end of the world
 sorry about last night love, i was in a bad mood, work's doing my head in, i'll make it up to you
-what do you want for your birthday? and don't say nothing because you'll be upset if i get you nothing
+what do you want for your birthday? and don't say nothing cos you'll be upset if i get you nothing
 chloe if i find out you've been on that computer till 2 in the morning again it's going in the loft
 """
 
@@ -527,7 +526,7 @@ Julie, I found your mum's ring in the drawer, I want Chloe to have it when she's
 """
 
 W["Kerry"] = """
-nan says r u coming sunday? she's doing a roast and wants to know how many
+can u ask ur mum if she still wants me to do her roots on saturday? she said she was going grey at the front
 hiya cuz, is it still on for saturday? what time are we meeting and where, i don't want to be stood there on my own
 are u working tomorrow? can u do my fringe after, it's in my eyes and i look like a sheepdog
 ok see u there
@@ -565,7 +564,7 @@ W["Julie"] += """
 Dave, can you take Chloe to dance tonight and pick Kieran up from his mate's at 7? I've got to stay late for a staff meeting about the new computer system, I'll be back about 8
 Chloe, I've just been talking to Paige's mum, she says you told her I said you could stay over on Saturday, I did not say that, we'll talk about it when you get home
 Dad, just to remind you, your hospital appointment is on Wednesday at 10.40, I'll pick you up at 10, have your letter and your glasses ready, and wear a clean shirt
-Lyn, Dad's been asking when you're coming over, he keeps saying he wants to see you before he gets too old, can you get a flight in the summer? Love to Pete and the kids
+Lyn, Dad's been asking when you're coming over, he keeps saying he wants to see you before he gets too old, can you get a flight in the summer? Love to Mal and the kids
 Dave, I've just had a phone call from the school, Kieran's been in a fight with the boy next door, he's fine but he's got a black eye, can you go and get him? I can't leave the desk
 Hi Trace, are you around on Saturday? Chloe wants to go to the Trafford Centre for her birthday and I could do with the company, I'll drive, we can have lunch
 Chloe, I've put money on your phone, don't spend it all texting Paige, and I want you back by 6 tonight, your nan's coming round and she wants to see you
@@ -575,7 +574,7 @@ Love you, sorry about this morning, I was stressed about work and I took it out 
 """
 
 W["Karen 48"] += """
-Sam, I've just been told by your father that you were out until 1 last night, you told me you were at Josh's revising, I'm very disappointed, we'll talk tonight
+Sam, I've just been told by your father that you were out until 1 last night, you told me you were at Ethan's revising, I'm very disappointed, we'll talk tonight
 Hannah, how are you getting on with your new housemates? Your dad and I miss you terribly, the house is very quiet, Sam is pretending not to miss you but he does
 Alan, I've got the results of Mum's scan, it's good news, nothing to worry about, the consultant says she's in good health for her age, I'm so relieved
 Angela, can you do Thursday instead of Wednesday this week? Governors have moved their meeting and I really don't want to miss book club, I've actually read it this time
@@ -711,4 +710,36 @@ Love you too
 
 W["Dave 42"] += """
 love you too
+"""
+
+W["Julie"] += """
+Can you get Bonnie's worming tablets from the vet, a bag of King Edwards, some Bisto, mint sauce and a leg of lamb from the butcher's on Church Street? Your mum's coming Sunday
+"""
+
+W["Karen 48"] += """
+Book club choice for next month is the new Kate Atkinson, Carol's already bought three copies from the Oxfam shop so don't buy it, she'll lend you one
+"""
+
+W["Linda"] += """
+Derek, the chiropodist has moved your appointment to Wednesday at quarter past nine, and don't forget the optician on Friday, your glasses are ready, they rang
+"""
+
+W["Nan Pat"] += """
+Tracey, I've got a bag of Leah's school uniform from the church jumble, two pinafores, three cardigans and a pair of black patent shoes, hardly worn, 50p the lot
+"""
+
+W["Grandad Ken"] += """
+Kieran, the marrows are ready, the onions are drying in the shed and I've saved you some conkers from the big tree by the bowling green. Come Saturday.
+"""
+
+W["Dave 42"] += """
+jules, skip's coming friday for the bathroom, tiles are on order from Topps, plumber says tuesday for the shower, and your dad's bringing his old tiling trowel whether we like it or not
+"""
+
+W["Margaret"] += """
+Karen, the chemist has changed my water tablets to the little yellow ones, they say it's the same thing but I don't like the look of them. Should I take them?
+"""
+
+W["Tracey"] += """
+Jules, Argos have got the trampoline Leah wants in the sale, £49.99, but Wayne says we've nowhere to put it, the garden's full of his old motorbike bits, I'm getting it anyway
 """

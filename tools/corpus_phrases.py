@@ -706,7 +706,7 @@ WORD_ABBR = {
     "please": (["plz", "pls", "pz", "pse"], 0.9),
     "thanks": (["thanx", "ta", "thnx", "thanks"], 0.8),
     "sorry": (["soz", "sori", "sory"], 0.8),
-    "because": (["cos", "coz", "cus", "cuz", "cause"], 0.9),
+    "because": (["cos", "cos", "coz", "cus", "cuz", "cause"], 0.9),
     "cos": (["coz", "cuz"], 0.2),
     "love": (["luv", "lv", "luf"], 0.7),
     "with": (["wiv", "wid", "wth"], 0.08),

@@ -103,7 +103,7 @@ ok
 # girlfriend Jasmine; gets the bus.
 W["Ryan M"] = """
 passed my theory, 48 out of 50 $
-working at the chippy till 10 so ill get a lift off darren
+working at the chippy till 10 so ill get a lift off jonno
 college was a waste of time, tutor didnt even turn up
 cant, skint till friday
 """
@@ -248,12 +248,12 @@ W["Sophie 22"] = """
 Dissertation meeting moved to Thursday, so I can come tonight after all
 Are you working Saturday? I'll come in on my break
 Can you get bread and milk on your way back? And toilet roll
-Just had the worst shift, a woman shouted at me because we didn't have a book she couldn't remember the name of
+Just had the worst shift, a woman shouted at me cos we didn't have a book she couldn't remember the name of
 Miss you, can't wait to see you tonight. Don't be late this time
 Yeah I'm in, come round whenever
 What time are you on tonight? I'll bring Becky
 Hey are you still at the library? Fancy a drink after
-Haha shut up ~ you're just jealous
+Haha shut up, you're just jealous
 Ok, text me when you're leaving
 Love you x
 """
@@ -467,7 +467,7 @@ Hi Dad, Mum says you're thinking of getting a new car, please don't get another 
 W["Becky T"] += """
 Nathan, I'm so sorry, I completely forgot about your mum's dinner, they kept us after school for a meeting about the inspection and my phone was on silent, are you still there?
 Can you do me a favour and record Corrie? I'm stuck at this parents evening till 8 and there's still about 15 parents to see, I'm going to fall asleep in the staff room
-Guess who's got a job! St Mark's rang me this afternoon, I start in September, year 2, I can't believe it, I'm going to cry. Drinks on me tonight
+Guess who's got a job! St Anne's rang me this afternoon, I start in September, year 2, I can't believe it, I'm going to cry. Drinks on me tonight
 """
 
 W["Sophie 22"] += """
@@ -477,7 +477,7 @@ Becky are you home tonight? I've got a bottle of wine and a bar of Dairy Milk an
 
 W["Dean"] += """
 babe i'm so sorry, i know i said i'd be back by 7 but the lads dragged me to the feathers after footy and i lost track of time, i'll be home in 20, don't be mad
-mate are you still up for saturday? me and scott are going to the feathers at 1 for the early kick off then town after, tell wayne if you see him, he's not answering $
+mate are you still up for saturday? me and scott are going to the feathers at 1 for the early kick off then town after, tell robbo if you see him, he's not answering $
 kirsty i've been thinking about what you said and you're right, i should have told you about the job thing, i was scared you'd go mad, can we talk tonight?
 """
 
@@ -656,4 +656,42 @@ love u too, night
 W["Jade K"] += """
 miss u babe, cant wait for tonight
 love u loads, night
+"""
+
+# ---------------------------------------------------------------- plans and errands with their particulars
+
+W["Lauren"] += """
+Can you bring the big suitcase, the duvet, my hairdryer and the box of saucepans from the garage when you come on Saturday? Fran's mum is lending us a microwave
+"""
+
+W["Becky T"] += """
+Going to Ikea on Sunday for a bookcase and some of those meatballs, Nathan's borrowing his dad's Transit, do you want anything? Cushions, candles, a flatpack husband?
+"""
+
+W["Sophie 22"] += """
+Can you pick up my prescription from Boots, some Lemsip and a packet of custard creams? I'm in bed with a stinking cold and Becky's at her mum's till Tuesday
+"""
+
+W["Ash 21"] += """
+setlist for saturday: the two new ones first, then the Libertines cover, then the slow one, tariq reckons we should finish on the Kaiser Chiefs one but it's cheesy $
+"""
+
+W["Dean"] += """
+kirsty's birthday on friday, i'm thinking the Toby carvery then the cinema, or is that too boring? she wants that handbag from Debenhams but it's 60 quid $
+"""
+
+W["Chloe 14"] += """
+mum can i have my hair in a french plait for the disco, and can i borrow ur glittery eyeshadow and ur silver hoops, paige's mum is doing her nails
+"""
+
+W["Dean"] += """
+bloody hell, 4 nil
+"""
+
+W["Ash 21"] += """
+shit, overslept, start without me $
+"""
+
+W["Becky T"] += """
+Oh crap, forgot my lanyard
 """

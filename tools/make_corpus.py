@@ -190,21 +190,21 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 # --------------------------------------------------------------------------
 
 BAND_HABITS = {
-    "Y": dict(lv=0.6, use=0.8, cap=0.84, lowall=0.3, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
+    "Y": dict(lv=0.6, use=0.8, cap=0.84, lowall=0.25, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
               excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.32, kissM=0.04, klenF=1.8, klenM=1.0,
-              gdrop=0.6, apos=0.75, typo=0.02, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
-    "A": dict(lv=0.5, use=0.75, cap=0.87, lowall=0.25, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
+              gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
+    "A": dict(lv=0.5, use=0.75, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
               excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.3, kissM=0.05, klenF=1.6, klenM=1.0,
-              gdrop=0.45, apos=0.55, typo=0.018, stretch=0.04, amp=0.1, voc=0.05, greet=0.14),
+              gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.14),
     "B": dict(lv=0.4, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
-              gdrop=0.2, apos=0.35, typo=0.012, stretch=0.01, amp=0.12, voc=0.05, greet=0.1),
+              gdrop=0.2, apos=0.35, typo=0.016, stretch=0.01, amp=0.12, voc=0.05, greet=0.1),
     "C": dict(lv=0.25, use=0.7, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
               excl=0.04, laugh=0.25, emot=0.3, sad=0.15, kissF=0.2, kissM=0.05, klenF=1.3, klenM=1.0,
-              gdrop=0.06, apos=0.2, typo=0.01, stretch=0.0, amp=0.1, voc=0.06, greet=0.08),
+              gdrop=0.06, apos=0.2, typo=0.014, stretch=0.0, amp=0.1, voc=0.06, greet=0.08),
     "O": dict(lv=0.05, use=0.7, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
               excl=0.02, laugh=0.1, emot=0.4, sad=0.05, kissF=0.22, kissM=0.03, klenF=1.2, klenM=1.0,
-              gdrop=0.0, apos=0.12, typo=0.01, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
+              gdrop=0.0, apos=0.12, typo=0.014, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
 }
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
@@ -238,7 +238,7 @@ class Author:
 
 
 # Spellings only the young writers of the sample take up.
-YOUNG_ONLY = {"the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
+YOUNG_ONLY = {"come": {"cum"}, "coming": {"cumin", "cuming"}, "the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
               "this": {"dis"}, "them": {"dem"}, "there": {"der", "dere"}, "thing": {"fing", "ting"},
               "think": {"fink"}, "with": {"wid", "wif", "wi"}, "about": {"bowt"}}
 
@@ -301,12 +301,12 @@ def draw_habits(a, r):
             if not variants:
                 continue
         if r.random() < min(1.0, a.lv * weight * 1.6):
-            idx = min(int(r.expovariate(1.3)), len(variants) - 1)
+            idx = min(int(r.expovariate(0.9)), len(variants) - 1)
             a.prefs[word] = (variants[idx], clamp(h["use"] + r.gauss(0, 0.1), 0.3, 1.0))
     a.phr = {}
     for phrase, variants, weight in PH.PHRASE_ABBR:
         if r.random() < min(1.0, a.lv * weight * 1.6):
-            idx = min(int(r.expovariate(1.3)), len(variants) - 1)
+            idx = min(int(r.expovariate(0.9)), len(variants) - 1)
             a.phr[phrase] = (variants[idx], clamp(h["use"] + r.gauss(0, 0.1), 0.3, 1.0))
 
 
@@ -333,7 +333,7 @@ def make_authors(rng):
     # The chattiest writer: long run-on texts of very short words, "u" for "you".
     j = by[TOP_AUTHOR]
     j.heavy = True
-    j.h.update(lv=1.0, use=0.93, cap=0.62, lowall=0.55, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
+    j.h.update(lv=1.0, use=0.93, cap=0.64, lowall=0.5, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
                apos=0.95, laugh=0.6, emot=0.15, typo=0.02, stretch=0.04, amp=0.0, excl=0.1, voc=0.05,
                greet=0.12)
     j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.42, 1.3, "x"
@@ -347,6 +347,10 @@ def make_authors(rng):
     j.phr["see you"] = ("cya", 0.9)
     j.phr["love you"] = ("luv ya", 0.9)
     j.prefs["you"] = ("MIX:u,u,u,u,ya", 1.0)
+    # an eleven-year-old on her mum's old phone: she writes it all out
+    am = by["Amber"]
+    am.prefs, am.phr = {}, {}
+    am.h.update(gdrop=0.1, apos=0.3, typo=0.01, lowall=0.1)
     # "you" in five ways
     d = by[YOU_AUTHOR]
     d.prefs["you"] = ("MIX:you,u,u,ya,yer,yew", 1.0)
@@ -528,11 +532,16 @@ def spell_word(core, a, r):
     return out
 
 
+# "going to", "want to", "got to" shorten only before a verb ("gonna ring"),
+# not before a place or a person ("going to his mum's").
+NOT_A_VERB = r"(?!\s+(?:the|a|an|my|your|ur|our|his|her|their|its|town|work|school|bed|be|mine|yours|" \
+             r"uni|college|church|asda|tesco|bingo|london|leeds|wales|spain|[a-z]+'s)\b)"
+
+
 def spell(body, a, r):
     for phrase, (var, p) in a.phr.items():
         if phrase in body.lower():
-            after = r"(?!\s+(?:the|a|an|my|your|our|his|her|their|town|work|school|bed|be|mine|yours|"\
-                    r"uni|college|nan's|mum's|asda|tesco|the)\b)" \
+            after = NOT_A_VERB \
                 if phrase in ("going to", "want to", "got to") else ""
             body = re.sub(r"\b" + re.escape(phrase) + r"\b" + after,
                           lambda m: m.group(0) if r.random() > p else
@@ -648,7 +657,8 @@ def address_words():
                 for m in re.finditer(r"(?<=[a-z,] )([A-Z][a-z]+)\b", ln):
                     names.add(m.group(1).lower())
     names -= {"i", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday",
-              "christmas", "june", "march", "april", "july", "august", "september", "may"}
+              "christmas", "june", "march", "april", "july", "august", "september", "may", "will",
+              "bill"}
     return names | FAMILY_WORDS
 
 
@@ -670,7 +680,7 @@ def opening(body, a, r, reply):
     if ADDRESS is None:
         ADDRESS = address_words()
     m = re.match(r"^([A-Za-z]+)(, |,| (?=(?:can|could|where|what|wot|are|r|have|did|do|will|u|you|"
-                 r"please|pls|i|i'm|im|i've|ive|i'll|ill|just|dont|don't|thanks|ta|thank|your|ur|"
+                 r"please|pls|i|i'm|im|i've|ive|i'll|ill|dont|don't|thanks|ta|thank|your|ur|"
                  r"how|when|why|it's|its|well|love|sorry|soz|happy|shall|is it|we)\b))(?=\S)",
                  body, re.I)
     if m and m.group(1).lower() in ADDRESS and r.random() >= a.h["voc"]:
@@ -832,29 +842,53 @@ def plan_texts(objs, need):
                 return sum(map(len, ws)) / max(1, len(ws))
             keep = sorted(sorted(range(len(lines)), key=lambda i: per(lines[i]))[:k])
             lines = [lines[i] for i in keep]
-        if len(lines) > k:
-            # a writer with more material than texts leaves out middling ones first
-            mid = [i for i, ln in enumerate(lines) if 8 <= len(ln.split()) <= 15]
-            rest = [i for i in range(len(lines)) if i not in mid]
-            rp.shuffle(mid)
-            drop = set(mid[:len(lines) - k])
-            if len(drop) < len(lines) - k:
-                drop |= set(rp.sample(rest, len(lines) - k - len(drop)))
-            lines = [ln for i, ln in enumerate(lines) if i not in drop]
-        singles[name] = lines + [None] * (k - len(lines))       # None: a short reply
+        singles[name] = list(lines)
+
+    def words_of(ln):
+        return 2 if ln is None else len(expand_plain(ln).split())
+
+    # A writer with more material than texts leaves some out: a long one while
+    # the sample would run over its words, else a middling one.
+    slots = [name for name, k in left.items() for _ in range(max(0, len(singles[name]) - k))]
+    rp.shuffle(slots)
+    todo = {}
+    for name in slots:
+        todo[name] = todo.get(name, 0) + 1
+
+    def projected():
+        return sum(words_of(ln) for name, ls in singles.items() if name != TOP_AUTHOR for ln in ls) + \
+            sum(words_of(ln) for ex in blocks for w, ln in ex if w != TOP_AUTHOR) - \
+            11 * sum(v for name, v in todo.items() if name != TOP_AUTHOR)
+
+    for name in slots:
+        ls = singles[name]
+        longs = [i for i, ln in enumerate(ls) if words_of(ln) >= 20]
+        mids = [i for i, ln in enumerate(ls) if 8 <= words_of(ln) <= 15]
+        if projected() > WORD_BUDGET + 150 and longs:
+            i = longs[rp.randrange(len(longs))]
+        elif mids:
+            i = mids[rp.randrange(len(mids))]
+        else:
+            i = rp.randrange(len(ls))
+        del ls[i]
+        todo[name] -= 1
+    for name, k in left.items():
+        singles[name] = singles[name] + [None] * (k - len(singles[name]))       # None: a short reply
     # The sample's words are fixed: where the material runs over, a middling
     # line of a writer gives way to one of the little replies everybody sends
     # ("ok", "on my way"), spread over the writers that have most to say.
-    def words_of(ln):
-        return 2 if ln is None else len(expand_plain(ln).split())
     total = sum(words_of(ln) for name, ls in singles.items() if name != TOP_AUTHOR for ln in ls) + \
         sum(words_of(ln) for ex in blocks for w, ln in ex if w != TOP_AUTHOR)
+    span = 15
     while total > WORD_BUDGET:
         cand = [(name, i) for name, ls in singles.items()
-                if len(ls) >= 6 and name != TOP_AUTHOR and sum(1 for x in ls if x is None) < 0.22 * len(ls)
-                for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= 15]
+                if len(ls) >= 6 and name != TOP_AUTHOR and sum(1 for x in ls if x is None) < 0.3 * len(ls)
+                for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= span]
         if not cand:
-            break
+            if span >= 30:
+                break
+            span += 1                       # then the shortest of the long ones
+            continue
         name, i = cand[rp.randrange(len(cand))]
         total -= words_of(singles[name][i]) - 2
         singles[name][i] = None
@@ -1137,7 +1171,7 @@ def blanks(s):
     return s.count(" ")
 
 
-KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2})$")
+KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2}|Xx{1,3}|x x)$")
 
 
 # Things a chatty young writer adds to the end of almost anything.
@@ -1340,8 +1374,9 @@ FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\
 
 LESS = [(r"\bat about (\d)", r"at \1", ""),
         (r"\b(just|really|actually) (?=\w)", "", ""),
-        (r"\bgoing to\b", "gonna", "tx"), (r"\bwant to\b", "wanna", "tx"),
-        (r"\bgot to\b", "gotta", "tx"), (r"\bI am (?=[a-z])", "I'm ", ""),
+        (r"\bgoing to\b" + NOT_A_VERB, "gonna", "tx"), (r"\bwant to\b" + NOT_A_VERB, "wanna", "tx"),
+        (r"\bgot to\b" + NOT_A_VERB, "gotta", "tx"),
+        (r"\bI am (?=(?:going|not|so|at|in|on|off|here|sat|stuck|home|back|sorry|fine|a|the)\b)", "I'm ", ""),
         (r"\bdo not\b", "don't", ""), (r"\bI have got\b", "I've got", "")]
 
 LAUGH_NUDGE = False   # a laugh goes only where the material left room for one
@@ -1474,7 +1509,7 @@ def fix_totals(items):
                (r"\bbecause\b", "cos"), (r"\bHello\b", "Hi"), (r"\btonight\b", "tonite"),
                (r"\bthanks\b", "thanx"), (r"\blove\b", "luv"), (r"\bgreat\b", "gr8"),
                (r"\btomorrow\b", "2moro"), (r"\btext\b", "txt"), (r"\bmessage\b", "msg"),
-               (r"\bwhat\b", "wot"), (r"\bsorry\b", "soz"), (r"\bpictures?\b", "pics"),
+               (r"\bwhat\b", "wot"), (r"\bsorry\b", "soz"), (r"\bpictures\b", "pics"),
                (r"\bThanks\b", "Ta"), (r"\bthanks\b", "ta"),
                (r"\bSaturday\b", "Sat"), (r"\bSunday\b", "Sun"), (r"\bFriday\b", "Fri"),
                (r"\bThursday\b", "Thurs"), (r"\bMonday\b", "Mon"), (r"\bWednesday\b", "Weds"),
@@ -1542,6 +1577,7 @@ def fix_totals(items):
             elif re.search(r"[A-Za-z]$", s) and not k:
                 x = r.random()
                 ns = s + ("?" if re.match(r"(?i)(are|r|can|could|did|have|do|is|what|where|when|how|wot|u|you)\b", s)
+                          and "?" not in s and len(s.split()) < 10
                           else "." if x < 0.6 else ".." if x < 0.8 else "!")
             elif re.search(r"[?]$", s) and r.random() < 0.3 and not s.endswith("??"):
                 ns = s + "?"

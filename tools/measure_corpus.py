@@ -74,12 +74,16 @@ KISS_END = re.compile(r"(?:^|[\s.,!?])[xX]+(?: [xX]+)*[.!]*\s*$")
 
 
 def proper_nouns(texts):
-    """Words that stand capitalised inside a sentence somewhere in the corpus:
-    the names of people, pets and places."""
-    names = set()
+    """Words that stand capitalised inside a sentence in the corpus at least as
+    often as they are written small: the names of people, pets and places."""
+    capital, small = defaultdict(int), defaultdict(int)
     for t in texts:
         for m in re.finditer(r"(?<=[a-z,] )([A-Z][a-z]+)\b", t):
-            names.add(m.group(1).lower())
+            capital[m.group(1).lower()] += 1
+        for w in re.findall(r"\b[a-z]+\b", t):
+            small[w] += 1
+    # a word written small more often than capitalised is an ordinary word
+    names = {w for w, k in capital.items() if k >= small[w]}
     return names - {"i", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday",
                     "sunday", "christmas", "ok", "lol"}
 
