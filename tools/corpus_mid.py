@@ -650,3 +650,27 @@ Ffs, bus is late again
 W["Gaz"] += """
 crap ref, crap game $
 """
+
+W["Nicola"] += """
+Finn's eaten a crayon. Purple. He's fine
+"""
+
+W["Claire 34"] += """
+Dexter's chewed your slipper, sorry
+"""
+
+W["Kerry B"] += """
+Parked outside Woolies, where are you?
+"""
+
+W["Emma D"] += """
+Hospital canteen's run out of jacket potatoes, tragic
+"""
+
+W["Lee T"] += """
+yeah, on my way $
+"""
+
+W["Joanne"] += """
+Yeah he's back Friday
+"""

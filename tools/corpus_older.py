@@ -743,3 +743,23 @@ Karen, the chemist has changed my water tablets to the little yellow ones, they 
 W["Tracey"] += """
 Jules, Argos have got the trampoline Leah wants in the sale, £49.99, but Wayne says we've nowhere to put it, the garden's full of his old motorbike bits, I'm getting it anyway
 """
+
+W["Linda"] += """
+Derek, the hedge trimmer's in the greenhouse
+"""
+
+W["Grandad Ken"] += """
+Rhubarb ready. Bring a carrier bag.
+"""
+
+W["Karen 48"] += """
+Mum, your library books are overdue
+"""
+
+W["Debbie"] += """
+Yeah, tell him 6
+"""
+
+W["Tracey"] += """
+Yeah, ask your nan
+"""

@@ -695,3 +695,23 @@ shit, overslept, start without me $
 W["Becky T"] += """
 Oh crap, forgot my lanyard
 """
+
+W["Lauren"] += """
+Fran's burnt the lasagne, smoke alarm's screaming
+"""
+
+W["Chloe 14"] += """
+can i have pancakes for tea
+"""
+
+W["Jess H"] += """
+connor's nicked my hairbrush again
+"""
+
+W["Sophie 22"] += """
+Yeah, 8 is fine
+"""
+
+W["Jess H"] += """
+yeah ill ask her
+"""

@@ -1519,7 +1519,8 @@ def fix_totals(items):
                (r"\bokay\b", "ok"), (r"\bOkay\b", "Ok"), (r"\bthough\b", "tho"),
                (r"\bthrough\b", "thru"), (r"\byour\b", "ur"), (r"\bare\b", "r"), (r"\bfor\b", "4"),
                (r"(?<!\d )\bto\b(?! \d)", "2"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
-               (r"\bsomething\b", "sumthin"), (r"\bnothing\b", "nothin"), (r"\btonight\b", "2nite")]
+               (r"\bsomething\b", "sumthin"), (r"\bnothing\b", "nothin"), (r"\btonight\b", "2nite"),
+               (r"\btomorrow\b", "tomo"), (r"(?<=[a-z] )and(?= [a-z])", "&")]
     # shortenings nearly everybody uses, whatever their age
     everyone_short = {"haha", "ok", "Ok", "hi", "Hi", "mins", "Sat", "Sun", "Fri", "Thurs", "Mon",
                       "Weds", "Tues", "Xmas", "pics", r"\1"}
@@ -1555,7 +1556,7 @@ def fix_totals(items):
                 if a.lv < 0.15:
                     opts = [(p, q) for p, q in opts if q in everyone_short or q == ""]
                 elif a.lv < 0.3:
-                    opts = [(p, q) for p, q in opts if q in everyone_short or q in ("bday", "brill", "txt", "")]
+                    opts = [(p, q) for p, q in opts if q in everyone_short or q in ("bday", "brill", "txt", "", "&")]
                 if opts:
                     p_, q_ = r.choice(opts)
                     ns = re.sub(p_, q_, s, count=1)
