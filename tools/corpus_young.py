@@ -673,7 +673,7 @@ Can you pick up my prescription from Boots, some Lemsip and a packet of custard 
 """
 
 W["Ash 21"] += """
-setlist for saturday: the two new ones first, then the Libertines cover, then the slow one, tariq reckons we should finish on the Kaiser Chiefs one but it's cheesy $
+setlist for saturday: the two new ones first, then the Libertines cover, then the slow one, taz reckons we should finish on the Kaiser Chiefs one but it's cheesy $
 """
 
 W["Dean"] += """

@@ -1050,54 +1050,22 @@ def main():
             f.write(json.dumps({"author": it["author"], "text": it["text"]}, ensure_ascii=False) + "\n")
     report(items)
 
-# Names a text may use for a friend instead of a writer's own name.
-OTHER_NAMES = {
-    "F": ["holly", "nina", "carly", "kate", "sian", "rosa", "fern", "cleo", "dora", "greta",
-          "viv", "ida", "bea", "eve", "zoe", "nadia", "fiona", "isla"],
-    "M": ["imran", "mike", "nico", "omar", "ravi", "milo", "hugh", "ivan", "kai", "ned", "rhys",
-          "lee", "sam", "raj", "gus", "dev", "abe", "craig", "wayne"],
-}
-
-
 def keep_writers_names_out(items, register, gloss_low, writers):
-    """A word of a text that is a writer's name, as the register or a text's author
-    spells it (friends call each other by the nickname another writer signs with),
-    becomes another name of the same length, gender and capitals, so that no
-    window ever shows a writer's name as a word. Lengths, blanks and every
-    counted form stay."""
+    """No window may show a writer's name: a text holding one as a word (in the
+    register's spelling or the one a text's author field uses) stops the run,
+    naming the word, so that the material is mended where it was written.  A
+    name is never swapped for another here: a swap gave a person two names
+    across their texts, or one name to people of unrelated circles."""
     names = {a.name.lower() for a in register} | {it["author"].lower() for it in items}
-    gender = {w.name.lower(): w.gender for w in writers.values()}
-    words = set()
-    for it in items:
-        words.update(w.lower() for w in re.findall(r"[A-Za-z']+", it["text"]))
-    taken = names | words | set(gloss_low)
-    for n in names:
-        taken.update(n.split())
-    swap = {}
-
-    def other(name):
-        if name not in swap:
-            pool = [c for c in OTHER_NAMES[gender.get(name, "F")]
-                    if len(c) == len(name) and c not in taken and c not in swap.values()]
-            if not pool:
-                raise SystemExit(f"no other name of {len(name)} letters for {name!r}")
-            swap[name] = pool[0]
-        return swap[name]
-
-    def same_case(word, new):
-        if word.isupper():
-            return new.upper()
-        if word[:1].isupper():
-            return new[:1].upper() + new[1:]
-        return new
-
     single = {n for n in names if " " not in n}
+    bad = []
     for it in items:
-        it["text"] = re.sub(r"[A-Za-z]+", lambda m: same_case(m.group(0), other(m.group(0).lower()))
-                            if m.group(0).lower() in single else m.group(0), it["text"])
-    if swap:
-        print("writers' names in texts replaced: " +
-              ", ".join(f"{k} -> {v}" for k, v in sorted(swap.items())))
+        hits = sorted({w for w in re.findall(r"[a-z0-9']+", it["text"].lower()) if w in names}
+                      | {m.lower() for m in re.findall(r"[A-Za-z]+", it["text"]) if m.lower() in single})
+        if hits:
+            bad.append(f"  {', '.join(hits)}: {it['author']}: {it['text']}")
+    if bad:
+        raise SystemExit("a writer's name stands in a text; mend the material:\n" + "\n".join(bad))
 
 
 # --------------------------------------------------------------------------
