@@ -500,7 +500,7 @@ Paul, just wanted to say I love you, I know I've been a nightmare with all the w
 """
 
 W["Lisa M"] += """
-Shaun, I can't stop thinking about you, last night was lovely, thank you for putting up with my mad kids, I'm lucky to have you, see you Friday ~
+Shaun, I can't stop thinking about you, last night was lovely, thank you for putting up with my mad kids, I'm lucky to have you, see you Friday
 Darren's just cancelled again, that's the third time, I'm so pissed off, Tayla was sat by the door with her bag and I've had to tell her he's not coming
 """
 
@@ -620,7 +620,7 @@ Off to Skegness on Saturday, caravan's booked, Dan's packing the windbreak, the 
 """
 
 W["Nicola"] += """
-Shopping list for Paul: Calpol, Sudocrem, wipes, fabric conditioner, cheddar, broccoli, 2 pints of semi skimmed, the Hovis seeded loaf not the cheap one, and a bottle of Pinot
+Shopping list: Calpol, Sudocrem, wipes, fabric conditioner, cheddar, broccoli, 2 pints of semi skimmed, the Hovis seeded loaf not the cheap one, and a bottle of Pinot
 """
 
 W["Joanne"] += """

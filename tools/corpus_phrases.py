@@ -708,7 +708,7 @@ WORD_ABBR = {
     "sorry": (["soz", "sori", "sory"], 0.8),
     "because": (["cos", "cos", "coz", "cus", "cuz", "cause"], 0.9),
     "cos": (["coz", "cuz"], 0.2),
-    "love": (["luv", "lv", "luf"], 0.7),
+    "love": (["luv", "lv"], 0.7),
     "with": (["wiv", "wid", "wth"], 0.08),
     "about": (["abt", "bout", "bowt"], 0.6),
     "night": (["nite", "nyt", "nht"], 0.7),

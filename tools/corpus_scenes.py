@@ -197,7 +197,7 @@ SHORT = {
           "Typical", "Fab", "Spot on", "Knackered", "Result", "Bang on", "Champion", "Blimey",
           "Fair enough", "Shattered", "In Tesco", "Stuck in traffic", "Bless him", "Ace",
           "Fingers crossed", "Go for it", "Ha, told you", "Not a chance", "Cheeky", "Rubbish",
-          "Parked outside", "Queue's massive", "Fetching the kids", "Tuesday's better",
+          "Parked outside", "Queue's massive", "Fetching the kids", "Try Tuesday",
           "Cracking", "Bless", "Sounds lovely", "Ta, owe you one", "Hoovering, ring later"],
     # 41 to 60
     "C": ["Ok", "Ok love", "Yes", "No", "Thanks", "Will do", "On my way", "Lovely",

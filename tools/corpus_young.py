@@ -103,7 +103,7 @@ ok
 # girlfriend Jasmine; gets the bus.
 W["Ryan M"] = """
 passed my theory, 48 out of 50 $
-working at the chippy till 10 so ill get a lift off jonno
+working at the chippy till 10 so ill get a lift off jonno $
 college was a waste of time, tutor didnt even turn up
 cant, skint till friday
 """
@@ -714,4 +714,13 @@ Yeah, 8 is fine
 
 W["Jess H"] += """
 yeah ill ask her
+"""
+
+W["Jade K"] += """
+r u up yet? i am sat on the bus and it is so hot and this man next to me has got his arm on my arm and i cant move, get me out
+did u see the state of him on the way out of the club? he was on the floor and his mate had to get him in a cab, i was in bits
+we r in the ship in the back by the pool table, come in when u get off the bus, i got u a wkd, dont be long or i will drink it
+can u lend me ur black bag for sat? mine has got a rip in it and i cant go out with my stuff all over the floor again
+just had my tea and now i am in the bath with a face pack on, mum says i look like a ghost, i will ring u when i get out
+what did u get in the end? did u go for the red one or the one with the bow on the back? i bet u look well nice in it
 """

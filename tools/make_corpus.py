@@ -238,7 +238,7 @@ class Author:
 
 
 # Spellings only the young writers of the sample take up.
-YOUNG_ONLY = {"come": {"cum"}, "coming": {"cumin", "cuming"}, "the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
+YOUNG_ONLY = {"ok": {"kk"}, "come": {"cum"}, "coming": {"cumin", "cuming"}, "the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
               "this": {"dis"}, "them": {"dem"}, "there": {"der", "dere"}, "thing": {"fing", "ting"},
               "think": {"fink"}, "with": {"wid", "wif", "wi"}, "about": {"bowt"}}
 
@@ -407,7 +407,10 @@ def nicknames(line):
             return n.upper()
         return " ".join(b[:1].upper() + b[1:] if a[:1].isupper() else b
                         for a, b in zip(w.split(" "), n.split(" ")))
-    return re.sub(r"\b(" + "|".join(NICKNAMES) + r")\b(?=$|[^A-Za-z])", rep, line, flags=re.I)
+    line = re.sub(r"\b(" + "|".join(NICKNAMES) + r")\b(?=$|[^A-Za-z])", rep, line, flags=re.I)
+    # a short name ending in "s" takes a bare apostrophe ("Laurs' train", not "Laurs's")
+    return re.sub(r"\b(" + "|".join(n for n in NICKNAMES.values() if n.endswith("s")) + r")'s\b",
+                  r"\1'", line, flags=re.I)
 
 
 def expand(line, r):
@@ -1143,9 +1146,15 @@ KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2}|Xx{1,3}|x x)$")
 
 
 # Things a chatty young writer adds to the end of almost anything.
-CHATTY = ["what u up to", "ring me later", "text me back", "im so bored", "need a drink",
-          "wish it was friday", "got to go, teas ready", "so tired", "u ok?", "speak later",
-          "ill ring u on my break", "whats the plan", "mum says hi", "reply!"]
+CHATTY = ["what u up to", "ring me later", "text me back", "need a drink", "wish it was friday",
+          "got to go, teas ready", "u ok?", "speak later", "ill ring u on my break", "mum says hi",
+          "reply!", "love ya", "got to go, nicky is back", "battery is dying", "on the bus now",
+          "c u later", "ring me after 6", "mums shouting me", "dont forget", "have fun", "laters",
+          "night night", "tell ur mum i said hi", "need to get ready"]
+
+# Texts that are no place for a laugh tacked on the end.
+SERIOUS = re.compile(r"\b(sorry|soz|upset|gutted|worried|row|cry|crying|die|hate|mess|ring|rng|talk|tlk|"
+                     r"seeing|sum1 else|forgive|hospital|fall|dumped|single|kill|honest)\b", re.I)
 
 
 # Everyday words a heavy texter writes without their vowels.
@@ -1171,17 +1180,19 @@ def fix_top_author(items):
 
     # a chatty writer: when short of words, some texts run on a little longer
     a = mine[0]["a"]
-    extra = CHATTY
+    extra = list(CHATTY)
     for _ in range(2000):
         L, B = tot()
         if want_bl - B <= 25:
             break
         it = r.choice(mine)
         s = it["text"]
-        if len(s) > 200 or it.get("ran_on") or (s.endswith(("x", "X")) and not KISS_RE.search(s)):
+        if len(s) > 200 or it.get("ran_on") or (s.endswith(("x", "X")) and not KISS_RE.search(s)) \
+                or SERIOUS.search(s) or not extra:
             continue
         it["ran_on"] = True
-        add = write_text(r.choice(extra), a, r, reply=True).rstrip(" x")
+        add = extra.pop(r.randrange(len(extra)))                    # each of them once
+        add = write_text(add, a, r, reply=True).rstrip(" x")
         add = add[:1].lower() + add[1:]
         if add.rstrip(".!?") in s:
             continue
@@ -1208,7 +1219,7 @@ def fix_top_author(items):
                 if k:
                     continue
                 s = s + " x"
-            elif re.search(r"\b(lol|haha|ha|hehe)\b", s) or s.rstrip(" x").endswith("?"):
+            elif re.search(r"\b(lol|haha|ha|hehe)\b", s) or s.rstrip(" x").endswith("?") or SERIOUS.search(s):
                 continue
             elif k:
                 s = s[:k.start()] + " " + w + s[k.start():]
@@ -1386,8 +1397,11 @@ def word_nudges(a, s, more, signed):
         for pat, rep, who in LESS:
             if who == "tx" and a.lv < 0.3:
                 continue
-            ns = re.sub(pat, rep, s, count=1)
-            if ns != s and ns.strip() and len(ns.split()) < len(s.split()):
+            m = re.search(pat, s)
+            if not m or (pat.startswith("\\b(just") and len(s[:m.start()].split()) < 2):
+                continue                # "Hi just had..." keeps its "just"
+            ns = s[:m.start()] + m.expand(rep) + s[m.end():]
+            if ns.strip() and len(ns.split()) < len(s.split()):
                 out.append(ns[:1].upper() + ns[1:] if s[:1].isupper() else ns)
     for pat, rep, who in FULLER:
         if who == "tx" and a.lv > 0.3:
