@@ -353,7 +353,7 @@ Bradley I've had the school on again, you've missed 3 days this week, I'm not ha
 
 W["Kerry B"] += """
 Hiya hun, I know it's short notice but is there any chance you could have Molly Saturday afternoon? Dan's mum's in hospital and we need to go and see her, I'll owe you one
-Just had the worst day, the pharmacist is off so I had a locum who didn't know where anything was and kept asking me, then a man was sick in the queue, I'm having wine
+Just had the worst day, the pharmacist is off so I had a locum who didn't know where anything was and kept asking me, then a man fainted in the queue, I'm having wine
 Dan's just told me his mum and dad want to come for Christmas, all of Christmas, from Christmas Eve to Boxing Day, I could cry, where am I going to put them?
 Are you still up for the 14th? I've booked a table at the Italian for 7.30, there's 8 of us, and Dan says he'll drop us off and pick us up so we can all have a drink
 Molly's been invited to a party at the Wacky Warehouse on Saturday, do you know what the mum's like? I don't want to just drop her off if I don't know anybody there

@@ -61,7 +61,6 @@ Dave, the van's blocking next door in again, they've been round
 # (19, at university in Bristol) and Sam (16), mum Margaret (widowed, no
 # longer drives), aunt Jean, book club with Angela and Carol; drives.
 W["Karen 48"] = """
-Mum, I'll pick you up at 10 for the hospital. Have your card ready
 Alan can you collect Sam from rugby at 6, I've got governors till 8
 Hannah, did you get the parcel? There's a cake in it, eat it before it goes off
 Running late, Ofsted call, don't wait for me for tea
@@ -132,7 +131,6 @@ Happy birthday Tyler, Nanna and Grandad love you
 # Sue, 52: maths teacher, husband Martin, daughter Lauren (21, at Leeds),
 # son Ollie (17), her mum Nanna Dot in a home; Geordie by birth; drives.
 W["Sue H"] = """
-Lauren, did you get back ok pet?
 Martin can you pick Ollie up at 9, I'm marking till late
 Ollie, where are you? You said 10
 Ok pet, speak tomorrow
@@ -144,7 +142,6 @@ Love you pet, ring me Sunday
 Mum's had a good day, she knew who I was
 Ollie, I've put £20 in your account, don't spend it all at once
 Can you get the tickets for Lauren's train? I can't get on the website
-Oh Lauren pet, do you want me to come down?
 """
 
 # Debbie, 45: care assistant at Willow Court with Mandy, daughter Jess (15),
@@ -225,7 +222,6 @@ bloody van's got a flat, going to be late
 yeah fine
 running late, job's taken longer than i thought
 kieran, training's cancelled, i'll get you at 3.30
-miss you, cant wait to get home
 home in 10
 chloe, i'm outside, come out now
 did you ring the gas man?
@@ -299,7 +295,6 @@ Have you got a minute? Ring me when you're home
 # Margaret, 70: widow (her late husband Frank), daughter Karen, sister Jean,
 # grandchildren Hannah and Sam, church and the lunch club; no car.
 W["Margaret"] = """
-Karen, what time are you picking me up tomorrow?
 Thank you for lunch love, it was lovely.
 Jean rang, she's had her hip done, she's doing well.
 Hannah, happy birthday darling. There's a card in the post.
@@ -314,7 +309,6 @@ I can't find my glasses, did I leave them in your car?
 
 # Auntie Jean, 67: Margaret's sister, husband Bill, Karen's aunt.
 W["Auntie Jean"] = """
-Karen, is your mother alright? She isn't answering the phone.
 Bill says thank you for the lift love.
 Hip is much better, walking to the shops now.
 Yes, see you Sunday.
@@ -457,7 +451,7 @@ Brenda love, I've had a good night, £140, I'll take you for a curry on Saturday
 """
 
 W["Pete W"] += """
-Liz, I'm stuck at school, a Year 9 has been sick all over the science block and I'm on duty, home as soon as I can
+Liz, I'm stuck at school, the fire alarm went off in the science block and we've had to keep the Year 9s on the field, home as soon as I can
 Are you still up for Saturday? Looking at the weather it might be a wet one, shall we do the short loop? $
 Liz, can you get some milk, we're out, and the bread's gone mouldy, I'll cook if you shop
 """
@@ -475,7 +469,7 @@ W["Nan Pat"] += """
 Tracey love, Ron says can you bring the kids round on Sunday, he's got a present for Jordan for doing so well at football
 Jordan, your Nan is making a cake for your birthday, what sort do you want? Chocolate or the one with the smarties on
 Hello love, just to let you know we got back from Blackpool safe, the weather was lovely, Ron got sunburnt on his head
-Tracey, I've been to the doctor, it's nothing to worry about, just my blood pressure, I'm on tablets now, don't fuss
+Tracey, I've been to the doctor, it's nothing to worry about, just my knee, they're sending me for physio, don't fuss
 Leah love, thank you for the picture, Grandad has put it on the fridge, you are a clever girl
 Tracey, are you alright for money this week? I can lend you a bit till Friday, don't be proud
 Jordan, can you come round on Saturday and help Grandad with the shed? He'll give you a fiver
@@ -485,11 +479,10 @@ Hello love, are you coming to bingo on Thursday? Doreen's asking, she's got a sp
 Tracey, I've left a bag of clothes for Leah on your step, some of them still had labels on from the market
 Jordan, Nan is so proud of you love, your mum told me about your report, keep it up
 Ron says he'll take Leah to the pictures on Saturday if you want a bit of time to yourself
-Tracey, can you come with me to the bank on Friday? I don't understand the new card thing
+Tracey, can you come with me to the market on Friday? I want a new coat and I can't manage the bus with my knee
 Thank you for Sunday love, the dinner was lovely, Leah's getting so big
 Hello love, just to say I'm back from the hospital and it went fine, don't worry, ring me later
 Jordan, have you got your bus pass? Your mum says you lost it again
-Tracey, I've got a bit of a cold so I won't come round, give the kids a kiss from me
 """
 
 W["Margaret"] += """
@@ -505,7 +498,7 @@ W["Auntie Jean"] += """
 Karen, Bill and I would like to take your mother out for her birthday, could you let me know which Saturday suits her.
 Karen, thank you for the flowers, they are beautiful, you shouldn't have. Love to Alan.
 Margaret, are you going to church on Sunday? Bill will pick you up at half past ten.
-Karen love, Bill's had a fall in the garden, he's alright, just bruised, but I thought you should know.
+Karen love, Bill's been in bed with his chest all week, the doctor's been, he's on antibiotics, but I thought you should know.
 """
 
 W["Grandad Ken"] += """
@@ -513,7 +506,7 @@ Julie, I've got too many runner beans again, tell Dave to come and get a bag whe
 Kieran, Grandad will take you to the match on Saturday if your dad can't. Text me back.
 Julie, can you ring the bank for me, they sent me a new card and it won't work in the machine.
 I'm alright love, just tired, the bowls went on a bit. Don't worry about me.
-Julie, Mrs Cole next door has had a fall, the ambulance has been, I'm going round to feed her cat.
+Julie, Mrs Cole next door has gone into hospital for her hip, I'm going round to feed her cat.
 Chloe, thank you for coming to see your old Grandad, you are a good girl. Love Grandad.
 THE BUS IS LATE AGAIN. I WILL BE HALF AN HOUR.
 Julie, can you bring some more of those tablets on Sunday, I'm down to my last few.
@@ -638,7 +631,7 @@ W["Nan Pat"] += """
 Tracey love, I've been thinking about what you said about Wayne, you know where I am if you need me, you and the kids can always come here, Ron says the same
 Jordan, Nan is so pleased you came to see me on Saturday, you're a good lad, here's a fiver for your trip, don't tell your mum or she'll want half of it
 Hello love, Ron has had his eye done and it went fine, he's got a patch on like a pirate, Leah will love it, we'll come round Sunday when he can see again
-Tracey, I know you're busy but can you ring me tonight? I've had a letter from the council about the rent and I don't understand it, I don't want to get into trouble
+Tracey, I know you're busy but can you ring me tonight? Ron's had a bill from the water board that's twice what it should be and he's getting himself in a state
 Leah, Nanny loves you very much, thank you for the lovely card, Grandad has put it on the mantelpiece next to the clock so everyone can see it
 """
 

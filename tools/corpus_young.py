@@ -117,7 +117,6 @@ cant, skint till friday
 W["Jade K"] = """
 hiya babe u still coming into town with me saturday? i need new shoes for magaluf and u know what im like on my own
 just finished work, nicky had me on 3 perms in a row, my back is killing me. what u up to tonight?
-reece has text me saying sorry, what shall i do? i still love him but im not being mugged off again
 where are you?? im outside the kebab shop and its freezing, hurry up or im going without you
 cant believe its only wednesday, this week is dragging so much, need a drink and a dance
 ta for last night babe i owe u a vodka, cant even remember getting home ~
@@ -182,7 +181,6 @@ nicky says we can have the christmas do at the italian, u coming?
 ok just got in, night babe
 hiya, did u find ur phone in the end? u were so drunk lol
 im gonna get my hair done red, what do u think, too much?
-at the bus stop, the 47 is late again, going to be late for work and nicky will go mad
 what u doing tomorrow night? fancy a dvd and a takeaway at mine, i cant afford to go out
 ok its a date, 8 o clock at the ship, ill be the one at the bar ~
 i know i said i wasnt going to but i have text him back, dont hate me
@@ -236,7 +234,7 @@ Ok see you there
 Sorry, running late, kids wouldn't go home
 Parents evening went fine, one dad asked if I was the student ~
 What time is the thing on Saturday? Do we need to bring anything?
-Bloody car won't start. Can you give me a lift in tomorrow?
+Car's in the garage till Friday, can you give me a lift in tomorrow?
 I'll be home about 5, shall I get milk?
 Night, sleep well
 """
@@ -312,7 +310,7 @@ just bombed my exam, i knew none of it ~
 got a gig at the cellar bar on the 12th! $
 miss you, when are you back from your mums?
 yeah go on, i'll be there in 20 $
-where's the spare key? locked out again $
+where's the key for the shed? need the extension lead $
 the amp's fucked, anyone know someone who can fix one $
 cheers for tonight, you were brilliant
 """
@@ -340,7 +338,6 @@ miss you, how's the dissertation going?
 
 W["Jade K"] += """
 hiya babe what u up to? im sat in the staff room eating a pot noodle, nicky has booked me solid till 6 and i havent even had a fag yet
-ok so reece has just rung and said sorry about 50 times, he wants to take me to the pictures tomorrow, should i go or make him sweat a bit longer?
 are u coming out friday or not? shazza says she is skint but she always says that and then turns up with a tenner and a bottle of wkd
 cant believe u told him i said that! i was only joking and now he thinks i fancy his mate, cheers for that ~
 just got in from work and mum has made a lasagne and i have had 2 plates, i am going to be the size of a house in magaluf
@@ -388,7 +385,7 @@ Sorry I haven't rung, it's been mad with deadlines. I'm fine, honestly, eating p
 """
 
 W["Becky T"] += """
-Are you in tonight? I've had the day from hell, a kid threw up on my shoes and then the head came in to watch me. Wine please
+Are you in tonight? I've had the day from hell, the projector died in the middle of my lesson and then the head came in to watch me. Wine please
 """
 
 W["Dean"] += """
@@ -437,7 +434,6 @@ thank u so much for last night babe, i know i was a mess but u sorted me out, do
 ok im here, im by the cash machine outside boots, where r u? if u r not here in 5 mins i am going into new look without u
 omg just found out nicky is selling the salon! she told us all at dinner, i dont know what is going to happen to us, i might have to look for another job
 reg has got a girlfriend! she is about 4 foot tall and has a fringe like a helmet, mum is over the moon, i cant stop laughing ~
-can u ring me? i know its late but i just need to talk to someone, its about reece, i think he has been seeing someone else and i dont know what to do
 """
 
 W["Chloe 14"] += """
