@@ -195,13 +195,13 @@ BAND_HABITS = {
               gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
     "A": dict(lv=0.5, use=0.75, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
               excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.3, kissM=0.05, klenF=1.6, klenM=1.0,
-              gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.14),
+              gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.18),
     "B": dict(lv=0.4, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
-              gdrop=0.2, apos=0.35, typo=0.016, stretch=0.01, amp=0.12, voc=0.05, greet=0.1),
+              gdrop=0.2, apos=0.35, typo=0.016, stretch=0.01, amp=0.12, voc=0.05, greet=0.14),
     "C": dict(lv=0.25, use=0.7, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
               excl=0.04, laugh=0.25, emot=0.3, sad=0.15, kissF=0.2, kissM=0.05, klenF=1.3, klenM=1.0,
-              gdrop=0.06, apos=0.2, typo=0.014, stretch=0.0, amp=0.1, voc=0.06, greet=0.08),
+              gdrop=0.06, apos=0.2, typo=0.014, stretch=0.0, amp=0.1, voc=0.06, greet=0.12),
     "O": dict(lv=0.05, use=0.7, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
               excl=0.02, laugh=0.1, emot=0.4, sad=0.05, kissF=0.22, kissM=0.03, klenF=1.2, klenM=1.0,
               gdrop=0.0, apos=0.12, typo=0.014, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
@@ -867,7 +867,7 @@ def plan_texts(objs, need):
         ls = singles[name]
         longs = [i for i, ln in enumerate(ls) if words_of(ln) >= 20]
         mids = [i for i, ln in enumerate(ls) if 8 <= words_of(ln) <= 15]
-        if projected() > WORD_BUDGET + 150 and longs:
+        if projected() > WORD_BUDGET + 300 and longs:
             i = longs[rp.randrange(len(longs))]
         elif mids:
             i = mids[rp.randrange(len(mids))]
