@@ -716,7 +716,7 @@ WORD_ABBR = {
     "going": (["goin"], 0.8),
     "doing": (["doin"], 0.8),
     "coming": (["cumin", "comin", "cmng", "cuming"], 0.8),
-    "come": (["cum", "cm"], 0.5),
+    "come": (["cm"], 0.3),
     "nothing": (["nothin", "nuffin", "nufin"], 0.7),
     "something": (["sumthing", "summit", "sumin", "smthng", "somethg"], 0.7),
     "someone": (["sum1"], 0.7),

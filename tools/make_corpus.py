@@ -1148,8 +1148,8 @@ KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2}|Xx{1,3}|x x)$")
 # Things a chatty young writer adds to the end of almost anything.
 CHATTY = ["what u up to", "ring me later", "text me back", "need a drink", "wish it was friday",
           "got to go, teas ready", "u ok?", "speak later", "ill ring u on my break", "mum says hi",
-          "reply!", "love ya", "got to go, nicky is back", "battery is dying", "on the bus now",
-          "c u later", "ring me after 6", "mums shouting me", "dont forget", "have fun", "laters",
+          "reply!", "love ya", "got to go, nicky is back", "battery is dying",
+          "c u later", "ring me after 6", "mums shouting me", "have fun", "laters",
           "night night", "tell ur mum i said hi", "need to get ready"]
 
 # Texts that are no place for a laugh tacked on the end.
