@@ -1,668 +1,758 @@
-"""What the writers aged 41 and over, and the unregistered senders, text about
-(marks as in corpus_young.py)."""
+"""What the writers aged 41 and over text (marks as in corpus_young.py).
+
+Each writer's fixed facts are in the note above their lines; a name in a
+writer's lines belongs to that writer's circle alone.
+"""
 
 W = {}
 
 # ---------------------------------------------------------------- 41 to 60
 
-# Julie, 45: receptionist at the dentist's, husband Dave (Dave 42), daughter
-# Chloe (14), son Kieran (9), dad Ken (Grandad Ken), dog Bonnie, sister Bev in Spain.
+# Julie, 45: receptionist at the dentist's, husband Dave (a plasterer, has
+# the van), daughter Chloe (14), son Kieran (9), her dad Ken (Grandad Ken,
+# widowed, no longer drives), dog Bonnie, sister Lyn in Spain, friend Tracey
+# who cleans at the surgery; drives a Corsa.  Friends call her Jules.
 W["Julie"] = """
-Dave can you pick Chloe up from dance at 8, I'm doing Dad's shopping
-Kieran's got nits again, I've done his hair and mine just in case
-Just had a man faint in the waiting room, what a morning
-Can you take Bonnie out when you get in, she's not been since 7
-Dad's had a fall in the garden, he's ok but I'm going round
-Chloe I've put credit on your phone so there's no excuse not to text
-Parents evening is Thursday at 6.40, can you get off early?
-Bev rang from Spain, she's coming over in May for a fortnight
-Don't forget it's your mum's birthday tomorrow, I've got a card, just sign it
-Tea's in the oven, Kieran's at football, I'm at Zumba with Tracey
-Chloe, you were supposed to be home at 9, where are you?
-The washing machine's flooded the kitchen, can you ring your mate Gaz?
-Dad wants to know if you can fix his shed door this weekend
-Kieran's been picked for the school play, he's a tree ~
-Dave, we need to talk about Chloe and this Tyler lad
-Got the Christmas bonus, £150, we can get the telly
-I've booked the caravan at Filey for the last week of August
-Chloe's got a B in maths!! First time ever
-Bonnie has eaten a whole packet of butter off the side ^
-Dave you've left the immersion on all day again
-Dentist wants me to do Saturdays now, I said no
-Dad's hearing aid is whistling again, can you have a look on Sunday
-Can you get bread, milk and something for Kieran's packed lunch
-Chloe if you're not at the gate in 5 minutes I'm going home without you
-Going to Tracey's for a glass of wine, back by 10
-Kieran says thank you Grandad for the football, he's not put it down
-Well done love, knew you'd do it. Chippy tea tonight to celebrate
-Dad, the doctor's appointment is at 10.20 Tuesday, I'll pick you up at 10
-Dave the car's on the red light, is that bad?
-Chloe's been crying all night about that boy, go easy on her
-The tumble dryer's making a noise like a jet engine
-Thank you for the flowers love, they're beautiful. Still cross with you though ~
-Kieran's lost his PE kit, it's the 3rd one this term
-Dave ring me, it's about Dad
-Dad's got to go in for his knee op on the 14th
-Mum would have been 70 today. Thinking of you Dad
-Bev's flight lands at 4, can you get her from the airport?
-Chloe's first disco tonight, Dave is already pacing ~
-Working late, the computer's crashed and we've lost all the appointments
-Bonnie's been to the groomer, she looks like a poodle ~
+Can you get Kieran from football at 5, I'm not finished till half past
+Are you home for tea? It's sausage and mash
+Chloe where are you? You said 9 and it's nearly 10, ring me now
+Ok love, see you later
+Dad, I'll be round at 2 to take you to the doctors, have your letter ready
+Can you pick up bread and milk on your way home please
+Just had Mrs Patel in with an abscess, she's in agony poor thing
+Is Bonnie with you? She's not in the garden
+Yes fine
+Hi Lyn, how's the weather over there? It's chucking it down here
+Love you, don't work too late
+Running late, surgery's overrun, can you put the oven on at 6
+Kieran's left his PE bag again, can you drop it in on your way past the school?
+Chloe, tea's at 6 and I want you home for it, no excuses
+Thanks love, you're a star
+Are you still ok for Saturday? Dave says he'll drive
+Dad, did you take your tablets this morning? The blue ones
+Sorry I was short with you earlier, it's been a long day
+Can you ring me when you get a minute, nothing urgent
+Yes I'll get it, what size?
+Hiya, fancy a coffee Thursday after work? My treat
+Dave can you look at the washing machine when you're in, it's leaking again
+Just got the bill for Kieran's school trip, £45, they must think we're made of money
+Where's the remote? Kieran swears he hasn't had it
+Ok, I'll pick her up, you stay there
+Home in 10, put the kettle on
+Dad are you alright? You sounded a bit tired on the phone
+Can't talk, in the middle of the banking, ring you at dinner
+Good luck tomorrow, you'll be fine
+Dave says thanks for the beer ~
+Bonnie's been to the vet, she's got to go on a diet, no more sausages from your dad
+Yes please, the big bag
+Chloe's got her dance show on the 9th, are you coming?
+Miss you, see you tonight
+Haha he never did ~
+Chloe, if you're going to Paige's text me when you get there
+Kieran's been sick, I've kept him off school, can you get the Calpol on your way back
+Don't forget Dad's birthday on Sunday, I've got a card, just sign it
+Could you ring Lyn for me? Her phone's going straight to answerphone
+Ok no problem
+Oh no, what happened?
+Dave, the van's blocking next door in again, they've been round
 """
 
 # Karen, 48: deputy head at a primary school, husband Alan, children Hannah
-# (19, at university in Bristol) and Sam (16), mum Margaret, aunt Jean, book
-# club with Angela and Carol.
+# (19, at university in Bristol) and Sam (16), mum Margaret (widowed, no
+# longer drives), aunt Jean, book club with Angela and Carol; drives.
 W["Karen 48"] = """
-Alan, Ofsted are in tomorrow so I'll be late. There's a lasagne in the freezer.
-Hannah, did you get the parcel? I sent your winter coat and some teabags.
-Angela, book club is at mine on Thursday. Have you finished it? I hated the ending.
-Sam, you need to be home by 11. I mean it.
-Mum, I'll pick you up at 10 for the hospital. Have your card ready.
-What a day. Two fire alarms, a broken window and a nit outbreak in Year 2.
-Alan, can you ring the garage about the MOT? I haven't had a minute.
-Hannah rang, she's coming home for reading week. Clear your stuff off her bed Sam.
-Carol, are you still coming to the theatre on the 12th? I've got the tickets.
-Sam's got a girlfriend. Don't say anything, he'll die of embarrassment.
-Auntie Jean has had her cataract done, she says she can see the dust now.
-Alan the plumber is coming between 8 and 12, can you work from home?
-Just finished the reports for Year 6. 54 of them. Large glass of wine required.
-Mum's fine, they're keeping her in overnight just to be safe.
-Hannah, have you registered with a doctor down there yet? Please do it this week.
-Angela, fancy a walk round the reservoir on Sunday? I need to get out.
-Sam, the school rang. Where were you this afternoon?
-Alan, don't forget Sam's parents evening at 6. I'm at my own till 7.
-Happy anniversary love. 22 years! Table booked at the Italian for 8.
-Sam passed his driving test!!! First time! Heaven help us all.
-Mum wants you to look at her television, she's lost BBC1 again.
-Carol, thanks for last night. We must do it more often.
-Our head has resigned. I'm acting head from January. Terrified.
-Hannah's got a 2:1 in her first year exams. So proud.
-Book club: next one is The Lovely Bones. Bring tissues apparently.
-Is Sam with you? He's not answering his phone.
-The car's done it again, I'm at the side of the A61. Can you come?
-Alan, I've left the oven on, can you nip home?
-Sports day is cancelled, rain. 300 children in the hall with wet feet.
-Mum, Jean says she'll come with us on Saturday if we go to the garden centre.
+Alan can you collect Sam from rugby at 6, I've got governors till 8
+Hannah, did you get the parcel? There's a cake in it, eat it before it goes off
+Running late, Ofsted call, don't wait for me for tea
+Book club is at mine on Thursday, I'll do the nibbles
+Sam, I want you home by 11 and not a minute later
+Mum, did you ring the doctor back? They said it was important
+Yes, fine
+Hannah, how did the exam go? Ring me tonight if you can
+Home at 6.30, can you put the potatoes on
+Have you finished the book yet? I'm on the last chapter
+Thank you love, see you later
+Sam, have you got your key? I'm not back till late
+Just been told I'm doing the Christmas concert again, someone save me
+Mum, lunch club on Wednesday, I'll drop you at 12
+Can you ring Jean? She says your phone's off again
+Alan, don't forget the bins
+Sorry, can't talk, in a meeting with parents
+Hannah, do you want us to come down for your birthday or are you going out?
+Love you, see you at the weekend
+Have you heard from Sam? He's not answering
+Ok, I'll sort it in the morning
+What did you think of the ending? I'm still cross about it
+Mum, I've put your prescription in the kitchen drawer
 """
 
-# Tracey, 42: cleaner, partner Wayne, son Jordan (14), daughter Leah (7),
-# mum is Nan Pat, friend Julie (Zumba).
+# Tracey, 42: cleaner (offices, and the dentist's where Julie works),
+# partner Wayne, son Jordan (14), daughter Leah (7), mum is Nan Pat, friend
+# Julie; no car, gets lifts and the bus.
 W["Tracey"] = """
-Jordan where are you, your tea is on the table
-mum can you have Leah after school tomorrow, I'm doing an extra house
-Wayne's got the sack again. I could cry
-Can you pick up some bread on the way back. Tea will be ready at half 5
-Got some new boots in the sale, only £15, bargain
-Jordan your Nan says you were rude to her, you better ring her and say sorry
-Leah's lost another tooth, she's got more money than me ~
-Julie are we still going Zumba tonight, I need to sweat off that pizza
-Mum, Wayne's fixed your gate, he'll do the fence when he's got the wood
-One of my ladies has left me a tin of biscuits and £20 for Christmas, bless her
-Jordan, if you've had friends round you can tidy up after them
-Leah's off school with a temperature, mum can you sit with her while I go to work
-Wayne's got an interview at the warehouse on Monday, fingers crossed
-Can't believe the price of school shoes, £30 for Leah's and she'll grow out of them in a month
-Mum the doctor says your tablets are ready to collect
-Jordan's coach rang, he's been picked for the county ^ sorry, I mean it's brilliant, typing with my thumb
-Wayne got the job!!! Starts Monday
-Julie you're a star, thanks for having Leah
-Leah wants to be a vet, Jordan says she can't even look after a goldfish ~
-I'm shattered, 4 houses today and one had a Rottweiler
-Jordan, bed. Now.
-Mum I'm doing a chilli tonight, come round if you want
+Jordan where are you? Tea's on the table
+Can you have Leah after school Tuesday, I'm doing the offices till 6
+Wayne can you pick Jordan up from footy at 5
+Mum, can I borrow your steam cleaner Saturday?
+Ok love, see you later
+Leah's got a temperature, can you keep an eye while I'm at work?
+Jordan, if you're going to Mikey's you text me when you get there, I mean it
+Yes please Jules, a lift would be a godsend
+Wayne's done his back again, lifting a telly, useless
+Home in 20, put the chips in
+Can you lend me a tenner till Friday? I'm skint
+Thanks for the lift love
+Jordan, I've had the school on the phone, you'd better have a good excuse
+Mum, are you coming for tea Sunday? Leah wants to show you her dance
+Bloody bus hasn't turned up, I'm going to be late
+Miss you, when are you back?
+Love you, night
 """
 
-# Linda, 55: works at the library, husband Derek (retired), daughter Sharon in
-# Australia, grandchildren Mia and Tyler, sister Jackie.
+# Linda, 55: library assistant, husband Derek (retired, drives), daughter
+# Sharon in Australia with Mia and Tyler, sister Jackie.
 W["Linda"] = """
-Derek, I'm at the library till 7 tonight, there's soup in the fridge.
-Sharon's booked her flights! They land on the 3rd of December.
-Jackie, are you coming to the WI on Wednesday? It's a talk on bees.
-Derek, the man is coming about the guttering at 2, don't go out.
-Mia has started school. Sharon sent a photo of her in her uniform. I cried.
-Our computer system at work has been down all day, we're back to the old cards.
-Jackie, Mum's grave needs doing, shall we go on Sunday?
-Can you ring me when you get a minute. Nothing wrong.
-Derek has bought a caravan. Without asking me.
-Tyler has taken his first steps! Sharon says he's into everything now.
-Jackie, thank you for the jam, Derek's had half the jar already.
-Derek, your prescription is ready at Boots.
-We've had a lovely day at Whitby, fish and chips on the harbour.
-Sharon says it's 38 degrees there. We've got frost.
-The book group is reading Wolf Hall. I'm on page 40, it's heavy going.
-Derek's knee has gone again, he's been told to rest it. He won't.
-Can you believe it's 40 years since I started at the library?
-Jackie, I've found Mum's old recipe book, come and have a look.
-Derek, the hoover has broken, don't buy one without me.
-Merry Christmas to you all, love Linda and Derek xx
+Derek can you pick me up from the library at 5, it's pouring
+Sharon, just seen the photos, Mia's grown so much. Give them both a big hug from Nanna
+Jackie are you coming to the garden centre on Saturday?
+Ok, see you at 2
+Have you rung the plumber? The tap's still dripping
+Derek, don't forget your appointment at 10.30 tomorrow
+Thank you love
+Jackie, did you get your results? Ring me
+Home by 6, there's a pie in the fridge
+Sharon, what time is it there? I'll ring you Sunday morning your evening
+Yes please, a bag of sugar and the paper
+We've booked the flights! March 12th, I can't believe we're coming
+Derek, your sister rang, can you ring her back
+Happy birthday Tyler, Nanna and Grandad love you
 """
 
-# Sue, 52: maths teacher, husband Martin, daughter Lauren (21, at uni in Leeds),
-# son Ollie (17), her mum is Nanna Dot in a home; Geordie by birth.
+# Sue, 52: maths teacher, husband Martin, daughter Lauren (21, at Leeds),
+# son Ollie (17), her mum Nanna Dot in a home; Geordie by birth; drives.
 W["Sue H"] = """
-Just got home, been a long day. Early night for me pet x
-Lauren, your boots are in the post, should be there Thursday. Eat some veg!
-Martin, Ollie needs picking up from the rugby at 9, I've got marking
-Have you had your tea? There's some stew in the freezer if you're hungry pet
-Ollie, you haven't put your washing in the basket for a week, it's walking on its own
-Lauren, I've put £50 in your account, don't spend it all in the union
-The doctor says it's a virus, he's given me some tablets. I'll be fine pet
-Visited Nanna Dot, she thought I was our Maureen but she was happy enough
-Martin, the traffic's terrible on the bypass, start without me
-Ollie's passed his mock exams, all Bs and an A in physics!
-Lauren pet, ring your Dad, he's missing you
-We've had the bathroom done, it took all weekend, Martin's not talking to the tiler
-Happy birthday Ollie, 17! Where does the time go? Love Mum x
-Lauren, are you coming home for Nanna Dot's 90th? It's on the 22nd
-The car's failed its MOT, it needs 2 new tyres and a wiper
-Martin, I've left your sandwiches on the side, you'll forget them otherwise
-Lauren, of course I'll pay for the train, just let me know when
-Parents evening tonight, 30 sets of parents, wish me luck
+Martin can you pick Ollie up at 9, I'm marking till late
+Ollie, where are you? You said 10
+Ok pet, speak tomorrow
+Going to see Mum after school, back about 6
+Lauren, have you eaten anything other than toast this week?
+Yes I posted them, should be there tomorrow
+Martin, it's your turn to visit your mother, don't try and wriggle out of it
+Love you pet, ring me Sunday
+Mum's had a good day, she knew who I was
+Ollie, I've put £20 in your account, don't spend it all at once
+Can you get the tickets for Lauren's train? I can't get on the website
 """
 
 # Debbie, 45: care assistant at Willow Court with Mandy, daughter Jess (15),
-# son Connor (20), partner Tony, sister Lorna in Preston.
+# son Connor (20), partner Kev; drives an old Polo.
 W["Debbie"] = """
-jess you can stay at chloes but I want you home for dinner tomorrow
-Connors car has broken down on the motorway and hes rang me, not his dad
-Mandy can you cover my early on Sunday, I'll do your Friday late
-Tony I'm on a double so I'll be home about 10, get the kids a chippy
-Mrs Beckett passed away this morning, we're all a bit upset
-Jess your room is a tip, tidy it before you go out
-Connor's got a job at the airport!! Baggage handling, nights
-Lorna's coming over Saturday, can you get some wine in Tony
-jess I know you're upset about brandon, ring me on my break at 2
-been on my feet 12 hours, if anyone rings I'm dead ~
-Tony you've shrunk my work tunic again, I'll have to wear the old one
-jess don't forget the bakery want you in at 8 tomorrow
-Mandy they've put the rota up, we're both on Christmas Day ^
+Jess, home by 9, I mean it
+Mandy can you swap Saturday? Jess has got a thing at school
+Connor, can you pick your sister up from the bakery at 4
+Running late, one of the residents had a fall
+Kev can you get something for tea, I'm knackered
+Ok love
+Yes she's fine, just a cold
+Jess did you take my phone charger?
+On nights again this week, bloody rota
+Love you, see you in the morning
+Home at 3, put the washing in
+Connor, your dinner's in the microwave, 3 minutes
 """
 
-# Angela, 48: pharmacist, husband Graham (Graham), book club with Karen and
-# Carol, son Will at university in Durham, plays tennis.
+# Angela, 48: pharmacist, husband Graham, son Will at university in Durham,
+# book club with Karen and Carol, tennis on Tuesdays; drives.
 W["Angela"] = """
-Karen, I loved the ending! We'll fight about it on Thursday.
-Graham, I've booked the table for 8 at the Swan. Wear the blue shirt.
-Will's home for the weekend with a girl called Ruth. Be nice.
-Tennis is off, the courts are flooded.
-Karen, yes to the reservoir. 10 o'clock at the car park?
-Graham, there's a parcel at the post office for you, the card's on the fridge.
-Locum hasn't turned up so I'm doing a 12 hour day.
-The Lovely Bones? I'll bring the tissues and the gin.
-Will says his exams went well, which means nothing.
-Graham, the dishwasher's leaking again.
+Will, did you get the money? Don't spend it all in the bar
+Graham can you get the fish for tonight, I'm not finished till 7
+Tennis is off, the courts are flooded
+Ok, see you at 8
+Have you finished the book? I'm halfway through and I can't put it down
+Graham, your golf clubs are still in the hall, move them please
+Yes, Thursday suits me
+Love you, drive carefully
+Will, ring your father, it's his birthday
+Home by 6.30
 """
 
-# Mandy, 42: care assistant with Debbie, two lads (Dylan and
-# Lewis), husband Terry, friend Trish.
+# Mandy, 42: care assistant at Willow Court with Debbie, husband Terry,
+# lads Dylan (15) and Jake (12), friend Trish; drives.
 W["Mandy"] = """
-deb yes I'll do sunday if you do friday, deal
-terry's taken the lads fishing so I've got the house to myself ~
-the rota is a joke, 6 days on the trot
-dylan's been suspended for smoking behind the science block
-trish are you coming bingo tuesday
-lewis has passed his driving test, mind the pavements everyone ~
-deb mrs beckett was a lovely lady, she'll be missed
-terry's bought a dog without telling me. its a staffie called tyson
+Deb have you seen the rota? She's done it again
+Dylan, where are you? It's gone 10
+Terry can you get Jake from football
+Ok hun see you at 7
+Knackered, double shift, I'm going to bed
+Jake's broken the window with his football, Terry's going to kill him
+Yes, I'll do your Sunday if you do my Wednesday
+Love you, home soon
 """
 
-# Jackie, 52: Linda's sister, dinner lady, husband Ray.
+# Jackie, 52: Linda's sister, dinner lady at the junior school, husband Ray.
 W["Jackie"] = """
-Linda yes I'll come to the WI, bees sounds better than last month's knitting
-Sunday's fine for Mum's grave. I'll bring some daffs.
-Ray's been in the shed since 9, I think he lives there now ~
-I'd love to see the recipe book. Is the sponge cake one in it?
+Lin, are you coming round Sunday? Ray's doing a barbecue if it stays dry
+Results are back, all clear! Thank God
+Ok see you at 2
+Ray's gone fishing again, I've got the house to myself ~
+Yes please, pick me up at 10
 """
 
-# Carol, 55: retired accountant, book club, goes to the theatre with Karen.
+# Carol, 55: retired accountant, book club with Karen and Angela, goes to
+# the theatre; husband Tony-free, widowed.
 W["Carol B"] = """
-Karen, the 12th is in my diary. Shall we eat before?
-Thanks for a lovely evening. Your lasagne was wonderful.
+Theatre tickets booked for the 18th, row F
+Book club at mine next month, I'll do a lasagne
+Yes, see you there
 """
 
-# Dave, 42: plasterer, Julie's husband, Chloe and Kieran's dad, Ken's
-# son-in-law, mate of Gaz, supports City, five-a-side for the over 40s.
+# Dave, 42: plasterer (has the van), Julie's husband, Chloe and Kieran's
+# dad, Ken's son-in-law, mate of Gaz, supports City, five-a-side for the
+# over 40s.
 W["Dave 42"] = """
-ok will get chloe at 8
-on way home, do we need anything
-julie I'm in the pub with gaz, back by 10
-chloe you're not going to a party at a lad's house, end of
-kieran tell your mum I'm going to be late, the ceiling's came down
-got bonnie some more chews from pets at home
-bloody van won't start, waiting for gaz to come and jump it
-your dad's shed is fixed, he wants to pay me in whisky ~
-julie I've got us tickets for the comedy night at the civic!!
-chloe, who is this tyler?
-going to watch kieran's match then going to the tip
-done 3 ceilings today, my arms are dropping off
-love you, sorry about this morning
-the immersion was off, I checked, it's the switch that's broke
-chloe I've left 10 quid on the side for the disco
+on my way, 20 mins
+finished at 4, want me to get anything?
+cant get kieran, stuck in traffic on the ring road
+chloe where are you? your mum's going spare
+love you, see you later
+what's for tea?
+ok
+ken wants a lift to the allotment saturday, can you do it?
+bloody van's got a flat, going to be late
+yeah fine
+running late, job's taken longer than i thought
+kieran, training's cancelled, i'll get you at 3.30
+home in 10
+chloe, i'm outside, come out now
+did you ring the gas man?
+city won 2 1! ~
 """
 
-# Steve, 48: warehouse manager, wife Sandra, son Ryan (17), darts with Mick.
+# Steve, 48: warehouse manager, wife Sandra, son Ryan (17, a learner, goes
+# out in the car only with his dad), darts with Mick; drives a Mondeo.
 W["Steve"] = """
-Ryan, the car better have petrol in it when you bring it back
-Mick, darts tonight, 8 o clock at the Legion
-Sandra, I'm on lates all week so don't wait up
-Ryan, well done on the theory. Sunday we'll do a bit of driving on the industrial estate
-Stock take till midnight. Kill me now
-Sandra the man from Sky is coming Tuesday between 8 and 1
-Mick, we lost 3-2, you owe me a pint for missing the double 16 ~
-Ryan, your mum says if you're late again you're walking
-Bought a new dartboard, don't tell Sandra how much
+Ryan, lesson's moved to Thursday, instructor rang
+Sandra, working late, don't wait up
+Darts Friday? $
+Ok love
+Ryan, where are you? Your mum's worried
+Home by 6
+Love you
+Can you get me some paracetamol, my back's gone
+Ryan, I'll take you out in the car Sunday, we'll do some reversing
+Yes fine
 """
 
-# Mick, 55: taxi driver, darts with Steve, wife Brenda, grandson Kaden.
+# Mick, 55: taxi driver, wife Brenda, grandson Kaden, darts with Steve.
 W["Mick"] = """
-Steve, I'm on till 11 tonight, can't do darts, sorry mate
-Brenda, I'm in town with a fare to the airport, back about 6
-Just had a hen party in the back, I need a lie down ~
-Kaden's coming for the weekend, can you get some fish fingers in
-Steve, we're in the final next Friday, get practising
-Car's in for a service so I'm off today, fancy a pint?
+Brenda, on till 2, don't wait up
+Darts Friday, you're driving $
+Ok love
+Can't, got an airport run $
+Kaden's been a star today, took him to the football
+Home in 10
+Love you
 """
 
 # Pete, 45: secondary school teacher, cycling, wife Liz.
 W["Pete W"] = """
-Liz, marking mocks all evening, don't wait for me.
-Great ride this morning, 40 miles and only one puncture.
-Year 11 parents evening till 8. Save me something.
+Liz, home about 6, parents evening ran over
+Ride Saturday? 9 at the lights $
+Ok, see you later
+Love you
 """
 
-# Ian, 52: engineer, plays golf with Graham.
+# Ian, 52: engineer, golf with Graham.
 W["Ian"] = """
-Graham, tee time is 8.10 on Saturday. Bring your waterproofs.
-Shot 87 today, best of the season.
+Tee booked for 8.10 Saturday $
 """
 
 # Graham, 48: Angela's husband, golf with Ian.
 W["Graham"] = """
-Ian, I'll be there. Angela's got me painting the fence in the afternoon though.
 """
 
 # ---------------------------------------------------------------- 61 and over
 
-# Nan Pat, 67: Tracey's mum, husband Ron (Grandad Ron), grandchildren Jordan
-# and Leah, bingo on Thursdays, Blackpool every summer.
+# Nan Pat, 67: Tracey's mum, husband Ron, grandchildren Jordan and Leah, bingo
+# on Thursdays, Blackpool every summer; Ron drives.
 W["Nan Pat"] = """
-Hello love, Grandad says thank you for the card. He's had a lovely day. Love Nan x
-Jordan, well done on your match. Grandad says he always knew you had it in you x
-Tracey can you bring me some milk when you come, I can't get out with my hip
-Hello love, are you coming for your tea on Sunday? I'm doing a roast
-Leah, thank you for the picture, it's on the fridge. Love Nan x
-Ron's gone to the bowls club, I've got the place to myself
-Bingo tonight! Wish me luck. I've got my lucky pen
-Tracey, Jordan was very rude to me today, I'm telling you so you know
-Jordan said sorry, bless him. He's a good boy really
-Won £25 at bingo!!! Treat on me Saturday
-Going to Blackpool with the over 60s on the 10th, 3 nights at the Norbreck
-It's very cold here, are you all keeping warm
-Ron's had his flu jab and now he says he's got flu
-Thank you for fixing the gate Wayne, you're a good lad
-Tracey, have you got the tablets? I'm nearly out
-Leah, Nan's got you a little something for your tooth
-We are home now. Lovely time in Blackpool, Ron won on the bingo
-Can someone come and look at this phone, it keeps making a noise
-I can't work out how to do the question mark so I'm not asking you anything ~
-Happy birthday Jordan, 14! There's a little something in the card. Love Nan and Grandad x
-Tracey, is Wayne alright for Christmas dinner at ours?
-Ron's been to the doctor, it's just his chest again
-Lol to all of you, Nan x
+Hello love, are you coming for tea Sunday? I'm doing a chicken
+Tracey, Ron says he'll pick Leah up from school Tuesday
+Jordan, your tea is in the oven, Nan has gone to bingo, Grandad is asleep in the chair
+Bingo tonight, won £15 on the last house
+Thank you for the flowers love, they're lovely
+Ok love. See you Sunday
+Ron's got a cold so we won't come round, don't want to give it to the little one
+Tracey, what size is Leah now? I've seen a lovely coat in the market
+Jordan, well done on your goal, your Grandad told me
+Are you alright love? You sounded tired on the phone
+Booked Blackpool for August, same hotel
+Yes please love
+Leah can stay Saturday if you want to go out
+Have you got a minute? Ring me when you're home
 """
 
-# Margaret, 70: widow (Frank), daughter Karen, sister Jean, grandchildren
-# Hannah and Sam, goes to church and the lunch club.
+# Margaret, 70: widow (her late husband Frank), daughter Karen, sister Jean,
+# grandchildren Hannah and Sam, church and the lunch club; no car.
 W["Margaret"] = """
-Karen, thank you for taking me to the hospital today. Love Mum.
-Jean, I'll come on Saturday. Wrap up, it's bitter out.
-Karen, my television has gone fuzzy again. No rush. Mum
-Hannah, I hope you are eating properly. Grandma x
-Sam, congratulations on passing your test. Drive carefully. Grandma x
-Lunch club was lovely, we had fish pie and a quiz.
-Karen, I have lost my glasses again, are they in your car?
-Jean, it was lovely to see you. Give my regards to Bill.
-Karen, the doctor says my blood pressure is better.
-It would have been our 50th today. I went to see Frank.
-Karen, I've put a cheque in the post for Sam's birthday.
-Jean, did you see the programme about Venice? We must go one day.
+Thank you for lunch love, it was lovely.
+Jean rang, she's had her hip done, she's doing well.
+Hannah, happy birthday darling. There's a card in the post.
+Yes. See you at 10.
+The man came about the boiler, it's working now.
+Karen, could you ring me when you get a minute.
+Church is at 11 on Sunday, not 10.30.
+Ok love.
+Sam, thank you for coming round, you're a good lad.
+I can't find my glasses, did I leave them in your car?
 """
 
 # Auntie Jean, 67: Margaret's sister, husband Bill, Karen's aunt.
 W["Auntie Jean"] = """
-Karen love, the eye is healing well. I can see every cobweb in the house!
-Margaret, Saturday is fine. Bill will drive.
-Thank you for the flowers dear. They are on the windowsill.
-Karen, tell Sam well done from Auntie Jean and Uncle Bill.
-Bill's back is bad again. He will lift things.
+Bill says thank you for the lift love.
+Hip is much better, walking to the shops now.
+Yes, see you Sunday.
 """
 
 # Grandad Ken, 70: Julie's dad, widower (Joan), grandchildren Chloe and
-# Kieran, allotment, bowls, writes in capitals now and then.
+# Kieran, allotment, bowls on Wednesdays, has a bus pass (gave up driving);
+# writes in capitals now and then.
 W["Grandad Ken"] = """
-JULIE HAVE YOU GOT MY SPARE KEY
-Thanks for my card. It made me laugh. Love Dad.
-Kieran, well done on your football. Grandad.
-Julie, I have got too many runner beans again. Come and take some.
-Dave, thank you for the shed. Whisky is in the cupboard.
-I AM AT THE DOCTORS WILL RING LATER
-Julie, the man says the boiler needs a new part. Ken.
-Chloe, your Grandad is very proud of you. Keep it up.
-Bowls was cancelled. Rain.
-Julie, 10.20 Tuesday is fine. I will be ready.
-Julie, I have had a little fall. I am fine. Don't worry.
-HOW DO I STOP THE PHONE BEEPING
-Thinking of your mum today. She would be proud of you all. Dad
-Chloe, happy birthday. There is something in the card. Love Grandad.
-Julie, my hearing aid is whistling.
-Got a prize for my onions at the show. Second.
-Julie, can you bring some of that soup you made.
-Kieran, I have found an old football annual for you.
+Julie, can you take me to the doctors on Thursday?
+Bowls is off, rain.
+Kieran, well done at football son.
+I'm at the allotment, come and get some beans.
+Yes.
+Thank you love.
+Chloe, happy birthday. Grandad.
+Julie, the bus didn't come, can you pick me up from town?
+OK.
+Tell Dave thank you for fixing the gate.
+Got your message. See you Sunday.
+Bonnie can come to me Saturday if you're going out.
 """
 
-# ---------------------------------------------------------------- not in the register
-
-W["Kerry"] = """
-jade its kerry, mum says r u coming to nans sunday
-omg i heard about reece, u ok hun?
-cant believe u got magaluf booked, im so jealous
-"""
-
-W["Shaz"] = """
-jade im in the taxi, be there in 10
-i got my straighteners, ta babe
-magaluf!!! 21 days to go
-"""
-
-W["Big Al"] = """
-Gaz, feathers 8, your round ~
-Darts team needs a sub Thursday, you in?
-"""
-
-W["Becca"] = """
-party at mine sat from 8, bring a bottle
-jade i'll give u the fiver friday, promise
-"""
-
-W["Lou"] = """
-Running late, get me a coffee
-"""
-
-W["Trish"] = """
-mandy yes to bingo, I'll pick you up at 7
-terry's bought a dog? what did you say?
-"""
-
-W["Jay"] = """
-vicky im working in Leeds till thurs, give mason a kiss from me
-"""
-
-W["Dazza"] = """
-gaz u got my jump leads
-"""
-
-W["Tariq"] = """
-Curry's on, bring beers
-"""
-
-# ---------------------------------------------------------------- longer ones
+# ---------------------------------------------------------------- the longer texts
 
 W["Julie"] += """
-Dave, I've just had Chloe's form teacher on the phone, she's been caught with a cigarette behind the science block, I'm so angry I could spit, you deal with her tonight
-Dad, I'm going to do your big shop on Friday, write me a list and put it by the kettle, and no more of those custard creams, the doctor said
-Tracey, thanks for tonight, I needed a laugh, Dave says I came in singing, I don't remember singing, I remember the wine ~
-Chloe, I know you think I'm being unfair but you're 14 and you're not going to a party in town till midnight, end of discussion, love Mum
-Dave, Dad's had a phone call from Mrs Hughes, she's asked him to the tea dance, he's gone all shy ~ don't tease him
-Scrap that, Dad doesn't need picking up, Mrs Hughes is taking him in her car ~
+Dave, your mum's just rung, she wants us for dinner on Sunday, I said yes before I remembered Chloe's got her dance thing, can you ring her back and sort it
+Lyn, just to let you know Dad's had a bit of a funny turn, he's fine now, the doctor's been and says it's his blood pressure, I'll ring you tonight
+Chloe, I've just had a call from school saying you weren't in registration, where are you? Ring me the minute you get this
+Hi love, can you get the turkey from the butchers on your way back, it's paid for, it's under Dave's name, and a bag of sprouts
 """
 
 W["Karen 48"] += """
-Alan, Sam's been caught drinking in the park with his friends. The police brought him home. I'm too upset to talk about it. Please come home.
-Angela, change of plan for book club, Carol's got the builders in so it's at yours if that's ok? I'll bring the wine and the biscuits.
-Hannah, your dad says you're thinking of going to Thailand with your friends in the summer. Can we talk about it before you book anything, please.
-Mum, I've booked the taxi for Sunday so you don't have to wait for the bus. It's all paid for. Just give him the address of the church.
+Alan, can you ring the garage and see if the car is ready? I'm in meetings all afternoon and I need it for Mum's appointment tomorrow
+Hannah darling, your dad and I are so proud of you, well done on your results, ring us when you've stopped celebrating
+Mum, Sam will come round after school on Thursday to help you with the shopping, please let him carry the heavy bags
+Angela, I can't make Thursday after all, Sam's got a parents evening I'd completely forgotten about, can we move it to the week after?
+Sam, I've had a phone call from Mrs Birch about your coursework. We'll talk about it tonight. Don't go out
+Jean, Mum's had a bit of a chest infection but she's on antibiotics and she's much brighter today, I'll bring her over on Sunday
+Just to let you know I'm staying late for the Year 6 disco, I'll eat there, there's a pie in the freezer for you and Sam
+Hannah, your dad says can you send us your new address for the post, and are you coming home for reading week?
+Mum, please don't go up the ladder to change the bulb, wait for Alan to come round on Saturday, I mean it
+Alan, the dishwasher's making that noise again, I've put it on, can you have a look when you get in
+Hannah, have you registered with a doctor down there yet? You promised you would
+Thank you for coming to the concert love, the children loved it, especially the bit where the recorder group got lost
+Carol, the tickets for the 18th are in my bag, I'll meet you in the foyer at 7, we can have a drink first
 """
 
 W["Tracey"] += """
-Mum, I'm not arguing with you about Christmas again, we'll come to you for dinner and Wayne's mum can come for tea, that's fair
-Jordan, I've just seen your school report and I'm not happy, we'll talk about it tonight, no PlayStation till then and I mean it
-Wayne, you've left the van in front of Mrs Patel's drive again, she's been round and she was not happy, move it when you get in
-Julie, Zumba tomorrow is at the church hall not the school, the teacher's text me, she says bring water because it's going to be a hard one ^
+Jordan, I'm working late at the offices, there's a pizza in the freezer, put it in for you and Leah at 5 and don't let her have any more sweets
+Mum, Leah's been crying since school because some girl said her hair looked stupid, can you have a word with her when she comes round, she listens to you
+Wayne, the council have sent another letter about the back garden, you said you'd clear it last month, I'm not telling you again
+Jules, are you about for a coffee Thursday? I'm on at the surgery at 5 but I could come in early, I need a good moan about Wayne
+Jordan, well done today love, your coach rang me and said you were the best on the pitch, I'm proud of you
+Mum, can you have the kids on Saturday night? Wayne's taking me out for my birthday, he won't tell me where
+Leah's got her school photos, they want £12 for the big one, daylight robbery but she looks lovely
+Jordan I've told you, if you're not home by 9 you're not going to the match on Saturday, no arguments
+Mum, the doctor says Leah's got tonsillitis, she's on penicillin, can you keep her with you tomorrow, I can't miss another day
+Wayne, you've left the back door open again and the cat's been in the kitchen and had the ham
+Thanks for today Jules, I really needed that, you're a good friend, see you at the surgery
 """
 
 W["Linda"] += """
-Derek, please don't go on the ladder while I'm out. I know you think you're 30 but your knee doesn't. The gutter can wait until Saturday when Jackie's Ray can help.
-Jackie, I've spoken to Sharon and she says the children would love to see us at Easter. I'm thinking about going. Would you come with me? Derek won't fly.
-Sharon, we have had your parcel, thank you. The tea towel with the kangaroo is lovely and Derek is wearing the hat in the garden. Love Mum xx
-Derek, I've been called in for an extra shift, the new girl has let them down. There's a pie in the fridge, 40 minutes at 180.
+Sharon love, just got your parcel, thank you, the calendar is beautiful, I've put it up in the kitchen, your dad keeps looking at it
+Derek, I'm going to be late, we've got a school group in and the teacher's gone missing, can you put the oven on at 6
+Jackie, how are you feeling today? Do you want me to come with you on Thursday? I can get the afternoon off
+Sharon, can you tell Mia thank you for the drawing, it's on the fridge, is that me with the big hair? Nanna's laughing
+Derek, the car's making a noise like a washing machine, I've left it in the library car park, can you ring the AA
+Jackie, are you and Ray coming to ours for Christmas dinner? I'm doing beef this year, Derek won't eat turkey again
+Sharon, we've been looking at the flights, they're very dear but your dad says we're going if we have to live on beans
+Derek, I've got book club tonight so you're on your own for tea, there's soup in the fridge, don't burn the pan
+Jackie, I've found a lovely blouse for you in the market, blue, I'll bring it on Sunday, you can pay me then
+Sharon, Tyler's school play, did they film it? We'd love to see it, can you send it on a disc
+Derek, Jackie's results are back and it's good news, I'm going round there now, back about 8
+Thank you for the flowers love, they're on the table, you shouldn't have
 """
 
 W["Sue H"] += """
-Lauren pet, I've been thinking about what you said about changing course, we'll support you whatever you decide, but talk to your tutor first and ring me at the weekend x
-Martin, Ollie's just told me he wants to join the army. I nearly dropped the kettle. You need to talk to him tonight, I can't.
+Martin, I'm stuck in a department meeting that's gone on forever, can you get Ollie from the station at 6, he's texted me
+Lauren pet, I've just seen the weather, it's meant to snow up there, have you got a proper coat? Don't go out in that little jacket
+Ollie, I've had a letter from the school about your mocks, we need to talk tonight, you're not going out
+Went to see Mum today, she was asking for you Lauren, she thinks you're still at school, I didn't have the heart to tell her
+Lauren, me and your dad are coming up on Saturday, we'll take you and the girls out for lunch, pick somewhere nice
 """
 
 W["Debbie"] += """
-Tony I've had enough, you said you'd fix the shower 3 weeks ago, I'm ringing a plumber tomorrow and you can pay for it
-Mandy, I've spoken to the manager about the rota, she says it's the agency's fault and she'll change it, so we might get Christmas Day off after all
-Connor, I'm proud of you love, your first wage, but you are paying me board from now on, £30 a week, that's still cheap
+Jess, I'm stuck at work, one of the night staff has called in sick, can you make sure Connor eats something and doesn't just have crisps
+Kev, can you get the car to the garage tomorrow, the brakes are squealing and I don't want to be stuck on the way to work
+Mandy, are you on Sunday? Thought we could get a coffee after shift before I pick Jess up, I need a good moan about the new manager
+Jess, Brandon's mum rang, she says you can stay but I want to speak to her first and you're home by 11 on Sunday
+Connor, I've put £20 in your account for your train fare, don't spend it on beer, I mean it
+Thanks for last night love, I haven't laughed like that in ages, we need to do it more often
 """
 
 W["Angela"] += """
-Graham, Will has rung. He's bringing Ruth for Christmas. I've said yes. Please be nice and don't ask her what her father does.
-Karen, yes of course, book club at ours is fine. Graham will hide in the study. I'll do a lasagne if you bring a pudding.
+Graham, can you ring the plumber in the morning? The boiler's making that noise again and I've got an early start at the pharmacy
+Karen, loved the book but the ending was a cop out, I'll tell you why on Thursday, bring wine
+Will darling, your dad's put some money in your account, please buy some proper food and not just pot noodles
 """
 
 W["Mandy"] += """
-trish, you will never guess, terry's dog has eaten the remote control and a sock, we've had to take him to the vets, £90 ~
-deb I've been told I'm on nights next week as well, that's 3 weeks in a row, I'm going to see the manager tomorrow, are you coming with me?
+Deb, I've just seen the rota and I'm on 4 nights in a row again, I'm going to say something to her tomorrow, will you back me up?
+Terry, I'm on a late so you'll have to get the lads their tea, there's mince in the fridge, not chips again
+Dylan, if you're going to the park you text me when you get there and when you leave, and I want you home by 9
 """
 
 W["Jackie"] += """
-Linda, yes I'd love to come to Australia with you. I'll have to talk Ray round but he'll be fine with his shed. When are you thinking of going?
-Ray says thank you for the birthday card. He's 60 and he still thinks he's 25. He's bought a motorbike. I'm not getting on it.
+Lin, Ray says thank you for the birthday card, he's been like a big kid all day, we're going for a meal at the Toby tonight
 """
 
 W["Carol B"] += """
-Karen, just to let you know that the builders have finished at last. The kitchen looks wonderful. Come and see it, bring Angela.
-Angela, I'm so sorry I missed book club, I had a terrible migraine. Did you decide on the next book? I'll buy it tomorrow.
+Karen, I'm so sorry to hear about your mum, if there's anything I can do just ask, I'm only round the corner
 """
 
 W["Dave 42"] += """
-julie I've told chloe she's grounded for 2 weeks and no phone, she's slammed the door so hard the picture fell off the wall, where's the hammer
-gaz can u pick me up at 7, the van's in the garage and I've got to be at the job by half 7, I'll buy the bacon butties
-your dad has asked me what to wear for the tea dance ~ I told him his best shirt and not the one with the gravy on
-julie I've been thinking about the holiday, why don't we take your dad to filey with us, he'd love it and he's been a bit down
-kieran, don't forget your football boots are in the garage, not in the car, and tell your mum I'll be late
-julie I'm sorry love, I shouldn't have said that about your sister, I was tired and fed up, let me take you out for tea on friday
+jules i'm going to be late, got a big ceiling to finish and the bloke wants it done before his wife gets home, i'll get a takeaway on the way
+chloe your mum says you've not done your homework, you're not going out till it's done, and that's from both of us
+ken, i'll be round saturday at 10 to fix that gate, have the kettle on, milk and 2 sugars
+kieran, great goal today son, i saw it from the car park, i'll take you to the match on saturday as a treat
+gaz the van's making a noise, grinding when i brake, can i bring it round tomorrow after work? $
+jules can you ring the school, chloe's forgot her dinner money and she's texting me like its the end of the world
+sorry about last night love, i was in a bad mood, work's doing my head in, i'll make it up to you
+what do you want for your birthday? and don't say nothing cos you'll be upset if i get you nothing
+chloe if i find out you've been on that computer till 2 in the morning again it's going in the loft
 """
 
 W["Steve"] += """
-Sandra, I'm going to be late tonight, the lorry's broken down on the M1 and we're waiting for the stock, there's no point waiting for me for tea
-Ryan, I've had a word with Darren's dad and you can have the Saturday job at the garage if you want it, but you've got to be there at 8 sharp
-Mick, darts is moved to Wednesday this week because of the quiz night, tell Brenda you'll be back by 11, I'll drive
-Sandra, the car insurance has come through, it's gone up by £200 because of Ryan, I'm going to have a word with him
+Sandra, I've got to stay on till the lorry comes in, they've lost the paperwork again, I'll be back about 8, keep my tea warm
+Ryan, your mum says you've not been to college this week, I want to know why when I get in, don't go out
+Mick, Friday's draw is out, we've got the Fox away, their lot are good, we'll need your best arrows $
+Ryan, well done on your theory son, I knew you would, I'll book you some extra lessons for your birthday
+Sandra, can you ring the dentist and move my appointment, I can't get away on Tuesday, we're short on the floor
 """
 
 W["Mick"] += """
-Brenda, I've just seen our Kaden at the bus station with his mates, he was meant to be at school, I'll have a word with him tonight
-Steve, that lad of yours drives better than you ~ I saw him on the bypass doing 30 with his hands at 10 to 2
-Brenda, I'm doing a long one to Manchester airport and back, won't be home till 10, don't wait up, there's money for the window cleaner in the drawer
+Brenda, I've got an airport run at 4 in the morning so I'll sleep in the spare room, don't set the alarm
+Kaden, your grandad's picking you up from school at 3, wait by the gate and don't go off with your mates
+Steve, can you drive Friday? My car's in for a service and I'm not paying a taxi, even if it's my mate driving $
+Brenda love, I've had a good night, £140, I'll take you for a curry on Saturday
 """
 
 W["Pete W"] += """
-Liz, the Year 10 trip to the coast has been cancelled because of the weather, so I'll be home for tea after all. Shall I get fish and chips?
-I've been asked to be head of year from September. More money, more meetings, more parents. I said I'd think about it.
-Liz, I've had a puncture on the moor road and I've used my spare, can you come and get me? I'm by the reservoir car park.
+Liz, I'm stuck at school, the fire alarm went off in the science block and we've had to keep the Year 9s on the field, home as soon as I can
+Are you still up for Saturday? Looking at the weather it might be a wet one, shall we do the short loop? $
+Liz, can you get some milk, we're out, and the bread's gone mouldy, I'll cook if you shop
 """
 
 W["Ian"] += """
-Graham, the club has put the subs up again, £450 this year, I'm going to have a word at the AGM, are you coming?
+Graham, I'll be at the clubhouse at 8, the forecast's not great so bring the waterproofs, loser buys the bacon rolls $
+Sorry I can't make Saturday, the wife has booked us a weekend away, I only found out this morning $
+"""
+
+W["Graham"] += """
+Angela, I'm at the golf club, be home about 4, do you want me to get anything on the way?
 """
 
 W["Nan Pat"] += """
-Tracey love, Ron says thank you for the fish and chips on Friday, he hasn't stopped talking about them. Can you bring Leah round on Sunday, I've got her a colouring book x
-Jordan, your Nan has got you some new football socks from the market, they're blue and white like your team, come and get them after school love x
-Hello love, I'm in the queue at the post office and it's going right round the corner, I'll be late for bingo, save me a seat next to Doreen
-Tracey, your Dad is not well again, his chest is bad and he won't go to the doctor, will you have a word with him, he listens to you
-Leah, Nan has made you a cake for your birthday, it's pink with sprinkles, Grandad wanted to eat it but I told him no x
+Tracey love, Ron says can you bring the kids round on Sunday, he's got a present for Jordan for doing so well at football
+Jordan, your Nan is making a cake for your birthday, what sort do you want? Chocolate or the one with the smarties on
+Hello love, just to let you know we got back from Blackpool safe, the weather was lovely, Ron got sunburnt on his head
+Tracey, I've been to the doctor, it's nothing to worry about, just my knee, they're sending me for physio, don't fuss
+Leah love, thank you for the picture, Grandad has put it on the fridge, you are a clever girl
+Tracey, are you alright for money this week? I can lend you a bit till Friday, don't be proud
+Jordan, can you come round on Saturday and help Grandad with the shed? He'll give you a fiver
+Ron's been to the hospital for his eye, they say it's a cataract, they're going to do it in June
+Tracey, I saw Wayne in the market with his mate, tell him I said he owes me a visit
+Hello love, are you coming to bingo on Thursday? Doreen's asking, she's got a spare book
+Tracey, I've left a bag of clothes for Leah on your step, some of them still had labels on from the market
+Jordan, Nan is so proud of you love, your mum told me about your report, keep it up
+Ron says he'll take Leah to the pictures on Saturday if you want a bit of time to yourself
+Tracey, can you come with me to the market on Friday? I want a new coat and I can't manage the bus with my knee
+Thank you for Sunday love, the dinner was lovely, Leah's getting so big
+Hello love, just to say I'm back from the hospital and it went fine, don't worry, ring me later
+Jordan, have you got your bus pass? Your mum says you lost it again
 """
 
 W["Margaret"] += """
-Karen, I have been to the doctor and he says I need to have some more tests, nothing to worry about. I will tell you on Sunday. Love Mum.
-Hannah, thank you for the lovely postcard from Bristol. I have put it on the mantelpiece next to your graduation photo. Grandma x
-Jean, Karen says she will drive us to the garden centre on Saturday. We can have lunch there. I will pay this time, you paid last time.
+Karen, I've had a letter from the council about my bins, I don't understand it, could you have a look when you come on Sunday?
+Jean says thank you for the lift on Thursday, she's feeling much better, the doctor is pleased with her.
+Sam, your grandma is very proud of you, your mother says you've done well in your exams. Well done darling.
+Karen, I went to the lunch club today, the new lady is very nice, she's from Scotland. We had fish.
+Karen, my television has gone funny, there's only snow on it, could Alan come and look at it please.
+Hannah, thank you for your letter, it was lovely to hear from you. Look after yourself and eat properly.
 """
 
 W["Auntie Jean"] += """
-Margaret, Bill has had his hospital letter, it's the 3rd of next month. I will come with you on Sunday but I might be a bit late.
+Karen, Bill and I would like to take your mother out for her birthday, could you let me know which Saturday suits her.
+Karen, thank you for the flowers, they are beautiful, you shouldn't have. Love to Alan.
+Margaret, are you going to church on Sunday? Bill will pick you up at half past ten.
+Karen love, Bill's been in bed with his chest all week, the doctor's been, he's on antibiotics, but I thought you should know.
 """
 
 W["Grandad Ken"] += """
-Julie, Mrs Hughes has asked me to the tea dance on Saturday. I have said yes. Your mother would have laughed. Dad.
-Dave, the tap in the kitchen is dripping again. Can you come round when you have a minute. I will put the kettle on.
-Julie, thank you for the shopping. You forgot the custard creams. I know what the doctor said. Dad.
-Chloe, your mum tells me you are in trouble at school. Be a good girl for your Grandad. Love Grandad.
+Julie, I've got too many runner beans again, tell Dave to come and get a bag when he's passing.
+Kieran, Grandad will take you to the match on Saturday if your dad can't. Text me back.
+Julie, can you ring the bank for me, they sent me a new card and it won't work in the machine.
+I'm alright love, just tired, the bowls went on a bit. Don't worry about me.
+Julie, Mrs Cole next door has gone into hospital for her hip, I'm going round to feed her cat.
+Chloe, thank you for coming to see your old Grandad, you are a good girl. Love Grandad.
+THE BUS IS LATE AGAIN. I WILL BE HALF AN HOUR.
+Julie, can you bring some more of those tablets on Sunday, I'm down to my last few.
+Thank you for my dinner love, the beef was lovely, tell Dave the gate is still shut.
+Julie, the man from the council came about the allotment, I'm keeping it for another year.
+Dave, can you come and look at my telly on Saturday, the picture keeps going.
+I'm at the doctors, I'll ring you when I'm done. Dad.
+Kieran, Grandad has got a new phone, this is my number, save it in.
+Julie, I found your mum's ring in the drawer, I want Chloe to have it when she's older.
 """
 
-W["Kerry"] += """
-jade mum says she's doing the beef and can u bring the trifle, and ur nan wants to know if u r still going out with that reece
+W["Kerry"] = """
+can u ask ur mum if she still wants me to do her roots on saturday? she said she was going grey at the front
+hiya cuz, is it still on for saturday? what time are we meeting and where, i don't want to be stood there on my own
+are u working tomorrow? can u do my fringe after, it's in my eyes and i look like a sheepdog
+ok see u there
 """
 
-W["Becca"] += """
-jade im so sorry about telling everyone, i was drunk and it just came out, i'll buy u a drink on sat to say sorry, dont be mad
+W["Shaz"] = """
+jade babe im skint till friday, can u sub me a tenner for tonight, ill pay u back i swear
+omg did u see him?? he is so fit
 """
 
-W["Jay"] += """
-vicky sorry babe the job's been extended, im not back till friday now, i'll make it up to u i promise, tell mason daddy loves him
+W["Big Al"] = """
+Gazza, can you get me a ticket for Saturday as well? I'll give you the money at darts
+Pint Friday?
 """
 
-W["Trish"] += """
-mandy, terry's dog sounds a right handful, bring him to bingo and he can eat the losing tickets
+W["Becca"] = """
+party is at mine from 8, bring a bottle, and yes it is fancy dress, dont listen to anyone who says otherwise
+ok babe see you later
+can u bring ur straighteners saturday, mine have broke
+"""
+
+W["Trish"] = """
+Mandy, are you free for a coffee on Monday? I've got something to tell you and I'd rather not put it in a text
+"""
+
+W["Jay"] = """
+what time's footy thursday? might be late, stuck at work
+"""
+
+W["Dazza"] = """
+pint tomorrow? the feathers at 8
 """
 
 W["Julie"] += """
-Dave can u pick up my dad at 2 and take him to the doctors, I'm stuck at work and he won't go on his own, he says he's fine but he's not, ring me when u get there x
-Chloe I've put ur tea in the oven, it's pizza and chips, Kieran's at his mate's and I'm at Zumba till 8, dad will be home at 6, be good and do ur homework x
+Dave, can you take Chloe to dance tonight and pick Kieran up from his mate's at 7? I've got to stay late for a staff meeting about the new computer system, I'll be back about 8
+Chloe, I've just been talking to Paige's mum, she says you told her I said you could stay over on Saturday, I did not say that, we'll talk about it when you get home
+Dad, just to remind you, your hospital appointment is on Wednesday at 10.40, I'll pick you up at 10, have your letter and your glasses ready, and wear a clean shirt
+Lyn, Dad's been asking when you're coming over, he keeps saying he wants to see you before he gets too old, can you get a flight in the summer? Love to Mal and the kids
+Dave, I've just had a phone call from the school, Kieran's been in a fight with the boy next door, he's fine but he's got a black eye, can you go and get him? I can't leave the desk
+Hi Trace, are you around on Saturday? Chloe wants to go to the Trafford Centre for her birthday and I could do with the company, I'll drive, we can have lunch
+Chloe, I've put money on your phone, don't spend it all texting Paige, and I want you back by 6 tonight, your nan's coming round and she wants to see you
+Dave, the vet says Bonnie's got to have her teeth done, it's going to cost £180, I told them to go ahead, don't go mad, she's been in pain
+Dad, thank you for having Kieran today, he loved helping on the allotment, he's been telling everyone about the potatoes, you've got a gardener for life there
+Love you, sorry about this morning, I was stressed about work and I took it out on you, I'll make your favourite for tea and we'll have an early night ~
 """
+
 W["Karen 48"] += """
-Alan I'm at Mum's, she's had a bit of a fall, she's fine but I'm going to stay with her tonight, can you make sure Sam eats something and goes to bed at a decent time x
+Sam, I've just been told by your father that you were out until 1 last night, you told me you were at Ethan's revising, I'm very disappointed, we'll talk tonight
+Hannah, how are you getting on with your new housemates? Your dad and I miss you terribly, the house is very quiet, Sam is pretending not to miss you but he does
+Alan, I've got the results of Mum's scan, it's good news, nothing to worry about, the consultant says she's in good health for her age, I'm so relieved
+Angela, can you do Thursday instead of Wednesday this week? Governors have moved their meeting and I really don't want to miss book club, I've actually read it this time
+Mum, Alan will come round on Saturday morning to put your new curtains up, please don't try and do it yourself, I know what you're like, we'll have lunch after
+Hannah darling, I've sent you a parcel with some bits, there's a jumper, some tea bags and a tin of your grandma's flapjack, don't let your housemates eat it all
+Thank you for a lovely evening love, I know I was tired and grumpy but it was nice to get out just the two of us, we should do it more often
 """
+
 W["Tracey"] += """
-Mum I'll be round at 4 to take u to the shop, get ur list ready and ur coat on, and don't forget ur tablets this time, u left them on the side last week x
-Jordan I'm at work till 6, there's a pizza in the freezer, put it in at 5 and share it with Leah, and if u go out tell me where u r and be back by 8
+Wayne, I've just got home and the house is a tip, the kids have been on their own since 4 and Leah's had nothing but biscuits, where are you? You said you'd be here
+Jules, thank you so much for putting a word in with Dr Shah about the extra hours, I start on Monday, mornings before the surgery opens, it's going to make such a difference
+Jordan, I've just found out you've been skiving PE, you told me your knee was bad, if you can play football on a Saturday you can do PE on a Tuesday
+Mum, I'm sorry I snapped at you on Sunday, I was tired and Wayne had been getting on my nerves, I know you were only trying to help, love you
 """
+
 W["Linda"] += """
-Jackie I'm going to be at yours about 2, I'll bring the cake and the cards, can you get some milk in, Derek drank the last of it and didn't tell me as usual x
+Jackie, I've just spoken to Sharon, she says Mia's been picked for the school choir, they're singing at the opera house in Sydney, can you believe it? I'm so proud I could burst
+Derek, I'm at the hospital with Jackie, they've kept her in for tests, I'll be here for a while, can you feed the cat and ring Ray? He's not answering his phone
+Sharon love, I know it's hard with the time difference but could you ring your dad on his birthday on Thursday? He won't say but he misses you all so much
+Jackie, thank you for coming with me today, I know it wasn't easy for you either, we'll get through this together like we always have, love you
 """
-W["Nan Pat"] += """
-Tracey love I've been to the doctor and he says my hip is getting worse, I've got to go to the hospital on the 10th, can u come with me, Ron can't drive that far now x
-Hello love, just to let you know we got home ok, the bus was late but we got a seat, Ron fell asleep and snored all the way, everyone was looking ~ love Nan x
-"""
-W["Grandad Ken"] += """
-Julie I have been to the allotment and the shed has been broken into again. They took my fork and my radio. I have told the police. Don't worry. Dad
-"""
+
 W["Sue H"] += """
-Lauren pet I've just got in from work and found ur letter from the uni on the mat, do u want me to open it or send it on? It looks important x
+Martin, it's half past 11 and Ollie's not home, he's not answering his phone either, I'm going to drive round to his mate's, if he comes in text me straight away
+Lauren pet, I've just been to see your nanna and she was asking about you, she remembered you were at university which is the first time in months, she'd love a card
+Ollie, I know you're upset about the results but one exam isn't the end of the world, we'll talk about it tonight, your dad and I are proud of you whatever
+Martin, the car's been clamped outside the school, they say I parked in the head's space, I did not, can you come and get me? I'm not paying 90 quid for that
 """
+
 W["Debbie"] += """
-jess I'm on a late tonight so ur tea is in the fridge, just heat it up for 3 mins, and tell Connor he's to wash up, I'm not coming home to a mess again x
-"""
-W["Mandy"] += """
-deb can u swap with me on tues, terry's got a hospital appt for his knee and I need to take him, he can't drive with it, I'll do ur sat for u if u want x
-"""
-
-W["Dave 42"] += """
-julie I'm at the tip with your dad's old sofa, he's followed me in his car to make sure I don't take it to the wrong bit, he's telling the bloke how to do his job ~
-chloe I'm outside in the van, come out now or I'm going home, I've been here 10 mins and I'm not coming in to get you, your mum says tea is in 20 mins
+Jess, I know you're angry with me but I'm your mum and it's my job to worry, I just want to know where you are and who you're with, that's not too much to ask
+Mandy, I've just had a word with her about the rota and she says she'll look at it again, don't get your hopes up but at least she listened for once, see you tomorrow
+Connor, your nan's not well, she's in the hospital, it's her chest again, can you come home this weekend? She'd love to see you and so would I
 """
 
-W["Steve"] += """
-Ryan I'm not paying for the car if u get a ticket, it's ur job to put the money in the meter, u r 17 not 7, and bring my sat nav back, it's not urs
-"""
-
-W["Mick"] += """
-Brenda I've got a fare to the races so I'll be late, there's a pie in the freezer for our Kaden, he can have it with chips, tell him I'll take him to the match on sat
-"""
-
-# ---------------------------------------------------------------- quick ones
-
-W["Julie"] += """
-On my way, 10 mins
-Kieran's at Josh's, pick him up at 7
-Dad's fine, false alarm
-Tea's at 6, don't be late
-Running late, start without me
-"""
-W["Karen 48"] += """
-In a meeting, will ring at 4.
-Sam's home. Panic over.
-Mum's fine, just tired.
-Book club cancelled, Angela's ill.
-"""
-W["Tracey"] += """
-Jordan ring me now
-Leah's asleep on the sofa ~
-Wayne's doing tea tonight, god help us
-Can't talk, at Mrs Patel's
-"""
-W["Linda"] += """
-Derek, I'm on the bus.
-Lovely, see you Sunday.
-Sharon rang, all well.
-"""
-W["Sue H"] += """
-Home by 6 pet
-Ollie, bins please!
-"""
-W["Debbie"] += """
-on my break, ring me
-jess where are you??
-"""
-W["Dave 42"] += """
-in the van, 5 mins
-kieran's match is off, rain
-chloe, home NOW
-got the chippy, what do u want
-"""
-W["Steve"] += """
-Darts cancelled, Legion's flooded
-Ryan, ring your mother
-"""
-W["Nan Pat"] += """
-Ron's home from the hospital, all fine x
-Bingo was rubbish, won nothing
-Tracey, bring the Hoover back love
-"""
-W["Grandad Ken"] += """
-Runner beans ready. Come Sunday.
-HAVE YOU GOT MY GLASSES
-Bowls Saturday. Dad.
-"""
-W["Margaret"] += """
-Karen, I'm home now. Mum.
-Jean, bring your brolly.
-"""
-W["Mick"] += """
-Airport run, back at 6
-"""
 W["Angela"] += """
-Tennis is back on! 7 tonight.
+Graham, I've had a letter from Will's university, he's not been to any of his lectures for 3 weeks, I'm going to ring him tonight, please don't shout at him when you talk to him
+Karen, I've just finished the book and I'm in bits, I had to sit in the car for 10 minutes before I could go in to work, I can't believe she did that to him
+"""
+
+W["Mandy"] += """
+Oh hun, I've just heard about your mum, I'm so sorry, is there anything I can do? I can have the kids for you on Saturday if you need to go and see her, just ask
+"""
+
+W["Dave 42"] += """
+jules, i've been thinking about what you said about the holiday, let's do it, book the caravan in wales for the last week of august, i'll sort the time off with the boss
+chloe, your mum and me are going out tonight, you're in charge of kieran, no friends round, no boys, and if that dog gets out again you're grounded for a month
+ken, julie says you've not been eating properly, i'm bringing you round a plate of tea tonight, don't argue, you know what she's like when she gets an idea in her head
+"""
+
+W["Steve"] += """
+Sandra, I've just been told they're making 20 of the lads redundant at the end of the month, not me, but Mick's son is on the list, don't say anything to Brenda yet
+Ryan, I've had a word with your instructor, he thinks you're ready for your test in March if you keep practising, we'll go out Saturday and Sunday, you drive, I'll navigate
+"""
+
+W["Mick"] += """
+Brenda, I've just dropped a fare at the station and I'm going to grab a bacon sandwich before I head back, do you want anything? I'll be home about 2
+"""
+
+W["Nan Pat"] += """
+Tracey love, I've been thinking about what you said about Wayne, you know where I am if you need me, you and the kids can always come here, Ron says the same
+Jordan, Nan is so pleased you came to see me on Saturday, you're a good lad, here's a fiver for your trip, don't tell your mum or she'll want half of it
+Hello love, Ron has had his eye done and it went fine, he's got a patch on like a pirate, Leah will love it, we'll come round Sunday when he can see again
+Tracey, I know you're busy but can you ring me tonight? Ron's had a bill from the water board that's twice what it should be and he's getting himself in a state
+Leah, Nanny loves you very much, thank you for the lovely card, Grandad has put it on the mantelpiece next to the clock so everyone can see it
+"""
+
+W["Margaret"] += """
+Karen, I'm sorry to bother you at work but the man from the gas board is here and he says I need a new boiler, he wants £2000, I told him to wait till you rang.
+Karen, thank you for a lovely Sunday, the lamb was beautiful and it was lovely to see Sam, he is getting very tall, tell Hannah I'm thinking about her.
+"""
+
+W["Grandad Ken"] += """
+Julie, I've been to the doctor's and he says my blood pressure is better, I'm to keep taking the tablets and walk every day, so I'll be on the allotment more than ever.
+Julie, thank you for taking me to the cemetery on Sunday, your mum would have liked the flowers, she always liked yellow roses best. I miss her every day. Dad.
+Kieran, Grandad is proud of you for your school report, you're a clever boy, your nan would be very proud too. Here's a fiver for some sweets, don't tell your mum.
 """
 
 W["Julie"] += """
-Dave I've just had a letter from the school about Kieran, he's been kicking a ball at the windows at dinner time with his mates, one of them has cracked, they want us to go in on Monday and see the head, can you get the morning off? I can't believe him
-Chloe I'm not cross about the phone, I'm cross that you lied to me about where you were, you said you were at Paige's and you were in town with that Tyler, we'll talk about it when I get home, and don't go out
+Yeah ok love
 """
-W["Karen 48"] += """
-"""
+
 W["Tracey"] += """
-Mum, I've spoken to Wayne and he says he'll take you to the hospital on the 10th in the van, he's booked the morning off work, so you don't need to worry about the bus or a taxi, I'll come as well and we can get a cup of tea after
+Yeah go on, I'll do the chips
+Bloody hell Wayne, you've taken the car keys to work again, how am I meant to get to Mum's?
+Miss you, can't wait for tonight, the kids are at Mum's ~
 """
+
+W["Dave 42"] += """
+yeah fine love
+miss you, you looked gorgeous this morning, can't wait to get home ~
+"""
+
+W["Debbie"] += """
+Yeah she's fine now, thanks for asking
+"""
+
+W["Mandy"] += """
+Yeah I know, what a cow
+"""
+
+W["Tracey"] += """
+Wayne, I've just had the bailiffs' letter, you told me you'd paid that catalogue off months ago, I'm so pissed off I can't even look at you, we'll talk tonight
+"""
+
+W["Julie"] += """
+Dave, I've just seen the state of the kitchen, it looks like a bomb's hit it, I've been at work all day, I'm not your bloody maid, sort it before I get home
+"""
+
+W["Karen 48"] += """
+Hannah darling, I know you're upset about the course and I want you to know whatever you decide your dad and I are behind you, if you want to change to history then change, if you want to come home for a bit and think about it then come home, your room is always here, ring me tonight, I'll be up late marking
+"""
+
+W["Julie"] += """
+Lyn, just to let you know Dad had his check up and they're pleased with his heart, he's on a new tablet, he's been out on the allotment every day since, Chloe's got a boyfriend and won't tell me anything, Kieran's football team won the cup, and Dave's still Dave, when are you coming home? We miss you
+"""
+
+W["Tracey"] += """
+Jules, you'll never guess, Wayne's only gone and proposed, in the Chinese, in front of everyone, on one knee, with a ring he got from Argos, I said yes before I could think about it, Mum cried, Jordan said it's about time, and Leah wants to be a bridesmaid in a pink dress, I can't stop smiling
+"""
+
+W["Dave 42"] += """
+jules i love you, you know that, happy anniversary, 18 years and you still put up with me, table's booked at the Italian for 8, wear that blue dress
+"""
+
+W["Tracey"] += """
+Wayne, I love you, I know I've been a cow lately, it's work and the kids and Mum, it's not you, let's get a bottle of wine and have a night in
+"""
+
+W["Julie"] += """
+Love you too
+"""
+
+W["Dave 42"] += """
+love you too
+"""
+
+W["Julie"] += """
+Can you get Bonnie's worming tablets from the vet, a bag of King Edwards, some Bisto, mint sauce and a leg of lamb from the butcher's on Church Street? Your mum's coming Sunday
+"""
+
+W["Karen 48"] += """
+Book club choice for next month is the new Kate Atkinson, Carol's already bought three copies from the Oxfam shop so don't buy it, she'll lend you one
+"""
+
 W["Linda"] += """
-Derek, I've had a call from Sharon, they're coming for Christmas after all! All four of them, for three weeks. We'll have to sort the back bedroom out and get a cot for Tyler. I'm so excited I can't think straight.
+Derek, the chiropodist has moved your appointment to Wednesday at quarter past nine, and don't forget the optician on Friday, your glasses are ready, they rang
 """
+
 W["Nan Pat"] += """
-Tracey love, I've been to see the doctor about Ron's chest and he's given him some new tablets and says he's got to stop smoking, so if he asks you for any cigarettes when he comes round you tell him no, he's a naughty old man x
+Tracey, I've got a bag of Leah's school uniform from the church jumble, two pinafores, three cardigans and a pair of black patent shoes, hardly worn, 50p the lot
+"""
+
+W["Grandad Ken"] += """
+Kieran, the marrows are ready, the onions are drying in the shed and I've saved you some conkers from the big tree by the bowling green. Come Saturday.
+"""
+
+W["Dave 42"] += """
+jules, skip's coming friday for the bathroom, tiles are on order from Topps, plumber says tuesday for the shower, and your dad's bringing his old tiling trowel whether we like it or not
+"""
+
+W["Margaret"] += """
+Karen, the chemist has changed my water tablets to the little yellow ones, they say it's the same thing but I don't like the look of them. Should I take them?
+"""
+
+W["Tracey"] += """
+Jules, Argos have got the trampoline Leah wants in the sale, £49.99, but Wayne says we've nowhere to put it, the garden's full of his old motorbike bits, I'm getting it anyway
+"""
+
+W["Linda"] += """
+Derek, the hedge trimmer's in the greenhouse
+"""
+
+W["Grandad Ken"] += """
+Rhubarb ready. Bring a carrier bag.
+"""
+
+W["Karen 48"] += """
+Mum, your library books are overdue
+"""
+
+W["Debbie"] += """
+Yeah, tell him 6
+"""
+
+W["Tracey"] += """
+Yeah, ask your nan
 """

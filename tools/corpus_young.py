@@ -1,476 +1,722 @@
-"""What the younger writers of the sample text about: under 18 and 18 to 25.
+"""What the younger writers of the sample text: under 18 and 18 to 25.
 
-One message a line, written the way the writer would say it; the generator
-then spells it in the writer's own habits (corpus_style in make_corpus.py).
-Each writer has a life of their own: the names, places, jobs and worries in
-a writer's lines belong to that writer (and to the few people they know, who
-share some of them).  Nothing here is shared with an unrelated writer.
+One message a line, as the writer would send it to the person it is for: an
+arrangement, a reply, a check-in, a moan, a bit of banter or flirting, about
+the here and now.  The generator then spells it in the writer's own habits
+(make_corpus.py).  Each writer has a life of their own, fixed in the note
+above their lines (age, family, partner, work or school, how they get about);
+the names in a writer's lines belong to that writer's circle and to no other.
 
 Marks inside a line:
   {a|b}    one of the alternatives, chosen per use
   [...]    an optional part (the generator may leave it out)
   ~        a place where the writer may laugh or grin (lol, haha, :-) ...)
   ^        a place for a sad face, if the writer uses them
-  $        at the very end: no kisses on this one (a text to a boss, a row)
+  $        at the very end: no kisses on this one (a text to a boss, a mate)
 """
 
 W = {}
 
 # ---------------------------------------------------------------- under 18
 
-# Chloe, 14: Julie and Dave's daughter, little brother Kieran, dog Bonnie,
-# best mates Jess and Paige, fancies Tyler, does street dance on Tuesdays.
+# Chloe, 14: Julie and Dave's daughter, brother Kieran (9), dog Bonnie, best
+# mate Paige, fancies Reiss in year 10, street dance on Tuesdays; gets lifts
+# from her mum or dad, or the 22 bus into town.
 W["Chloe 14"] = """
-mum can i go 2 paiges after school, her mum said she can drop me back by 8
-omg tyler spoke 2 me in science!!! he asked if i had a spare pen ~
-jess r u goin 2 dance on tues or not, miss shouted at me last week 4 bein late
-mum where r u?? ive been stood outside the gates 4 ages and its freezing
-dad can u put £5 credit on my phone pleeease, ill do the dishes all week
-kieran keeps goin in my room and touching my stuff, tell him mum!!!
-has bonnie been out yet? shes been weeing in the kitchen again
-paige says tyler fancies me but i think shes lying ~
-got a B in my maths test!!! mr hollis said i've come on loads
-we have 2 take in a baked potato for food tech tomorrow, have we got any?
-can jess stay over on friday? we'll be good i swear
-im at paiges, her mum is doin fajitas so dont save me any tea
-jess did u watch corrie?? i cant believe what happened to sarah
-mum i need money for the school trip by friday its £12
-my phone is nearly out of credit so if i dont reply thats why
-soz mum i forgot to text, im at the park with paige, home by 7
-tyler asked me out!!!!!!!!! dont tell any1 yet
-its over with tyler, he's been texting kayla from year 10 ^
-i hate school, mrs dobbs gave me a detention 4 chewing
-can u tell nan i said thanks 4 the money, im gonna get the new top from new look
-dad, kieran's broke my hair straighteners and he's blaming bonnie
-me and jess are walking back from town, we've missed the bus ^
-paige stop ignoring me i said sorry!!!
-is it ok if i go to the under 16s disco at the leisure centre, it finishes at 10
-we won the dance comp!!! were through to the regionals ~
-can u pick me up from grandads, he's fallen asleep in his chair again ~
+mum can i go to paiges after school, her mum said she can drop me back by 8
+where are you?? been stood outside the gates for ages and its freezing
+dad can u put a fiver on my phone pleeease, ill do the dishes all week
+paige reckons reiss fancies me but i think shes lying ~
+got a B in maths! mr hollis said i've come on loads
+we need a baked potato for food tech tomorrow have we got any
+can paige stay on friday, we'll be good i swear
+im at paiges, her mum is doing fajitas so dont save me any tea
+mum i need £12 for the trip by friday or i cant go
+no credit so if i dont reply thats why
+sorry forgot to text, at the park with paige, home by 7
+kieran keeps going in my room, tell him mum
+reiss just said hi to me in the corridor omg
+whats for tea
+is it ok if i go to the disco at the leisure centre, it finishes at 10 and paiges dad is picking us up
+hate school, mrs dobbs gave me a detention for chewing ^
 mum i feel sick can u ring school and say ur picking me up
-mr hollis is off so we've got a supply, total doss lesson ~
-jess ur such a liar u said u werent going!!
+mr hollis is off so we've got a supply ~
+paige stop ignoring me i said sorry
+yeah ok
+are u coming to watch me on tuesday, we're doing the routine from the show
+can i get the 22 into town with paige on saturday, we're only going to new look and back
+did u wash my black top i need it tonight
+ok but can i stay till half 9 then
 """
 
-# Jess, 15: Debbie's daughter, brother Connor, works Saturdays at the bakery,
-# best mate Chloe, boyfriend Brandon from the year above.
+# Jess, 15: Debbie's daughter, brother Connor (20), works Saturdays at the
+# bakery on the high street, best mate Chloe, boyfriend Brandon (16); walks.
 W["Jess H"] = """
 mum im staying at chloes tonight ok, her dad will bring me back in the morning
 brandon is walking me home so dont wait up, back by half 9
-chloe are u comin to the bakery on sat, i can get u a free doughnut ~
-cant talk, at work, the boss is watching
-connor has eaten all the cereal AGAIN, tell him mum
-i got my options through, doing drama and childcare!!
-brandon's mum has invited me for sunday dinner, wot do i wear??
-mum can i have a fiver for the cinema, ill pay u back when i get paid
-im so bored in r.e. sir is going on about buddhism for the 3rd week
-has any1 got the homework for english, i left my book at school
-love u mum, sorry about this morning x
+cant talk at work, the boss is watching
+connor has eaten all the cereal AGAIN
+got my options, doing drama and childcare
+hiya are u at work, can i have a fiver for the cinema, ill pay u back saturday
+miss you already, tonight was the best ~
 brandon hasnt text me back all day, think hes mad at me ^
-chloe u have to come to mine after, need to tell u summat about brandon
-cant believe i've got my mock exams in 2 weeks, i havent done any revision
-mum the bakery want me to do sunday as well, can i?
+has anyone got the english homework, left my book at school
+sorry about this morning mum, love you
+cant believe mocks are in 2 weeks, havent done any revision
+the bakery want me to do sunday as well, can i
+yeah go on then
+what did he say??
+omg shut up ~
+night babe, love you loads, cant wait to see you tomorrow
 """
 
 # Amber, 11: Nicola and Paul's daughter, baby brother Finn, hamster Nibbles,
-# best friend Erin, goes to Brownies and swimming.
+# best friend Erin, Brownies on Mondays, swimming on Thursdays.  Her first
+# phone, her mum's old one: she writes it all out.
 W["Amber"] = """
-Mum can Erin come to ours after school? Her mum says its ok
-Nibbles got out again he was under the sofa ~
-Daddy can you bring my swimming bag I left it by the door
-I got star of the week!!! :)
-Mum Finn was sick on my school jumper ^
+Mum can Erin come to ours after school? Her mum says it's ok
+Nibbles got out again, he was under the sofa ~
+Dad can you bring my swimming bag, I left it by the door
+I got star of the week! :)
 Can I have a sleepover for my birthday please please please
-I'm at Erins now. Her mum will bring me home at 6
+I'm at Erin's. Her mum will bring me home at 6
 Brownies is cancelled tonight because Brown Owl is ill
 """
 
-# Jordan, 14: Tracey's son, nan is Nan Pat, sister Leah, mates Liam and Kai,
-# plays for the under 15s, saving up for a PlayStation game.
+# Jordan, 14: Tracey's son, sister Leah (7), nan is Nan Pat, mates Liam and
+# Mikey, plays for the under 15s; walks or gets picked up.
 W["Jordan"] = """
 mum can liam come round after footy
-wer r u nan im at the door
-we won 4 2!! i scored 2 ~
+where r u nan im at the door
+we won 4 2, i scored ~
 can i have a tenner for the match on sat
-mum leah is in my room again
-im at kais, his mum said i can stay for tea
+leah is in my room again
+im at mikeys, his mum said i can stay for tea
 forgot my boots can u bring them to the field
-is tea ready im starvin
-nan can u get me a pasty from greggs
-liam says his brother can get us in to see it its a 15
-coach says im starting on sunday!!
+is tea ready im starving
+coach says im starting on sunday
+ok
 """
 
-# Ryan, 17: Steve's son, at college doing motor vehicle, learning to drive,
-# part-time at the chippy, girlfriend Jasmine.
+# Ryan, 17: Steve's son, college (motor vehicle), learning to drive (lessons
+# on Thursdays, drives only with his dad in the car), part-time at the chippy,
+# girlfriend Jasmine; gets the bus.
 W["Ryan M"] = """
-dad can i take the car to jasmines if i put petrol in it
-passed my theory!! 48 out of 50 $
-working at the chippy till 10 so ill get a lift with darren
-college was a waste of time today, the tutor didnt even turn up
+passed my theory, 48 out of 50 $
+working at the chippy till 10 so ill get a lift off jonno $
+college was a waste of time, tutor didnt even turn up
 cant, skint till friday
-driving lesson moved to thursday, instructor rang
 """
 
 # ---------------------------------------------------------------- 18 to 25
 
-# Jade, 19: works at Hair by Nicky, lives with her mum and her brother Reggie (Reg),
-# boyfriend Reece (on and off), best mate Danielle, cousin Kerry, mates Shaz
-# and Becca, goes out on Fridays to Liquid and Chicago's, saving for Magaluf.
+# Jade, 19: junior stylist at Hair by Nicky, lives with her mum and brother
+# Reg (15), boyfriend Reece (on and off), best mate Danielle, cousin Kerry,
+# mates Shaz and Becca, out on Fridays at Liquid, saving for Magaluf in July;
+# gets the bus (the 47) or a taxi home.
 W["Jade K"] = """
-omg wot a nite!! cant believe wot reece said 2 me in chicagos, im not talkin 2 him til he says sorry. r u out tomorrow?
-hiya hun, u still comin into town with me sat? i need new shoes 4 magaluf n u no wot im like on my own
-just finished work, nicky had me doin 3 perms in a row, my back is killin me. wot u up 2 tonite?
-reece has text me sayin sorry, wot shall i do? i still love him but im not bein mugged off again
-danielle wer r u?? im outside the kebab shop n its freezin, hurry up or im goin without u
-cant believe its only wednesday, this week is draggin soooo much, need a drink n a dance
-cheers 4 last nite babe, i owe u a vodka, dont even remember gettin home ~
-r u goin 2 becca's party sat? i dont no wot 2 wear, might get sumthin from new look after work
-mum has gone mad coz i came in at 4, she says im grounded, im 19 ffs ~
-ive got no credit left so if u want me u will av 2 ring me or text me on our reg's phone
-kerry u will never guess who i saw in asda, reece with that slag from the ship, im fumin
-im so hungover i want 2 die, nicky has got me sweepin up all day n the music is doin my head in
-wot time r we meetin? im gonna b late coz my hair wont go right, save me a seat
-hiya babe, how did ur interview go? hope u got it, u deserve it more than any1
-just booked magaluf!!! 2 weeks in july wiv danielle n shaz, cant wait, need 2 get a bikini body now ~
-reece wants 2 take me out 4 a meal on sat, think he is up 2 sumthin, what do u think?
-im bored out of my head, nobody has come in 4 2 hours, nicky has gone 2 the bank n left me on my own
-shaz u left ur straighteners at mine, do u want me 2 bring them out tonite?
-omg i just seen the fittest lad in the bus station, shoulda got his number ~
-cant come out tonite, skint till payday n mum wants me 2 babysit our reg, hes 15 but she dont trust him
-happy birthday hun!!! hope u av a mint day, c u tonite 4 cocktails, its ur round ~
-u will never guess wot happened at work, a woman came in wiv nits n nicky nearly died ~
-r u still mad at me? i said sorry, i didnt mean it, i was just drunk n stupid
-reece has finished wiv me by text, who does that?? im gutted, can u come round?
-danielle im in the toilets at liquid, my mascara is all down my face, come find me
-going 2 the tanning place after work if u want 2 come, its 2 4 1 on tuesdays
-mum says if i dont tidy my room she will bin everything, she is such a nightmare
-love ya babe, thanks 4 listenin 2 me last nite, u r the best mate ever
-im at the bus stop, the 47 is late again, gonna b late 4 work n nicky will kill me
-just had the worst day ever, i burnt a womans fringe n she cried, i want 2 quit
-can u lend me a tenner till friday? ill pay u back i promise, its 4 my phone
-reece wants 2 get back 2gether, i said ill think about it, im not that easy ~
-wot r u wearin tonite? im thinkin my black dress but it makes me look fat
-is becca comin? she still owes me a fiver from last week n shes always skint
-had a mint nite, that dj was well fit, think he fancied shaz ~
-our reg has been sent home from school 4 fighting, mum is goin mental
-got paid!!! town tomorrow, im goin 2 get them boots from river island
-my phone keeps turnin itself off, it is such a pile of rubbish, need a new 1
-cant believe u told kerry wot i said about reece, that was private
-sorry 4 shoutin at u babe, i was stressed, r we ok?
-shaz ur such a dirty stop out, wer did u end up? ~
-magaluf in 3 weeks!! ive booked a spray tan n my nails 4 the day b4
-reece is being so sweet, he bought me flowers n a teddy, dont tell him i told u ~
-just woke up, wot time is it? i feel like death, never drinkin again
-the new girl at work is such a cow, she keeps tellin nicky i take long breaks
-r u out 4 danielle's birthday? we r meeting at the ship at 8 then goin into town
-u no that top u borrowed? can i av it back 4 sat please
-my mum is goin on a date wiv a man off the internet, im so embarrassed ~
-wot did he say when u told him? u have 2 tell me everythin
-ring me wen u get this, need 2 talk 2 u about sumthin
-the taxi is booked 4 half 8, dont be late this time or we r goin wivout u
-ive got a massive spot on my chin n its reece's mates party tonite ^
-just seen ur picture message, u look gorgeous, jealous ~
-my feet r killin me, never wearin them heels again, i had 2 walk home barefoot
-nicky says i can do my nvq level 3, shes payin 4 half of it!!
-cant wait 4 2nite, need 2 let my hair down after this week
-danielle ur gonna have 2 get the drinks coz i have only got 3 quid left
-wer did u get 2 last nite? we were lookin everywhere 4 u
-u need 2 stop textin him, he is not worth it, he treats u like dirt
-is it ur day off tomorrow? fancy goin 2 the pictures 2 see that new film
-im so full, mum did a roast n i had 3 yorkshires ~
-cant believe its nearly xmas, ive not bought any1 anything yet
-reece's mum hates me, she just blanked me in the co-op
-going 2 bed now, work at 9, nite nite babe
+hiya babe u still coming into town with me saturday? i need new shoes for magaluf and u know what im like on my own
+just finished work, nicky had me on 3 perms in a row, my back is killing me. what u up to tonight?
+where are you?? im outside the kebab shop and its freezing, hurry up or im going without you
+cant believe its only wednesday, this week is dragging so much, need a drink and a dance
+ta for last night babe i owe u a vodka, cant even remember getting home ~
+what time are we meeting? im going to be late cos my hair wont go right, save me a seat
+hiya how did ur interview go? hope u got it u deserve it more than anyone
+ok babe see you at 8
+yeah go on then, but only one cos i have got work at 9 and nicky will kill me if im late again
+reece wants to take me out for a meal on saturday, think hes up to something, what do u reckon?
+im bored out of my head at work, nobody has come in for 2 hours and nicky has gone to the bank
+u left ur straighteners at mine do u want me to bring them tonight
+cant come out tonight, skint till payday and mum wants me to stay in with reg cos shes on nights
+miss you, tonight was lush, text me when you get in so i know ur home safe
+omg shut up ~ did he really say that?
+whats the plan for tonight? is it liquid or the ship first? i dont mind as long as we are not late for the bus back
+im on the 47 now, be there in 10 mins, get me a drink in
+where r u? been sat here on my own for 20 mins like a right loser
+no way! who told u that?
+ok hun speak later
+yeah ill be there, tell shazza to get her arse out of bed for once
+is it true carly has dumped her fella? she was all over some lad in liquid on saturday
+just got home, my feet are killing me, them new shoes are a bloody nightmare
+what u doing sunday? fancy going to the retail park for a mcdonalds and a mooch round?
+reece just turned up at work with flowers in front of everyone, i wanted to die but it was well cute ~
+soz babe my phone died, did u get home ok? i was worried about u
+mum is doing my head in today, she wants me to tidy my room before i go out, im 19 not 9
+ring me when ur on ur break, need to tell u something and i cant put it in a text
+yeah he is fit but he knows it, not my type ~
+ok what time? ill get ready at urs if thats ok, my mum has got the bathroom all night
+cant wait for magaluf, 7 weeks today, need to get a spray tan booked and new bikinis
+does my hair look shit in that photo? be honest
+reece said he might come out tonight with his mates, if he does i am not talking to him
+hey u ok? u seemed a bit quiet last night, hope its nothing i said
+love u babe ur the best mate anyone could have, even when ur pissed ~
+just got paid! we are so going out tonight, first round on me
+what did he say?? tell me everything
+my nan just text me for the first time ever, it took her 3 days ~
+got a client at 3 who wants a full head of foils and shes 20 mins late already, not happy
+ok see u there, dont be late this time or we are going without u
+sorry i was moody earlier, bad day at work, nicky was on my back all day
+reg has eaten my last yoghurt and blamed the dog, we havent got a dog
+is ur mum still doing the lifts tonight or shall we get a taxi back?
+cant believe u went home with him, ring me NOW ~
+yeah im up, just about, what time is it?
+hiya, are we still on for the pictures on thursday? i want to see the one with the dog in
+im so hungover, why did we do shots, never again
+he keeps texting me saying he misses me, i miss him too but i dont want to look desperate
+night hun, thanks for tonight, love u loads
+wheres the party? send me the address and ill get a taxi after work
+i need a new top for saturday, fancy meeting me on ur dinner and we can go to primark
+just seen reece with that girl from the ship again, im not bothered honest
+ha ha u are so bad, what did ur mum say?
+tell ur mum ta for the lift, she is a star
+ok ill ring u in 5, just getting out of the shower
+what time does the bus go back? dont want to be stuck in town again like last time
+cant stop thinking about last night, cant wait to see u tomorrow, u better not be late
+need a favour, can u cover me on saturday morning? ill do ur sunday next week
+yeah course i will, what time do u want me?
+my mum is doing a roast on sunday, do u want to come? she says u are more than welcome
+why did nobody tell me it was fancy dress, i am the only one in jeans
+just had a row with mum, can i stay at urs tonight?
+nicky says we can have the christmas do at the italian, u coming?
+ok just got in, night babe
+hiya, did u find ur phone in the end? u were so drunk lol
+im gonna get my hair done red, what do u think, too much?
+what u doing tomorrow night? fancy a dvd and a takeaway at mine, i cant afford to go out
+ok its a date, 8 o clock at the ship, ill be the one at the bar ~
+i know i said i wasnt going to but i have text him back, dont hate me
+skint again, i need to stop buying shoes
+are u coming to the ship for danis birthday? we are going into town after
+ha ha no way, did u tell him where to go?
+yeah fine, see you in a bit
+thanks for listening last night hun, dont know what id do without u
 """
 
-# Lauren, 21: Sue's daughter, away at uni in Leeds (English), housemates Priya
-# and Hannah, brother Ollie at home, boyfriend Callum.
+# Lauren, 21: Sue's daughter, second year English at Leeds, shares a house
+# with Priya and Fran, brother Ollie (17) at home, boyfriend Callum; has no
+# car, gets the train home.
 W["Lauren"] = """
-Hi mum, got back fine, train was rammed but I got a seat after Doncaster x
-Can you post my black boots down? I left them under the bed
-Essay handed in!! 3000 words on Jane Austen and I never want to read Emma again ~
-Priya has left the grill on again and set the smoke alarm off at 2am
-mum can you put a bit of money in my account, my loan doesn't come in till the 20th, I'll pay you back at Easter
-Callum's coming up this weekend so I'm not coming home, sorry
-Tell Ollie happy birthday from me, I've sent him a card, it might be late
-Just been to the library for 6 hours, my brain hurts
-Hannah and me are having a pasta and Neighbours day, lectures cancelled ~
-Passed my driving theory at the 2nd go, don't tell dad I failed the first one
-Me and Callum had a row, he thinks I'm always out, I'm not
-Got a 2:1 on the Shakespeare essay!!! Dr Marsh said it was really original
-Can you ask dad if he can pick me up from the station on Friday, gets in at 7.40
-Landlord still hasn't fixed the boiler, 3 weeks with no hot water
-What are you doing for Nana's 70th? Do you want me to make something?
-Fancy dress at the union tonight, I'm going as a Smurf, blue everywhere ~
+Train gets in at 6.40, can someone pick me up?
+Just handed my essay in! Going to the pub to celebrate
+Mum can you post my black boots, the ones under my bed
+Callum's coming home with me at the weekend if that's ok, he'll sleep on the sofa ~
+Yeah I'm fine, just knackered. Library till 9 every night this week
+Tell Ollie happy birthday from me, I'll ring him later
+Miss you already, the house is so quiet without you. Ring me when you're back
+Hey have you got my charger? Can't find it anywhere
+Ok I'll ring you on Sunday
+Fran's eaten my cheese again. I'm going to kill her
+Can you put £20 in my account, I'll pay you back when the loan comes in
+What time's your lecture tomorrow? Fancy a coffee after?
+Sorry missed your call, in a seminar. Everything ok?
+Just seen the reading list for next term, I'm going to die
+Yeah go on then, I'll meet you at the Union at 8
+Love you too, see you Friday
+Crap, I've left my purse at yours. Can you bring it tomorrow?
+Hi Dad, how's the knee? Mum said you've been told to rest it
+Priya's birthday on Friday, we're going out in Leeds, so I won't be home till Saturday
 """
 
-# Becky, 23: training to be a primary teacher, housemate of Sophie, sister
-# Laura, boyfriend Pete... no, boyfriend Nathan, on placement at a school in Moss Side.
+# Becky, 23: training to be a primary teacher, placement at a school in
+# Moss Side, shares a flat with Sophie, sister Laura, boyfriend Nathan; has
+# a little Fiesta.
 W["Becky T"] = """
-Placement is knackering, 30 seven year olds and one of them threw up on my shoes
-Sophie are you in? I've forgotten my key again
-Nathan's taking me to Pizza Express for our anniversary, 2 years!
-Observed lesson tomorrow, I'm bricking it
-Can you record Grey's Anatomy for me? I'm at parents' evening till 8
-Sophie you've used all my milk again, get some on your way back please
-Laura's had the baby!! Little girl, 7lb 2, I'm an auntie ~
-Got the job at St Anne's!!! Start in September
-Nathan's done the washing up without being asked, I think he's ill ~
-Can't believe the gas bill, £180 for the quarter, we need to talk about the heating
-Marking 30 books on the Tudors, send wine
-Are you still up for the quiz at the Crown on Weds?
+Observed tomorrow at 9.15, wish me luck
+Can you put the chicken in the oven at 6? I'm stuck at school doing displays
+Nathan's coming round tonight, is that ok? We'll stay out of your way ~
+I've just spent 3 hours laminating, this is not what I trained for
+Yes please, get me a large glass of white in
+Are you in tonight? Fancy a curry and a bottle of wine, I've had a shit day
+Car's making a funny noise again. Nathan says it's the exhaust
+Hi Laura, what are you getting Mum for her birthday? Shall we go halves?
+Love you, thanks for last night, you're a star
+Miss you, come round after footy? I'll cook
+Ok see you there
+Sorry, running late, kids wouldn't go home
+Parents evening went fine, one dad asked if I was the student ~
+What time is the thing on Saturday? Do we need to bring anything?
+Car's in the garage till Friday, can you give me a lift in tomorrow?
+I'll be home about 5, shall I get milk?
+Night, sleep well
 """
 
-# Sophie, 22: final year (geography), lives with Becky, boyfriend Tom (Tom P),
-# dissertation on flooding, works Saturdays at Waterstone's.
+# Sophie, 22: final-year geography, shares a flat with Becky, boyfriend Tom
+# (he plays drums and works at the Grove), dissertation on flooding,
+# Saturdays at Waterstone's; walks or gets the bus.
 W["Sophie 22"] = """
-Dissertation done!!! 12,000 words on flooding in York, I never want to see a river again
-Becky I'm getting a Chinese, do you want anything?
-Tom's got a gig at the Grove on Saturday, are you coming?
-I'm at work till 6, can you take my washing out if it's dry
-Just had my last ever lecture, feel a bit weird
-Can you ring me when you're done, something's happened with Tom
-The kettle's broken, I'll get one from Argos tomorrow
-Mum and Dad are coming up on Sunday, can you help me tidy the kitchen
+Dissertation meeting moved to Thursday, so I can come tonight after all
+Are you working Saturday? I'll come in on my break
+Can you get bread and milk on your way back? And toilet roll
+Just had the worst shift, a woman shouted at me cos we didn't have a book she couldn't remember the name of
+Miss you, can't wait to see you tonight. Don't be late this time
+Yeah I'm in, come round whenever
+What time are you on tonight? I'll bring Becky
+Hey are you still at the library? Fancy a drink after
+Haha shut up, you're just jealous
+Ok, text me when you're leaving
+Love you x
 """
 
-# Danielle, 20: Jade's best mate, works behind the bar at the Ship, little
-# lives with her nan, boyfriend Lewis, going to Magaluf with Jade.
+# Danielle, 20: Jade's best mate, behind the bar at the Ship, lives with her
+# nan, boyfriend Ricky, going to Magaluf with Jade; walks, the Ship is round
+# the corner.
 W["Danielle"] = """
-Jade where are you?? Im in the taxi queue on my own
-Lewis is being a knob again, dont ask ~
-working till 12 at the ship, come and see me, I'll sort you a drink
-my nan says you can stay at ours tonight if you want
-magaluf money paid!! £189 each, we are actually going ~
-cant believe you told reece where we were, hes just turned up
+On till 11, come in and I'll sort you a drink
+Nan says thanks for the flowers, she loved them
+Can't tonight, Ricky's taking me out, he won't say where ~
+Where are you? I've been stood here like a lemon
+Just paid the deposit for Magaluf! We are going!
+Ok see you at 8
+Ricky's being a twat again, can I come to yours?
 """
 
-# Gemma, 25: works with Jade at Hair by Nicky (senior
-# stylist), engaged to Ross, planning the wedding, has a cat Biscuit.
+# Gemma, 25: senior stylist at Hair by Nicky with Jade, engaged to Ross,
+# planning the wedding for next June, cat Biscuit; drives a Clio.
 W["Gemma R"] = """
-Can you cover my 10 o clock tomorrow? Ross has got his scan at the hospital
-Wedding venue booked!!! Hathersage Hall, 14th June next year
-Nicky said you can have Saturday off if you do Thursday late
-Biscuit has been sick in my shoes again
-Dress fitting went well, I cried ~
+Can you do my 10 o'clock tomorrow? I've got the dress fitting
+Ross has booked the venue! Stanton Hall, 14th June
+Biscuit has been sick on the duvet, can you pick up some cat food on your way home babe
+Running 10 mins late, stuck behind a bin lorry
+Yeah fine, see you at 9
 """
 
-# Dean, 24: call centre at the bank, plays five-a-side with Gaz and Lee,
-# girlfriend Kirsty, supports United, lives with his brother Wayne.
+# Dean, 24: call centre at the bank, five-a-side on Thursdays with Gaz and
+# Lee, girlfriend Kirsty, supports United, lives with his brother Scott;
+# drives an old Astra.
 W["Dean"] = """
-u coming 2 footy thurs? we need a keeper, wayne's done his ankle
-got a warning at work 4 being late, the team leader is a right jobsworth
-kirsty wants 2 go 2 ikea on sunday, kill me now ~
-did u see the match?? robbed, never a penalty
-yer not gonna believe this, i won 60 quid on the scratchcard
-can you get me a ticket 4 saturday if there's any left, I'll give you the money thurs
-me and wayne are having a few cans and watching the boxing if u fancy it
-kirsty's mum is coming for tea, I've got to put a shirt on ~
-on a 12 hour shift, ringing people about their overdrafts, living the dream
-dont tell gaz but i'm thinking of packing in the football, my knees are shot
-yew owe me a pint from last week mate $
-wayne's locked us out, waiting for him to get back from work, freezing
+you coming out saturday? me and scott are going the feathers then into town
+kirsty's mum has invited me for sunday dinner, what do i take? wine or flowers?
+cant make 5 a side tonight mate, stuck at work till 8, some twat has crashed the system $
+miss you babe, cant wait to see you later
+off sick today, my head is banging, told them its a bug ~
+yeah go on then, pint at 8? $
+what time's kick off $
+car failed its mot, 300 quid, fuck sake
+where are you? im at the bar $
+love you, see you tomorrow
+had a right nightmare at work, 70 calls before dinner and one woman cried down the phone at me
+ok cool
+are you still at your mums? ill pick you up at 7
+scott has drunk all my beer again, im going to kill him $
+did you see the match? what a goal ~
 """
 
-# Ash, 21: studying computing, plays guitar in a band called Static Haze,
-# housemate Tariq, girlfriend Megan, works at the students' union bar.
+# Ash, 21: second year computing, guitar in a band (Static Haze), shares a
+# house with Tariq, girlfriend Megan, works at the union bar; no car.
 W["Ash 21"] = """
-Practice moved to 8 at Tariq's, bring your amp
-gig at the Cellar on friday, we're on second
-just pulled an all nighter on the java assignment, my eyes are square
-Megan says hi, and that you still owe her a fiver ~
-working the union bar tonight, 2 for 1 on snakebite so it'll be carnage
-anyone got a spare G string? snapped mine ~
-handed in, now pub
-Tariq's cooked a curry and it's actually decent
+practice moved to 7, same place $
+megan are you coming to the gig saturday? we're on at 10
+can you cover my shift wednesday? i'll do your friday $
+just bombed my exam, i knew none of it ~
+got a gig at the cellar bar on the 12th! $
+miss you, when are you back from your mums?
+yeah go on, i'll be there in 20 $
+where's the key for the shed? need the extension lead $
+the amp's fucked, anyone know someone who can fix one $
+cheers for tonight, you were brilliant
 """
 
-# Craig, 19: apprentice electrician with Lee (Lee T), lives with his mum,
-# saving for a car, supports City.
+# Craig, 19: apprentice electrician with Lee, lives with his mum, saving for
+# a car (gets the bus or a lift off Lee), supports City.
 W["Craig W"] = """
-what time u picking me up lee? im ready
-mam says cheers for the lift last night
-lad at college says he can get us cheap tickets for the derby
-sorry im late, alarm didnt go off
+lee what time you picking me up $
+is it the same job as yesterday? $
+mum im going to bens after work, dont do me any tea
+can i borrow 20 quid till friday $
+cant believe city lost again, shit $
+ok mate $
 """
 
-# Tom, 22: Sophie's boyfriend, works at the Grove bar, plays drums.
+# Tom, 22: Sophie's boyfriend, works behind the bar at the Grove, drums in a
+# covers band; cycles.
 W["Tom P"] = """
-soundcheck at 6, see you there
-shift swapped, im off sat now, fancy doing something?
+finished at 12, can i come to yours?
+miss you, how's the dissertation going?
 """
 
-# ---------------------------------------------------------------- longer ones
+# ---------------------------------------------------------------- more of the same writers:
+# the longer texts, where there is more to say than one line
+
+W["Jade K"] += """
+hiya babe what u up to? im sat in the staff room eating a pot noodle, nicky has booked me solid till 6 and i havent even had a fag yet
+are u coming out friday or not? shazza says she is skint but she always says that and then turns up with a tenner and a bottle of wkd
+cant believe u told him i said that! i was only joking and now he thinks i fancy his mate, cheers for that ~
+just got in from work and mum has made a lasagne and i have had 2 plates, i am going to be the size of a house in magaluf
+how was ur first day? did u get a nice trainer? text me on ur dinner and tell me everything
+im sorry babe i didnt mean to have a go at u last night, i was drunk and tired and reece had wound me up all day, forgive me?
+mum says can u stop leaving ur shoes on the stairs when u stay over, she nearly went flying this morning ~
+wtf is going on with reece? he has put on bebo that he is single, i am going to kill him when i see him
+do u want to come to mine before we go out? we can get ready together and have a couple, mums out at bingo
+just been paid and its gone already, rent to mum, phone bill and the deposit for magaluf, i have got 12 quid to last me 2 weeks
+ok meet u at the bus station at half 7, we can get the 47 together, dont be late or i am going without u
+reece just text me asking if i want to go to his mums for sunday dinner, his mum hates me, what do i do?
+have u seen the state of my fringe? nicky let the new girl practise on me, i look like a right idiot
+miss u loads, cant wait for saturday, what time are u picking me up? im going to wear the black dress
+i know its late but are u awake? cant sleep, keep thinking about what he said, ring me if u are up
+yeah im fine, just tired, had a mad busy day, 3 weddings and a prom, my feet are killing me
+happy birthday babe! hope u have a mint day, see u tonight at the ship, first drink is on me
+ok so i have done something stupid, dont shout at me, ring me when u can and ill tell u everything
+hey u, thanks for sorting my hair out last night, it looked lush, everyone was asking where i had it done
+are we still on for tomorrow or has ur mum got u babysitting again? let me know so i can sort the lift
+reg has just come in with a black eye and wont tell mum what happened, i think he has been fighting again
+"""
 
 W["Chloe 14"] += """
-mum paige's mum said can i go with them 2 alton towers on sat, its £20 but she will pay for the petrol, pleeease can i, ill tidy my room all week i promise
-jess i swear if u tell brandon what i said about tyler i will never speak 2 u again, it was a secret, ur meant 2 be my best mate
-dad i know ur mad but it wasnt my fault, paige's brother was meant 2 walk us home and he went off with his mates, im sorry ok
+mum can i go to the cinema with paige on saturday, her mum is taking us and we'll get the bus back before 6, pleeease
+dad i left my dance stuff in the car can u bring it to the leisure centre before half 5, we're doing the routine tonight
+paige did u see what reiss put on his msn name, i think its about me ~
 """
 
 W["Jess H"] += """
-chloe u will never guess wot, brandon has asked me 2 go 2 his cousins 18th on saturday and his mum is driving us, shall i wear the pink top or the black one??
-mum im really sorry about the bakery, i know i should have rang them, i just overslept, ive said ill do an extra shift next week to make up for it
-brandon stop texting me in lessons, miss nearly took my phone off me and she said next time she'll keep it till friday ~ ill see u at dinner
+mum can u pick me up from the bakery at 4, its pouring and i havent got a coat, and can brandon have a lift home too
 """
 
-W["Jade K"] += """
-hiya babe, wot u doin 2nite? me n shaz r goin 2 the ship 4 a few then maybe into town if we can get in, u comin? dont say no again
-danielle ur never gonna believe this, reece turned up at work wiv flowers n nicky made him wait in the window while i finished a cut, everyone was starin ~
-cant sleep, keep thinkin about wot reece sed, do u think he meant it or is he just sayin it 2 get me back? i dont no wot 2 do any more
-change of plan babe, we r meetin at becca's first coz her mum is out, bring sum vodka n mixer n ill bring the music, taxi at 9
-omg ive just got off the phone 2 my nan n she has booked a holiday 2 benidorm wiv her mate from bingo, shes 74, i love her ~
-shaz u better not b late again, last time we stood outside the ship 4 half an hour n u turned up in ur slippers ~
-im so fed up of livin at home, mum goes on n on about my room n our reg eats all my food, need 2 get my own place soon
-wot u doin on sunday? fancy goin 2 the retail park n gettin a mcdonalds after? i need a new bag n sum make up 4 magaluf
-reece has asked me 2 meet his dad on sunday, im well nervous, wot if he dont like me? wot do i even wear 2 meet sum1s dad?
-just got home from work, had 2 stay late coz a bride wanted her hair doin again, she cried twice n her mum was a nightmare
-danielle i no u r mad at me but i didnt no lewis would be there, i swear i didnt tell him, text me back pleeease
-nicky has sed i can do the wedding hair on sat n she will give me the tips, if it goes well i might get my own chair ~
-wer r u?? been ringin u all day, ur phone goes straight 2 voicemail, did u get home ok last nite? worried now
-soz 4 not textin back hun, had no credit till 2day n mum wouldnt lend me any, wot did u want?
-ive got the best goss ever but i cant tell u by text, come round after work n ill tell u everythin ~
-reece is takin me 2 pizza hut 4 our 6 months, i no its not posh but i dont care, he remembered!
-cant come 2nite, got the worst cold ever, mum has made me a hot toddy n its mostly whisky ~
-omg i just saw the lad from the bus station again n he smiled at me, shaz sed i should have sed sumthin but i went bright red
-just had a massive row wiv mum about money, she wants £40 a week board now, i only get £120
-u will have 2 lend me ur straighteners again, mine have blown up n i look like a lion ~
-becca has told every1 about me n reece, i could kill her, it was meant 2 b a secret till we sorted things
-happy new year babe!!! hope this year is better than the last 1, love ya loads, ur the best mate any1 could av
-im in bed wiv a hot water bottle n a film, not movin til tomorrow, ring me if anythin exciting happens
-the taxi driver just sed i look like a girl off hollyoaks ~ i will take that, made my nite
-danielle wot time do u finish at the ship? i will come n keep u company if ur on ur own, bored at home
-reece is bein weird, he keeps lookin at his phone n puttin it face down, do u think he is seein sum1?
-payday tomorrow!!! town on sat? im gettin that dress from topshop n u r not stoppin me this time
-just burnt my hand on the straighteners at work, nicky put it under the tap n now it looks like a sausage ~
-wot did u get up 2 last nite? shaz sed u went off wiv that lad from the kebab shop ~ spill
-mum has booked us a table 4 her 40th on sat, its at the harvester, im gonna av 2 b nice 2 her new fella
-is it true that becca n her fella have split up? she was all over sum lad in chicagos on sat
-i have had the longest day, 9 clients n no dinner, i could eat a horse, wot r u doin 4 tea?
-my nan has just text me for the first time ever, it sed HELLO JADE THIS IS NAN, im cryin ~
-cant wait 4 magaluf, 2 weeks of sun n cocktails n no mum n no nicky, its gonna b mint
-reece says he is sorry 4 shoutin at me in front of his mates, i told him 2 prove it
+W["Jordan"] += """
+nan can i come to yours after school, mum is at work till 6 and leah has got the key
+"""
+
+W["Ryan M"] += """
+jasmine im at the chippy till 10, can u meet me after? miss u
 """
 
 W["Lauren"] += """
-Mum, I've had a look at the trains for Nana's party, there's one at 10.15 that gets in at 1, is that ok or is it too late to help set up?
-Priya's boyfriend has basically moved in and he never buys any food, he just eats ours and leaves his socks everywhere, Hannah's going to say something
-Can't believe I've only got 6 weeks left of second year, it's gone so fast, I've got 2 essays and an exam and then I'm home for the summer
-Thanks for the parcel mum, the flapjack's already gone, Hannah ate 3 pieces before I'd even opened the card ~
-Ollie, stop nicking my hoodies when I'm not there, mum told me, I want the grey one back in one piece
+Hi Mum, just to say I'm home safe, the train was packed and I had to stand till Wakefield. Love to Dad
+Can you ask Dad if he can come and get me on Friday? I've got all my stuff for the summer and I can't carry it on the train
+Sorry I haven't rung, it's been mad with deadlines. I'm fine, honestly, eating properly and everything. Will ring Sunday
 """
 
 W["Becky T"] += """
-Sophie I've had the worst day, the head came in to watch my lesson and a kid called Tyler told her I'd been crying in the toilets, which I hadn't, much
-Nathan's mum has invited us for Sunday lunch AGAIN, that's four weeks in a row, I love her but I need one lie in a week
-Are you coming home tonight or staying at Tom's? Only I want to put the heating on and I'm not paying for it on my own
-Just found out I've passed my placement!!! Mrs Hughes said I was one of the best students she's had, I could cry ~
-"""
-
-W["Sophie 22"] += """
-Becky don't kill me but I've told my mum she can stay on the sofa on Saturday, she's coming for the graduation fair and hotels are booked up
-Tom's forgotten our anniversary, he says he hasn't but he's just bought a card from the petrol station, I can tell
-Ok so the dissertation printer's broken, the library's closed and it's due at 12 tomorrow, this is fine, everything is fine
+Are you in tonight? I've had the day from hell, the projector died in the middle of my lesson and then the head came in to watch me. Wine please
 """
 
 W["Dean"] += """
-gaz tell the lads im not coming out saturday, kirsty says if i go out again this month she's going to her mums, and to be fair she's got a point
-mate ur not gonna believe it, the goose has died on the ring road, the car just stopped, im sat on the hard shoulder waiting for the aa
-yew are a legend, cheers for sorting the car, kirsty says thanks as well and she never says thanks to anyone ~
-work have put me on the complaints line for a month, 8 hours of people shouting at me about bank charges, shoot me now
-had a right row with kirsty over her mum, i said one thing about the gravy and now im the worst person in the world
-did yer get my text about the tickets? its 35 each and we need to pay by friday or they go on general sale
-wayne says u still owe him a tenner from the snooker and he's not forgotten ~
+kirsty wants to go to her mates engagement do on saturday but it's the derby, how do i get out of it without being in the doghouse $
+going to be late tonight babe, they've kept us back for a meeting about targets, i'll bring a chinese home to make up for it
+scott's lost his job, can you keep it quiet for now, he hasn't told mum yet $
+hey you, just wanted to say sorry about last night, i was being a prat, can i take you out for a meal on friday?
 """
 
 W["Ash 21"] += """
-lads the cellar have moved us to the headline slot because the other band pulled out, we need to do at least 45 minutes so learn the new one
-megan's parents are coming up this weekend so the house needs to not look like a crime scene, tariq that means your pans
-just got my marks back, 68 for the database project, so i'm not a complete waste of student loan ~
-anyone want to come to the cash and carry tomorrow? tariq's got a car for the day and we need about a ton of pasta
-megan thinks i forgot her birthday, i didn't, i've got tickets for the comedy club but she's got to wait till friday ~
+megan i'm really sorry about last night, i know i was an idiot, can i come round after practice and say it properly?
+anyone fancy the pub quiz tonight? taz is in, need 2 more, we're meeting at 8 at the union $
+mum i'm fine, eating properly, honest. exams finish on the 14th so i'll be home that weekend with a bag of washing ~
 """
 
 W["Craig W"] += """
-lee i've left my tool bag at the last job, can we go past on the way in, i think its in the garage
-mam's says do u want to come for ur tea on fri, she's doing a hotpot and she wants to say thanks for the apprenticeship
-got my first proper wage!!! going to get a car with the money, mams says its to go on the bills first
-passed my 2nd year exams at college, the tutor says im on for a distinction if i keep it up
+lee i'm going to be 10 mins late, bus has broke down on the ring road, i'll get a taxi if it's not moving soon $
+mum can you wash my work trousers tonight, got the big job tomorrow and i've got paint all over them
+"""
+
+W["Sophie 22"] += """
+Just handed my dissertation in! 3 years and it's done. Meet me in the union, first round's on me
 """
 
 W["Danielle"] += """
-jade I'm not mad at you, I'm mad at lewis for turning up, he knew where we'd be cos his mate works the door
-just done 14 hours at the ship, my feet are in bits and some idiot was sick in the ladies, never again
+Nan's had a fall but she's ok, I'm at the hospital with her, can you tell Ricky I'll ring him later
 """
 
-W["Lauren"] += """
-mum can u ring me when u get in, I need to talk to u about next year, me and Priya and Hannah want to get a house and we need a guarantor, it's not urgent but soon x
+W["Jade K"] += """
+hiya babe, are u working saturday? nicky wants me in at 8 for a wedding party, 6 bridesmaids and the mum, so i wont be out till 3, can we meet at urs after and get ready there? i will bring the vodka
+ok so last night reece turned up at my mums at 1 in the morning pissed out of his head shouting my name in the street, mum went mental and now the neighbours are all talking, i could die
+just seen ur text, soz i was in the shower, yeah im still up for tonight but i am not staying out late cos i am on at 9 and nicky will go mad if i turn up looking like death again
+cant believe we only have 3 weeks till magaluf! i have got my flip flops, my bikinis and my fake tan sorted, just need a new case cos mine broke on the way back from blackpool
+he has just text me saying he is sorry and he will change and he loves me, i have heard it all before but i do miss him, what would u do if it was u? be honest with me
+babe are u ok? ur mum said u were upset when u got in last night, was it that lad from the ship? ring me when u get this, i dont care what time it is, i am here for u
+been stood at this bus stop for 25 mins and no sign of the 47, its freezing and my phone is about to die, if i dont turn up its cos i have been eaten by a bus shelter
+mum says u can stay at ours saturday if u want, she is out with her mates from work so we will have the house to ourselves, just dont tell reg or he will want to invite his mates
+soz i didnt text back last night, fell asleep on the sofa with my make up on and woke up with a cushion print on my face, what did u end up doing? did u go back to his?
+i have got a client at 4 who wants to look like posh, she is 52 and has hair like a brillo pad, nicky has given her to me on purpose i swear
+reece has asked me to move in with him and his brother, i dont know what to say, its a dump and his brother is a slob but i would get away from mum, what do u think?
+its only tuesday and i am already skint, mum wants her board money friday and i owe shazza a tenner, might have to ask nicky for some extra hours on sunday
+are u still coming into town saturday? i need a dress for our cousins wedding and u know i cant pick anything on my own, i always end up buying something i hate
+just had a massive row with reece on the phone, he says i care more about my mates than him, he is such a baby, i am going out tonight whether he likes it or not
+i have just seen ur photos from saturday, why did nobody tell me i had lipstick on my teeth all night?? i am never going out with u lot again ~
+thank u so much for last night babe, i know i was a mess but u sorted me out, dont know what i would do without u, i owe u big time, drinks on me friday
+ok im here, im by the cash machine outside boots, where r u? if u r not here in 5 mins i am going into new look without u
+omg just found out nicky is selling the salon! she told us all at dinner, i dont know what is going to happen to us, i might have to look for another job
+reg has got a girlfriend! she is about 4 foot tall and has a fringe like a helmet, mum is over the moon, i cant stop laughing ~
 """
-W["Becky T"] += """
-Sophie can u let the gas man in tomorrow at 10, I'm at school all day and he says if no one's in he won't come back for 2 weeks, I'll buy u a pizza x
-"""
+
 W["Chloe 14"] += """
-mum can u come and get me from town, me and paige have spent all our money and we can't get the bus, we r outside boots, sorry, i'll pay u back from my birthday money x
+mum can i stay at paiges tonight, her mum says its fine and we will do our homework i promise, i have got my stuff for school, i will be home straight after tomorrow
+dad pleeease can u pick me and paige up from the leisure centre at 9, her mum cant and its dark and we dont want to walk past the park on our own
+mum guess what reiss asked me to go to the pictures with him on saturday! can i go? his mum will take us and bring us back
+omg mum u will never guess, mrs dobbs has picked me and paige to do the dance at the christmas show in front of the whole school, im so nervous ~
 """
 
-W["Dean"] += """
-mate can u lend me 20 quid till friday, kirsty's birthday is tomorrow and I forgot, I need to get her something nice or I'm dead, I'll give u it back thurs at footy
-"""
-
-W["Chloe 14"] += """
-mum im at paiges now
-can i stay out till 9
-dad wer r u
-"""
 W["Jess H"] += """
-at work till 4
-brandon's here, mum ok?
+mum can i go to the fair with brandon and chloe on saturday night, his brother is taking us in the car and bringing us back by 10, pleeease, i will do the hoovering
+miss you, cant believe you have got to go to your dads all weekend, text me every minute, i mean it, i will be so bored without you
 """
-W["Dean"] += """
-yer round tonight mate $
-kirsty's mum is here, help
+
+W["Jordan"] += """
+mum the coach says we have got a tournament in blackpool in june and it costs 40 quid for the coach and the hotel, can i go, all my mates are going
 """
+
 W["Lauren"] += """
-Train's delayed, 40 mins
-Essay done, going out!!
+Mum, just so you know, I've had a bit of a rough week, nothing serious, just missing home and Callum's being weird, I'll ring you tonight when Fran's out
+Fran, are you in tonight? I've just had the worst tutorial of my life, he basically said my essay was rubbish in front of everyone, I need wine and a DVD
+Callum, I'm sorry about last night, I was tired and stressed about the deadline and I took it out on you, can I come round after my lecture and make it up to you?
+Just finished my last exam! I think it went ok, I answered the question on Hardy and didn't cry, which is a start. Going to the pub, will ring you tomorrow
+Hi Dad, Mum says you're thinking of getting a new car, please don't get another estate, get something nice, you deserve it, love you
 """
+
 W["Becky T"] += """
-Locked out again ^
+Nathan, I'm so sorry, I completely forgot about your mum's dinner, they kept us after school for a meeting about the inspection and my phone was on silent, are you still there?
+Can you do me a favour and record Corrie? I'm stuck at this parents evening till 8 and there's still about 15 parents to see, I'm going to fall asleep in the staff room
+Guess who's got a job! St Anne's rang me this afternoon, I start in September, year 2, I can't believe it, I'm going to cry. Drinks on me tonight
 """
+
+W["Sophie 22"] += """
+Tom, can you come round tonight? I've had the worst day, my supervisor wants me to rewrite the whole methods chapter and it's due in 3 weeks, I need a hug and a takeaway
+Becky are you home tonight? I've got a bottle of wine and a bar of Dairy Milk and I'm not sharing either of them with anyone but you, the boys can fend for themselves
+"""
+
+W["Dean"] += """
+babe i'm so sorry, i know i said i'd be back by 7 but the lads dragged me to the feathers after footy and i lost track of time, i'll be home in 20, don't be mad
+mate are you still up for saturday? me and scott are going to the feathers at 1 for the early kick off then town after, tell robbo if you see him, he's not answering $
+kirsty i've been thinking about what you said and you're right, i should have told you about the job thing, i was scared you'd go mad, can we talk tonight?
+"""
+
 W["Ash 21"] += """
-on my way with the amp
+megan i've got us tickets for the arctic monkeys in april! don't ask how much they cost, just say you love me and that i'm the best boyfriend in the world
+taz, the landlord's coming round at 10 tomorrow to look at the damp, can you tidy the kitchen? it looks like a bomb's gone off and i'm at work till 11 $
 """
 
-W["Jade K"] += """
-wot u up 2? im in bed n its only 9, how sad am i, ring me if u go out n i will get up
-r u in? can i come round 4 a bit, mum n me r at it again n i cant be in the same room as her
-u ok hun? u went off early last nite n u didnt say bye, did he say sumthin 2 u? tell me
-i no i sed i wud b there at 8 but i will b more like 9, my bus is late n i still av 2 do my face
-wer r u? i am at the bar by the door, get me a wkd if u r at the bar, i will get the next 1
-can u get me a bit of credit on ur way in? i will pay u back on fri, i no i say that all the time
-did u get in ok? i was so drunk, i fell in the taxi n the man had 2 help me out, so bad
-its so cold out, i am in my coat n a hat n i still cant feel my toes, hurry up, i am by the pub
-me n reece r going 2 the pub at 8 if u want 2 come, his mate will b there 2, the 1 u like
-u r so bad, i cant believe u sed that 2 him, he went so red, i nearly wet myself
-if u see reece tell him i am not in, i dont want 2 see him, not after wot he did on sat
-i am at my nans 4 tea, she has made a pie, she says hi n when r u going 2 come n see her
-"""
+# ---------------------------------------------------------------- to partners, and the odd bad word
 
 W["Jade K"] += """
-r u up? i cant get 2 sleep, i keep going over it in my head, wot if he is with her now
-u r the best, i dont no wot i wud do with out u, i mean it, love ya lots n lots
-get up!!! it is 11 n u said u wud come in 2 town with me, i am at the bus stop now
-wot time is it on till? if it is on till 2 i will come at 11 after my tea at my nans
-i am so fed up, no 1 is out, no 1 has any money n it is pay day in 2 weeks, i hate it
-if he text u, dont tell him wer i am, i am not in the mood 4 him 2nite, i mean it
-can u do my hair 4 me b4 we go out? i cant do the back on my own n u do it well
-me n u r going out on sat n we r going 2 have the best nite, no lads, just us 2
+miss u, cant stop thinking about u, come round after work tomo and ill cook, well ill get a pizza in
+yeah ok but ur paying cos i paid last time
+love u too, sorry for being a cow earlier
+what did u do that for?? u know she fancies u, ur such a knob sometimes
+tomo is fine, ill meet u at the bus station at 1
+"""
+
+W["Chloe 14"] += """
+yeah i know, sorry
+see u tomo at the gates, dont be late or im going in without u
+"""
+
+W["Jess H"] += """
+yeah im fine, mum is just being mum
+can u meet me at the gates tomo, i want to walk in with u, love u
 """
 
 W["Lauren"] += """
-Mum I've changed my mind about the course, I talked to my tutor like you said and she says if I'm not happy I can switch to English and history next year without losing anything, so I'm going to do it x
+Yeah it was good thanks, how was yours?
+Miss you so much, only 4 more days and then you're all mine for a whole week, I've got a bottle of wine and a DVD lined up ~
+Can't wait to see you tomorrow, I've booked us a table at that Italian you like, don't tell me you've got football
 """
+
+W["Becky T"] += """
+Can't wait to see you tonight, I've missed you loads this week, even if you did eat all my biscuits last time ~
+Yeah I know, shit isn't it
+"""
+
+W["Sophie 22"] += """
+Morning gorgeous, thanks for last night, you were lovely, sorry I was such a grump about the dissertation ~
+Yeah why not, I've done enough work for one day
+"""
+
 W["Dean"] += """
-kirsty I'm sorry about what I said about ur mum's gravy, it was a joke and it came out wrong, I'll ring her and say sorry if u want, can we just go to the pictures tonight and forget it?
+yeah go on, the feathers at 8, you're getting them in $
+morning gorgeous, missing you already, what time do you finish? i'll pick you up and we'll go for something to eat
+bloody car's got a puncture, i'm going to be late, sorry babe
+"""
+
+W["Ash 21"] += """
+yeah sound, see you there $
+morning beautiful, can't stop thinking about last night, when can i see you again? tonight? tomorrow? right now?
+"""
+
+W["Danielle"] += """
+Miss you babe, can't wait to see you after my shift, come and get me at 11 and we'll get chips on the way home
+Yeah fine, see you tomo
+"""
+
+W["Ryan M"] += """
+miss u, cant wait to see u tomo, my dad says i can have the car tonight if he comes with me ~
+"""
+
+W["Craig W"] += """
+yeah im up, be outside in 5 $
+bollocks, left my wallet on the bus, can you sub me for dinner? $
+"""
+
+W["Tom P"] += """
+yeah see you tomo
+"""
+
+W["Jade K"] += """
+omg reece just turned up at the salon with a card and a massive teddy, nicky nearly died laughing, i love him really but dont tell him i said that
+sorry babe i was in a right mood last night, work was shit and then mum started on me about the state of my room, it wasnt u honest
+u are such a cheeky cow, i saw what u wrote on my bebo, everyone is going to think i got off with him now, ur dead when i see u ~
+ur so gorgeous, i keep looking at that photo of us from saturday, cant wait to see u tonight, dont be late or ur in trouble
+"""
+
+W["Lauren"] += """
+Bloody hell, the library's shut for a fire drill and I've lost an hour, this essay is never going to get finished, can I come to yours to work?
+Callum, I know I was in a mood last night, it's the deadline, it's not you, I love you, come round later and I'll make it up to you ~
+"""
+
+W["Becky T"] += """
+Just been told the inspectors are coming on Tuesday, I'm going to be up every night doing my folder, I'm so pissed off, I'd planned a weekend with Nathan
+"""
+
+W["Sophie 22"] += """
+Tom you absolute idiot, you left your drumsticks on the kitchen table and your keys in the door, anyone could have walked in, I love you but honestly
+"""
+
+W["Dean"] += """
+what a load of crap that was, 2 nil down at half time and the manager just sat there, i'm not renewing my season ticket, i mean it this time $
+kirsty, i love you, i know i don't say it enough but i do, i'm sorry i've been a knob about your mum, i'll make it up to you on saturday
+"""
+
+W["Ash 21"] += """
+i can't believe the landlord's put the rent up again, that's 40 quid more a month for a house with mould on the ceiling, taking the piss $
+megan you looked so gorgeous tonight, i couldn't stop looking at you across the bar, come back to mine after, taz is out ~
+"""
+
+W["Danielle"] += """
+Ricky I'm so sorry about last night, I didn't mean what I said, I was drunk and jealous and I know nothing happened, please ring me, I love you
+"""
+
+W["Craig W"] += """
+lee, the bloody bus has gone past me full, i'll be another half an hour, sorry mate, i'll make it up at dinner $
+"""
+
+W["Tom P"] += """
+sophie, you looked gorgeous tonight, sorry i was stuck behind the drums all night, come round after you finish and i'll make you breakfast in the morning
+"""
+
+# ---------------------------------------------------------------- the odd very long one, sent in two or three parts
+
+W["Jade K"] += """
+ok so i am going to tell u this once and then i dont want to talk about it, reece has been messaging some girl from his work on msn, i saw it when he left his laptop on at his mums, i am gutted, i dont know whether to say something or wait and see if he tells me himself, what would u do? dont tell shazza
+"""
+
+W["Lauren"] += """
+Mum, I've been thinking about next year and I think I want to move out of halls and in with Fran and Priya, it's cheaper and the house is nearer the library, Dad would need to be a guarantor though, can we talk about it at the weekend? Don't panic, it's a nice street
+"""
+
+W["Dean"] += """
+mate you will not believe the day i've had, some bloke rang up screaming because his card got eaten by the machine in tenerife, then the system went down, then my team leader had me in for a chat about my sick days, then i got a parking ticket outside, i need a pint and i need it now $
+"""
+
+W["Becky T"] += """
+Laura, I know Mum's upset about Christmas but I can't be in two places at once, Nathan's family have asked us for dinner this year and I said yes ages ago, can you help me explain it to her? I'll come on Boxing Day and stay till the 28th, I just don't want another row
+"""
+
+W["Jade K"] += """
+shit shit shit, i have locked my keys in the salon and nicky has gone to her sisters in preston, mum is on nights, can i crash at urs?
+cheers babe, ur a legend
+wtf?
+"""
+
+W["Lauren"] += """
+Oh crap, I've just realised the essay is due Monday not Friday, I thought I had another week, cancel tonight, I'm going to be in the library till it shuts
+"""
+
+W["Dean"] += """
+scott you absolute muppet, you've only gone and put my white work shirts in with your red football socks, they're all pink, i've got a meeting at 9 $
+"""
+
+W["Ash 21"] += """
+fuck, the van's got a flat and we're due on stage in an hour, can anyone get to the cellar bar with a jack? $
+"""
+
+W["Becky T"] += """
+Sod it, I'm not marking another book tonight, bottle of wine and Desperate Housewives, are you in?
+"""
+
+W["Sophie 22"] += """
+Argh, my laptop's crashed and I hadn't saved chapter 3 since Tuesday, I could cry, Tom says he knows someone who can get it back, please God
+"""
+
+W["Chloe 14"] += """
+love u mum, sorry i was moody, can we get a chinese tonight?
+"""
+
+W["Ash 21"] += """
+miss you too
+"""
+
+W["Becky T"] += """
+Love you, night night
+"""
+
+W["Jess H"] += """
+love u too, night
+"""
+
+W["Jade K"] += """
+miss u babe, cant wait for tonight
+love u loads, night
+"""
+
+# ---------------------------------------------------------------- plans and errands with their particulars
+
+W["Lauren"] += """
+Can you bring the big suitcase, the duvet, my hairdryer and the box of saucepans from the garage when you come on Saturday? Fran's mum is lending us a microwave
+"""
+
+W["Becky T"] += """
+Going to Ikea on Sunday for a bookcase and some of those meatballs, Nathan's borrowing his dad's Transit, do you want anything? Cushions, candles, a flatpack husband?
+"""
+
+W["Sophie 22"] += """
+Can you pick up my prescription from Boots, some Lemsip and a packet of custard creams? I'm in bed with a stinking cold and Becky's at her mum's till Tuesday
+"""
+
+W["Ash 21"] += """
+setlist for saturday: the two new ones first, then the Libertines cover, then the slow one, taz reckons we should finish on the Kaiser Chiefs one but it's cheesy $
+"""
+
+W["Dean"] += """
+kirsty's birthday on friday, i'm thinking the Toby carvery then the cinema, or is that too boring? she wants that handbag from Debenhams but it's 60 quid $
+"""
+
+W["Chloe 14"] += """
+mum can i have my hair in a french plait for the disco, and can i borrow ur glittery eyeshadow and ur silver hoops, paige's mum is doing her nails
+"""
+
+W["Dean"] += """
+bloody hell, 4 nil
+"""
+
+W["Ash 21"] += """
+shit, overslept, start without me $
+"""
+
+W["Becky T"] += """
+Oh crap, forgot my lanyard
+"""
+
+W["Lauren"] += """
+Fran's burnt the lasagne, smoke alarm's screaming
+"""
+
+W["Chloe 14"] += """
+can i have pancakes for tea
+"""
+
+W["Jess H"] += """
+connor's nicked my hairbrush again
+"""
+
+W["Sophie 22"] += """
+Yeah, 8 is fine
+"""
+
+W["Jess H"] += """
+yeah ill ask her
+"""
+
+W["Jade K"] += """
+r u up yet? i am sat on the bus and it is so hot and this man next to me has got his arm on my arm and i cant move, get me out
+did u see the state of him on the way out of the club? he was on the floor and his mate had to get him in a cab, i was in bits
+we r in the ship in the back by the pool table, come in when u get off the bus, i got u a wkd, dont be long or i will drink it
+can u lend me ur black bag for sat? mine has got a rip in it and i cant go out with my stuff all over the floor again
+just had my tea and now i am in the bath with a face pack on, mum says i look like a ghost, i will ring u when i get out
+what did u get in the end? did u go for the red one or the one with the bow on the back? i bet u look well nice in it
 """

@@ -190,21 +190,21 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 # --------------------------------------------------------------------------
 
 BAND_HABITS = {
-    "Y": dict(lv=0.7, use=0.85, cap=0.3, lowall=0.75, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
-              excl=0.5, laugh=0.7, emot=0.35, sad=0.5, kissF=0.8, kissM=0.2, klenF=2.4, klenM=1.1,
-              gdrop=0.7, apos=0.8, typo=0.015, stretch=0.08, amp=0.1),
-    "A": dict(lv=0.55, use=0.8, cap=0.45, lowall=0.6, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
-              excl=0.4, laugh=0.65, emot=0.3, sad=0.4, kissF=0.8, kissM=0.25, klenF=2.0, klenM=1.1,
-              gdrop=0.5, apos=0.6, typo=0.012, stretch=0.05, amp=0.12),
-    "B": dict(lv=0.45, use=0.75, cap=0.7, lowall=0.35, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
-              excl=0.3, laugh=0.5, emot=0.25, sad=0.3, kissF=0.72, kissM=0.25, klenF=1.7, klenM=1.05,
-              gdrop=0.2, apos=0.35, typo=0.01, stretch=0.02, amp=0.15),
-    "C": dict(lv=0.3, use=0.7, cap=0.88, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
-              excl=0.2, laugh=0.3, emot=0.3, sad=0.15, kissF=0.62, kissM=0.18, klenF=1.5, klenM=1.0,
-              gdrop=0.06, apos=0.2, typo=0.008, stretch=0.0, amp=0.12),
-    "O": dict(lv=0.06, use=0.7, cap=0.96, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
-              excl=0.1, laugh=0.12, emot=0.4, sad=0.05, kissF=0.55, kissM=0.1, klenF=1.3, klenM=1.0,
-              gdrop=0.0, apos=0.12, typo=0.012, stretch=0.0, amp=0.05),
+    "Y": dict(lv=0.6, use=0.8, cap=0.84, lowall=0.25, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
+              excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.32, kissM=0.04, klenF=1.8, klenM=1.0,
+              gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
+    "A": dict(lv=0.5, use=0.75, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
+              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.3, kissM=0.05, klenF=1.6, klenM=1.0,
+              gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.18),
+    "B": dict(lv=0.4, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
+              excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
+              gdrop=0.2, apos=0.35, typo=0.016, stretch=0.01, amp=0.12, voc=0.05, greet=0.14),
+    "C": dict(lv=0.25, use=0.7, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
+              excl=0.04, laugh=0.25, emot=0.3, sad=0.15, kissF=0.2, kissM=0.05, klenF=1.3, klenM=1.0,
+              gdrop=0.06, apos=0.2, typo=0.014, stretch=0.0, amp=0.1, voc=0.06, greet=0.12),
+    "O": dict(lv=0.05, use=0.7, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
+              excl=0.02, laugh=0.1, emot=0.4, sad=0.05, kissF=0.22, kissM=0.03, klenF=1.2, klenM=1.0,
+              gdrop=0.0, apos=0.12, typo=0.014, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
 }
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
@@ -238,7 +238,7 @@ class Author:
 
 
 # Spellings only the young writers of the sample take up.
-YOUNG_ONLY = {"the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
+YOUNG_ONLY = {"ok": {"kk"}, "come": {"cum"}, "coming": {"cumin", "cuming"}, "the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
               "this": {"dis"}, "them": {"dem"}, "there": {"der", "dere"}, "thing": {"fing", "ting"},
               "think": {"fink"}, "with": {"wid", "wif", "wi"}, "about": {"bowt"}}
 
@@ -254,6 +254,10 @@ def draw_habits(a, r):
     for k, v in base.items():
         if k in ("klenF", "klenM"):
             h[k] = max(1.0, v + r.gauss(0, 0.35))
+        elif k in ("kissF", "kissM", "voc", "greet"):
+            h[k] = clamp(v + r.gauss(0, 0.06), 0.0, 2 * v)
+        elif k in ("typo", "stretch"):
+            h[k] = clamp(v + r.gauss(0, v / 3), 0.0, 1.6 * v)
         else:
             h[k] = clamp(v + r.gauss(0, SPREAD * (0.5 if v < 0.1 else 1.0)))
     if a.edu == "U":
@@ -281,10 +285,14 @@ def draw_habits(a, r):
     a.sadface = r.choice(SAD_FACES[:2])
     a.kissform = "x" * max(1, int(round(a.klen)))
     a.vocs = []
-    a.signoff = None
+    a.signoff = SIGNOFFS.get(a.name)
+    a.slipped = False
+    a.spaced = r.choice([0.0, 0.0, 0.5])
+    a.greets = r.sample(GREETINGS[a.letter], 2)
     a.heavy = False
     a.punct = [1, 1, 1, 1 + 3 * h["tight"], 1, 1]
     a.lower = h["lowall"] > 0.7
+    a.t9 = r.random() < {"Y": 0.4, "A": 0.55, "B": 0.6, "C": 0.5, "O": 0.3}[a.letter]
     # spelling preferences: which words this writer shortens, and how
     a.prefs = {}
     for word, (variants, weight) in PH.WORD_ABBR.items():
@@ -293,13 +301,19 @@ def draw_habits(a, r):
             if not variants:
                 continue
         if r.random() < min(1.0, a.lv * weight * 1.6):
-            idx = min(int(r.expovariate(1.3)), len(variants) - 1)
+            idx = min(int(r.expovariate(0.9)), len(variants) - 1)
             a.prefs[word] = (variants[idx], clamp(h["use"] + r.gauss(0, 0.1), 0.3, 1.0))
     a.phr = {}
     for phrase, variants, weight in PH.PHRASE_ABBR:
         if r.random() < min(1.0, a.lv * weight * 1.6):
-            idx = min(int(r.expovariate(1.3)), len(variants) - 1)
+            idx = min(int(r.expovariate(0.9)), len(variants) - 1)
             a.phr[phrase] = (variants[idx], clamp(h["use"] + r.gauss(0, 0.1), 0.3, 1.0))
+
+
+# How some writers sign a text off instead of a bare kiss.
+SIGNOFFS = {"Karen 48": "love K x", "Julie": "J x", "Nan Pat": "love Pat x", "Linda": "love Lin x",
+            "Auntie Jean": "love Jean x", "Sue H": "S x", "Nicola": "N x", "Kerry B": "K x",
+            "Angela": "A x", "Margaret": "love M", "Debbie": "D x"}
 
 
 def make_authors(rng):
@@ -319,10 +333,12 @@ def make_authors(rng):
     # The chattiest writer: long run-on texts of very short words, "u" for "you".
     j = by[TOP_AUTHOR]
     j.heavy = True
-    j.h.update(lv=1.0, use=0.93, cap=0.05, lowall=0.97, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
-               apos=0.95, laugh=0.75, emot=0.15, typo=0.02, stretch=0.06, amp=0.0)
-    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.9, 1.0, "x"
+    j.h.update(lv=1.0, use=0.93, cap=0.64, lowall=0.5, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
+               apos=0.95, laugh=0.6, emot=0.15, typo=0.02, stretch=0.04, amp=0.0, excl=0.1, voc=0.05,
+               greet=0.12)
+    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.42, 1.3, "x"
     j.capX, j.glue = 0.0, 0.0
+    j.t9 = False                      # she taps every letter out
     j.punct = [0, 8, 0, 0, 0, 1]
     for w, v in PH.HEAVY_EXTRA.items():
         j.prefs[w] = (v, 0.93)
@@ -331,6 +347,10 @@ def make_authors(rng):
     j.phr["see you"] = ("cya", 0.9)
     j.phr["love you"] = ("luv ya", 0.9)
     j.prefs["you"] = ("MIX:u,u,u,u,ya", 1.0)
+    # an eleven-year-old on her mum's old phone: she writes it all out
+    am = by["Amber"]
+    am.prefs, am.phr = {}, {}
+    am.h.update(gdrop=0.1, apos=0.3, typo=0.01, lowall=0.1)
     # "you" in five ways
     d = by[YOU_AUTHOR]
     d.prefs["you"] = ("MIX:you,u,u,ya,yer,yew", 1.0)
@@ -387,7 +407,10 @@ def nicknames(line):
             return n.upper()
         return " ".join(b[:1].upper() + b[1:] if a[:1].isupper() else b
                         for a, b in zip(w.split(" "), n.split(" ")))
-    return re.sub(r"\b(" + "|".join(NICKNAMES) + r")\b(?=$|[^A-Za-z])", rep, line, flags=re.I)
+    line = re.sub(r"\b(" + "|".join(NICKNAMES) + r")\b(?=$|[^A-Za-z])", rep, line, flags=re.I)
+    # a short name ending in "s" takes a bare apostrophe ("Laurs' train", not "Laurs's")
+    return re.sub(r"\b(" + "|".join(n for n in NICKNAMES.values() if n.endswith("s")) + r")'s\b",
+                  r"\1'", line, flags=re.I)
 
 
 def expand(line, r):
@@ -408,27 +431,66 @@ def split_token(tok):
     return tok[:i], tok[i:j], tok[j:]
 
 
-def typo(word, r):
-    """One slip of the thumb."""
+# Slips of a keypad phone, not of a computer keyboard.  A writer who uses
+# predictive text (T9) gets the dictionary's first word for the keys pressed
+# where they meant another ("book" for "cool", "he" for "if", "of" for "me");
+# a writer who taps each letter out (multi-tap) presses a key once too often
+# or too few times and gets a letter from the same key ("hpme", "sre").
+KEYS = {c: k for k, ls in {"2": "abc", "3": "def", "4": "ghi", "5": "jkl", "6": "mno",
+                          "7": "pqrs", "8": "tuv", "9": "wxyz"}.items() for c in ls}
+KEY_LETTERS = {k: [c for c in KEYS if KEYS[c] == k] for k in set(KEYS.values())}
+# (meant, the word the phone offers first); every pair shares its key presses
+PREDICTIVE = {"cool": "book", "if": "he", "me": "of", "go": "in", "home": "good", "gone": "good",
+              "kiss": "lips", "call": "ball", "car": "bar", "cake": "bake", "no": "on",
+              "ring": "sing", "pub": "sub", "him": "gin", "wife": "wide", "hand": "game",
+              "nice": "mice"}
+assert all("".join(KEYS[c] for c in a) == "".join(KEYS[c] for c in b) for a, b in PREDICTIVE.items())
+
+
+def typo(word, a, r):
+    """One slip of the thumb on a keypad."""
     w = word
+    if a.t9:
+        return PREDICTIVE.get(w.lower(), w)
     kind = r.random()
-    i = r.randrange(1, len(w) - 1)
-    if kind < 0.35 and w[i] != w[i + 1]:
-        return w[:i] + w[i + 1] + w[i] + w[i + 2:]              # letters swapped
-    if kind < 0.6:
+    if kind < 0.3:
         m = re.search(r"(.)\1", w)
         if m:
             return w[:m.start()] + w[m.start() + 1:]             # a double letter single
-        return w[:i] + w[i + 1:]                                 # a letter dropped
-    if kind < 0.8:
-        return w[:i] + w[i + 1:]                                 # a letter dropped
-    near = {"a": "s", "s": "a", "e": "r", "r": "e", "o": "i", "i": "o", "n": "m", "m": "n",
-            "t": "y", "y": "t", "u": "y", "h": "j", "d": "s", "g": "h", "l": "k", "k": "l"}
+    i = r.randrange(1, len(w) - 1)
     c = w[i].lower()
-    return w[:i] + near.get(c, c) + w[i + 1:]                    # the key next door
+    if c not in KEYS:
+        return w
+    same = KEY_LETTERS[KEYS[c]]
+    j = same.index(c) + r.choice([-1, 1])
+    if not 0 <= j < len(same):
+        return w
+    return w[:i] + same[j] + w[i + 1:]                           # a letter from the same key
 
 
-STRETCH = re.compile(r"^(so|no|please|soo|yes|love|miss|bored|cold|lovely|really|omg|wait|ok|"
+WRITER_WORDS = None
+
+
+def run_together(s, a, r):
+    global WRITER_WORDS
+    if WRITER_WORDS is None:
+        WRITER_WORDS = {w.lower() for n, *_ in REGISTER for w in [n]} | \
+            {n.lower() for n, _ in UNREGISTERED}
+    """A missed space: two short words typed as one ("seeyou", "onmyway")."""
+    if r.random() >= a.h["typo"] * 4:
+        return s
+    toks = s.split(" ")
+    spots = [i for i in range(len(toks) - 1)
+             if toks[i].isalpha() and toks[i + 1].isalpha() and len(toks[i]) <= 4
+             and len(toks[i + 1]) <= 5 and toks[i].lower() not in ("i", "x") and toks[i + 1] != "x"
+             and (toks[i] + toks[i + 1]).lower() not in WRITER_WORDS]
+    if not spots:
+        return s
+    i = r.choice(spots)
+    return " ".join(toks[:i] + [toks[i] + toks[i + 1]] + toks[i + 2:])
+
+
+STRETCH = re.compile(r"^(so|no|please|soo|yes|love|miss|bored|cold|lovely|really|omg|wait|"
                      r"nooo|hate|mint|fab|well)$", re.I)
 
 
@@ -460,18 +522,29 @@ def spell_word(core, a, r):
         out = core[:-1]
     if ("'" in out or "’" in out) and r.random() < h["apos"]:
         out = out.replace("'", "").replace("’", "")
-    if len(out) >= 5 and out.isalpha() and out.islower() and r.random() < h["typo"]:
-        out = typo(out, r)
+    if a.slipped:
+        pass
+    elif a.t9 and out.lower() in PREDICTIVE and out.islower() and r.random() < h["typo"] * 4:
+        out = typo(out, a, r)
+        a.slipped = True
+    elif not a.t9 and len(out) >= 4 and out.isalpha() and out.islower() and r.random() < h["typo"]:
+        out = typo(out, a, r)
+        a.slipped = True
     elif a.letter in ("Y", "A", "B") and STRETCH.match(out) and r.random() < h["stretch"] * 3:
         out = stretch(out, r)
     return out
 
 
+# "going to", "want to", "got to" shorten only before a verb ("gonna ring"),
+# not before a place or a person ("going to his mum's").
+NOT_A_VERB = r"(?!\s+(?:the|a|an|my|your|ur|our|his|her|their|its|town|work|school|bed|be|mine|yours|" \
+             r"uni|college|church|asda|tesco|bingo|london|leeds|wales|spain|[a-z]+'s)\b)"
+
+
 def spell(body, a, r):
     for phrase, (var, p) in a.phr.items():
         if phrase in body.lower():
-            after = r"(?!\s+(?:the|a|an|my|your|our|his|her|their|town|work|school|bed|be|mine|yours|"\
-                    r"uni|college|nan's|mum's|asda|tesco|the)\b)" \
+            after = NOT_A_VERB \
                 if phrase in ("going to", "want to", "got to") else ""
             body = re.sub(r"\b" + re.escape(phrase) + r"\b" + after,
                           lambda m: m.group(0) if r.random() > p else
@@ -558,24 +631,84 @@ def kisses(s, a, r, allow=True):
         k *= 0.1
     if re.search(r"(^|\s)[xX]+[.!]*$", s) or r.random() >= k:
         return s
+    if a.signoff and len(s.split()) >= 4 and r.random() < 0.35:
+        return s.rstrip(" ") + " " + a.signoff
     n = 1
-    while r.random() < 1 - 1 / a.klen and n < 6:
+    while r.random() < 1 - 1 / a.klen and n < 4:
         n += 1
     x = "x" * n
+    if n == 2 and r.random() < a.spaced:
+        x = "x x"                                   # a kiss each, typed apart
     if r.random() < a.capX:
-        x = "X" if n == 1 else "X" + "x" * (n - 1)
+        x = "X" + x[1:]
     glue = s[-1:].isalpha() and r.random() < a.glue
     return s + ("" if glue else " ") + x
 
 
-def write_text(line, a, r):
+# Words that open a text by naming the one it is for ("Mum, ...", "Jules, ...").
+FAMILY_WORDS = {"mum", "mam", "mummy", "dad", "daddy", "nan", "nana", "nanna", "nanny", "grandad",
+                "grandma", "gran", "son"}
+
+
+def address_words():
+    """Given names a writer may open a text with: the words of the material
+    that stand capitalised inside a sentence, and the family words."""
+    names = set()
+    for mod in (CY, CM, CO):
+        for block in mod.W.values():
+            for ln in block.split("\n"):
+                for m in re.finditer(r"(?<=[a-z,] )([A-Z][a-z]+)\b", ln):
+                    names.add(m.group(1).lower())
+    names -= {"i", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday",
+              "christmas", "june", "march", "april", "july", "august", "september", "may", "will",
+              "bill"}
+    return names | FAMILY_WORDS
+
+
+ADDRESS = None
+# A greeting goes before a question, a request or a piece of news, not before
+# a reply ("yes please"), a refusal or an oath.
+GREET_BEFORE = {"are", "r", "can", "could", "did", "have", "do", "is", "how", "how's", "what", "what's",
+                "when", "where", "fancy", "we", "i", "i'm", "i've", "i'll", "you", "u", "your", "ur",
+                "my", "the", "it's", "its", "any", "been", "got", "guess", "just", "has", "will",
+                "would", "mum", "dad", "shall", "don't", "dont"}
+GREETINGS = {"Y": ["hiya", "hey", "hi"], "A": ["Hiya", "Hey", "Hi"], "B": ["Hi", "Hiya", "Hey"],
+             "C": ["Hi", "Hiya", "Hello"], "O": ["Hello", "Hi"]}
+
+
+def opening(body, a, r, reply):
+    """Most texts go straight to the point: the name of the one a text is for
+    stays at the front only now and then; a greeting comes now and then."""
+    global ADDRESS
+    if ADDRESS is None:
+        ADDRESS = address_words()
+    m = re.match(r"^([A-Za-z]+)(, |,| (?=(?:can|could|where|what|wot|are|r|have|did|do|will|u|you|"
+                 r"please|pls|i|i'm|im|i've|ive|i'll|ill|dont|don't|thanks|ta|thank|your|ur|"
+                 r"how|when|why|it's|its|well|love|sorry|soz|happy|shall|is it|we)\b))(?=\S)",
+                 body, re.I)
+    if m and m.group(1).lower() in ADDRESS and r.random() >= a.h["voc"]:
+        body = body[m.end():]
+        body = body[:1].upper() + body[1:] if m.group(1)[:1].isupper() else body
+    first = body.split(" ")[0].strip(",.!?").lower()
+    if not reply and len(body.split()) >= 5 and first in GREET_BEFORE and r.random() < a.h["greet"]:
+        g = r.choice(a.greets)
+        keep = first in ("i", "i'm", "i've", "i'll", "i'd") or first in ADDRESS
+        body = g + (", " if r.random() < 0.4 else " ") + (body if keep else body[:1].lower() + body[1:])
+    return body
+
+
+def write_text(line, a, r, reply=False):
     """One line of material as the writer would type it."""
     allow_kiss = not line.endswith("$")
+    a.slipped = False
     body = expand(line.rstrip("$ "), r)
+    body = opening(body, a, r, reply)
     s = spell(body, a, r)
     s = casing(s, a, r)
     s = faces(s, a, r)
     s = punctuate(s, a, r)
+    if not a.slipped:
+        s = run_together(s, a, r)
     s = kisses(s, a, r, allow_kiss)
     return tidy(s)
 
@@ -712,17 +845,69 @@ def plan_texts(objs, need):
                 return sum(map(len, ws)) / max(1, len(ws))
             keep = sorted(sorted(range(len(lines)), key=lambda i: per(lines[i]))[:k])
             lines = [lines[i] for i in keep]
-        if len(lines) > k:
-            # a writer with more material than texts leaves out middling ones first
-            mid = [i for i, ln in enumerate(lines) if 8 <= len(ln.split()) <= 15]
-            rest = [i for i in range(len(lines)) if i not in mid]
-            rp.shuffle(mid)
-            drop = set(mid[:len(lines) - k])
-            if len(drop) < len(lines) - k:
-                drop |= set(rp.sample(rest, len(lines) - k - len(drop)))
-            lines = [ln for i, ln in enumerate(lines) if i not in drop]
-        singles[name] = lines + [None] * (k - len(lines))       # None: a short reply
+        singles[name] = list(lines)
+
+    def words_of(ln):
+        return 2 if ln is None else len(expand_plain(ln).split())
+
+    # A writer with more material than texts leaves some out: a long one while
+    # the sample would run over its words, else a middling one.
+    slots = [name for name, k in left.items() for _ in range(max(0, len(singles[name]) - k))]
+    rp.shuffle(slots)
+    todo = {}
+    for name in slots:
+        todo[name] = todo.get(name, 0) + 1
+
+    def projected():
+        return sum(words_of(ln) for name, ls in singles.items() if name != TOP_AUTHOR for ln in ls) + \
+            sum(words_of(ln) for ex in blocks for w, ln in ex if w != TOP_AUTHOR) - \
+            11 * sum(v for name, v in todo.items() if name != TOP_AUTHOR)
+
+    for name in slots:
+        ls = singles[name]
+        longs = [i for i, ln in enumerate(ls) if words_of(ln) >= 20]
+        mids = [i for i, ln in enumerate(ls) if 8 <= words_of(ln) <= 15]
+        if projected() > WORD_BUDGET + 300 and longs:
+            i = longs[rp.randrange(len(longs))]
+        elif mids:
+            i = mids[rp.randrange(len(mids))]
+        else:
+            i = rp.randrange(len(ls))
+        del ls[i]
+        todo[name] -= 1
+    for name, k in left.items():
+        singles[name] = singles[name] + [None] * (k - len(singles[name]))       # None: a short reply
+    # The sample's words are fixed: where the material runs over, a middling
+    # line of a writer gives way to one of the little replies everybody sends
+    # ("ok", "on my way"), spread over the writers that have most to say.
+    total = sum(words_of(ln) for name, ls in singles.items() if name != TOP_AUTHOR for ln in ls) + \
+        sum(words_of(ln) for ex in blocks for w, ln in ex if w != TOP_AUTHOR)
+    span = 15
+    while total > WORD_BUDGET:
+        cand = [(name, i) for name, ls in singles.items()
+                if len(ls) >= 6 and name != TOP_AUTHOR and sum(1 for x in ls if x is None) < 0.3 * len(ls)
+                for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= span]
+        if not cand:
+            if span >= 30:
+                break
+            span += 1                       # then the shortest of the long ones
+            continue
+        name, i = cand[rp.randrange(len(cand))]
+        total -= words_of(singles[name][i]) - 2
+        singles[name][i] = None
     return blocks, singles
+
+
+def expand_plain(line):
+    """A line of material with its alternatives and marks taken out, for counting."""
+    line = re.sub(r"\{([^{}|]*)[^{}]*\}", r"\1", line.rstrip("$ "))
+    return re.sub(r"[\[\]~^]", " ", line)
+
+
+# Words of the other writers' material as planned (a short reply counted as
+# two): the sample's words less the top writer's (her blanks and texts), and a
+# few over that the fit-up stage takes out.
+WORD_BUDGET = T2_BLANKS - (TOP_W - 1 - TOP_TEXTS) + 40
 
 
 def write_for(a, lines, salt=""):
@@ -772,7 +957,7 @@ def main():
         row = []
         for k, (w, ln) in enumerate(ex):
             rr = random.Random(f"exchange:{bi}:{k}")
-            row.append((w, write_text(ln, objs[w], rr)))
+            row.append((w, write_text(ln, objs[w], rr, reply=k > 0)))
         ex_texts.append(row)
     texts = {}
     for name, lines in singles.items():
@@ -868,54 +1053,22 @@ def main():
             f.write(json.dumps({"author": it["author"], "text": it["text"]}, ensure_ascii=False) + "\n")
     report(items)
 
-# Names a text may use for a friend instead of a writer's own name.
-OTHER_NAMES = {
-    "F": ["holly", "nina", "carly", "kate", "sian", "rosa", "fern", "cleo", "dora", "greta",
-          "viv", "ida", "bea", "eve", "zoe", "nadia", "fiona", "isla"],
-    "M": ["imran", "mike", "nico", "omar", "ravi", "milo", "hugh", "ivan", "kai", "ned", "rhys",
-          "lee", "sam", "raj", "gus", "dev", "abe", "craig", "wayne"],
-}
-
-
 def keep_writers_names_out(items, register, gloss_low, writers):
-    """A word of a text that is a writer's name, as the register or a text's author
-    spells it (friends call each other by the nickname another writer signs with),
-    becomes another name of the same length, gender and capitals, so that no
-    window ever shows a writer's name as a word. Lengths, blanks and every
-    counted form stay."""
+    """No window may show a writer's name: a text holding one as a word (in the
+    register's spelling or the one a text's author field uses) stops the run,
+    naming the word, so that the material is mended where it was written.  A
+    name is never swapped for another here: a swap gave a person two names
+    across their texts, or one name to people of unrelated circles."""
     names = {a.name.lower() for a in register} | {it["author"].lower() for it in items}
-    gender = {w.name.lower(): w.gender for w in writers.values()}
-    words = set()
-    for it in items:
-        words.update(w.lower() for w in re.findall(r"[A-Za-z']+", it["text"]))
-    taken = names | words | set(gloss_low)
-    for n in names:
-        taken.update(n.split())
-    swap = {}
-
-    def other(name):
-        if name not in swap:
-            pool = [c for c in OTHER_NAMES[gender.get(name, "F")]
-                    if len(c) == len(name) and c not in taken and c not in swap.values()]
-            if not pool:
-                raise SystemExit(f"no other name of {len(name)} letters for {name!r}")
-            swap[name] = pool[0]
-        return swap[name]
-
-    def same_case(word, new):
-        if word.isupper():
-            return new.upper()
-        if word[:1].isupper():
-            return new[:1].upper() + new[1:]
-        return new
-
     single = {n for n in names if " " not in n}
+    bad = []
     for it in items:
-        it["text"] = re.sub(r"[A-Za-z]+", lambda m: same_case(m.group(0), other(m.group(0).lower()))
-                            if m.group(0).lower() in single else m.group(0), it["text"])
-    if swap:
-        print("writers' names in texts replaced: " +
-              ", ".join(f"{k} -> {v}" for k, v in sorted(swap.items())))
+        hits = sorted({w for w in re.findall(r"[a-z0-9']+", it["text"].lower()) if w in names}
+                      | {m.lower() for m in re.findall(r"[A-Za-z]+", it["text"]) if m.lower() in single})
+        if hits:
+            bad.append(f"  {', '.join(hits)}: {it['author']}: {it['text']}")
+    if bad:
+        raise SystemExit("a writer's name stands in a text; mend the material:\n" + "\n".join(bad))
 
 
 # --------------------------------------------------------------------------
@@ -989,14 +1142,19 @@ def blanks(s):
     return s.count(" ")
 
 
-KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2})$")
+KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2}|Xx{1,3}|x x)$")
 
 
 # Things a chatty young writer adds to the end of almost anything.
-CHATTY = ["im so bored", "wot a day", "cant wait", "need a drink", "text me back", "ring me later",
-          "miss ya", "luv ya loads", "mum is doin my head in", "nicky is in a mood", "skint again",
-          "need 2 get ready", "wot a nightmare", "gotta go, tea is ready", "av a gd nite", "cya l8r",
-          "lol", "lush", "so tired", "ring me ya muppet"]
+CHATTY = ["what u up to", "ring me later", "text me back", "need a drink", "wish it was friday",
+          "got to go, teas ready", "u ok?", "speak later", "ill ring u on my break", "mum says hi",
+          "reply!", "love ya", "got to go, nicky is back", "battery is dying",
+          "c u later", "ring me after 6", "mums shouting me", "have fun", "laters",
+          "night night", "tell ur mum i said hi", "need to get ready"]
+
+# Texts that are no place for a laugh tacked on the end.
+SERIOUS = re.compile(r"\b(sorry|soz|upset|gutted|worried|row|cry|crying|die|hate|mess|ring|rng|talk|tlk|"
+                     r"seeing|sum1 else|forgive|hospital|fall|dumped|single|kill|honest)\b", re.I)
 
 
 # Everyday words a heavy texter writes without their vowels.
@@ -1022,17 +1180,20 @@ def fix_top_author(items):
 
     # a chatty writer: when short of words, some texts run on a little longer
     a = mine[0]["a"]
-    extra = CHATTY
+    extra = list(CHATTY)
     for _ in range(2000):
         L, B = tot()
         if want_bl - B <= 25:
             break
         it = r.choice(mine)
         s = it["text"]
-        if len(s) > 200 or it.get("ran_on") or (s.endswith(("x", "X")) and not KISS_RE.search(s)):
+        if len(s) > 200 or it.get("ran_on") or (s.endswith(("x", "X")) and not KISS_RE.search(s)) \
+                or SERIOUS.search(s) or not extra:
             continue
         it["ran_on"] = True
-        add = write_text(r.choice(extra), a, r).rstrip(" x")
+        add = extra.pop(r.randrange(len(extra)))                    # each of them once
+        add = write_text(add, a, r, reply=True).rstrip(" x")
+        add = add[:1].lower() + add[1:]
         if add.rstrip(".!?") in s:
             continue
         k = KISS_RE.search(s)
@@ -1050,7 +1211,7 @@ def fix_top_author(items):
         k = KISS_RE.search(s)
         if B < want_bl:
             per = (want_len - L) / (want_bl - B) - 1      # letters each new word may have
-            words = ["x", "ha", "lol", "haha"]
+            words = ["ha", "lol", "haha"]
             w = min(words, key=lambda x: abs(len(x) - per) + r.random() * 1.5)
             if s.endswith(("x", "X")) and not k:
                 continue                                  # a kiss typed straight on
@@ -1058,7 +1219,7 @@ def fix_top_author(items):
                 if k:
                     continue
                 s = s + " x"
-            elif re.search(r"\b(lol|haha|ha|hehe)\b", s) or s.rstrip(" x").endswith("?"):
+            elif re.search(r"\b(lol|haha|ha|hehe)\b", s) or s.rstrip(" x").endswith("?") or SERIOUS.search(s):
                 continue
             elif k:
                 s = s[:k.start()] + " " + w + s[k.start():]
@@ -1082,17 +1243,20 @@ def fix_top_author(items):
     short_of = {w: v for w, (v, _) in a.prefs.items() if not v.startswith("MIX:") and len(v) < len(w)
                 and " " not in v}
     short_of.pop("you", None)
-    short_of.update({"your": "ur", "because": "coz", "just": "jus", "and": "n",
+    short_of.update({"your": "ur", "because": "cos", "just": "jus",
                      "said": "sed", "mum": "mum", "really": "rly", "some": "sum",
                      "here": "ere", "mate": "m8", "mates": "m8s", "tonite": "2nite", "told": "tld",
                      "went": "wnt", "get": "gt", "will": "wil", "still": "stil", "well": "wel",
-                     "off": "of", "all": "al", "make": "mak", "take": "tak", "back": "bk",
+                     "all": "al", "make": "mak", "take": "tak", "back": "bk",
                      "then": "den", "than": "den", "they": "dey", "thats": "dats", "yeah": "yh",
                      "everyone": "evry1", "about": "bout", "out": "owt", "wants": "wnts",
                      "need": "ned", "believe": "beleve", "everything": "evrythin", "can't": "cnt",
                      "cant": "cnt", "dont": "dnt", "im": "im", "tell": "tel", "girl": "gal",
                      "shopping": "shoppin", "new": "nu", "please": "plz", "pleeease": "plz",
-                     "nothing": "nuffin", "with": "wiv", "without": "wivout", "the": "da"})
+                     "nothing": "nuffin", "hiya": "hi", "pictures": "pics", "look": "luk",
+                     "wana": "wna", "break": "brk", "drink": "drnk", "fancy": "fncy", "nobody": "nobdy",
+                     "havent": "havnt", "says": "sez", "again": "agn", "agen": "agn", "ill": "il",
+                     "ive": "iv", "house": "hse", "bored": "brd"})
     short_of = {w: v for w, v in short_of.items() if len(v) < len(w)}
     for _ in range(20000):
         L, B = tot()
@@ -1120,7 +1284,10 @@ def fix_top_author(items):
             continue
         i = r.choice(spots)
         core = toks[i].lower().strip(".,!?")
+        cap = toks[i][:1].isupper()
         toks[i] = toks[i].lower().replace(core, short_of[core], 1)
+        if cap:
+            toks[i] = toks[i][:1].upper() + toks[i][1:]
         it["text"] = " ".join(toks)
     for _ in range(20000):
         L, B = tot()
@@ -1134,8 +1301,8 @@ def fix_top_author(items):
                 s = s[:k.end()] + k.group(1)[0]
             elif s[-1:].isalpha() and not k:
                 s = s + "!"
-            elif s.endswith("!") or s.endswith("?"):
-                s = s + s[-1]
+            elif s.endswith("?") and not s.endswith("??"):
+                s = s + "?"
             else:
                 continue
         else:
@@ -1147,6 +1314,8 @@ def fix_top_author(items):
                 s = s[:-1]
             elif re.search(r"\b(haha|hehe)\b", s):
                 s = re.sub(r"\b(haha|hehe)\b", lambda mm: mm.group(1)[:2], s, count=1)
+            elif re.search(r"[a-z]'[a-z]", s):
+                s = re.sub(r"(?<=[a-z])'(?=[a-z])", "", s, count=1)        # "im", "dont"
             elif re.search(r"(?<=[a-z])[?!.] ", s):
                 mm = r.choice(list(re.finditer(r"(?<=[a-z])[?!.] ", s)))
                 s = s[:mm.start()] + s[mm.start() + 1:]
@@ -1182,6 +1351,13 @@ FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\
           (r"\b([Nn])ight night\b", r"\1ight", "")]
 
 
+LESS = [(r"\bat about (\d)", r"at \1", ""),
+        (r"\b(just|really|actually) (?=\w)", "", ""),
+        (r"\bgoing to\b" + NOT_A_VERB, "gonna", "tx"), (r"\bwant to\b" + NOT_A_VERB, "wanna", "tx"),
+        (r"\bgot to\b" + NOT_A_VERB, "gotta", "tx"),
+        (r"\bI am (?=(?:going|not|so|at|in|on|off|here|sat|stuck|home|back|sorry|fine|a|the)\b)", "I'm ", ""),
+        (r"\bdo not\b", "don't", ""), (r"\bI have got\b", "I've got", "")]
+
 LAUGH_NUDGE = False   # a laugh goes only where the material left room for one
 
 
@@ -1193,9 +1369,6 @@ def word_nudges(a, s, more, signed):
     words = set(re.findall(r"[a-z]+", s.lower()))
     glued = s.endswith(("x", "X")) and not k
     if more and not glued:
-        if a.kiss > 0.2 and not re.search(r"(^|\s)[xX]+[.!]*$", s) and not s.endswith(("x", "X")) \
-                and not (a.gender == "M" and MATES.search(s)):
-            out.append(s + " " + a.kissform)
         if LAUGH_NUDGE and a.laughs and not signed and not (words & LAUGH_WORDS) and head and head[-1:] not in "?" \
                 and len(s) >= 15 and not CLOSE_END.search(head) and not NO_LAUGH_END.search(head) \
                 and not (words & {v.lower() for v in a.vocs}):
@@ -1219,6 +1392,17 @@ def word_nudges(a, s, more, signed):
             m = re.search(r" (" + "|".join(map(re.escape, a.vocs)) + r")(?=[.!]*( x+| X+)?$)", s, re.I)
             if m and CLOSE_END.search(s[:m.start()]):
                 out.append(s[:m.start()] + s[m.end():])
+    if not more:
+        # a word a writer can do without
+        for pat, rep, who in LESS:
+            if who == "tx" and a.lv < 0.3:
+                continue
+            m = re.search(pat, s)
+            if not m or (pat.startswith("\\b(just") and len(s[:m.start()].split()) < 2):
+                continue                # "Hi just had..." keeps its "just"
+            ns = s[:m.start()] + m.expand(rep) + s[m.end():]
+            if ns.strip() and len(ns.split()) < len(s.split()):
+                out.append(ns[:1].upper() + ns[1:] if s[:1].isupper() else ns)
     for pat, rep, who in FULLER:
         if who == "tx" and a.lv > 0.3:
             continue
@@ -1294,7 +1478,7 @@ def fix_totals(items):
     longer = [(r"\bhaha\b", "hahaha"), (r"\bok\b", "okay"), (r"\bOk\b", "Okay"),
               (r"\b(?<!')hi\b", "hiya"), (r"\bHi\b", "Hiya"), (r"\byeh\b", "yeah"),
               (r"\bYeh\b", "Yeah"), (r"\bmins\b", "minutes"), (r"\bpls\b", "please"),
-              (r"\bplz\b", "please"), (r"\bcos\b", "because"), (r"\bta\b", "thanks"),
+              (r"\bplz\b", "please"), (r"\bta\b", "thanks"),
               (r"\bthx\b", "thanks"), (r"\bluv\b", "love"), (r"\bgr8\b", "great"),
               (r"\bl8r\b", "later"), (r"\bsoz\b", "sorry"), (r"\bwot\b", "what"),
               (r"\bHi\b", "Hello"), (r"\bcoz\b", "because"), (r"\btxt\b", "text"),
@@ -1307,7 +1491,7 @@ def fix_totals(items):
                (r"\bbecause\b", "cos"), (r"\bHello\b", "Hi"), (r"\btonight\b", "tonite"),
                (r"\bthanks\b", "thanx"), (r"\blove\b", "luv"), (r"\bgreat\b", "gr8"),
                (r"\btomorrow\b", "2moro"), (r"\btext\b", "txt"), (r"\bmessage\b", "msg"),
-               (r"\bwhat\b", "wot"), (r"\bsorry\b", "soz"), (r"\bpictures?\b", "pics"),
+               (r"\bwhat\b", "wot"), (r"\bsorry\b", "soz"), (r"\bpictures\b", "pics"),
                (r"\bThanks\b", "Ta"), (r"\bthanks\b", "ta"),
                (r"\bSaturday\b", "Sat"), (r"\bSunday\b", "Sun"), (r"\bFriday\b", "Fri"),
                (r"\bThursday\b", "Thurs"), (r"\bMonday\b", "Mon"), (r"\bWednesday\b", "Weds"),
@@ -1316,8 +1500,9 @@ def fix_totals(items):
                (r"\bprobably\b", "prob"), (r"\babout\b", "abt"), (r"\breally\b", "rly"),
                (r"\bokay\b", "ok"), (r"\bOkay\b", "Ok"), (r"\bthough\b", "tho"),
                (r"\bthrough\b", "thru"), (r"\byour\b", "ur"), (r"\bare\b", "r"), (r"\bfor\b", "4"),
-               (r"(?<!\d )\bto\b(?! \d)", "2"), (r"\bwith\b", "wiv"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
-               (r"\bsomething\b", "sumthin"), (r"\bnothing\b", "nothin"), (r"\btonight\b", "2nite")]
+               (r"(?<!\d )\bto\b(?! \d)", "2"), (r"\bpeople\b", "ppl"), (r"\bgoing\b", "goin"),
+               (r"\bsomething\b", "sumthin"), (r"\bnothing\b", "nothin"), (r"\btonight\b", "2nite"),
+               (r"\btomorrow\b", "tomo"), (r"(?<=[a-z] )and(?= [a-z])", "&")]
     # shortenings nearly everybody uses, whatever their age
     everyone_short = {"haha", "ok", "Ok", "hi", "Hi", "mins", "Sat", "Sun", "Fri", "Thurs", "Mon",
                       "Weds", "Tues", "Xmas", "pics", r"\1"}
@@ -1353,7 +1538,7 @@ def fix_totals(items):
                 if a.lv < 0.15:
                     opts = [(p, q) for p, q in opts if q in everyone_short or q == ""]
                 elif a.lv < 0.3:
-                    opts = [(p, q) for p, q in opts if q in everyone_short or q in ("bday", "brill", "txt", "")]
+                    opts = [(p, q) for p, q in opts if q in everyone_short or q in ("bday", "brill", "txt", "", "&")]
                 if opts:
                     p_, q_ = r.choice(opts)
                     ns = re.sub(p_, q_, s, count=1)
@@ -1373,9 +1558,12 @@ def fix_totals(items):
             if signed:
                 ns = None
             elif re.search(r"[A-Za-z]$", s) and not k:
-                ns = s + ("." if not a.lower and r.random() < 0.4 else "!")
-            elif re.search(r"[!?]$", s) and r.random() < 0.3:
-                ns = s + s[-1]
+                x = r.random()
+                ns = s + ("?" if re.match(r"(?i)(are|r|can|could|did|have|do|is|what|where|when|how|wot|u|you)\b", s)
+                          and "?" not in s and len(s.split()) < 10
+                          else "." if x < 0.6 else ".." if x < 0.8 else "!")
+            elif re.search(r"[?]$", s) and r.random() < 0.3 and not s.endswith("??"):
+                ns = s + "?"
             elif k and re.search(r"[A-Za-z]$", s[:k.start()]) and r.random() < 0.5:
                 ns = s[:k.start()] + r.choice(["!", "."]) + s[k.start():]
         else:
