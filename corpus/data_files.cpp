@@ -96,6 +96,10 @@ public:
         } catch (const json::parse_error& e) {
             std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
             fail(line_of_offset(content_, at), std::string("not valid JSON (") + e.what() + ")");
+        } catch (const json::exception& e) {
+            // Valid syntax the parser still cannot hold, such as a number too
+            // large for a double: a broken file all the same.
+            fail(1, std::string("not valid JSON (") + e.what() + ")");
         }
     }
 
@@ -458,7 +462,7 @@ CorpusPart read_corpus_lines(const Reader& r, std::string_view content, int firs
             json o;
             try {
                 o = json::parse(raw);
-            } catch (const json::parse_error& e) {
+            } catch (const json::exception& e) {
                 r.fail(line, std::string("not valid JSON (") + e.what() + ")");
             }
             if (!o.is_object()) r.fail(line, "a line must hold one JSON object");
