@@ -302,7 +302,7 @@ std::vector<const Explorer::AuthorTexts*> Explorer::groupEntries(AgeBand band,
             const double texts = j < form3_.lstNumOfTextsPerAuthor.size()
                                      ? read_leading_number(form3_.lstNumOfTextsPerAuthor[j])
                                      : 0.0;
-            if (!(texts > 0 && in_band(read_leading_number(authors_.lstAuthorAge[j]), band)))
+            if (!(texts > 0 && in_band(read_age(authors_.lstAuthorAge[j]), band)))
                 continue;
             const std::span<const int> rows = registerRowsOfCode(code);
             const std::size_t k = rows.empty() ? 0 : static_cast<std::size_t>(rows.back());
@@ -414,8 +414,7 @@ void Explorer::bandFilter() {
             double texts = j < form3_.lstNumOfTextsPerAuthor.size()
                                ? read_leading_number(form3_.lstNumOfTextsPerAuthor[j])
                                : 0.0;
-            double age = read_leading_number(authors_.lstAuthorAge[j]);
-            if (texts > 0 && in_band(age, form1_.ageOption)) {
+            if (texts > 0 && in_band(read_age(authors_.lstAuthorAge[j]), form1_.ageOption)) {
                 form1_.lstEducation.add(authors_.lstAuthorEducation[j]);
                 form1_.AgeTable.add(code);
             }

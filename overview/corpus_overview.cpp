@@ -16,8 +16,10 @@ AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store) 
     AgeBreakdown b;
     for (std::size_t i = 0; i < reg.lstAuthorAge.size(); ++i) {
         if (!has_texts(store, i)) continue;
-        if (auto band = overview_band(read_leading_number(reg.lstAuthorAge[i])))
-            ++b.bands[static_cast<std::size_t>(*band)];
+        if (auto band = overview_band(read_age(reg.lstAuthorAge[i]))) {
+            const auto k = static_cast<std::size_t>(*band);
+            if (k < b.bands.size()) ++b.bands[k];
+        }
     }
     return b;
 }

@@ -1,54 +1,192 @@
 #include "selection/age_band.h"
 
-namespace zapt {
+#include "corpus/numbers.h"
 
-std::string_view band_caption(AgeBand band) {
-    switch (band) {
-    case AgeBand::Under18:
-        return "<18";
-    case AgeBand::From18To25:
-        return "18 to 25";
-    case AgeBand::From26To40:
-        return "26 to 40";
-    case AgeBand::From41To60:
-        return "41 to 60";
-    case AgeBand::Over60:
-        return "61+";
+#include <charconv>
+#include <cmath>
+
+namespace zapt {
+namespace {
+
+std::vector<BandBounds> builtin_bands() {
+    return {{std::nullopt, 17}, {18, 25}, {26, 40}, {41, 60}, {61, std::nullopt}};
+}
+
+std::vector<BandBounds>& bands_in_use() {
+    static std::vector<BandBounds> bands = builtin_bands();
+    return bands;
+}
+
+const BandBounds* bounds_of(AgeBand band) {
+    const auto i = static_cast<std::size_t>(band);
+    const std::vector<BandBounds>& b = bands_in_use();
+    return i < b.size() ? &b[i] : nullptr;
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// A whole number of at most three digits, the whole of `s`.
+std::optional<int> whole_years(std::string_view s) {
+    s = trim(s);
+    if (s.empty() || s.size() > 3) return std::nullopt;
+    int v = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+// "A-B" (a hyphen or an en dash) as two whole numbers.
+std::optional<std::pair<int, int>> year_range(std::string_view s) {
+    std::size_t dash = s.find('-', 1);
+    std::size_t width = 1;
+    if (dash == std::string_view::npos) {
+        dash = s.find("\xE2\x80\x93"); // en dash
+        width = 3;
     }
-    return "";
+    if (dash == std::string_view::npos || dash == 0) return std::nullopt;
+    auto a = whole_years(s.substr(0, dash)), b = whole_years(s.substr(dash + width));
+    if (!a || !b) return std::nullopt;
+    return std::make_pair(*a, *b);
+}
+
+} // namespace
+
+std::optional<std::vector<BandBounds>> parse_bands(std::string_view list, std::string* error) {
+    auto fail = [&](std::string message) -> std::optional<std::vector<BandBounds>> {
+        if (error) *error = std::move(message);
+        return std::nullopt;
+    };
+    std::vector<BandBounds> out;
+    std::vector<std::string_view> items;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = list.find(',', start);
+        items.push_back(trim(list.substr(start, comma - start)));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string_view item = items[i];
+        const std::string shown = "\"" + std::string(item) + "\"";
+        BandBounds b;
+        if (!item.empty() && item.front() == '<') {
+            auto n = whole_years(item.substr(1));
+            if (!n || *n < 1) return fail("the band " + shown + " is not \"<N\" with N a whole number");
+            if (i != 0) return fail("only the first band may be open below, as " + shown);
+            b.hi = *n - 1;
+        } else if (!item.empty() && item.back() == '+') {
+            auto n = whole_years(item.substr(0, item.size() - 1));
+            if (!n) return fail("the band " + shown + " is not \"N+\" with N a whole number");
+            if (i + 1 != items.size()) return fail("only the last band may be open above, as " + shown);
+            b.lo = *n;
+        } else if (auto r = year_range(item)) {
+            if (r->first > r->second) return fail("the band " + shown + " ends before it starts");
+            b.lo = r->first;
+            b.hi = r->second;
+        } else {
+            return fail("the band " + shown + " is none of \"A-B\", \"<N\" and \"N+\"");
+        }
+        if (!out.empty()) {
+            const BandBounds& prev = out.back();
+            if (!prev.hi || !b.lo || *b.lo <= *prev.hi)
+                return fail("the bands must go from young to old without overlapping, as " + shown +
+                            " does not");
+        }
+        out.push_back(b);
+    }
+    return out;
+}
+
+void set_age_bands(std::vector<BandBounds> bands) {
+    bands_in_use() = std::move(bands);
+}
+
+const std::vector<BandBounds>& age_bounds() {
+    return bands_in_use();
+}
+
+std::vector<AgeBand> age_bands() {
+    std::vector<AgeBand> out;
+    for (std::size_t i = 0; i < bands_in_use().size(); ++i)
+        out.push_back(static_cast<AgeBand>(static_cast<int>(i)));
+    return out;
+}
+
+bool builtin_age_bands() {
+    const std::vector<BandBounds> b = builtin_bands();
+    const std::vector<BandBounds>& now = bands_in_use();
+    if (b.size() != now.size()) return false;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        if (b[i].lo != now[i].lo || b[i].hi != now[i].hi) return false;
+    }
+    return true;
+}
+
+std::string band_caption(AgeBand band) {
+    const BandBounds* b = bounds_of(band);
+    if (!b) return "";
+    if (!b->lo) return "<" + std::to_string(*b->hi + 1);
+    if (!b->hi) return std::to_string(*b->lo) + "+";
+    return std::to_string(*b->lo) + " to " + std::to_string(*b->hi);
+}
+
+AgeSpan read_age(std::string_view text) {
+    const std::string_view t = trim(text);
+    if (auto r = year_range(t)) return {true, double(r->first), double(r->second)};
+    if (t.empty() || !(t.front() == '.' || t.front() == '-' || (t.front() >= '0' && t.front() <= '9')))
+        return {};
+    if (t == "-") return {};
+    const double age = read_leading_number(t);
+    if (age == 0 && !(t.front() >= '0' && t.front() <= '9')) return {};
+    return {true, age, age};
 }
 
 bool in_band(double age, AgeBand band) {
-    switch (band) {
-    case AgeBand::Under18:
-        return age < 18;
-    case AgeBand::From18To25:
-        return age > 17 && age < 26;
-    case AgeBand::From26To40:
-        return age > 25 && age < 41;
-    case AgeBand::From41To60:
-        return age > 40 && age < 61;
-    case AgeBand::Over60:
-        return age > 60;
-    }
-    return false;
+    const BandBounds* b = bounds_of(band);
+    if (!b || std::isnan(age)) return false;
+    return (!b->lo || age > *b->lo - 1) && (!b->hi || age < *b->hi + 1);
+}
+
+bool in_band(const AgeSpan& age, AgeBand band) {
+    return age.known && in_band(age.lo, band) && in_band(age.hi, band);
 }
 
 std::optional<AgeBand> query_band(double age) {
     std::optional<AgeBand> found;
-    for (AgeBand b : kAgeBands) {
+    for (AgeBand b : age_bands()) {
+        if (in_band(age, b)) found = b;
+    }
+    return found;
+}
+
+std::optional<AgeBand> query_band(const AgeSpan& age) {
+    if (!age.known) return std::nullopt;
+    std::optional<AgeBand> found;
+    for (AgeBand b : age_bands()) {
         if (in_band(age, b)) found = b;
     }
     return found;
 }
 
 std::optional<AgeBand> overview_band(double age) {
-    if (age < 18) return AgeBand::Under18;
-    if (age <= 25) return AgeBand::From18To25;
-    if (age <= 40) return AgeBand::From26To40;
-    if (age <= 60) return AgeBand::From41To60;
-    if (age <= 100) return AgeBand::Over60;
+    if (std::isnan(age)) return std::nullopt;
+    const std::vector<BandBounds>& bands = bands_in_use();
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        const BandBounds& b = bands[i];
+        const bool above = !b.lo || age > *b.lo - 1;
+        const bool below = b.hi ? (i == 0 ? age < *b.hi + 1 : age <= *b.hi) : age <= 100;
+        if (above && below) return static_cast<AgeBand>(static_cast<int>(i));
+    }
     return std::nullopt;
+}
+
+std::optional<AgeBand> overview_band(const AgeSpan& age) {
+    if (!age.known) return std::nullopt;
+    const auto a = overview_band(age.lo), b = overview_band(age.hi);
+    return a == b ? a : std::nullopt;
 }
 
 std::string_view gender_letter(Gender g) {

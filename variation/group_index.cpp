@@ -12,9 +12,10 @@ namespace {
 // The marks the group text turns into blanks.
 constexpr CharSet kGroupTextMarks(kGroupCleaningSet);
 
-constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
-                              AgeBand::From41To60, AgeBand::Over60};
-constexpr std::size_t kGroupSlots = 10; // five bands by two genders; slot 10 is the corpus
+// Every band by two genders; the slot after them is the corpus.
+std::size_t group_slots() {
+    return 2 * age_bounds().size();
+}
 
 // The first text at or after `from` whose end lies beyond `position`: a
 // galloping search, since the positions asked for only grow.
@@ -36,7 +37,7 @@ std::size_t text_after(const std::vector<std::uint32_t>& ends, std::size_t from,
 
 std::vector<GroupKey> comparison_groups() {
     std::vector<GroupKey> groups;
-    for (AgeBand b : kBands) {
+    for (AgeBand b : age_bands()) {
         groups.push_back({false, b, Gender::Female});
         groups.push_back({false, b, Gender::Male});
     }
@@ -45,7 +46,7 @@ std::vector<GroupKey> comparison_groups() {
 }
 
 std::string band_label(const GroupKey& g) {
-    return g.all ? "all" : std::string(band_caption(g.band));
+    return g.all ? "all" : band_caption(g.band);
 }
 
 std::string gender_label(const GroupKey& g) {
@@ -57,13 +58,13 @@ std::string group_label(const GroupKey& g) {
 }
 
 std::size_t GroupIndex::group_slot(const GroupKey& g) const {
-    if (g.all) return kGroupSlots;
+    if (g.all) return group_slots();
     return static_cast<std::size_t>(g.band) * 2 + (g.gender == Gender::Male ? 1 : 0);
 }
 
 GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
-    : store_(&store), partCount_(store.nameCount() + 1), members_(kGroupSlots + 1),
-      words_(kGroupSlots + 1, 0) {
+    : store_(&store), partCount_(store.nameCount() + 1), members_(group_slots() + 1),
+      words_(group_slots() + 1, 0) {
     const std::size_t textless = partCount_ - 1; // the part of every name no text has
     auto part_of_row = [&](std::size_t k) -> std::size_t {
         const long long name =
@@ -124,8 +125,8 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
                                          ? read_leading_number(store.lstNumOfTextsPerAuthor[j])
                                          : 0.0;
                 if (texts <= 0) continue;
-                const double age = read_leading_number(reg.lstAuthorAge[j]);
-                for (AgeBand band : kBands) {
+                const AgeSpan age = read_age(reg.lstAuthorAge[j]);
+                for (AgeBand band : age_bands()) {
                     if (!in_band(age, band)) continue;
                     const std::size_t k = last_row(code);
                     members_[group_slot({false, band, gender})].push_back({code, part_of_row(k)});
@@ -136,7 +137,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
     // The whole corpus: every register author with texts.
     for (std::size_t j = 0; j < store.lstAuthorCode.size(); ++j) {
         if (store.authorHasTexts(j)) {
-            members_[kGroupSlots].push_back({store.lstAuthorCode[j], part_of_row(j)});
+            members_[group_slots()].push_back({store.lstAuthorCode[j], part_of_row(j)});
         }
     }
     // Where each part stands among the members.
@@ -195,7 +196,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
         shapes[k].leading_blank = c == ' ' || kGroupTextMarks.contains(c);
         shapes[k].blanks += shapes[k].leading_blank;
     }
-    for (std::size_t slot = 0; slot < kGroupSlots; ++slot) {
+    for (std::size_t slot = 0; slot < group_slots(); ++slot) {
         long long words = 0;
         bool first = true;
         for (const Member& m : members_[slot]) {
@@ -205,7 +206,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
         }
         words_[slot] = static_cast<int>(words);
     }
-    words_[kGroupSlots] = store.text2Index.total();
+    words_[group_slots()] = store.text2Index.total();
 }
 
 std::vector<GroupIndex::PartCount> GroupIndex::part_counts(const std::string& folded) const {

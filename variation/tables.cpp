@@ -322,13 +322,15 @@ ResultTable cluster_table(const Explorer& app) {
 
 ResultTable corpus_data_table(const Explorer& app) {
     const CorpusDataForm& f = app.form4();
-    return caption_values("Corpus data", {{"<18", f.lblUnder18s},
-                                          {"18 to 25", f.lbl18To25},
-                                          {"26 to 40", f.lbl25To40},
-                                          {"41 to 60", f.lbl41To60},
-                                          {"61+", f.lbl61Plus},
-                                          {"Male", f.lblMale},
-                                          {"Female", f.lblFemale}});
+    const std::string* counts[] = {&f.lblUnder18s, &f.lbl18To25, &f.lbl25To40, &f.lbl41To60,
+                                   &f.lbl61Plus};
+    std::vector<std::pair<std::string, std::string>> rows;
+    const std::vector<AgeBand> bands = age_bands();
+    for (std::size_t i = 0; i < bands.size() && i < std::size(counts); ++i)
+        rows.push_back({band_caption(bands[i]), *counts[i]});
+    rows.push_back({"Male", f.lblMale});
+    rows.push_back({"Female", f.lblFemale});
+    return caption_values("Corpus data", std::move(rows));
 }
 
 // ---- Export ----
@@ -344,9 +346,8 @@ std::string shown_group(const Explorer& app) {
     const AuthorRegister& r = app.authors();
     for (std::size_t j = 0; j < r.size(); ++j) {
         if (!iequals(r.lstAuthorCode[j], code)) continue;
-        const double age = read_leading_number(r.lstAuthorAge[j]);
         GroupKey g;
-        g.band = query_band(age).value_or(AgeBand::Under18);
+        g.band = query_band(read_age(r.lstAuthorAge[j])).value_or(AgeBand::Under18);
         g.gender = iequals(r.lstAuthorGender[j], "M") ? Gender::Male : Gender::Female;
         return group_label(g);
     }

@@ -13,7 +13,7 @@ TEST(AgeBands, TheQueryAndTheCorpusDataWindowAgreeOnWholeAgesUpTo100) {
         const auto shown = overview_band(age);
         ASSERT_TRUE(shown) << age;
         int holding = 0;
-        for (AgeBand b : kAgeBands) holding += in_band(age, b);
+        for (AgeBand b : age_bands()) holding += in_band(age, b);
         EXPECT_EQ(holding, 1) << age; // whole ages lie in exactly one band
         EXPECT_TRUE(in_band(age, *shown)) << age;
         EXPECT_EQ(query_band(age), shown) << age;
@@ -49,7 +49,7 @@ TEST(AgeBands, WhereTheTwoRulesDiffer) {
 
 TEST(AgeBands, CaptionsInBandOrder) {
     const char* expected[] = {"<18", "18 to 25", "26 to 40", "41 to 60", "61+"};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(band_caption(kAgeBands[i]), expected[i]);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(band_caption(age_bands()[i]), expected[i]);
 }
 
 } // namespace
