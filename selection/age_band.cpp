@@ -74,13 +74,15 @@ std::optional<std::vector<BandBounds>> parse_bands(std::string_view list, std::s
         BandBounds b;
         if (!item.empty() && item.front() == '<') {
             auto n = whole_years(item.substr(1));
-            if (!n || *n < 1) return fail("the band " + shown + " is not \"<N\" with N a whole number");
+            if (!n || *n < 1)
+                return fail("the band " + shown + " is not \"<N\" with N a whole number");
             if (i != 0) return fail("only the first band may be open below, as " + shown);
             b.hi = *n - 1;
         } else if (!item.empty() && item.back() == '+') {
             auto n = whole_years(item.substr(0, item.size() - 1));
             if (!n) return fail("the band " + shown + " is not \"N+\" with N a whole number");
-            if (i + 1 != items.size()) return fail("only the last band may be open above, as " + shown);
+            if (i + 1 != items.size())
+                return fail("only the last band may be open above, as " + shown);
             b.lo = *n;
         } else if (auto r = year_range(item)) {
             if (r->first > r->second) return fail("the band " + shown + " ends before it starts");
@@ -136,7 +138,8 @@ std::string band_caption(AgeBand band) {
 AgeSpan read_age(std::string_view text) {
     const std::string_view t = trim(text);
     if (auto r = year_range(t)) return {true, double(r->first), double(r->second)};
-    if (t.empty() || !(t.front() == '.' || t.front() == '-' || (t.front() >= '0' && t.front() <= '9')))
+    if (t.empty() ||
+        !(t.front() == '.' || t.front() == '-' || (t.front() >= '0' && t.front() <= '9')))
         return {};
     if (t == "-") return {};
     const double age = read_leading_number(t);

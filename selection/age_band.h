@@ -18,7 +18,13 @@ namespace zapt {
 
 // A band by its place among the bands (0 the youngest). The five names are
 // the places of the built-in bands.
-enum class AgeBand : int { Under18 = 0, From18To25 = 1, From26To40 = 2, From41To60 = 3, Over60 = 4 };
+enum class AgeBand : int {
+    Under18 = 0,
+    From18To25 = 1,
+    From26To40 = 2,
+    From41To60 = 3,
+    Over60 = 4
+};
 enum class Gender { Female, Male };
 
 // One band: the whole years from `lo` to `hi`, both included; no `lo` for the

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
 namespace zapt {
 namespace {
@@ -50,6 +52,102 @@ TEST(AgeBands, WhereTheTwoRulesDiffer) {
 TEST(AgeBands, CaptionsInBandOrder) {
     const char* expected[] = {"<18", "18 to 25", "26 to 40", "41 to 60", "61+"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(band_caption(age_bands()[i]), expected[i]);
+}
+
+// The corpus's own bands, set for one test and the built-in five put back after.
+struct OwnBands {
+    explicit OwnBands(std::string_view list) {
+        std::string error;
+        auto b = parse_bands(list, &error);
+        EXPECT_TRUE(b) << error;
+        if (b) set_age_bands(*b);
+    }
+    ~OwnBands() { set_age_bands(*parse_bands("<18,18-25,26-40,41-60,61+", nullptr)); }
+};
+
+TEST(AgeBands, ACorpusBringsItsOwnBands) {
+    {
+        OwnBands own("16-20, 21-25,26-30,31-40,41-60");
+        EXPECT_FALSE(builtin_age_bands());
+        const std::vector<AgeBand> bands = age_bands();
+        ASSERT_EQ(bands.size(), 5u);
+        const char* captions[] = {"16 to 20", "21 to 25", "26 to 30", "31 to 40", "41 to 60"};
+        for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(band_caption(bands[i]), captions[i]);
+        // Whole ages in the one band that holds them, under both rules; below
+        // the first band and above the last, in none.
+        for (int age = 0; age <= 100; ++age) {
+            const auto q = query_band(age), o = overview_band(age);
+            EXPECT_EQ(q, o) << age;
+            EXPECT_EQ(q.has_value(), age >= 16 && age <= 60) << age;
+        }
+        // A range lies in a band only as a whole; one across two bands in neither.
+        const struct {
+            const char* age;
+            std::optional<AgeBand> band;
+        } cases[] = {
+            {"16-20", AgeBand::Under18},
+            {"21 - 25", AgeBand::From18To25},
+            {"26-27", AgeBand::From26To40},
+            {"18-23", std::nullopt},
+            {"51-60", static_cast<AgeBand>(4)},
+            {"55-70", std::nullopt},
+            {"35", static_cast<AgeBand>(3)},
+            {"", std::nullopt},
+            {"unknown", std::nullopt},
+            {"NA", std::nullopt},
+            {"-", std::nullopt},
+        };
+        for (const auto& c : cases) {
+            EXPECT_EQ(query_band(read_age(c.age)), c.band) << c.age;
+            EXPECT_EQ(overview_band(read_age(c.age)), c.band) << c.age;
+        }
+    }
+    EXPECT_TRUE(builtin_age_bands());
+    {
+        // More than five bands, open at both ends.
+        OwnBands own("<13,13-15,16-17,18-21,22-29,30-49,50+");
+        ASSERT_EQ(age_bands().size(), 7u);
+        EXPECT_EQ(band_caption(age_bands()[0]), "<13");
+        EXPECT_EQ(band_caption(age_bands()[6]), "50+");
+        EXPECT_EQ(query_band(12.5), age_bands()[1]); // between whole years: the older band
+        EXPECT_EQ(query_band(90), age_bands()[6]);
+        EXPECT_FALSE(overview_band(101)); // the open oldest band counts up to 100
+    }
+    // A list of bands that cannot be read says why.
+    for (const char* bad : {"", "16-20,,21-25", "20-16", "16-20,18-25", "18+,20-30", "10-20,<30",
+                            "a-b", "16-20;21-25"}) {
+        std::string error;
+        EXPECT_FALSE(parse_bands(bad, &error)) << bad;
+        EXPECT_FALSE(error.empty()) << bad;
+    }
+}
+
+TEST(AgeBands, RegisterAgesReadAsNumbersRangesOrUnknown) {
+    const struct {
+        const char* text;
+        bool known;
+        double lo, hi;
+    } cases[] = {{"35", true, 35, 35},
+                 {"16-20", true, 16, 20},
+                 {"16\xE2\x80\x93"
+                  "20",
+                  true, 16, 20},
+                 {" 7 ", true, 7, 7},
+                 {"", false, 0, 0},
+                 {"unknown", false, 0, 0},
+                 {"n/a", false, 0, 0},
+                 {"-", false, 0, 0},
+                 {"abc", false, 0, 0}};
+    for (const auto& c : cases) {
+        const AgeSpan a = read_age(c.text);
+        EXPECT_EQ(a.known, c.known) << c.text;
+        if (c.known) {
+            EXPECT_EQ(a.lo, c.lo) << c.text;
+            EXPECT_EQ(a.hi, c.hi) << c.text;
+        }
+    }
+    // An unknown age is in no band, where reading it as a number would have put it below 18.
+    EXPECT_FALSE(query_band(read_age("unknown")));
 }
 
 } // namespace
