@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -843,11 +844,27 @@ std::vector<VariantFamily> read_families_csv(std::string_view file, std::string_
     return out;
 }
 
+namespace {
+
+// The JSON readers let the JSON parser's out_of_range through (a number too
+// large for a double, such as 1e999); here it is a broken file like any other.
+template <class Read> auto read_json(const std::string& path, Read&& read) {
+    try {
+        return read();
+    } catch (const nlohmann::json::exception& e) {
+        throw DataError(path, 1, std::string("not valid JSON (") + e.what() + ")");
+    }
+}
+
+} // namespace
+
 GlossaryData load_glossary_file(const std::string& path) {
     std::string why;
     auto content = read_whole_file(path, why);
     if (!content) throw DataError(path, 1, why);
-    if (extension(path) == ".json") return read_glossary(path, *content, DataOrigin::Loaded);
+    if (extension(path) == ".json") {
+        return read_json(path, [&] { return read_glossary(path, *content, DataOrigin::Loaded); });
+    }
     return read_glossary_csv(path, *content);
 }
 
@@ -855,7 +872,9 @@ std::vector<VariantFamily> load_families_file(const std::string& path) {
     std::string why;
     auto content = read_whole_file(path, why);
     if (!content) throw DataError(path, 1, why);
-    if (extension(path) == ".json") return read_variants(path, *content);
+    if (extension(path) == ".json") {
+        return read_json(path, [&] { return read_variants(path, *content); });
+    }
     return read_families_csv(path, *content);
 }
 

@@ -664,6 +664,36 @@ TEST(TableReader, FamiliesTable) {
     }
 }
 
+TEST(TableReader, GlossaryAndFamiliesFiles) {
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("zapt_lists_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir);
+    auto write = [&](const std::string& name, const std::string& content) {
+        std::ofstream((dir / name).string(), std::ios::binary) << content;
+        return (dir / name).string();
+    };
+    EXPECT_EQ(load_glossary_file(write("g.csv", "form,interpretation\nlol,laughing\n")).forms,
+              std::vector<std::string>{"lol"});
+    EXPECT_EQ(load_glossary_file(write("g.json", "{\"forms\": [\"lol\"], \"interpretations\": "
+                                                 "[]}"))
+                  .forms,
+              std::vector<std::string>{"lol"});
+    EXPECT_EQ(load_families_file(write("f.tsv", "family\tform\nWe\twe\n"))[0].list, "LstWeForms");
+    // A number too large for a double is a broken file, not a crash.
+    const std::pair<std::string, std::string> broken[] = {
+        {"big.json", "{\"forms\": [\"a\"], \"interpretations\": [], \"n\": 1e999}"},
+        {"none.csv", ""},
+    };
+    for (const auto& [name, content] : broken) {
+        std::string path = (dir / name).string();
+        if (!content.empty()) write(name, content);
+        EXPECT_THROW(load_glossary_file(path), DataError) << name;
+        EXPECT_THROW(load_families_file(path), DataError) << name;
+    }
+    std::filesystem::remove_all(dir);
+}
+
 // ---------------------------------------------------------------------------
 // An independent reading: tests/data/make_awkward_corpus.py writes an awkward
 // table and what Python's csv module and the rules make of it.

@@ -20,7 +20,7 @@ namespace {
 }
 
 // What must hold of any reading of a table, however broken the table.
-void check(const zapt::DataSet& d, const zapt::LoadReport& r) {
+[[maybe_unused]] void check(const zapt::DataSet& d, const zapt::LoadReport& r) {
     if (r.fatal()) {
         if (!d.corpus.empty() || !d.authors.empty()) fault("a fatal load returned data");
         return;
