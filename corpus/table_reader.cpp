@@ -174,6 +174,17 @@ bool is_utf16(std::string_view s) {
     return s.substr(0, 2) == "\xFF\xFE" || s.substr(0, 2) == "\xFE\xFF";
 }
 
+// Whether `s` holds any well-formed UTF-8 sequence of more than one byte: a
+// file with bytes beyond ASCII of which none is one is in another encoding.
+bool any_utf8_beyond_ascii(std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
+        if (n && is_valid_utf8(s.substr(i, n)) && s.substr(i, n).size() == n) return true;
+    }
+    return false;
+}
+
 int line_of(std::string_view s, std::size_t offset) {
     int line = 1;
     for (std::size_t i = 0; i < offset && i < s.size(); ++i) {
@@ -645,6 +656,12 @@ DataSet TableReader::read() {
         return d;
     }
     std::string_view body = strip_bom(content_);
+    if (std::size_t bad = 0; !is_valid_utf8(body, &bad) && !any_utf8_beyond_ascii(body)) {
+        fail("the file is not UTF-8 (none of its characters beyond ASCII is; it may be "
+             "Windows-1252 or Latin-1): save it as UTF-8",
+             line_of(body, bad));
+        return d;
+    }
     const std::size_t bom = content_.size() - body.size();
     const char delimiter = options_.delimiter ? options_.delimiter : delimiter_for(file_, body);
     Records records(body, delimiter);

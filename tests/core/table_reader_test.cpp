@@ -501,10 +501,12 @@ TEST(TableReader, FatalProblems) {
          "UTF-16"},
         {"writer,words\nann,hi\n", "no text column"},
         {"text,age\nhi,3\n", "no author column"},
-        {"author,te\xFFxt\nann,hi\n", "header row is not UTF-8"},
+        {"author,te\xFFxt\nann,hi\n", "not UTF-8"},
+        {"author,te\xFFxt\nann,h\xC3\xA9\n", "header row is not UTF-8"},
         {"author,text\n", "holds no text"},
         {"author,text\nann,\nbo, \n", "holds no text"},
-        {"author,text\nann,caf\xE9\n", "holds no text"},
+        {"author,text\nann,caf\xE9\n", "not UTF-8"},
+        {"author,text,town\nann,hi,M\xFCnchen\nbo,ok,York\n", "not UTF-8"},
     };
     for (const auto& [content, message] : cases) {
         LoadReport r;
