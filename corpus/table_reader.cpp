@@ -221,8 +221,12 @@ std::optional<std::string> read_whole_file(const std::string& path, std::string&
 
 enum Field { Text, Author, Age, Gender, Education, Native, Code, SenderGenderAge, kFields };
 
+// The fields as --map names them, and as the report does.
 constexpr std::array<const char*, kFields> kFieldNames = {
     "text", "author", "age", "gender", "education", "native", "code", "sender's gender and age"};
+constexpr std::array<const char*, kFields> kFieldTitles = {
+    "text",      "author",          "age",  "gender",
+    "education", "native language", "code", "sender's gender and age"};
 
 // The names of each field's column, as loose keys (letters and digits only).
 const std::array<std::vector<std::string>, kFields>& aliases() {
@@ -377,7 +381,7 @@ bool TableReader::assign_columns(const Record& header) {
         used[candidates[0]] = true;
         for (std::size_t k = 1; k < candidates.size(); ++k) {
             problem("columns alike",
-                    std::string("more than one column could hold the ") + kFieldNames[f] + ": " +
+                    std::string("more than one column could hold the ") + kFieldTitles[f] + ": " +
                         in_quotes(header_[candidates[0]]) + " and " +
                         in_quotes(header_[candidates[k]]),
                     "the first read as the field, the others kept as metadata of the author", 1);
@@ -410,7 +414,7 @@ bool TableReader::assign_columns(const Record& header) {
     }
     for (std::size_t f = 0; f < kFields; ++f) {
         if (column_[f] >= 0) {
-            report_.columnsUsed.push_back(std::string(kFieldNames[f]) + ": " +
+            report_.columnsUsed.push_back(std::string(kFieldTitles[f]) + ": " +
                                           in_quotes(header_[static_cast<std::size_t>(column_[f])]));
         }
     }
@@ -587,24 +591,21 @@ std::string padded(std::size_t number, std::size_t width) {
 
 void TableReader::build_register(DataSet& d) {
     const std::size_t width = std::to_string(authors_.size()).size();
-    std::vector<std::size_t> differing(kAuthorFields.size() + metadata_columns_.size(), 0);
+    // Per field, the line where each author's second value first appeared.
+    std::vector<std::vector<int>> differing(kAuthorFields.size() + metadata_columns_.size());
+    auto title = [&](std::size_t k) {
+        return k < kAuthorFields.size()
+                   ? std::string(kFieldTitles[kAuthorFields[k]])
+                   : header_[static_cast<std::size_t>(metadata_columns_[k - kAuthorFields.size()])];
+    };
     std::unordered_set<std::string> codes;
     for (std::size_t a = 0; a < authors_.size(); ++a) {
         const AuthorEntry& e = authors_[a];
         std::vector<std::string> v;
         for (std::size_t k = 0; k < e.tallies.size(); ++k) {
             v.push_back(e.tallies[k].majority());
-            if (e.tallies[k].values.size() > 1) {
-                ++differing[k];
-                const std::string field = k < kAuthorFields.size()
-                                              ? kFieldNames[kAuthorFields[k]]
-                                              : header_[static_cast<std::size_t>(
-                                                    metadata_columns_[k - kAuthorFields.size()])];
-                problem("author's " + field + " differs",
-                        "an author's texts give more than one " + field,
-                        "the value of most of the author's texts taken (the first seen on a tie)",
-                        e.tallies[k].first_other_line);
-            }
+            if (e.tallies[k].values.size() > 1)
+                differing[k].push_back(e.tallies[k].first_other_line);
         }
         std::string code = column_[Code] >= 0 ? v[4] : padded(a + 1, width);
         if (column_[Code] >= 0) {
@@ -627,21 +628,25 @@ void TableReader::build_register(DataSet& d) {
     }
     for (int c : metadata_columns_)
         d.metadataColumns.push_back(header_[static_cast<std::size_t>(c)]);
+    // In file order, so that the places reported are the first five.
     for (std::size_t k = 0; k < differing.size(); ++k) {
-        if (!differing[k]) continue;
-        report_.differingAuthors.push_back(FieldDifference{
-            k < kAuthorFields.size()
-                ? std::string(kFieldNames[kAuthorFields[k]])
-                : header_[static_cast<std::size_t>(metadata_columns_[k - kAuthorFields.size()])],
-            differing[k]});
+        if (differing[k].empty()) continue;
+        std::sort(differing[k].begin(), differing[k].end());
+        for (int line : differing[k]) {
+            problem("author's " + title(k) + " differs",
+                    "an author's texts give more than one " + title(k),
+                    "the value of most of the author's texts taken (the first seen on a tie)",
+                    line);
+        }
+        report_.differingAuthors.push_back(FieldDifference{title(k), differing[k].size()});
     }
     for (Field f : {Age, Gender, Education, Native}) {
         int c = column_[f];
         if (c < 0 && (f == Age || f == Gender)) c = column_[SenderGenderAge];
         if (c < 0) {
-            report_.absentFields.push_back(std::string(kFieldNames[f]) + " (no column)");
+            report_.absentFields.push_back(std::string(kFieldTitles[f]) + " (no column)");
         } else if (!given_[f]) {
-            report_.absentFields.push_back(std::string(kFieldNames[f]) + " (no value in column " +
+            report_.absentFields.push_back(std::string(kFieldTitles[f]) + " (no value in column " +
                                            in_quotes(header_[static_cast<std::size_t>(c)]) + ")");
         }
     }

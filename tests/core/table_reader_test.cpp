@@ -314,6 +314,10 @@ TEST(TableReader, DifferingValuesAreCountedPerField) {
     EXPECT_EQ(places(r, "author's education differs"), std::vector<std::string>{"t.csv:4"});
     EXPECT_EQ(places(r, "author's gender differs"), std::vector<std::string>{"t.csv:5"});
     EXPECT_EQ(places(r, "author's Town differs"), std::vector<std::string>{"t.csv:4"});
+    // The places of a differing field are in file order, not in author order.
+    LoadReport r2;
+    read("author,text,age\nann,a,1\nbo,b,2\nbo,c,3\nann,d,4\n", r2);
+    EXPECT_EQ(places(r2, "author's age differs"), (std::vector<std::string>{"t.csv:4", "t.csv:5"}));
 }
 
 TEST(TableReader, CodesArePaddedToTheWidthOfTheAuthorCount) {
@@ -485,7 +489,7 @@ TEST(TableReader, FieldsAbsentFromTheCorpus) {
     EXPECT_EQ(r.absentFields,
               (std::vector<std::string>{"age (no value in column \"age\")", "gender (no column)",
                                         "education (no value in column \"education\")",
-                                        "native (no column)"}));
+                                        "native language (no column)"}));
 }
 
 // ---------------------------------------------------------------------------

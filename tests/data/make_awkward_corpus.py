@@ -211,7 +211,7 @@ def expected_reading(table_bytes):
             entry["values"][k].append(v)
         texts.append({"author": entry["name"], "text": text})
     width = len(str(len(order)))
-    fields = ["age", "gender", "education", "native"] + meta
+    fields = ["age", "gender", "education", "native language"] + meta
     differing = {f: 0 for f in fields}
     register = []
     for i, key in enumerate(order):
