@@ -255,18 +255,31 @@ constexpr std::array<Field, 5> kAuthorFields = {Age, Gender, Education, Native, 
 // appearance, with how many texts gave each.
 struct Tally {
     std::vector<std::pair<std::string, std::size_t>> values;
+    // Where each value is in `values`, once there are more than a few (a column
+    // with a value per text, such as a time, has as many as the author has texts).
+    std::unordered_map<std::string, std::size_t> index;
     int first_other_line = 0; // the line where a second value first appeared
 
     void add(const std::string& v, int line) {
         if (v.empty()) return;
-        for (auto& [value, n] : values) {
-            if (value == v) {
-                ++n;
-                return;
+        if (index.empty()) {
+            for (auto& [value, n] : values) {
+                if (value == v) {
+                    ++n;
+                    return;
+                }
             }
+        } else if (auto it = index.find(v); it != index.end()) {
+            ++values[it->second].second;
+            return;
         }
         if (!values.empty() && !first_other_line) first_other_line = line;
         values.emplace_back(v, 1);
+        if (values.size() == kIndexFrom) {
+            for (std::size_t i = 0; i < values.size(); ++i) index.emplace(values[i].first, i);
+        } else if (values.size() > kIndexFrom) {
+            index.emplace(v, values.size() - 1);
+        }
     }
     // The value of most texts; the first seen on a tie; "" when none gave one.
     std::string majority() const {
@@ -276,6 +289,8 @@ struct Tally {
         }
         return best ? best->first : std::string();
     }
+
+    static constexpr std::size_t kIndexFrom = 8;
 };
 
 struct AuthorEntry {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -289,6 +290,38 @@ TEST(TableReader, AnAuthorsValueIsThatOfMostOfTheirTexts) {
         EXPECT_EQ(r.count("author's age differs"), c.differs ? 1u : 0u);
         EXPECT_EQ(r.differingAuthors.size(), c.differs ? 1u : 0u);
     }
+}
+
+TEST(TableReader, MajorityAmongManyValues) {
+    // More values than the tally holds without an index, then repeats.
+    struct Case {
+        std::vector<int> extra; // values given again after 1..12 once each
+        std::string expected;
+    };
+    const Case cases[] = {{{10, 10}, "v10"}, {{11, 3}, "v3"}, {{12, 2, 12, 2}, "v2"}, {{}, "v1"}};
+    for (const auto& c : cases) {
+        std::string content = "author,text,note\n";
+        for (int v = 1; v <= 12; ++v) content += "ann,t,v" + std::to_string(v) + "\n";
+        for (int v : c.extra) content += "ann,t,v" + std::to_string(v) + "\n";
+        LoadReport r;
+        DataSet d = read(content, r);
+        EXPECT_EQ(d.authorMetadata, std::vector<std::vector<std::string>>{{c.expected}});
+    }
+}
+
+TEST(TableReader, AColumnWithAValuePerTextReadsInLinearTime) {
+    // A time per text: as many values as texts for each author.
+    std::string content = "author,text,sent\n";
+    for (int i = 0; i < 200000; ++i) {
+        content += "u" + std::to_string(i % 2) + ",hi,t" + std::to_string(i) + "\n";
+    }
+    LoadReport r;
+    const auto start = std::chrono::steady_clock::now();
+    DataSet d = read(content, r);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(d.authorMetadata, (std::vector<std::vector<std::string>>{{"t0"}, {"t1"}}));
+    EXPECT_LT(seconds, 20.0); // a search through every value seen takes minutes
 }
 
 TEST(TableReader, DifferingValuesAreCountedPerField) {
