@@ -48,6 +48,11 @@ struct DataSet {
     std::vector<CorpusRow> corpus;
     GlossaryData glossary;
     std::vector<VariantFamily> variants;
+    // Metadata of the authors beyond the register's six fields, from a corpus
+    // read from a table: the names of the columns, and per author (parallel to
+    // `authors`) one value per column, "" when not known.
+    std::vector<std::string> metadataColumns;
+    std::vector<std::vector<std::string>> authorMetadata;
 };
 
 class DataError : public std::runtime_error {

@@ -9,7 +9,9 @@ zapt_packages=(
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev qt6-charts-dev
   # libraries of the core, the tests and the benchmarks
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
-  libxlsxwriter-dev libicu-dev
+  libxlsxwriter-dev
+  # Unicode: case folding, grapheme clusters, UTF-8 checks of corpus tables
+  libicu-dev
   # a real X server for the window tests and screenshots; the fonts of the windows
   # (Liberation Sans) and of the web page (DejaVu Sans, the sans-serif face)
   xvfb xauth fonts-liberation fonts-dejavu-core fontconfig
@@ -18,9 +20,15 @@ zapt_packages=(
   dpkg-dev desktop-file-utils
 )
 
+# Only for scripts/fuzz: clang and its libFuzzer runtime.
+zapt_fuzz_packages=(clang libclang-rt-dev)
+
+# Installs the packages named (by default zapt_packages) that are missing.
 zapt_install_deps() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${zapt_packages[@]}")
   local missing=()
-  for p in "${zapt_packages[@]}"; do
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
