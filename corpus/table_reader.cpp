@@ -470,7 +470,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
         problem("not UTF-8",
                 "a row holds bytes that are not UTF-8 (a file saved in another encoding, such as "
                 "Windows-1252, must be saved again as UTF-8)",
-                "row skipped", line_of(content_, r.begin + bad));
+                "row skipped", r.line + line_of(content_.substr(r.begin), bad) - 1);
         ++report_.rowsSkipped;
         return;
     }

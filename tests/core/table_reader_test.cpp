@@ -324,6 +324,19 @@ TEST(TableReader, AColumnWithAValuePerTextReadsInLinearTime) {
     EXPECT_LT(seconds, 20.0); // a search through every value seen takes minutes
 }
 
+TEST(TableReader, ManyRowsThatAreNotUtf8ReadInLinearTime) {
+    std::string content = "author,text\nann,caf\xC3\xA9\n";
+    for (int i = 0; i < 100000; ++i) content += "bo,caf\xE9\n";
+    LoadReport r;
+    const auto start = std::chrono::steady_clock::now();
+    read(content, r);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(r.count("not UTF-8"), 100000u);
+    EXPECT_EQ(places(r, "not UTF-8").back(), "t.csv:7");
+    EXPECT_LT(seconds, 20.0); // counting each row's line from the top takes minutes
+}
+
 TEST(TableReader, DifferingValuesAreCountedPerField) {
     LoadReport r;
     DataSet d = read("author,text,gender,education,Town\n"
