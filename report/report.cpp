@@ -1,5 +1,7 @@
 #include "report/report.h"
 
+#include "app/corpus_source.h"
+
 #include "app/explorer.h"
 #include "corpus/text.h"
 #include "variation/collocation_table.h"
@@ -15,7 +17,7 @@
 namespace zapt::report {
 namespace {
 
-constexpr const char* kHelp = R"(Usage: zapt-report COMMAND [OPTIONS]
+const std::string kHelpText = std::string(R"(Usage: zapt-report COMMAND [OPTIONS]
 
 Prints one of the program's result tables on standard output. The first
 lines start with "#" and state the program version, the corpus, the selection,
@@ -36,6 +38,7 @@ Commands:
   collocates    the words beside a form: left, right, corpus frequency, MI,
                 logDice
   families      the sixteen variant families and their forms
+  check         every problem of the corpus (--corpus) in one list
 
 Options:
   --family NAME   a variant family by list name ("lstBack") or stem ("Back"),
@@ -43,21 +46,22 @@ Options:
   --forms LIST    an own list of forms instead, separated by commas or blanks
   --form FORM     the form of collocations and collocates
   --format FMT    csv (the default) or tsv
-  --corpus DIR    read the corpus from the folder DIR (register.json and
-                  corpus.jsonl, optionally glossary.json and variants.json)
-                  instead of the built-in one
-  --version       print the program's version and exit
+)") + kCorpusOptionsHelp + R"(  --version       print the program's version and exit
   -h, --help      show this help
 
 CSV follows RFC 4180 with LF line ends; an empty cell is a value that is not
 defined (a rate of a text without words, a share of a group without any form).
-Exit status: 0 done, 1 the corpus could not be read or the output not written,
-2 a wrong command line.
+`check` reads the corpus and lists every problem it found, grouped by rule,
+with the count, the first five places and what was done.
+Exit status: 0 done, 1 the output not written, 2 a wrong command line or a
+corpus that cannot be read.
 )";
+const char* const kHelp = kHelpText.c_str();
 
 struct Options {
     std::string command;
-    std::optional<std::string> family, forms, form, corpus;
+    std::optional<std::string> family, forms, form;
+    CorpusOptions corpus;
     TableFormat format = TableFormat::Csv;
     bool help = false;
     bool version = false;
@@ -84,16 +88,19 @@ Options parse(const std::vector<std::string>& args) {
             o.command = arg;
             continue;
         }
+        if (auto taken = take_corpus_option(args, i, o.corpus)) {
+            if (!taken->empty()) throw UsageError{*taken};
+            continue;
+        }
         std::optional<std::string> value;
         if (auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) == 0) {
             value = arg.substr(eq + 1);
             arg = arg.substr(0, eq);
         }
-        std::optional<std::string>* slot = arg == "--family"   ? &o.family
-                                           : arg == "--forms"  ? &o.forms
-                                           : arg == "--form"   ? &o.form
-                                           : arg == "--corpus" ? &o.corpus
-                                                               : nullptr;
+        std::optional<std::string>* slot = arg == "--family"  ? &o.family
+                                           : arg == "--forms" ? &o.forms
+                                           : arg == "--form"  ? &o.form
+                                                              : nullptr;
         if (!slot && arg != "--format") throw UsageError{"unknown option '" + arg + "'"};
         if (!value) {
             if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
@@ -174,27 +181,33 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return out.flush() ? kOk : kFailed;
     }
     static const char* const kCommands[] = {"variants",     "spread",     "significance", "metrics",
-                                            "collocations", "collocates", "families"};
+                                            "collocations", "collocates", "families",     "check"};
     if (o.command.empty()) return usage("no command given");
     if (std::find(std::begin(kCommands), std::end(kCommands), o.command) == std::end(kCommands)) {
         return usage("unknown command '" + o.command + "'");
     }
 
-    DataSet data;
-    std::string corpus_name = "built-in";
+    LoadedCorpus loaded;
     try {
-        if (o.corpus) {
-            data = load_data_dir(*o.corpus);
-            corpus_name = "folder " + *o.corpus;
-        } else {
-            data = load_builtin_data();
-        }
+        loaded = load_corpus_source(o.corpus);
     } catch (const std::exception& e) {
+        if (o.command == "check") out << "cannot be read: " << e.what() << "\n";
         err << "zapt-report: cannot read the corpus: " << e.what() << "\n";
         return kNoCorpus;
     }
+    if (o.command == "check") {
+        // Every problem of the corpus in one list (none for the built-in sample).
+        out << format_report(loaded.report);
+        if (loaded.report.problems().empty()) out << "no problems found\n";
+        return out.flush() ? kOk : kFailed;
+    }
+    if (!loaded.report.problems().empty())
+        err << "zapt-report: the corpus was read with problems (see zapt-report check):\n"
+            << format_report(loaded.report);
+    const std::string corpus_name = loaded.name;
+    const std::vector<std::string> applied = applied_lists(loaded);
     Effects nowhere;
-    Explorer app(std::move(data), nowhere);
+    Explorer app(std::move(loaded.data), nowhere);
 
     ResultTable table;
     std::string selection = "all groups";
@@ -221,6 +234,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     ExportHeader header = export_header(app, selection);
     header.corpus = corpus_name;
+    header.notes = applied;
     out << write_export(table, o.format, header);
     out.flush();
     if (!out) {

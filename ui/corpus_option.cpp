@@ -6,27 +6,30 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
+#include <vector>
+
+#include "selection/age_band.h"
 
 namespace zapt::ui {
 
 CorpusArgument corpus_argument(int argc, char** argv) {
     CorpusArgument out;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--corpus") {
-            if (i + 1 >= argc) {
-                out.error = "--corpus needs a folder";
-                return out;
-            }
-            out.dir = argv[++i];
-        } else if (a.substr(0, 9) == "--corpus=") {
-            out.dir = std::string(a.substr(9));
-        } else {
-            out.error = "unknown argument " + std::string(a) + " (try 'zapt --help')";
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        auto taken = take_corpus_option(args, i, out.options);
+        if (!taken) {
+            out.error = "unknown argument " + args[i] + " (try 'zapt --help')";
             return out;
         }
-        if (out.dir.empty()) {
-            out.error = "--corpus needs a folder";
+        if (!taken->empty()) {
+            out.error = *taken;
+            return out;
+        }
+    }
+    if (!out.options.bands.empty()) {
+        if (auto b = parse_bands(out.options.bands, nullptr); b && b->size() > kMaxWindowBands) {
+            out.error = "--bands: the main window shows at most " +
+                        std::to_string(kMaxWindowBands) + " bands; zapt-report takes any number";
             return out;
         }
     }
@@ -36,7 +39,8 @@ CorpusArgument corpus_argument(int argc, char** argv) {
 InfoRequest info_request(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
-        if (a == "--corpus") {
+        if (a == "--corpus" || a == "--map" || a == "--glossary" || a == "--families" ||
+            a == "--bands") {
             ++i;
         } else if (a == "--version") {
             return InfoRequest::Version;
@@ -48,32 +52,30 @@ InfoRequest info_request(int argc, char** argv) {
 }
 
 const char* usage_text() {
-    return R"(Usage: zapt [--corpus DIR]
+    static const std::string text = std::string(R"(Usage: zapt [--corpus PATH] [options]
 
-Opens the windows of ZAPT, the explorer of a corpus of British-English text
-messages.
+Opens the windows of ZAPT, the explorer of a corpus of text messages: the
+built-in British-English sample, or a corpus of your own.
 
 Options:
-  --corpus DIR  read the corpus from the folder DIR (register.json and
-                corpus.jsonl, optionally glossary.json and variants.json)
-                instead of the built-in one
-  --version     print the program's version and exit
-  -h, --help    show this help and exit
+)") + kCorpusOptionsHelp + R"(                    (the main window shows at most five bands)
+  --version         print the program's version and exit
+  -h, --help        show this help and exit
 
 Qt's own options (-platform, -style, ...) are accepted too. The windows need a
 display; without a desktop, run it under a virtual one: xvfb-run -a zapt.
-Exit status: 0 done, 1 no display or loading cancelled, 2 a corpus file that
-breaks a rule or a wrong command line.
+Exit status: 0 done, 1 no display or loading cancelled, 2 a corpus that
+cannot be read or a wrong command line.
 )";
+    return text.c_str();
 }
 
-DataSet load_corpus(const std::string& dir, bool dialog) {
-    if (dir.empty()) return load_builtin_data();
-    if (!dialog) return load_data_dir(dir);
+LoadedCorpus load_corpus(const CorpusOptions& options, bool dialog) {
+    if (options.path.empty() || !dialog) return load_corpus_source(options);
     std::unique_ptr<QProgressDialog> progress;
     QElapsedTimer clock;
     clock.start();
-    return load_data_dir(dir, [&](double fraction) {
+    return load_corpus_source(options, [&](double fraction) {
         // Only a load that takes a while shows the window.
         if (!progress && clock.elapsed() > 300) {
             progress =
@@ -91,10 +93,9 @@ DataSet load_corpus(const std::string& dir, bool dialog) {
     });
 }
 
-int load_corpus_or_report(const std::string& dir, bool dialog, DataSet& data) {
+int load_corpus_or_report(const CorpusOptions& options, bool dialog, LoadedCorpus& corpus) {
     try {
-        data = load_corpus(dir, dialog);
-        return 0;
+        corpus = load_corpus(options, dialog);
     } catch (const LoadCancelled&) {
         std::fprintf(stderr, "zapt: loading cancelled\n");
         return 1;
@@ -102,6 +103,9 @@ int load_corpus_or_report(const std::string& dir, bool dialog, DataSet& data) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
+    if (!corpus.report.problems().empty())
+        std::fprintf(stderr, "%s", format_report(corpus.report).c_str());
+    return 0;
 }
 
 } // namespace zapt::ui

@@ -1,7 +1,9 @@
 // The corpus a program of the windows works on: the built-in one, or the folder
-// named by "--corpus DIR" on its command line.
+// or table named by "--corpus PATH" on its command line, with the corpus's own
+// bands, columns, glossary and families.
 #pragma once
 
+#include "app/corpus_source.h"
 #include "corpus/data_files.h"
 
 #include <string>
@@ -9,12 +11,13 @@
 namespace zapt::ui {
 
 struct CorpusArgument {
-    std::string dir;   // empty: the built-in corpus
+    CorpusOptions options;
     std::string error; // a command line the program does not understand
 };
 
-// Reads "--corpus DIR" or "--corpus=DIR"; any other argument is an error
-// (Qt's own arguments are taken out before).
+// Reads the corpus options ("--corpus PATH", --map, --glossary, --families,
+// --bands); any other argument is an error (Qt's own arguments are taken out
+// before). More bands than the main window shows is an error too.
 CorpusArgument corpus_argument(int argc, char** argv);
 
 // "--version" and "--help" (or "-h") are answered before any window or display
@@ -26,14 +29,15 @@ InfoRequest info_request(int argc, char** argv);
 // The text "--help" prints.
 const char* usage_text();
 
-// The data of `dir` (the built-in data when empty). A folder that takes longer
-// than 300 ms shows a progress window with a Cancel button when `dialog` is
-// set. Throws DataError for a file that breaks a rule, LoadCancelled when the
-// user cancels.
-DataSet load_corpus(const std::string& dir, bool dialog);
+// The corpus the options name. A folder or table that takes longer than 300 ms
+// shows a progress window with a Cancel button when `dialog` is set. Throws
+// DataError for a corpus that cannot be read, LoadCancelled when the user
+// cancels.
+LoadedCorpus load_corpus(const CorpusOptions& options, bool dialog);
 
 // Loads as above, or writes what went wrong to standard error: "file:line:
-// rule" for a broken file. Returns the exit code to end with (0 when loaded).
-int load_corpus_or_report(const std::string& dir, bool dialog, DataSet& data);
+// rule" for a broken file. A table's problems, which do not stop the load, are
+// written there too. Returns the exit code to end with (0 when loaded).
+int load_corpus_or_report(const CorpusOptions& options, bool dialog, LoadedCorpus& corpus);
 
 } // namespace zapt::ui

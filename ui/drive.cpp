@@ -534,10 +534,11 @@ int main(int argc, char** argv) {
         std::cerr << "zapt-drive: " << corpus.error << "\n";
         return 2;
     }
-    zapt::DataSet data;
-    if (int code = zapt::ui::load_corpus_or_report(corpus.dir, false, data)) return code;
-    zapt::ui::MainWindow window(std::move(data)); // the explorer takes the texts over
-    window.setCorpusFolder(QString::fromStdString(corpus.dir));
+    zapt::LoadedCorpus loaded;
+    if (int code = zapt::ui::load_corpus_or_report(corpus.options, false, loaded)) return code;
+    const std::vector<std::string> applied = zapt::applied_lists(loaded);
+    zapt::ui::MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
+    window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name, applied);
     std::vector<std::string> messages;
     // Message boxes are answered with OK at once; their texts are collected.
     window.messageHandler = [&](const QString& text) { messages.push_back(text.toStdString()); };

@@ -135,11 +135,14 @@ QWidget* createAboutWindow(const LoadedCorpusFigures* loaded) {
          "banquet."},
         {"HOW BIG?",
          loaded ? QString("This corpus, loaded from %1, holds %2 texts from %3 people, which "
-                          "comes to %4 words.")
+                          "comes to %4 words.%5")
                       .arg(loaded->folder)
                       .arg(loaded->texts)
                       .arg(loaded->people)
                       .arg(loaded->words)
+                      .arg(loaded->applied.isEmpty()
+                               ? QString()
+                               : " It is read with " + loaded->applied.join("; ") + ".")
                 : QString("The sample holds 977 texts from 53 people, which comes to about "
                           "14,800 words. That may not sound like much, but even a small sample "
                           "like this tells you a surprising amount about people's texting "

@@ -141,7 +141,7 @@ QWidget* MainWindow::createWindow(WindowId id) {
         if (!groupIndex_)
             groupIndex_ = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
         return createCompareWindow(
-            explorer_, *groupIndex_, [this] { return export_header(explorer_, "all groups"); },
+            explorer_, *groupIndex_, [this] { return exportHeader("all groups"); },
             [this] { return explorer_.form1().lstNonStandardForms.text(); });
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
@@ -165,6 +165,7 @@ QWidget* MainWindow::aboutWindow() {
     if (corpusFolder_.isEmpty()) return createAboutWindow();
     LoadedCorpusFigures figures;
     figures.folder = corpusFolder_;
+    for (const std::string& a : applied_) figures.applied << toQ(a);
     figures.texts = explorer_.form3().corpusTextCount();
     for (const std::string& n : explorer_.form3().lstNumOfTextsPerAuthor)
         figures.people += n != "0";
@@ -175,9 +176,16 @@ QWidget* MainWindow::aboutWindow() {
 void MainWindow::attachTable(QWidget* w, std::function<ResultTable()> table,
                              std::function<int()> selectedRow) {
     attach_table(w, {std::move(table),
-                     [this] { return export_header(explorer_, shown_selection(explorer_)); },
+                     [this] { return exportHeader(shown_selection(explorer_)); },
                      std::move(selectedRow),
                      {}});
+}
+
+ExportHeader MainWindow::exportHeader(std::string selection) const {
+    ExportHeader h = export_header(explorer_, std::move(selection));
+    h.corpus = corpusName_;
+    h.notes = applied_;
+    return h;
 }
 
 // ---- Effects of the explorer's operations ----------------------------------------------

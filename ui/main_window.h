@@ -34,8 +34,13 @@ public:
     // How the "No texts found" message is shown; a modal message box by default.
     std::function<void(const QString&)> messageHandler;
 
-    // The folder the corpus was loaded from (empty: the built-in corpus).
-    void setCorpusFolder(const QString& folder) { corpusFolder_ = folder; }
+    // Where the corpus was loaded from (empty: the built-in corpus), its name
+    // in exports ("folder PATH", "table PATH") and what applies beyond it.
+    void setCorpusSource(const QString& path, std::string name, std::vector<std::string> applied) {
+        corpusFolder_ = path;
+        corpusName_ = std::move(name);
+        applied_ = std::move(applied);
+    }
 
     // Shows the explorer's state in every open window.
     void refresh();
@@ -77,6 +82,10 @@ private:
     std::map<FocusTarget, QWidget*> focusTargets_;
     std::unique_ptr<GroupIndex> groupIndex_; // made when the comparison first opens
     QString corpusFolder_;
+    std::string corpusName_ = "built-in";
+    std::vector<std::string> applied_;
+    // The header of an export of the windows for `selection`.
+    ExportHeader exportHeader(std::string selection) const;
 };
 
 } // namespace zapt::ui

@@ -78,11 +78,13 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
         std::fprintf(stderr, "zapt: %s\n", corpus.error.c_str());
         return 2;
     }
-    DataSet data;
-    if (int code = load_corpus_or_report(corpus.dir, true, data)) return code;
+    LoadedCorpus loaded;
+    if (int code = load_corpus_or_report(corpus.options, true, loaded)) return code;
     if (options.loadWebEngineFirst) delete createUploadWindow();
-    MainWindow window(std::move(data)); // the explorer takes the texts over
-    window.setCorpusFolder(QString::fromStdString(corpus.dir));
+    std::vector<std::string> applied = applied_lists(loaded);
+    MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
+    window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name,
+                           std::move(applied));
     QuitAfterPaint quitter(options.onShown);
     if (options.onShown) window.installEventFilter(&quitter);
     window.show();

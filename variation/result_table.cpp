@@ -90,6 +90,7 @@ std::string export_preamble(const ResultTable& table, const ExportHeader& header
     append_comment(out, "ZAPT " + std::string(program_version()));
     append_comment(out, "corpus: " + header.corpus + ", " + std::to_string(header.corpusTexts) +
                             " texts");
+    for (const std::string& note : header.notes) append_comment(out, note);
     append_comment(out, "selection: " + (header.selection.empty() ? "none" : header.selection));
     append_comment(out, "counting rule: " + std::string(kCountingRule));
     for (const FigureDefinition& f : kFigureDefinitions)

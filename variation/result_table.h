@@ -40,6 +40,9 @@ struct ExportHeader {
     std::string corpus = "built-in"; // which corpus the figures come from
     int corpusTexts = 0;             // its number of texts
     std::string selection;           // e.g. "group 26 to 40 F", "author 012", "all groups"
+    // What applies beyond the corpus itself, one line each, e.g.
+    // "glossary: built-in (British English, 743 forms)".
+    std::vector<std::string> notes;
 };
 
 // Writes the table: a header line of the column names, then one line per row.

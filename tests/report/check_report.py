@@ -88,6 +88,23 @@ def texts_of(name, corpus):
     return [as_blanks(r["text"]) for r in corpus if fold(r["author"]) == fold(name)]
 
 
+def age_span(text):
+    """A register age: (lo, hi) for a number or a range "A-B"; None when not known."""
+    text = text.strip()
+    if "-" in text[1:]:
+        lo, hi = text.split("-", 1)
+        return float(lo), float(hi)
+    try:
+        return float(text), float(text)
+    except ValueError:
+        return None
+
+
+def in_band(test, age):
+    span = age_span(age)
+    return span is not None and test(span[0]) and test(span[1])
+
+
 def groups(register, corpus):
     """(band, gender) -> the register rows of the group, in register order."""
     out = {}
@@ -95,7 +112,7 @@ def groups(register, corpus):
         for g in ("F", "M"):
             out[(label, g)] = [a for a in register
                                if fold(a["gender"]) == fold(g) and texts_of(a["name"], corpus)
-                               and test(float(a["age"]))]
+                               and in_band(test, a["age"])]
     return out
 
 
@@ -336,6 +353,40 @@ def check_awkward_corpus(report, builtin_dir):
               and "\x1a" not in out, "awkward --forms: characters kept")
 
 
+# ---- A corpus as one table, read with --corpus ----
+
+def check_table_corpus(report, builtin_dir):
+    """The awkward table of tests/data as Python's csv module reads it (its
+    expected reading, with the majority value of each author) against what the
+    report counts from the table itself."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    path = os.path.join(here, "..", "data", "awkward_corpus.csv")
+    with open(os.path.join(here, "..", "data", "awkward_corpus.expected.json"), encoding="utf-8") as f:
+        expected = json.load(f)
+    register, corpus = expected["register"], expected["texts"]
+    _, _, variants, glossary = load(builtin_dir, builtin_dir)
+    check_variants(report, [v for v in variants if v["stem"] in ("You", "Okay")], register,
+                   corpus, ("--corpus", path))
+    check_metrics(report, register, corpus, glossary, ("--corpus", path))
+    rc, out, err = run(report, "variants", "--family", "You", "--corpus", path)
+    check("# glossary: built-in (British English, %d forms)" % len(glossary["forms"]) in out,
+          "table: the header says the built-in glossary applies")
+    rc, out, err = run(report, "check", "--corpus", path)
+    check(rc == 0 and "empty text (%dx)" % expected["emptyTexts"] in out,
+          "check: %d %r" % (rc, out[:200]))
+    rc, out, err = run(report, "check", "--corpus", path + ".missing.csv")
+    check(rc == 2 and "cannot be read" in out, "check of a missing table: exit %d" % rc)
+    # The corpus's own bands: every author in the band that holds the whole age.
+    rc, out, err = run(report, "metrics", "--corpus", path, "--bands", "0-17,18-29,30-49,50+")
+    rows = table(out)[1:]
+    check(rc == 0 and [r[0] for r in rows[::2]] == ["0 to 17", "18 to 29", "30 to 49", "50+"],
+          "--bands: %r" % [r[:2] for r in rows])
+    for (lo, hi), r in zip([(0, 17), (18, 29), (30, 49), (50, 999)], rows[::2]):
+        members = [a for a in register if a["gender"] == "F" and texts_of(a["name"], corpus)
+                   and in_band(lambda x: lo - 1 < x < hi + 1, a["age"])]
+        check(r[2] == str(len(members)), "--bands %s F: %s authors, want %d" % (r[0], r[2], len(members)))
+
+
 def check_command_line(report, register):
     rc, out, err = run(report, "--help")
     check(rc == 0 and "variants" in out and "--family" in out and not err, "--help")
@@ -380,6 +431,7 @@ def main():
     check_metrics(report, register, corpus, glossary)
     check_small_corpus(report, data_dir)
     check_awkward_corpus(report, data_dir)
+    check_table_corpus(report, data_dir)
     check_command_line(report, register)
     for f in failures[:40]:
         print("FAIL:", f)

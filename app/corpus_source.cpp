@@ -1,0 +1,105 @@
+#include "app/corpus_source.h"
+
+#include "corpus/text.h"
+#include "selection/age_band.h"
+
+#include <filesystem>
+
+namespace zapt {
+
+const char* const kCorpusOptionsHelp =
+    R"(  --corpus PATH     read the corpus from PATH instead of the built-in one: a
+                    folder (register.json and corpus.jsonl, optionally
+                    glossary.json and variants.json) or one CSV or TSV table
+                    with a header row and one row per text
+  --map FIELD=COLUMN  read the table's column COLUMN as FIELD (text, author,
+                    age, gender, education, native or code); repeatable
+  --glossary FILE   the glossary (JSON, or CSV with form,interpretation)
+  --families FILE   the variant families (JSON, or CSV with family,form)
+  --bands LIST      the age bands, youngest first, e.g. "16-20,21-25,26-40,41+"
+                    (default "<18,18-25,26-40,41-60,61+")
+)";
+
+std::optional<std::string> take_corpus_option(const std::vector<std::string>& args, std::size_t& i,
+                                              CorpusOptions& options) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = name.find('='); eq != std::string::npos && name.rfind("--", 0) == 0) {
+        value = name.substr(eq + 1);
+        name = name.substr(0, eq);
+    }
+    if (name != "--corpus" && name != "--map" && name != "--glossary" && name != "--families" &&
+        name != "--bands")
+        return std::nullopt;
+    if (!value) {
+        if (i + 1 >= args.size()) return name + " needs a value";
+        value = args[++i];
+    }
+    if (value->empty()) return name + " needs a value";
+    if (name == "--corpus") options.path = *value;
+    if (name == "--glossary") options.glossary = *value;
+    if (name == "--families") options.families = *value;
+    if (name == "--bands") {
+        std::string error;
+        if (!parse_bands(*value, &error)) return "--bands: " + error;
+        options.bands = *value;
+    }
+    if (name == "--map") {
+        if (auto error = add_column_mapping(options.table, *value)) return "--map: " + *error;
+    }
+    return std::string();
+}
+
+LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress& progress) {
+    LoadedCorpus c;
+    std::vector<BandBounds> bands;
+    if (!options.bands.empty()) {
+        std::string error;
+        auto b = parse_bands(options.bands, &error);
+        if (!b) throw DataError("--bands", 0, error);
+        bands = std::move(*b);
+    } else {
+        bands = *parse_bands("<18,18-25,26-40,41-60,61+", nullptr);
+    }
+    if (options.path.empty()) {
+        c.data = load_builtin_data();
+        c.name = "built-in";
+    } else if (is_table_path(options.path) && !std::filesystem::is_directory(options.path)) {
+        TableOptions table = options.table;
+        table.progress = progress;
+        c.data = load_table_corpus(options.path, table, c.report);
+        // Tabs and line breaks in a text read as blanks, as in every corpus.
+        for (CorpusRow& row : c.data.corpus) blanks_for_breaks(row.text);
+        c.name = "table " + options.path;
+    } else {
+        c.data = load_data_dir(options.path, progress);
+        c.name = "folder " + options.path;
+        const std::filesystem::path dir(options.path);
+        c.builtInGlossary = !std::filesystem::exists(dir / "glossary.json");
+        c.builtInFamilies = !std::filesystem::exists(dir / "variants.json");
+    }
+    if (!options.glossary.empty()) {
+        c.data.glossary = load_glossary_file(options.glossary);
+        c.builtInGlossary = false;
+    }
+    if (!options.families.empty()) {
+        c.data.variants = load_families_file(options.families);
+        c.builtInFamilies = false;
+    }
+    set_age_bands(std::move(bands));
+    return c;
+}
+
+std::vector<std::string> applied_lists(const LoadedCorpus& corpus) {
+    std::vector<std::string> out;
+    if (corpus.name == "built-in") return out;
+    if (corpus.builtInGlossary)
+        out.push_back("glossary: built-in (British English, " +
+                      std::to_string(corpus.data.glossary.forms.size()) + " forms)");
+    if (corpus.builtInFamilies)
+        out.push_back("variant families: built-in (British English, " +
+                      std::to_string(corpus.data.variants.size()) + " families)");
+    return out;
+}
+
+} // namespace zapt

@@ -1,0 +1,53 @@
+// Where the corpus comes from, as the three programs' command lines give it:
+// the built-in sample, a folder of JSON files or one CSV/TSV table, with the
+// corpus's own age bands, column names, glossary and variant families. One
+// reader of these options and one loader for zapt, zapt-drive and zapt-report.
+#pragma once
+
+#include "corpus/data_files.h"
+#include "corpus/load_report.h"
+#include "corpus/table_reader.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zapt {
+
+struct CorpusOptions {
+    std::string path;     // a folder or a table; empty: the built-in sample
+    TableOptions table;   // --map FIELD=COLUMN, for a table
+    std::string glossary; // --glossary FILE (JSON or CSV); empty: the corpus's or the built-in
+    std::string families; // --families FILE (JSON or CSV)
+    std::string bands;    // --bands LIST; empty: the built-in five
+};
+
+// Takes the corpus option at args[i] ("--corpus PATH", "--corpus=PATH", and
+// --map, --glossary, --families, --bands in the same two forms), moving `i`
+// past its value. Nothing when args[i] is no corpus option; otherwise an empty
+// string, or the message for a wrong value.
+std::optional<std::string> take_corpus_option(const std::vector<std::string>& args, std::size_t& i,
+                                              CorpusOptions& options);
+
+// The help lines of those options, for the programs' --help.
+extern const char* const kCorpusOptionsHelp;
+
+struct LoadedCorpus {
+    DataSet data;
+    LoadReport report;           // what the load found (a table's problems)
+    std::string name;            // "built-in", "folder PATH" or "table PATH"
+    bool builtInGlossary = true; // the built-in glossary applies to another corpus
+    bool builtInFamilies = true;
+};
+
+// Loads the corpus and sets its age bands. Throws DataError for a corpus that
+// cannot be read at all (or a wrong --bands list), LoadCancelled when
+// `progress` says stop.
+LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {});
+
+// What applies beyond the corpus itself, for the About window and every
+// export's header: "glossary: built-in (British English, 743 forms)" and the
+// same for the families, when a corpus of the user's own uses the built-in ones.
+std::vector<std::string> applied_lists(const LoadedCorpus& corpus);
+
+} // namespace zapt
