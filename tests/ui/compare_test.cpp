@@ -340,6 +340,49 @@ private slots:
         QVERIFY(broken.readAllStandardOutput().isEmpty());
     }
 
+    // A linguist's own table with its own age bands: the option buttons show
+    // the bands, an author whose range straddles two bands is in neither, and
+    // the exports say the built-in glossary applies. More bands than the main
+    // window shows stop the start.
+    void aTableWithItsOwnBands() {
+        const QString table =
+            QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/awkward_corpus.csv";
+        Driver drive({"--corpus", table, "--bands", "0-17,18-29,30-49,50+"});
+        QVERIFY(drive.started());
+        json d = drive.dump();
+        const json& c = d["windows"]["Form1"]["controls"];
+        QCOMPARE(QString::fromStdString(c["optUnder18"]["text"].get<std::string>()),
+                 QString("0 to 17"));
+        QCOMPARE(QString::fromStdString(c["opt41To60"]["text"].get<std::string>()),
+                 QString("50+"));
+        QVERIFY(c["opt41To60"]["visible"].get<bool>());
+        QVERIFY(!c["opt61Plus"]["visible"].get<bool>());
+        SEND_OK(drive, cmd("press", "Opt18To25"));
+        SEND_OK(drive, cmd("press", "optMale"));
+        SEND_OK(drive, cmd("press", "cmdAgeAndGender"));
+        d = drive.dump();
+        const int authors = int(d["windows"]["Form1"]["controls"]["AgeTable"]["items"].size());
+        QVERIFY(authors > 0);
+        QCOMPARE(textOf(d, "Form1", "lblNumOfCorpusTexts"), QString("384"));
+        QTemporaryDir dir;
+        const QString file = dir.filePath("group.csv");
+        SEND_OK(drive, json::array({"export", "GroupAvTextLength", file.toStdString()}));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString head = QString::fromUtf8(f.readAll());
+        QVERIFY2(head.contains("# corpus: table " + table), qPrintable(head.left(300)));
+        QVERIFY(head.contains("# glossary: built-in (British English, 743 forms)"));
+
+        QProcess six;
+        six.start(qEnvironmentVariable("ZAPT_DRIVE"),
+                  {"--corpus", table, "--bands", "0-9,10-19,20-29,30-39,40-49,50+"});
+        QVERIFY(six.waitForStarted());
+        six.closeWriteChannel();
+        QVERIFY(six.waitForFinished(30000));
+        QCOMPARE(six.exitCode(), 2);
+        QVERIFY(QString::fromUtf8(six.readAllStandardError()).contains("at most 5 bands"));
+    }
+
     // Every copy and export of every table of every window, for several
     // groups and authors: author codes, never a name and never a whole text.
     void noCopyOrExportShowsANameOrAWholeText() {
