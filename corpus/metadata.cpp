@@ -1,4 +1,5 @@
 #include "corpus/metadata.h"
+#include "corpus/text.h"
 
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
@@ -53,22 +54,6 @@ std::optional<int> years(std::string_view s) {
 
 } // namespace
 
-bool is_valid_utf8(std::string_view s, std::size_t* bad_offset) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        if (static_cast<unsigned char>(s[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t at = i;
-        if (next_code_point(s, i) < 0) {
-            if (bad_offset) *bad_offset = at;
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string_view trim_blanks(std::string_view s) {
     // From the front, one code point at a time.
     std::size_t i = 0;
@@ -95,19 +80,8 @@ bool is_blank(std::string_view s) {
     return trim_blanks(s).empty();
 }
 
-std::string fold_key(std::string_view s) {
-    bool ascii = true;
-    for (char c : s) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii) return ascii_lower(s);
-    std::string out;
-    icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())))
-        .foldCase()
-        .toUTF8String(out);
-    return out;
-}
-
 std::string loose_key(std::string_view s) {
-    std::string folded = fold_key(s);
+    std::string folded = fold_text(s);
     std::string out;
     std::size_t i = 0;
     while (i < folded.size()) {

@@ -54,20 +54,11 @@ std::string free_value(std::string_view value);
 
 // UTF-8 helpers, by ICU.
 
-// Whether `s` is well-formed UTF-8 (no overlong forms, no surrogates, nothing
-// above U+10FFFF); when not, `bad_offset` receives the offset of the first bad
-// byte.
-bool is_valid_utf8(std::string_view s, std::size_t* bad_offset = nullptr);
-
 // `s` without the Unicode white space at either end. `s` must be valid UTF-8.
 std::string_view trim_blanks(std::string_view s);
 
 // Whether `s` holds nothing but Unicode white space (or nothing at all).
 bool is_blank(std::string_view s);
-
-// `s` with Unicode full case folding: the key for comparing identifiers
-// without regard to case ("Ann" and "ANN"; "Straße" and "STRASSE").
-std::string fold_key(std::string_view s);
 
 // Only the letters and digits of `s`, case-folded: the key header names are
 // matched by, so that "Native language", "native_language" and

@@ -1,6 +1,7 @@
 #include "corpus/table_reader.h"
 
 #include "corpus/metadata.h"
+#include "corpus/text.h"
 
 #include <algorithm>
 #include <array>
@@ -180,7 +181,7 @@ bool any_utf8_beyond_ascii(std::string_view s) {
     for (std::size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
         const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
-        if (n && is_valid_utf8(s.substr(i, n)) && s.substr(i, n).size() == n) return true;
+        if (n && valid_utf8(s.substr(i, n)) && s.substr(i, n).size() == n) return true;
     }
     return false;
 }
@@ -358,15 +359,15 @@ bool TableReader::assign_columns(const Record& header) {
         if (name.empty()) name = "column " + std::to_string(i + 1);
         header_.push_back(name);
         loose[i] = loose_key(name);
-        folded[i] = fold_key(name);
+        folded[i] = fold_text(name);
     }
     column_.fill(-1);
     std::vector<bool> used(n, false);
 
     for (const auto& [field_name, column] : options_.map) {
-        int f = field_of(fold_key(trim_blanks(field_name)));
+        int f = field_of(fold_text(trim_blanks(field_name)));
         if (f < 0) return fail("--map names no field " + in_quotes(field_name), 1);
-        const std::string want = fold_key(trim_blanks(column)), want_loose = loose_key(column);
+        const std::string want = fold_text(trim_blanks(column)), want_loose = loose_key(column);
         int found = -1;
         for (std::size_t i = 0; i < n && found < 0; ++i) {
             if (folded[i] == want) found = static_cast<int>(i);
@@ -466,7 +467,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
         return;
     }
     std::size_t bad = 0;
-    if (!is_valid_utf8(content_.substr(r.begin, r.end - r.begin), &bad)) {
+    if (!valid_utf8(content_.substr(r.begin, r.end - r.begin), &bad)) {
         problem("not UTF-8",
                 "a row holds bytes that are not UTF-8 (a file saved in another encoding, such as "
                 "Windows-1252, must be saved again as UTF-8)",
@@ -583,7 +584,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
                 "text kept in the corpus; it belongs to no author", r.line);
         d.corpus.push_back(CorpusRow{"", std::move(text)});
     } else {
-        std::size_t a = author_of(id, fold_key(id), r.line);
+        std::size_t a = author_of(id, fold_text(id), r.line);
         AuthorEntry& e = authors_[a];
         for (std::size_t k = 0; k < values.size(); ++k) {
             e.tallies[k].add(values[k], r.line);
@@ -624,12 +625,12 @@ void TableReader::build_register(DataSet& d) {
         }
         std::string code = column_[Code] >= 0 ? v[4] : padded(a + 1, width);
         if (column_[Code] >= 0) {
-            const char* why = code.empty()                       ? "an author has no code"
-                              : codes.count(fold_key(code)) != 0 ? "two authors have one code"
-                                                                 : nullptr;
+            const char* why = code.empty()                        ? "an author has no code"
+                              : codes.count(fold_text(code)) != 0 ? "two authors have one code"
+                                                                  : nullptr;
             if (why) {
                 code = "*" + padded(a + 1, width);
-                while (codes.count(fold_key(code))) code = "*" + code;
+                while (codes.count(fold_text(code))) code = "*" + code;
                 problem("code missing or used twice",
                         std::string(why) + " (codes are compared without regard to case)",
                         "the author's number in order of first appearance given as code, "
@@ -637,7 +638,7 @@ void TableReader::build_register(DataSet& d) {
                         e.first_line);
             }
         }
-        codes.insert(fold_key(code));
+        codes.insert(fold_text(code));
         d.authors.push_back(RegisterRow{code, e.name, v[0], v[1], v[2], v[3]});
         d.authorMetadata.emplace_back(v.begin() + static_cast<long>(kAuthorFields.size()), v.end());
     }
@@ -676,7 +677,7 @@ DataSet TableReader::read() {
         return d;
     }
     std::string_view body = strip_bom(content_);
-    if (std::size_t bad = 0; !is_valid_utf8(body, &bad) && !any_utf8_beyond_ascii(body)) {
+    if (std::size_t bad = 0; !valid_utf8(body, &bad) && !any_utf8_beyond_ascii(body)) {
         fail("the file is not UTF-8 (none of its characters beyond ASCII is; it may be "
              "Windows-1252 or Latin-1): save it as UTF-8",
              line_of(body, bad));
@@ -694,7 +695,7 @@ DataSet TableReader::read() {
         return d;
     }
     std::size_t bad = 0;
-    if (!is_valid_utf8(body.substr(r.begin, r.end - r.begin), &bad)) {
+    if (!valid_utf8(body.substr(r.begin, r.end - r.begin), &bad)) {
         fail("the header row is not UTF-8 (save the file as UTF-8)", 1);
         return d;
     }
@@ -740,7 +741,7 @@ std::vector<PairRow> read_pairs(std::string_view file, std::string_view content,
     if (is_utf16(content)) fail(1, "the file is UTF-16; save it as UTF-8");
     content = strip_bom(content);
     std::size_t bad = 0;
-    if (!is_valid_utf8(content, &bad)) {
+    if (!valid_utf8(content, &bad)) {
         fail(line_of(content, bad), "not UTF-8 (a byte at " + std::to_string(bad + 1) + ")");
     }
     Records records(content, delimiter_for(file, content));
@@ -789,7 +790,7 @@ std::optional<std::string> add_column_mapping(TableOptions& options, std::string
     if (eq == std::string_view::npos) {
         return "--map takes FIELD=COLUMN, e.g. --map author=\"Participant ID\"";
     }
-    std::string field = fold_key(trim_blanks(argument.substr(0, eq)));
+    std::string field = fold_text(trim_blanks(argument.substr(0, eq)));
     std::string column(trim_blanks(argument.substr(eq + 1)));
     if (field_of(field) < 0) {
         return "--map: no field " + in_quotes(argument.substr(0, eq)) +
@@ -841,13 +842,13 @@ std::vector<VariantFamily> read_families_csv(std::string_view file, std::string_
     std::unordered_map<std::string, std::size_t> index;
     std::unordered_set<std::string> stems;
     for (auto& p : read_pairs(file, content, {"family", "form"}, true)) {
-        const std::string key = fold_key(trim_blanks(p.first));
+        const std::string key = fold_text(trim_blanks(p.first));
         auto [it, inserted] = index.emplace(key, out.size());
         if (inserted) {
             VariantFamily f;
             f.caption = std::string(trim_blanks(p.first));
             for (const auto& builtin : kFamilyNames) {
-                if (fold_key(builtin.stem) == key) {
+                if (fold_text(builtin.stem) == key) {
                     f.list = builtin.list;
                     f.stem = builtin.stem;
                 }
@@ -861,11 +862,11 @@ std::vector<VariantFamily> read_families_csv(std::string_view file, std::string_
                 if (f.stem[0] >= 'a' && f.stem[0] <= 'z')
                     f.stem[0] = static_cast<char>(f.stem[0] - 32);
                 const std::string base = f.stem;
-                for (int k = 2; stems.count(fold_key(f.stem)); ++k)
+                for (int k = 2; stems.count(fold_text(f.stem)); ++k)
                     f.stem = base + std::to_string(k);
                 f.list = "lst" + f.stem;
             }
-            stems.insert(fold_key(f.stem));
+            stems.insert(fold_text(f.stem));
             f.captionLabel = "lbl" + f.stem;
             out.push_back(std::move(f));
         }
@@ -910,7 +911,7 @@ std::vector<VariantFamily> load_families_file(const std::string& path) {
     auto content = read_whole_file(path, why);
     if (!content) throw DataError(path, 1, why);
     if (extension(path) == ".json") {
-        return read_json(path, [&] { return read_variants(path, *content); });
+        return read_json(path, [&] { return read_variants(path, *content, DataOrigin::Loaded); });
     }
     return read_families_csv(path, *content);
 }

@@ -5,6 +5,7 @@
 // read must still hold together.
 #include "corpus/metadata.h"
 #include "corpus/table_reader.h"
+#include "corpus/text.h"
 
 #include <gtest/gtest.h>
 
@@ -150,15 +151,15 @@ std::string check_table_reading(const DataSet& d, const LoadReport& r) {
         const RegisterRow& a = d.authors[i];
         if (d.authorMetadata[i].size() != d.metadataColumns.size()) return "a metadata row's size";
         if (a.name.empty() || a.code.empty()) return "an author without name or code";
-        if (!names.insert(fold_key(a.name)).second) return "two authors of one name";
-        if (!codes.insert(fold_key(a.code)).second) return "two authors of one code";
+        if (!names.insert(fold_text(a.name)).second) return "two authors of one name";
+        if (!codes.insert(fold_text(a.code)).second) return "two authors of one code";
         if (!parse_age(a.age) || age_string(*parse_age(a.age)) != a.age) return "an age: " + a.age;
         if (a.gender != "" && a.gender != "M" && a.gender != "F") return "a gender: " + a.gender;
     }
     std::unordered_set<std::string> exact;
     for (const auto& a : d.authors) exact.insert(a.name);
     for (const auto& row : d.corpus) {
-        if (!is_valid_utf8(row.text) || !is_valid_utf8(row.author)) return "a string not UTF-8";
+        if (!valid_utf8(row.text) || !valid_utf8(row.author)) return "a string not UTF-8";
         if (is_blank(row.text)) return "an empty text kept";
         if (!row.author.empty() && !exact.count(row.author)) return "a text's author not listed";
     }

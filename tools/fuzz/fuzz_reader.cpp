@@ -4,6 +4,7 @@
 // refusing a file; any other exception, a crash, a sanitizer report or a
 // reading that does not hold together is a fault.
 #include "corpus/metadata.h"
+#include "corpus/text.h"
 #include "corpus/table_reader.h"
 
 #include <cstdint>
@@ -33,15 +34,15 @@ namespace {
         const zapt::RegisterRow& a = d.authors[i];
         if (d.authorMetadata[i].size() != d.metadataColumns.size()) fault("a metadata row's size");
         if (a.name.empty() || a.code.empty()) fault("an author without name or code");
-        if (!names.insert(zapt::fold_key(a.name)).second) fault("two authors of one name");
-        if (!codes.insert(zapt::fold_key(a.code)).second) fault("two authors of one code");
+        if (!names.insert(zapt::fold_text(a.name)).second) fault("two authors of one name");
+        if (!codes.insert(zapt::fold_text(a.code)).second) fault("two authors of one code");
         auto age = zapt::parse_age(a.age);
         if (!age || zapt::age_string(*age) != a.age) fault("an age not in the register's form");
         if (a.gender != "" && a.gender != "M" && a.gender != "F") fault("a gender");
         exact.insert(a.name);
     }
     for (const auto& row : d.corpus) {
-        if (!zapt::is_valid_utf8(row.text) || !zapt::is_valid_utf8(row.author)) {
+        if (!zapt::valid_utf8(row.text) || !zapt::valid_utf8(row.author)) {
             fault("a string that is not UTF-8");
         }
         if (zapt::is_blank(row.text)) fault("an empty text kept");
