@@ -2,6 +2,8 @@
 #include "ui/panels.h"
 #include "variation/tables.h"
 
+#include <algorithm>
+
 namespace zapt::ui {
 
 AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
@@ -58,11 +60,22 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
     ageTable->setToolTip("Author Code");
     focusTarget(FocusTarget::AgeTable, ageTable);
     ageTable->onClick = [this](int row) { run([row](Explorer& e) { e.selectAgeTable(row); }); };
+    // A corpus without any education data says so instead of showing blank rows.
+    const std::vector<std::string>& levels = state().authors().lstAuthorEducation;
+    const bool noEducation =
+        !levels.empty() &&
+        std::all_of(levels.begin(), levels.end(), [](const std::string& e) { return e.empty(); });
     ListBox* education =
         bindList(make_list(w, "lstEducation", R(4380, 4080, 840, 1230), colour::paleMagenta),
-                 &f.lstEducation);
-    education->setToolTip("Education Level: 'G' = Middle School/GCSE certificate; HS = High School "
-                          "Diploma/'A Level'/Bacc; U = University Graduate");
+                 &f.lstEducation,
+                 noEducation ? std::function<QString(const std::string&)>(
+                                   [](const std::string&) { return QString::fromUtf8("\u2013"); })
+                             : nullptr);
+    education->setToolTip(noEducation
+                              ? QString("Education Level: this corpus has no education data")
+                              : QString("Education Level: 'G' = Middle School/GCSE certificate; HS "
+                                        "= High School Diploma/'A Level'/Bacc; U = University "
+                                        "Graduate"));
     // A click on the education list only moves its own highlight.
     education->onClick = [this](int row) {
         record([row](Explorer& e) { e.selectEducation(row); });

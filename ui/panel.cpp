@@ -12,9 +12,10 @@ QLabel* Panel::bind(QLabel* label, const std::string* caption) {
     return label;
 }
 
-ListBox* Panel::bindList(ListBox* list, const zapt::ListBox* rows) {
+ListBox* Panel::bindList(ListBox* list, const zapt::ListBox* rows,
+                         std::function<QString(const std::string&)> shown) {
     // One revision behind, so that the first refresh fills the list.
-    lists_.push_back({list, rows, rows->revision - 1});
+    lists_.push_back({list, rows, rows->revision - 1, std::move(shown)});
     return list;
 }
 
@@ -33,7 +34,13 @@ void Panel::refresh() {
     }
     for (ListBinding& b : lists_) {
         if (b.revision != b.state->revision) {
-            b.list->setRows(to_rows(b.state->items));
+            if (b.shown) {
+                QStringList rows;
+                for (const std::string& item : b.state->items) rows << b.shown(item);
+                b.list->setRows(rows);
+            } else {
+                b.list->setRows(to_rows(b.state->items));
+            }
             b.revision = b.state->revision;
         }
         int shown = b.list->currentRow();

@@ -54,8 +54,10 @@ protected:
 
     // The label shows `caption` on every refresh.
     QLabel* bind(QLabel* label, const std::string* caption);
-    // The list shows `rows`' items and selection on every refresh.
-    ListBox* bindList(ListBox* list, const zapt::ListBox* rows);
+    // The list shows `rows`' items and selection on every refresh; `shown`,
+    // when given, says how an item reads on screen.
+    ListBox* bindList(ListBox* list, const zapt::ListBox* rows,
+                      std::function<QString(const std::string&)> shown = {});
     // The button is enabled while `enabled` holds.
     void bindEnabled(QPushButton* button, const bool* enabled);
     // A click on `button` runs `op`.
@@ -82,6 +84,7 @@ private:
         ListBox* list;
         const zapt::ListBox* state;
         unsigned revision;
+        std::function<QString(const std::string&)> shown;
     };
     struct ButtonBinding {
         QPushButton* button;

@@ -335,8 +335,7 @@ private slots:
         QVERIFY(broken.waitForFinished(30000));
         QCOMPARE(broken.exitCode(), 2);
         const QString err = QString::fromUtf8(broken.readAllStandardError());
-        QVERIFY2(err.contains(dir.filePath("corpus.jsonl") + ":2: invalid UTF-8"),
-                 qPrintable(err));
+        QVERIFY2(err.contains(dir.filePath("corpus.jsonl") + ":2: invalid UTF-8"), qPrintable(err));
         QVERIFY(broken.readAllStandardOutput().isEmpty());
     }
 
@@ -353,8 +352,7 @@ private slots:
         const json& c = d["windows"]["Form1"]["controls"];
         QCOMPARE(QString::fromStdString(c["optUnder18"]["text"].get<std::string>()),
                  QString("0 to 17"));
-        QCOMPARE(QString::fromStdString(c["opt41To60"]["text"].get<std::string>()),
-                 QString("50+"));
+        QCOMPARE(QString::fromStdString(c["opt41To60"]["text"].get<std::string>()), QString("50+"));
         QVERIFY(c["opt41To60"]["visible"].get<bool>());
         QVERIFY(!c["opt61Plus"]["visible"].get<bool>());
         SEND_OK(drive, cmd("press", "Opt18To25"));
@@ -381,6 +379,23 @@ private slots:
         QVERIFY(six.waitForFinished(30000));
         QCOMPARE(six.exitCode(), 2);
         QVERIFY(QString::fromUtf8(six.readAllStandardError()).contains("at most 5 bands"));
+
+        // A table without education data: the lavender list says so.
+        const QString plain = dir.filePath("plain.csv");
+        QFile p(plain);
+        QVERIFY(p.open(QIODevice::WriteOnly));
+        p.write("sender,age,gender,message\np1,30,F,hi u ok\np2,31,f,\xF0\x9F\x91\x8D ok\n");
+        p.close();
+        Driver none({"--corpus", plain});
+        QVERIFY(none.started());
+        SEND_OK(none, cmd("press", "opt26To40"));
+        SEND_OK(none, cmd("press", "cmdAgeAndGender"));
+        const json e = none.dump()["windows"]["Form1"]["controls"]["lstEducation"];
+        QCOMPARE(e["items"].size(), std::size_t(2));
+        QCOMPARE(QString::fromStdString(e["items"][0].get<std::string>()),
+                 QString::fromUtf8("\u2013"));
+        QVERIFY(
+            QString::fromStdString(e["toolTip"].get<std::string>()).contains("no education data"));
     }
 
     // Every copy and export of every table of every window, for several
