@@ -87,6 +87,15 @@ LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress
         c.builtInFamilies = false;
     }
     set_age_bands(std::move(bands));
+    // An age range across two bands puts its author in none: counted, so that
+    // no author drops out of the groups unseen.
+    for (const RegisterRow& a : c.data.authors) {
+        const AgeSpan age = read_age(a.age);
+        if (age.known && age.lo != age.hi && !query_band(age) && query_band(age.lo) &&
+            query_band(age.hi))
+            c.report.add("age range across bands", "an author's age range lies across two age bands",
+                         "the author is in no age group", "author " + a.code, 0);
+    }
     return c;
 }
 

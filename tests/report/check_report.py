@@ -381,7 +381,14 @@ def check_table_corpus(report, builtin_dir):
     rows = table(out)[1:]
     check(rc == 0 and [r[0] for r in rows[::2]] == ["0 to 17", "18 to 29", "30 to 49", "50+"],
           "--bands: %r" % [r[:2] for r in rows])
-    for (lo, hi), r in zip([(0, 17), (18, 29), (30, 49), (50, 999)], rows[::2]):
+    bands = [(0, 17), (18, 29), (30, 49), (50, 999)]
+    across = [a for a in register if "-" in a["age"][1:]
+              and not any(in_band(lambda x: lo - 1 < x < hi + 1, a["age"]) for lo, hi in bands)
+              and all(any(lo <= float(end) <= hi for lo, hi in bands) for end in a["age"].split("-"))]
+    rc, out, err = run(report, "check", "--corpus", path, "--bands", "0-17,18-29,30-49,50+")
+    check(("age range across bands (%dx)" % len(across)) in out if across else "across" not in out,
+          "check --bands: %d ranges across bands, %r" % (len(across), out[-300:]))
+    for (lo, hi), r in zip(bands, rows[::2]):
         members = [a for a in register if a["gender"] == "F" and texts_of(a["name"], corpus)
                    and in_band(lambda x: lo - 1 < x < hi + 1, a["age"])]
         check(r[2] == str(len(members)), "--bands %s F: %s authors, want %d" % (r[0], r[2], len(members)))
