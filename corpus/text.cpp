@@ -143,11 +143,14 @@ bool is_ascii(std::string_view s) {
 }
 
 void fold_text_into(std::string_view s, std::string& out) {
-    if (is_ascii(s)) {
-        out.resize(s.size());
-        for (std::size_t i = 0; i < s.size(); ++i) out[i] = fold_case(s[i]);
-        return;
+    // Plain ASCII folds letter by letter, in the same pass that finds it plain.
+    out.resize(s.size());
+    unsigned char high = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        high |= static_cast<unsigned char>(s[i]);
+        out[i] = fold_case(s[i]);
     }
+    if (!(high & 0x80)) return;
     // Invalid UTF-8 turns into U+FFFD here, so it can equal only itself.
     icu::UnicodeString u = icu::UnicodeString::fromUTF8(
         icu::StringPiece(s.data(), static_cast<std::int32_t>(s.size())));

@@ -17,12 +17,20 @@ namespace zapt {
 // piece is folded whole and compared with the folded word.
 namespace {
 
-// Whether a piece with characters beyond ASCII equals the folded word without
-// regard to case; apart from the quick loop, which meets such pieces seldom.
+// A piece that may hold characters beyond ASCII: compared by its full case
+// folding when it does, byte by byte (ASCII folded) when it does not. Apart
+// from the quick loop, which meets such pieces seldom.
 [[gnu::noinline]] bool wide_piece_matches(std::string_view piece, const std::string& folded,
-                                          std::string& scratch) {
-    fold_text_into(piece, scratch);
-    return scratch == folded;
+                                          std::size_t len, std::string& scratch) {
+    if (!is_ascii(piece)) {
+        fold_text_into(piece, scratch);
+        return scratch == folded;
+    }
+    if (piece.size() != len) return false;
+    for (std::size_t i = 0; i < len; ++i) {
+        if (fold_case(piece[i]) != folded[i]) return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -41,14 +49,9 @@ int count_word(std::string_view buffer, std::string_view word) {
     std::string scratch;
     auto piece_ends_at = [&](std::size_t blank) {
         if (wideEnd > start) [[unlikely]] {
-            const std::string_view piece(s + start, blank - start);
-            if (!is_ascii(piece)) {
-                count += wide_piece_matches(piece, folded, scratch);
-                start = blank + 1;
-                return;
-            }
-        }
-        if (blank - start == len) {
+            count += wide_piece_matches(std::string_view(s + start, blank - start), folded, len,
+                                        scratch);
+        } else if (blank - start == len) {
             std::size_t i = 0;
             while (i < len && fold_case(s[start + i]) == folded[i]) ++i;
             count += i == len;

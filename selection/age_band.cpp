@@ -2,6 +2,7 @@
 
 #include "corpus/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -15,6 +16,18 @@ std::vector<BandBounds> builtin_bands() {
 std::vector<BandBounds>& bands_in_use() {
     static std::vector<BandBounds> bands = builtin_bands();
     return bands;
+}
+
+std::vector<AgeBand> places_of(const std::vector<BandBounds>& bands) {
+    std::vector<AgeBand> out;
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        out.push_back(static_cast<AgeBand>(static_cast<int>(i)));
+    return out;
+}
+
+std::vector<AgeBand>& band_places() {
+    static std::vector<AgeBand> places = places_of(bands_in_use());
+    return places;
 }
 
 const BandBounds* bounds_of(AgeBand band) {
@@ -104,17 +117,15 @@ std::optional<std::vector<BandBounds>> parse_bands(std::string_view list, std::s
 
 void set_age_bands(std::vector<BandBounds> bands) {
     bands_in_use() = std::move(bands);
+    band_places() = places_of(bands_in_use());
 }
 
 const std::vector<BandBounds>& age_bounds() {
     return bands_in_use();
 }
 
-std::vector<AgeBand> age_bands() {
-    std::vector<AgeBand> out;
-    for (std::size_t i = 0; i < bands_in_use().size(); ++i)
-        out.push_back(static_cast<AgeBand>(static_cast<int>(i)));
-    return out;
+const std::vector<AgeBand>& age_bands() {
+    return band_places();
 }
 
 bool builtin_age_bands() {
@@ -136,6 +147,13 @@ std::string band_caption(AgeBand band) {
 }
 
 AgeSpan read_age(std::string_view text) {
+    // The usual case first: a whole number of years, digits only.
+    if (!text.empty() && text.size() <= 3 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        int v = 0;
+        for (char c : text) v = v * 10 + (c - '0');
+        return {true, double(v), double(v)};
+    }
     const std::string_view t = trim(text);
     if (auto r = year_range(t)) return {true, double(r->first), double(r->second)};
     if (t.empty() ||

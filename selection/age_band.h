@@ -47,7 +47,7 @@ void set_age_bands(std::vector<BandBounds> bands);
 // The bands in use, youngest first.
 const std::vector<BandBounds>& age_bounds();
 // The bands in use as AgeBand values, youngest first.
-std::vector<AgeBand> age_bands();
+const std::vector<AgeBand>& age_bands();
 // Whether the built-in five are in use.
 bool builtin_age_bands();
 

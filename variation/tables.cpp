@@ -325,7 +325,7 @@ ResultTable corpus_data_table(const Explorer& app) {
     const std::string* counts[] = {&f.lblUnder18s, &f.lbl18To25, &f.lbl25To40, &f.lbl41To60,
                                    &f.lbl61Plus};
     std::vector<std::pair<std::string, std::string>> rows;
-    const std::vector<AgeBand> bands = age_bands();
+    const std::vector<AgeBand>& bands = age_bands();
     for (std::size_t i = 0; i < bands.size() && i < std::size(counts); ++i)
         rows.push_back({band_caption(bands[i]), *counts[i]});
     rows.push_back({"Male", f.lblMale});
