@@ -1,6 +1,7 @@
 #include "corpus/data_files.h"
 
 #include "corpus/big_buffer.h"
+#include "corpus/metadata.h"
 #include "corpus/text.h"
 
 #include <algorithm>
@@ -268,26 +269,16 @@ void check_register_row(const Reader& r, const RegisterRow& row, int line, DataO
     if (!codes.insert(fold_text(row.code)).second)
         r.fail(line, "the code \"" + row.code + "\" is used twice");
     if (row.name.empty()) r.fail(line, "an author name may not be empty");
-    const auto digits = [](std::string_view s) {
-        return !s.empty() && s.size() <= 3 &&
-               std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
     if (origin == DataOrigin::BuiltIn) {
-        if (!digits(row.age)) r.fail(line, "an age must be a whole number of years, digits only");
-    } else {
+        if (row.age.empty() || row.age.size() > 3 ||
+            !std::all_of(row.age.begin(), row.age.end(),
+                         [](char c) { return c >= '0' && c <= '9'; }))
+            r.fail(line, "an age must be a whole number of years, digits only");
+    } else if (!parse_age(row.age)) {
         // A corpus of the user's own: a whole number, a range of whole years
         // ("16-20") or not known ("", "unknown", "NA", "-").
-        std::string folded = fold_text(row.age);
-        const std::size_t dash = folded.find('-');
-        const bool range = dash != std::string::npos && dash > 0 &&
-                           digits(std::string_view(folded).substr(0, dash)) &&
-                           digits(std::string_view(folded).substr(dash + 1)) &&
-                           std::stoi(folded.substr(0, dash)) <= std::stoi(folded.substr(dash + 1));
-        const bool missing = folded.empty() || folded == "unknown" || folded == "na" ||
-                             folded == "n/a" || folded == "-";
-        if (!digits(folded) && !range && !missing)
-            r.fail(line, "an age must be a whole number of years, a range such as \"16-20\", or "
-                         "missing (empty, \"unknown\", \"NA\" or \"-\")");
+        r.fail(line, "an age must be a whole number of years, a range such as \"16-20\", or "
+                     "missing (empty, \"unknown\", \"NA\" or \"-\")");
     }
 }
 

@@ -1,9 +1,9 @@
 #include "selection/age_band.h"
 
+#include "corpus/metadata.h"
 #include "corpus/numbers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace zapt {
@@ -36,34 +36,11 @@ const BandBounds* bounds_of(AgeBand band) {
     return i < b.size() ? &b[i] : nullptr;
 }
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
-// A whole number of at most three digits, the whole of `s`.
-std::optional<int> whole_years(std::string_view s) {
-    s = trim(s);
-    if (s.empty() || s.size() > 3) return std::nullopt;
-    int v = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-    return v;
-}
-
-// "A-B" (a hyphen or an en dash) as two whole numbers.
-std::optional<std::pair<int, int>> year_range(std::string_view s) {
-    std::size_t dash = s.find('-', 1);
-    std::size_t width = 1;
-    if (dash == std::string_view::npos) {
-        dash = s.find("\xE2\x80\x93"); // en dash
-        width = 3;
-    }
-    if (dash == std::string_view::npos || dash == 0) return std::nullopt;
-    auto a = whole_years(s.substr(0, dash)), b = whole_years(s.substr(dash + width));
-    if (!a || !b) return std::nullopt;
-    return std::make_pair(*a, *b);
+// A whole number of years, or a range "A-B", as the register reads them.
+std::optional<Age> years_or_range(std::string_view s) {
+    auto a = parse_age(s);
+    if (!a || a->kind == Age::Missing) return std::nullopt;
+    return a;
 }
 
 } // namespace
@@ -77,7 +54,7 @@ std::optional<std::vector<BandBounds>> parse_bands(std::string_view list, std::s
     std::vector<std::string_view> items;
     for (std::size_t start = 0;;) {
         const std::size_t comma = list.find(',', start);
-        items.push_back(trim(list.substr(start, comma - start)));
+        items.push_back(trim_blanks(list.substr(start, comma - start)));
         if (comma == std::string_view::npos) break;
         start = comma + 1;
     }
@@ -86,21 +63,21 @@ std::optional<std::vector<BandBounds>> parse_bands(std::string_view list, std::s
         const std::string shown = "\"" + std::string(item) + "\"";
         BandBounds b;
         if (!item.empty() && item.front() == '<') {
-            auto n = whole_years(item.substr(1));
-            if (!n || *n < 1)
+            auto n = years_or_range(item.substr(1));
+            if (!n || n->kind != Age::Exact || n->lo < 1)
                 return fail("the band " + shown + " is not \"<N\" with N a whole number");
             if (i != 0) return fail("only the first band may be open below, as " + shown);
-            b.hi = *n - 1;
+            b.hi = n->lo - 1;
         } else if (!item.empty() && item.back() == '+') {
-            auto n = whole_years(item.substr(0, item.size() - 1));
-            if (!n) return fail("the band " + shown + " is not \"N+\" with N a whole number");
+            auto n = years_or_range(item.substr(0, item.size() - 1));
+            if (!n || n->kind != Age::Exact)
+                return fail("the band " + shown + " is not \"N+\" with N a whole number");
             if (i + 1 != items.size())
                 return fail("only the last band may be open above, as " + shown);
-            b.lo = *n;
-        } else if (auto r = year_range(item)) {
-            if (r->first > r->second) return fail("the band " + shown + " ends before it starts");
-            b.lo = r->first;
-            b.hi = r->second;
+            b.lo = n->lo;
+        } else if (auto r = years_or_range(item); r && r->kind == Age::Range) {
+            b.lo = r->lo;
+            b.hi = r->hi;
         } else {
             return fail("the band " + shown + " is none of \"A-B\", \"<N\" and \"N+\"");
         }
@@ -154,14 +131,15 @@ AgeSpan read_age(std::string_view text) {
         for (char c : text) v = v * 10 + (c - '0');
         return {true, double(v), double(v)};
     }
-    const std::string_view t = trim(text);
-    if (auto r = year_range(t)) return {true, double(r->first), double(r->second)};
-    if (t.empty() ||
-        !(t.front() == '.' || t.front() == '-' || (t.front() >= '0' && t.front() <= '9')))
-        return {};
-    if (t == "-") return {};
-    const double age = read_leading_number(t);
-    if (age == 0 && !(t.front() >= '0' && t.front() <= '9')) return {};
+    if (auto a = parse_age(text)) {
+        if (a->kind == Age::Missing) return {};
+        return {true, double(a->lo), double(a->hi)};
+    }
+    // Anything else that starts with a number reads by the leading-number
+    // rule, as every number of the register does ("30 years", "45.5").
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos || !(text[first] >= '0' && text[first] <= '9')) return {};
+    const double age = read_leading_number(text.substr(first));
     return {true, age, age};
 }
 
