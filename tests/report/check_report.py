@@ -275,13 +275,21 @@ SMALL_CORPUS = [
 ]
 
 
+def write_folder(d, register, corpus, glossary=None):
+    """A corpus folder: register.json, corpus.jsonl and, when given, glossary.json."""
+    with open(os.path.join(d, "register.json"), "w", encoding="utf-8") as f:
+        json.dump(register, f, ensure_ascii=False)
+    with open(os.path.join(d, "corpus.jsonl"), "w", encoding="utf-8") as f:
+        for author, text in corpus:
+            f.write(json.dumps({"author": author, "text": text}, ensure_ascii=False) + "\n")
+    if glossary is not None:
+        with open(os.path.join(d, "glossary.json"), "w", encoding="utf-8") as f:
+            json.dump(glossary, f, ensure_ascii=False)
+
+
 def check_small_corpus(report, builtin_dir):
     with tempfile.TemporaryDirectory() as d:
-        with open(os.path.join(d, "register.json"), "w", encoding="utf-8") as f:
-            json.dump(SMALL_REGISTER, f)
-        with open(os.path.join(d, "corpus.jsonl"), "w", encoding="utf-8") as f:
-            for author, text in SMALL_CORPUS:
-                f.write(json.dumps({"author": author, "text": text}) + "\n")
+        write_folder(d, SMALL_REGISTER, SMALL_CORPUS)
         register, corpus, variants, glossary = load(d, builtin_dir)
         check_variants(report, [v for v in variants if v["stem"] in ("Back", "You", "Tomorrow")],
                        register, corpus, ("--corpus", d))
@@ -327,13 +335,7 @@ AWKWARD_FORMS = ["stra\u00dfe", "\u1e9e", "\U0001F44D\U0001F3FD", "\u4e2d\u6587"
 
 def check_awkward_corpus(report, builtin_dir):
     with tempfile.TemporaryDirectory() as d:
-        with open(os.path.join(d, "register.json"), "w", encoding="utf-8") as f:
-            json.dump(AWKWARD_REGISTER, f, ensure_ascii=False)
-        with open(os.path.join(d, "corpus.jsonl"), "w", encoding="utf-8") as f:
-            for author, text in AWKWARD_CORPUS:
-                f.write(json.dumps({"author": author, "text": text}, ensure_ascii=False) + "\n")
-        with open(os.path.join(d, "glossary.json"), "w", encoding="utf-8") as f:
-            json.dump(AWKWARD_GLOSSARY, f, ensure_ascii=False)
+        write_folder(d, AWKWARD_REGISTER, AWKWARD_CORPUS, AWKWARD_GLOSSARY)
         register, corpus, variants, glossary = load(d, builtin_dir)
         check_variants(report, [v for v in variants if v["stem"] in ("Back", "You")],
                        register, corpus, ("--corpus", d))
