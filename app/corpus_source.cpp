@@ -72,7 +72,7 @@ LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress
         for (CorpusRow& row : c.data.corpus) blanks_for_breaks(row.text);
         c.name = "table " + options.path;
     } else {
-        c.data = load_data_dir(options.path, progress);
+        c.data = load_data_dir(options.path, progress, &c.report);
         c.name = "folder " + options.path;
         const std::filesystem::path dir(options.path);
         c.builtInGlossary = !std::filesystem::exists(dir / "glossary.json");

@@ -4,6 +4,7 @@
 #include "corpus/data_files.h"
 
 #include "corpus/big_buffer.h"
+#include "corpus/load_report.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,28 +46,31 @@ std::string required(const std::string& path) {
 
 } // namespace
 
-DataSet load_data_dir(const std::string& dir, const LoadProgress& progress) {
+DataSet load_data_dir(const std::string& dir, const LoadProgress& progress, LoadReport* report) {
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) throw DataError(dir, 1, "is not a folder");
     auto path = [&](const char* name) { return (fs::path(dir) / name).string(); };
     // The corpus is nearly all of the work; the other steps get a sliver each.
-    auto report = [&](double fraction) {
+    auto advance = [&](double fraction) {
         if (progress && !progress(fraction)) throw LoadCancelled();
     };
 
     DataSet d;
-    report(0.0);
+    advance(0.0);
     const std::string register_path = path("register.json");
-    d.authors = read_register(register_path, required(register_path), DataOrigin::Loaded);
-    report(0.02);
+    if (report) report->source = dir;
+    d.authors = read_register(register_path, required(register_path), DataOrigin::Loaded, report);
+    advance(0.02);
 
     const std::string corpus_path = path("corpus.jsonl");
     std::string corpus = required(corpus_path);
-    report(0.05);
-    d.corpus = read_corpus(corpus_path, corpus, DataOrigin::Loaded,
-                           [&](double f) { return !progress || progress(0.05 + 0.93 * f); });
+    advance(0.05);
+    d.corpus = read_corpus(
+        corpus_path, corpus, DataOrigin::Loaded,
+        [&](double f) { return !progress || progress(0.05 + 0.93 * f); }, report);
+    if (report) report->authors = d.authors.size();
     corpus = std::string();
-    report(0.98);
+    advance(0.98);
 
     const std::string glossary_path = path("glossary.json");
     if (auto g = read_file(glossary_path)) {
@@ -80,7 +84,7 @@ DataSet load_data_dir(const std::string& dir, const LoadProgress& progress) {
     } else {
         d.variants = load_builtin_variants();
     }
-    report(1.0);
+    advance(1.0);
     return d;
 }
 

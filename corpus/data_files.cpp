@@ -1,6 +1,7 @@
 #include "corpus/data_files.h"
 
 #include "corpus/big_buffer.h"
+#include "corpus/load_report.h"
 #include "corpus/metadata.h"
 #include "corpus/text.h"
 
@@ -252,9 +253,11 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
 namespace {
 
 // The rules of one author row, read from `line`; `codes` holds the folded
-// codes of the rows before it.
-void check_register_row(const Reader& r, const RegisterRow& row, int line, DataOrigin origin,
-                        std::unordered_set<std::string>& codes) {
+// codes of the rows before it. With a report, an age or gender that cannot be
+// read is taken as not known and recorded; a loaded corpus's genders are kept
+// as "M", "F" or "".
+void check_register_row(const Reader& r, RegisterRow& row, int line, DataOrigin origin,
+                        std::unordered_set<std::string>& codes, LoadReport* report) {
     if (origin == DataOrigin::BuiltIn) {
         if (row.code.size() != 3 || !std::all_of(row.code.begin(), row.code.end(), is_digit)) {
             r.fail(line, "a code must be three decimal digits, such as \"001\"");
@@ -266,20 +269,42 @@ void check_register_row(const Reader& r, const RegisterRow& row, int line, DataO
             r.fail(line, "a code may not hold a line break or other control character");
         }
     }
-    if (!codes.insert(fold_text(row.code)).second)
-        r.fail(line, "the code \"" + row.code + "\" is used twice");
     if (row.name.empty()) r.fail(line, "an author name may not be empty");
     if (origin == DataOrigin::BuiltIn) {
         if (row.age.empty() || row.age.size() > 3 ||
             !std::all_of(row.age.begin(), row.age.end(),
                          [](char c) { return c >= '0' && c <= '9'; }))
             r.fail(line, "an age must be a whole number of years, digits only");
-    } else if (!parse_age(row.age)) {
+    } else {
         // A corpus of the user's own: a whole number, a range of whole years
         // ("16-20") or not known ("", "unknown", "NA", "-").
-        r.fail(line, "an age must be a whole number of years, a range such as \"16-20\", or "
-                     "missing (empty, \"unknown\", \"NA\" or \"-\")");
+        if (!parse_age(row.age)) {
+            const char* rule = "an age must be a whole number of years, a range such as "
+                               "\"16-20\", or missing (empty, \"unknown\", \"NA\" or \"-\")";
+            if (!report) r.fail(line, rule);
+            report->add("age not readable", rule, "treated as missing", r.file_, line);
+            row.age.clear();
+        }
+        if (auto g = parse_gender(row.gender)) {
+            row.gender = *g;
+        } else {
+            const char* rule = "a gender is none of M, F, male, female, man, woman, nor a "
+                               "missing value";
+            if (!report) r.fail(line, rule);
+            report->add("gender not readable", rule, "treated as missing", r.file_, line);
+            row.gender.clear();
+        }
     }
+    if (!codes.insert(fold_text(row.code)).second)
+        r.fail(line, "a code is used twice (\"" + row.code + "\")");
+}
+
+// Records a broken rule of one row in `report` under the rule's words before
+// any detail in brackets, so that rows broken the same way group together.
+void record(LoadReport& report, const DataError& e, std::string_view action) {
+    const std::string& rule = e.rule();
+    report.add(rule.substr(0, rule.find(" (")), rule, action, e.file(), e.line());
+    ++report.rowsSkipped;
 }
 
 // One author row as the quick reader found it: the line of its "{" and its
@@ -376,10 +401,23 @@ template <class F> bool quick_register(std::string_view s, F&& row) {
 } // namespace
 
 std::vector<RegisterRow> read_register(std::string_view file, std::string_view content,
-                                       DataOrigin origin) {
+                                       DataOrigin origin, LoadReport* report) {
     Reader r(file, content, origin);
     std::vector<RegisterRow> rows;
     std::unordered_set<std::string> codes;
+    if (origin == DataOrigin::BuiltIn) report = nullptr;
+    // One row, made and checked by `make`: with a report, a row that breaks a
+    // rule is recorded and left out.
+    auto take = [&](int line, auto&& make) {
+        try {
+            RegisterRow row = make();
+            check_register_row(r, row, line, origin, codes, report);
+            rows.push_back(std::move(row));
+        } catch (const DataError& e) {
+            if (!report) throw;
+            record(*report, e, "author left out");
+        }
+    };
     r.check_encoding(content, 0);
     // Once to see that the document has the usual shape and to count its rows,
     // once more to read them.
@@ -395,11 +433,12 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
                 }
                 r.fail(o.line, std::string("missing field \"") + key + "\"");
             };
-            RegisterRow row{field("code"),   field("name"),      field("age"),
-                            field("gender"), field("education"), field("nativeLanguage")};
-            check_register_row(r, row, o.line, origin, codes);
-            rows.push_back(std::move(row));
+            take(o.line, [&] {
+                return RegisterRow{field("code"),   field("name"),      field("age"),
+                                   field("gender"), field("education"), field("nativeLanguage")};
+            });
         });
+        check_row_count(r, rows.size(), "authors", 1, origin);
         return rows;
     }
     json doc = r.parse_document();
@@ -409,14 +448,15 @@ std::vector<RegisterRow> read_register(std::string_view file, std::string_view c
     for (std::size_t i = 0; i < doc.size(); ++i) {
         int line = line_at(lines, i);
         const json& o = doc[i];
-        if (!o.is_object()) r.fail(line, "an author row must be a JSON object");
-        RegisterRow row{
-            r.string_field(o, "code", line),      r.string_field(o, "name", line),
-            r.string_field(o, "age", line),       r.string_field(o, "gender", line),
-            r.string_field(o, "education", line), r.string_field(o, "nativeLanguage", line)};
-        check_register_row(r, row, line, origin, codes);
-        rows.push_back(std::move(row));
+        take(line, [&] {
+            if (!o.is_object()) r.fail(line, "an author row must be a JSON object");
+            return RegisterRow{
+                r.string_field(o, "code", line),      r.string_field(o, "name", line),
+                r.string_field(o, "age", line),       r.string_field(o, "gender", line),
+                r.string_field(o, "education", line), r.string_field(o, "nativeLanguage", line)};
+        });
     }
+    check_row_count(r, rows.size(), "authors", 1, origin);
     return rows;
 }
 
@@ -432,15 +472,46 @@ namespace {
 // the file (where a final line break is allowed); `check_characters` whether they are the whole
 // file (so that the running count of characters is the file's). `keep_going` is asked now and then
 // with the place reached; when it says no, the reading stops with LoadCancelled.
+// One line of a corpus file into `row`, under the rules of the reader's
+// origin; a broken rule raises its DataError. An empty text is left to the
+// caller.
+void read_corpus_line(const Reader& r, std::string_view raw, int line, CorpusRow& row,
+                      std::string& scratch) {
+    if (raw.empty()) r.fail(line, "an empty line; every line must hold one text");
+    if (!quick_corpus_line(raw, row, scratch, r.origin())) {
+        r.check_encoding(raw, line);
+        json o;
+        try {
+            o = json::parse(raw);
+        } catch (const json::exception& e) {
+            r.fail(line, std::string("not valid JSON (") + e.what() + ")");
+        }
+        if (!o.is_object()) r.fail(line, "a line must hold one JSON object");
+        row = CorpusRow{r.string_field(o, "author", line), r.string_field(o, "text", line)};
+    }
+    if (r.origin() == DataOrigin::BuiltIn) {
+        if (row.text.find_first_of("\r\n") != std::string::npos)
+            r.fail(line, "a text may not hold a line break");
+        if (row.text.find('%') != std::string::npos)
+            r.fail(line, "a text may not hold \"%\", the program's text separator");
+    } else {
+        // A corpus of the user's own: "%" is text like any other character,
+        // and tabs and line breaks read as blanks.
+        blanks_for_breaks(row.text);
+    }
+}
+
 struct CorpusPart {
     std::vector<CorpusRow> rows;
     std::size_t characters = 0;
     int line = 0;
+    LoadReport report; // the lines left out, when `recording`
 };
 
 CorpusPart read_corpus_lines(const Reader& r, std::string_view content, int first_line, bool last,
                              bool check_characters, std::size_t room,
-                             const std::function<bool(std::size_t)>& keep_going) {
+                             const std::function<bool(std::size_t)>& keep_going,
+                             bool recording = false) {
     CorpusPart part;
     std::vector<CorpusRow>& rows = part.rows;
     // A rough guess of the number of lines (`room`) saves most of the regrowing.
@@ -460,32 +531,21 @@ CorpusPart read_corpus_lines(const Reader& r, std::string_view content, int firs
         pos = end + 1;
         ++line;
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-        if (raw.empty()) {
-            if (last && pos >= content.size()) break; // the final line break
-            r.fail(line, "an empty line; every line must hold one text");
-        }
+        if (raw.empty() && last && pos >= content.size()) break; // the final line break
         CorpusRow row;
-        if (!quick_corpus_line(raw, row, scratch, r.origin())) {
-            r.check_encoding(raw, line);
-            json o;
-            try {
-                o = json::parse(raw);
-            } catch (const json::exception& e) {
-                r.fail(line, std::string("not valid JSON (") + e.what() + ")");
-            }
-            if (!o.is_object()) r.fail(line, "a line must hold one JSON object");
-            row = CorpusRow{r.string_field(o, "author", line), r.string_field(o, "text", line)};
+        try {
+            read_corpus_line(r, raw, line, row, scratch);
+        } catch (const DataError& e) {
+            if (!recording) throw;
+            record(part.report, e, "line left out");
+            continue;
         }
-        if (row.text.empty()) r.fail(line, "a text may not be empty");
-        if (r.origin() == DataOrigin::BuiltIn) {
-            if (row.text.find_first_of("\r\n") != std::string::npos)
-                r.fail(line, "a text may not hold a line break");
-            if (row.text.find('%') != std::string::npos)
-                r.fail(line, "a text may not hold \"%\", the program's text separator");
-        } else {
-            // A corpus of the user's own: "%" is text like any other character,
-            // and tabs and line breaks read as blanks.
-            blanks_for_breaks(row.text);
+        if (row.text.empty() || (recording && is_blank(row.text))) {
+            if (!recording) r.fail(line, "a text may not be empty");
+            part.report.add("empty text", "a text is empty or only blanks", "text left out",
+                            r.file_, line);
+            ++part.report.textsSkippedEmpty;
+            continue;
         }
         characters += row.text.size() + 1;
         if (check_characters && characters > kMaxCorpusCharacters) {
@@ -503,16 +563,28 @@ constexpr std::size_t kBytesForASecondThread = 4u << 20;
 } // namespace
 
 std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
-                                   DataOrigin origin, const LoadProgress& progress) {
+                                   DataOrigin origin, const LoadProgress& progress,
+                                   LoadReport* report) {
     Reader r(file, content, origin);
+    const bool recording = report && origin == DataOrigin::Loaded;
+    // The texts read and the problems of the lines left out go into the report.
+    auto done = [&](CorpusPart& p) {
+        if (recording) {
+            p.report.textsRead = p.rows.size();
+            report->merge(p.report);
+        }
+        return std::move(p.rows);
+    };
     auto whole = [&] {
         CorpusPart p = read_corpus_lines(
-            r, content, 0, true, true, content.size() / 64 + 1, [&](std::size_t pos) {
+            r, content, 0, true, true, content.size() / 64 + 1,
+            [&](std::size_t pos) {
                 return !progress ||
                        progress(static_cast<double>(pos) / static_cast<double>(content.size()));
-            });
+            },
+            recording);
         check_row_count(r, p.rows.size(), "texts", std::max(p.line, 1), origin);
-        return std::move(p.rows);
+        return done(p);
     };
     std::size_t split = content.size() >= kBytesForASecondThread
                             ? content.find('\n', content.size() / 2)
@@ -528,16 +600,19 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
     const int lines_before = static_cast<int>(std::count(first.begin(), first.end(), '\n'));
     std::atomic<bool> stop{false};
     std::future<CorpusPart> later = std::async(std::launch::async, [&] {
-        return read_corpus_lines(r, second, lines_before, true, false, second.size() / 64 + 1,
-                                 [&](std::size_t) { return !stop.load(); });
+        return read_corpus_lines(
+            r, second, lines_before, true, false, second.size() / 64 + 1,
+            [&](std::size_t) { return !stop.load(); }, recording);
     });
     CorpusPart a;
     try {
         a = read_corpus_lines(
-            r, first, 0, false, false, content.size() / 64 + 1, [&](std::size_t pos) {
+            r, first, 0, false, false, content.size() / 64 + 1,
+            [&](std::size_t pos) {
                 return !progress ||
                        progress(static_cast<double>(pos) / static_cast<double>(first.size()));
-            });
+            },
+            recording);
     } catch (...) {
         stop = true;
         later.wait();
@@ -554,7 +629,8 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
     a.rows.reserve(a.rows.size() + b.rows.size());
     std::move(b.rows.begin(), b.rows.end(), std::back_inserter(a.rows));
     check_row_count(r, a.rows.size(), "texts", std::max(b.line, 1), origin);
-    return std::move(a.rows);
+    a.report.merge(b.report);
+    return done(a);
 }
 
 GlossaryData read_glossary(std::string_view file, std::string_view content) {

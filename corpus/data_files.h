@@ -108,11 +108,18 @@ std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view conte
 GlossaryData read_glossary(std::string_view file, std::string_view content);
 std::vector<VariantFamily> read_variants(std::string_view file, std::string_view content);
 
+class LoadReport;
+
+// With a `report`, a loaded corpus's rows that break a rule are recorded in it
+// and left out (an unreadable age or gender is taken as not known), so that one
+// pass finds every problem; without one the first broken rule raises its
+// DataError. A file that cannot be read at all raises a DataError either way.
 std::vector<RegisterRow> read_register(std::string_view file, std::string_view content,
-                                       DataOrigin origin);
+                                       DataOrigin origin, LoadReport* report = nullptr);
 // `progress` receives the fraction of `content` read so far.
 std::vector<CorpusRow> read_corpus(std::string_view file, std::string_view content,
-                                   DataOrigin origin, const LoadProgress& progress = {});
+                                   DataOrigin origin, const LoadProgress& progress = {},
+                                   LoadReport* report = nullptr);
 GlossaryData read_glossary(std::string_view file, std::string_view content, DataOrigin origin);
 std::vector<VariantFamily> read_variants(std::string_view file, std::string_view content,
                                          DataOrigin origin);
@@ -129,6 +136,9 @@ std::vector<VariantFamily> load_builtin_variants();
 // cannot be read or breaks a rule raises a DataError naming it (with its path
 // inside `dir`), the line and the rule. `progress` receives the fraction of the
 // whole load done; when it returns false the load stops with LoadCancelled.
-DataSet load_data_dir(const std::string& dir, const LoadProgress& progress = {});
+// With a `report`, broken rows are recorded and left out as the readers above
+// do, and the report gets the counts of what was read.
+DataSet load_data_dir(const std::string& dir, const LoadProgress& progress = {},
+                      LoadReport* report = nullptr);
 
 } // namespace zapt

@@ -28,6 +28,27 @@ void LoadReport::add(std::string_view rule, std::string_view sentence, std::stri
     if (p->places.size() < kPlacesKept) p->places.push_back(place(file, line));
 }
 
+void LoadReport::merge(const LoadReport& later) {
+    for (const ReportedProblem& q : later.problems_) {
+        ReportedProblem* p = nullptr;
+        for (auto& mine : problems_) {
+            if (mine.rule == q.rule) p = &mine;
+        }
+        if (!p) {
+            problems_.push_back(ReportedProblem{q.rule, q.sentence, q.action, 0, {}});
+            p = &problems_.back();
+        }
+        p->count += q.count;
+        for (const auto& place : q.places) {
+            if (p->places.size() < kPlacesKept) p->places.push_back(place);
+        }
+    }
+    textsRead += later.textsRead;
+    textsSkippedEmpty += later.textsSkippedEmpty;
+    rowsSkipped += later.rowsSkipped;
+    if (!fatal_ && later.fatal_) fatal_ = later.fatal_;
+}
+
 void LoadReport::fail(std::string_view sentence, std::string_view file, int line) {
     if (!fatal_) fatal_ = Fatal{std::string(sentence), std::string(file), line};
 }
@@ -47,6 +68,14 @@ const ReportedProblem* LoadReport::find(std::string_view rule) const {
 std::size_t LoadReport::count(std::string_view rule) const {
     const ReportedProblem* p = find(rule);
     return p ? p->count : 0;
+}
+
+std::vector<std::string> load_notes(const LoadReport& report) {
+    std::vector<std::string> notes;
+    for (const auto& p : report.problems()) {
+        notes.push_back("on reading: " + p.rule + " " + std::to_string(p.count) + "x, " + p.action);
+    }
+    return notes;
 }
 
 std::string format_report(const LoadReport& r) {

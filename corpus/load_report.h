@@ -43,6 +43,10 @@ public:
     // The first one is kept.
     void fail(std::string_view sentence, std::string_view file, int line);
 
+    // Adds the problems and counts of a report of a later part of the same
+    // file, keeping the first places in file order.
+    void merge(const LoadReport& later);
+
     bool fatal() const { return fatal_.has_value(); }
     // The problem that stopped the load, as the DataError a program reports.
     std::optional<DataError> fatal_error() const;
@@ -85,6 +89,11 @@ private:
 // with its count, first places and what was done. A load that could not be
 // read at all starts with "cannot be read:" and its place.
 std::string format_report(const LoadReport& report);
+
+// What the load changed or left out, one line per rule, for the header of every
+// export: "on reading: empty text 2x, text left out". Nothing when the corpus
+// was read as it is.
+std::vector<std::string> load_notes(const LoadReport& report);
 
 // The exit status a program ends with after the load: 2 when the corpus could
 // not be read at all, 0 otherwise.

@@ -205,7 +205,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "zapt-report: the corpus was read with problems (see zapt-report check):\n"
             << format_report(loaded.report);
     const std::string corpus_name = loaded.name;
-    const std::vector<std::string> applied = applied_lists(loaded);
+    // What applies beyond the corpus and what its reading changed, in the header.
+    std::vector<std::string> applied = applied_lists(loaded);
+    for (std::string& n : load_notes(loaded.report)) applied.push_back(std::move(n));
     Effects nowhere;
     Explorer app(std::move(loaded.data), nowhere);
 

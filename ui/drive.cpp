@@ -538,7 +538,8 @@ int main(int argc, char** argv) {
     if (int code = zapt::ui::load_corpus_or_report(corpus.options, false, loaded)) return code;
     const std::vector<std::string> applied = zapt::applied_lists(loaded);
     zapt::ui::MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
-    window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name, applied);
+    window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name, applied,
+                           zapt::load_notes(loaded.report));
     std::vector<std::string> messages;
     // Message boxes are answered with OK at once; their texts are collected.
     window.messageHandler = [&](const QString& text) { messages.push_back(text.toStdString()); };

@@ -185,6 +185,7 @@ ExportHeader MainWindow::exportHeader(std::string selection) const {
     ExportHeader h = export_header(explorer_, std::move(selection));
     h.corpus = corpusName_;
     h.notes = applied_;
+    h.notes.insert(h.notes.end(), loadNotes_.begin(), loadNotes_.end());
     return h;
 }
 

@@ -35,11 +35,14 @@ public:
     std::function<void(const QString&)> messageHandler;
 
     // Where the corpus was loaded from (empty: the built-in corpus), its name
-    // in exports ("folder PATH", "table PATH") and what applies beyond it.
-    void setCorpusSource(const QString& path, std::string name, std::vector<std::string> applied) {
+    // in exports ("folder PATH", "table PATH"), what applies beyond it and what
+    // its reading changed or left out (for the exports' headers).
+    void setCorpusSource(const QString& path, std::string name, std::vector<std::string> applied,
+                         std::vector<std::string> loadNotes = {}) {
         corpusFolder_ = path;
         corpusName_ = std::move(name);
         applied_ = std::move(applied);
+        loadNotes_ = std::move(loadNotes);
     }
 
     // Shows the explorer's state in every open window.
@@ -84,6 +87,7 @@ private:
     QString corpusFolder_;
     std::string corpusName_ = "built-in";
     std::vector<std::string> applied_;
+    std::vector<std::string> loadNotes_;
     // The header of an export of the windows for `selection`.
     ExportHeader exportHeader(std::string selection) const;
 };

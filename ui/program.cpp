@@ -82,9 +82,10 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
     if (int code = load_corpus_or_report(corpus.options, true, loaded)) return code;
     if (options.loadWebEngineFirst) delete createUploadWindow();
     std::vector<std::string> applied = applied_lists(loaded);
+    std::vector<std::string> notes = load_notes(loaded.report);
     MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
     window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name,
-                           std::move(applied));
+                           std::move(applied), std::move(notes));
     QuitAfterPaint quitter(options.onShown);
     if (options.onShown) window.installEventFilter(&quitter);
     window.show();

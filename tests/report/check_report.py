@@ -355,6 +355,47 @@ def check_awkward_corpus(report, builtin_dir):
               and "\x1a" not in out, "awkward --forms: characters kept")
 
 
+def check_broken_folder(report, builtin_dir):
+    """A folder whose rows break several rules: one check lists them all, and the
+    rows left out are exactly the broken ones."""
+    register = [dict(a) for a in AWKWARD_REGISTER]
+    register[1]["age"] = "about forty"        # line 3: read as not known
+    register[2]["gender"] = "female"          # read as F
+    register.append(dict(register[0]))      # line 6: the code used twice
+    register.append({"code": "105", "name": "", "age": "", "gender": "",
+                     "education": "", "nativeLanguage": ""})  # line 7: no name
+    with tempfile.TemporaryDirectory() as d:
+        with open(os.path.join(d, "register.json"), "w", encoding="utf-8") as f:
+            f.write("[\n" + ",\n".join(json.dumps(a, ensure_ascii=False) for a in register)
+                    + "\n]\n")
+        lines = [json.dumps({"author": a, "text": t}, ensure_ascii=False) for a, t in AWKWARD_CORPUS]
+        lines[1:1] = ['{"author": "Omar", "text": ""}', '{"author": "Omar", "text": "  "}',
+                      '{"author": "Omar" "text": "no comma"}', '{"text": "no author"}']
+        with open(os.path.join(d, "corpus.jsonl"), "w", encoding="utf-8") as f:
+            f.write("\n".join(lines) + "\n")
+        rc, out, err = run(report, "check", "--corpus", d)
+        corpus_path = os.path.join(d, "corpus.jsonl")
+        register_path = os.path.join(d, "register.json")
+        for wanted in ("empty text (2x)", "%s:2, %s:3" % (corpus_path, corpus_path),
+                       "not valid JSON (1x)", "%s:4" % corpus_path,
+                       'missing field "author" (1x)', "%s:5" % corpus_path,
+                       "age not readable (1x)", "%s:3" % register_path,
+                       "a code is used twice (1x)", "%s:6" % register_path,
+                       "an author name may not be empty (1x)", "%s:7" % register_path,
+                       "%d texts by 4 authors" % len(AWKWARD_CORPUS)):
+            check(rc == 0 and wanted in out, "check of a broken folder: %r not in %r" % (wanted, out))
+        rc, out, err = run(report, "metrics", "--corpus", d)
+        check("# on reading: empty text 2x, text left out" in out,
+              "broken folder: the export header counts what was left out")
+        # The corpus as read: the good rows, the unreadable age missing, the gender read.
+        register = register[:4]
+        register[1]["age"] = ""
+        register[2]["gender"] = "F"
+        corpus = [{"author": a, "text": t} for a, t in AWKWARD_CORPUS]
+        glossary = load(builtin_dir, builtin_dir)[3]
+        check_metrics(report, register, corpus, glossary, ("--corpus", d))
+
+
 # ---- A corpus as one table, read with --corpus ----
 
 def check_table_corpus(report, builtin_dir):
@@ -440,6 +481,7 @@ def main():
     check_metrics(report, register, corpus, glossary)
     check_small_corpus(report, data_dir)
     check_awkward_corpus(report, data_dir)
+    check_broken_folder(report, data_dir)
     check_table_corpus(report, data_dir)
     check_command_line(report, register)
     for f in failures[:40]:
