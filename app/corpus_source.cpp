@@ -50,17 +50,15 @@ std::optional<std::string> take_corpus_option(const std::vector<std::string>& ar
     return std::string();
 }
 
-LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress& progress) {
+std::vector<BandBounds> bands_of(const CorpusOptions& options) {
+    std::string error;
+    auto b = parse_bands(options.bands.empty() ? kBuiltinBands : options.bands, &error);
+    if (!b) throw DataError("--bands", 0, error);
+    return std::move(*b);
+}
+
+LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress& progress) {
     LoadedCorpus c;
-    std::vector<BandBounds> bands;
-    if (!options.bands.empty()) {
-        std::string error;
-        auto b = parse_bands(options.bands, &error);
-        if (!b) throw DataError("--bands", 0, error);
-        bands = std::move(*b);
-    } else {
-        bands = *parse_bands("<18,18-25,26-40,41-60,61+", nullptr);
-    }
     if (options.path.empty()) {
         c.data = load_builtin_data();
         c.name = "built-in";
@@ -86,6 +84,12 @@ LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress
         c.data.variants = load_families_file(options.families);
         c.builtInFamilies = false;
     }
+    return c;
+}
+
+LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress& progress) {
+    std::vector<BandBounds> bands = bands_of(options);
+    LoadedCorpus c = read_corpus_source(options, progress);
     set_age_bands(std::move(bands));
     // An age range across two bands puts its author in none: counted, so that
     // no author drops out of the groups unseen.
@@ -93,7 +97,8 @@ LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress
         const AgeSpan age = read_age(a.age);
         if (age.known && age.lo != age.hi && !query_band(age) && query_band(age.lo) &&
             query_band(age.hi))
-            c.report.add("age range across bands", "an author's age range lies across two age bands",
+            c.report.add("age range across bands",
+                         "an author's age range lies across two age bands",
                          "the author is in no age group", "author " + a.code, 0);
     }
     return c;

@@ -7,6 +7,7 @@
 #include "corpus/data_files.h"
 #include "corpus/load_report.h"
 #include "corpus/table_reader.h"
+#include "selection/age_band.h"
 
 #include <optional>
 #include <string>
@@ -39,6 +40,17 @@ struct LoadedCorpus {
     bool builtInGlossary = true; // the built-in glossary applies to another corpus
     bool builtInFamilies = true;
 };
+
+// The built-in age bands, in the form --bands reads.
+inline constexpr const char* kBuiltinBands = "<18,18-25,26-40,41-60,61+";
+
+// The bands `options` asks for (the built-in five when none); throws DataError
+// for a wrong list.
+std::vector<BandBounds> bands_of(const CorpusOptions& options);
+
+// Reads the corpus alone: the bands in use stay as they are. Throws as
+// load_corpus_source does.
+LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {});
 
 // Loads the corpus and sets its age bands. Throws DataError for a corpus that
 // cannot be read at all (or a wrong --bands list), LoadCancelled when

@@ -543,6 +543,13 @@ int main(int argc, char** argv) {
     std::vector<std::string> messages;
     // Message boxes are answered with OK at once; their texts are collected.
     window.messageHandler = [&](const QString& text) { messages.push_back(text.toStdString()); };
+    // Starting afresh on another corpus is reported, not done: the driver
+    // keeps its one window.
+    window.restartHandler = [&](const std::vector<std::string>& args) {
+        std::string line = "start afresh:";
+        for (const std::string& a : args) line += " " + a;
+        messages.push_back(line);
+    };
     window.show();
     QApplication::processEvents();
 

@@ -61,6 +61,10 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
     // The comparison of groups, under the buttons of the information windows.
     QPushButton* compare =
         make_button(w, "cmdCompareGroups", "Compare groups...", R(120, 8580, 2055, 315));
+    // Another corpus, in the strip under the columns.
+    QPushButton* openCorpus =
+        make_button(w, "cmdOpenCorpus", "Open corpus...", R(120, 8985, 2055, 315));
+    openCorpus->setToolTip("Open a corpus of your own: a CSV or TSV table, or a folder");
     auto* strange = new WrapButton("Strange but true...!", w);
     strange->setObjectName("cmdStrange");
     strange->setFont(dialog_font());
@@ -72,6 +76,7 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
                  {about, WindowId::About},
                  {help, WindowId::Help},
                  {compare, WindowId::Compare},
+                 {openCorpus, WindowId::OpenCorpus},
                  {strange, WindowId::Facts}};
     for (const auto& o : opens) {
         const WindowId id = o.window;

@@ -1,10 +1,12 @@
 #include "ui/main_window.h"
 
+#include "app/open_corpus.h"
 #include "lookup/count_word.h"
 #include "ui/compare_window.h"
 #include "ui/form_parts.h"
 #include "ui/info_windows.h"
 #include "ui/input_gate.h"
+#include "ui/open_corpus_dialog.h"
 #include "ui/panels.h"
 #include "ui/result_windows.h"
 #include "ui/table_actions.h"
@@ -15,9 +17,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QWindow>
 
 namespace zapt::ui {
@@ -27,6 +31,9 @@ namespace {
 // frame) is 120 more.
 constexpr int kClientWidth = 16650;
 constexpr int kClientHeight = 8910;
+// Under the four columns, a strip holds the buttons that reach beyond the
+// corpus in hand: another corpus, the free exploration.
+constexpr int kStripHeight = 480;
 constexpr int kFrameTwips = 120;
 
 } // namespace
@@ -35,7 +42,7 @@ MainWindow::MainWindow(DataSet data) : explorer_(std::move(data), *this) {
     setObjectName("Form1");
     setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
     setFont(dialog_font());
-    resize(tw(kClientWidth), tw(kClientHeight));
+    resize(tw(kClientWidth), tw(kClientHeight + kStripHeight));
     setMinimumSize(0, 0);
     messageHandler = [this](const QString& text) {
         QMessageBox::information(this, windowTitle(), text);
@@ -45,6 +52,16 @@ MainWindow::MainWindow(DataSet data) : explorer_(std::move(data), *this) {
     // The lines between the four columns, and between the blocks of the third.
     for (int x : {2280, 6360, 10080}) make_line(this, R(x, 0, 15, kClientHeight));
     for (int y : {3600, 6075, 7440}) make_line(this, R(6360, y, 10080 - 6360, 15));
+    make_line(this, R(0, kClientHeight, kClientWidth, 15));
+    restartHandler = [this](const std::vector<std::string>& args) {
+        QStringList list;
+        for (const std::string& a : args) list << toQ(a);
+        if (QProcess::startDetached(QCoreApplication::applicationFilePath(), list)) {
+            QCoreApplication::quit();
+        } else {
+            messageHandler("The program could not be started again on the new corpus.");
+        }
+    };
     PanelContext context;
     context.form = this;
     context.state = &explorer_;
@@ -135,6 +152,10 @@ QWidget* MainWindow::createWindow(WindowId id) {
         return createFactsWindow();
     case WindowId::Donate:
         return createDonateWindow([this] { uploadPage_.open(); });
+    case WindowId::OpenCorpus:
+        return createOpenCorpusWindow(
+            bands_list(age_bounds()),
+            [this](const std::vector<std::string>& args) { restartHandler(args); });
     case WindowId::Compare:
         // Every author's words, counted once for the life of the program: the
         // corpus never changes.

@@ -33,6 +33,9 @@ public:
 
     // How the "No texts found" message is shown; a modal message box by default.
     std::function<void(const QString&)> messageHandler;
+    // Starts the program afresh with these arguments (another corpus); by
+    // default a new process replaces this one.
+    std::function<void(const std::vector<std::string>&)> restartHandler;
 
     // Where the corpus was loaded from (empty: the built-in corpus), its name
     // in exports ("folder PATH", "table PATH"), what applies beyond it and what

@@ -13,6 +13,7 @@ enum class WindowId {
     Donate,       // Form8
     Collocations, // Form11
     Compare,      // Form12
+    OpenCorpus,   // FormOpenCorpus
 };
 
 constexpr const char* window_name(WindowId id) {
@@ -33,6 +34,8 @@ constexpr const char* window_name(WindowId id) {
         return "Form11";
     case WindowId::Compare:
         return "Form12";
+    case WindowId::OpenCorpus:
+        return "FormOpenCorpus";
     }
     return "";
 }

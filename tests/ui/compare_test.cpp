@@ -328,6 +328,20 @@ private slots:
         }
         write("corpus.jsonl", "{\"author\": \"Ann Example\", \"text\": \"ok\"}\n"
                               "{\"author\": \"Ann Example\", \"text\": \"50\xFF off\"}\n");
+        // A line that cannot be read is left out and reported with its place;
+        // the rest of the corpus opens.
+        QProcess partly;
+        partly.start(qEnvironmentVariable("ZAPT_DRIVE"), {"--corpus", dir.path()});
+        QVERIFY(partly.waitForStarted());
+        partly.closeWriteChannel();
+        QVERIFY(partly.waitForFinished(30000));
+        QCOMPARE(partly.exitCode(), 0);
+        const QString report = QString::fromUtf8(partly.readAllStandardError());
+        QVERIFY2(report.contains("invalid UTF-8 (1x)") &&
+                     report.contains(dir.filePath("corpus.jsonl") + ":2"),
+                 qPrintable(report));
+        // A corpus without its register cannot be read at all.
+        QVERIFY(QFile::remove(dir.filePath("register.json")));
         QProcess broken;
         broken.start(qEnvironmentVariable("ZAPT_DRIVE"), {"--corpus", dir.path()});
         QVERIFY(broken.waitForStarted());
@@ -335,7 +349,8 @@ private slots:
         QVERIFY(broken.waitForFinished(30000));
         QCOMPARE(broken.exitCode(), 2);
         const QString err = QString::fromUtf8(broken.readAllStandardError());
-        QVERIFY2(err.contains(dir.filePath("corpus.jsonl") + ":2: invalid UTF-8"), qPrintable(err));
+        QVERIFY2(err.contains(dir.filePath("register.json") + ":1: the file is missing"),
+                 qPrintable(err));
         QVERIFY(broken.readAllStandardOutput().isEmpty());
     }
 

@@ -1,0 +1,158 @@
+#include "app/open_corpus.h"
+
+#include "corpus/load_report.h"
+#include "corpus/text.h"
+
+#include <exception>
+#include <unordered_map>
+
+namespace zapt {
+namespace {
+
+// Sets other bands for as long as it lives, then the ones in use before.
+class BandsForAWhile {
+public:
+    explicit BandsForAWhile(std::vector<BandBounds> bands) : before_(age_bounds()) {
+        set_age_bands(std::move(bands));
+    }
+    ~BandsForAWhile() { set_age_bands(std::move(before_)); }
+    BandsForAWhile(const BandsForAWhile&) = delete;
+    BandsForAWhile& operator=(const BandsForAWhile&) = delete;
+
+private:
+    std::vector<BandBounds> before_;
+};
+
+void count_bands(const DataSet& data, const std::vector<BandBounds>& bounds, CorpusPreview& p) {
+    BandsForAWhile in_use(bounds);
+    std::vector<std::size_t> counts(age_bands().size(), 0);
+    for (const RegisterRow& a : data.authors) {
+        const AgeSpan age = read_age(a.age);
+        if (!age.known) {
+            ++p.authorsWithoutAge;
+        } else if (auto band = query_band(age)) {
+            ++counts[static_cast<std::size_t>(*band)];
+        } else {
+            ++p.authorsInNoBand;
+        }
+    }
+    for (AgeBand b : age_bands())
+        p.bands.emplace_back(band_caption(b), counts[static_cast<std::size_t>(b)]);
+    p.fitsMainWindow = age_bands().size() <= kMaxWindowBands;
+}
+
+void preview_rows(const DataSet& data, std::size_t wanted, CorpusPreview& p) {
+    p.headings = {"code", "age", "gender", "education", "native language"};
+    for (const std::string& c : data.metadataColumns) p.headings.push_back(c);
+    p.headings.push_back("text (first half)");
+    std::unordered_map<std::string, std::size_t> row_of;
+    for (std::size_t i = 0; i < data.authors.size(); ++i)
+        row_of.emplace(fold_text(data.authors[i].name), i);
+    for (const CorpusRow& text : data.corpus) {
+        if (p.rows.size() >= wanted) break;
+        std::vector<std::string> row;
+        const auto it = row_of.find(fold_text(text.author));
+        if (it == row_of.end()) {
+            // A text whose author the register lacks: no code to show.
+            row.assign(5, "");
+            row[0] = "?";
+            row.resize(p.headings.size() - 1);
+        } else {
+            const RegisterRow& a = data.authors[it->second];
+            row = {a.code, a.age, a.gender, a.education, a.nativeLanguage};
+            if (it->second < data.authorMetadata.size()) {
+                for (const std::string& v : data.authorMetadata[it->second]) row.push_back(v);
+            }
+            row.resize(p.headings.size() - 1);
+        }
+        row.push_back(first_half(text.text));
+        p.rows.push_back(std::move(row));
+    }
+}
+
+} // namespace
+
+std::string first_half(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == ' ') ++i;
+        const std::size_t start = i;
+        while (i < text.size() && text[i] != ' ') ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    const std::size_t kept = words.size() / 2;
+    std::string out;
+    for (std::size_t w = 0; w < kept; ++w) {
+        if (w) out += ' ';
+        out += words[w];
+    }
+    if (kept < words.size()) out += out.empty() ? "\u2026" : " \u2026";
+    return out;
+}
+
+std::string bands_list(const std::vector<BandBounds>& bands) {
+    std::string out;
+    for (const BandBounds& b : bands) {
+        if (!out.empty()) out += ',';
+        if (!b.lo && b.hi) {
+            out += "<" + std::to_string(*b.hi + 1);
+        } else if (b.lo && !b.hi) {
+            out += std::to_string(*b.lo) + "+";
+        } else if (b.lo && b.hi) {
+            out += std::to_string(*b.lo) + "-" + std::to_string(*b.hi);
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> corpus_arguments(const CorpusOptions& options) {
+    std::vector<std::string> args;
+    auto add = [&](const char* name, const std::string& value) {
+        if (value.empty()) return;
+        args.push_back(name);
+        args.push_back(value);
+    };
+    add("--corpus", options.path);
+    for (const auto& [field, column] : options.table.map) add("--map", field + "=" + column);
+    add("--glossary", options.glossary);
+    add("--families", options.families);
+    add("--bands", options.bands);
+    return args;
+}
+
+CorpusPreview preview_corpus(const CorpusOptions& options, std::size_t rows) {
+    CorpusPreview p;
+    std::vector<BandBounds> bounds;
+    try {
+        bounds = bands_of(options);
+    } catch (const DataError& e) {
+        p.bandsError = e.rule();
+    }
+    LoadedCorpus c;
+    try {
+        c = read_corpus_source(options);
+    } catch (const std::exception& e) {
+        p.error = e.what();
+        p.report = "cannot be read: " + p.error + "\n";
+        return p;
+    }
+    if (auto fatal = c.report.fatal_error()) {
+        p.error = fatal->what();
+        p.report = format_report(c.report);
+        return p;
+    }
+    p.readable = true;
+    p.name = c.name;
+    p.texts = c.data.corpus.size();
+    p.authors = c.data.authors.size();
+    p.columns = c.report.columnsUsed;
+    for (const std::string& d : c.report.columnsDropped) p.columns.push_back("not read: " + d);
+    for (const std::string& f : c.report.absentFields) p.columns.push_back("absent: " + f);
+    preview_rows(c.data, rows, p);
+    if (p.bandsError.empty()) count_bands(c.data, bounds, p);
+    p.report = format_report(c.report);
+    return p;
+}
+
+} // namespace zapt
