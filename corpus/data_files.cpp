@@ -114,7 +114,7 @@ public:
             fail(line, origin_ == DataOrigin::BuiltIn
                            ? "a character outside Windows-1252 (or invalid UTF-8) at byte " +
                                  std::to_string(bad + 1)
-                           : "invalid UTF-8 at byte " + std::to_string(bad + 1));
+                           : "invalid UTF-8 (at byte " + std::to_string(bad + 1) + ")");
         }
     }
 
