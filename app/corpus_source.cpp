@@ -3,7 +3,9 @@
 #include "corpus/text.h"
 #include "selection/age_band.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 namespace zapt {
 
@@ -102,6 +104,53 @@ LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress
                          "the author is in no age group", "author " + a.code, 0);
     }
     return c;
+}
+
+std::string describe_authors(const AuthorRegister& authors) {
+    const std::size_t n = authors.size();
+    double youngest = 0, oldest = 0;
+    std::size_t aged = 0, women = 0, men = 0;
+    std::map<std::string, std::size_t> education;
+    for (std::size_t i = 0; i < n; ++i) {
+        const AgeSpan age = read_age(authors.lstAuthorAge[i]);
+        if (age.known) {
+            youngest = aged ? std::min(youngest, age.lo) : age.lo;
+            oldest = aged ? std::max(oldest, age.hi) : age.hi;
+            ++aged;
+        }
+        women += authors.lstAuthorGender[i] == "F";
+        men += authors.lstAuthorGender[i] == "M";
+        if (!authors.lstAuthorEducation[i].empty()) ++education[authors.lstAuthorEducation[i]];
+    }
+    auto whole = [](double x) { return std::to_string(static_cast<long long>(x)); };
+    std::string s = "The corpus has " + std::to_string(n) + (n == 1 ? " author. " : " authors. ");
+    if (aged == 0) {
+        s += "It gives no ages. ";
+    } else {
+        s += "Their ages run from " + whole(youngest) + " to " + whole(oldest);
+        if (aged < n) s += " (" + std::to_string(n - aged) + " not known)";
+        s += ". ";
+    }
+    if (women + men == 0) {
+        s += "It gives no genders. ";
+    } else {
+        s += std::to_string(women) + (women == 1 ? " is a woman" : " are women") + " and " +
+             std::to_string(men) + (men == 1 ? " a man" : " men");
+        if (women + men < n) s += " (" + std::to_string(n - women - men) + " not known)";
+        s += ". ";
+    }
+    if (education.empty()) {
+        s += "It has no education data.";
+    } else {
+        s += "Their education codes are ";
+        std::size_t k = 0;
+        for (const auto& [code, count] : education) {
+            if (k++) s += k == education.size() ? " and " : ", ";
+            s += code + " (" + std::to_string(count) + ")";
+        }
+        s += ".";
+    }
+    return s;
 }
 
 std::vector<std::string> applied_lists(const LoadedCorpus& corpus) {

@@ -4,6 +4,7 @@
 // reader of these options and one loader for zapt, zapt-drive and zapt-report.
 #pragma once
 
+#include "corpus/author_register.h"
 #include "corpus/data_files.h"
 #include "corpus/load_report.h"
 #include "corpus/table_reader.h"
@@ -61,5 +62,10 @@ LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress
 // export's header: "glossary: built-in (British English, 743 forms)" and the
 // same for the families, when a corpus of the user's own uses the built-in ones.
 std::vector<std::string> applied_lists(const LoadedCorpus& corpus);
+
+// Who the authors of a corpus are, in a sentence or two for the About window:
+// the span of their ages, how many are women and men, their education codes;
+// a field the corpus has no value for is said to be absent.
+std::string describe_authors(const AuthorRegister& authors);
 
 } // namespace zapt

@@ -128,11 +128,18 @@ QWidget* createAboutWindow(const LoadedCorpusFigures* loaded) {
 
     const std::pair<QString, QString> rows[] = {
         {"INTRO:",
-         "What you have here is a sample of ZAPT the Corpus, our growing collection of "
-         "British-English text messages sent from mobile phones. It is here to show what can be "
-         "done with a corpus like this: who writes 'u' for 'you', who never bothers with a full "
-         "stop, and whose texts go on (and on). Think of it as a taster rather than the full "
-         "banquet."},
+         loaded
+             ? QString("What you have here is a corpus of your own, explored with the tools "
+                       "ZAPT offers for its sample of British-English text messages from "
+                       "mobile phones: who writes 'u' for 'you', who never bothers with a full "
+                       "stop, and whose texts go on (and on).")
+             : "What you have here is a sample of ZAPT the Corpus, our growing collection of "
+               "British-English text messages sent from mobile phones. It is here to show what can "
+               "be "
+               "done with a corpus like this: who writes 'u' for 'you', who never bothers with a "
+               "full "
+               "stop, and whose texts go on (and on). Think of it as a taster rather than the full "
+               "banquet."},
         {"HOW BIG?",
          loaded ? QString("This corpus, loaded from %1, holds %2 texts from %3 people, which "
                           "comes to %4 words.%5")
@@ -148,17 +155,27 @@ QWidget* createAboutWindow(const LoadedCorpusFigures* loaded) {
                           "like this tells you a surprising amount about people's texting "
                           "habits.")},
         {"WHO?",
-         "Our texters are aged from 11 to 70, and roughly three in five of them are women. Their "
-         "education ranges from general schooling (G) through high school (HS) to university "
-         "(U). They all text in British English; nationality and ethnicity are only ever "
-         "reported for the group as a whole, never for any one person."},
+         loaded
+             ? loaded->who + " No name of any author is ever shown, only their codes."
+             : "Our texters are aged from 11 to 70, and roughly three in five of them are women. "
+               "Their "
+               "education ranges from general schooling (G) through high school (HS) to university "
+               "(U). They all text in British English; nationality and ethnicity are only ever "
+               "reported for the group as a whole, never for any one person."},
         {"WHAT ARE THEY TEXTING ABOUT?",
-         "Everything from baby clothes to cars that won't go, what's for tea, what books to buy, "
-         "as well as the inevitable recriminations for various domestic offences."},
+         loaded ? QString("Whatever your texters wrote about: ZAPT shows counts, forms and short "
+                          "contexts of at most half a text, never a whole text.")
+                : "Everything from baby clothes to cars that won't go, what's for tea, what books "
+                  "to buy, "
+                  "as well as the inevitable recriminations for various domestic offences."},
         {"DO THEY SWEAR?",
-         "Some of them do, and with gusto. Be warned, too, that there is the odd racist or sexist "
-         "remark. Everything has been reproduced exactly as it was collected: not because we "
-         "approve, but because that is what real texts look like."},
+         loaded
+             ? QString("ZAPT counts every form exactly as your corpus writes it, swear words "
+                       "and all.")
+             : "Some of them do, and with gusto. Be warned, too, that there is the odd racist or "
+               "sexist "
+               "remark. Everything has been reproduced exactly as it was collected: not because we "
+               "approve, but because that is what real texts look like."},
         {"THE FUTURE:",
          "ZAPT the Corpus keeps growing, and we expect to add more texts and more queries to "
          "this program. Do check back with our web site at " +

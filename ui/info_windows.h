@@ -20,6 +20,7 @@ struct LoadedCorpusFigures {
     int people = 0; // authors with texts
     long long words = 0;
     QStringList applied; // what applies beyond the corpus (the built-in glossary, ...)
+    QString who;         // who its authors are
 };
 // The About window; for a loaded corpus its size sentence gives that corpus's figures.
 QWidget* createAboutWindow(const LoadedCorpusFigures* loaded = nullptr);

@@ -187,6 +187,7 @@ QWidget* MainWindow::aboutWindow() {
     LoadedCorpusFigures figures;
     figures.folder = corpusFolder_;
     for (const std::string& a : applied_) figures.applied << toQ(a);
+    figures.who = toQ(describe_authors(explorer_.authors()));
     figures.texts = explorer_.form3().corpusTextCount();
     for (const std::string& n : explorer_.form3().lstNumOfTextsPerAuthor)
         figures.people += n != "0";

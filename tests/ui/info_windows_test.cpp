@@ -167,6 +167,17 @@ void InfoWindowsTest::textsAreAsWritten() {
         QCOMPARE(texts.size(), 14);
     }
     {
+        // A corpus of the user's own is described by its own authors, not the sample's.
+        LoadedCorpusFigures figures;
+        figures.folder = "/data/texts.csv";
+        figures.who = "The corpus has 3 authors.";
+        std::unique_ptr<QWidget> w(createAboutWindow(&figures));
+        const QString all = label_texts(w.get()).join("\n");
+        QVERIFY(all.contains("The corpus has 3 authors. No name of any author is ever shown"));
+        for (const char* sample : {"baby clothes", "aged from 11 to 70", "977 texts", "with gusto"})
+            QVERIFY2(!all.contains(sample), sample);
+    }
+    {
         std::unique_ptr<QWidget> w(createHelpWindow({}));
         const QStringList texts = label_texts(w.get());
         QVERIFY(texts.first().startsWith(
