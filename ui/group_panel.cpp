@@ -61,9 +61,12 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
     // The comparison of groups, under the buttons of the information windows.
     QPushButton* compare =
         make_button(w, "cmdCompareGroups", "Compare groups...", R(120, 8580, 2055, 315));
-    // Another corpus, in the strip under the columns.
+    // In the strip under the columns: free exploration, another corpus.
+    QPushButton* explore = make_button(w, "cmdExplore", "Explore...", R(120, 8985, 2055, 315));
+    explore->setToolTip("Subcorpora from any metadata, word lists, patterns, keywords and a "
+                        "concordance");
     QPushButton* openCorpus =
-        make_button(w, "cmdOpenCorpus", "Open corpus...", R(120, 8985, 2055, 315));
+        make_button(w, "cmdOpenCorpus", "Open corpus...", R(2400, 8985, 2055, 315));
     openCorpus->setToolTip("Open a corpus of your own: a CSV or TSV table, or a folder");
     auto* strange = new WrapButton("Strange but true...!", w);
     strange->setObjectName("cmdStrange");
@@ -77,6 +80,7 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
                  {help, WindowId::Help},
                  {compare, WindowId::Compare},
                  {openCorpus, WindowId::OpenCorpus},
+                 {explore, WindowId::Explore},
                  {strange, WindowId::Facts}};
     for (const auto& o : opens) {
         const WindowId id = o.window;

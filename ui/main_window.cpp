@@ -6,6 +6,7 @@
 #include "ui/form_parts.h"
 #include "ui/info_windows.h"
 #include "ui/input_gate.h"
+#include "ui/explore_window.h"
 #include "ui/open_corpus_dialog.h"
 #include "ui/panels.h"
 #include "ui/result_windows.h"
@@ -38,7 +39,9 @@ constexpr int kFrameTwips = 120;
 
 } // namespace
 
-MainWindow::MainWindow(DataSet data) : explorer_(std::move(data), *this) {
+MainWindow::MainWindow(DataSet data)
+    : metadataColumns_(std::move(data.metadataColumns)),
+      authorMetadata_(std::move(data.authorMetadata)), explorer_(std::move(data), *this) {
     setObjectName("Form1");
     setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
     setFont(dialog_font());
@@ -152,6 +155,14 @@ QWidget* MainWindow::createWindow(WindowId id) {
         return createFactsWindow();
     case WindowId::Donate:
         return createDonateWindow([this] { uploadPage_.open(); });
+    case WindowId::Explore:
+        // The forms of every text, indexed once for the life of the program.
+        if (!explore_)
+            explore_ = std::make_shared<ExploreForm>(explorer_.form3(), explorer_.authors(),
+                                                     explorer_.glossary(), metadataColumns_,
+                                                     authorMetadata_);
+        return createExploreWindow(explore_,
+                                   [this](std::string selection) { return exportHeader(selection); });
     case WindowId::OpenCorpus:
         return createOpenCorpusWindow(
             bands_list(age_bounds()),

@@ -3,6 +3,7 @@
 // shows the new state. The window also carries out the explorer's effects.
 #pragma once
 
+#include "app/explore_form.h"
 #include "app/explorer.h"
 #include "ui/panel.h"
 #include "ui/upload_page.h"
@@ -78,6 +79,11 @@ private:
     void refreshCorpusDataForm();
     void refreshCollocationsForm();
 
+    // The authors' metadata beyond the register's fields (a table's other
+    // columns), kept for the Explore window's subcorpora; taken before the
+    // explorer takes the data over.
+    std::vector<std::string> metadataColumns_;
+    std::vector<std::vector<std::string>> authorMetadata_;
     Explorer explorer_;
     WindowManager windows_;
     UploadPage uploadPage_;
@@ -87,6 +93,9 @@ private:
     std::vector<Panel*> panels_;    // owned by the window as Qt children
     std::map<FocusTarget, QWidget*> focusTargets_;
     std::unique_ptr<GroupIndex> groupIndex_; // made when the comparison first opens
+    // The Explore window's state, made when it first opens and kept (with the
+    // subcorpora defined) while the program runs.
+    std::shared_ptr<ExploreForm> explore_;
     QString corpusFolder_;
     std::string corpusName_ = "built-in";
     std::vector<std::string> applied_;

@@ -14,6 +14,7 @@ enum class WindowId {
     Collocations, // Form11
     Compare,      // Form12
     OpenCorpus,   // FormOpenCorpus
+    Explore,      // FormExplore
 };
 
 constexpr const char* window_name(WindowId id) {
@@ -36,6 +37,8 @@ constexpr const char* window_name(WindowId id) {
         return "Form12";
     case WindowId::OpenCorpus:
         return "FormOpenCorpus";
+    case WindowId::Explore:
+        return "FormExplore";
     }
     return "";
 }
