@@ -1,0 +1,55 @@
+// The concordance: the lines of a form, pattern or phrase, each made of the
+// pieces of the hit's own text and never of another, and cut so that no line
+// shows more than half of its text. The lines name the author by code only.
+#pragma once
+
+#include "explore/form_index.h"
+#include "explore/pattern.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zapt {
+
+inline constexpr int kMinContext = 1;
+inline constexpr int kMaxContext = 5;
+inline constexpr int kDefaultContext = 3;
+
+struct ConcordanceLine {
+    std::uint32_t text = 0;
+    std::uint32_t first = 0; // the hit's first piece among all pieces
+    std::string code;        // the author's code; empty for a text of no author
+    std::vector<std::string> left, hit, right; // the pieces as spelled
+};
+
+struct Concordance {
+    std::vector<ConcordanceLine> lines; // corpus order
+    std::size_t hits = 0;               // every hit, shown or not
+    std::size_t hidden = 0;             // hits whose text is too short to show any line
+    std::string error;                  // the pattern's message
+};
+
+// How many pieces a line may show on each side of a hit of `length` pieces at
+// `before` pieces from the start of a text of `pieces` pieces, with up to
+// `context` each side: the line (left, hit, right) holds at most half the
+// text's pieces (rounded down), the longer side losing a piece first (the
+// right on a tie). Nothing when even the hit is more than half.
+struct LineSpan {
+    bool shown = false;
+    std::size_t left = 0, right = 0;
+};
+LineSpan line_span(std::size_t pieces, std::size_t before, std::size_t length, int context);
+
+// The lines of `pattern` in the texts of the buckets marked in `inScope`
+// (empty: the whole corpus), with `context` pieces each side (clamped to
+// 1..5).
+Concordance concordance(const FormIndex& index, const Pattern& pattern, int context,
+                        const std::vector<char>& inScope = {});
+
+enum class ConcordanceSort { Corpus, Left, Right };
+// Orders the lines by the words left of the hit (the nearest first), by those
+// right of it, or in corpus order; equal keys keep corpus order.
+void sort_lines(std::vector<ConcordanceLine>& lines, ConcordanceSort by);
+
+} // namespace zapt
