@@ -64,9 +64,8 @@ Concordance concordance(const FormIndex& index, const Pattern& pattern, int cont
 
 void sort_lines(std::vector<ConcordanceLine>& lines, ConcordanceSort by) {
     if (by == ConcordanceSort::Corpus) {
-        std::stable_sort(lines.begin(), lines.end(), [](const auto& x, const auto& y) {
-            return x.first < y.first;
-        });
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const auto& x, const auto& y) { return x.first < y.first; });
         return;
     }
     // The key: the side's words folded, nearest the hit first.

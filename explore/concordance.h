@@ -18,8 +18,8 @@ inline constexpr int kDefaultContext = 3;
 
 struct ConcordanceLine {
     std::uint32_t text = 0;
-    std::uint32_t first = 0; // the hit's first piece among all pieces
-    std::string code;        // the author's code; empty for a text of no author
+    std::uint32_t first = 0;                   // the hit's first piece among all pieces
+    std::string code;                          // the author's code; empty for a text of no author
     std::vector<std::string> left, hit, right; // the pieces as spelled
 };
 

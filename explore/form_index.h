@@ -120,11 +120,11 @@ private:
     const CorpusStore* store_ = nullptr;
     const AuthorRegister* authors_ = nullptr;
     std::vector<std::string> folded_, shown_;
-    std::vector<std::uint32_t> pieces_;     // every piece's form, corpus order
-    std::vector<std::uint32_t> textFrom_;   // per text, its first piece; one more
-    std::vector<std::int32_t> textAuthor_;  // per text
-    std::vector<FormUse> uses_;             // per bucket, its forms by number
-    std::vector<std::size_t> usesFrom_;     // per bucket; one more
+    std::vector<std::uint32_t> pieces_;    // every piece's form, corpus order
+    std::vector<std::uint32_t> textFrom_;  // per text, its first piece; one more
+    std::vector<std::int32_t> textAuthor_; // per text
+    std::vector<FormUse> uses_;            // per bucket, its forms by number
+    std::vector<std::size_t> usesFrom_;    // per bucket; one more
     std::vector<std::uint64_t> authorWords_;
     std::vector<std::uint32_t> bucketTexts_, bucketTextsFrom_;
     std::vector<FormTotal> totals_;

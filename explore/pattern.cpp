@@ -43,8 +43,8 @@ std::shared_ptr<const re2::RE2> compile_re(const std::string& expr, const std::s
 Pattern compile_pattern(std::string_view text) {
     Pattern p;
     if (text.size() > kMaxPatternBytes) {
-        p.error = "the pattern is too long (at most " + std::to_string(kMaxPatternBytes) +
-                  " bytes)";
+        p.error =
+            "the pattern is too long (at most " + std::to_string(kMaxPatternBytes) + " bytes)";
         return p;
     }
     if (!valid_utf8(text)) {
@@ -84,6 +84,24 @@ Pattern compile_pattern(std::string_view text) {
         p.words.push_back(std::move(w));
     }
     if (p.words.empty()) p.error = "the pattern is empty";
+    return p;
+}
+
+Pattern literal_pattern(std::string_view text) {
+    Pattern p;
+    if (text.size() > kMaxPatternBytes || !valid_utf8(text)) {
+        p.error =
+            text.size() > kMaxPatternBytes ? "the form is too long" : "the form is not UTF-8 text";
+        return p;
+    }
+    for (std::string_view word : text_pieces_at_blanks(text)) {
+        if (p.words.size() == kMaxPhraseWords) {
+            p.error = "a phrase holds at most " + std::to_string(kMaxPhraseWords) + " words";
+            return p;
+        }
+        p.words.push_back({std::string(word), fold_text(word), nullptr});
+    }
+    if (p.words.empty()) p.error = "the form is empty";
     return p;
 }
 

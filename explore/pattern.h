@@ -30,8 +30,8 @@ inline constexpr std::size_t kMaxPatternBytes = 4096;
 inline constexpr std::size_t kMaxPhraseWords = 10;
 
 struct PatternWord {
-    std::string text;   // as typed
-    std::string folded; // a literal form: folded
+    std::string text;                   // as typed
+    std::string folded;                 // a literal form: folded
     std::shared_ptr<const re2::RE2> re; // a wildcard or expression; null for a literal
 };
 
@@ -46,6 +46,8 @@ struct Pattern {
 };
 
 Pattern compile_pattern(std::string_view text);
+// The same with every word taken as a form: "*" and "?" are characters.
+Pattern literal_pattern(std::string_view text);
 
 // The words of a typed pattern: split at blanks and control characters.
 std::vector<std::string_view> text_pieces_at_blanks(std::string_view text);

@@ -31,8 +31,8 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
                             const WordListOptions& options) {
     ResultTable t;
     t.title = "Word list: " + scope;
-    t.columns = {"form", "count", "per_10k", "texts", "authors_using", "dp", "top_author_share",
-                 "interpretation"};
+    t.columns = {"form",          "count", "per_10k",          "texts",
+                 "authors_using", "dp",    "top_author_share", "interpretation"};
     for (const WordListRow& r : list.rows) {
         t.rows.push_back({r.form, whole(r.count), full_precision(r.per10k), whole(r.texts),
                           whole(r.authors), full_precision(r.dp), full_precision(r.topShare),
@@ -63,9 +63,9 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
                            const std::string& nameB) {
     ResultTable t;
     t.title = "Keywords: " + nameA + " against " + nameB;
-    t.columns = {"form",      "count_a",   "count_b",    "per_10k_a", "per_10k_b",
-                 "g2",        "log_ratio", "pct_diff",   "authors_a", "authors_b",
-                 "side",      "top_author_share"};
+    t.columns = {"form",      "count_a",   "count_b",   "per_10k_a",
+                 "per_10k_b", "g2",        "log_ratio", "pct_diff",
+                 "authors_a", "authors_b", "side",      "top_author_share"};
     for (const KeywordRow& r : k.rows) {
         t.rows.push_back({index.shown(r.form), whole(r.a), whole(r.b),
                           full_precision(r.stats.rateA), full_precision(r.stats.rateB),
@@ -80,8 +80,7 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
         {"log_ratio", "log2((a/A)/(b/B)), 0.5 in place of a zero count"},
         {"pct_diff", "100 (a/A - b/B)/(b/B); empty when b = 0"},
         {"side", "where the rate is higher"},
-        {"author floor",
-         std::to_string(k.minAuthors) + " authors of the form's side must use it"},
+        {"author floor", std::to_string(k.minAuthors) + " authors of the form's side must use it"},
         {"top_author_share", "the side's largest single author's count / the side's count"},
     };
     return t;
@@ -102,8 +101,8 @@ ResultTable concordance_table(const Concordance& c, const std::string& query, in
     t.settings = {
         {"query", query},
         {"context", std::to_string(context) + " pieces each side at most, within the hit's text"},
-        {"privacy", "a line shows at most half of its text's pieces; " + whole(c.hidden) +
-                        " of " + whole(c.hits) + " hits not shown: their texts are too short"},
+        {"privacy", "a line shows at most half of its text's pieces; " + whole(c.hidden) + " of " +
+                        whole(c.hits) + " hits not shown: their texts are too short"},
         {"order", sort == ConcordanceSort::Left    ? "by the words left of the hit, nearest first"
                   : sort == ConcordanceSort::Right ? "by the words right of the hit"
                                                    : "corpus order"},
@@ -129,9 +128,9 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
         for (std::size_t i = 0; i < forms.size(); ++i) {
             std::uint64_t count = 0;
             if (ids[i] >= 0) {
-                const auto it = std::lower_bound(
-                    uses.begin(), uses.end(), static_cast<std::uint32_t>(ids[i]),
-                    [](const FormUse& u, std::uint32_t f) { return u.form < f; });
+                const auto it =
+                    std::lower_bound(uses.begin(), uses.end(), static_cast<std::uint32_t>(ids[i]),
+                                     [](const FormUse& u, std::uint32_t f) { return u.form < f; });
                 if (it != uses.end() && it->form == ids[i]) count = it->count;
             }
             std::vector<std::string> row = {r.lstAuthorCode[k], r.lstAuthorAge[k],

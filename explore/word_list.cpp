@@ -240,10 +240,11 @@ Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b, int mi
         r.topShare = static_cast<double>(side.top) / static_cast<double>(side.count);
         out.rows.push_back(r);
     }
-    std::stable_sort(out.rows.begin(), out.rows.end(), [&](const KeywordRow& x, const KeywordRow& y) {
-        if (x.stats.g2 != y.stats.g2) return x.stats.g2 > y.stats.g2;
-        return index.shown(x.form) < index.shown(y.form);
-    });
+    std::stable_sort(out.rows.begin(), out.rows.end(),
+                     [&](const KeywordRow& x, const KeywordRow& y) {
+                         if (x.stats.g2 != y.stats.g2) return x.stats.g2 > y.stats.g2;
+                         return index.shown(x.form) < index.shown(y.form);
+                     });
     return out;
 }
 

@@ -34,10 +34,10 @@ Scope rest_scope(const Scope& scope);
 struct FormFigures {
     std::uint64_t count = 0;
     std::uint32_t texts = 0;
-    std::uint32_t authors = 0; // register rows using it
-    std::uint32_t top = 0;     // the largest single author's count
+    std::uint32_t authors = 0;     // register rows using it
+    std::uint32_t top = 0;         // the largest single author's count
     std::uint64_t authorCount = 0; // the count in the authors' texts (the DP's parts)
-    double dpSum = 0;          // sum over the parts using it of |v - s| - s
+    double dpSum = 0;              // sum over the parts using it of |v - s| - s
 };
 
 struct Aggregate {
@@ -123,8 +123,8 @@ struct KeywordRow {
     std::uint64_t a = 0, b = 0;
     KeywordStats stats;
     std::uint32_t authorsA = 0, authorsB = 0;
-    char side = 'a';       // where the rate is higher ('a' on a tie)
-    double topShare = 0;   // the side's top author's count / the side's count
+    char side = 'a';     // where the rate is higher ('a' on a tie)
+    double topShare = 0; // the side's top author's count / the side's count
 };
 
 struct Keywords {

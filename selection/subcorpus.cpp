@@ -81,8 +81,8 @@ bool SubcorpusCondition::holds(const AuthorFields& f, std::size_t k) const {
     return false;
 }
 
-std::optional<SubcorpusCondition> parse_condition(std::string_view text,
-                                                  const AuthorFields& fields, std::string* error) {
+std::optional<SubcorpusCondition> parse_condition(std::string_view text, const AuthorFields& fields,
+                                                  std::string* error) {
     auto fail = [&](std::string message) {
         if (error) *error = std::move(message);
         return std::nullopt;
@@ -138,7 +138,8 @@ std::optional<SubcorpusCondition> parse_condition(std::string_view text,
         } else if (c.field == Field::Gender) {
             const std::optional<std::string> g = parse_gender(v);
             if (!g || g->empty()) {
-                return fail("\"" + std::string(v) + "\" is not a gender: write M, F, male or female");
+                return fail("\"" + std::string(v) +
+                            "\" is not a gender: write M, F, male or female");
             }
             c.values.push_back(*g);
         } else {

@@ -31,10 +31,10 @@ struct AuthorFields {
 struct SubcorpusCondition {
     enum class Field { Age, Gender, Education, NativeLanguage, Code, Metadata };
     Field field = Field::Age;
-    std::size_t column = 0; // the metadata column, for Field::Metadata
-    std::string name;       // the field as the user named it
-    std::string text;       // the values as the user wrote them
-    std::vector<Age> ages;  // Field::Age: numbers and ranges
+    std::size_t column = 0;          // the metadata column, for Field::Metadata
+    std::string name;                // the field as the user named it
+    std::string text;                // the values as the user wrote them
+    std::vector<Age> ages;           // Field::Age: numbers and ranges
     std::vector<std::string> values; // every other field: "M"/"F", or folded free values
 
     bool holds(const AuthorFields& fields, std::size_t author) const;
@@ -46,8 +46,8 @@ struct SubcorpusCondition {
 // set to a sentence naming what is wrong, for an unknown field, a missing "="
 // or value, or a value that cannot be read (an age such as "thirty", a gender
 // other than M/F/male/female/man/woman).
-std::optional<SubcorpusCondition> parse_condition(std::string_view text,
-                                                  const AuthorFields& fields, std::string* error);
+std::optional<SubcorpusCondition> parse_condition(std::string_view text, const AuthorFields& fields,
+                                                  std::string* error);
 
 struct Subcorpus {
     std::string name;
