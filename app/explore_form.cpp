@@ -257,8 +257,8 @@ void ExploreForm::sort_Click(ConcordanceSort by) {
 
 void ExploreForm::showLines() {
     ConcordanceTab& c = concordance_;
-    sort_lines(lines_.lines, c.sort);
-    c.table = concordance_table(lines_, linesQuery_, linesContext_, c.sort);
+    sort_lines(index_, lines_.lines, c.sort);
+    c.table = concordance_table(index_, lines_, linesQuery_, linesContext_, c.sort);
     c.status = count_caption(lines_.lines.size(), "line", "lines");
     if (lines_.hidden > 0) c.status += "; " + hidden_caption(lines_.hidden);
 }

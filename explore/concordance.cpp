@@ -1,7 +1,5 @@
 #include "explore/concordance.h"
 
-#include "corpus/text.h"
-
 #include <algorithm>
 
 namespace zapt {
@@ -24,6 +22,43 @@ LineSpan line_span(std::size_t pieces, std::size_t before, std::size_t length, i
     return s;
 }
 
+std::string line_code(const FormIndex& index, const ConcordanceLine& line) {
+    return line.author < 0 ? std::string()
+                           : index.authorCode(static_cast<std::size_t>(line.author));
+}
+
+namespace {
+
+std::vector<std::string> pieces_between(const FormIndex& index, std::uint32_t from,
+                                        std::uint32_t to) {
+    std::vector<std::string> out;
+    for (std::uint32_t p = from; p < to; ++p) out.push_back(index.pieceText(p));
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string> line_left(const FormIndex& index, const ConcordanceLine& line) {
+    return pieces_between(index, line.from(), line.first);
+}
+
+std::vector<std::string> line_hit(const FormIndex& index, const ConcordanceLine& line) {
+    return pieces_between(index, line.first, line.first + line.length);
+}
+
+std::vector<std::string> line_right(const FormIndex& index, const ConcordanceLine& line) {
+    return pieces_between(index, line.first + line.length, line.to());
+}
+
+std::string joined_pieces(const FormIndex& index, std::uint32_t from, std::uint32_t to) {
+    std::string s;
+    for (std::uint32_t p = from; p < to; ++p) {
+        if (p > from) s += ' ';
+        s += index.pieceText(p);
+    }
+    return s;
+}
+
 Concordance concordance(const FormIndex& index, const Pattern& pattern, int context,
                         const std::vector<char>& inScope) {
     Concordance c;
@@ -33,60 +68,53 @@ Concordance concordance(const FormIndex& index, const Pattern& pattern, int cont
     }
     const std::vector<PatternHit> hits = find_hits(index, pattern, inScope);
     c.hits = hits.size();
-    std::size_t lastText = SIZE_MAX;
-    std::vector<std::string_view> spelled;
+    c.lines.reserve(hits.size());
     for (const PatternHit& h : hits) {
         const std::size_t from = index.firstPiece(h.text);
-        const std::size_t pieces = index.firstPiece(h.text + 1) - from;
-        const LineSpan span = line_span(pieces, h.first - from, h.length, context);
+        const LineSpan span =
+            line_span(index.textLength(h.text), h.first - from, h.length, context);
         if (!span.shown) {
             ++c.hidden;
             continue;
         }
-        if (lastText != h.text) {
-            spelled = index.spelled(h.text);
-            lastText = h.text;
-        }
         ConcordanceLine line;
         line.text = h.text;
         line.first = h.first;
-        const std::int32_t a = index.textAuthor(h.text);
-        if (a >= 0) line.code = index.authorCode(static_cast<std::size_t>(a));
-        const std::size_t at = h.first - from;
-        for (std::size_t i = at - span.left; i < at; ++i) line.left.emplace_back(spelled[i]);
-        for (std::size_t i = at; i < at + h.length; ++i) line.hit.emplace_back(spelled[i]);
-        for (std::size_t i = at + h.length; i < at + h.length + span.right; ++i)
-            line.right.emplace_back(spelled[i]);
-        c.lines.push_back(std::move(line));
+        line.length = h.length;
+        line.left = static_cast<std::uint32_t>(span.left);
+        line.right = static_cast<std::uint32_t>(span.right);
+        line.author = index.textAuthor(h.text);
+        c.lines.push_back(line);
     }
     return c;
 }
 
-void sort_lines(std::vector<ConcordanceLine>& lines, ConcordanceSort by) {
+void sort_lines(const FormIndex& index, std::vector<ConcordanceLine>& lines, ConcordanceSort by) {
+    auto corpus_order = [](const ConcordanceLine& x, const ConcordanceLine& y) {
+        return x.first < y.first;
+    };
     if (by == ConcordanceSort::Corpus) {
-        std::stable_sort(lines.begin(), lines.end(),
-                         [](const auto& x, const auto& y) { return x.first < y.first; });
+        if (!std::is_sorted(lines.begin(), lines.end(), corpus_order))
+            std::sort(lines.begin(), lines.end(), corpus_order);
         return;
     }
-    // The key: the side's words folded, nearest the hit first.
-    std::vector<std::pair<std::vector<std::string>, std::size_t>> keys(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto& side = by == ConcordanceSort::Left ? lines[i].left : lines[i].right;
-        for (std::size_t j = 0; j < side.size(); ++j) {
-            const std::string& w =
-                by == ConcordanceSort::Left ? side[side.size() - 1 - j] : side[j];
-            keys[i].first.push_back(fold_text(w));
+    // The side's forms in sorted order of their folded text, nearest the hit
+    // first; a shorter side that agrees as far as it goes comes first.
+    auto key = [&](const ConcordanceLine& l, std::uint32_t i) {
+        const std::uint32_t p =
+            by == ConcordanceSort::Left ? l.first - 1 - i : l.first + l.length + i;
+        return index.formRank(index.pieceForm(p));
+    };
+    std::sort(lines.begin(), lines.end(), [&](const ConcordanceLine& x, const ConcordanceLine& y) {
+        const std::uint32_t nx = by == ConcordanceSort::Left ? x.left : x.right;
+        const std::uint32_t ny = by == ConcordanceSort::Left ? y.left : y.right;
+        for (std::uint32_t i = 0; i < nx && i < ny; ++i) {
+            const std::uint32_t a = key(x, i), b = key(y, i);
+            if (a != b) return a < b;
         }
-        keys[i].second = i;
-    }
-    std::stable_sort(keys.begin(), keys.end(), [&](const auto& x, const auto& y) {
-        if (x.first != y.first) return x.first < y.first;
-        return lines[x.second].first < lines[y.second].first;
+        if (nx != ny) return nx < ny;
+        return x.first < y.first;
     });
-    std::vector<ConcordanceLine> sorted;
-    sorted.reserve(lines.size());
-    for (auto& k : keys) sorted.push_back(std::move(lines[k.second]));
-    lines = std::move(sorted);
 }
 
 } // namespace zapt

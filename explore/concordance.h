@@ -16,12 +16,27 @@ inline constexpr int kMinContext = 1;
 inline constexpr int kMaxContext = 5;
 inline constexpr int kDefaultContext = 3;
 
+// A line: where the hit stands and how many pieces it shows on each side.
+// Its words are read from the index when they are wanted.
 struct ConcordanceLine {
     std::uint32_t text = 0;
-    std::uint32_t first = 0;                   // the hit's first piece among all pieces
-    std::string code;                          // the author's code; empty for a text of no author
-    std::vector<std::string> left, hit, right; // the pieces as spelled
+    std::uint32_t first = 0;  // the hit's first piece among all pieces
+    std::uint32_t length = 1; // the hit's pieces
+    std::uint32_t left = 0, right = 0;
+    std::int32_t author = -1; // the register row, or -1
+
+    std::uint32_t from() const { return first - left; }
+    std::uint32_t to() const { return first + length + right; }
 };
+
+// The author code of a line; empty for a text of no author, never a name.
+std::string line_code(const FormIndex& index, const ConcordanceLine& line);
+// The pieces left of the hit, of the hit, right of it, as spelled.
+std::vector<std::string> line_left(const FormIndex& index, const ConcordanceLine& line);
+std::vector<std::string> line_hit(const FormIndex& index, const ConcordanceLine& line);
+std::vector<std::string> line_right(const FormIndex& index, const ConcordanceLine& line);
+// The pieces from..to joined by single blanks.
+std::string joined_pieces(const FormIndex& index, std::uint32_t from, std::uint32_t to);
 
 struct Concordance {
     std::vector<ConcordanceLine> lines; // corpus order
@@ -50,6 +65,6 @@ Concordance concordance(const FormIndex& index, const Pattern& pattern, int cont
 enum class ConcordanceSort { Corpus, Left, Right };
 // Orders the lines by the words left of the hit (the nearest first), by those
 // right of it, or in corpus order; equal keys keep corpus order.
-void sort_lines(std::vector<ConcordanceLine>& lines, ConcordanceSort by);
+void sort_lines(const FormIndex& index, std::vector<ConcordanceLine>& lines, ConcordanceSort by);
 
 } // namespace zapt

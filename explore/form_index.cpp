@@ -35,6 +35,15 @@ std::string_view stretch(const CorpusStore& s, std::size_t t) {
     return std::string_view(s.Text2).substr(from, s.text2End[t] - from);
 }
 
+constexpr std::uint32_t kNoSpelling = UINT32_MAX;
+
+// FNV-1a: the pieces are a few bytes long.
+std::uint64_t piece_hash(std::string_view s) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (const char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return h ^ (h >> 29);
+}
+
 } // namespace
 
 bool is_piece_separator(char c) {
@@ -51,36 +60,61 @@ std::string piece_form(std::string_view piece) {
     return fold_text(piece);
 }
 
-FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors)
-    : store_(&store), authors_(&authors) {
+FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors) : authors_(&authors) {
     const auto t0 = std::chrono::steady_clock::now();
     const std::size_t n = store.text2End.size();
     const std::size_t m = authors.size();
 
-    // Every spelling gets a number, every folded spelling a form.
-    std::unordered_map<std::string, std::uint32_t, StringHash, std::equal_to<>> spellings;
-    std::vector<std::uint32_t> formOfSpelling, spellingCount;
-    std::vector<std::string_view> spellingText;
+    // Every spelling gets a number (in an open-addressing table: a look-up per
+    // piece is most of the work), every folded spelling a form.
+    std::vector<std::uint32_t> slots(1024, kNoSpelling);
+    std::vector<std::uint64_t> hashes; // per spelling
+    std::vector<std::uint32_t> spellingCount;
     std::string folded;
+    auto add_spelling = [&](std::string_view piece, std::uint64_t hash) {
+        const auto id = static_cast<std::uint32_t>(spellings_.size());
+        spellings_.emplace_back(piece);
+        hashes.push_back(hash);
+        spellingCount.push_back(0);
+        fold_text_into(piece, folded);
+        auto [f, added] = byFolded_.emplace(folded, static_cast<std::uint32_t>(folded_.size()));
+        if (added) folded_.push_back(folded);
+        formOfSpelling_.push_back(f->second);
+        if (spellings_.size() * 2 > slots.size()) {
+            std::vector<std::uint32_t> grown(slots.size() * 2, kNoSpelling);
+            const std::size_t mask = grown.size() - 1;
+            for (std::uint32_t s = 0; s < spellings_.size(); ++s) {
+                std::size_t i = hashes[s] & mask;
+                while (grown[i] != kNoSpelling) i = (i + 1) & mask;
+                grown[i] = s;
+            }
+            slots.swap(grown);
+        }
+        return id;
+    };
     textFrom_.reserve(n + 1);
     pieces_.reserve(store.Text2.size() / 4);
     for (std::size_t t = 0; t < n; ++t) {
         textFrom_.push_back(static_cast<std::uint32_t>(pieces_.size()));
         for_each_piece(stretch(store, t), [&](std::string_view piece) {
-            auto it = spellings.find(piece);
-            if (it == spellings.end()) {
-                const auto id = static_cast<std::uint32_t>(formOfSpelling.size());
-                it = spellings.emplace(std::string(piece), id).first;
-                fold_text_into(piece, folded);
-                auto [f, added] =
-                    byFolded_.emplace(folded, static_cast<std::uint32_t>(folded_.size()));
-                if (added) folded_.push_back(folded);
-                formOfSpelling.push_back(f->second);
-                spellingCount.push_back(0);
-                spellingText.push_back(it->first);
+            const std::uint64_t hash = piece_hash(piece);
+            const std::size_t mask = slots.size() - 1;
+            std::size_t i = hash & mask;
+            std::uint32_t id = kNoSpelling;
+            while (slots[i] != kNoSpelling) {
+                const std::uint32_t s = slots[i];
+                if (hashes[s] == hash && spellings_[s] == piece) {
+                    id = s;
+                    break;
+                }
+                i = (i + 1) & mask;
             }
-            ++spellingCount[it->second];
-            pieces_.push_back(formOfSpelling[it->second]);
+            if (id == kNoSpelling) {
+                id = add_spelling(piece, hash);
+                if (slots.size() - 1 == mask) slots[i] = id; // the table did not grow
+            }
+            ++spellingCount[id];
+            pieces_.push_back(id);
         });
     }
     textFrom_.push_back(static_cast<std::uint32_t>(pieces_.size()));
@@ -89,12 +123,21 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors)
     const std::size_t forms = folded_.size();
     shown_.assign(forms, {});
     std::vector<std::uint32_t> best(forms, 0);
-    for (std::size_t s = 0; s < formOfSpelling.size(); ++s) {
-        const std::uint32_t f = formOfSpelling[s];
+    for (std::size_t s = 0; s < spellings_.size(); ++s) {
+        const std::uint32_t f = formOfSpelling_[s];
         if (spellingCount[s] > best[f]) {
             best[f] = spellingCount[s];
-            shown_[f] = std::string(spellingText[s]);
+            shown_[f] = spellings_[s];
         }
+    }
+    // The forms' places in sorted order.
+    {
+        std::vector<std::uint32_t> order(forms);
+        for (std::uint32_t f = 0; f < forms; ++f) order[f] = f;
+        std::sort(order.begin(), order.end(),
+                  [&](std::uint32_t a, std::uint32_t b) { return folded_[a] < folded_[b]; });
+        rank_.resize(forms);
+        for (std::uint32_t r = 0; r < forms; ++r) rank_[order[r]] = r;
     }
 
     // Each text's author: the first register row of its name.
@@ -131,7 +174,8 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors)
     for (std::size_t b = 0; b <= m; ++b) {
         touched.clear();
         for (const std::uint32_t t : authorTexts(b)) {
-            for (const std::uint32_t f : textForms(t)) {
+            for (const std::uint32_t s : textPieces(t)) {
+                const std::uint32_t f = formOfSpelling_[s];
                 if (count[f] == 0) touched.push_back(f);
                 ++count[f];
                 if (lastText[f] != t) {
@@ -155,13 +199,13 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors)
 
     // Where each form occurs.
     placesFrom_.assign(forms + 1, 0);
-    for (const std::uint32_t f : pieces_) ++placesFrom_[f + 1];
+    for (const std::uint32_t s : pieces_) ++placesFrom_[formOfSpelling_[s] + 1];
     for (std::size_t f = 0; f < forms; ++f) placesFrom_[f + 1] += placesFrom_[f];
     places_.resize(pieces_.size());
     {
         std::vector<std::uint32_t> next(placesFrom_.begin(), placesFrom_.end() - 1);
         for (std::size_t p = 0; p < pieces_.size(); ++p) {
-            places_[next[pieces_[p]]++] = static_cast<std::uint32_t>(p);
+            places_[next[formOfSpelling_[pieces_[p]]]++] = static_cast<std::uint32_t>(p);
         }
     }
     buildMs_ =
@@ -177,10 +221,6 @@ std::size_t FormIndex::textOfPiece(std::size_t p) const {
     return static_cast<std::size_t>(std::upper_bound(textFrom_.begin(), textFrom_.end(), p) -
                                     textFrom_.begin()) -
            1;
-}
-
-std::vector<std::string_view> FormIndex::spelled(std::size_t t) const {
-    return text_pieces(stretch(*store_, t));
 }
 
 } // namespace zapt

@@ -61,8 +61,8 @@ public:
     FormIndex() = default;
     // Indexes every text of `store`; a text belongs to the first register row
     // whose author name equals its per-text name without regard to case (the
-    // texts of a name without a row belong to no author). `store` must
-    // outlive the index.
+    // texts of a name without a row belong to no author). `authors` must
+    // outlive the index; the store need not.
     FormIndex(const CorpusStore& store, const AuthorRegister& authors);
 
     // ---- Forms
@@ -74,19 +74,24 @@ public:
 
     // ---- Texts
     std::size_t textCount() const { return textFrom_.empty() ? 0 : textFrom_.size() - 1; }
-    // The forms of text t, one per piece.
-    std::span<const std::uint32_t> textForms(std::size_t t) const {
+    // The pieces of text t, each as its spelling's number.
+    std::span<const std::uint32_t> textPieces(std::size_t t) const {
         return {pieces_.data() + textFrom_[t], pieces_.data() + textFrom_[t + 1]};
     }
+    std::size_t textLength(std::size_t t) const { return textFrom_[t + 1] - textFrom_[t]; }
     // Where text t's pieces start among all pieces (and where text t+1's do).
     std::size_t firstPiece(std::size_t t) const { return textFrom_[t]; }
     // The form of piece `p` of the corpus (all texts' pieces in corpus order).
-    std::uint32_t pieceForm(std::size_t p) const { return pieces_[p]; }
+    std::uint32_t pieceForm(std::size_t p) const { return formOfSpelling_[pieces_[p]]; }
+    // Piece `p` as it is spelled.
+    const std::string& pieceText(std::size_t p) const { return spellings_[pieces_[p]]; }
     std::size_t pieceCount() const { return pieces_.size(); }
+    // The form of a spelling.
+    std::uint32_t formOfSpelling(std::uint32_t s) const { return formOfSpelling_[s]; }
     // The text holding piece `p`.
     std::size_t textOfPiece(std::size_t p) const;
-    // Text t's pieces as they are spelled.
-    std::vector<std::string_view> spelled(std::size_t t) const;
+    // The place of a form among the folded forms in sorted order.
+    std::uint32_t formRank(std::uint32_t form) const { return rank_[form]; }
     // The register row of text t's author, or -1.
     std::int32_t textAuthor(std::size_t t) const { return textAuthor_[t]; }
 
@@ -117,10 +122,12 @@ public:
     double buildMilliseconds() const { return buildMs_; }
 
 private:
-    const CorpusStore* store_ = nullptr;
     const AuthorRegister* authors_ = nullptr;
     std::vector<std::string> folded_, shown_;
-    std::vector<std::uint32_t> pieces_;    // every piece's form, corpus order
+    std::vector<std::uint32_t> pieces_;  // every piece's spelling, corpus order
+    std::vector<std::string> spellings_; // by number, in order of first appearance
+    std::vector<std::uint32_t> formOfSpelling_;
+    std::vector<std::uint32_t> rank_;      // per form
     std::vector<std::uint32_t> textFrom_;  // per text, its first piece; one more
     std::vector<std::int32_t> textAuthor_; // per text
     std::vector<FormUse> uses_;            // per bucket, its forms by number

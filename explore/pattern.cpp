@@ -167,9 +167,12 @@ std::vector<PatternHit> find_hits(const FormIndex& index, const Pattern& pattern
             if (p >= anchor) starts.push_back(p - static_cast<std::uint32_t>(anchor));
         }
     }
-    std::sort(starts.begin(), starts.end());
+    if (forms[anchor].size() > 1) std::sort(starts.begin(), starts.end());
+    // The starts ascend, and so do their texts.
+    std::size_t t = 0;
+    const std::size_t texts = index.textCount();
     for (const std::uint32_t s : starts) {
-        const std::size_t t = index.textOfPiece(s + anchor);
+        while (t + 1 < texts && index.firstPiece(t + 1) <= s + anchor) ++t;
         if (s < index.firstPiece(t) || s + words > index.firstPiece(t + 1)) continue;
         if (!inScope.empty()) {
             const std::int32_t a = index.textAuthor(t);

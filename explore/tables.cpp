@@ -86,18 +86,17 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
     return t;
 }
 
-ResultTable concordance_table(const Concordance& c, const std::string& query, int context,
-                              ConcordanceSort sort) {
+ResultTable concordance_table(const FormIndex& index, const Concordance& c,
+                              const std::string& query, int context, ConcordanceSort sort) {
     ResultTable t;
     t.title = "Concordance: " + query;
     t.columns = {"code", "left", "hit", "right"};
-    auto join = [](const std::vector<std::string>& words) {
-        std::string s;
-        for (const std::string& w : words) s += (s.empty() ? "" : " ") + w;
-        return s;
-    };
-    for (const ConcordanceLine& l : c.lines)
-        t.rows.push_back({l.code, join(l.left), join(l.hit), join(l.right)});
+    t.rows.reserve(c.lines.size());
+    for (const ConcordanceLine& l : c.lines) {
+        t.rows.push_back({line_code(index, l), joined_pieces(index, l.from(), l.first),
+                          joined_pieces(index, l.first, l.first + l.length),
+                          joined_pieces(index, l.first + l.length, l.to())});
+    }
     t.settings = {
         {"query", query},
         {"context", std::to_string(context) + " pieces each side at most, within the hit's text"},

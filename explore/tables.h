@@ -23,8 +23,8 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
 ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std::string& nameA,
                            const std::string& nameB);
 
-ResultTable concordance_table(const Concordance& c, const std::string& query, int context,
-                              ConcordanceSort sort);
+ResultTable concordance_table(const FormIndex& index, const Concordance& c,
+                              const std::string& query, int context, ConcordanceSort sort);
 
 // One row per author (register rows `rows`) and form: the code, every field of
 // the register but the name, the metadata columns, then the form, its count in

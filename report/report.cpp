@@ -307,8 +307,8 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
         const Scope scope =
             a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
         Concordance c = concordance(x.index, p, n, scope.in);
-        sort_lines(c.lines, sort);
-        return concordance_table(c, o.form ? *o.form : *o.pattern, n, sort);
+        sort_lines(x.index, c.lines, sort);
+        return concordance_table(x.index, c, o.form ? *o.form : *o.pattern, n, sort);
     }
     // authors
     const FormList forms = forms_of(o, app);

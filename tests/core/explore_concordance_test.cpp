@@ -58,33 +58,37 @@ TEST(ExploreConcordance, LinesStayInTheirTextAndNameTheCode) {
         EXPECT_EQ(c.hidden, 1u); // the text of one piece
         ASSERT_EQ(c.lines.size(), 5u);
         for (const ConcordanceLine& l : c.lines) {
-            const std::size_t pieces = x->textForms(l.text).size();
-            EXPECT_LE(l.left.size() + l.hit.size() + l.right.size(), pieces / 2);
-            EXPECT_LE(l.left.size(), static_cast<std::size_t>(n));
-            EXPECT_NE(l.code.find_first_not_of("0123456789"), 0u);
+            const std::size_t pieces = x->textLength(l.text);
+            EXPECT_LE(line_left(*x, l).size() + line_hit(*x, l).size() + line_right(*x, l).size(),
+                      pieces / 2);
+            EXPECT_LE(l.left, static_cast<std::uint32_t>(n));
+            EXPECT_EQ(x->textOfPiece(l.from()), x->textOfPiece(l.to() - 1));
         }
-        EXPECT_EQ(c.lines[0].code, "008");
-        EXPECT_EQ(c.lines[4].code, ""); // no author: no code, and never a name
+        EXPECT_EQ(line_code(*x, c.lines[0]), "008");
+        EXPECT_EQ(line_code(*x, c.lines[4]), ""); // no author: no code, and never a name
     }
     const Concordance c3 = concordance(*x, compile_pattern("u"), 3);
     // "a b c u d e f g": half is 4; 3 + 1 + 3 loses a piece on the right,
     // then on the left, then on the right again.
-    EXPECT_EQ(c3.lines[1].left, (std::vector<std::string>{"b", "c"}));
-    EXPECT_EQ(c3.lines[1].right, (std::vector<std::string>{"d"}));
+    EXPECT_EQ(line_left(*x, c3.lines[1]), (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(line_right(*x, c3.lines[1]), (std::vector<std::string>{"d"}));
     // A phrase: "c u" in a text of eight pieces shows it with one piece beside.
     const Concordance phrase = concordance(*x, compile_pattern("c u"), 5);
     ASSERT_EQ(phrase.lines.size(), 2u);
-    EXPECT_EQ(phrase.lines[1].hit, (std::vector<std::string>{"c", "u"}));
-    EXPECT_EQ(phrase.lines[1].left, (std::vector<std::string>{"u"}));
-    EXPECT_EQ(phrase.lines[1].right, (std::vector<std::string>{"x"}));
+    EXPECT_EQ(line_hit(*x, phrase.lines[1]), (std::vector<std::string>{"c", "u"}));
+    EXPECT_EQ(line_left(*x, phrase.lines[1]), (std::vector<std::string>{"u"}));
+    EXPECT_EQ(line_right(*x, phrase.lines[1]), (std::vector<std::string>{"x"}));
 
     // Sorting: by the nearest word on the left, or on the right; ties in corpus order.
     Concordance s = concordance(*x, compile_pattern("u"), 1);
-    sort_lines(s.lines, ConcordanceSort::Left);
+    sort_lines(*x, s.lines, ConcordanceSort::Left);
     std::vector<std::string> lefts;
-    for (const auto& l : s.lines) lefts.push_back(l.left.empty() ? "" : l.left.back());
+    for (const auto& l : s.lines) {
+        const auto left = line_left(*x, l);
+        lefts.push_back(left.empty() ? "" : left.back());
+    }
     EXPECT_EQ(lefts, (std::vector<std::string>{"", "", "c", "c", "s"}));
-    sort_lines(s.lines, ConcordanceSort::Corpus);
+    sort_lines(*x, s.lines, ConcordanceSort::Corpus);
     EXPECT_EQ(s.lines[0].text, 1u);
 }
 

@@ -42,9 +42,11 @@ TEST(ExplorePieces, CleanedAndFoldedLikeTheCorpusText) {
         }
         // The index reads the same pieces from the store's cleaned text.
         ExploreCorpus x({writer("1", "a")}, {{"a", c.text}});
-        ASSERT_EQ(x->textForms(0).size(), c.pieces.size()) << c.text;
-        for (std::size_t i = 0; i < c.pieces.size(); ++i)
-            EXPECT_EQ(x->folded(x->textForms(0)[i]), c.forms[i]) << c.text;
+        ASSERT_EQ(x->textLength(0), c.pieces.size()) << c.text;
+        for (std::size_t i = 0; i < c.pieces.size(); ++i) {
+            EXPECT_EQ(x->pieceText(i), c.pieces[i]) << c.text;
+            EXPECT_EQ(x->folded(x->pieceForm(i)), c.forms[i]) << c.text;
+        }
     }
 }
 
