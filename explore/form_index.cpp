@@ -185,7 +185,6 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors) : 
             }
             authorWords_[b] += textFrom_[t + 1] - textFrom_[t];
         }
-        std::sort(touched.begin(), touched.end());
         for (const std::uint32_t f : touched) {
             uses_.push_back({f, count[f], texts[f]});
             FormTotal& total = totals_[f];

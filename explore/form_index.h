@@ -130,7 +130,7 @@ private:
     std::vector<std::uint32_t> rank_;      // per form
     std::vector<std::uint32_t> textFrom_;  // per text, its first piece; one more
     std::vector<std::int32_t> textAuthor_; // per text
-    std::vector<FormUse> uses_;            // per bucket, its forms by number
+    std::vector<FormUse> uses_;            // per bucket, its forms in order of first use
     std::vector<std::size_t> usesFrom_;    // per bucket; one more
     std::vector<std::uint64_t> authorWords_;
     std::vector<std::uint32_t> bucketTexts_, bucketTextsFrom_;

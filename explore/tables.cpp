@@ -1,5 +1,6 @@
 #include "explore/tables.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zapt {
@@ -93,9 +94,14 @@ ResultTable concordance_table(const FormIndex& index, const Concordance& c,
     t.columns = {"code", "left", "hit", "right"};
     t.rows.reserve(c.lines.size());
     for (const ConcordanceLine& l : c.lines) {
-        t.rows.push_back({line_code(index, l), joined_pieces(index, l.from(), l.first),
-                          joined_pieces(index, l.first, l.first + l.length),
-                          joined_pieces(index, l.first + l.length, l.to())});
+        // Moved in, not copied from an initializer list: a concordance may have
+        // hundreds of thousands of lines.
+        std::vector<std::string>& row = t.rows.emplace_back();
+        row.reserve(4);
+        row.push_back(line_code(index, l));
+        row.push_back(joined_pieces(index, l.from(), l.first));
+        row.push_back(joined_pieces(index, l.first, l.first + l.length));
+        row.push_back(joined_pieces(index, l.first + l.length, l.to()));
     }
     t.settings = {
         {"query", query},
@@ -127,9 +133,9 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
         for (std::size_t i = 0; i < forms.size(); ++i) {
             std::uint64_t count = 0;
             if (ids[i] >= 0) {
-                const auto it =
-                    std::lower_bound(uses.begin(), uses.end(), static_cast<std::uint32_t>(ids[i]),
-                                     [](const FormUse& u, std::uint32_t f) { return u.form < f; });
+                const auto it = std::find_if(uses.begin(), uses.end(), [&](const FormUse& u) {
+                    return u.form == static_cast<std::uint32_t>(ids[i]);
+                });
                 if (it != uses.end() && it->form == ids[i]) count = it->count;
             }
             std::vector<std::string> row = {r.lstAuthorCode[k], r.lstAuthorAge[k],
