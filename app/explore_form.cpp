@@ -261,6 +261,11 @@ void ExploreForm::showLines() {
     c.table = concordance_table(index_, lines_, linesQuery_, linesContext_, c.sort);
     c.status = count_caption(lines_.lines.size(), "line", "lines");
     if (lines_.hidden > 0) c.status += "; " + hidden_caption(lines_.hidden);
+    if (lines_.withheld > 0) {
+        c.status += "; " + count_caption(lines_.withheld, "hit", "hits") +
+                    " not shown: the lines before show half of " +
+                    (lines_.withheld == 1 ? "its text" : "their texts");
+    }
 }
 
 } // namespace zapt

@@ -132,6 +132,22 @@ void concordance_sort(benchmark::State& state, int n, std::string query) {
     state.SetLabel(f.concordance().status);
 }
 
+// The concordance's lines alone, and their table alone, for one query.
+void concordance_parts(benchmark::State& state, int n, std::string query, bool table) {
+    ExploreForm& f = *world(n).form;
+    const Pattern p = compile_pattern(query);
+    Concordance c = concordance(f.index(), p, 3);
+    for (auto _ : state) {
+        if (table) {
+            ResultTable t = concordance_table(f.index(), c, query, 3, ConcordanceSort::Corpus);
+            benchmark::DoNotOptimize(t.rows.data());
+        } else {
+            c = concordance(f.index(), p, 3);
+            benchmark::DoNotOptimize(c.lines.data());
+        }
+    }
+}
+
 std::vector<int> scales() {
     std::vector<int> out = {1};
     if (const char* s = std::getenv("ZAPT_SCALE")) {
@@ -178,6 +194,10 @@ const bool registered = [] {
         reg("concordance: 2* in young women",
             [n](benchmark::State& s) { concordance_event(s, n, "2*", 1); });
         reg("concordance: u", [n](benchmark::State& s) { concordance_event(s, n, "u", 0); });
+        reg("concordance: u, lines only",
+            [n](benchmark::State& s) { concordance_parts(s, n, "u", false); });
+        reg("concordance: u, table only",
+            [n](benchmark::State& s) { concordance_parts(s, n, "u", true); });
         reg("concordance: sort 2moro",
             [n](benchmark::State& s) { concordance_sort(s, n, "2moro"); });
     }

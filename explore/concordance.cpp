@@ -52,6 +52,9 @@ std::vector<std::string> line_right(const FormIndex& index, const ConcordanceLin
 
 std::string joined_pieces(const FormIndex& index, std::uint32_t from, std::uint32_t to) {
     std::string s;
+    std::size_t size = to > from ? to - from - 1 : 0;
+    for (std::uint32_t p = from; p < to; ++p) size += index.pieceText(p).size();
+    s.reserve(size);
     for (std::uint32_t p = from; p < to; ++p) {
         if (p > from) s += ' ';
         s += index.pieceText(p);
@@ -69,14 +72,46 @@ Concordance concordance(const FormIndex& index, const Pattern& pattern, int cont
     const std::vector<PatternHit> hits = find_hits(index, pattern, inScope);
     c.hits = hits.size();
     c.lines.reserve(hits.size());
+    // The pieces of the current text that its lines show so far.
+    std::vector<char> shown;
+    std::size_t shownCount = 0;
+    std::size_t current = SIZE_MAX;
     for (const PatternHit& h : hits) {
         const std::size_t from = index.firstPiece(h.text);
-        const LineSpan span =
-            line_span(index.textLength(h.text), h.first - from, h.length, context);
+        const std::size_t pieces = index.textLength(h.text);
+        LineSpan span = line_span(pieces, h.first - from, h.length, context);
         if (!span.shown) {
             ++c.hidden;
             continue;
         }
+        if (current != h.text) {
+            current = h.text;
+            shown.assign(pieces, 0);
+            shownCount = 0;
+        }
+        const std::size_t at = h.first - from;
+        auto added = [&] {
+            std::size_t n = 0;
+            for (std::size_t i = at - span.left; i < at + h.length + span.right; ++i)
+                n += !shown[i];
+            return n;
+        };
+        // The first line of a text is already within half of it.
+        std::size_t fresh = shownCount == 0 ? span.left + h.length + span.right : added();
+        while (shownCount + fresh > pieces / 2 && span.left + span.right > 0) {
+            if (span.right >= span.left) {
+                --span.right;
+            } else {
+                --span.left;
+            }
+            fresh = added();
+        }
+        if (shownCount + fresh > pieces / 2) {
+            ++c.withheld;
+            continue;
+        }
+        for (std::size_t i = at - span.left; i < at + h.length + span.right; ++i) shown[i] = 1;
+        shownCount += fresh;
         ConcordanceLine line;
         line.text = h.text;
         line.first = h.first;

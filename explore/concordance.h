@@ -1,6 +1,9 @@
 // The concordance: the lines of a form, pattern or phrase, each made of the
 // pieces of the hit's own text and never of another, and cut so that no line
-// shows more than half of its text. The lines name the author by code only.
+// shows more than half of its text. The lines of one text together never show
+// more than half of it either: otherwise the lines of a frequent pattern
+// ("*"), read in corpus order, would put whole texts back together. The lines
+// name the author by code only.
 #pragma once
 
 #include "explore/form_index.h"
@@ -42,6 +45,7 @@ struct Concordance {
     std::vector<ConcordanceLine> lines; // corpus order
     std::size_t hits = 0;               // every hit, shown or not
     std::size_t hidden = 0;             // hits whose text is too short to show any line
+    std::size_t withheld = 0;           // hits whose text's half the lines before them already show
     std::string error;                  // the pattern's message
 };
 
@@ -58,7 +62,10 @@ LineSpan line_span(std::size_t pieces, std::size_t before, std::size_t length, i
 
 // The lines of `pattern` in the texts of the buckets marked in `inScope`
 // (empty: the whole corpus), with `context` pieces each side (clamped to
-// 1..5).
+// 1..5). Each line is first cut by line_span; then, taking the hits of a text
+// in order, while the pieces of the text shown by its lines so far and this
+// one would be more than half of it, the line loses a piece from its longer
+// side (the right on a tie); a line that still shows too much is withheld.
 Concordance concordance(const FormIndex& index, const Pattern& pattern, int context,
                         const std::vector<char>& inScope = {});
 

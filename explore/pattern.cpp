@@ -162,12 +162,14 @@ std::vector<PatternHit> find_hits(const FormIndex& index, const Pattern& pattern
     }
     if (fewest == 0) return hits;
     std::vector<std::uint32_t> starts;
+    starts.reserve(fewest);
     for (const std::uint32_t f : forms[anchor]) {
         for (const std::uint32_t p : index.occurrences(f)) {
             if (p >= anchor) starts.push_back(p - static_cast<std::uint32_t>(anchor));
         }
     }
     if (forms[anchor].size() > 1) std::sort(starts.begin(), starts.end());
+    hits.reserve(starts.size());
     // The starts ascend, and so do their texts.
     std::size_t t = 0;
     const std::size_t texts = index.textCount();
@@ -179,8 +181,9 @@ std::vector<PatternHit> find_hits(const FormIndex& index, const Pattern& pattern
             if (!inScope[a < 0 ? index.noAuthor() : static_cast<std::size_t>(a)]) continue;
         }
         bool all = true;
+        // The anchor's piece matches already.
         for (std::size_t w = 0; w < words && all; ++w) {
-            all = matches[w][index.pieceForm(s + w)] != 0;
+            all = w == anchor || matches[w][index.pieceForm(s + w)] != 0;
         }
         if (all) {
             hits.push_back({static_cast<std::uint32_t>(t), s, static_cast<std::uint32_t>(words)});

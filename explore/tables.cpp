@@ -106,8 +106,11 @@ ResultTable concordance_table(const FormIndex& index, const Concordance& c,
     t.settings = {
         {"query", query},
         {"context", std::to_string(context) + " pieces each side at most, within the hit's text"},
-        {"privacy", "a line shows at most half of its text's pieces; " + whole(c.hidden) + " of " +
-                        whole(c.hits) + " hits not shown: their texts are too short"},
+        {"privacy", "a line shows at most half of its text's pieces, and so do the lines of one "
+                    "text together"},
+        {"hits", whole(c.hits) + ", of which " + whole(c.hidden) +
+                     " not shown: their texts are too short, and " + whole(c.withheld) +
+                     " not shown: the lines before them show half of their text"},
         {"order", sort == ConcordanceSort::Left    ? "by the words left of the hit, nearest first"
                   : sort == ConcordanceSort::Right ? "by the words right of the hit"
                                                    : "corpus order"},

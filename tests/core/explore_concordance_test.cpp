@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace zapt {
 namespace {
 
@@ -90,6 +92,36 @@ TEST(ExploreConcordance, LinesStayInTheirTextAndNameTheCode) {
     EXPECT_EQ(lefts, (std::vector<std::string>{"", "", "c", "c", "s"}));
     sort_lines(*x, s.lines, ConcordanceSort::Corpus);
     EXPECT_EQ(s.lines[0].text, 1u);
+}
+
+TEST(ExploreConcordance, TheLinesOfATextTogetherShowAtMostHalfOfIt) {
+    // Line by line, "*" would show "a b", "a b", "b c", "c d": the whole text.
+    ExploreCorpus x({writer("1", "w")}, {{"w", "a b c d"}, {"w", "p q r s t u v w x y"}});
+    struct Case {
+        std::string pattern;
+        int context;
+        std::size_t lines, hidden, withheld;
+    };
+    // Worked out by hand: "a b c d" shows "a b" twice and withholds c and d;
+    // the ten pieces show p to t and withhold u to y. "re:[qx]" shows q with
+    // p..t, and x would add pieces to the five already shown.
+    const std::vector<Case> cases = {
+        {"*", 5, 7, 0, 7},   {"*", 1, 7, 0, 7},     {"a", 3, 1, 0, 0},
+        {"a b", 3, 1, 0, 0}, {"a b c", 3, 0, 1, 0}, {"re:[qx]", 3, 1, 0, 1},
+    };
+    for (const Case& c : cases) {
+        const Concordance k = concordance(*x, compile_pattern(c.pattern), c.context);
+        EXPECT_EQ(k.lines.size(), c.lines) << c.pattern << " " << c.context;
+        EXPECT_EQ(k.hidden, c.hidden) << c.pattern;
+        EXPECT_EQ(k.withheld, c.withheld) << c.pattern << " " << c.context;
+        EXPECT_EQ(k.hits, c.lines + c.hidden + c.withheld);
+        std::vector<std::set<std::uint32_t>> shown(2);
+        for (const ConcordanceLine& l : k.lines) {
+            for (std::uint32_t p = l.from(); p < l.to(); ++p) shown[l.text].insert(p);
+        }
+        EXPECT_LE(shown[0].size(), 2u) << c.pattern;
+        EXPECT_LE(shown[1].size(), 5u) << c.pattern;
+    }
 }
 
 } // namespace
