@@ -359,6 +359,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return usage("unknown command '" + o.command + "'");
     }
 
+    const bool exploring = o.command == "wordlist" || o.command == "keywords" ||
+                           o.command == "concordance" || o.command == "authors";
+    if (!exploring && (!o.where.empty() || !o.against.empty() || o.pattern || o.code || o.context ||
+                       o.minAuthors || o.sort || o.dictionary || o.glossaryOnly || o.nonStandard)) {
+        return usage("'" + o.command +
+                     "' takes none of the options of wordlist, keywords, concordance and authors");
+    }
+
     LoadedCorpus loaded;
     try {
         loaded = load_corpus_source(o.corpus);
@@ -378,8 +386,6 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             << format_report(loaded.report);
     const std::string corpus_name = loaded.name;
     const std::vector<std::string> applied = applied_lists(loaded);
-    const bool exploring = o.command == "wordlist" || o.command == "keywords" ||
-                           o.command == "concordance" || o.command == "authors";
     Exploring x;
     x.metadataColumns = std::move(loaded.data.metadataColumns);
     x.authorMetadata = std::move(loaded.data.authorMetadata);

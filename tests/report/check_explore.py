@@ -541,7 +541,9 @@ def main():
                           (["wordlist", "--where", "age=thirty"], "is not an age"),
                           (["wordlist", "--where", "gender=x"], "is not a gender"),
                           (["concordance", "--form", "u", "--context", "6"], "--context"),
-                          (["wordlist", "--code", "nobody"], "no author")]:
+                          (["wordlist", "--code", "nobody"], "no author"),
+                          (["concordance", "--form", "u", "--pattern", "u"], "not both"),
+                          (["variants", "--family", "Back", "--where", "age=1"], "takes none")]:
         p = run(report, *args, status=2)
         check(message in p.stderr, f"{args}: {p.stderr!r} lacks {message!r}")
 
