@@ -49,7 +49,8 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
         {"per_10k", "count * 10000 / words"},
         {"dp", "Gries's DP over the scope's authors, each a part of the size of their words "
                "(authors without words left out)"},
-        {"top_author_share", "the largest single author's count / count"},
+        {"top_author_share", "the largest single author's count / count; empty when no author "
+                             "uses the form (only texts of no author hold it)"},
     };
     if (!options.pattern.empty()) t.settings.push_back({"pattern", options.pattern});
     if (options.glossaryOnly) t.settings.push_back({"filter", "glossary forms only"});

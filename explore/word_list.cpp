@@ -180,7 +180,8 @@ WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryFor
         r.texts = x.texts;
         r.authors = x.authors;
         r.dp = g.dp(f);
-        r.topShare = static_cast<double>(x.top) / static_cast<double>(x.count);
+        // A form of the texts of no author alone has no top author.
+        if (x.authors > 0) r.topShare = static_cast<double>(x.top) / static_cast<double>(x.count);
         r.interpretation = glossary.interpretation(folded);
         list.rows.push_back(std::move(r));
     }

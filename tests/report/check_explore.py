@@ -183,7 +183,7 @@ def expected_wordlist(corpus, rows, keep=lambda f: True):
             dp = 0.5 * sum(abs(x["by"].get(k, 0) / in_parts - part_words[k] / total_parts)
                            for k in parts)
         out.append((corpus.shown[f], x["count"], x["count"] * 10000 / words, x["texts"],
-                    len(x["by"]), dp, max(x["by"].values(), default=0) / x["count"],
+                    len(x["by"]), dp, max(x["by"].values()) / x["count"] if x["by"] else None,
                     "; ".join(corpus.interp.get(f, []))))
     out.sort(key=lambda r: (-r[1], r[0]))
     return out
