@@ -145,6 +145,10 @@ WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryFor
             return list;
         }
     }
+    if (pattern.phrase() && (options.glossaryOnly || options.notInDictionary)) {
+        list.error = "the glossary and dictionary filters choose forms, not phrases";
+        return list;
+    }
     const Aggregate g = aggregate(index, scope);
     list.words = g.words;
     if (pattern.phrase()) {

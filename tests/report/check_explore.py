@@ -543,6 +543,7 @@ def main():
                           (["concordance", "--form", "u", "--context", "6"], "--context"),
                           (["wordlist", "--code", "nobody"], "no author"),
                           (["concordance", "--form", "u", "--pattern", "u"], "not both"),
+                          (["wordlist", "--pattern", "c u", "--glossary-only"], "not phrases"),
                           (["variants", "--family", "Back", "--where", "age=1"], "takes none")]:
         p = run(report, *args, status=2)
         check(message in p.stderr, f"{args}: {p.stderr!r} lacks {message!r}")
