@@ -3,15 +3,52 @@
 #include "corpus/text.h"
 
 #include <re2/re2.h>
+#include <unicode/brkiter.h>
+#include <unicode/utext.h>
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 namespace zapt {
 namespace {
 
 // The most memory RE2 may use for one compiled expression.
 constexpr std::int64_t kMaxRegexMemory = 8 << 20;
+
+// One character-boundary iterator per thread: making one costs far more
+// than using it.
+icu::BreakIterator* character_breaks() {
+    thread_local std::unique_ptr<icu::BreakIterator> it = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::BreakIterator> bi(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+        if (U_FAILURE(status)) bi.reset();
+        return bi;
+    }();
+    return it.get();
+}
+
+// Calls f(c) for each character (extended grapheme cluster) of valid UTF-8
+// text; ASCII without a carriage return is one character a byte.
+template <class F> void for_each_character(std::string_view s, F&& f) {
+    if (is_ascii(s) && s.find('\r') == std::string_view::npos) {
+        for (std::size_t i = 0; i < s.size(); ++i) f(s.substr(i, 1));
+        return;
+    }
+    icu::BreakIterator* bi = character_breaks();
+    if (!bi) throw std::runtime_error("ICU cannot find its character boundaries");
+    UErrorCode status = U_ZERO_ERROR;
+    UText text = UTEXT_INITIALIZER;
+    utext_openUTF8(&text, s.data(), static_cast<std::int64_t>(s.size()), &status);
+    bi->setText(&text, status);
+    std::int32_t from = bi->first();
+    for (std::int32_t to = bi->next(); to != icu::BreakIterator::DONE; to = bi->next()) {
+        f(s.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)));
+        from = to;
+    }
+    utext_close(&text);
+}
 
 bool has_control(std::string_view s) {
     for (char c : s) {
@@ -62,22 +99,25 @@ Pattern compile_pattern(std::string_view text) {
             w.re = compile_re(std::string(word.substr(3)), w.text, p.error);
             if (!w.re) return p;
         } else if (word.find_first_of("*?") != std::string_view::npos) {
-            // The wildcards over the folded word, every other character literal.
+            // The wildcards over the folded word's characters, each followed
+            // by the mark in the form it is matched against: "?" is a run of
+            // code points up to a mark, every other character itself.
             const std::string folded = fold_text(word);
+            const std::string mark = "\\x{FDD0}";
+            const std::string one = "[^" + mark + "]+" + mark;
             std::string expr;
-            std::string literal;
-            for (char c : folded) {
-                if (c == '*' || c == '?') {
-                    expr += re2::RE2::QuoteMeta(literal);
-                    literal.clear();
-                    expr += c == '*' ? "(?s:.*)" : "(?s:.)";
+            for_each_character(folded, [&](std::string_view c) {
+                if (c == "*") {
+                    expr += "(?:" + one + ")*";
+                } else if (c == "?") {
+                    expr += one;
                 } else {
-                    literal += c;
+                    expr += re2::RE2::QuoteMeta(re2::StringPiece(c.data(), c.size())) + mark;
                 }
-            }
-            expr += re2::RE2::QuoteMeta(literal);
+            });
             w.re = compile_re(expr, w.text, p.error);
             if (!w.re) return p;
+            w.clusters = true;
         } else {
             w.folded = fold_text(word);
         }
@@ -117,9 +157,23 @@ std::vector<std::string_view> text_pieces_at_blanks(std::string_view text) {
     return out;
 }
 
+std::string marked_characters(std::string_view s) {
+    std::string out;
+    out.reserve(s.size() * 4);
+    for_each_character(s, [&](std::string_view c) {
+        out += c;
+        out += kCharacterMark;
+    });
+    return out;
+}
+
 bool Pattern::matches(std::size_t w, std::string_view foldedForm) const {
     const PatternWord& word = words[w];
     if (!word.re) return foldedForm == word.folded;
+    if (word.clusters) {
+        const std::string marked = marked_characters(foldedForm);
+        return re2::RE2::FullMatch(marked, *word.re);
+    }
     return re2::RE2::FullMatch(re2::StringPiece(foldedForm.data(), foldedForm.size()), *word.re);
 }
 

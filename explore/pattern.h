@@ -3,8 +3,10 @@
 // A pattern is one or more words separated by blanks; a phrase of several
 // words matches consecutive pieces of one text, never across texts. Each word
 // is a form ("2day"), a wildcard pattern ("2*", "?ite": "*" any run of
-// characters, "?" one character, that is one code point) or a regular
-// expression after "re:" (RE2 syntax, matching the whole form). Words match
+// characters, "?" one character, that is one extended grapheme cluster, as a
+// reader sees it: "é" written with a combining accent, "👍🏽" with its skin
+// tone) or a regular expression after "re:" (RE2 syntax over code points,
+// matching the whole form). Words match
 // forms without regard to case: a form or wildcard pattern is folded as the
 // pieces are, and an expression is matched case-insensitively against the
 // folded forms. RE2 matches in time linear in the form, so no pattern can
@@ -33,7 +35,15 @@ struct PatternWord {
     std::string text;                   // as typed
     std::string folded;                 // a literal form: folded
     std::shared_ptr<const re2::RE2> re; // a wildcard or expression; null for a literal
+    bool clusters = false;              // a wildcard: `re` runs over the form's characters, each
+                                        // followed by kCharacterMark
 };
+
+// What follows each character (grapheme cluster) of a form when a wildcard
+// pattern is matched: U+FDD0, a noncharacter that no text interchanges.
+inline constexpr std::string_view kCharacterMark = "\xEF\xB7\x90";
+// The form with kCharacterMark after each of its characters.
+std::string marked_characters(std::string_view s);
 
 struct Pattern {
     std::vector<PatternWord> words;

@@ -76,8 +76,9 @@ Options:
   --code CODE     wordlist: the forms of one author code
   --pattern P     wordlist: only the forms (or phrases) matching P;
                   concordance: the lines of P. "*" any characters, "?" one
-                  character (code point), "re:EXPR" a regular expression (RE2)
-                  over the whole folded form; blanks separate a phrase's words
+                  character (a grapheme cluster), "re:EXPR" a regular
+                  expression (RE2) over the whole folded form; blanks separate
+                  a phrase's words
   --context N     concordance: pieces each side, 1 to 5 (default 3)
   --sort ORDER    concordance: corpus (default), left or right
   --glossary-only wordlist: the glossary's forms only

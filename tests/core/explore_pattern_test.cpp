@@ -64,6 +64,27 @@ TEST(ExplorePattern, WildcardsExpressionsAndPhrases) {
     EXPECT_EQ(find_hits(*x, compile_pattern("2moro"), onlyB).size(), 1u);
 }
 
+TEST(ExplorePattern, AQuestionMarkIsOneCharacterAsAReaderSeesIt) {
+    // "e" with a combining accent, a flag (two code points) and a thumbs-up
+    // with its skin tone are one character each; "re:" works on code points.
+    ExploreCorpus x({writer("1", "a")}, {{"a", "cafe\u0301 caf\u00e9 \U0001F1EC\U0001F1E7 "
+                                               "\U0001F44D\U0001F3FD ab"}});
+    struct Case {
+        std::string pattern;
+        std::size_t forms;
+    };
+    const std::vector<Case> cases = {
+        {"caf?", 2}, {"?", 2},       {"??", 1},    {"???", 0}, {"*", 5},
+        {"caf*", 2}, {"re:caf.", 1}, {"re:..", 3}, // ab, the flag, the thumbs-up: two code points
+                                                   // each
+    };
+    for (const Case& c : cases) {
+        const Pattern p = compile_pattern(c.pattern);
+        ASSERT_TRUE(p.ok()) << p.error;
+        EXPECT_EQ(matching_forms(*x, p, 0).size(), c.forms) << c.pattern;
+    }
+}
+
 TEST(ExplorePattern, RefusedAndPathologicalPatterns) {
     ExploreCorpus x({writer("1", "a")}, {{"a", std::string(3000, 'a') + " aaab b"}});
     struct Case {

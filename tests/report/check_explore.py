@@ -203,15 +203,27 @@ def compare_wordlist(name, output, expected):
             break
 
 
+def glob(tokens, chars):
+    """Whether a wildcard pattern's tokens ('*', '?' or a character) match a
+    form's characters (grapheme clusters) exactly."""
+    ok = [True] + [False] * len(chars)  # ok[j]: tokens so far match chars[:j]
+    for tok in tokens:
+        if tok == "*":
+            for j in range(1, len(chars) + 1):
+                ok[j] = ok[j] or ok[j - 1]
+        else:
+            ok = [False] + [ok[j - 1] and (tok == "?" or tok == chars[j - 1])
+                            for j in range(1, len(chars) + 1)]
+    return ok[len(chars)]
+
+
 def pattern_matcher(word):
     if word.startswith("re:") and len(word) > 3:
         expr = regex.compile(word[3:], regex.IGNORECASE | regex.V0)
         return lambda f: expr.fullmatch(f) is not None
     if "*" in word or "?" in word:
-        expr = "".join(".*" if c == "*" else "." if c == "?" else regex.escape(c)
-                       for c in fold(word))
-        compiled = regex.compile(expr, regex.DOTALL)
-        return lambda f: compiled.fullmatch(f) is not None
+        tokens = regex.findall(r"\X", fold(word))
+        return lambda f: glob(tokens, regex.findall(r"\X", f))
     w = fold(word)
     return lambda f: f == w
 
@@ -459,6 +471,7 @@ TABLE_TEXTS = [
     (0, "c u at 8 (or 9) - ok?"),
     (1, "x y"),
     (2, "c u 2day, c u 2moro, c u 2nite"),
+    (5, "cafe\u0301 caf\u00e9 \U0001F1EC\U0001F1E7 ok ok"),
 ]
 
 
@@ -511,7 +524,8 @@ def main():
                           (["gender=female", "native language=en,TR"], None, ""),
                           ([], "a4", ""), ([], None, "?"), ([], None, "stra*"),
                           ([], None, "καλημέρα"), ([], None, "c u ?*"),
-                          ([], None, "re:\\p{Han}+")],
+                          ([], None, "re:\\p{Han}+"), ([], None, "caf?"), ([], None, "??"),
+                          ([], None, "*?\u0301"), ([], None, "re:caf.")],
             "keywords": [(["region=North"], [], 1), (["gender=F"], ["gender=M"], 2)],
             "concordances": [([], "u", n, True) for n in range(1, 6)] +
                             [([], "x", 2, True), ([], "c u", 5, False), ([], "2*", 1, False),
