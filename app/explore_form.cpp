@@ -28,10 +28,17 @@ ExploreForm::ExploreForm(const CorpusStore& store, const AuthorRegister& authors
                          const Glossary& glossary, std::vector<std::string> metadataColumns,
                          std::vector<std::vector<std::string>> authorMetadata,
                          std::string dictionary)
+    : ExploreForm(FormIndex(store, authors), store, authors, glossary, std::move(metadataColumns),
+                  std::move(authorMetadata), std::move(dictionary)) {}
+
+ExploreForm::ExploreForm(FormIndex index, const CorpusStore& store, const AuthorRegister& authors,
+                         const Glossary& glossary, std::vector<std::string> metadataColumns,
+                         std::vector<std::vector<std::string>> authorMetadata,
+                         std::string dictionary)
     : store_(&store), metadataColumns_(std::move(metadataColumns)),
       authorMetadata_(std::move(authorMetadata)), fields_{&authors, &metadataColumns_,
                                                           &authorMetadata_},
-      index_(store, authors), glossary_(glossary), dictionaryPath_(std::move(dictionary)) {
+      index_(std::move(index)), glossary_(glossary), dictionaryPath_(std::move(dictionary)) {
     Subcorpus whole;
     whole.name = "whole corpus";
     subcorpora_.list.push_back(std::move(whole));

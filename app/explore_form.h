@@ -28,6 +28,12 @@ public:
                 std::vector<std::string> metadataColumns = {},
                 std::vector<std::vector<std::string>> authorMetadata = {},
                 std::string dictionary = kStandardWordList);
+    // The same with the form index already built over `store` and `authors`
+    // (a window may build it on a second thread while the corpus loads).
+    ExploreForm(FormIndex index, const CorpusStore& store, const AuthorRegister& authors,
+                const Glossary& glossary, std::vector<std::string> metadataColumns = {},
+                std::vector<std::vector<std::string>> authorMetadata = {},
+                std::string dictionary = kStandardWordList);
     ExploreForm(const ExploreForm&) = delete;
     ExploreForm& operator=(const ExploreForm&) = delete;
 
