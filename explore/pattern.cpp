@@ -106,7 +106,10 @@ Pattern compile_pattern(std::string_view text) {
             const std::string mark = "\\x{FDD0}";
             const std::string one = "[^" + mark + "]+" + mark;
             std::string expr;
+            bool star = false; // a run of stars is one star
             for_each_character(folded, [&](std::string_view c) {
+                if (c == "*" && star) return;
+                star = c == "*";
                 if (c == "*") {
                     expr += "(?:" + one + ")*";
                 } else if (c == "?") {

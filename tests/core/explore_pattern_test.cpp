@@ -104,6 +104,8 @@ TEST(ExplorePattern, RefusedAndPathologicalPatterns) {
         {"a b c d e f g h i j k", false, "at most"},
         {"\x01\x02", false, "empty"},
         {"***", true, ""},
+        {std::string(4000, '*') + "b", true, ""},
+        {std::string(4000, '?') + "*", true, ""},
         {"re:", true, ""}, // the literal form "re:"
     };
     for (const Case& c : cases) {
