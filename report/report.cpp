@@ -4,6 +4,8 @@
 
 #include "app/explorer.h"
 #include "corpus/text.h"
+#include "explore/tables.h"
+#include "selection/subcorpus.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
 #include "variation/group_index.h"
@@ -11,6 +13,7 @@
 #include "variation/result_table.h"
 #include "variation/tables.h"
 
+#include <charconv>
 #include <optional>
 #include <ostream>
 
@@ -39,6 +42,19 @@ Commands:
                 logDice
   families      the sixteen variant families and their forms
   check         every problem of the corpus (--corpus) in one list
+  wordlist      every form of subcorpus A (or of one author, --code) with
+                form,count,per_10k,texts,authors_using,dp,top_author_share,
+                interpretation, by count descending then form
+  keywords      the forms of A against B (--against; absent: the rest of the
+                corpus): form,count_a,count_b,per_10k_a,per_10k_b,g2,
+                log_ratio,pct_diff,authors_a,authors_b,side,top_author_share,
+                a row only when at least --min-authors authors of the side
+                where the form's rate is higher use it; by G2 descending
+  concordance   the lines of a form (--form) or pattern (--pattern) within
+                their texts: code,left,hit,right in corpus order; a line never
+                shows more than half of its text's pieces
+  authors       per author of A and form (--family or --forms): code, the
+                register's fields and metadata columns, form,count,words
 
 Options:
   --family NAME   a variant family by list name ("lstBack") or stem ("Back"),
@@ -46,6 +62,30 @@ Options:
   --forms LIST    an own list of forms instead, separated by commas or blanks
   --form FORM     the form of collocations and collocates
   --format FMT    csv (the default) or tsv
+  --where FIELD=VALUE[,VALUE...]
+                  subcorpus A of wordlist, keywords, concordance and authors:
+                  authors whose FIELD (age, gender, education, native
+                  language, code or a metadata column of the corpus) holds one
+                  of the values; repeatable, all must hold. An age is a number
+                  or a range (age=16-25: the age, or the whole of the age
+                  range, lies inside). Absent: the whole corpus
+  --against FIELD=VALUE[,VALUE...]
+                  subcorpus B of keywords, in the same way; absent: the rest
+                  of the corpus
+  --min-authors K the keywords' author floor (default 3)
+  --code CODE     wordlist: the forms of one author code
+  --pattern P     wordlist: only the forms (or phrases) matching P;
+                  concordance: the lines of P. "*" any characters, "?" one
+                  character (a grapheme cluster), "re:EXPR" a regular
+                  expression (RE2) over the whole folded form; blanks separate
+                  a phrase's words
+  --context N     concordance: pieces each side, 1 to 5 (default 3)
+  --sort ORDER    concordance: corpus (default), left or right
+  --glossary-only wordlist: the glossary's forms only
+  --non-standard  wordlist: only forms in no standard dictionary (the word list
+                  /usr/share/dict/british-english and the words of the
+                  glossary's interpretations) and not in the glossary
+  --dictionary FILE  the word list of --non-standard instead of that one
 )") + kCorpusOptionsHelp + R"(  --version       print the program's version and exit
   -h, --help      show this help
 
@@ -61,6 +101,9 @@ const char* const kHelp = kHelpText.c_str();
 struct Options {
     std::string command;
     std::optional<std::string> family, forms, form;
+    std::optional<std::string> pattern, code, context, minAuthors, sort, dictionary;
+    std::vector<std::string> where, against;
+    bool glossaryOnly = false, nonStandard = false;
     CorpusOptions corpus;
     TableFormat format = TableFormat::Csv;
     bool help = false;
@@ -83,6 +126,10 @@ Options parse(const std::vector<std::string>& args) {
             o.version = true;
             continue;
         }
+        if (arg == "--glossary-only" || arg == "--non-standard") {
+            (arg == "--glossary-only" ? o.glossaryOnly : o.nonStandard) = true;
+            continue;
+        }
         if (arg.rfind("-", 0) != 0) {
             if (!o.command.empty()) throw UsageError{"unexpected argument '" + arg + "'"};
             o.command = arg;
@@ -97,16 +144,27 @@ Options parse(const std::vector<std::string>& args) {
             value = arg.substr(eq + 1);
             arg = arg.substr(0, eq);
         }
-        std::optional<std::string>* slot = arg == "--family"  ? &o.family
-                                           : arg == "--forms" ? &o.forms
-                                           : arg == "--form"  ? &o.form
+        std::optional<std::string>* slot = arg == "--family"        ? &o.family
+                                           : arg == "--forms"       ? &o.forms
+                                           : arg == "--form"        ? &o.form
+                                           : arg == "--pattern"     ? &o.pattern
+                                           : arg == "--code"        ? &o.code
+                                           : arg == "--context"     ? &o.context
+                                           : arg == "--min-authors" ? &o.minAuthors
+                                           : arg == "--sort"        ? &o.sort
+                                           : arg == "--dictionary"  ? &o.dictionary
+                                                                    : nullptr;
+        std::vector<std::string>* list = arg == "--where"     ? &o.where
+                                         : arg == "--against" ? &o.against
                                                               : nullptr;
-        if (!slot && arg != "--format") throw UsageError{"unknown option '" + arg + "'"};
+        if (!slot && !list && arg != "--format") throw UsageError{"unknown option '" + arg + "'"};
         if (!value) {
             if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
             value = args[++i];
         }
-        if (slot) {
+        if (list) {
+            list->push_back(*value);
+        } else if (slot) {
             *slot = *value;
         } else if (*value == "csv") {
             o.format = TableFormat::Csv;
@@ -146,6 +204,120 @@ std::string form_of(const Options& o) {
     return typed(*o.form);
 }
 
+// A whole number option within [lo, hi].
+int number_option(const std::optional<std::string>& value, const char* name, int fallback, int lo,
+                  int hi) {
+    if (!value) return fallback;
+    int n = 0;
+    const char* end = value->data() + value->size();
+    const auto res = std::from_chars(value->data(), end, n);
+    if (value->empty() || res.ec != std::errc() || res.ptr != end || n < lo || n > hi) {
+        throw UsageError{std::string(name) + " takes a whole number from " + std::to_string(lo) +
+                         " to " + std::to_string(hi) + ", not '" + *value + "'"};
+    }
+    return n;
+}
+
+Subcorpus subcorpus_of(const std::vector<std::string>& conditions, const AuthorFields& fields,
+                       const char* option) {
+    Subcorpus s;
+    for (const std::string& text : conditions) {
+        std::string error;
+        std::optional<SubcorpusCondition> c = parse_condition(text, fields, &error);
+        if (!c) throw UsageError{std::string(option) + ": " + error};
+        s.conditions.push_back(std::move(*c));
+    }
+    s.name = s.describe();
+    return s;
+}
+
+// What the exploring commands need beyond the explorer: the author fields with
+// the corpus's metadata columns, and the form index.
+struct Exploring {
+    std::vector<std::string> metadataColumns;
+    std::vector<std::vector<std::string>> authorMetadata;
+    AuthorFields fields;
+    FormIndex index;
+};
+
+ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
+                          std::string& selection) {
+    const Subcorpus a = subcorpus_of(o.where, x.fields, "--where");
+    std::vector<std::size_t> rows = a.members(x.fields);
+    selection = a.whole() ? "whole corpus" : "subcorpus " + a.describe();
+    if (o.command == "wordlist") {
+        Scope scope = a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
+        if (o.code) {
+            const long long c = app.form3().codes.find(*o.code);
+            if (c < 0) throw UsageError{"no author has the code '" + *o.code + "'"};
+            std::vector<std::size_t> ofCode;
+            const auto k = static_cast<std::size_t>(c);
+            for (std::uint32_t i = app.form3().codeRowsFrom[k]; i < app.form3().codeRowsFrom[k + 1];
+                 ++i) {
+                const auto row = static_cast<std::size_t>(app.form3().codeRows[i]);
+                if (a.holds(x.fields, row)) ofCode.push_back(row);
+            }
+            scope = rows_scope(x.index, ofCode, "author " + *o.code);
+            selection = "author " + *o.code + (a.whole() ? "" : " within " + a.describe());
+        }
+        WordListOptions options;
+        options.pattern = o.pattern.value_or("");
+        options.glossaryOnly = o.glossaryOnly;
+        options.notInDictionary = o.nonStandard;
+        const GlossaryForms glossary(app.glossary());
+        StandardWords dictionary;
+        if (o.nonStandard) {
+            dictionary = load_standard_words(o.dictionary.value_or(kStandardWordList), glossary);
+        }
+        const WordList list = word_list(x.index, scope, glossary, &dictionary, options);
+        if (!list.error.empty()) throw UsageError{list.error};
+        return word_list_table(list, scope.name, options);
+    }
+    if (o.command == "keywords") {
+        const int k =
+            number_option(o.minAuthors, "--min-authors", kDefaultKeywordAuthors, 0, 1000000000);
+        const Scope sa = a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
+        Scope sb;
+        if (o.against.empty()) {
+            sb = rest_scope(sa);
+        } else {
+            const Subcorpus b = subcorpus_of(o.against, x.fields, "--against");
+            sb = b.whole() ? whole_scope(x.index)
+                           : rows_scope(x.index, b.members(x.fields), b.describe());
+        }
+        selection = "a: " + sa.name + "; b: " + sb.name;
+        return keywords_table(x.index, keywords(x.index, sa, sb, k), sa.name, sb.name);
+    }
+    if (o.command == "concordance") {
+        if (o.form && o.pattern) throw UsageError{"give either --form or --pattern, not both"};
+        if (!o.form && !o.pattern) throw UsageError{"'concordance' needs --form F or --pattern P"};
+        const int n =
+            number_option(o.context, "--context", kDefaultContext, kMinContext, kMaxContext);
+        ConcordanceSort sort = ConcordanceSort::Corpus;
+        if (o.sort) {
+            if (*o.sort == "left") {
+                sort = ConcordanceSort::Left;
+            } else if (*o.sort == "right") {
+                sort = ConcordanceSort::Right;
+            } else if (*o.sort != "corpus") {
+                throw UsageError{"unknown order '" + *o.sort + "' (corpus, left or right)"};
+            }
+        }
+        const Pattern p = o.form ? literal_pattern(*o.form) : compile_pattern(*o.pattern);
+        if (!p.ok()) throw UsageError{p.error};
+        const Scope scope =
+            a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
+        Concordance c = concordance(x.index, p, n, scope.in);
+        sort_lines(x.index, c.lines, sort);
+        return concordance_table(x.index, c, o.form ? *o.form : *o.pattern, n, sort);
+    }
+    // authors
+    const FormList forms = forms_of(o, app);
+    return authors_table(x.index, x.fields, rows, forms.forms,
+                         "Authors and forms: " +
+                             (forms.caption.empty() ? forms.name : forms.caption));
+}
+
 ResultTable families_table(const Explorer& app) {
     ResultTable t;
     t.title = "Variant families";
@@ -180,11 +352,20 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << "zapt-report " << program_version() << '\n';
         return out.flush() ? kOk : kFailed;
     }
-    static const char* const kCommands[] = {"variants",     "spread",     "significance", "metrics",
-                                            "collocations", "collocates", "families",     "check"};
+    static const char* const kCommands[] = {
+        "variants", "spread", "significance", "metrics",  "collocations", "collocates",
+        "families", "check",  "wordlist",     "keywords", "concordance",  "authors"};
     if (o.command.empty()) return usage("no command given");
     if (std::find(std::begin(kCommands), std::end(kCommands), o.command) == std::end(kCommands)) {
         return usage("unknown command '" + o.command + "'");
+    }
+
+    const bool exploring = o.command == "wordlist" || o.command == "keywords" ||
+                           o.command == "concordance" || o.command == "authors";
+    if (!exploring && (!o.where.empty() || !o.against.empty() || o.pattern || o.code || o.context ||
+                       o.minAuthors || o.sort || o.dictionary || o.glossaryOnly || o.nonStandard)) {
+        return usage("'" + o.command +
+                     "' takes none of the options of wordlist, keywords, concordance and authors");
     }
 
     LoadedCorpus loaded;
@@ -208,13 +389,21 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     // What applies beyond the corpus and what its reading changed, in the header.
     std::vector<std::string> applied = applied_lists(loaded);
     for (std::string& n : load_notes(loaded.report)) applied.push_back(std::move(n));
+    Exploring x;
+    x.metadataColumns = std::move(loaded.data.metadataColumns);
+    x.authorMetadata = std::move(loaded.data.authorMetadata);
     Effects nowhere;
     Explorer app(std::move(loaded.data), nowhere);
+    x.fields = {&app.authors(), &x.metadataColumns, &x.authorMetadata};
+    if (exploring) x.index = FormIndex(app.form3(), app.authors());
 
     ResultTable table;
     std::string selection = "all groups";
     try {
-        if (o.command == "variants" || o.command == "spread" || o.command == "significance") {
+        if (exploring) {
+            table = explore_table(o, app, x, selection);
+        } else if (o.command == "variants" || o.command == "spread" ||
+                   o.command == "significance") {
             const FormList forms = forms_of(o, app);
             GroupIndex index(app.form3(), app.authors());
             Comparison c = compare_groups(index, forms);

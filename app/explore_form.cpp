@@ -1,0 +1,278 @@
+#include "app/explore_form.h"
+
+#include "corpus/text.h"
+
+#include <algorithm>
+
+namespace zapt {
+namespace {
+
+constexpr std::size_t kMaxNameBytes = 200;
+
+bool has_control(std::string_view s) {
+    for (const char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u == 127) return true;
+    }
+    return false;
+}
+
+std::string hidden_caption(std::size_t hidden) {
+    return count_caption(hidden, "hit", "hits") +
+           " not shown: " + (hidden == 1 ? "its text is" : "their texts are") + " too short";
+}
+
+} // namespace
+
+ExploreForm::ExploreForm(const CorpusStore& store, const AuthorRegister& authors,
+                         const Glossary& glossary, std::vector<std::string> metadataColumns,
+                         std::vector<std::vector<std::string>> authorMetadata,
+                         std::string dictionary)
+    : ExploreForm(FormIndex(store, authors), store, authors, glossary, std::move(metadataColumns),
+                  std::move(authorMetadata), std::move(dictionary)) {}
+
+ExploreForm::ExploreForm(FormIndex index, const CorpusStore& store, const AuthorRegister& authors,
+                         const Glossary& glossary, std::vector<std::string> metadataColumns,
+                         std::vector<std::vector<std::string>> authorMetadata,
+                         std::string dictionary)
+    : store_(&store), metadataColumns_(std::move(metadataColumns)),
+      authorMetadata_(std::move(authorMetadata)), fields_{&authors, &metadataColumns_,
+                                                          &authorMetadata_},
+      index_(std::move(index)), glossary_(glossary), dictionaryPath_(std::move(dictionary)) {
+    Subcorpus whole;
+    whole.name = "whole corpus";
+    subcorpora_.list.push_back(std::move(whole));
+    refreshSubcorpora();
+    subcorpora_.status =
+        "index of " + count_caption(index_.formCount(), "form", "forms") + " built in " +
+        std::to_string(static_cast<long long>(index_.buildMilliseconds() + 0.5)) + " ms";
+}
+
+Scope ExploreForm::scopeOf(int subcorpus) const {
+    const Subcorpus& s = subcorpora_.list[static_cast<std::size_t>(subcorpus)];
+    if (s.whole()) return whole_scope(index_);
+    return rows_scope(index_, s.members(fields_), s.name);
+}
+
+void ExploreForm::refreshSubcorpora() {
+    ResultTable& t = subcorpora_.table;
+    t.title = "Subcorpora";
+    t.columns = {"name", "conditions", "authors", "texts", "words"};
+    t.rows.clear();
+    for (std::size_t i = 0; i < subcorpora_.list.size(); ++i) {
+        const Scope scope = scopeOf(static_cast<int>(i));
+        std::uint64_t texts = 0, words = 0;
+        for (std::size_t b = 0; b < scope.in.size(); ++b) {
+            if (!scope.in[b]) continue;
+            texts += index_.authorTexts(b).size();
+            words += index_.authorWords(b);
+        }
+        const Subcorpus& s = subcorpora_.list[i];
+        t.rows.push_back({s.name, s.describe(), std::to_string(scope.authors()),
+                          std::to_string(texts), std::to_string(words)});
+    }
+    t.settings = {{"authors", "register rows meeting every condition"},
+                  {"words", "the pieces of their texts"}};
+}
+
+void ExploreForm::cmdDefine_Click() {
+    SubcorporaTab& s = subcorpora_;
+    if (!valid_utf8(s.txtName) || has_control(s.txtName)) {
+        s.status = "a name may not hold control characters";
+        return;
+    }
+    const std::string name(trim_blanks(s.txtName));
+    if (name.empty()) {
+        s.status = "give the subcorpus a name";
+        return;
+    }
+    if (name.size() > kMaxNameBytes) {
+        s.status = "the name is too long";
+        return;
+    }
+    if (iequals(name, s.list[0].name)) {
+        s.status = "\"" + name + "\" is the whole corpus; choose another name";
+        return;
+    }
+    std::string error;
+    std::optional<Subcorpus> sub = parse_subcorpus(name, s.txtConditions, fields_, &error);
+    if (!sub) {
+        s.status = error;
+        return;
+    }
+    if (sub->whole()) {
+        s.status = "give at least one condition, e.g. age=16-25 or gender=F";
+        return;
+    }
+    const std::size_t authors = sub->members(fields_).size();
+    std::size_t at = s.list.size();
+    for (std::size_t i = 1; i < s.list.size(); ++i) {
+        if (iequals(s.list[i].name, name)) at = i;
+    }
+    if (at == s.list.size()) {
+        s.list.push_back(std::move(*sub));
+    } else {
+        s.list[at] = std::move(*sub);
+    }
+    s.selected = static_cast<int>(at);
+    refreshSubcorpora();
+    s.status = "\"" + name + "\": " + count_caption(authors, "author", "authors");
+}
+
+bool ExploreForm::selectSubcorpus(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= subcorpora_.list.size()) return false;
+    subcorpora_.selected = row;
+    const Subcorpus& s = subcorpora_.list[static_cast<std::size_t>(row)];
+    subcorpora_.txtName = row == 0 ? "" : s.name;
+    std::string conditions;
+    for (const SubcorpusCondition& c : s.conditions)
+        conditions += (conditions.empty() ? "" : "; ") + c.name + "=" + c.text;
+    subcorpora_.txtConditions = conditions;
+    return true;
+}
+
+void ExploreForm::cmdDelete_Click() {
+    const int gone = subcorpora_.selected;
+    if (gone <= 0 || static_cast<std::size_t>(gone) >= subcorpora_.list.size()) {
+        subcorpora_.status = "the whole corpus cannot be deleted";
+        return;
+    }
+    const std::string name = subcorpora_.list[static_cast<std::size_t>(gone)].name;
+    subcorpora_.list.erase(subcorpora_.list.begin() + gone);
+    auto follow = [gone](int& i) {
+        if (i == gone) {
+            i = 0;
+        } else if (i > gone) {
+            --i;
+        }
+    };
+    follow(wordList_.scope);
+    follow(keywords_.a);
+    if (keywords_.b != kRestOfCorpus) follow(keywords_.b);
+    follow(concordance_.scope);
+    subcorpora_.selected = 0;
+    refreshSubcorpora();
+    subcorpora_.status = "\"" + name + "\" deleted";
+}
+
+bool ExploreForm::wordScope_Click(int subcorpus) {
+    if (subcorpus < 0 || static_cast<std::size_t>(subcorpus) >= subcorpora_.list.size())
+        return false;
+    wordList_.scope = subcorpus;
+    return true;
+}
+
+void ExploreForm::cmdWordList_Click() {
+    WordListTab& w = wordList_;
+    Scope scope;
+    if (w.byCode) {
+        const std::string code(valid_utf8(w.txtCode) ? trim_blanks(w.txtCode) : "");
+        const long long c = code.empty() ? -1 : store_->codes.find(code);
+        if (c < 0) {
+            w.status =
+                code.empty() ? "type an author code" : "no author has the code \"" + code + "\"";
+            return;
+        }
+        std::vector<std::size_t> rows;
+        const auto k = static_cast<std::size_t>(c);
+        for (std::uint32_t i = store_->codeRowsFrom[k]; i < store_->codeRowsFrom[k + 1]; ++i)
+            rows.push_back(static_cast<std::size_t>(store_->codeRows[i]));
+        scope = rows_scope(index_, rows, "author " + code);
+    } else {
+        scope = scopeOf(w.scope);
+    }
+    if (w.notInDictionary && !dictionaryRead_) {
+        dictionary_ = load_standard_words(dictionaryPath_, glossary_);
+        dictionaryRead_ = true;
+    }
+    WordListOptions options;
+    options.glossaryOnly = w.glossaryOnly;
+    options.notInDictionary = w.notInDictionary;
+    options.pattern = w.txtPattern;
+    // A blank box lists every form; text that is not UTF-8 reaches the pattern
+    // reader, which says so.
+    if (valid_utf8(options.pattern) && is_blank(options.pattern)) options.pattern.clear();
+    const WordList list = word_list(index_, scope, glossary_, &dictionary_, options);
+    if (!list.error.empty()) {
+        w.status = list.error;
+        return;
+    }
+    w.table = word_list_table(list, scope.name, options);
+    const bool phrase = compile_pattern(options.pattern).phrase();
+    w.status =
+        count_caption(list.rows.size(), phrase ? "phrase" : "form", phrase ? "phrases" : "forms") +
+        " in " + count_caption(list.words, "word", "words");
+}
+
+bool ExploreForm::keywordsA_Click(int subcorpus) {
+    if (subcorpus < 0 || static_cast<std::size_t>(subcorpus) >= subcorpora_.list.size())
+        return false;
+    keywords_.a = subcorpus;
+    return true;
+}
+
+bool ExploreForm::keywordsB_Click(int subcorpus) {
+    if (subcorpus != kRestOfCorpus &&
+        (subcorpus < 0 || static_cast<std::size_t>(subcorpus) >= subcorpora_.list.size()))
+        return false;
+    keywords_.b = subcorpus;
+    return true;
+}
+
+void ExploreForm::cmdKeywords_Click() {
+    KeywordsTab& k = keywords_;
+    const Scope a = scopeOf(k.a);
+    const Scope b = k.b == kRestOfCorpus ? rest_scope(a) : scopeOf(k.b);
+    const Keywords result = zapt::keywords(index_, a, b, k.minAuthors);
+    k.table = keywords_table(index_, result, a.name, b.name);
+    k.status = count_caption(result.rows.size(), "keyword", "keywords") +
+               " (A: " + count_caption(result.wordsA, "word", "words") +
+               ", B: " + count_caption(result.wordsB, "word", "words") + ")";
+    if (result.wordsA == 0 || result.wordsB == 0) {
+        k.status += result.wordsA == 0 ? "; A has no words" : "; B has no words";
+    }
+}
+
+bool ExploreForm::concordanceScope_Click(int subcorpus) {
+    if (subcorpus < 0 || static_cast<std::size_t>(subcorpus) >= subcorpora_.list.size())
+        return false;
+    concordance_.scope = subcorpus;
+    return true;
+}
+
+void ExploreForm::context_Change(int n) {
+    concordance_.context = std::clamp(n, kMinContext, kMaxContext);
+}
+
+void ExploreForm::cmdConcordance_Click() {
+    ConcordanceTab& c = concordance_;
+    const Pattern p = compile_pattern(c.txtQuery);
+    if (!p.ok()) {
+        c.status = p.error.empty() ? "type a form or a pattern" : p.error;
+        return;
+    }
+    lines_ = zapt::concordance(index_, p, c.context, scopeOf(c.scope).in);
+    linesQuery_ = c.txtQuery;
+    linesContext_ = c.context;
+    showLines();
+}
+
+void ExploreForm::sort_Click(ConcordanceSort by) {
+    concordance_.sort = by;
+    if (!linesQuery_.empty()) showLines();
+}
+
+void ExploreForm::showLines() {
+    ConcordanceTab& c = concordance_;
+    sort_lines(index_, lines_.lines, c.sort);
+    c.table = concordance_table(index_, lines_, linesQuery_, linesContext_, c.sort);
+    c.status = count_caption(lines_.lines.size(), "line", "lines");
+    if (lines_.hidden > 0) c.status += "; " + hidden_caption(lines_.hidden);
+    if (lines_.withheld > 0) {
+        c.status += "; " + count_caption(lines_.withheld, "hit", "hits") +
+                    " not shown: the lines before show half of " +
+                    (lines_.withheld == 1 ? "its text" : "their texts");
+    }
+}
+
+} // namespace zapt

@@ -1,0 +1,225 @@
+#include "explore/form_index.h"
+
+#include "corpus/text.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace zapt {
+namespace {
+
+constexpr CharSet kSeparators = [] {
+    CharSet set(kCorpusCleaningSet);
+    return set;
+}();
+
+constexpr bool separator(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || kSeparators.contains(c);
+}
+
+// Calls f(piece) for every piece of `s`.
+template <class F> void for_each_piece(std::string_view s, F&& f) {
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    while (i < n) {
+        while (i < n && separator(s[i])) ++i;
+        const std::size_t from = i;
+        while (i < n && !separator(s[i])) ++i;
+        if (i > from) f(s.substr(from, i - from));
+    }
+}
+
+// Text t's stretch of the cleaned corpus text.
+std::string_view stretch(const CorpusStore& s, std::size_t t) {
+    const std::size_t from = t == 0 ? 0 : s.text2End[t - 1];
+    return std::string_view(s.Text2).substr(from, s.text2End[t] - from);
+}
+
+constexpr std::uint32_t kNoSpelling = UINT32_MAX;
+
+// FNV-1a: the pieces are a few bytes long.
+std::uint64_t piece_hash(std::string_view s) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (const char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return h ^ (h >> 29);
+}
+
+} // namespace
+
+bool is_piece_separator(char c) {
+    return separator(c);
+}
+
+std::vector<std::string_view> text_pieces(std::string_view text) {
+    std::vector<std::string_view> out;
+    for_each_piece(text, [&](std::string_view p) { out.push_back(p); });
+    return out;
+}
+
+std::string piece_form(std::string_view piece) {
+    return fold_text(piece);
+}
+
+FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors) : authors_(&authors) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const std::size_t n = store.text2End.size();
+    const std::size_t m = authors.size();
+
+    // Every spelling gets a number (in an open-addressing table: a look-up per
+    // piece is most of the work), every folded spelling a form.
+    std::vector<std::uint32_t> slots(1024, kNoSpelling);
+    std::vector<std::uint64_t> hashes; // per spelling
+    std::vector<std::uint32_t> spellingCount;
+    std::string folded;
+    auto add_spelling = [&](std::string_view piece, std::uint64_t hash) {
+        const auto id = static_cast<std::uint32_t>(spellings_.size());
+        spellings_.emplace_back(piece);
+        hashes.push_back(hash);
+        spellingCount.push_back(0);
+        fold_text_into(piece, folded);
+        auto [f, added] = byFolded_.emplace(folded, static_cast<std::uint32_t>(folded_.size()));
+        if (added) folded_.push_back(folded);
+        formOfSpelling_.push_back(f->second);
+        if (spellings_.size() * 2 > slots.size()) {
+            std::vector<std::uint32_t> grown(slots.size() * 2, kNoSpelling);
+            const std::size_t mask = grown.size() - 1;
+            for (std::uint32_t s = 0; s < spellings_.size(); ++s) {
+                std::size_t i = hashes[s] & mask;
+                while (grown[i] != kNoSpelling) i = (i + 1) & mask;
+                grown[i] = s;
+            }
+            slots.swap(grown);
+        }
+        return id;
+    };
+    textFrom_.reserve(n + 1);
+    pieces_.reserve(store.Text2.size() / 4);
+    for (std::size_t t = 0; t < n; ++t) {
+        textFrom_.push_back(static_cast<std::uint32_t>(pieces_.size()));
+        for_each_piece(stretch(store, t), [&](std::string_view piece) {
+            const std::uint64_t hash = piece_hash(piece);
+            const std::size_t mask = slots.size() - 1;
+            std::size_t i = hash & mask;
+            std::uint32_t id = kNoSpelling;
+            while (slots[i] != kNoSpelling) {
+                const std::uint32_t s = slots[i];
+                if (hashes[s] == hash && spellings_[s] == piece) {
+                    id = s;
+                    break;
+                }
+                i = (i + 1) & mask;
+            }
+            if (id == kNoSpelling) {
+                id = add_spelling(piece, hash);
+                if (slots.size() - 1 == mask) slots[i] = id; // the table did not grow
+            }
+            ++spellingCount[id];
+            pieces_.push_back(id);
+        });
+    }
+    textFrom_.push_back(static_cast<std::uint32_t>(pieces_.size()));
+
+    // The shown spelling: the most frequent, the first seen on a tie.
+    const std::size_t forms = folded_.size();
+    shown_.assign(forms, {});
+    std::vector<std::uint32_t> best(forms, 0);
+    for (std::size_t s = 0; s < spellings_.size(); ++s) {
+        const std::uint32_t f = formOfSpelling_[s];
+        if (spellingCount[s] > best[f]) {
+            best[f] = spellingCount[s];
+            shown_[f] = spellings_[s];
+        }
+    }
+    // The forms' places in sorted order.
+    {
+        std::vector<std::uint32_t> order(forms);
+        for (std::uint32_t f = 0; f < forms; ++f) order[f] = f;
+        std::sort(order.begin(), order.end(),
+                  [&](std::uint32_t a, std::uint32_t b) { return folded_[a] < folded_[b]; });
+        rank_.resize(forms);
+        for (std::uint32_t r = 0; r < forms; ++r) rank_[order[r]] = r;
+    }
+
+    // Each text's author: the first register row of its name.
+    std::vector<std::int32_t> rowOfName(store.nameCount(), -1);
+    for (std::size_t k = 0; k < m && k < store.authorName.size(); ++k) {
+        const std::int32_t name = store.authorName[k];
+        if (name >= 0 && rowOfName[static_cast<std::size_t>(name)] < 0) {
+            rowOfName[static_cast<std::size_t>(name)] = static_cast<std::int32_t>(k);
+        }
+    }
+    textAuthor_.resize(n);
+    bucketTextsFrom_.assign(m + 2, 0);
+    for (std::size_t t = 0; t < n; ++t) {
+        textAuthor_[t] = rowOfName[store.textName[t]];
+        ++bucketTextsFrom_[(textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t])) + 1];
+    }
+    for (std::size_t b = 0; b <= m; ++b) bucketTextsFrom_[b + 1] += bucketTextsFrom_[b];
+    bucketTexts_.resize(n);
+    {
+        std::vector<std::uint32_t> next(bucketTextsFrom_.begin(), bucketTextsFrom_.end() - 1);
+        for (std::size_t t = 0; t < n; ++t) {
+            const std::size_t b = textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t]);
+            bucketTexts_[next[b]++] = static_cast<std::uint32_t>(t);
+        }
+    }
+
+    // Per bucket its forms with their counts and texts; the corpus totals.
+    totals_.assign(forms, {});
+    std::vector<std::uint32_t> count(forms, 0), texts(forms, 0), lastText(forms, UINT32_MAX);
+    std::vector<std::uint32_t> touched;
+    authorWords_.assign(m + 1, 0);
+    usesFrom_.assign(m + 2, 0);
+    uses_.reserve(forms);
+    for (std::size_t b = 0; b <= m; ++b) {
+        touched.clear();
+        for (const std::uint32_t t : authorTexts(b)) {
+            for (const std::uint32_t s : textPieces(t)) {
+                const std::uint32_t f = formOfSpelling_[s];
+                if (count[f] == 0) touched.push_back(f);
+                ++count[f];
+                if (lastText[f] != t) {
+                    lastText[f] = t;
+                    ++texts[f];
+                }
+            }
+            authorWords_[b] += textFrom_[t + 1] - textFrom_[t];
+        }
+        for (const std::uint32_t f : touched) {
+            uses_.push_back({f, count[f], texts[f]});
+            FormTotal& total = totals_[f];
+            total.count += count[f];
+            total.texts += texts[f];
+            total.authors += b < m;
+            count[f] = texts[f] = 0;
+        }
+        usesFrom_[b + 1] = uses_.size();
+    }
+
+    // Where each form occurs.
+    placesFrom_.assign(forms + 1, 0);
+    for (const std::uint32_t s : pieces_) ++placesFrom_[formOfSpelling_[s] + 1];
+    for (std::size_t f = 0; f < forms; ++f) placesFrom_[f + 1] += placesFrom_[f];
+    places_.resize(pieces_.size());
+    {
+        std::vector<std::uint32_t> next(placesFrom_.begin(), placesFrom_.end() - 1);
+        for (std::size_t p = 0; p < pieces_.size(); ++p) {
+            places_[next[formOfSpelling_[pieces_[p]]]++] = static_cast<std::uint32_t>(p);
+        }
+    }
+    buildMs_ =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
+long long FormIndex::find(std::string_view word) const {
+    const auto it = byFolded_.find(fold_text(word));
+    return it == byFolded_.end() ? -1 : static_cast<long long>(it->second);
+}
+
+std::size_t FormIndex::textOfPiece(std::size_t p) const {
+    return static_cast<std::size_t>(std::upper_bound(textFrom_.begin(), textFrom_.end(), p) -
+                                    textFrom_.begin()) -
+           1;
+}
+
+} // namespace zapt

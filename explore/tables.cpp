@@ -1,0 +1,158 @@
+#include "explore/tables.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace zapt {
+namespace {
+
+std::string whole(std::uint64_t n) {
+    return std::to_string(n);
+}
+
+} // namespace
+
+std::string full_precision(std::optional<double> value) {
+    if (!value) return {};
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, *value);
+    return std::string(buf, res.ptr);
+}
+
+std::string count_caption(std::uint64_t n, const std::string& one, const std::string& many) {
+    std::string digits = std::to_string(n), s;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) s += ',';
+        s += digits[i];
+    }
+    return s + " " + (n == 1 ? one : many);
+}
+
+ResultTable word_list_table(const WordList& list, const std::string& scope,
+                            const WordListOptions& options) {
+    ResultTable t;
+    t.title = "Word list: " + scope;
+    t.columns = {"form",          "count", "per_10k",          "texts",
+                 "authors_using", "dp",    "top_author_share", "interpretation"};
+    for (const WordListRow& r : list.rows) {
+        t.rows.push_back({r.form, whole(r.count), full_precision(r.per10k), whole(r.texts),
+                          whole(r.authors), full_precision(r.dp), full_precision(r.topShare),
+                          r.interpretation});
+    }
+    t.settings = {
+        {"scope", scope},
+        {"words", whole(list.words) + " (the pieces of the scope's texts)"},
+        {"pieces", "each text cleaned as the cleaned corpus text (. , ? ! : ; ( ) / - + = \" "
+                   "tabs and line breaks as blanks), split at blanks"},
+        {"form", "a piece folded by full Unicode case folding, shown in its most frequent "
+                 "spelling"},
+        {"per_10k", "count * 10000 / words"},
+        {"dp", "Gries's DP over the scope's authors, each a part of the size of their words "
+               "(authors without words left out)"},
+        {"top_author_share", "the largest single author's count / count; empty when no author "
+                             "uses the form (only texts of no author hold it)"},
+    };
+    if (!options.pattern.empty()) t.settings.push_back({"pattern", options.pattern});
+    if (options.glossaryOnly) t.settings.push_back({"filter", "glossary forms only"});
+    if (options.notInDictionary) {
+        t.settings.push_back({"filter", "not in a standard dictionary (the word list and the "
+                                        "words of the glossary's interpretations)"});
+    }
+    return t;
+}
+
+ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std::string& nameA,
+                           const std::string& nameB) {
+    ResultTable t;
+    t.title = "Keywords: " + nameA + " against " + nameB;
+    t.columns = {"form",      "count_a",   "count_b",   "per_10k_a",
+                 "per_10k_b", "g2",        "log_ratio", "pct_diff",
+                 "authors_a", "authors_b", "side",      "top_author_share"};
+    for (const KeywordRow& r : k.rows) {
+        t.rows.push_back({index.shown(r.form), whole(r.a), whole(r.b),
+                          full_precision(r.stats.rateA), full_precision(r.stats.rateB),
+                          full_precision(r.stats.g2), full_precision(r.stats.logRatio),
+                          full_precision(r.stats.pctDiff), whole(r.authorsA), whole(r.authorsB),
+                          std::string(1, r.side), full_precision(r.topShare)});
+    }
+    t.settings = {
+        {"a", nameA + ", " + whole(k.wordsA) + " words"},
+        {"b", nameB + ", " + whole(k.wordsB) + " words"},
+        {"g2", "2 (a ln(a/E1) + b ln(b/E2)), E1 = A(a+b)/(A+B), E2 = B(a+b)/(A+B), 0 ln 0 = 0"},
+        {"log_ratio", "log2((a/A)/(b/B)), 0.5 in place of a zero count"},
+        {"pct_diff", "100 (a/A - b/B)/(b/B); empty when b = 0"},
+        {"side", "where the rate is higher"},
+        {"author floor", std::to_string(k.minAuthors) + " authors of the form's side must use it"},
+        {"top_author_share", "the side's largest single author's count / the side's count"},
+    };
+    return t;
+}
+
+ResultTable concordance_table(const FormIndex& index, const Concordance& c,
+                              const std::string& query, int context, ConcordanceSort sort) {
+    ResultTable t;
+    t.title = "Concordance: " + query;
+    t.columns = {"code", "left", "hit", "right"};
+    t.rows.reserve(c.lines.size());
+    for (const ConcordanceLine& l : c.lines) {
+        // Moved in, not copied from an initializer list: a concordance may have
+        // hundreds of thousands of lines.
+        std::vector<std::string>& row = t.rows.emplace_back();
+        row.reserve(4);
+        row.push_back(line_code(index, l));
+        row.push_back(joined_pieces(index, l.from(), l.first));
+        row.push_back(joined_pieces(index, l.first, l.first + l.length));
+        row.push_back(joined_pieces(index, l.first + l.length, l.to()));
+    }
+    t.settings = {
+        {"query", query},
+        {"context", std::to_string(context) + " pieces each side at most, within the hit's text"},
+        {"privacy", "a line shows at most half of its text's pieces, and so do the lines of one "
+                    "text together"},
+        {"hits", whole(c.hits) + ", of which " + whole(c.hidden) +
+                     " not shown: their texts are too short, and " + whole(c.withheld) +
+                     " not shown: the lines before them show half of their text"},
+        {"order", sort == ConcordanceSort::Left    ? "by the words left of the hit, nearest first"
+                  : sort == ConcordanceSort::Right ? "by the words right of the hit"
+                                                   : "corpus order"},
+    };
+    return t;
+}
+
+ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
+                          const std::vector<std::size_t>& rows,
+                          const std::vector<std::string>& forms, const std::string& title) {
+    ResultTable t;
+    t.title = title;
+    t.columns = {"code", "age", "gender", "education", "native_language"};
+    const std::size_t meta = fields.metadataColumns ? fields.metadataColumns->size() : 0;
+    for (std::size_t c = 0; c < meta; ++c) t.columns.push_back((*fields.metadataColumns)[c]);
+    t.columns.insert(t.columns.end(), {"form", "count", "words"});
+    std::vector<long long> ids;
+    for (const std::string& f : forms) ids.push_back(index.find(f));
+    const AuthorRegister& r = *fields.authors;
+    for (const std::size_t k : rows) {
+        if (k >= index.authorCount()) continue;
+        const auto uses = index.authorForms(k);
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            std::uint64_t count = 0;
+            if (ids[i] >= 0) {
+                const auto it = std::find_if(uses.begin(), uses.end(), [&](const FormUse& u) {
+                    return u.form == static_cast<std::uint32_t>(ids[i]);
+                });
+                if (it != uses.end() && it->form == ids[i]) count = it->count;
+            }
+            std::vector<std::string> row = {r.lstAuthorCode[k], r.lstAuthorAge[k],
+                                            r.lstAuthorGender[k], r.lstAuthorEducation[k],
+                                            r.lstAuthorNativeLanguage[k]};
+            for (std::size_t c = 0; c < meta; ++c) row.emplace_back(fields.metadata(k, c));
+            row.insert(row.end(), {forms[i], whole(count), whole(index.authorWords(k))});
+            t.rows.push_back(std::move(row));
+        }
+    }
+    t.settings = {{"count", "the form's pieces in the author's texts (folded alike)"},
+                  {"words", "the pieces of the author's texts"}};
+    return t;
+}
+
+} // namespace zapt

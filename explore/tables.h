@@ -1,0 +1,39 @@
+// The exploring tools' results as result tables: the rows the window shows,
+// copies and exports, and zapt-report prints. Statistics are written in full
+// precision (the shortest decimal that reads back as the same double).
+#pragma once
+
+#include "explore/concordance.h"
+#include "explore/word_list.h"
+#include "selection/subcorpus.h"
+#include "variation/result_table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zapt {
+
+// The shortest round-trip decimal of a double; empty for nothing.
+std::string full_precision(std::optional<double> value);
+
+ResultTable word_list_table(const WordList& list, const std::string& scope,
+                            const WordListOptions& options);
+
+ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std::string& nameA,
+                           const std::string& nameB);
+
+ResultTable concordance_table(const FormIndex& index, const Concordance& c,
+                              const std::string& query, int context, ConcordanceSort sort);
+
+// One row per author (register rows `rows`) and form: the code, every field of
+// the register but the name, the metadata columns, then the form, its count in
+// the author's texts and the author's words.
+ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
+                          const std::vector<std::size_t>& rows,
+                          const std::vector<std::string>& forms, const std::string& title);
+
+// "1,234": a count for a status line.
+std::string count_caption(std::uint64_t n, const std::string& one, const std::string& many);
+
+} // namespace zapt

@@ -1,0 +1,143 @@
+// Word lists and keywords over the form index: every query an aggregation of
+// the per-author form counts of the authors in scope.
+#pragma once
+
+#include "analysis/glossary.h"
+#include "explore/form_index.h"
+#include "explore/pattern.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace zapt {
+
+// Which buckets of the form index count (register rows, then the texts of no
+// author).
+struct Scope {
+    std::vector<char> in; // per bucket
+    std::string name;     // "whole corpus", a subcorpus's name, "author 012"
+
+    std::size_t authors() const; // register rows in scope
+};
+
+// The whole corpus: every author and the texts of no author.
+Scope whole_scope(const FormIndex& index);
+// The given register rows only.
+Scope rows_scope(const FormIndex& index, const std::vector<std::size_t>& rows, std::string name);
+// Everything `scope` leaves out, the texts of no author included.
+Scope rest_scope(const Scope& scope);
+
+// A form's figures in a scope.
+struct FormFigures {
+    std::uint64_t count = 0;
+    std::uint32_t texts = 0;
+    std::uint32_t authors = 0;     // register rows using it
+    std::uint32_t top = 0;         // the largest single author's count
+    std::uint64_t authorCount = 0; // the count in the authors' texts (the DP's parts)
+    double dpSum = 0;              // sum over the parts using it of |v - s| - s
+};
+
+struct Aggregate {
+    std::vector<FormFigures> forms; // by form number
+    std::uint64_t words = 0;        // the pieces of the scope's texts
+    std::uint64_t partWords = 0;    // the pieces of its authors' texts
+
+    // Gries's DP over the scope's authors (each a part of the size of their
+    // words; authors without words left out): half the sum over the parts of
+    // |the part's share of the form's count - the part's share of the words|.
+    // Nothing when the form has no count in the authors' texts.
+    std::optional<double> dp(std::uint32_t form) const;
+};
+
+Aggregate aggregate(const FormIndex& index, const Scope& scope);
+
+// The glossary by folded form: the distinct interpretations of the rows whose
+// form folds alike, in glossary order, joined by "; " (empty for forms without
+// an interpretation).
+class GlossaryForms {
+public:
+    GlossaryForms() = default;
+    explicit GlossaryForms(const Glossary& glossary);
+    bool contains(const std::string& folded) const { return byForm_.count(folded) != 0; }
+    const std::string& interpretation(const std::string& folded) const;
+    // The folded words of every interpretation.
+    const std::unordered_set<std::string>& interpretationWords() const { return words_; }
+    std::size_t size() const { return byForm_.size(); }
+
+private:
+    std::unordered_map<std::string, std::string> byForm_;
+    std::unordered_set<std::string> words_;
+};
+
+// A standard dictionary: a word list of one word a line, folded, and the words
+// of the glossary's interpretations.
+inline constexpr const char* kStandardWordList = "/usr/share/dict/british-english";
+struct StandardWords {
+    std::string path;
+    bool available = false; // whether the word list could be read
+    std::unordered_set<std::string> words;
+    bool contains(const std::string& folded) const { return words.count(folded) != 0; }
+};
+StandardWords load_standard_words(const std::string& path, const GlossaryForms& glossary);
+
+struct WordListOptions {
+    bool glossaryOnly = false;    // forms of the glossary only
+    bool notInDictionary = false; // forms neither in the word list nor in an interpretation
+    std::string pattern;          // empty: every form
+};
+
+struct WordListRow {
+    std::string form; // shown spelling (a phrase: its spellings joined by blanks)
+    std::uint64_t count = 0;
+    std::optional<double> per10k;
+    std::uint32_t texts = 0, authors = 0;
+    std::optional<double> dp, topShare;
+    std::string interpretation;
+};
+
+struct WordList {
+    std::vector<WordListRow> rows; // count descending, then form
+    std::uint64_t words = 0;       // the scope's words
+    std::string error;             // a pattern's or the dictionary's message
+};
+
+WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryForms& glossary,
+                   const StandardWords* dictionary, const WordListOptions& options);
+
+// ---- Keywords
+
+// The figures of one form in A against B, counts a and b of word totals A and B.
+struct KeywordStats {
+    std::optional<double> rateA, rateB; // per 10,000 words; none for no words
+    double g2 = 0;                      // 2 (a ln(a/E1) + b ln(b/E2)), 0 ln 0 = 0
+    std::optional<double> logRatio;     // log2((a/A)/(b/B)), 0.5 for a zero count
+    std::optional<double> pctDiff;      // 100 (a/A - b/B) / (b/B); none when b = 0
+};
+KeywordStats keyword_stats(std::uint64_t a, std::uint64_t b, std::uint64_t A, std::uint64_t B);
+
+struct KeywordRow {
+    std::uint32_t form = 0;
+    std::uint64_t a = 0, b = 0;
+    KeywordStats stats;
+    std::uint32_t authorsA = 0, authorsB = 0;
+    char side = 'a';     // where the rate is higher ('a' on a tie)
+    double topShare = 0; // the side's top author's count / the side's count
+};
+
+struct Keywords {
+    std::vector<KeywordRow> rows; // G2 descending, then form
+    std::uint64_t wordsA = 0, wordsB = 0;
+    int minAuthors = 3;
+};
+
+inline constexpr int kDefaultKeywordAuthors = 3;
+
+// The forms of A or B used by at least `minAuthors` authors of the side where
+// their rate is higher.
+Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
+                  int minAuthors = kDefaultKeywordAuthors);
+
+} // namespace zapt

@@ -1,0 +1,198 @@
+#include "selection/subcorpus.h"
+
+#include "corpus/text.h"
+
+namespace zapt {
+namespace {
+
+using Field = SubcorpusCondition::Field;
+
+// Splits at `sep`, each part without the blanks around it.
+std::vector<std::string_view> split_trimmed(std::string_view s, char sep) {
+    std::vector<std::string_view> parts;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t at = s.find(sep, from);
+        parts.push_back(trim_blanks(s.substr(from, at == std::string_view::npos ? at : at - from)));
+        if (at == std::string_view::npos) break;
+        from = at + 1;
+    }
+    return parts;
+}
+
+bool age_within(const Age& author, const Age& wanted) {
+    return author.kind != Age::Missing && wanted.lo <= author.lo && author.hi <= wanted.hi;
+}
+
+std::string field_list(const AuthorFields& fields) {
+    std::string s = "age, gender, education, native language, code";
+    if (fields.metadataColumns) {
+        for (const std::string& c : *fields.metadataColumns) s += ", " + c;
+    }
+    return s;
+}
+
+} // namespace
+
+std::string_view AuthorFields::metadata(std::size_t k, std::size_t c) const {
+    if (!authorMetadata || k >= authorMetadata->size()) return {};
+    const std::vector<std::string>& row = (*authorMetadata)[k];
+    return c < row.size() ? std::string_view(row[c]) : std::string_view();
+}
+
+bool SubcorpusCondition::holds(const AuthorFields& f, std::size_t k) const {
+    const AuthorRegister& r = *f.authors;
+    if (field == Field::Age) {
+        const std::optional<Age> age = parse_age(r.lstAuthorAge[k]);
+        if (!age) return false;
+        for (const Age& a : ages) {
+            if (age_within(*age, a)) return true;
+        }
+        return false;
+    }
+    if (field == Field::Gender) {
+        const std::optional<std::string> g = parse_gender(r.lstAuthorGender[k]);
+        if (!g || g->empty()) return false;
+        for (const std::string& v : values) {
+            if (v == *g) return true;
+        }
+        return false;
+    }
+    std::string_view raw;
+    switch (field) {
+    case Field::Education:
+        raw = r.lstAuthorEducation[k];
+        break;
+    case Field::NativeLanguage:
+        raw = r.lstAuthorNativeLanguage[k];
+        break;
+    case Field::Code:
+        raw = r.lstAuthorCode[k];
+        break;
+    default:
+        raw = f.metadata(k, column);
+        break;
+    }
+    if (!valid_utf8(raw) || is_missing(raw)) return false;
+    const std::string value = fold_text(free_value(raw));
+    for (const std::string& v : values) {
+        if (v == value) return true;
+    }
+    return false;
+}
+
+std::optional<SubcorpusCondition> parse_condition(std::string_view text, const AuthorFields& fields,
+                                                  std::string* error) {
+    auto fail = [&](std::string message) {
+        if (error) *error = std::move(message);
+        return std::nullopt;
+    };
+    if (!valid_utf8(text)) return fail("the condition is not UTF-8 text");
+    const std::size_t eq = text.find('=');
+    if (eq == std::string_view::npos) {
+        return fail("\"" + std::string(trim_blanks(text)) +
+                    "\" is not a condition: write FIELD=VALUE[,VALUE...]");
+    }
+    SubcorpusCondition c;
+    c.name = std::string(trim_blanks(text.substr(0, eq)));
+    c.text = std::string(trim_blanks(text.substr(eq + 1)));
+    const std::string key = loose_key(c.name);
+    if (key.empty()) return fail("a condition needs a field before \"=\"");
+    if (key == "age") {
+        c.field = Field::Age;
+    } else if (key == "gender" || key == "sex") {
+        c.field = Field::Gender;
+    } else if (key == "education") {
+        c.field = Field::Education;
+    } else if (key == "nativelanguage" || key == "native") {
+        c.field = Field::NativeLanguage;
+    } else if (key == "code") {
+        c.field = Field::Code;
+    } else {
+        bool found = false;
+        if (fields.metadataColumns) {
+            for (std::size_t i = 0; i < fields.metadataColumns->size(); ++i) {
+                if (loose_key((*fields.metadataColumns)[i]) == key) {
+                    c.field = Field::Metadata;
+                    c.column = i;
+                    found = true;
+                    break;
+                }
+            }
+        }
+        if (!found) {
+            return fail("unknown field \"" + c.name + "\"; the fields are " + field_list(fields));
+        }
+    }
+    for (std::string_view v : split_trimmed(c.text, ',')) {
+        if (v.empty() || is_missing(v)) {
+            return fail("\"" + c.name + "\" needs a value in every place of \"" + c.text + "\"");
+        }
+        if (c.field == Field::Age) {
+            const std::optional<Age> age = parse_age(v);
+            if (!age || age->kind == Age::Missing) {
+                return fail("\"" + std::string(v) +
+                            "\" is not an age: write a number such as 35 or a range such as 16-25");
+            }
+            c.ages.push_back(*age);
+        } else if (c.field == Field::Gender) {
+            const std::optional<std::string> g = parse_gender(v);
+            if (!g || g->empty()) {
+                return fail("\"" + std::string(v) +
+                            "\" is not a gender: write M, F, male or female");
+            }
+            c.values.push_back(*g);
+        } else {
+            c.values.push_back(fold_text(v));
+        }
+    }
+    return c;
+}
+
+bool Subcorpus::holds(const AuthorFields& fields, std::size_t author) const {
+    for (const SubcorpusCondition& c : conditions) {
+        if (!c.holds(fields, author)) return false;
+    }
+    return true;
+}
+
+std::vector<std::size_t> Subcorpus::members(const AuthorFields& fields) const {
+    std::vector<std::size_t> rows;
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        if (holds(fields, k)) rows.push_back(k);
+    }
+    return rows;
+}
+
+std::string Subcorpus::describe() const {
+    if (conditions.empty()) return "whole corpus";
+    std::string s;
+    for (const SubcorpusCondition& c : conditions) {
+        s += (s.empty() ? "" : "; ") + c.name + "=" + c.text;
+    }
+    return s;
+}
+
+std::optional<Subcorpus> parse_subcorpus(std::string name, std::string_view conditions,
+                                         const AuthorFields& fields, std::string* error) {
+    Subcorpus s;
+    s.name = std::move(name);
+    std::size_t from = 0;
+    while (from <= conditions.size()) {
+        std::size_t at = conditions.find_first_of(";\n\r", from);
+        if (at == std::string_view::npos) at = conditions.size();
+        const std::string_view part = conditions.substr(from, at - from);
+        from = at + 1;
+        if (!valid_utf8(part)) {
+            if (error) *error = "the conditions are not UTF-8 text";
+            return std::nullopt;
+        }
+        if (is_blank(part)) continue;
+        std::optional<SubcorpusCondition> c = parse_condition(part, fields, error);
+        if (!c) return std::nullopt;
+        s.conditions.push_back(std::move(*c));
+    }
+    return s;
+}
+
+} // namespace zapt

@@ -1,0 +1,69 @@
+// Subcorpora: a named filter over the author register's fields and the
+// metadata columns of an opened corpus. A subcorpus is a list of conditions,
+// one per field, each holding one or more values; an author is in when every
+// condition holds (AND across fields) and a condition holds when any of its
+// values does (OR within a field). The subcorpus without conditions is the
+// whole corpus. Its texts are those of its authors.
+#pragma once
+
+#include "corpus/author_register.h"
+#include "corpus/metadata.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zapt {
+
+// The fields an author can be chosen by: the register's and the metadata
+// columns of a corpus read from a table (per author one value per column).
+struct AuthorFields {
+    const AuthorRegister* authors = nullptr;
+    const std::vector<std::string>* metadataColumns = nullptr;
+    const std::vector<std::vector<std::string>>* authorMetadata = nullptr;
+
+    std::size_t size() const { return authors ? authors->size() : 0; }
+    // Author k's value of metadata column c; "" when not known.
+    std::string_view metadata(std::size_t k, std::size_t c) const;
+};
+
+struct SubcorpusCondition {
+    enum class Field { Age, Gender, Education, NativeLanguage, Code, Metadata };
+    Field field = Field::Age;
+    std::size_t column = 0;          // the metadata column, for Field::Metadata
+    std::string name;                // the field as the user named it
+    std::string text;                // the values as the user wrote them
+    std::vector<Age> ages;           // Field::Age: numbers and ranges
+    std::vector<std::string> values; // every other field: "M"/"F", or folded free values
+
+    bool holds(const AuthorFields& fields, std::size_t author) const;
+};
+
+// Reads "FIELD=VALUE[,VALUE...]". Field names are matched without regard to
+// case, blanks and punctuation: age, gender (or sex), education, native
+// language (or native), code, and any metadata column. Nothing, with `error`
+// set to a sentence naming what is wrong, for an unknown field, a missing "="
+// or value, or a value that cannot be read (an age such as "thirty", a gender
+// other than M/F/male/female/man/woman).
+std::optional<SubcorpusCondition> parse_condition(std::string_view text, const AuthorFields& fields,
+                                                  std::string* error);
+
+struct Subcorpus {
+    std::string name;
+    std::vector<SubcorpusCondition> conditions; // none: the whole corpus
+
+    bool whole() const { return conditions.empty(); }
+    bool holds(const AuthorFields& fields, std::size_t author) const;
+    // The register rows of its authors, ascending.
+    std::vector<std::size_t> members(const AuthorFields& fields) const;
+    // "age=16-25; gender=F", or "whole corpus".
+    std::string describe() const;
+};
+
+// Reads a subcorpus from conditions separated by ";" or line breaks. Nothing,
+// with `error` set, when any condition cannot be read.
+std::optional<Subcorpus> parse_subcorpus(std::string name, std::string_view conditions,
+                                         const AuthorFields& fields, std::string* error);
+
+} // namespace zapt
