@@ -53,6 +53,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -128,6 +129,7 @@ std::string kind_of(QWidget* w) {
     if (qobject_cast<QListWidget*>(w)) return "list";
     if (qobject_cast<QTableView*>(w)) return "table";
     if (qobject_cast<QComboBox*>(w)) return "combo";
+    if (qobject_cast<QSpinBox*>(w)) return "spin";
     if (qobject_cast<QTabWidget*>(w)) return "tabs";
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return "text";
     if (qobject_cast<QGroupBox*>(w)) return "frame";
@@ -199,6 +201,11 @@ json describe(QWidget* w, QWidget* window) {
         c["items"] = items;
         c["selected"] = combo->currentIndex();
         c["text"] = combo->currentText().toStdString();
+    }
+    if (auto* spin = qobject_cast<QSpinBox*>(w)) {
+        c["value"] = spin->value();
+        c["min"] = spin->minimum();
+        c["max"] = spin->maximum();
     }
     if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         c["selected"] = tabs->currentIndex();
@@ -377,12 +384,22 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         const int row = cmd[2].get<int>();
         if (auto* combo = qobject_cast<QComboBox*>(c)) {
             if (row < 0 || row >= combo->count()) return fail("row out of range");
+            // As a user's choice: the index changes, then the choice is reported.
             combo->setCurrentIndex(row);
+            emit combo->activated(row);
         } else {
             auto* tabs = qobject_cast<QTabWidget*>(c);
             if (row < 0 || row >= tabs->count()) return fail("row out of range");
             tabs->setCurrentIndex(row);
         }
+        return {{"ok", true}};
+    }
+    if (verb == "select" && qobject_cast<QSpinBox*>(c)) {
+        // A value typed into a spin box: one outside its range is held at the
+        // nearest end, as the box does with typed digits.
+        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
+        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a value");
+        qobject_cast<QSpinBox*>(c)->setValue(cmd[2].get<int>());
         return {{"ok", true}};
     }
     if (verb == "select") {

@@ -30,8 +30,7 @@ template <class T> T* named(T* w, const char* name, const QString& tip = QString
     return w;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& tip) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
     auto* b = named(new QPushButton(caption, parent), name, tip);
     b->setAutoDefault(false);
     return b;
@@ -72,12 +71,13 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     // Subcorpora.
     auto* subTab = new QWidget(tabs);
     auto* name = named(new QLineEdit(subTab), "txtSubcorpusName", "A name for the subcorpus");
-    auto* conditions = named(
-        new QLineEdit(subTab), "txtConditions",
-        "FIELD=VALUE[,VALUE...], several separated by \";\": OR within a field, AND across "
-        "fields, e.g. age=16-25; gender=F");
+    auto* conditions =
+        named(new QLineEdit(subTab), "txtConditions",
+              "FIELD=VALUE[,VALUE...], several separated by \";\": OR within a field, AND across "
+              "fields, e.g. age=16-25; gender=F");
     conditions->setPlaceholderText("age=16-25; gender=F");
-    auto* define = button(subTab, "cmdDefine", "Define", "Add the subcorpus, or replace the one of this name");
+    auto* define =
+        button(subTab, "cmdDefine", "Define", "Add the subcorpus, or replace the one of this name");
     auto* remove = button(subTab, "cmdDelete", "Delete", "Delete the selected subcorpus");
     auto* fieldsNote = named(new QLabel(subTab), "lblFields");
     fieldsNote->setWordWrap(true);
@@ -142,7 +142,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     // Keywords.
     auto* keyTab = new QWidget(tabs);
     auto* sideA = named(new QComboBox(keyTab), "cboKeywordsA", "Subcorpus A");
-    auto* sideB = named(new QComboBox(keyTab), "cboKeywordsB", "Subcorpus B, or the rest of the corpus");
+    auto* sideB =
+        named(new QComboBox(keyTab), "cboKeywordsB", "Subcorpus B, or the rest of the corpus");
     auto* minAuthors = named(new QSpinBox(keyTab), "spnMinAuthors",
                              "A form is a keyword of its side only when at least this many "
                              "authors of that side use it");
@@ -170,7 +171,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
 
     // Concordance.
     auto* concTab = new QWidget(tabs);
-    auto* concScope = named(new QComboBox(concTab), "cboConcordanceScope", "The subcorpus searched");
+    auto* concScope =
+        named(new QComboBox(concTab), "cboConcordanceScope", "The subcorpus searched");
     auto* query = named(new QLineEdit(concTab), "txtQuery",
                         "A form, a pattern (* and ?), re:EXPR, or a phrase");
     auto* context = named(new QSpinBox(concTab), "spnContext",
@@ -179,7 +181,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     context->setRange(kMinContext, kMaxContext);
     auto* sort = named(new QComboBox(concTab), "cboSort", "The order of the lines");
     sort->addItems({"corpus order", "by words left", "by words right"});
-    auto* search = button(concTab, "cmdConcordance", "Search", "Show the lines of the form or pattern");
+    auto* search =
+        button(concTab, "cmdConcordance", "Search", "Show the lines of the form or pattern");
     auto* concTable = named(new ResultTableView(concTab), "tblConcordance");
     auto* concStatus = status_label(concTab, "lblConcordanceStatus");
     {
@@ -209,7 +212,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
                 b6(glossaryOnly), b7(notInDictionary), b8(pattern), b9(minAuthors), b10(query),
                 b11(context), b12(sort);
             tabs->setCurrentIndex(static_cast<int>(f.tab()));
-            if (name->text() != toQ(f.subcorpora().txtName)) name->setText(toQ(f.subcorpora().txtName));
+            if (name->text() != toQ(f.subcorpora().txtName))
+                name->setText(toQ(f.subcorpora().txtName));
             if (conditions->text() != toQ(f.subcorpora().txtConditions))
                 conditions->setText(toQ(f.subcorpora().txtConditions));
             byCode->setChecked(f.wordList().byCode);
@@ -256,12 +260,13 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     fieldsNote->setText("Fields: " + fieldNames.join(", ") +
                         ". Ages as numbers or ranges (age=16-25), genders M or F.");
 
-    QObject::connect(tabs, &QTabWidget::currentChanged, w,
-                     [=](int i) { record([i](ExploreForm& f) { f.tab_Click(static_cast<Tab>(i)); }); });
-    QObject::connect(name, &QLineEdit::textEdited, w, [=](const QString& t) {
+    QObject::connect(tabs, &QTabWidget::currentChanged, w, [=](int i) {
+        record([i](ExploreForm& f) { f.tab_Click(static_cast<Tab>(i)); });
+    });
+    QObject::connect(name, &QLineEdit::textChanged, w, [=](const QString& t) {
         record([s = fromQ(t)](ExploreForm& f) { f.txtName_Change(s); });
     });
-    QObject::connect(conditions, &QLineEdit::textEdited, w, [=](const QString& t) {
+    QObject::connect(conditions, &QLineEdit::textChanged, w, [=](const QString& t) {
         record([s = fromQ(t)](ExploreForm& f) { f.txtConditions_Change(s); });
     });
     auto defineNow = [=] { run([](ExploreForm& f) { f.cmdDefine_Click(); }); };
@@ -278,19 +283,17 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         const int s = wordScope->itemData(i).toInt();
         record([s](ExploreForm& f) { f.wordScope_Click(s); });
     });
-    QObject::connect(byCode, &QCheckBox::toggled, w, [=](bool on) {
-        run([on](ExploreForm& f) { f.byCode_Click(on); });
-    });
-    QObject::connect(code, &QLineEdit::textEdited, w, [=](const QString& t) {
+    QObject::connect(byCode, &QCheckBox::toggled, w,
+                     [=](bool on) { run([on](ExploreForm& f) { f.byCode_Click(on); }); });
+    QObject::connect(code, &QLineEdit::textChanged, w, [=](const QString& t) {
         record([s = fromQ(t)](ExploreForm& f) { f.txtCode_Change(s); });
     });
-    QObject::connect(glossaryOnly, &QCheckBox::toggled, w, [=](bool on) {
-        record([on](ExploreForm& f) { f.glossaryOnly_Click(on); });
-    });
+    QObject::connect(glossaryOnly, &QCheckBox::toggled, w,
+                     [=](bool on) { record([on](ExploreForm& f) { f.glossaryOnly_Click(on); }); });
     QObject::connect(notInDictionary, &QCheckBox::toggled, w, [=](bool on) {
         record([on](ExploreForm& f) { f.notInDictionary_Click(on); });
     });
-    QObject::connect(pattern, &QLineEdit::textEdited, w, [=](const QString& t) {
+    QObject::connect(pattern, &QLineEdit::textChanged, w, [=](const QString& t) {
         record([s = fromQ(t)](ExploreForm& f) { f.txtPattern_Change(s); });
     });
     auto listNow = [=] { run([](ExploreForm& f) { f.cmdWordList_Click(); }); };
@@ -315,7 +318,7 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         const int s = concScope->itemData(i).toInt();
         record([s](ExploreForm& f) { f.concordanceScope_Click(s); });
     });
-    QObject::connect(query, &QLineEdit::textEdited, w, [=](const QString& t) {
+    QObject::connect(query, &QLineEdit::textChanged, w, [=](const QString& t) {
         record([s = fromQ(t)](ExploreForm& f) { f.txtQuery_Change(s); });
     });
     QObject::connect(context, &QSpinBox::valueChanged, w,
@@ -337,8 +340,9 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     };
     auto subName = [form](int i) {
         const auto& list = form->subcorpora().list;
-        return i >= 0 && static_cast<std::size_t>(i) < list.size() ? list[static_cast<std::size_t>(i)].name
-                                                                   : std::string("rest of the corpus");
+        return i >= 0 && static_cast<std::size_t>(i) < list.size()
+                   ? list[static_cast<std::size_t>(i)].name
+                   : std::string("rest of the corpus");
     };
     attach_table(subTable, source([form] { return form->subcorpora().table; },
                                   [] { return std::string("subcorpora"); }, subTable));

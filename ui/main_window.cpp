@@ -3,10 +3,10 @@
 #include "app/open_corpus.h"
 #include "lookup/count_word.h"
 #include "ui/compare_window.h"
+#include "ui/explore_window.h"
 #include "ui/form_parts.h"
 #include "ui/info_windows.h"
 #include "ui/input_gate.h"
-#include "ui/explore_window.h"
 #include "ui/open_corpus_dialog.h"
 #include "ui/panels.h"
 #include "ui/result_windows.h"
@@ -161,8 +161,8 @@ QWidget* MainWindow::createWindow(WindowId id) {
             explore_ = std::make_shared<ExploreForm>(explorer_.form3(), explorer_.authors(),
                                                      explorer_.glossary(), metadataColumns_,
                                                      authorMetadata_);
-        return createExploreWindow(explore_,
-                                   [this](std::string selection) { return exportHeader(selection); });
+        return createExploreWindow(
+            explore_, [this](std::string selection) { return exportHeader(selection); });
     case WindowId::OpenCorpus:
         return createOpenCorpusWindow(
             bands_list(age_bounds()),

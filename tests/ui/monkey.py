@@ -171,6 +171,8 @@ def random_command(rng, dump):
         if choice < 0.8:
             return json.dumps([rng.choice(["copy", "copyall"]), ref])
         return json.dumps(["key", ref, rng.choice(KEYS)])
+    if kind == "spin":
+        return json.dumps(["select", ref, rng.randint(c.get("min", 0) - 2, c.get("max", 5) + 2)])
     if kind in ("combo", "tabs"):
         n = len(c.get("items", [])) if kind == "combo" else 3
         index = rng.randrange(n) if n and rng.random() < 0.9 else rng.choice([-1, n, 99])
