@@ -27,6 +27,16 @@ ROUNDS = [
     [["click", "cmdGetCorpusData"]],
     [["click", "Form1.cmdCompareGroups"], ["select", "cboFamily", 5],
      ["select", "tabResults", 1], ["close", "Form12"]],
+    # The Explore window: opening it, a word list of the corpus and of a
+    # pattern, a subcorpus, its keywords, a concordance of a rare and of the
+    # commonest form.
+    [["click", "Form1.cmdExplore"], ["select", "tabExplore", 1], ["type", "txtPattern", ""],
+     ["click", "cmdWordList"], ["type", "txtPattern", "2*"], ["click", "cmdWordList"],
+     ["select", "tabExplore", 0], ["type", "txtSubcorpusName", "young"],
+     ["type", "txtConditions", "age=11-17"], ["click", "cmdDefine"],
+     ["select", "tabExplore", 2], ["select", "cboKeywordsA", 1], ["click", "cmdKeywords"],
+     ["select", "tabExplore", 3], ["type", "txtQuery", "2moro"], ["click", "cmdConcordance"],
+     ["type", "txtQuery", "u"], ["click", "cmdConcordance"], ["close", "FormExplore"]],
 ]
 
 

@@ -50,6 +50,8 @@ MainWindow::MainWindow(DataSet data)
     messageHandler = [this](const QString& text) {
         QMessageBox::information(this, windowTitle(), text);
     };
+    formIndex_ = std::async(std::launch::async,
+                            [this] { return FormIndex(explorer_.form3(), explorer_.authors()); });
     windows_.setAnchor(this);
 
     // The lines between the four columns, and between the blocks of the third.
@@ -156,11 +158,17 @@ QWidget* MainWindow::createWindow(WindowId id) {
     case WindowId::Donate:
         return createDonateWindow([this] { uploadPage_.open(); });
     case WindowId::Explore:
-        // The forms of every text, indexed once for the life of the program.
-        if (!explore_)
-            explore_ = std::make_shared<ExploreForm>(explorer_.form3(), explorer_.authors(),
-                                                     explorer_.glossary(), metadataColumns_,
-                                                     authorMetadata_);
+        if (!explore_) {
+            // The index built since start-up; waited for when it is not ready yet.
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            FormIndex index = formIndex_.valid()
+                                  ? formIndex_.get()
+                                  : FormIndex(explorer_.form3(), explorer_.authors());
+            QApplication::restoreOverrideCursor();
+            explore_ = std::make_shared<ExploreForm>(std::move(index), explorer_.form3(),
+                                                     explorer_.authors(), explorer_.glossary(),
+                                                     metadataColumns_, authorMetadata_);
+        }
         return createExploreWindow(
             explore_, [this](std::string selection) { return exportHeader(selection); });
     case WindowId::OpenCorpus:

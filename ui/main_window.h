@@ -11,6 +11,7 @@
 #include "variation/group_index.h"
 
 #include <QPointer>
+#include <future>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -96,6 +97,10 @@ private:
     // The Explore window's state, made when it first opens and kept (with the
     // subcorpora defined) while the program runs.
     std::shared_ptr<ExploreForm> explore_;
+    // The forms of every text, indexed on a second thread from start-up on,
+    // so that the Explore window opens at once even on a large corpus. It only
+    // reads the store's texts and names, which no operation changes.
+    std::future<FormIndex> formIndex_;
     QString corpusFolder_;
     std::string corpusName_ = "built-in";
     std::vector<std::string> applied_;
