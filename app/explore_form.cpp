@@ -56,6 +56,7 @@ Scope ExploreForm::scopeOf(int subcorpus) const {
 
 void ExploreForm::refreshSubcorpora() {
     ResultTable& t = subcorpora_.table;
+    ++subcorpora_.revision;
     t.title = "Subcorpora";
     t.columns = {"name", "conditions", "authors", "texts", "words"};
     t.rows.clear();
@@ -198,6 +199,7 @@ void ExploreForm::cmdWordList_Click() {
         return;
     }
     w.table = word_list_table(list, scope.name, options);
+    ++w.revision;
     const bool phrase = compile_pattern(options.pattern).phrase();
     w.status =
         count_caption(list.rows.size(), phrase ? "phrase" : "form", phrase ? "phrases" : "forms") +
@@ -225,6 +227,7 @@ void ExploreForm::cmdKeywords_Click() {
     const Scope b = k.b == kRestOfCorpus ? rest_scope(a) : scopeOf(k.b);
     const Keywords result = zapt::keywords(index_, a, b, k.minAuthors);
     k.table = keywords_table(index_, result, a.name, b.name);
+    ++k.revision;
     k.status = count_caption(result.rows.size(), "keyword", "keywords") +
                " (A: " + count_caption(result.wordsA, "word", "words") +
                ", B: " + count_caption(result.wordsB, "word", "words") + ")";
@@ -266,6 +269,7 @@ void ExploreForm::showLines() {
     ConcordanceTab& c = concordance_;
     sort_lines(index_, lines_.lines, c.sort);
     c.table = concordance_table(index_, lines_, linesQuery_, linesContext_, c.sort);
+    ++c.revision;
     c.status = count_caption(lines_.lines.size(), "line", "lines");
     if (lines_.hidden > 0) c.status += "; " + hidden_caption(lines_.hidden);
     if (lines_.withheld > 0) {

@@ -45,7 +45,8 @@ public:
         std::vector<Subcorpus> list; // list[0] is the whole corpus
         std::string txtName, txtConditions;
         int selected = 0;
-        ResultTable table; // one row per subcorpus: name, conditions, authors, texts, words
+        ResultTable table;     // one row per subcorpus: name, conditions, authors, texts, words
+        unsigned revision = 0; // counts the changes of `table`
         std::string status;
     };
     struct WordListTab {
@@ -55,6 +56,7 @@ public:
         bool glossaryOnly = false, notInDictionary = false;
         std::string txtPattern;
         ResultTable table;
+        unsigned revision = 0; // counts the changes of `table`
         std::string status;
     };
     struct KeywordsTab {
@@ -62,6 +64,7 @@ public:
         int b = kRestOfCorpus;
         int minAuthors = kDefaultKeywordAuthors;
         ResultTable table;
+        unsigned revision = 0; // counts the changes of `table`
         std::string status;
     };
     struct ConcordanceTab {
@@ -70,6 +73,7 @@ public:
         int context = kDefaultContext;
         ConcordanceSort sort = ConcordanceSort::Corpus;
         ResultTable table;
+        unsigned revision = 0; // counts the changes of `table`
         std::string status;
     };
 

@@ -202,6 +202,11 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     }
     tabs->addTab(concTab, "Concordance");
 
+    // The revision of each table on screen (~0u: none shown yet).
+    struct Shown {
+        unsigned subcorpora = ~0u, wordList = ~0u, keywords = ~0u, concordance = ~0u;
+    };
+    auto shown = std::make_shared<Shown>();
     // Shows the state: the choices as the state holds them (without sending
     // their change events back) and every table.
     auto show = [=] {
@@ -235,10 +240,17 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         fill_choices(sideB, subs, f.keywords().b, true);
         fill_choices(concScope, subs, f.concordance().scope, false);
         remove->setEnabled(f.subcorpora().selected > 0);
-        subTable->setTable(f.subcorpora().table);
-        wordTable->setTable(f.wordList().table);
-        keyTable->setTable(f.keywords().table);
-        concTable->setTable(f.concordance().table);
+        // Only the tables that changed: a concordance may hold a million cells.
+        auto update = [](ResultTableView* view, const ResultTable& table, unsigned revision,
+                         unsigned& shownRevision) {
+            if (shownRevision == revision) return;
+            shownRevision = revision;
+            view->setTable(table);
+        };
+        update(subTable, f.subcorpora().table, f.subcorpora().revision, shown->subcorpora);
+        update(wordTable, f.wordList().table, f.wordList().revision, shown->wordList);
+        update(keyTable, f.keywords().table, f.keywords().revision, shown->keywords);
+        update(concTable, f.concordance().table, f.concordance().revision, shown->concordance);
         subStatus->setText(toQ(f.subcorpora().status));
         wordStatus->setText(toQ(f.wordList().status));
         keyStatus->setText(toQ(f.keywords().status));
