@@ -5,7 +5,7 @@
 // from, in the time of one hash look-up.
 #pragma once
 
-#include "lookup/hash_slots.h"
+#include "lookup/key_table.h"
 
 #include <cstdint>
 #include <string>
@@ -29,7 +29,7 @@ public:
     // regard to case, in text order.
     std::pair<const std::uint32_t*, const std::uint32_t*> positions(std::string_view word) const;
     // Number of distinct folded pieces.
-    std::size_t size() const { return starts_.size(); }
+    std::size_t size() const { return keys_.size(); }
     // The id (0 to size()-1) of an already folded word, or -1 when no piece equals it.
     long long id_of_folded(std::string_view folded) const;
     // Number of examined pieces with the id.
@@ -38,34 +38,10 @@ public:
     }
 
 private:
-    // Slot of `folded` (a folded word) or of the empty slot where it would go.
-    std::size_t find(std::string_view folded, std::uint64_t hash) const;
-    // The same for a piece of the buffer as written (folded as it is compared).
-    std::size_t find_unfolded(std::string_view piece, std::uint64_t hash) const;
-    void grow();
-
-    using Slot = HashSlot;
-    static constexpr std::uint32_t kEmpty = HashSlot::kEmpty;
-
-    std::string keys_;                  // the folded words, one after another
-    std::vector<std::uint32_t> starts_; // per id: start of its key in keys_
-    std::vector<std::uint32_t> lengths_;
-    std::vector<Slot> slots_;          // open addressing, a power of two long
+    KeyTable<std::uint32_t> keys_;     // the folded words; their numbers are the ids
     std::vector<std::uint32_t> first_; // per id: first entry in positions_; one more at the end
     std::vector<std::uint32_t> positions_;
     int total_ = 0;
 };
-
-// The hash of a word as the index folds it.
-std::uint64_t folded_hash(std::string_view folded);
-
-// Whether the n bytes at a and b are equal: a plain loop, since the words
-// compared are a few letters long and a library call would cost more.
-inline bool same_bytes(const char* a, const char* b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] != b[i]) return false;
-    }
-    return true;
-}
 
 } // namespace zapt
