@@ -1,7 +1,7 @@
 #include "variation/collocation_table.h"
 
 #include "analysis/collocations.h"
-#include "app/controls.h"
+#include "corpus/collation.h"
 #include "corpus/text.h"
 #include "lookup/count_word.h"
 
