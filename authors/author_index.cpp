@@ -4,7 +4,7 @@
 #include "corpus/collation.h"
 #include "corpus/numbers.h"
 #include "corpus/text.h"
-#include "lookup/word_index.h"
+#include "corpus/word_index.h"
 
 #include <algorithm>
 #include <numeric>

@@ -2,7 +2,7 @@
 
 #include "corpus/numbers.h"
 #include "corpus/text.h"
-#include "lookup/folded_keys.h"
+#include "corpus/folded_keys.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "lookup/word_index.h"
+#include "corpus/word_index.h"
 
 #include "corpus/big_buffer.h"
 #include "corpus/text.h"

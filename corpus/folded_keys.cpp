@@ -1,4 +1,4 @@
-#include "lookup/folded_keys.h"
+#include "corpus/folded_keys.h"
 
 #include "corpus/text.h"
 
