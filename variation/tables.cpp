@@ -136,8 +136,12 @@ ResultTable occurrences_table(const CollocationTable& c) {
     t.columns = {"word_before", "form", "word_after"};
     for (const CollocationOccurrence& o : c.occurrences)
         t.rows.push_back({o.before, o.form, o.after});
-    t.settings = {{"form", c.form},
-                  {"text", "the cleaned corpus text; neighbours are taken across text boundaries"}};
+    t.settings = {
+        {"form", c.form},
+        {"text", c.settings.withinText
+                     ? "the cleaned corpus text; a neighbour in another text is left empty"
+                     : "the cleaned corpus text; neighbours are taken across text "
+                       "boundaries"}};
     return t;
 }
 
@@ -154,6 +158,29 @@ ResultTable collocates_table(const CollocationTable& c) {
                   {"corpus words", whole(c.corpusWords)},
                   {"MI", std::string(kMiFormula)},
                   {"logDice", std::string(kLogDiceFormula)}};
+    return t;
+}
+
+ResultTable collocate_measures_table(const CollocationTable& c) {
+    ResultTable t;
+    t.title = "Collocates of " + c.form;
+    t.columns = {"word", "left",     "right",          "corpus_frequency",
+                 "mi",   "log_dice", "log_likelihood", "t_score"};
+    for (const Collocate& k : c.collocates) {
+        t.rows.push_back({k.word, whole(k.left), whole(k.right), whole(k.corpusFrequency),
+                          fixed4(k.mi), fixed4(k.logDice), fixed4(k.logLikelihood),
+                          fixed4(k.tScore)});
+    }
+    t.settings = {{"form", c.form},
+                  {"form frequency", whole(c.formFrequency)},
+                  {"corpus words", whole(c.corpusWords)},
+                  {"span", whole(c.settings.span) + " words on either side"},
+                  {"minimum frequency", whole(c.settings.minFrequency)},
+                  {"pairs", c.settings.withinText ? "inside one text only" : "across texts too"},
+                  {"MI", std::string(kSpanMiFormula)},
+                  {"logDice", std::string(kLogDiceFormula)},
+                  {"log-likelihood", std::string(kLogLikelihoodFormula)},
+                  {"t-score", std::string(kTScoreFormula)}};
     return t;
 }
 

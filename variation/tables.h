@@ -31,6 +31,9 @@ ResultTable significance_table(const Comparison& c);
 ResultTable occurrences_table(const CollocationTable& t);
 // word, left, right, corpus_frequency, mi, log_dice (formulas in the settings).
 ResultTable collocates_table(const CollocationTable& t);
+// The same with the span, the minimum frequency and whether pairs stay inside
+// a text, and with log-likelihood and t-score beside MI and logDice.
+ResultTable collocate_measures_table(const CollocationTable& t);
 
 // ---- Author figures by group ----
 
