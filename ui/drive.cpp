@@ -6,6 +6,7 @@
 //   ["click", name]          a button, an option button or a label with a click action
 //   ["select", name, row]    a user's click on a row of a list box; the item of a
 //                            drop-down list or the tab of a tab bar
+//   ["select", spin, value]  sets a spin box to a value within its range
 //   ["press", name, row]     a real mouse press and release on a row of a list box
 //                            (scrolled into view first), through the event system
 //   ["press", table, row]    the same on a row of a table
@@ -53,6 +54,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -128,6 +130,7 @@ std::string kind_of(QWidget* w) {
     if (qobject_cast<QListWidget*>(w)) return "list";
     if (qobject_cast<QTableView*>(w)) return "table";
     if (qobject_cast<QComboBox*>(w)) return "combo";
+    if (qobject_cast<QSpinBox*>(w)) return "spin";
     if (qobject_cast<QTabWidget*>(w)) return "tabs";
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return "text";
     if (qobject_cast<QGroupBox*>(w)) return "frame";
@@ -164,7 +167,14 @@ json describe(QWidget* w, QWidget* window) {
                                   : qobject_cast<QPushButton*>(w) ? QPalette::Button
                                                                   : QPalette::Window))
                           .toStdString();
-    if (auto* r = qobject_cast<QRadioButton*>(w)) c["checked"] = r->isChecked();
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
+        c["checked"] = b->isChecked();
+    if (auto* spin = qobject_cast<QSpinBox*>(w)) {
+        c["value"] = spin->value();
+        c["minimum"] = spin->minimum();
+        c["maximum"] = spin->maximum();
+        c["text"] = spin->text().toStdString();
+    }
     if (auto* l = qobject_cast<QListWidget*>(w)) {
         json items = json::array();
         for (int i = 0; i < l->count(); ++i) items.push_back(l->item(i)->text().toStdString());
@@ -370,6 +380,16 @@ json play(const json& cmd, std::vector<std::string>& messages) {
             return {{"ok", true}};
         }
         return fail(arg(1) + " has no click action");
+    }
+    if (verb == "select" && qobject_cast<QSpinBox*>(c)) {
+        // A spin box takes a value within its range, as its arrows would.
+        auto* spin = qobject_cast<QSpinBox*>(c);
+        if (!spin->isEnabled()) return fail(arg(1) + " is disabled");
+        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a value");
+        const int value = cmd[2].get<int>();
+        if (value < spin->minimum() || value > spin->maximum()) return fail("value out of range");
+        spin->setValue(value);
+        return {{"ok", true}};
     }
     if (verb == "select" && (qobject_cast<QComboBox*>(c) || qobject_cast<QTabWidget*>(c))) {
         if (!c->isEnabled()) return fail(arg(1) + " is disabled");
