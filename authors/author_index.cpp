@@ -2,7 +2,6 @@
 
 #include "corpus/big_buffer.h"
 #include "corpus/collation.h"
-#include "corpus/numbers.h"
 #include "corpus/text.h"
 #include "corpus/word_index.h"
 
@@ -141,17 +140,26 @@ void AuthorIndex::readRegister(const CorpusStore& store, const AuthorRegister& a
     codes_ = store.codes;
     codeRowsFrom_ = store.codeRowsFrom;
     codeRows_ = store.codeRows;
-    codesUnique_ = store.codes.size() == store.lstAuthorCode.size() &&
-                   authors.lstAuthorCode == store.lstAuthorCode;
+    const bool sameCodes = authors.lstAuthorCode == store.lstAuthorCode;
+    codesUnique_ = sameCodes && store.codes.size() == store.lstAuthorCode.size();
     register_.assign(authors.size(), RegisterEntry{});
+    // Each row's code number: where the store numbered the register's own
+    // codes, from the rows of each code, without folding them again.
+    if (sameCodes) {
+        for (std::size_t c = 0; c + 1 < codeRowsFrom_.size(); ++c) {
+            for (std::size_t i = codeRowsFrom_[c]; i < codeRowsFrom_[c + 1]; ++i) {
+                const auto row = static_cast<std::size_t>(codeRows_[i]);
+                if (row < register_.size()) register_[row].code = static_cast<std::int32_t>(c);
+            }
+        }
+    }
     for (std::size_t j = 0; j < authors.size(); ++j) {
         RegisterEntry& r = register_[j];
         if (j < store.authorName.size()) r.name = store.authorName[j];
-        r.code = static_cast<std::int32_t>(codes_.find(authors.lstAuthorCode[j]));
+        if (!sameCodes) r.code = static_cast<std::int32_t>(codes_.find(authors.lstAuthorCode[j]));
         r.female = iequals(authors.lstAuthorGender[j], gender_letter(Gender::Female));
         r.male = iequals(authors.lstAuthorGender[j], gender_letter(Gender::Male));
-        r.hasTexts = j < store.lstNumOfTextsPerAuthor.size() &&
-                     read_leading_number(store.lstNumOfTextsPerAuthor[j]) > 0;
+        r.hasTexts = store.authorHasTexts(j);
         r.age = read_age(authors.lstAuthorAge[j]);
     }
 }

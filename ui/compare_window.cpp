@@ -262,7 +262,7 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     tabs->addTab(collTab, "Collocations");
 
     // Copy and export of every table, as the core holds it.
-    auto source = [state, exportHeader](std::function<ResultTable()> table, ResultTableView* view) {
+    auto source = [exportHeader](std::function<ResultTable()> table, ResultTableView* view) {
         return TableSource{std::move(table), [exportHeader] { return (*exportHeader)(); },
                            [view] { return view->selectedTableRow(); },
                            [view] { return view->selectedTableRows(); }};
