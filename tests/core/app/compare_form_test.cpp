@@ -65,5 +65,22 @@ TEST(CompareForm, EveryEventLeavesTheStateTheWindowShows) {
     EXPECT_TRUE(f.tblOccurrences.rows.empty());
 }
 
+TEST(CompareForm, WithoutFamiliesTheOwnFormsAreTheOnlyChoiceAndOpen) {
+    DataSet d;
+    d.authors = {author("001", "Ann", "30", "F")};
+    d.corpus = {{"Ann", "bk soon"}};
+    d.glossary = small_glossary();
+    Effects nowhere;
+    const Explorer app(d, nowhere);
+    const GroupIndex index(app.form3(), app.authors());
+    CompareGroups c(app, index, "");
+    EXPECT_EQ(c.form12().cboFamily, std::vector<std::string>{"Your own forms:"});
+    EXPECT_TRUE(c.form12().txtOwnFormsEnabled);
+    EXPECT_EQ(c.form12().note, "Type at least one form to compare.");
+    c.txtOwnForms_Change("bk");
+    c.cmdCompareGroups_Click();
+    EXPECT_EQ(c.form12().comparison.rows.back().cells[0].count, 1);
+}
+
 } // namespace
 } // namespace zapt::testing
