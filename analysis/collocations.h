@@ -2,7 +2,7 @@
 // cleaned corpus text.
 #pragma once
 
-#include "lookup/word_index.h"
+#include "corpus/word_index.h"
 
 #include <string>
 #include <string_view>

@@ -2,6 +2,8 @@
 // show this state; the handlers change only this state.
 #pragma once
 
+#include "corpus/collation.h"
+
 #include <string>
 #include <vector>
 
@@ -37,14 +39,5 @@ struct ListBox {
     }
     int count() const { return static_cast<int>(items.size()); }
 };
-
-// The order of the two sorted lists: without regard to case, apostrophes
-// ignored first ("dats" before "dat's" before "datz"); among words that differ
-// only in apostrophes, fewer apostrophes first, then the earlier apostrophe;
-// among words that differ only in case, small letters first.
-bool collate_less(const std::string& a, const std::string& b);
-
-// Sorts rows into the order of a sorted list box.
-void sort_collated(std::vector<std::string>& rows);
 
 } // namespace zapt

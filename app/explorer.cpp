@@ -7,6 +7,7 @@
 #include "corpus/text.h"
 #include "lookup/count_word.h"
 #include "overview/corpus_overview.h"
+#include "variation/compare.h"
 
 #include <algorithm>
 #include <numeric>
@@ -43,12 +44,11 @@ Explorer::Explorer(DataSet&& data, Effects& effects)
 void Explorer::buildStore(const DataSet& data) {
     // The figures of the rows are counted while the corpus text is indexed.
     form3_ = build_corpus_store(data.corpus, data.authors,
-                                [this](const CorpusStore& s) { buildTextFigures(s); });
+                                [this](const CorpusStore& s) { index_.countTexts(s, glossary_); });
+    index_.readRegister(form3_, authors_);
 }
 
 void Explorer::setUp() {
-    codesUnique_ = form3_.codes.size() == form3_.lstAuthorCode.size() &&
-                   authors_.lstAuthorCode == form3_.lstAuthorCode;
     form1_.lblNumOfCorpusTexts = format_whole(form3_.corpusTextCount());
     form1_.lstNonStandardForms.assign(glossary_.forms());
     form1_.lstNonStandardInterpretations.assign(glossary_.interpretations());
@@ -56,150 +56,15 @@ void Explorer::setUp() {
         FamilyState s;
         s.listName = f.list;
         s.stem = f.stem;
-        std::vector<std::string> items = f.items;
-        if (f.list == "lstThWords") sort_collated(items); // a sorted list box
-        s.list.assign(std::move(items));
+        s.list.assign(listed_items(f));
         form1_.families.push_back(std::move(s));
     }
 }
 
-void Explorer::buildTextFigures(const CorpusStore& store) {
-    static constexpr CharSet kMarks(kPunctuationMarks);
-    // The glossary's forms as an index of their own: a piece is a use when it
-    // equals one. A form holding a blank can never equal a piece. Most pieces
-    // are turned away by their length and first letter before any look-up.
-    std::string forms;
-    std::size_t longest = 0;
-    for (const std::string& f : glossary_.forms()) {
-        if (f.empty() || f.find(' ') != std::string::npos) continue;
-        forms += f;
-        forms += ' ';
-        longest = std::max(longest, f.size());
-    }
-    const WordIndex form_index(forms);
-    // A piece can only be a form when the bit of its length, first, second
-    // and last folded letters is set.
-    auto sketch = [](const char* p, std::size_t len) {
-        const auto at = [&](std::size_t i) {
-            return static_cast<std::uint32_t>(static_cast<unsigned char>(fold_case(p[i])));
-        };
-        const std::uint32_t h = (static_cast<std::uint32_t>(len) * 0x9E3779B1u) ^
-                                (at(0) * 0x85EBCA77u) ^ (at(len > 1 ? 1 : 0) * 0xC2B2AE3Du) ^
-                                (at(len - 1) * 0x27D4EB2Fu);
-        return (h ^ (h >> 15)) & 0xFFFFu;
-    };
-    std::vector<std::uint8_t> maybe(0x10000, 0);
-    for (const std::string& f : glossary_.forms()) {
-        if (f.empty() || f.find(' ') != std::string::npos) continue;
-        maybe[sketch(f.data(), f.size())] = 1;
-    }
-    std::unordered_map<std::string_view, std::uint32_t> spelling_ids;
-
-    // Name by name, through the rows as the store keeps them (side by side):
-    // the figures of the name's rows and their uses (spelling numbers).
-    byName_.resize(store.nameCount());
-    reserve_large(sortedUses_, store.texts.chars().size() / 16);
-    std::string piece_folded;
-    for (std::size_t k = 0; k < byName_.size(); ++k) {
-        AuthorTexts& a = byName_[k];
-        a.textsFrom = store.nameTextsFrom[k];
-        a.textsTo = store.nameTextsFrom[k + 1];
-        a.usesFirst = sortedUses_.size();
-        long long P = 0, Sw = 0, Sc = 0, blanks_all = 0;
-        for (std::size_t i = a.textsFrom; i < a.textsTo; ++i) {
-            const std::string_view row = store.lstTextList[store.nameTexts[i]];
-            std::uint32_t blanks = 0, marks = 0;
-            std::size_t start = 0;
-            unsigned char high = 0, rowHigh = 0; // bytes beyond ASCII in the piece, the row
-            for (std::size_t j = 0; j < row.size(); ++j) {
-                const char c = row[j];
-                marks += kMarks.contains(c);
-                if (c != ' ') {
-                    high |= static_cast<unsigned char>(c);
-                    continue;
-                }
-                ++blanks;
-                const std::size_t len = j - start;
-                const bool wide = (high & 0x80) != 0;
-                rowHigh |= high;
-                high = 0;
-                // A piece beyond ASCII may fold to a form of another length.
-                if (len > 0 &&
-                    (wide || (len <= longest && maybe[sketch(row.data() + start, len)]))) {
-                    if (wide) {
-                        fold_text_into(std::string_view(row.data() + start, len), piece_folded);
-                    } else {
-                        piece_folded.assign(row, start, len);
-                        for (char& x : piece_folded) x = fold_case(x);
-                    }
-                    if (form_index.id_of_folded(piece_folded) >= 0) {
-                        std::string_view piece(row.data() + start, len);
-                        auto it = spelling_ids.find(piece);
-                        if (it == spelling_ids.end()) {
-                            spellings_.emplace_back(piece);
-                            it = spelling_ids
-                                     .emplace(spellings_.back(),
-                                              static_cast<std::uint32_t>(spellings_.size() - 1))
-                                     .first;
-                        }
-                        sortedUses_.push_back(it->second);
-                    }
-                }
-                start = j + 1;
-            }
-            P += marks;
-            Sw += blanks;
-            // Characters as a reader sees them; in plain ASCII, one a byte.
-            const std::size_t chars = rowHigh & 0x80 ? char_count(row) : row.size();
-            Sc += static_cast<long long>(chars);
-            blanks_all += blanks + 1;
-            a.rowsLength += row.size();
-            a.rowsChars += chars;
-        }
-        a.usesLast = sortedUses_.size();
-        const std::size_t texts = a.count();
-        a.figures.n = static_cast<int>(texts);
-        a.figures.P = static_cast<int>(P);
-        a.figures.Sw = static_cast<int>(Sw);
-        a.figures.Sc = static_cast<int>(Sc);
-        a.figures.W = static_cast<int>(blanks_all + 1);
-        a.figures.length = a.rowsChars + texts + 1;
-    }
-
-    // The order of the sorted list, once for every spelling; each name's uses
-    // as places in it, sorted.
-    byRank_.resize(spellings_.size());
-    std::iota(byRank_.begin(), byRank_.end(), 0u);
-    std::stable_sort(byRank_.begin(), byRank_.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return collate_less(spellings_[a], spellings_[b]);
-    });
-    std::vector<std::uint32_t> spellingRank(spellings_.size());
-    for (std::size_t r = 0; r < byRank_.size(); ++r) {
-        spellingRank[byRank_[r]] = static_cast<std::uint32_t>(r);
-    }
-    for (std::uint32_t& u : sortedUses_) u = spellingRank[u];
-    for (const AuthorTexts& a : byName_) {
-        std::sort(sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
-                  sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesLast));
-    }
-}
-
-std::span<const int> Explorer::registerRowsOfCode(const std::string& code) const {
-    const long long c = form3_.codes.find(code);
-    if (c < 0) return {};
-    const auto k = static_cast<std::size_t>(c);
-    return std::span<const int>(form3_.codeRows)
-        .subspan(form3_.codeRowsFrom[k], form3_.codeRowsFrom[k + 1] - form3_.codeRowsFrom[k]);
-}
-
-const Explorer::AuthorTexts* Explorer::entryOfRow(std::size_t k) const {
-    long long name = -1;
-    if (k < form3_.authorName.size()) {
-        name = form3_.authorName[k];
-    } else {
-        name = form3_.nameNumber(form3_.lblCodeName);
-    }
-    return name < 0 ? nullptr : &byName_[static_cast<std::size_t>(name)];
+const AuthorEntry* Explorer::entryOfRow(std::size_t k) const {
+    if (k < form3_.authorName.size()) return index_.entryOfRow(k);
+    const long long name = form3_.nameNumber(form3_.lblCodeName);
+    return name < 0 ? nullptr : &index_[static_cast<std::size_t>(name)];
 }
 
 bool Explorer::foundIsCurrent() const {
@@ -223,10 +88,6 @@ bool Explorer::txtTextsIsCurrent() const {
     return t[pos] == ' ';
 }
 
-std::string_view Explorer::rowOf(const AuthorTexts& a, std::size_t i) const {
-    return form3_.lstTextList[form3_.nameTexts[a.textsFrom + i]];
-}
-
 // The selection and Get Author Data of one author inside the group run, for
 // every author but the last. They run the same steps with the same effects and
 // leave the same captions, the rows collected for the group and the work
@@ -243,14 +104,14 @@ void Explorer::measureForGroup(int row) {
     form1_.lstNonStandards.clear();
     form1_.cmdAuthorData = true;
     effects_.setFocus(FocusTarget::Form1);
-    const std::span<const int> rows = registerRowsOfCode(form1_.AgeTable.text());
+    const std::span<const int> rows = index_.registerRowsOfCode(form1_.AgeTable.text());
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
         form3_.lblAuthorName = form3_.lstAuthorCode[k];
     }
     form3_.lblCodeName = k < form3_.lstCodeName.size() ? form3_.lstCodeName[k] : std::string();
-    const AuthorTexts* a = entryOfRow(k);
+    const AuthorEntry* a = entryOfRow(k);
     if (a && iequals(form1_.lblGoingGroup, "y")) {
         for (std::size_t i = 0; i < a->count(); ++i) addGroupText(rowOf(*a, i));
     }
@@ -258,7 +119,7 @@ void Explorer::measureForGroup(int row) {
     effects_.setFocus(FocusTarget::AgeTable);
 
     // The captions of Get Author Data, from the figures counted at start-up.
-    std::array<std::string, 7> c = authorCaptions(a);
+    AuthorCaptions c = author_captions(a);
     form1_.lblTextTotal = std::move(c[0]);
     form1_.lblAvTextLength = std::move(c[1]);
     form1_.lblNumOfCharacters = std::move(c[2]);
@@ -267,70 +128,6 @@ void Explorer::measureForGroup(int row) {
     form1_.lblNonStandardFormDensity = std::move(c[5]);
     form1_.lblTotWords = std::move(c[6]);
     form1_.cmdGroupAverages = true;
-}
-
-std::array<std::string, 7> Explorer::authorCaptions(const AuthorTexts* a) const {
-    std::array<std::string, 7> c{"0", "0", "0", "0", "0", "0", "0"};
-    const AuthorFigures f = a ? a->figures : AuthorFigures{};
-    if (f.n > 0) {
-        c[6] = format_whole(f.W);
-        c[4] = format_4dec(f.P / static_cast<double>(f.W));
-        c[3] = format_full(static_cast<double>(f.length) / f.W);
-        c[0] = format_whole(f.n);
-        c[1] = format_4dec(static_cast<double>(f.Sw + f.n) / f.n);
-        c[2] = format_4dec(static_cast<double>(f.Sc) / f.n);
-        const auto uses = static_cast<double>(a->usesLast - a->usesFirst);
-        c[5] = format_4dec(uses / f.W);
-    }
-    return c;
-}
-
-std::vector<const Explorer::AuthorTexts*> Explorer::groupEntries(AgeBand band,
-                                                                 Gender gender) const {
-    // As the query: every register row of the gender, in register order; a
-    // code whose register rows have texts and an age in the band, once per
-    // such row; then, as its selection would, the last register row of the code.
-    std::vector<const AuthorTexts*> out;
-    const std::string_view letter = gender_letter(gender);
-    for (std::size_t i = 0; i < authors_.size(); ++i) {
-        if (!iequals(authors_.lstAuthorGender[i], letter)) continue;
-        const std::string& code = authors_.lstAuthorCode[i];
-        const int own = static_cast<int>(i);
-        for (int row : codesUnique_ ? std::span<const int>(&own, 1) : registerRowsOfCode(code)) {
-            const auto j = static_cast<std::size_t>(row);
-            if (j >= authors_.size()) continue;
-            const double texts = j < form3_.lstNumOfTextsPerAuthor.size()
-                                     ? read_leading_number(form3_.lstNumOfTextsPerAuthor[j])
-                                     : 0.0;
-            if (!(texts > 0 && in_band(read_age(authors_.lstAuthorAge[j]), band)))
-                continue;
-            const std::span<const int> rows = registerRowsOfCode(code);
-            const std::size_t k = rows.empty() ? 0 : static_cast<std::size_t>(rows.back());
-            out.push_back(entryOfRow(k));
-        }
-    }
-    return out;
-}
-
-Explorer::GroupFigures Explorer::groupFigures(AgeBand band, Gender gender) const {
-    GroupFigures g;
-    const std::vector<const AuthorTexts*> entries = groupEntries(band, gender);
-    g.authors.reserve(entries.size());
-    // The group's sums, held and read back as the group's run holds them.
-    std::array<std::string, 6> sums{"0", "0", "0", "0", "0", "0"};
-    for (const AuthorTexts* a : entries) {
-        g.authors.push_back(authorCaptions(a));
-        const auto& c = g.authors.back();
-        for (std::size_t k = 0; k < 6; ++k) {
-            const double sum = read_decimal(sums[k]).value_or(0.0) + read_leading_number(c[k]);
-            sums[k] = format_full(sum);
-        }
-    }
-    const auto m = static_cast<double>(entries.size());
-    g.group[0] = sums[0];
-    for (std::size_t k = 1; k < 6; ++k)
-        g.group[k] = entries.empty() ? "0" : format_4dec(read_decimal(sums[k]).value_or(0.0) / m);
-    return g;
 }
 
 // lstGroupTexts is emptied and refilled with a whole group's rows on every
@@ -404,11 +201,11 @@ void Explorer::bandFilter() {
     // order (looked up, not searched).
     // With unique codes (the loaders make sure of it) the one row of a code is
     // the row it was copied from.
-    const bool own_rows = codesUnique_ && genderRows_.size() == form1_.GenderTable.size();
+    const bool own_rows = index_.codesUnique() && genderRows_.size() == form1_.GenderTable.size();
     for (std::size_t i = 0; i < form1_.GenderTable.size(); ++i) {
         const std::string& code = form1_.GenderTable[i];
         const int one = own_rows ? genderRows_[i] : 0;
-        for (int row : own_rows ? std::span<const int>(&one, 1) : registerRowsOfCode(code)) {
+        for (int row : own_rows ? std::span<const int>(&one, 1) : index_.registerRowsOfCode(code)) {
             const auto j = static_cast<std::size_t>(row);
             if (j >= authors_.size()) continue;
             double texts = j < form3_.lstNumOfTextsPerAuthor.size()
@@ -451,7 +248,7 @@ void Explorer::AgeTable_Click() {
 
     // Code to name: the last register row with the selected code; row 0 when none.
     const std::string& code = form1_.AgeTable.text();
-    const std::span<const int> rows = registerRowsOfCode(code);
+    const std::span<const int> rows = index_.registerRowsOfCode(code);
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
@@ -516,10 +313,7 @@ void Explorer::cmdNonStandards_Click() {
     std::vector<std::string> uses;
     if (txtTextsIsCurrent()) {
         // The author's uses were found and put in the list's order at start-up.
-        uses.reserve(foundEntry_->usesLast - foundEntry_->usesFirst);
-        for (std::size_t u = foundEntry_->usesFirst; u < foundEntry_->usesLast; ++u) {
-            uses.push_back(spellings_[byRank_[sortedUses_[u]]]);
-        }
+        uses = index_.uses(*foundEntry_);
     } else {
         uses = find_non_standard_uses(form1_.txtTexts, glossary_);
         sort_collated(uses);

@@ -6,17 +6,16 @@
 #include "analysis/glossary.h"
 #include "analysis/metrics.h"
 #include "app/main_form.h"
+#include "app/window_tables.h"
+#include "authors/author_index.h"
+#include "authors/group_figures.h"
 #include "corpus/author_register.h"
 #include "corpus/corpus_store.h"
 #include "corpus/data_files.h"
-#include "lookup/word_index.h"
 
 #include <array>
-#include <cstdint>
-#include <deque>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace zapt {
@@ -38,6 +37,8 @@ public:
     const CollocationsForm& form11() const { return form11_; }
 
     const Glossary& glossary() const { return glossary_; }
+    // The corpus by author, built at start-up.
+    const AuthorIndex& authorIndex() const { return index_; }
     const std::vector<VariantFamily>& variantFamilies() const { return families_; }
 
     // Step 1: the group query.
@@ -80,19 +81,12 @@ public:
     void puncOption_Click(PuncOption option) { form1_.puncOption = option; }
     void txtSearch_Change(std::string text) { form1_.txtSearch = std::move(text); }
 
-    // What the panels show after the query of a group, worked out without
-    // changing the state (the comparison of groups reads it for every group):
-    // the group panel's six captions, and for each row AgeTable would hold the
-    // author's captions of Get Author Data, as the group's run shows them.
-    struct GroupFigures {
-        // NumOfGroupTexts, GroupAvTextLength, GroupAvNumOfCharacters,
-        // GroupAvWordClusterLength, GroupAvPuncDensity, GroupNonStandardFormsDensity
-        std::array<std::string, 6> group;
-        // lblTextTotal, lblAvTextLength, lblNumOfCharacters, lblAvWordClusterLength,
-        // lblPuncDensity, lblNonStandardFormDensity, lblTotWords
-        std::vector<std::array<std::string, 7>> authors;
-    };
-    GroupFigures groupFigures(AgeBand band, Gender gender) const;
+    // What the panels show after the query of a group, worked out from the
+    // author index without changing the state (see group_figures).
+    using GroupFigures = zapt::GroupFigures;
+    GroupFigures groupFigures(AgeBand band, Gender gender) const {
+        return group_figures(index_, band, gender);
+    }
 
     // Tests and benchmarks set up states no window event can make (a code
     // without texts in AgeTable, say) through this friend; the windows never do.
@@ -115,8 +109,6 @@ private:
     void selectNonStandardFormsByProgram(int row);
     void buildStore(const DataSet& data);
     void setUp();
-    // Reads the rows and names of `store` only.
-    void buildTextFigures(const CorpusStore& store);
     void clearGroupTexts();
     void measureForGroup(int row);
     void addGroupText(std::string_view row);
@@ -125,47 +117,22 @@ private:
     bool foundIsCurrent() const;
     // Whether txtTexts is the joined rows of found_ plus the final blank.
     bool txtTextsIsCurrent() const;
-    std::span<const int> registerRowsOfCode(const std::string& code) const;
     Effects& effects_;
     Glossary glossary_;
     std::vector<VariantFamily> families_;
 
-    // The texts of one per-text author name, with the figures of their rows
-    // counted once at start-up (Get Author Data of an author reads them), and
-    // the author's uses of glossary forms already in the sorted list's order.
-    struct AuthorTexts {
-        std::size_t textsFrom = 0; // the texts: form3_.nameTexts[textsFrom, textsTo)
-        std::size_t textsTo = 0;
-        AuthorFigures figures;
-        std::size_t rowsLength = 0; // the rows' lengths added up, in bytes
-        std::size_t rowsChars = 0;  // the same in characters
-        std::size_t usesFirst = 0;  // the uses: sortedUses_[usesFirst, usesLast)
-        std::size_t usesLast = 0;
-        std::size_t count() const { return textsTo - textsFrom; }
-    };
-    // Per name number of the store.
-    std::vector<AuthorTexts> byName_;
+    AuthorIndex index_;
     // The entry of the name of register row k (of the selected name when
     // there is no such row); nothing when no text has it.
-    const AuthorTexts* entryOfRow(std::size_t k) const;
-    // The seven captions of Get Author Data for an entry (none: no texts), from
-    // the figures counted at start-up, in GroupFigures::authors order.
-    std::array<std::string, 7> authorCaptions(const AuthorTexts* a) const;
-    // The codes a group query puts into AgeTable, and for each the entry of
-    // the register row its selection finds.
-    std::vector<const AuthorTexts*> groupEntries(AgeBand band, Gender gender) const;
+    const AuthorEntry* entryOfRow(std::size_t k) const;
     // Row i of an entry's texts.
-    std::string_view rowOf(const AuthorTexts& a, std::size_t i) const;
-    // Every spelling of a use as written, and the uses of each author as
-    // places in the sorted list's order (byRank_ gives the spelling of a place).
-    std::deque<std::string> spellings_;
-    std::vector<std::uint32_t> byRank_;
-    std::vector<std::uint32_t> sortedUses_;
+    std::string_view rowOf(const AuthorEntry& a, std::size_t i) const {
+        return AuthorIndex::row(form3_, a, i);
+    }
     // The entry whose texts the last author selection put into lstTextsFound.
-    const AuthorTexts* foundEntry_ = nullptr;
-    // The register row of each row of GenderTable; whether every code is unique.
+    const AuthorEntry* foundEntry_ = nullptr;
+    // The register row of each row of GenderTable.
     std::vector<int> genderRows_;
-    bool codesUnique_ = false;
     // Rows taken out of lstGroupTexts, kept for their room.
     std::vector<std::string> spareRows_;
 };

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "corpus/data_files.h"
-#include "lookup/folded_keys.h"
-#include "lookup/word_index.h"
+#include "corpus/folded_keys.h"
+#include "corpus/word_index.h"
 
 #include <cstdint>
 #include <functional>

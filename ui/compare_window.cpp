@@ -1,5 +1,6 @@
 #include "ui/compare_window.h"
 
+#include "app/compare_form.h"
 #include "ui/result_table_view.h"
 #include "ui/table_actions.h"
 #include "ui/text_convert.h"
@@ -14,6 +15,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QHBoxLayout>
@@ -21,6 +23,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStackedBarSeries>
 #include <QTabWidget>
@@ -56,17 +60,6 @@ QString p_text(const TestResult& t) {
     if (!t.note.empty()) text += " (" + toQ(t.note) + ")";
     return text;
 }
-
-// The window's state: the data it compares and the last results.
-struct CompareState {
-    const Explorer& app;
-    const GroupIndex& index;
-    std::function<ExportHeader()> header;
-    Comparison comparison;
-    std::vector<GroupMetricsRow> metrics;
-    bool metricsDone = false;
-    CollocationTable collocations;
-};
 
 void fill_chart(QChartView* view, const Comparison& c) {
     auto* chart = new QChart;
@@ -132,8 +125,11 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     w->setWindowTitle("Compare groups");
     w->setFont(dialog_font());
     w->resize(1060, 720);
-    auto state = std::make_shared<CompareState>(
-        CompareState{app, index, std::move(header), {}, {}, false, {}});
+    // The window's state and its operations live in the core; the widgets
+    // send them every event and show what they hold.
+    auto state =
+        std::make_shared<CompareGroups>(app, index, selectedForm ? selectedForm() : std::string());
+    auto exportHeader = std::make_shared<std::function<ExportHeader()>>(std::move(header));
 
     auto* layout = new QVBoxLayout(w);
     auto* pick = new QHBoxLayout;
@@ -143,14 +139,11 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     pick->addWidget(familyCaption);
     auto* family = new QComboBox(w);
     family->setObjectName("cboFamily");
-    for (const VariantFamily& f : app.variantFamilies())
-        family->addItem(toQ(f.caption), QString::fromStdString(f.list));
-    family->addItem("Your own forms:", QString());
+    for (const std::string& caption : state->form12().cboFamily) family->addItem(toQ(caption));
     pick->addWidget(family);
     auto* own = new QLineEdit(w);
     own->setObjectName("txtOwnForms");
     own->setPlaceholderText("forms separated by blanks or commas, e.g. bk bak back");
-    own->setEnabled(false);
     pick->addWidget(own, 1);
     auto* compare = new QPushButton("Compare", w);
     compare->setObjectName("cmdCompareGroups");
@@ -226,14 +219,37 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     auto* collPick = new QHBoxLayout;
     collLayout->addLayout(collPick);
     collPick->addWidget(new QLabel("Form:", collTab));
-    auto* collForm = new QLineEdit(toQ(selectedForm ? selectedForm() : std::string()), collTab);
+    auto* collForm = new QLineEdit(toQ(state->form12().txtCollForm), collTab);
     collForm->setObjectName("txtCollForm");
     collPick->addWidget(collForm, 1);
     auto* findColl = new QPushButton("Find collocations", collTab);
     findColl->setObjectName("cmdFindCollocations");
     collPick->addWidget(findColl);
+    // How the collocates are counted.
+    auto* collSettings = new QHBoxLayout;
+    collLayout->addLayout(collSettings);
+    auto* spanCaption = new QLabel("Span (words on either side):", collTab);
+    spanCaption->setObjectName("lblSpan");
+    collSettings->addWidget(spanCaption);
+    auto* span = new QSpinBox(collTab);
+    span->setObjectName("spnSpan");
+    span->setRange(1, CollocationSettings::kMaxSpan);
+    collSettings->addWidget(span);
+    auto* minCaption = new QLabel("Minimum frequency:", collTab);
+    minCaption->setObjectName("lblMinFrequency");
+    collSettings->addWidget(minCaption);
+    auto* minFrequency = new QSpinBox(collTab);
+    minFrequency->setObjectName("spnMinFrequency");
+    minFrequency->setRange(1, CompareGroups::kMaxMinFrequency);
+    collSettings->addWidget(minFrequency);
+    auto* withinText = new QCheckBox("Pairs inside one text only", collTab);
+    withinText->setObjectName("chkWithinText");
+    collSettings->addWidget(withinText);
+    collSettings->addStretch(1);
     auto* formulas = make_note(collTab, "lblFormulas");
-    formulas->setText(toQ(std::string(kMiFormula)) + "\n" + toQ(std::string(kLogDiceFormula)));
+    formulas->setText(toQ(std::string(kSpanMiFormula)) + "\n" + toQ(std::string(kLogDiceFormula)) +
+                      "\n" + toQ(std::string(kLogLikelihoodFormula)) + "\n" +
+                      toQ(std::string(kTScoreFormula)));
     collLayout->addWidget(formulas);
     auto* collSplit = new QSplitter(Qt::Horizontal, collTab);
     auto* occurrences = make_table(collSplit, "tblOccurrences");
@@ -245,69 +261,98 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     collLayout->addWidget(collSplit, 1);
     tabs->addTab(collTab, "Collocations");
 
-    // Copy and export of every table, as the core makes it.
-    auto source = [state](std::function<ResultTable()> table, ResultTableView* view) {
-        return TableSource{std::move(table), [state] { return state->header(); },
+    // Copy and export of every table, as the core holds it.
+    auto source = [exportHeader](std::function<ResultTable()> table, ResultTableView* view) {
+        return TableSource{std::move(table), [exportHeader] { return (*exportHeader)(); },
                            [view] { return view->selectedTableRow(); },
                            [view] { return view->selectedTableRows(); }};
     };
-    attach_table(shares, source([state] { return comparison_table(state->comparison); }, shares));
-    attach_table(spread, source([state] { return spread_table(state->comparison); }, spread));
-    attach_table(tests, source([state] { return significance_table(state->comparison); }, tests));
-    attach_table(metrics, source([state] { return group_metrics_table(state->metrics); }, metrics));
+    attach_table(shares, source([state] { return state->form12().tblShares; }, shares));
+    attach_table(spread, source([state] { return state->form12().tblSpread; }, spread));
+    attach_table(tests, source([state] { return state->form12().tblSignificance; }, tests));
+    attach_table(metrics, source([state] { return state->form12().tblMetrics; }, metrics));
     attach_table(occurrences,
-                 source([state] { return occurrences_table(state->collocations); }, occurrences));
-    attach_table(collocates,
-                 source([state] { return collocates_table(state->collocations); }, collocates));
+                 source([state] { return state->form12().tblOccurrences; }, occurrences));
+    attach_table(collocates, source([state] { return state->form12().tblCollocates; }, collocates));
 
-    auto run = [=] {
-        const QString list = family->currentData().toString();
-        FormList forms;
-        if (list.isEmpty()) {
-            forms = own_forms(fromQ(own->text()));
-        } else if (auto f = find_family(state->app, fromQ(list))) {
-            forms = *f;
+    // Shows the state: the controls as the state holds them (without sending
+    // their change events back), and every table that changed.
+    struct Shown {
+        unsigned shares = 0, collocations = 0;
+        bool metrics = false;
+    };
+    auto shown = std::make_shared<Shown>();
+    auto show = [=] {
+        const CompareForm& f = state->form12();
+        {
+            const QSignalBlocker b1(family), b2(tabs), b3(span), b4(minFrequency), b5(withinText);
+            family->setCurrentIndex(f.family);
+            tabs->setCurrentIndex(static_cast<int>(f.tabResults));
+            span->setValue(f.settings.span);
+            minFrequency->setValue(f.settings.minFrequency);
+            withinText->setChecked(f.settings.withinText);
         }
-        if (forms.forms.empty()) {
-            significance->setText("Type at least one form to compare.");
-            return;
+        own->setEnabled(f.txtOwnFormsEnabled);
+        if (shown->shares != f.sharesRevision) {
+            shown->shares = f.sharesRevision;
+            shares->setTable(f.tblShares);
+            spread->setTable(f.tblSpread);
+            tests->setTable(f.tblSignificance);
+            fill_chart(chart, f.comparison);
         }
-        state->comparison = compare_groups(state->index, forms);
-        shares->setTable(comparison_table(state->comparison));
-        spread->setTable(spread_table(state->comparison));
-        tests->setTable(significance_table(state->comparison));
-        fill_chart(chart, state->comparison);
-        QString text = p_text(state->comparison.chiSquare) + "\n" +
-                       p_text(state->comparison.logLikelihood) + "\n";
-        for (const TestResult& t : state->comparison.kruskalWallis) text += p_text(t) + "\n";
-        text += toQ(state->comparison.independenceNote);
-        significance->setText(text);
+        if (!f.note.empty()) {
+            significance->setText(toQ(f.note));
+        } else if (f.sharesRevision > 0) {
+            QString text =
+                p_text(f.comparison.chiSquare) + "\n" + p_text(f.comparison.logLikelihood) + "\n";
+            for (const TestResult& t : f.comparison.kruskalWallis) text += p_text(t) + "\n";
+            text += toQ(f.comparison.independenceNote);
+            significance->setText(text);
+        }
+        if (f.metricsDone && !shown->metrics) {
+            shown->metrics = true;
+            metrics->setTable(f.tblMetrics);
+        }
+        if (shown->collocations != f.collocationsRevision) {
+            shown->collocations = f.collocationsRevision;
+            occurrences->setTable(f.tblOccurrences);
+            collocates->setTable(f.tblCollocates);
+        }
     };
-    auto runMetrics = [=] {
-        if (state->metricsDone) return;
-        state->metrics = group_metrics(state->app);
-        state->metricsDone = true;
-        metrics->setTable(group_metrics_table(state->metrics));
+    // Every event: its operation, then the state shown.
+    auto on = [=](auto operation) {
+        return [=](auto&&...) {
+            operation(*state);
+            show();
+        };
     };
-    auto runCollocations = [=] {
-        state->collocations = collocation_table(state->app.form3(), fromQ(collForm->text()));
-        occurrences->setTable(occurrences_table(state->collocations));
-        collocates->setTable(collocates_table(state->collocations));
-    };
-    QObject::connect(family, &QComboBox::currentIndexChanged, w, [=](int) {
-        own->setEnabled(family->currentData().toString().isEmpty());
-        run();
-    });
-    QObject::connect(compare, &QPushButton::clicked, w, run);
-    QObject::connect(own, &QLineEdit::returnPressed, w, run);
-    QObject::connect(findColl, &QPushButton::clicked, w, runCollocations);
-    QObject::connect(collForm, &QLineEdit::returnPressed, w, runCollocations);
-    QObject::connect(tabs, &QTabWidget::currentChanged, w, [=](int i) {
-        if (tabs->widget(i) == metricsTab) runMetrics();
-    });
-    // The first family at once; collocations when a form was selected.
-    run();
-    if (!collForm->text().isEmpty()) runCollocations();
+    QObject::connect(family, &QComboBox::currentIndexChanged, w, on([family](CompareGroups& s) {
+                         s.cboFamily_Change(family->currentIndex());
+                     }));
+    QObject::connect(own, &QLineEdit::textChanged, w,
+                     [state, own] { state->txtOwnForms_Change(fromQ(own->text())); });
+    QObject::connect(compare, &QPushButton::clicked, w,
+                     on([](CompareGroups& s) { s.cmdCompareGroups_Click(); }));
+    QObject::connect(own, &QLineEdit::returnPressed, w,
+                     on([](CompareGroups& s) { s.cmdCompareGroups_Click(); }));
+    QObject::connect(collForm, &QLineEdit::textChanged, w,
+                     [state, collForm] { state->txtCollForm_Change(fromQ(collForm->text())); });
+    QObject::connect(findColl, &QPushButton::clicked, w,
+                     on([](CompareGroups& s) { s.cmdFindCollocations_Click(); }));
+    QObject::connect(collForm, &QLineEdit::returnPressed, w,
+                     on([](CompareGroups& s) { s.cmdFindCollocations_Click(); }));
+    QObject::connect(span, &QSpinBox::valueChanged, w,
+                     on([span](CompareGroups& s) { s.spnSpan_Change(span->value()); }));
+    QObject::connect(minFrequency, &QSpinBox::valueChanged, w, on([minFrequency](CompareGroups& s) {
+                         s.spnMinFrequency_Change(minFrequency->value());
+                     }));
+    QObject::connect(withinText, &QCheckBox::toggled, w, on([withinText](CompareGroups& s) {
+                         s.chkWithinText_Change(withinText->isChecked());
+                     }));
+    QObject::connect(tabs, &QTabWidget::currentChanged, w, on([tabs](CompareGroups& s) {
+                         s.tabResults_Change(static_cast<CompareTab>(tabs->currentIndex()));
+                     }));
+    show();
     return w;
 }
 

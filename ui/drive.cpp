@@ -6,6 +6,7 @@
 //   ["click", name]          a button, an option button or a label with a click action
 //   ["select", name, row]    a user's click on a row of a list box; the item of a
 //                            drop-down list or the tab of a tab bar
+//   ["select", spin, value]  sets a spin box to a value within its range
 //   ["press", name, row]     a real mouse press and release on a row of a list box
 //                            (scrolled into view first), through the event system
 //   ["press", table, row]    the same on a row of a table
@@ -166,7 +167,14 @@ json describe(QWidget* w, QWidget* window) {
                                   : qobject_cast<QPushButton*>(w) ? QPalette::Button
                                                                   : QPalette::Window))
                           .toStdString();
-    if (auto* r = qobject_cast<QRadioButton*>(w)) c["checked"] = r->isChecked();
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
+        c["checked"] = b->isChecked();
+    if (auto* spin = qobject_cast<QSpinBox*>(w)) {
+        c["value"] = spin->value();
+        c["minimum"] = spin->minimum();
+        c["maximum"] = spin->maximum();
+        c["text"] = spin->text().toStdString();
+    }
     if (auto* l = qobject_cast<QListWidget*>(w)) {
         json items = json::array();
         for (int i = 0; i < l->count(); ++i) items.push_back(l->item(i)->text().toStdString());
@@ -201,11 +209,6 @@ json describe(QWidget* w, QWidget* window) {
         c["items"] = items;
         c["selected"] = combo->currentIndex();
         c["text"] = combo->currentText().toStdString();
-    }
-    if (auto* spin = qobject_cast<QSpinBox*>(w)) {
-        c["value"] = spin->value();
-        c["min"] = spin->minimum();
-        c["max"] = spin->maximum();
     }
     if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         c["selected"] = tabs->currentIndex();
@@ -378,6 +381,16 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         }
         return fail(arg(1) + " has no click action");
     }
+    if (verb == "select" && qobject_cast<QSpinBox*>(c)) {
+        // A spin box takes a value within its range, as its arrows would.
+        auto* spin = qobject_cast<QSpinBox*>(c);
+        if (!spin->isEnabled()) return fail(arg(1) + " is disabled");
+        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a value");
+        const int value = cmd[2].get<int>();
+        if (value < spin->minimum() || value > spin->maximum()) return fail("value out of range");
+        spin->setValue(value);
+        return {{"ok", true}};
+    }
     if (verb == "select" && (qobject_cast<QComboBox*>(c) || qobject_cast<QTabWidget*>(c))) {
         if (!c->isEnabled()) return fail(arg(1) + " is disabled");
         if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a row number");
@@ -392,14 +405,6 @@ json play(const json& cmd, std::vector<std::string>& messages) {
             if (row < 0 || row >= tabs->count()) return fail("row out of range");
             tabs->setCurrentIndex(row);
         }
-        return {{"ok", true}};
-    }
-    if (verb == "select" && qobject_cast<QSpinBox*>(c)) {
-        // A value typed into a spin box: one outside its range is held at the
-        // nearest end, as the box does with typed digits.
-        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
-        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a value");
-        qobject_cast<QSpinBox*>(c)->setValue(cmd[2].get<int>());
         return {{"ok", true}};
     }
     if (verb == "select") {

@@ -1,5 +1,6 @@
 #include "variation/compare.h"
 
+#include "corpus/collation.h"
 #include "corpus/text.h"
 
 #include <algorithm>
@@ -21,19 +22,24 @@ std::vector<std::string> distinct_forms(const std::vector<std::string>& items) {
 
 } // namespace
 
-std::optional<FormList> find_family(const Explorer& app, std::string_view name) {
-    for (const FamilyState& f : app.form1().families) {
-        std::string_view list = f.listName;
+std::vector<std::string> listed_items(const VariantFamily& family) {
+    std::vector<std::string> items = family.items;
+    if (family.list == "lstThWords") sort_collated(items);
+    return items;
+}
+
+std::optional<FormList> find_family(const std::vector<VariantFamily>& families,
+                                    std::string_view name) {
+    for (const VariantFamily& f : families) {
+        std::string_view list = f.list;
         const bool hit =
             iequals(name, list) || iequals(name, f.stem) ||
             (list.size() > 3 && iequals(list.substr(0, 3), "lst") && iequals(name, list.substr(3)));
         if (!hit) continue;
         FormList out;
-        out.name = f.listName;
-        for (const VariantFamily& v : app.variantFamilies()) {
-            if (v.list == f.listName) out.caption = v.caption;
-        }
-        out.forms = distinct_forms(f.list.items);
+        out.name = f.list;
+        out.caption = f.caption;
+        out.forms = distinct_forms(listed_items(f));
         return out;
     }
     return std::nullopt;

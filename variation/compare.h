@@ -10,7 +10,7 @@
 // count comes from fewer authors than the privacy threshold withholds that.
 #pragma once
 
-#include "app/explorer.h"
+#include "corpus/data_files.h"
 #include "variation/group_index.h"
 #include "variation/statistics.h"
 
@@ -33,10 +33,15 @@ struct FormList {
     std::vector<std::string> forms;
 };
 
+// A family's items in the order its list shows them: the list of "th" words
+// is a sorted list box, every other list keeps the data file's order.
+std::vector<std::string> listed_items(const VariantFamily& family);
+
 // The family whose list name ("lstBack", "LstWeForms"), stem ("Back", "We") or
 // list name without its "lst" ("WeForms") equals `name` without regard to
 // case, with its items as the window lists them; nothing for another name.
-std::optional<FormList> find_family(const Explorer& app, std::string_view name);
+std::optional<FormList> find_family(const std::vector<VariantFamily>& families,
+                                    std::string_view name);
 
 // The forms a user typed, separated by blanks, tabs, line breaks, commas or
 // semicolons (none of which a counted word can hold).

@@ -1,8 +1,8 @@
 #include "variation/group_index.h"
 
+#include "corpus/folded_keys.h"
 #include "corpus/numbers.h"
 #include "corpus/text.h"
-#include "lookup/folded_keys.h"
 
 #include <algorithm>
 

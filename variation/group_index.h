@@ -19,7 +19,7 @@
 
 #include "corpus/author_register.h"
 #include "corpus/corpus_store.h"
-#include "lookup/word_index.h"
+#include "corpus/word_index.h"
 #include "selection/age_band.h"
 
 #include <cstdint>

@@ -3,8 +3,9 @@
 // (the smallest and largest author value, as the author panel shows it).
 #pragma once
 
-#include "app/explorer.h"
+#include "authors/author_index.h"
 #include "corpus/data_files.h"
+#include "corpus/numbers.h"
 #include "variation/compare.h"
 #include "variation/group_index.h"
 
@@ -45,24 +46,29 @@ struct GroupMetricsRow {
     std::array<std::string, 6> min, max;
 };
 
-// The ten groups' figures as the explorer works them out without changing its
-// state: what each group's query would show, and each author's captions.
-std::vector<GroupMetricsRow> group_metrics(const Explorer& app,
+// Sets the spread of each figure from the authors' captions (each an array
+// whose first six are in kGroupFigures order), in AgeTable order: the first
+// author of a smallest or largest value gives its caption.
+template <class Captions>
+void add_author_spread(GroupMetricsRow& row, const std::vector<Captions>& authors) {
+    std::array<double, 6> lo{}, hi{};
+    for (std::size_t i = 0; i < authors.size(); ++i) {
+        for (std::size_t k = 0; k < 6; ++k) {
+            const std::string& caption = authors[i][k];
+            const double v = read_leading_number(caption);
+            if (i == 0 || v < lo[k]) lo[k] = v, row.min[k] = caption;
+            if (i == 0 || v > hi[k]) hi[k] = v, row.max[k] = caption;
+        }
+    }
+}
+
+// The ten groups' figures from the author index, without running a query:
+// what each group's query would show, and each author's captions.
+std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index,
                                            int privacyThreshold = kPrivacyThreshold);
 
-// The same by running the group query of each group on `scratch` (whose state
-// it changes: give it an explorer of its own) and, for the spread, selecting
-// each author of the group and fetching the author's data. Slow; the tests
-// hold the two equal.
-std::vector<GroupMetricsRow> group_metrics_by_queries(Explorer& scratch,
-                                                      int privacyThreshold = kPrivacyThreshold);
-
-// The same on an explorer of its own over `data`, whose effects go nowhere.
+// The same over `data`, building its store and author index.
 std::vector<GroupMetricsRow> group_metrics(const DataSet& data,
                                            int privacyThreshold = kPrivacyThreshold);
-
-// The data an explorer was built from (register, corpus, glossary and
-// families), to build a second explorer over the same corpus.
-DataSet data_set_of(const Explorer& app);
 
 } // namespace zapt

@@ -2,7 +2,6 @@
 
 #include "corpus/numbers.h"
 #include "corpus/text.h"
-#include "lookup/count_word.h"
 
 #include <charconv>
 
@@ -34,22 +33,6 @@ std::string test_summary(const TestResult& t) {
     }
     if (!t.note.empty()) s += " (" + t.note + ")";
     return s;
-}
-
-ResultTable caption_values(std::string title,
-                           std::vector<std::pair<std::string, std::string>> rows) {
-    ResultTable t;
-    t.title = std::move(title);
-    t.columns = {"caption", "value"};
-    for (auto& [caption, value] : rows) t.rows.push_back({std::move(caption), std::move(value)});
-    return t;
-}
-
-void add_selection(ResultTable& t, const Explorer& app) {
-    const std::string group = shown_group(app);
-    t.settings.push_back({"group", group.empty() ? "none" : group});
-    const std::string& code = app.form1().AgeTable.text();
-    t.settings.push_back({"author code", code.empty() ? "none" : code});
 }
 
 const char* spread_word(const FormCell& c) {
@@ -153,8 +136,12 @@ ResultTable occurrences_table(const CollocationTable& c) {
     t.columns = {"word_before", "form", "word_after"};
     for (const CollocationOccurrence& o : c.occurrences)
         t.rows.push_back({o.before, o.form, o.after});
-    t.settings = {{"form", c.form},
-                  {"text", "the cleaned corpus text; neighbours are taken across text boundaries"}};
+    t.settings = {
+        {"form", c.form},
+        {"text", c.settings.withinText
+                     ? "the cleaned corpus text; a neighbour in another text is left empty"
+                     : "the cleaned corpus text; neighbours are taken across text "
+                       "boundaries"}};
     return t;
 }
 
@@ -174,15 +161,26 @@ ResultTable collocates_table(const CollocationTable& c) {
     return t;
 }
 
-ResultTable collocation_window_table(const Explorer& app) {
+ResultTable collocate_measures_table(const CollocationTable& c) {
     ResultTable t;
-    t.title = "Collocations for: " + app.form11().Label2;
-    t.columns = {"before", "after"};
-    for (const CollocationOccurrence& o :
-         collocation_pairs(app.form11().Text1, app.form11().Label2)) {
-        t.rows.push_back({o.before, o.after});
+    t.title = "Collocates of " + c.form;
+    t.columns = {"word", "left",     "right",          "corpus_frequency",
+                 "mi",   "log_dice", "log_likelihood", "t_score"};
+    for (const Collocate& k : c.collocates) {
+        t.rows.push_back({k.word, whole(k.left), whole(k.right), whole(k.corpusFrequency),
+                          fixed4(k.mi), fixed4(k.logDice), fixed4(k.logLikelihood),
+                          fixed4(k.tScore)});
     }
-    t.settings = {{"form", app.form11().Label2}};
+    t.settings = {{"form", c.form},
+                  {"form frequency", whole(c.formFrequency)},
+                  {"corpus words", whole(c.corpusWords)},
+                  {"span", whole(c.settings.span) + " words on either side"},
+                  {"minimum frequency", whole(c.settings.minFrequency)},
+                  {"pairs", c.settings.withinText ? "inside one text only" : "across texts too"},
+                  {"MI", std::string(kSpanMiFormula)},
+                  {"logDice", std::string(kLogDiceFormula)},
+                  {"log-likelihood", std::string(kLogLikelihoodFormula)},
+                  {"t-score", std::string(kTScoreFormula)}};
     return t;
 }
 
@@ -218,154 +216,6 @@ ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows, int pr
                   {"privacy threshold",
                    whole(privacyThreshold) + " authors: smaller groups withhold min and max"}};
     return t;
-}
-
-// ---- The main window and the corpus data window ----
-
-ResultTable author_panel_table(const Explorer& app) {
-    const MainForm& f = app.form1();
-    ResultTable t = caption_values("INDIVIDUAL DATA",
-                                   {{"Total Number of Texts:", f.lblTextTotal},
-                                    {"Av. Text Length (words):", f.lblAvTextLength},
-                                    {"Av. Text Length (No. of chars):", f.lblNumOfCharacters},
-                                    {"Average word/cluster length:", f.lblAvWordClusterLength},
-                                    {"Punctuation Density:", f.lblPuncDensity},
-                                    {"Non-standard form density:", f.lblNonStandardFormDensity},
-                                    {"Word Total for this author:", f.lblTotWords}});
-    add_selection(t, app);
-    return t;
-}
-
-ResultTable group_panel_table(const Explorer& app) {
-    const MainForm& f = app.form1();
-    const std::string* values[] = {&f.NumOfGroupTexts,        &f.GroupAvTextLength,
-                                   &f.GroupAvNumOfCharacters, &f.GroupAvWordClusterLength,
-                                   &f.GroupAvPuncDensity,     &f.GroupNonStandardFormsDensity};
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (std::size_t k = 0; k < kGroupFigures.size(); ++k) {
-        rows.push_back({kGroupFigures[k].heading, *values[k]});
-    }
-    ResultTable t = caption_values("Group averages/totals:", std::move(rows));
-    t.settings.push_back({"group", shown_group(app).empty() ? "none" : shown_group(app)});
-    return t;
-}
-
-ResultTable family_counts_table(const Explorer& app, std::size_t family) {
-    ResultTable t;
-    if (family >= app.form1().families.size()) return t;
-    const FamilyState& f = app.form1().families[family];
-    // One row that says on its own what its numbers are: which form, counted
-    // where, for which author and group.
-    t.title = f.listName;
-    t.columns = {"family",       "form",        "author_code", "group",
-                 "author_count", "group_count", "corpus_count"};
-    const std::string group = shown_group(app);
-    const std::string& code = app.form1().AgeTable.text();
-    t.rows.push_back({f.listName, f.list.text(), code.empty() ? "none" : code,
-                      group.empty() ? "none" : group, f.Individual, f.InGroup, f.InCorpus});
-    t.settings.push_back({"family", f.listName});
-    t.settings.push_back({"item", f.list.text().empty() ? "none" : f.list.text()});
-    add_selection(t, app);
-    return t;
-}
-
-ResultTable glossary_table(const Explorer& app) {
-    ResultTable t;
-    t.title = "Non-standard forms in corpus";
-    t.columns = {"form", "interpretation", "corpus_count"};
-    const Glossary& g = app.glossary();
-    const WordIndex& index = app.form3().text2Index;
-    const ListBox& forms = app.form1().lstNonStandardForms;
-    for (std::size_t i = 0; i < forms.items.size(); ++i) {
-        const std::string& form = forms.items[i];
-        t.rows.push_back({form, g.interpretation(static_cast<int>(i)), whole(index.count(form))});
-    }
-    t.settings.push_back({"corpus words", whole(index.total())});
-    return t;
-}
-
-ResultTable group_authors_table(const Explorer& app) {
-    ResultTable t;
-    t.title = "Authors of the group";
-    t.columns = {"code", "education"};
-    const MainForm& f = app.form1();
-    for (std::size_t i = 0; i < f.AgeTable.items.size(); ++i) {
-        t.rows.push_back(
-            {f.AgeTable.items[i], i < f.lstEducation.items.size() ? f.lstEducation.items[i] : ""});
-    }
-    add_selection(t, app);
-    return t;
-}
-
-ResultTable non_standards_table(const Explorer& app) {
-    ResultTable t;
-    t.title = "Non-standard forms of the author";
-    t.columns = {"form", "interpretation", "corpus_count"};
-    for (const std::string& use : app.form1().lstNonStandards.items) {
-        const int row = app.glossary().row_for_use(use);
-        t.rows.push_back({use, row >= 0 ? app.glossary().interpretation(row) : "",
-                          whole(count_word(app.form3().Text2, use))});
-    }
-    add_selection(t, app);
-    t.settings.push_back({"corpus words", whole(word_total(app.form3().Text2))});
-    return t;
-}
-
-ResultTable cluster_table(const Explorer& app) {
-    ResultTable t;
-    t.title = "Punctuation clusters of the author";
-    t.columns = {"cluster"};
-    for (const std::string& c : app.form1().lstClusterPunc.items) t.rows.push_back({c});
-    add_selection(t, app);
-    return t;
-}
-
-ResultTable corpus_data_table(const Explorer& app) {
-    const CorpusDataForm& f = app.form4();
-    const std::string* counts[] = {&f.lblUnder18s, &f.lbl18To25, &f.lbl25To40, &f.lbl41To60,
-                                   &f.lbl61Plus};
-    std::vector<std::pair<std::string, std::string>> rows;
-    const std::vector<AgeBand>& bands = age_bands();
-    for (std::size_t i = 0; i < bands.size() && i < std::size(counts); ++i)
-        rows.push_back({band_caption(bands[i]), *counts[i]});
-    rows.push_back({"Male", f.lblMale});
-    rows.push_back({"Female", f.lblFemale});
-    return caption_values("Corpus data", std::move(rows));
-}
-
-// ---- Export ----
-
-std::string shown_group(const Explorer& app) {
-    const MainForm& f = app.form1();
-    if (f.AgeTable.count() == 0) {
-        // An empty group: the options still name it once a query has run.
-        if (!iequals(f.lblGoingGroup, "y")) return {};
-        return group_label({false, f.ageOption, f.genderOption});
-    }
-    const std::string& code = f.AgeTable.items.front();
-    const AuthorRegister& r = app.authors();
-    for (std::size_t j = 0; j < r.size(); ++j) {
-        if (!iequals(r.lstAuthorCode[j], code)) continue;
-        GroupKey g;
-        g.band = query_band(read_age(r.lstAuthorAge[j])).value_or(AgeBand::Under18);
-        g.gender = iequals(r.lstAuthorGender[j], "M") ? Gender::Male : Gender::Female;
-        return group_label(g);
-    }
-    return {};
-}
-
-std::string shown_selection(const Explorer& app) {
-    const std::string group = shown_group(app);
-    if (group.empty()) return {};
-    const std::string& code = app.form1().AgeTable.text();
-    return "group " + group + (code.empty() ? "" : ", author " + code);
-}
-
-ExportHeader export_header(const Explorer& app, std::string selection) {
-    ExportHeader h;
-    h.corpusTexts = app.form3().corpusTextCount();
-    h.selection = std::move(selection);
-    return h;
 }
 
 } // namespace zapt

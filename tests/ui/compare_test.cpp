@@ -105,6 +105,49 @@ private slots:
         QCOMPARE(checked, 10 * int(forms.size()));
     }
 
+    // The collocations tab's settings: inside one text by default, a wider
+    // span counts more pairs, a minimum frequency drops the rare collocates.
+    void collocationSettingsCountAgain() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        SEND_OK(drive, cmd("select", "tabResults", 2));
+        SEND_OK(drive, cmd("type", "txtCollForm", std::string("u")));
+        SEND_OK(drive, cmd("click", "cmdFindCollocations"));
+        auto pairs = [&](int* rows, int* least) {
+            const json t = control(drive.dump(), "Form12", "tblCollocates");
+            int sum = 0;
+            *least = 1 << 30;
+            for (const json& r : t["rows"]) {
+                const int o =
+                    std::stoi(r[1].get<std::string>()) + std::stoi(r[2].get<std::string>());
+                sum += o;
+                *least = std::min(*least, o);
+            }
+            *rows = int(t["rows"].size());
+            return sum;
+        };
+        const json d = drive.dump();
+        QVERIFY(control(d, "Form12", "chkWithinText")["checked"].get<bool>());
+        QCOMPARE(control(d, "Form12", "spnSpan")["value"].get<int>(), 1);
+        QCOMPARE(control(d, "Form12", "tblCollocates")["columns"].back().get<std::string>(),
+                 std::string("t_score"));
+        int rows1 = 0, least = 0;
+        const int one = pairs(&rows1, &least);
+        SEND_OK(drive, cmd("select", "spnSpan", 3));
+        int rows3 = 0;
+        const int three = pairs(&rows3, &least);
+        QVERIFY2(three > one, qPrintable(QString("%1 pairs, then %2").arg(one).arg(three)));
+        SEND_OK(drive, cmd("select", "spnMinFrequency", 2));
+        int rowsMin = 0;
+        pairs(&rowsMin, &least);
+        QVERIFY(rowsMin < rows3);
+        QVERIFY(least >= 2);
+        SEND_OK(drive, cmd("click", "chkWithinText"));
+        QVERIFY(!control(drive.dump(), "Form12", "chkWithinText")["checked"].get<bool>());
+        QVERIFY(!ok(drive.send(cmd("select", "spnSpan", 6)))); // beyond the range: refused
+    }
+
     // A click on a column heading sorts by it, numbers by value ("9" before
     // "10"); Copy then takes the row the user pressed, wherever it now stands.
     void sortedTablesSortNumbersByValueAndCopyThePressedRow() {

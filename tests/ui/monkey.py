@@ -172,7 +172,7 @@ def random_command(rng, dump):
             return json.dumps([rng.choice(["copy", "copyall"]), ref])
         return json.dumps(["key", ref, rng.choice(KEYS)])
     if kind == "spin":
-        return json.dumps(["select", ref, rng.randint(c.get("min", 0) - 2, c.get("max", 5) + 2)])
+        return json.dumps(["select", ref, rng.randint(c.get("minimum", 0) - 2, c.get("maximum", 5) + 2)])
     if kind in ("combo", "tabs"):
         n = len(c.get("items", [])) if kind == "combo" else 3
         index = rng.randrange(n) if n and rng.random() < 0.9 else rng.choice([-1, n, 99])

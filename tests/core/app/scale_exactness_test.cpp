@@ -39,8 +39,7 @@ const DataSet& generated(int n) {
     if (it != made.end()) return it->second;
     const fs::path dir = fs::temp_directory_path() /
                          ("zapt_scale_" + std::to_string(n) + "_" + std::to_string(::getpid()));
-    const fs::path tool =
-        fs::path(__FILE__).parent_path().parent_path().parent_path() / "tools/make_large_corpus.py";
+    const fs::path tool = fs::path(ZAPT_TOOLS_DIR) / "make_large_corpus.py";
     const std::string cmd = "python3 '" + tool.string() + "' " + std::to_string(n) + " '" +
                             dir.string() + "' 2>/dev/null";
     if (std::system(cmd.c_str()) != 0) throw std::runtime_error("could not run " + cmd);

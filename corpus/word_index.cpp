@@ -1,4 +1,4 @@
-#include "lookup/word_index.h"
+#include "corpus/word_index.h"
 
 #include "corpus/big_buffer.h"
 #include "corpus/text.h"
@@ -6,45 +6,13 @@
 #include <algorithm>
 
 namespace zapt {
+namespace {
 
-std::uint64_t folded_hash(std::string_view folded) {
-    std::uint64_t h = 0xcbf29ce484222325ull;
-    for (char c : folded) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-    return h ^ (h >> 29);
-}
+constexpr std::uint32_t kEmpty = KeyTable<std::uint32_t>::kEmpty;
 
-std::size_t WordIndex::find(std::string_view folded, std::uint64_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& s = slots_[i];
-        if (s.id == kEmpty) return i;
-        if (s.hash == hash && lengths_[s.id] == folded.size() &&
-            same_bytes(keys_.data() + starts_[s.id], folded.data(), folded.size())) {
-            return i;
-        }
-    }
-}
+} // namespace
 
-std::size_t WordIndex::find_unfolded(std::string_view piece, std::uint64_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& s = slots_[i];
-        if (s.id == kEmpty) return i;
-        if (s.hash == hash && lengths_[s.id] == piece.size()) {
-            const char* key = keys_.data() + starts_[s.id];
-            std::size_t k = 0;
-            while (k < piece.size() && key[k] == fold_case(piece[k])) ++k;
-            if (k == piece.size()) return i;
-        }
-    }
-}
-
-void WordIndex::grow() {
-    grow_slots(slots_, 1024);
-}
-
-WordIndex::WordIndex(std::string_view buffer) {
-    grow();
+WordIndex::WordIndex(std::string_view buffer) : keys_(1024) {
     // First pass: the id of every examined piece, and how often each id
     // stands. Each piece is folded and hashed as it is read.
     std::vector<std::uint32_t> ids;
@@ -73,28 +41,28 @@ WordIndex::WordIndex(std::string_view buffer) {
             // Beyond ASCII: folded whole, then looked up as a folded key.
             fold_text_into(std::string_view(s + i, end - i), folded);
             h = folded_hash(folded);
-            slot = find(folded, h);
+            slot = keys_.find(folded, h);
             if (folded.size() != end - i)
                 odd.emplace_back(static_cast<std::uint32_t>(ids.size()),
                                  static_cast<std::uint32_t>(end - i));
         } else {
-            slot = find_unfolded(std::string_view(s + i, end - i), h);
-            if (slots_[slot].id == kEmpty) {
+            // Compared as folded, byte by byte, without folding the piece first.
+            const char* const piece = s + i;
+            slot = keys_.probe(h, end - i, [&](const char* key) {
+                std::size_t k = 0;
+                while (k < end - i && key[k] == fold_case(piece[k])) ++k;
+                return k == end - i;
+            });
+            if (keys_.id_at(slot) == kEmpty) {
                 folded.resize(end - i);
                 for (std::size_t k = i; k < end; ++k) folded[k - i] = fold_case(s[k]);
             }
         }
-        if (slots_[slot].id == kEmpty) {
-            const auto id = static_cast<std::uint32_t>(starts_.size());
-            starts_.push_back(static_cast<std::uint32_t>(keys_.size()));
-            lengths_.push_back(static_cast<std::uint32_t>(folded.size()));
-            keys_ += folded;
+        std::uint32_t id = keys_.id_at(slot);
+        if (id == kEmpty) {
+            id = keys_.add_at(slot, folded, h);
             counts.push_back(0);
-            slots_[slot] = {h, id};
-            if (2 * starts_.size() > slots_.size()) grow();
-            slot = find(folded, h);
         }
-        const std::uint32_t id = slots_[slot].id;
         ++counts[id];
         ids.push_back(id);
         i = end + 1;
@@ -122,24 +90,20 @@ WordIndex::WordIndex(std::string_view buffer) {
             start += nextOdd->second + 1;
             ++nextOdd;
         } else {
-            start += lengths_[id] + 1;
+            start += static_cast<std::uint32_t>(keys_.length(id)) + 1;
         }
     }
 }
 
 std::pair<const std::uint32_t*, const std::uint32_t*>
 WordIndex::positions(std::string_view word) const {
-    if (slots_.empty()) return {nullptr, nullptr};
-    const std::string folded = fold_text(word);
-    const Slot& s = slots_[find(folded, folded_hash(folded))];
-    if (s.id == kEmpty) return {nullptr, nullptr};
-    return {positions_.data() + first_[s.id], positions_.data() + first_[s.id + 1]};
+    const long long id = keys_.id_of(fold_text(word));
+    if (id < 0) return {nullptr, nullptr};
+    return {positions_.data() + first_[id], positions_.data() + first_[id + 1]};
 }
 
 long long WordIndex::id_of_folded(std::string_view folded) const {
-    if (slots_.empty()) return -1;
-    const Slot& s = slots_[find(folded, folded_hash(folded))];
-    return s.id == kEmpty ? -1 : static_cast<long long>(s.id);
+    return keys_.id_of(folded);
 }
 
 int WordIndex::count(std::string_view word) const {

@@ -1,4 +1,4 @@
-#include "app/controls.h"
+#include "corpus/collation.h"
 
 #include "corpus/text.h"
 

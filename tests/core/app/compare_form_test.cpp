@@ -1,0 +1,86 @@
+// The comparison window's state: each event's operation and what it leaves
+// for the window to show.
+#include "app/compare_form.h"
+#include "test_corpus.h"
+
+#include <gtest/gtest.h>
+
+namespace zapt::testing {
+namespace {
+
+TEST(CompareForm, EveryEventLeavesTheStateTheWindowShows) {
+    World w({author("001", "Ann", "30", "F"), author("002", "Bo", "35", "F")},
+            {{"Ann", "bk soon u ok"}, {"Bo", "back at 5 bak"}, {"Ann", "u there"}});
+    const GroupIndex index(w->form3(), w->authors());
+    CompareGroups c(*w, index, "u");
+    const CompareForm& f = c.form12();
+    // Opened: the first family compared, its own forms' box off, the
+    // collocations of the selected form found inside one text.
+    ASSERT_EQ(f.cboFamily.size(), w->variantFamilies().size() + 1);
+    EXPECT_EQ(f.cboFamily.back(), "Your own forms:");
+    EXPECT_EQ(f.comparison.forms.name, w->variantFamilies()[0].list);
+    EXPECT_FALSE(f.txtOwnFormsEnabled);
+    EXPECT_EQ(f.sharesRevision, 1u);
+    EXPECT_EQ(f.tblShares.rows.size(), f.comparison.rows.size() * f.comparison.forms.forms.size());
+    EXPECT_EQ(f.collocations.form, "u");
+    EXPECT_TRUE(f.settings.withinText);
+    EXPECT_EQ(f.tblCollocates.columns.size(), 8u);
+    // "u ok" and "u there": "soon" before the first, nothing of another text
+    // before the second.
+    ASSERT_EQ(f.tblOccurrences.rows.size(), 2u);
+    EXPECT_EQ(f.tblOccurrences.rows[1][0], "");
+
+    // The own forms' row: nothing typed keeps the last tables and says so.
+    c.cboFamily_Change(f.ownFormsRow());
+    EXPECT_TRUE(f.txtOwnFormsEnabled);
+    EXPECT_EQ(f.note, "Type at least one form to compare.");
+    EXPECT_EQ(f.sharesRevision, 1u);
+    c.txtOwnForms_Change("bk, BAK bk");
+    c.cmdCompareGroups_Click();
+    EXPECT_EQ(f.note, "");
+    EXPECT_EQ(f.comparison.forms.forms, (std::vector<std::string>{"bk", "BAK"}));
+    EXPECT_EQ(f.sharesRevision, 2u);
+    c.cboFamily_Change(-1); // no such row: nothing changes
+    c.cboFamily_Change(f.ownFormsRow() + 1);
+    EXPECT_EQ(f.family, f.ownFormsRow());
+
+    // The author figures once, when their tab is first shown.
+    c.tabResults_Change(CompareTab::Metrics);
+    EXPECT_TRUE(f.metricsDone);
+    EXPECT_EQ(f.tblMetrics.rows.size(), f.metrics.size());
+    EXPECT_EQ(f.tabResults, CompareTab::Metrics);
+
+    // Every setting counts again, held to its range.
+    const unsigned before = f.collocationsRevision;
+    c.spnSpan_Change(9);
+    EXPECT_EQ(f.settings.span, 5);
+    EXPECT_EQ(f.collocations.settings.span, 5);
+    c.spnMinFrequency_Change(0);
+    EXPECT_EQ(f.settings.minFrequency, 1);
+    c.chkWithinText_Change(false);
+    EXPECT_EQ(f.tblOccurrences.rows[1][0], "bak"); // the last word of the text before
+    EXPECT_EQ(f.collocationsRevision, before + 3);
+    c.txtCollForm_Change("zzz");
+    c.cmdFindCollocations_Click();
+    EXPECT_TRUE(f.tblOccurrences.rows.empty());
+}
+
+TEST(CompareForm, WithoutFamiliesTheOwnFormsAreTheOnlyChoiceAndOpen) {
+    DataSet d;
+    d.authors = {author("001", "Ann", "30", "F")};
+    d.corpus = {{"Ann", "bk soon"}};
+    d.glossary = small_glossary();
+    Effects nowhere;
+    const Explorer app(d, nowhere);
+    const GroupIndex index(app.form3(), app.authors());
+    CompareGroups c(app, index, "");
+    EXPECT_EQ(c.form12().cboFamily, std::vector<std::string>{"Your own forms:"});
+    EXPECT_TRUE(c.form12().txtOwnFormsEnabled);
+    EXPECT_EQ(c.form12().note, "Type at least one form to compare.");
+    c.txtOwnForms_Change("bk");
+    c.cmdCompareGroups_Click();
+    EXPECT_EQ(c.form12().comparison.rows.back().cells[0].count, 1);
+}
+
+} // namespace
+} // namespace zapt::testing
