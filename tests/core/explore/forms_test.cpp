@@ -1,6 +1,6 @@
 // Pieces and forms, the form index, word lists and keywords.
 #include "explore/word_list.h"
-#include "tests/core/explore_test_corpus.h"
+#include "tests/core/explore/explore_test_corpus.h"
 
 #include <gtest/gtest.h>
 

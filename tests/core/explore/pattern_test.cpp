@@ -2,7 +2,7 @@
 // that must fail with a message rather than crash or hang.
 #include "explore/pattern.h"
 #include "explore/word_list.h"
-#include "tests/core/explore_test_corpus.h"
+#include "tests/core/explore/explore_test_corpus.h"
 
 #include <gtest/gtest.h>
 

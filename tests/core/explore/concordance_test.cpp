@@ -1,6 +1,6 @@
 // The concordance: lines within their own text and never more than half of it.
 #include "explore/concordance.h"
-#include "tests/core/explore_test_corpus.h"
+#include "tests/core/explore/explore_test_corpus.h"
 
 #include <gtest/gtest.h>
 
