@@ -268,15 +268,25 @@ void ExploreForm::sort_Click(ConcordanceSort by) {
 void ExploreForm::showLines() {
     ConcordanceTab& c = concordance_;
     sort_lines(index_, lines_.lines, c.sort);
-    c.table = concordance_table(index_, lines_, linesQuery_, linesContext_, c.sort);
+    // The window holds the first lines only; a copy of the whole table and an
+    // export take every line (concordanceTable).
+    c.table = concordance_table(index_, lines_, linesQuery_, linesContext_, c.sort, kLinesShown);
     ++c.revision;
     c.status = count_caption(lines_.lines.size(), "line", "lines");
+    if (lines_.lines.size() > kLinesShown)
+        c.status += " (the first " + count_caption(kLinesShown, "line", "lines") +
+                    " shown; Copy all and Export... take every line)";
     if (lines_.hidden > 0) c.status += "; " + hidden_caption(lines_.hidden);
     if (lines_.withheld > 0) {
         c.status += "; " + count_caption(lines_.withheld, "hit", "hits") +
                     " not shown: the lines before show half of " +
                     (lines_.withheld == 1 ? "its text" : "their texts");
     }
+}
+
+ResultTable ExploreForm::concordanceTable() const {
+    if (lines_.lines.size() <= kLinesShown) return concordance_.table;
+    return concordance_table(index_, lines_, linesQuery_, linesContext_, concordance_.sort);
 }
 
 } // namespace zapt

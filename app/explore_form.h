@@ -77,6 +77,13 @@ public:
         std::string status;
     };
 
+    // The concordance tab shows at most this many lines (a table of every
+    // line of the commonest word would take longer to make than to read).
+    static constexpr std::size_t kLinesShown = 50000;
+    // Every line of the last concordance, as copies of the whole table and
+    // exports take them (the tab's table holds the first kLinesShown).
+    ResultTable concordanceTable() const;
+
     Tab tab() const { return tab_; }
     const SubcorporaTab& subcorpora() const { return subcorpora_; }
     const WordListTab& wordList() const { return wordList_; }

@@ -89,12 +89,15 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
 }
 
 ResultTable concordance_table(const FormIndex& index, const Concordance& c,
-                              const std::string& query, int context, ConcordanceSort sort) {
+                              const std::string& query, int context, ConcordanceSort sort,
+                              std::size_t limit) {
     ResultTable t;
     t.title = "Concordance: " + query;
     t.columns = {"code", "left", "hit", "right"};
-    t.rows.reserve(c.lines.size());
-    for (const ConcordanceLine& l : c.lines) {
+    const std::size_t shown = std::min(limit, c.lines.size());
+    t.rows.reserve(shown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const ConcordanceLine& l = c.lines[i];
         // Moved in, not copied from an initializer list: a concordance may have
         // hundreds of thousands of lines.
         std::vector<std::string>& row = t.rows.emplace_back();

@@ -23,8 +23,10 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
 ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std::string& nameA,
                            const std::string& nameB);
 
+// The lines of `c` in their order; at most `limit` of them (the first ones).
 ResultTable concordance_table(const FormIndex& index, const Concordance& c,
-                              const std::string& query, int context, ConcordanceSort sort);
+                              const std::string& query, int context, ConcordanceSort sort,
+                              std::size_t limit = static_cast<std::size_t>(-1));
 
 // One row per author (register rows `rows`) and form: the code, every field of
 // the register but the name, the metadata columns, then the form, its count in

@@ -371,7 +371,7 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
                                              " against " + subName(form->keywords().b);
                                   },
                                   keyTable));
-    attach_table(concTable, source([form] { return form->concordance().table; },
+    attach_table(concTable, source([form] { return form->concordanceTable(); },
                                    [form, subName] {
                                        return "concordance of \"" + form->concordance().txtQuery +
                                               "\" in " + subName(form->concordance().scope);

@@ -157,3 +157,28 @@ TEST(ExploreWindow, OddInputNeverBreaksTheState) {
 
 } // namespace
 } // namespace zapt
+
+namespace zapt {
+namespace {
+
+// A concordance longer than the tab shows: the tab holds the first lines, and
+// the table copies and exports take is every line, in the same order.
+TEST(ExploreWindow, ALongConcordanceShowsItsFirstLinesAndExportsThemAll) {
+    const std::size_t n = ExploreForm::kLinesShown + 7;
+    std::vector<CorpusRow> texts(n, CorpusRow{"Ann Lee", "u a b c"});
+    testing::ExploreCorpus corpus{{testing::writer("01", "Ann Lee", "17", "F")}, texts};
+    Glossary glossary{GlossaryData{{"u"}, {"you"}}};
+    ExploreForm f{corpus.store, corpus.authors, glossary, {}, {}, "/nonexistent/words"};
+    f.txtQuery_Change("u");
+    f.cmdConcordance_Click();
+    EXPECT_EQ(f.concordance().table.rows.size(), ExploreForm::kLinesShown);
+    const ResultTable all = f.concordanceTable();
+    ASSERT_EQ(all.rows.size(), n);
+    EXPECT_EQ(all.rows.front(), f.concordance().table.rows.front());
+    EXPECT_NE(f.concordance().status.find("Copy all and Export... take every line"),
+              std::string::npos)
+        << f.concordance().status;
+}
+
+} // namespace
+} // namespace zapt
