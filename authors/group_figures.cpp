@@ -20,8 +20,11 @@ AuthorCaptions author_captions(const AuthorEntry* a) {
 }
 
 GroupFigures group_figures(const AuthorIndex& index, AgeBand band, Gender gender) {
+    return group_figures(index.groupEntries(band, gender));
+}
+
+GroupFigures group_figures(const std::vector<const AuthorEntry*>& entries) {
     GroupFigures g;
-    const std::vector<const AuthorEntry*> entries = index.groupEntries(band, gender);
     g.authors.reserve(entries.size());
     // The group's sums, held and read back as the group's run holds them: a
     // running sum in full precision, an author's caption by its leading number.

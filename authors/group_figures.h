@@ -28,5 +28,8 @@ struct GroupFigures {
 };
 
 GroupFigures group_figures(const AuthorIndex& index, AgeBand band, Gender gender);
+// The same for any list of authors, as a query listing them would show them
+// (an entry may be null: an author without texts).
+GroupFigures group_figures(const std::vector<const AuthorEntry*>& entries);
 
 } // namespace zapt

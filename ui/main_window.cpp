@@ -182,7 +182,9 @@ QWidget* MainWindow::createWindow(WindowId id) {
             groupIndex_ = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
         return createCompareWindow(
             explorer_, *groupIndex_, [this] { return exportHeader("all groups"); },
-            [this] { return explorer_.form1().lstNonStandardForms.text(); });
+            [this] { return explorer_.form1().lstNonStandardForms.text(); },
+            AuthorFields{&explorer_.authors(), &metadataColumns_, &authorMetadata_}, applied_,
+            &compareMemory_);
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
             explorer_.form4(), [this] { run([](Explorer& e) { e.cmdAges_Click(); }); },

@@ -37,6 +37,7 @@ inline constexpr std::array<GroupFigure, 6> kGroupFigures = {{
 
 struct GroupMetricsRow {
     GroupKey group;
+    std::vector<std::string> labels; // the values naming the group, one per group column
     int authors = 0;
     std::array<std::string, 6> values; // the group panel's captions, in kGroupFigures order
     // The smallest and largest author caption of each figure; withheld (empty)
@@ -65,6 +66,11 @@ void add_author_spread(GroupMetricsRow& row, const std::vector<Captions>& author
 // The ten groups' figures from the author index, without running a query:
 // what each group's query would show, and each author's captions.
 std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index,
+                                           int privacyThreshold = kPrivacyThreshold);
+
+// The same for the groups of a group index (built over the same store and
+// register as the author index), each row named by its labels.
+std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const GroupIndex& groups,
                                            int privacyThreshold = kPrivacyThreshold);
 
 // The same over `data`, building its store and author index.
