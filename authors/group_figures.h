@@ -25,6 +25,9 @@ struct GroupFigures {
     // GroupAvWordClusterLength, GroupAvPuncDensity, GroupNonStandardFormsDensity
     std::array<std::string, 6> group;
     std::vector<AuthorCaptions> authors;
+    // Each author's first six captions read as numbers (by the leading
+    // number), as the group's sums read them.
+    std::vector<std::array<double, 6>> values;
 };
 
 GroupFigures group_figures(const AuthorIndex& index, AgeBand band, Gender gender);

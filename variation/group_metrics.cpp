@@ -15,7 +15,7 @@ std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, int privacy
         row.values = figures.group;
         row.authors = static_cast<int>(figures.authors.size());
         row.spreadWithheld = row.authors < privacyThreshold;
-        if (!row.spreadWithheld) add_author_spread(row, figures.authors);
+        if (!row.spreadWithheld) add_author_spread(row, figures.authors, figures.values);
         out.push_back(std::move(row));
     }
     return out;
@@ -42,7 +42,7 @@ std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const Group
         row.values = figures.group;
         row.authors = static_cast<int>(figures.authors.size());
         row.spreadWithheld = row.authors < privacyThreshold;
-        if (!row.spreadWithheld) add_author_spread(row, figures.authors);
+        if (!row.spreadWithheld) add_author_spread(row, figures.authors, figures.values);
         out.push_back(std::move(row));
     }
     return out;
