@@ -44,6 +44,14 @@ void CompareGroups::cboGroupBy_Change(int row) {
         made = std::make_unique<GroupIndex>(app_.form3(), fields_,
                                             groupings_[static_cast<std::size_t>(row)]);
     }
+    form_.lblGroups.clear();
+    if (row != 0) {
+        const int left = groupIndex().leftOut();
+        form_.lblGroups = "Groups: the authors sharing a value of " +
+                          groupings_[static_cast<std::size_t>(row)].caption() + "; " +
+                          std::to_string(left) + (left == 1 ? " author" : " authors") +
+                          " with texts without a value, in no group.";
+    }
     compare();
     if (form_.metricsDone) workOutMetrics();
 }

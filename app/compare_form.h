@@ -34,6 +34,9 @@ struct CompareForm {
     // The groupings' captions: age band × gender, each field, each pair.
     std::vector<std::string> cboGroupBy;
     int groupBy = 0;
+    // What the groups are and how many authors no group holds; empty for
+    // the first grouping.
+    std::string lblGroups;
     std::string txtOwnForms;
     bool txtOwnFormsEnabled = false; // only while the own forms' row is chosen
     CompareTab tabResults = CompareTab::Shares;

@@ -170,6 +170,9 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     appliedNote->setText(toQ(state->form12().lblApplied));
     appliedNote->setVisible(!state->form12().lblApplied.empty());
     layout->addWidget(appliedNote);
+    auto* groupsNote = make_note(w, "lblGroups");
+    groupsNote->setVisible(false);
+    layout->addWidget(groupsNote);
 
     auto* tabs = new QTabWidget(w);
     tabs->setObjectName("tabResults");
@@ -316,6 +319,8 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
             withinText->setChecked(f.settings.withinText);
         }
         own->setEnabled(f.txtOwnFormsEnabled);
+        groupsNote->setText(toQ(f.lblGroups));
+        groupsNote->setVisible(!f.lblGroups.empty());
         if (shown->shares != f.sharesRevision) {
             shown->shares = f.sharesRevision;
             shares->setTable(f.tblShares);

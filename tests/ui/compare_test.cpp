@@ -544,6 +544,8 @@ private slots:
                     ++counts[{g, piece.toStdString()}];
             }
             QCOMPARE(int(leftOut.size()), c.leftOut);
+            QVERIFY(textOf(drive.dump(), "Form12", "lblGroups")
+                        .contains(QString(" %1 author").arg(c.leftOut)));
             std::vector<std::string> seen;
             for (const json& row : shares["rows"]) {
                 std::string g = row[0];
