@@ -61,13 +61,14 @@ bool query_groups(const std::vector<std::string>& columns) {
 // The settings lines saying what the groups are, for any grouping but the
 // query's groups over the whole corpus (whose tables stay as they were).
 void add_grouping(ResultTable& t, const std::string& grouping,
-                  const std::vector<std::string>& columns, int leftOut, bool subcorpus) {
+                  const std::vector<std::string>& columns, int leftOut, bool subcorpus,
+                  bool allRow = true) {
     if (query_groups(columns) && !subcorpus && leftOut == 0) return;
     t.settings.push_back({"groups", "the authors sharing a value of " + grouping +
                                         (subcorpus ? ", within the subcorpus" : "")});
     t.settings.push_back(
         {"left out", whole(leftOut) + " authors with texts have no value for a field"});
-    if (subcorpus)
+    if (subcorpus && allRow)
         t.settings.push_back(
             {"all", "every author of the subcorpus, their texts as the group text holds them"});
 }
@@ -256,7 +257,7 @@ ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows, const 
                                "the author panel shows it"},
                   {"privacy threshold",
                    whole(privacyThreshold) + " authors: smaller groups withhold min and max"}};
-    add_grouping(t, by.caption(), by.columns(), leftOut, subcorpus);
+    add_grouping(t, by.caption(), by.columns(), leftOut, subcorpus, false);
     return t;
 }
 
