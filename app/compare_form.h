@@ -11,7 +11,10 @@
 #include "variation/group_metrics.h"
 #include "variation/result_table.h"
 
+#include <map>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zapt {
@@ -24,6 +27,16 @@ struct CompareForm {
     // The families' captions, then the row of the user's own forms.
     std::vector<std::string> cboFamily;
     int family = 0;
+    // What the comparison takes from outside the corpus: the built-in
+    // glossary or families applied to a corpus of the user's own ("glossary:
+    // built-in (British English, 743 forms)"); empty for the built-in corpus.
+    std::string lblApplied;
+    // The groupings' captions: age band × gender, each field, each pair.
+    std::vector<std::string> cboGroupBy;
+    int groupBy = 0;
+    // What the groups are and how many authors no group holds; empty for
+    // the first grouping.
+    std::string lblGroups;
     std::string txtOwnForms;
     bool txtOwnFormsEnabled = false; // only while the own forms' row is chosen
     CompareTab tabResults = CompareTab::Shares;
@@ -39,6 +52,7 @@ struct CompareForm {
     bool metricsDone = false;
     std::vector<GroupMetricsRow> metrics;
     ResultTable tblMetrics;
+    unsigned metricsRevision = 0; // grows with every new table of figures
 
     // Collocations of a form.
     std::string txtCollForm;
@@ -50,18 +64,44 @@ struct CompareForm {
     int ownFormsRow() const { return static_cast<int>(cboFamily.size()) - 1; }
 };
 
+// What the comparison windows of one corpus share for the life of the
+// program. The corpus never changes, so a grouping's index and author
+// figures, a family's comparison and a form's collocations are worked out
+// once and shown again whenever a window asks for them.
+struct CompareMemory {
+    std::map<int, std::unique_ptr<GroupIndex>> indexes;  // per grouping row but the first
+    std::map<int, std::vector<GroupMetricsRow>> metrics; // per grouping row
+    std::map<std::pair<int, std::vector<std::string>>, Comparison> comparisons;
+    std::map<std::tuple<std::string, int, int, bool>, CollocationTable> collocations;
+    // The most comparisons and collocation tables held: past it they are all
+    // let go and held afresh, which bounds the memory of a long session.
+    static constexpr std::size_t kMostHeld = 32;
+};
+
 class CompareGroups {
 public:
     // `app` and `index` must outlive the state. The first family is compared
     // at once; the collocations of `selectedForm` (the glossary form selected
     // in the main window) are found when it is not empty.
-    CompareGroups(const Explorer& app, const GroupIndex& index, std::string selectedForm);
+    // `fields` gives the fields the groups can be made of (the register is
+    // the explorer's); `applied` the lines of applied_lists().
+    // `memory`, when given, outlives the state and is shared by every window
+    // of the corpus.
+    CompareGroups(const Explorer& app, const GroupIndex& index, std::string selectedForm,
+                  const AuthorFields& fields = {}, const std::vector<std::string>& applied = {},
+                  CompareMemory* memory = nullptr);
+
+    // The groups of the chosen grouping.
+    const GroupIndex& groupIndex() const;
 
     const CompareForm& form12() const { return form_; }
 
     // Choosing a row of the family list compares it (the own forms' row
     // compares what is typed).
     void cboFamily_Change(int row);
+    // Choosing a grouping compares the family over its groups, and works the
+    // author figures out again when they were.
+    void cboGroupBy_Change(int row);
     void txtOwnForms_Change(std::string text) { form_.txtOwnForms = std::move(text); }
     // The Compare button, and Enter in the own forms' box.
     void cmdCompareGroups_Click();
@@ -79,10 +119,15 @@ public:
 
 private:
     void compare();
+    void workOutMetrics();
     void findCollocations();
 
     const Explorer& app_;
     const GroupIndex& index_;
+    AuthorFields fields_;
+    std::vector<GroupBy> groupings_;
+    CompareMemory ownMemory_;
+    CompareMemory* memory_;
     CompareForm form_;
 };
 

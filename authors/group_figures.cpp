@@ -2,7 +2,26 @@
 
 #include "corpus/numbers.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace zapt {
+namespace {
+
+// A running sum as the group's run holds it, written with up to 15
+// significant digits and read back: read_decimal(format_full(x)), without
+// writing it out in plain form. The 15 digits read as a scientific number
+// are the same decimal, so they give the same double.
+double held_sum(double x) {
+    if (!std::isfinite(x) || x == 0) return 0.0;
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14).ptr;
+    double v = 0.0;
+    std::from_chars(buf, end, v);
+    return v;
+}
+
+} // namespace
 
 AuthorCaptions author_captions(const AuthorEntry* a) {
     AuthorCaptions c{"0", "0", "0", "0", "0", "0", "0"};
@@ -20,24 +39,29 @@ AuthorCaptions author_captions(const AuthorEntry* a) {
 }
 
 GroupFigures group_figures(const AuthorIndex& index, AgeBand band, Gender gender) {
+    return group_figures(index.groupEntries(band, gender));
+}
+
+GroupFigures group_figures(const std::vector<const AuthorEntry*>& entries) {
     GroupFigures g;
-    const std::vector<const AuthorEntry*> entries = index.groupEntries(band, gender);
     g.authors.reserve(entries.size());
+    g.values.reserve(entries.size());
     // The group's sums, held and read back as the group's run holds them: a
     // running sum in full precision, an author's caption by its leading number.
-    std::array<std::string, 6> sums{"0", "0", "0", "0", "0", "0"};
+    std::array<double, 6> sums{};
     for (const AuthorEntry* a : entries) {
         g.authors.push_back(author_captions(a));
         const AuthorCaptions& c = g.authors.back();
+        std::array<double, 6>& v = g.values.emplace_back();
         for (std::size_t k = 0; k < 6; ++k) {
-            const double sum = read_decimal(sums[k]).value_or(0.0) + read_leading_number(c[k]);
-            sums[k] = format_full(sum);
+            v[k] = read_leading_number(c[k]);
+            sums[k] = held_sum(sums[k] + v[k]);
         }
     }
     const auto m = static_cast<double>(entries.size());
-    g.group[0] = sums[0];
+    g.group[0] = format_full(sums[0]);
     for (std::size_t k = 1; k < 6; ++k)
-        g.group[k] = entries.empty() ? "0" : format_4dec(read_decimal(sums[k]).value_or(0.0) / m);
+        g.group[k] = entries.empty() ? "0" : format_4dec(sums[k] / m);
     return g;
 }
 

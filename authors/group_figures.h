@@ -25,8 +25,14 @@ struct GroupFigures {
     // GroupAvWordClusterLength, GroupAvPuncDensity, GroupNonStandardFormsDensity
     std::array<std::string, 6> group;
     std::vector<AuthorCaptions> authors;
+    // Each author's first six captions read as numbers (by the leading
+    // number), as the group's sums read them.
+    std::vector<std::array<double, 6>> values;
 };
 
 GroupFigures group_figures(const AuthorIndex& index, AgeBand band, Gender gender);
+// The same for any list of authors, as a query listing them would show them
+// (an entry may be null: an author without texts).
+GroupFigures group_figures(const std::vector<const AuthorEntry*>& entries);
 
 } // namespace zapt

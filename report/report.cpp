@@ -37,6 +37,8 @@ Commands:
   significance  chi-square, log-likelihood G2 and Kruskal-Wallis per form
   metrics       one row per group with the six figures of the group panel and
                 their smallest and largest author value
+                (variants, spread, significance and metrics take --group-by
+                and --where: the groups of other fields, of a subcorpus)
   collocations  one row per occurrence of a form: word before, form, word after
   collocates    the words beside a form: left, right, corpus frequency, MI,
                 logDice
@@ -62,8 +64,17 @@ Options:
   --forms LIST    an own list of forms instead, separated by commas or blanks
   --form FORM     the form of collocations and collocates
   --format FMT    csv (the default) or tsv
+  --group-by FIELD[,FIELD]
+                  variants, spread, significance, metrics: the groups are the
+                  authors sharing a value of FIELD (age band, gender,
+                  education, native language or a metadata column), or of two
+                  fields crossed; the group columns are named after them.
+                  Authors without a value are in no group (the "#" lines say
+                  how many). Absent: age band x gender (band,gender)
   --where FIELD=VALUE[,VALUE...]
-                  subcorpus A of wordlist, keywords, concordance and authors:
+                  subcorpus A of wordlist, keywords, concordance and authors,
+                  and the authors the groups of variants, spread,
+                  significance and metrics are made of:
                   authors whose FIELD (age, gender, education, native
                   language, code or a metadata column of the corpus) holds one
                   of the values; repeatable, all must hold. An age is a number
@@ -101,7 +112,7 @@ const char* const kHelp = kHelpText.c_str();
 struct Options {
     std::string command;
     std::optional<std::string> family, forms, form;
-    std::optional<std::string> pattern, code, context, minAuthors, sort, dictionary;
+    std::optional<std::string> pattern, code, context, minAuthors, sort, dictionary, groupBy;
     std::vector<std::string> where, against;
     bool glossaryOnly = false, nonStandard = false;
     CorpusOptions corpus;
@@ -153,6 +164,7 @@ Options parse(const std::vector<std::string>& args) {
                                            : arg == "--min-authors" ? &o.minAuthors
                                            : arg == "--sort"        ? &o.sort
                                            : arg == "--dictionary"  ? &o.dictionary
+                                           : arg == "--group-by"    ? &o.groupBy
                                                                     : nullptr;
         std::vector<std::string>* list = arg == "--where"     ? &o.where
                                          : arg == "--against" ? &o.against
@@ -318,6 +330,37 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
                              (forms.caption.empty() ? forms.name : forms.caption));
 }
 
+// The groups of a comparison: the query's groups over the whole corpus, or
+// those of --group-by within the subcorpus of --where.
+ResultTable grouped_table(const Options& o, const Explorer& app, const AuthorFields& fields,
+                          std::string& selection) {
+    GroupBy by;
+    if (o.groupBy) {
+        std::string error;
+        std::optional<GroupBy> b = parse_group_by(*o.groupBy, fields, &error);
+        if (!b) throw UsageError{"--group-by: " + error};
+        by = std::move(*b);
+    }
+    const Subcorpus within = subcorpus_of(o.where, fields, "--where");
+    std::vector<char> keep;
+    if (!within.whole()) {
+        keep.assign(fields.size(), 0);
+        for (std::size_t k : within.members(fields)) keep[k] = 1;
+    }
+    selection =
+        "groups: " + by.caption() + (within.whole() ? "" : "; subcorpus " + within.describe());
+    if (by.bandByGender() && within.whole()) selection = "all groups";
+    const GroupIndex index(app.form3(), fields, by, within.whole() ? nullptr : &keep);
+    if (o.command == "metrics") {
+        return group_metrics_table(group_metrics(app.authorIndex(), index), index.groupBy(),
+                                   index.leftOut(), index.restricted());
+    }
+    const Comparison c = compare_groups(index, forms_of(o, app));
+    return o.command == "variants" ? comparison_table(c)
+           : o.command == "spread" ? spread_table(c)
+                                   : significance_table(c);
+}
+
 ResultTable families_table(const Explorer& app) {
     ResultTable t;
     t.title = "Variant families";
@@ -362,10 +405,16 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     const bool exploring = o.command == "wordlist" || o.command == "keywords" ||
                            o.command == "concordance" || o.command == "authors";
-    if (!exploring && (!o.where.empty() || !o.against.empty() || o.pattern || o.code || o.context ||
-                       o.minAuthors || o.sort || o.dictionary || o.glossaryOnly || o.nonStandard)) {
+    const bool grouped = o.command == "variants" || o.command == "spread" ||
+                         o.command == "significance" || o.command == "metrics";
+    if (!exploring &&
+        ((!grouped && !o.where.empty()) || !o.against.empty() || o.pattern || o.code || o.context ||
+         o.minAuthors || o.sort || o.dictionary || o.glossaryOnly || o.nonStandard)) {
         return usage("'" + o.command +
                      "' takes none of the options of wordlist, keywords, concordance and authors");
+    }
+    if (!grouped && o.groupBy) {
+        return usage("--group-by is for variants, spread, significance and metrics");
     }
 
     LoadedCorpus loaded;
@@ -402,16 +451,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     try {
         if (exploring) {
             table = explore_table(o, app, x, selection);
-        } else if (o.command == "variants" || o.command == "spread" ||
-                   o.command == "significance") {
-            const FormList forms = forms_of(o, app);
-            GroupIndex index(app.form3(), app.authors());
-            Comparison c = compare_groups(index, forms);
-            table = o.command == "variants" ? comparison_table(c)
-                    : o.command == "spread" ? spread_table(c)
-                                            : significance_table(c);
-        } else if (o.command == "metrics") {
-            table = group_metrics_table(group_metrics(app));
+        } else if (grouped) {
+            table = grouped_table(o, app, x.fields, selection);
         } else if (o.command == "collocations" || o.command == "collocates") {
             CollocationTable c = collocation_table(app.form3(), form_of(o));
             table = o.command == "collocations" ? occurrences_table(c) : collocates_table(c);

@@ -61,13 +61,22 @@ QString p_text(const TestResult& t) {
     return text;
 }
 
+// "26 to 40 F", "secondary", "all".
+std::string row_label(const GroupRow& g) {
+    if (g.labels.empty()) return group_label(g.group);
+    if (g.group.all) return "all";
+    std::string s;
+    for (const std::string& v : g.labels) s += (s.empty() ? "" : " ") + v;
+    return s;
+}
+
 void fill_chart(QChartView* view, const Comparison& c) {
     auto* chart = new QChart;
     chart->setTitle("Share of the family's count by group (%)");
     auto* series = new QStackedBarSeries;
     QStringList categories;
     // Axis labels are rich text: "<18 F" must be escaped to show.
-    for (const GroupRow& g : c.rows) categories << toQ(group_label(g.group)).toHtmlEscaped();
+    for (const GroupRow& g : c.rows) categories << toQ(row_label(g)).toHtmlEscaped();
     for (std::size_t f = 0; f < c.forms.forms.size(); ++f) {
         auto* set = new QBarSet(toQ(c.forms.forms[f]));
         for (const GroupRow& g : c.rows) {
@@ -83,7 +92,7 @@ void fill_chart(QChartView* view, const Comparison& c) {
             const FormCell& cell = g.cells[f];
             QString text = QString("%1, %2\ncount %3 of %4 (family %5)\nshare %6 %\nper 10,000 "
                                    "words: %7\nauthors using it: %8 of %9")
-                               .arg(toQ(group_label(g.group)), toQ(cell.form))
+                               .arg(toQ(row_label(g)), toQ(cell.form))
                                .arg(cell.count)
                                .arg(g.words)
                                .arg(g.familyCount)
@@ -119,7 +128,8 @@ void fill_chart(QChartView* view, const Comparison& c) {
 
 QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
                              std::function<ExportHeader()> header,
-                             std::function<std::string()> selectedForm) {
+                             std::function<std::string()> selectedForm, const AuthorFields& fields,
+                             const std::vector<std::string>& applied, CompareMemory* memory) {
     auto* w = new QWidget(nullptr, Qt::Window);
     w->setObjectName("Form12");
     w->setWindowTitle("Compare groups");
@@ -127,8 +137,8 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     w->resize(1060, 720);
     // The window's state and its operations live in the core; the widgets
     // send them every event and show what they hold.
-    auto state =
-        std::make_shared<CompareGroups>(app, index, selectedForm ? selectedForm() : std::string());
+    auto state = std::make_shared<CompareGroups>(
+        app, index, selectedForm ? selectedForm() : std::string(), fields, applied, memory);
     auto exportHeader = std::make_shared<std::function<ExportHeader()>>(std::move(header));
 
     auto* layout = new QVBoxLayout(w);
@@ -148,6 +158,21 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     auto* compare = new QPushButton("Compare", w);
     compare->setObjectName("cmdCompareGroups");
     pick->addWidget(compare);
+    auto* groupByCaption = new QLabel("Groups:", w);
+    groupByCaption->setObjectName("lblGroupBy");
+    pick->addWidget(groupByCaption);
+    auto* groupBy = new QComboBox(w);
+    groupBy->setObjectName("cboGroupBy");
+    for (const std::string& caption : state->form12().cboGroupBy) groupBy->addItem(toQ(caption));
+    pick->addWidget(groupBy);
+    // The built-in glossary or families a corpus of the user's own is read with.
+    auto* appliedNote = make_note(w, "lblApplied");
+    appliedNote->setText(toQ(state->form12().lblApplied));
+    appliedNote->setVisible(!state->form12().lblApplied.empty());
+    layout->addWidget(appliedNote);
+    auto* groupsNote = make_note(w, "lblGroups");
+    groupsNote->setVisible(false);
+    layout->addWidget(groupsNote);
 
     auto* tabs = new QTabWidget(w);
     tabs->setObjectName("tabResults");
@@ -278,21 +303,24 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     // Shows the state: the controls as the state holds them (without sending
     // their change events back), and every table that changed.
     struct Shown {
-        unsigned shares = 0, collocations = 0;
-        bool metrics = false;
+        unsigned shares = 0, collocations = 0, metrics = 0;
     };
     auto shown = std::make_shared<Shown>();
     auto show = [=] {
         const CompareForm& f = state->form12();
         {
-            const QSignalBlocker b1(family), b2(tabs), b3(span), b4(minFrequency), b5(withinText);
+            const QSignalBlocker b1(family), b2(tabs), b3(span), b4(minFrequency), b5(withinText),
+                b6(groupBy);
             family->setCurrentIndex(f.family);
+            groupBy->setCurrentIndex(f.groupBy);
             tabs->setCurrentIndex(static_cast<int>(f.tabResults));
             span->setValue(f.settings.span);
             minFrequency->setValue(f.settings.minFrequency);
             withinText->setChecked(f.settings.withinText);
         }
         own->setEnabled(f.txtOwnFormsEnabled);
+        groupsNote->setText(toQ(f.lblGroups));
+        groupsNote->setVisible(!f.lblGroups.empty());
         if (shown->shares != f.sharesRevision) {
             shown->shares = f.sharesRevision;
             shares->setTable(f.tblShares);
@@ -309,8 +337,8 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
             text += toQ(f.comparison.independenceNote);
             significance->setText(text);
         }
-        if (f.metricsDone && !shown->metrics) {
-            shown->metrics = true;
+        if (f.metricsDone && shown->metrics != f.metricsRevision) {
+            shown->metrics = f.metricsRevision;
             metrics->setTable(f.tblMetrics);
         }
         if (shown->collocations != f.collocationsRevision) {
@@ -328,6 +356,9 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     };
     QObject::connect(family, &QComboBox::currentIndexChanged, w, on([family](CompareGroups& s) {
                          s.cboFamily_Change(family->currentIndex());
+                     }));
+    QObject::connect(groupBy, &QComboBox::currentIndexChanged, w, on([groupBy](CompareGroups& s) {
+                         s.cboGroupBy_Change(groupBy->currentIndex());
                      }));
     QObject::connect(own, &QLineEdit::textChanged, w,
                      [state, own] { state->txtOwnForms_Change(fromQ(own->text())); });

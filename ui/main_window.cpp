@@ -52,6 +52,15 @@ MainWindow::MainWindow(DataSet data)
     };
     formIndex_ = std::async(std::launch::async,
                             [this] { return FormIndex(explorer_.form3(), explorer_.authors()); });
+    // The comparison's index of every author's words and the author figures
+    // of the ten groups, worked out beside it so that the comparison window
+    // and its figures open without waiting for them.
+    compareStart_ = std::async(std::launch::async, [this] {
+        CompareStart start;
+        start.index = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
+        start.metrics = group_metrics(explorer_.authorIndex(), *start.index);
+        return start;
+    });
     windows_.setAnchor(this);
 
     // The lines between the four columns, and between the blocks of the third.
@@ -178,11 +187,22 @@ QWidget* MainWindow::createWindow(WindowId id) {
     case WindowId::Compare:
         // Every author's words, counted once for the life of the program: the
         // corpus never changes.
-        if (!groupIndex_)
-            groupIndex_ = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
+        if (!groupIndex_) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            if (compareStart_.valid()) {
+                CompareStart start = compareStart_.get();
+                groupIndex_ = std::move(start.index);
+                compareMemory_.metrics.emplace(0, std::move(start.metrics));
+            } else {
+                groupIndex_ = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
+            }
+            QApplication::restoreOverrideCursor();
+        }
         return createCompareWindow(
             explorer_, *groupIndex_, [this] { return exportHeader("all groups"); },
-            [this] { return explorer_.form1().lstNonStandardForms.text(); });
+            [this] { return explorer_.form1().lstNonStandardForms.text(); },
+            AuthorFields{&explorer_.authors(), &metadataColumns_, &authorMetadata_}, applied_,
+            &compareMemory_);
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
             explorer_.form4(), [this] { run([](Explorer& e) { e.cmdAges_Click(); }); },

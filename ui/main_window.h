@@ -3,6 +3,7 @@
 // shows the new state. The window also carries out the explorer's effects.
 #pragma once
 
+#include "app/compare_form.h"
 #include "app/explore_form.h"
 #include "app/explorer.h"
 #include "ui/panel.h"
@@ -11,10 +12,10 @@
 #include "variation/group_index.h"
 
 #include <QPointer>
-#include <future>
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <future>
 #include <map>
 #include <memory>
 #include <vector>
@@ -93,7 +94,8 @@ private:
     std::deque<Operation> pending_; // operations asked for while one runs, in order
     std::vector<Panel*> panels_;    // owned by the window as Qt children
     std::map<FocusTarget, QWidget*> focusTargets_;
-    std::unique_ptr<GroupIndex> groupIndex_; // made when the comparison first opens
+    std::unique_ptr<GroupIndex> groupIndex_; // taken when the comparison first opens
+    CompareMemory compareMemory_;            // shared by every comparison window
     // The Explore window's state, made when it first opens and kept (with the
     // subcorpora defined) while the program runs.
     std::shared_ptr<ExploreForm> explore_;
@@ -101,6 +103,11 @@ private:
     // so that the Explore window opens at once even on a large corpus. It only
     // reads the store's texts and names, which no operation changes.
     std::future<FormIndex> formIndex_;
+    struct CompareStart {
+        std::unique_ptr<GroupIndex> index;
+        std::vector<GroupMetricsRow> metrics; // of the first grouping
+    };
+    std::future<CompareStart> compareStart_;
     QString corpusFolder_;
     std::string corpusName_ = "built-in";
     std::vector<std::string> applied_;

@@ -68,10 +68,14 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
     c.forms = forms;
     c.privacyThreshold = privacyThreshold;
     const std::size_t nforms = forms.forms.size();
-    const std::vector<GroupKey> groups = comparison_groups();
+    const std::vector<GroupKey> groups = index.groups();
+    c.groupColumns = index.groupBy().columns();
+    c.grouping = index.groupBy().caption();
+    c.leftOut = index.leftOut();
+    c.subcorpus = index.restricted();
     std::vector<std::string> keys;
     for (const std::string& f : forms.forms) keys.push_back(GroupIndex::folded_word(f));
-    std::vector<std::vector<double>> table;                       // ten groups by the forms
+    std::vector<std::vector<double>> table;                       // the groups by the forms
     std::vector<std::vector<std::vector<double>>> shares(nforms); // form -> group -> authors
 
     // Each author's count of each form, for the authors who use it: per group
@@ -89,7 +93,7 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
     for (std::size_t f = 0; f < nforms; ++f) {
         for (const GroupIndex::PartCount& pc : index.part_counts(keys[f])) {
             for (auto p = index.places_begin(pc.part); p != index.places_end(pc.part); ++p) {
-                const int n = p->slot == all_slot ? pc.corpus : pc.group;
+                const int n = p->slot == all_slot && index.allIsCorpus() ? pc.corpus : pc.group;
                 if (n > 0) uses[p->slot].push_back({p->member, static_cast<std::uint32_t>(f), n});
             }
         }
@@ -98,6 +102,7 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
     for (const GroupKey& g : groups) {
         GroupRow row;
         row.group = g;
+        row.labels = index.labels(g);
         const auto& members = index.members(g);
         row.authors = static_cast<int>(members.size());
         row.words = index.words(g);
@@ -118,7 +123,7 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
             cell.authorsUsing = using_it[f];
             // A group's text is its authors' parts; the whole corpus also
             // holds the texts of no registered author.
-            cell.count = g.all ? index.count_folded(g, keys[f]) : sum[f];
+            cell.count = g.all && index.allIsCorpus() ? index.count_folded(g, keys[f]) : sum[f];
             if (row.words > 0) cell.per10k = cell.count * 10000.0 / row.words;
             if (cell.count == 0) {
                 cell.spread = SpreadStatus::NoOccurrences;

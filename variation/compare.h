@@ -67,17 +67,25 @@ struct FormCell {
 
 struct GroupRow {
     GroupKey group;
-    int authors = 0;             // authors in the group
-    int words = 0;               // word total of the group's text
-    int familyCount = 0;         // sum of the counts of the distinct forms
-    std::vector<FormCell> cells; // one per form, in the order of the form list
+    std::vector<std::string> labels; // the values naming the group, one per group column
+    int authors = 0;                 // authors in the group
+    int words = 0;                   // word total of the group's text
+    int familyCount = 0;             // sum of the counts of the distinct forms
+    std::vector<FormCell> cells;     // one per form, in the order of the form list
 };
 
 struct Comparison {
     FormList forms;
     int privacyThreshold = kPrivacyThreshold;
-    std::vector<GroupRow> rows; // the eleven groups of comparison_groups()
-    // On the table of the ten groups (not the whole corpus) by the forms.
+    // The columns naming a group ("band", "gender" for the query's groups),
+    // the grouping's caption, the authors it left out for a missing value,
+    // and whether the groups hold a subcorpus's authors only.
+    std::vector<std::string> groupColumns{"band", "gender"};
+    std::string grouping = "age band × gender";
+    int leftOut = 0;
+    bool subcorpus = false;
+    std::vector<GroupRow> rows; // the index's groups, then the whole corpus
+    // On the table of the groups (not the whole corpus) by the forms.
     TestResult chiSquare;
     TestResult logLikelihood;
     // Per form: each author's share of the family that the form has, one

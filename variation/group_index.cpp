@@ -12,11 +12,6 @@ namespace {
 // The marks the group text turns into blanks.
 constexpr CharSet kGroupTextMarks(kGroupCleaningSet);
 
-// Every band by two genders; the slot after them is the corpus.
-std::size_t group_slots() {
-    return 2 * age_bounds().size();
-}
-
 // The first text at or after `from` whose end lies beyond `position`: a
 // galloping search, since the positions asked for only grow.
 std::size_t text_after(const std::vector<std::uint32_t>& ends, std::size_t from,
@@ -58,13 +53,60 @@ std::string group_label(const GroupKey& g) {
 }
 
 std::size_t GroupIndex::group_slot(const GroupKey& g) const {
-    if (g.all) return group_slots();
+    if (g.all) return groupCount_;
+    if (g.slot >= 0) return static_cast<std::size_t>(g.slot);
     return static_cast<std::size_t>(g.band) * 2 + (g.gender == Gender::Male ? 1 : 0);
 }
 
-GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
-    : store_(&store), partCount_(store.nameCount() + 1), members_(group_slots() + 1),
-      words_(group_slots() + 1, 0) {
+std::vector<GroupKey> GroupIndex::groups() const {
+    if (by_.bandByGender()) return comparison_groups();
+    std::vector<GroupKey> out;
+    for (std::size_t s = 0; s < groupCount_; ++s) {
+        GroupKey g;
+        g.slot = static_cast<int>(s);
+        out.push_back(g);
+    }
+    out.push_back({true, AgeBand::Under18, Gender::Female});
+    return out;
+}
+
+std::vector<std::string> GroupIndex::labels(const GroupKey& g) const {
+    if (g.all) return std::vector<std::string>(by_.columns().size(), "all");
+    if (by_.bandByGender()) return {band_label(g), gender_label(g)};
+    return labels_[group_slot(g)];
+}
+
+GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+                       const std::vector<char>* within)
+    : GroupIndex(store, reg, nullptr, GroupBy{}, within) {}
+
+GroupIndex::GroupIndex(const CorpusStore& store, const AuthorFields& fields, const GroupBy& by,
+                       const std::vector<char>* within)
+    : GroupIndex(store, *fields.authors, &fields, by, within) {}
+
+GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+                       const AuthorFields* fields, const GroupBy& by,
+                       const std::vector<char>* within)
+    : store_(&store), by_(by), allIsCorpus_(within == nullptr), partCount_(store.nameCount() + 1) {
+    auto inside = [&](std::size_t row) {
+        return !within || (row < within->size() && (*within)[row]);
+    };
+    Grouping grouping;
+    if (by_.bandByGender()) {
+        groupCount_ = 2 * age_bounds().size();
+    } else {
+        std::vector<char> eligible(reg.size(), 0);
+        for (std::size_t j = 0; j < reg.size(); ++j)
+            eligible[j] = store.authorHasTexts(j) && inside(j);
+        const AuthorFields own{&reg, nullptr, nullptr};
+        grouping = group_authors(by_, fields ? *fields : own, eligible);
+        groupCount_ = grouping.rows.size();
+        labels_ = std::move(grouping.labels);
+        leftOut_ = grouping.leftOut;
+    }
+    members_.resize(groupCount_ + 1);
+    memberRows_.resize(groupCount_ + 1);
+    words_.assign(groupCount_ + 1, 0);
     const std::size_t textless = partCount_ - 1; // the part of every name no text has
     auto part_of_row = [&](std::size_t k) -> std::size_t {
         const long long name =
@@ -112,11 +154,22 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
                            store.codeRows[store.codeRowsFrom[static_cast<std::size_t>(c) + 1] - 1]);
     };
 
+    auto add = [&](std::size_t slot, const std::string& code, std::size_t row) {
+        members_[slot].push_back({code, part_of_row(row)});
+        memberRows_[slot].push_back(row);
+    };
+    // Another grouping: each group's authors in register order, each with
+    // the texts of the code's last row, as a selection finds them.
+    for (std::size_t s = 0; s < grouping.rows.size(); ++s) {
+        for (std::size_t i : grouping.rows[s])
+            add(s, reg.lstAuthorCode[i], last_row(reg.lstAuthorCode[i]));
+    }
     // The group query's band filter: by gender in register order, then every
     // register row with that code that has texts and an age in the band.
     for (Gender gender : {Gender::Female, Gender::Male}) {
+        if (!by_.bandByGender()) break;
         for (std::size_t i = 0; i < reg.size(); ++i) {
-            if (!iequals(reg.lstAuthorGender[i], gender_letter(gender))) continue;
+            if (!iequals(reg.lstAuthorGender[i], gender_letter(gender)) || !inside(i)) continue;
             const std::string& code = reg.lstAuthorCode[i];
             const std::size_t c = code_number(i);
             for (std::uint32_t r = rows_from[c]; r < rows_from[c + 1]; ++r) {
@@ -128,17 +181,14 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
                 const AgeSpan age = read_age(reg.lstAuthorAge[j]);
                 for (AgeBand band : age_bands()) {
                     if (!in_band(age, band)) continue;
-                    const std::size_t k = last_row(code);
-                    members_[group_slot({false, band, gender})].push_back({code, part_of_row(k)});
+                    add(group_slot({false, band, gender}), code, last_row(code));
                 }
             }
         }
     }
     // The whole corpus: every register author with texts.
     for (std::size_t j = 0; j < store.lstAuthorCode.size(); ++j) {
-        if (store.authorHasTexts(j)) {
-            members_[group_slots()].push_back({store.lstAuthorCode[j], part_of_row(j)});
-        }
+        if (store.authorHasTexts(j) && inside(j)) add(groupCount_, store.lstAuthorCode[j], j);
     }
     // Where each part stands among the members.
     placesFrom_.assign(partCount_ + 1, 0);
@@ -196,7 +246,9 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
         shapes[k].leading_blank = c == ' ' || kGroupTextMarks.contains(c);
         shapes[k].blanks += shapes[k].leading_blank;
     }
-    for (std::size_t slot = 0; slot < group_slots(); ++slot) {
+    // A subcorpus's whole-corpus row is its authors' group text too.
+    const std::size_t counted = allIsCorpus_ ? groupCount_ : groupCount_ + 1;
+    for (std::size_t slot = 0; slot < counted; ++slot) {
         long long words = 0;
         bool first = true;
         for (const Member& m : members_[slot]) {
@@ -206,7 +258,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg)
         }
         words_[slot] = static_cast<int>(words);
     }
-    words_[group_slots()] = store.text2Index.total();
+    if (allIsCorpus_) words_[groupCount_] = store.text2Index.total();
 }
 
 std::vector<GroupIndex::PartCount> GroupIndex::part_counts(const std::string& folded) const {
@@ -267,7 +319,7 @@ int GroupIndex::member_count(const GroupKey& g, const Member& m, std::string_vie
 
 int GroupIndex::count_folded(const GroupKey& g, const std::string& word) const {
     if (word.empty()) return 0;
-    if (g.all) return store_->text2Index.count(word);
+    if (g.all && allIsCorpus_) return store_->text2Index.count(word);
     const std::size_t slot = group_slot(g);
     int n = 0;
     for (const PartCount& pc : part_counts(word)) {
@@ -282,7 +334,7 @@ int GroupIndex::member_count_folded(const GroupKey& g, const Member& m,
                                     const std::string& word) const {
     if (word.empty() || m.part >= partCount_) return 0;
     for (const PartCount& pc : part_counts(word)) {
-        if (pc.part == m.part) return g.all ? pc.corpus : pc.group;
+        if (pc.part == m.part) return g.all && allIsCorpus_ ? pc.corpus : pc.group;
     }
     return 0;
 }

@@ -21,6 +21,8 @@
 #include "corpus/corpus_store.h"
 #include "corpus/word_index.h"
 #include "selection/age_band.h"
+#include "selection/subcorpus.h"
+#include "variation/grouping.h"
 
 #include <cstdint>
 #include <string>
@@ -29,11 +31,13 @@
 
 namespace zapt {
 
-// One group of a comparison: an age band and a gender, or the whole corpus.
+// One group of a comparison: an age band and a gender, or the whole corpus;
+// for another grouping, its place among the index's groups.
 struct GroupKey {
     bool all = false; // the whole corpus (its cleaned corpus text)
     AgeBand band = AgeBand::Under18;
     Gender gender = Gender::Female;
+    int slot = -1; // a group of another grouping than the query's: its number
 
     friend bool operator==(const GroupKey&, const GroupKey&) = default;
 };
@@ -51,9 +55,37 @@ std::string group_label(const GroupKey& g);
 
 // Every author's words, counted through the store's index. The store must
 // outlive the index and stay unchanged.
+//
+// An index may hold the authors of a subcorpus only (`within`, per register
+// row): its groups then hold only those, and its whole-corpus row is theirs
+// too, their texts as the group text cleans them.
 class GroupIndex {
 public:
-    GroupIndex(const CorpusStore& store, const AuthorRegister& reg);
+    // The group query's groups.
+    GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+               const std::vector<char>* within = nullptr);
+    // The groups of `by` over the fields of `fields` (whose register is the
+    // store's authors'); the fields must outlive the constructor only.
+    GroupIndex(const CorpusStore& store, const AuthorFields& fields, const GroupBy& by,
+               const std::vector<char>* within = nullptr);
+
+    // The groups in the order of every comparison table, then the whole corpus.
+    std::vector<GroupKey> groups() const;
+    const GroupBy& groupBy() const { return by_; }
+    // The values naming a group, one per column of groupBy(); "all" in each
+    // for the whole corpus.
+    std::vector<std::string> labels(const GroupKey& g) const;
+    // Authors with texts (in the subcorpus) whose value is missing for a field.
+    int leftOut() const { return leftOut_; }
+    // Whether the whole-corpus row is the cleaned corpus text (no subcorpus).
+    bool allIsCorpus() const { return allIsCorpus_; }
+    // Whether the index holds a subcorpus's authors only.
+    bool restricted() const { return !allIsCorpus_; }
+    // The register rows whose texts each member of a group stands for, in
+    // the order of members().
+    const std::vector<std::size_t>& memberRows(const GroupKey& g) const {
+        return memberRows_[group_slot(g)];
+    }
 
     // One author of a group: the code as the yellow list shows it and the
     // author's words (`part`, for count()).
@@ -90,8 +122,8 @@ public:
     };
     std::vector<PartCount> part_counts(const std::string& folded) const;
     // Where a part stands among the members of the groups: (group slot,
-    // member number) pairs; slot 10 is the whole corpus. slot_of() gives the
-    // slot of a group.
+    // member number) pairs; the last slot is the whole corpus. slot_of()
+    // gives the slot of a group.
     struct Place {
         std::uint32_t slot;
         std::uint32_t member;
@@ -104,9 +136,17 @@ public:
     std::size_t parts() const { return partCount_; }
 
 private:
+    GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AuthorFields* fields,
+               const GroupBy& by, const std::vector<char>* within);
     std::size_t group_slot(const GroupKey& g) const;
 
     const CorpusStore* store_;
+    GroupBy by_;
+    std::size_t groupCount_ = 0;                   // the groups without the whole corpus
+    std::vector<std::vector<std::string>> labels_; // per group of another grouping
+    int leftOut_ = 0;
+    bool allIsCorpus_ = true;
+    std::vector<std::vector<std::size_t>> memberRows_; // per slot, as members_
     // Part k < the store's name count is the name with number k; the last
     // part stands for every name no text has.
     std::size_t partCount_ = 0;

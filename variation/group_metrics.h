@@ -37,6 +37,7 @@ inline constexpr std::array<GroupFigure, 6> kGroupFigures = {{
 
 struct GroupMetricsRow {
     GroupKey group;
+    std::vector<std::string> labels; // the values naming the group, one per group column
     int authors = 0;
     std::array<std::string, 6> values; // the group panel's captions, in kGroupFigures order
     // The smallest and largest author caption of each figure; withheld (empty)
@@ -62,9 +63,28 @@ void add_author_spread(GroupMetricsRow& row, const std::vector<Captions>& author
     }
 }
 
+// The same with the captions already read as numbers (values[i] for authors[i]).
+template <class Captions>
+void add_author_spread(GroupMetricsRow& row, const std::vector<Captions>& authors,
+                       const std::vector<std::array<double, 6>>& values) {
+    std::array<double, 6> lo{}, hi{};
+    for (std::size_t i = 0; i < authors.size(); ++i) {
+        for (std::size_t k = 0; k < 6; ++k) {
+            const double v = values[i][k];
+            if (i == 0 || v < lo[k]) lo[k] = v, row.min[k] = authors[i][k];
+            if (i == 0 || v > hi[k]) hi[k] = v, row.max[k] = authors[i][k];
+        }
+    }
+}
+
 // The ten groups' figures from the author index, without running a query:
 // what each group's query would show, and each author's captions.
 std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index,
+                                           int privacyThreshold = kPrivacyThreshold);
+
+// The same for the groups of a group index (built over the same store and
+// register as the author index), each row named by its labels.
+std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const GroupIndex& groups,
                                            int privacyThreshold = kPrivacyThreshold);
 
 // The same over `data`, building its store and author index.

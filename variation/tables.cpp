@@ -47,6 +47,32 @@ const char* spread_word(const FormCell& c) {
     return "";
 }
 
+// The cells naming a group: its labels, or band and gender for a row made
+// without them.
+std::vector<std::string> group_cells(const std::vector<std::string>& labels, const GroupKey& g) {
+    if (!labels.empty()) return labels;
+    return {band_label(g), gender_label(g)};
+}
+
+bool query_groups(const std::vector<std::string>& columns) {
+    return columns == std::vector<std::string>{"band", "gender"};
+}
+
+// The settings lines saying what the groups are, for any grouping but the
+// query's groups over the whole corpus (whose tables stay as they were).
+void add_grouping(ResultTable& t, const std::string& grouping,
+                  const std::vector<std::string>& columns, int leftOut, bool subcorpus,
+                  bool allRow = true) {
+    if (query_groups(columns) && !subcorpus && leftOut == 0) return;
+    t.settings.push_back({"groups", "the authors sharing a value of " + grouping +
+                                        (subcorpus ? ", within the subcorpus" : "")});
+    t.settings.push_back(
+        {"left out", whole(leftOut) + " authors with texts have no value for a field"});
+    if (subcorpus && allRow)
+        t.settings.push_back(
+            {"all", "every author of the subcorpus, their texts as the group text holds them"});
+}
+
 } // namespace
 
 // ---- The comparison of groups ----
@@ -54,13 +80,18 @@ const char* spread_word(const FormCell& c) {
 ResultTable comparison_table(const Comparison& c) {
     ResultTable t;
     t.title = "Compare groups: " + (c.forms.caption.empty() ? c.forms.name : c.forms.caption);
-    t.columns = {"band",    "gender", "form",          "count",  "words",
-                 "per_10k", "share",  "authors_using", "authors"};
+    t.columns = c.groupColumns;
+    for (const char* col :
+         {"form", "count", "words", "per_10k", "share", "authors_using", "authors"})
+        t.columns.push_back(col);
     for (const GroupRow& row : c.rows) {
         for (const FormCell& cell : row.cells) {
-            t.rows.push_back({band_label(row.group), gender_label(row.group), cell.form,
-                              whole(cell.count), whole(row.words), fixed4(cell.per10k),
-                              fixed4(cell.share), whole(cell.authorsUsing), whole(row.authors)});
+            std::vector<std::string> cells = group_cells(row.labels, row.group);
+            for (std::string v :
+                 {cell.form, whole(cell.count), whole(row.words), fixed4(cell.per10k),
+                  fixed4(cell.share), whole(cell.authorsUsing), whole(row.authors)})
+                cells.push_back(std::move(v));
+            t.rows.push_back(std::move(cells));
         }
     }
     std::string forms;
@@ -80,32 +111,34 @@ ResultTable comparison_table(const Comparison& c) {
     };
     for (const TestResult& kw : c.kruskalWallis) t.settings.push_back({kw.name, test_summary(kw)});
     t.settings.push_back({"note", c.independenceNote});
+    add_grouping(t, c.grouping, c.groupColumns, c.leftOut, c.subcorpus);
     return t;
 }
 
 ResultTable spread_table(const Comparison& c) {
     ResultTable t;
     t.title = "Spread over authors: " + c.forms.name;
-    t.columns = {"band",
-                 "gender",
-                 "form",
-                 "count",
-                 "authors_using",
-                 "top_author_share",
-                 "one_author_over_half",
-                 "note"};
+    t.columns = c.groupColumns;
+    for (const char* col :
+         {"form", "count", "authors_using", "top_author_share", "one_author_over_half", "note"})
+        t.columns.push_back(col);
     for (const GroupRow& row : c.rows) {
         for (const FormCell& cell : row.cells) {
             const bool shown = cell.spread == SpreadStatus::Shown;
-            t.rows.push_back(
-                {band_label(row.group), gender_label(row.group), cell.form, whole(cell.count),
-                 whole(cell.authorsUsing), shown ? fixed4(cell.topAuthorShare) : "",
-                 shown ? (cell.oneAuthorOverHalf ? "yes" : "no") : "", spread_word(cell)});
+            std::vector<std::string> cells = group_cells(row.labels, row.group);
+            for (std::string v :
+                 {cell.form, whole(cell.count), whole(cell.authorsUsing),
+                  shown ? fixed4(cell.topAuthorShare) : std::string(),
+                  shown ? std::string(cell.oneAuthorOverHalf ? "yes" : "no") : std::string(),
+                  std::string(spread_word(cell))})
+                cells.push_back(std::move(v));
+            t.rows.push_back(std::move(cells));
         }
     }
     t.settings = {{"family", c.forms.name},
                   {"top_author_share", "the count of the group's top author / the cell's count"},
                   {"privacy threshold", whole(c.privacyThreshold)}};
+    add_grouping(t, c.grouping, c.groupColumns, c.leftOut, c.subcorpus);
     return t;
 }
 
@@ -121,10 +154,13 @@ ResultTable significance_table(const Comparison& c) {
     add(c.chiSquare);
     add(c.logLikelihood);
     for (const TestResult& kw : c.kruskalWallis) add(kw);
+    const bool query = query_groups(c.groupColumns) && !c.subcorpus;
     t.settings = {{"family", c.forms.name},
-                  {"table", "the ten groups (not the whole corpus) by the forms; empty rows and "
-                            "columns left out"},
+                  {"table", std::string(query ? "the ten groups" : "the groups") +
+                                " (not the whole corpus) by the forms; empty rows and "
+                                "columns left out"},
                   {"note", c.independenceNote}};
+    add_grouping(t, c.grouping, c.groupColumns, c.leftOut, c.subcorpus);
     return t;
 }
 
@@ -187,17 +223,23 @@ ResultTable collocate_measures_table(const CollocationTable& c) {
 // ---- Author figures by group ----
 
 ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows, int privacyThreshold) {
+    return group_metrics_table(rows, GroupBy{}, 0, false, privacyThreshold);
+}
+
+ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows, const GroupBy& by,
+                                int leftOut, bool subcorpus, int privacyThreshold) {
     ResultTable t;
     t.title = "Group averages by group";
-    t.columns = {"band", "gender", "authors"};
+    t.columns = by.columns();
+    t.columns.push_back("authors");
     for (const GroupFigure& f : kGroupFigures) t.columns.push_back(f.column);
     for (const GroupFigure& f : kGroupFigures) {
         t.columns.push_back(std::string(f.column) + "_min");
         t.columns.push_back(std::string(f.column) + "_max");
     }
     for (const GroupMetricsRow& r : rows) {
-        std::vector<std::string> cells = {band_label(r.group), gender_label(r.group),
-                                          whole(r.authors)};
+        std::vector<std::string> cells = group_cells(r.labels, r.group);
+        cells.push_back(whole(r.authors));
         for (const std::string& v : r.values) cells.push_back(v);
         for (std::size_t k = 0; k < 6; ++k) {
             cells.push_back(r.spreadWithheld ? "" : r.min[k]);
@@ -215,6 +257,7 @@ ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows, int pr
                                "the author panel shows it"},
                   {"privacy threshold",
                    whole(privacyThreshold) + " authors: smaller groups withhold min and max"}};
+    add_grouping(t, by.caption(), by.columns(), leftOut, subcorpus, false);
     return t;
 }
 

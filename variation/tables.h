@@ -15,7 +15,9 @@ namespace zapt {
 // ---- The comparison of groups ----
 
 // One row per group and form, with exactly the columns
-// band,gender,form,count,words,per_10k,share,authors_using,authors.
+// band,gender,form,count,words,per_10k,share,authors_using,authors; for
+// another grouping the group columns are named after its fields
+// (education,form,... or education,gender,form,...).
 // per_10k and share have four decimals; either is empty where it is not
 // defined (a text without words, a group without any form of the family).
 // The settings carry the forms, the bases and every test result.
@@ -40,6 +42,12 @@ ResultTable collocate_measures_table(const CollocationTable& t);
 // band, gender, authors, the six figures, then the smallest and largest
 // author value of each (empty where withheld).
 ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows,
+                                int privacyThreshold = kPrivacyThreshold);
+// The same for the groups of `by`: the group columns named after its fields,
+// and, for any grouping but the query's over the whole corpus, settings
+// saying what the groups are and how many authors were left out.
+ResultTable group_metrics_table(const std::vector<GroupMetricsRow>& rows, const GroupBy& by,
+                                int leftOut, bool subcorpus,
                                 int privacyThreshold = kPrivacyThreshold);
 
 } // namespace zapt

@@ -558,7 +558,7 @@ def main():
                           (["wordlist", "--code", "nobody"], "no author"),
                           (["concordance", "--form", "u", "--pattern", "u"], "not both"),
                           (["wordlist", "--pattern", "c u", "--glossary-only"], "not phrases"),
-                          (["variants", "--family", "Back", "--where", "age=1"], "takes none")]:
+                          (["variants", "--family", "Back", "--against", "age=1"], "takes none")]:
         p = run(report, *args, status=2)
         check(message in p.stderr, f"{args}: {p.stderr!r} lacks {message!r}")
 

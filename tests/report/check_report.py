@@ -437,6 +437,121 @@ def check_table_corpus(report, builtin_dir):
         check(r[2] == str(len(members)), "--bands %s F: %s authors, want %d" % (r[0], r[2], len(members)))
 
 
+# ---- Groups of any field, within a subcorpus ----
+
+MISSING = {"", "unknown", "na", "n/a", "-"}
+
+
+def field_value(author, field, columns):
+    """An author's value of a grouping field, as (order key, label), or None when missing."""
+    if field == "gender":
+        v = author["gender"]
+    elif field == "education":
+        v = author["education"].strip()
+    else:
+        v = author["metadata"][columns.index(field)].strip()
+    if v.casefold() in MISSING:
+        return None
+    return (v.casefold(), v)
+
+
+def expected_grouping(fields, register, corpus, columns, family, within=None):
+    """Group columns + form -> the cells after them, and the authors left out."""
+    members = [a for a in register if texts_of(a["name"], corpus) and (within is None or within(a))]
+    groups, left_out = {}, 0
+    for a in members:
+        values = [field_value(a, f, columns) for f in fields]
+        if None in values:
+            left_out += 1
+            continue
+        key = tuple(v[0] for v in values)
+        label, authors = groups.setdefault(key, (tuple(v[1] for v in values), []))
+        authors.append(a)
+    forms = distinct(family["items"])
+    blocks = [(label, authors, group_text(authors, corpus)) for _, (label, authors) in sorted(groups.items())]
+    if within is None:
+        blocks.append((("all",) * len(fields), members,
+                       corpus_text([as_blanks(r["text"]) for r in corpus])))
+    else:
+        blocks.append((("all",) * len(fields), members, group_text(members, corpus)))
+    rows = []
+    for label, authors, text in blocks:
+        words = len(pieces(text))
+        counts = {f: count(text, f) for f in forms}
+        total = sum(counts.values())
+        for f in forms:
+            using = sum(1 for a in authors if count(group_text([a], corpus), f) > 0)
+            rows.append(list(label) + [f, str(counts[f]), str(words),
+                                       fixed4(counts[f] * 10000 / words) if words else "",
+                                       fixed4(counts[f] / total) if total else "",
+                                       str(using), str(len(authors))])
+    return rows, left_out
+
+
+def check_grouped(report, builtin_dir):
+    """--group-by and --where on the awkward table: its education column and
+    its Region column, grouped alone and crossed, within the whole corpus and
+    within the women."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    path = os.path.join(here, "..", "data", "awkward_corpus.csv")
+    with open(os.path.join(here, "..", "data", "awkward_corpus.expected.json"), encoding="utf-8") as f:
+        expected = json.load(f)
+    register, corpus, columns = expected["register"], expected["texts"], expected["metadataColumns"]
+    _, _, variants, glossary = load(builtin_dir, builtin_dir)
+    family = [v for v in variants if v["stem"] == "You"][0]
+    women = ("gender=F", lambda a: a["gender"] == "F")
+    cases = [(["education"], None), (["Region"], None), (["education", "Region"], None),
+             (["Region", "gender"], None), (["Notes", "gender"], None), (["education"], women)]
+    for fields, where in cases:
+        args = ["variants", "--family", "You", "--corpus", path, "--group-by", ",".join(fields)]
+        if where:
+            args += ["--where", where[0]]
+        rc, out, err = run(report, *args)
+        check(rc == 0, "%s: exit %d %s" % (args, rc, err))
+        want, left_out = expected_grouping(fields, register, corpus, columns, family,
+                                           where[1] if where else None)
+        rows = table(out)
+        header = [f if f in columns else f.lower() for f in fields] + \
+            "form,count,words,per_10k,share,authors_using,authors".split(",")
+        check(rows and rows[0] == header, "%s: header %r" % (args, rows[:1]))
+        check(rows[1:] == want, "%s: rows %r want %r" % (args, rows[1:4], want[:3]))
+        check("# left out: %d authors with texts have no value for a field" % left_out in out,
+              "%s: left out %d not in the header" % (args, left_out))
+        check("# selection: groups: " in out and (not where or where[0] in out),
+              "%s: the selection line names the groups" % args)
+    # The author figures of the women's education groups, as the panel would
+    # show them for each group's authors.
+    forms = {fold(f) for f in glossary["forms"]}
+    rc, out, err = run(report, "metrics", "--corpus", path, "--group-by", "education",
+                       "--where", "gender=F")
+    rows = table(out)
+    check(rc == 0 and rows[0][:2] == ["education", "authors"], "metrics --group-by: %r" % rows[:1])
+    women_rows, _ = expected_grouping(["education"], register, corpus, columns, family, women[1])
+    labels = []
+    for r in women_rows:
+        if r[0] != "all" and r[0] not in labels:
+            labels.append(r[0])
+    check([r[0] for r in rows[1:]] == labels, "metrics --group-by groups %r want %r"
+          % ([r[0] for r in rows[1:]], labels))
+    for r in rows[1:]:
+        members = [a for a in register if a["gender"] == "F" and texts_of(a["name"], corpus)
+                   and field_value(a, "education", columns)
+                   and field_value(a, "education", columns)[0] == r[0].casefold()]
+        per_author = [author_values(texts_of(a["name"], corpus), forms) for a in members]
+        sums = ["0"] * 6
+        for values in per_author:
+            sums = [show_full(float(s) + float(v)) for s, v in zip(sums, values)]
+        m = len(members)
+        panel = [sums[0]] + [show4(float(s) / m) if m else "0" for s in sums[1:]]
+        check(r[1:8] == [str(m)] + panel, "metrics %s: got %s want %s" % (r[0], r[1:8], [m] + panel))
+    # Wrong groupings are refused.
+    for bad in ("colour", "education,education", "age,gender,education"):
+        rc, out, err = run(report, "variants", "--family", "You", "--corpus", path, "--group-by", bad)
+        check(rc == 2 and "--group-by" in err and not out, "--group-by %s: exit %d %r" % (bad, rc, err))
+    rc, out, err = run(report, "families", "--group-by", "education")
+    check(rc == 2, "families --group-by: exit %d" % rc)
+
+
 def check_command_line(report, register):
     rc, out, err = run(report, "--help")
     check(rc == 0 and "variants" in out and "--family" in out and not err, "--help")
@@ -483,6 +598,7 @@ def main():
     check_awkward_corpus(report, data_dir)
     check_broken_folder(report, data_dir)
     check_table_corpus(report, data_dir)
+    check_grouped(report, data_dir)
     check_command_line(report, register)
     for f in failures[:40]:
         print("FAIL:", f)

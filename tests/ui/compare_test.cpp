@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <set>
 
 namespace {
@@ -454,6 +456,120 @@ private slots:
                  QString::fromUtf8("\u2013"));
         QVERIFY(
             QString::fromStdString(e["toolTip"].get<std::string>()).contains("no education data"));
+    }
+
+    // Groups of another field: the education column of a table, crossed
+    // with its region column; each group's counts worked out here from the
+    // table's rows, the authors without an education left out and counted.
+    void groupsOfAnyField() {
+        struct Text {
+            const char *author, *education, *region, *message;
+        };
+        const Text texts[] = {{"p1", "U", "North", "bk soon bk"},
+                              {"p2", "HS", "South", "back bk"},
+                              {"p3", "U", "", "bk"},
+                              {"p4", "", "North", "bak back"},
+                              {"p5", "hs", "South", "bk bk bk"},
+                              {"p1", "U", "North", "back"}};
+        QTemporaryDir dir;
+        const QString path = dir.filePath("t.csv");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("sender,age,gender,education,region,message\n");
+        for (const Text& t : texts)
+            f.write(QString("%1,30,F,%2,%3,%4\n")
+                        .arg(t.author, t.education, t.region, t.message)
+                        .toUtf8());
+        f.close();
+        Driver drive({"--corpus", path});
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        json d = drive.dump();
+        const json& combo = control(d, "Form12", "cboGroupBy");
+        std::vector<std::string> items = combo["items"];
+        QCOMPARE(items.front(), std::string("age band × gender"));
+        QCOMPARE(combo["selected"].get<int>(), 0);
+        // The built-in glossary and families apply to the table.
+        QVERIFY(control(d, "Form12", "lblApplied")["text"].get<std::string>().find(
+                    "glossary: built-in (British English, 743 forms)") != std::string::npos);
+        const json& families = control(d, "Form12", "cboFamily");
+        SEND_OK(drive, cmd("select", "cboFamily", int(families["items"].size()) - 1));
+        SEND_OK(drive, cmd("type", "txtOwnForms", std::string("bk back")));
+        SEND_OK(drive, cmd("click", "Form12.cmdCompareGroups"));
+
+        // Per grouping: the group of a text (empty: left out), in the order
+        // of the groups' values.
+        const struct {
+            std::string caption;
+            std::vector<std::string> columns;
+            std::function<std::string(const Text&)> group;
+            int leftOut;
+        } cases[] = {
+            {"education",
+             {"education"},
+             [](const Text& t) {
+                 const QString e = QString(t.education).toUpper();
+                 return e.isEmpty() ? std::string() : e.toStdString();
+             },
+             1},
+            {"education × region",
+             {"education", "region"},
+             [](const Text& t) {
+                 const QString e = QString(t.education).toUpper();
+                 return e.isEmpty() || !*t.region ? std::string()
+                                                  : (e + "\t" + t.region).toStdString();
+             },
+             2},
+        };
+        for (const auto& c : cases) {
+            const auto at = std::find(items.begin(), items.end(), c.caption);
+            QVERIFY2(at != items.end(), c.caption.c_str());
+            SEND_OK(drive, cmd("select", "cboGroupBy", int(at - items.begin())));
+            const json shares = control(drive.dump(), "Form12", "tblShares");
+            std::vector<std::string> columns = shares["columns"];
+            QVERIFY(std::equal(c.columns.begin(), c.columns.end(), columns.begin()));
+            QCOMPARE(columns[c.columns.size()], std::string("form"));
+            // Counts and authors per group and form, from the rows above.
+            std::map<std::pair<std::string, std::string>, int> counts;
+            std::map<std::string, std::set<std::string>> authors;
+            std::set<std::string> leftOut;
+            for (const Text& t : texts) {
+                const std::string g = c.group(t);
+                if (g.empty()) {
+                    leftOut.insert(t.author);
+                    continue;
+                }
+                authors[g].insert(t.author);
+                for (const QString& piece : QString(t.message).split(' '))
+                    ++counts[{g, piece.toStdString()}];
+            }
+            QCOMPARE(int(leftOut.size()), c.leftOut);
+            QVERIFY(textOf(drive.dump(), "Form12", "lblGroups")
+                        .contains(QString(" %1 author").arg(c.leftOut)));
+            std::vector<std::string> seen;
+            for (const json& row : shares["rows"]) {
+                std::string g = row[0];
+                for (std::size_t k = 1; k < c.columns.size(); ++k)
+                    g += "\t" + row[k].get<std::string>();
+                if (row[0] == "all") continue;
+                // "HS" names its group: the first author's spelling.
+                const std::string key = g;
+                const std::string form = row[c.columns.size()];
+                QCOMPARE(row[c.columns.size() + 1].get<std::string>(),
+                         std::to_string(counts[{key, form}]));
+                QCOMPARE(row[c.columns.size() + 6].get<std::string>(),
+                         std::to_string(authors[key].size()));
+                if (seen.empty() || seen.back() != key) seen.push_back(key);
+            }
+            std::vector<std::string> groups;
+            for (const auto& [g, a] : authors) groups.push_back(g);
+            QCOMPARE(seen, groups); // in the order of the values
+        }
+        // The author figures follow the grouping.
+        SEND_OK(drive, json::array({"select", "tabResults", 1}));
+        const json metrics = control(drive.dump(), "Form12", "tblMetrics");
+        QCOMPARE(metrics["columns"][0].get<std::string>(), std::string("education"));
+        QCOMPARE(metrics["columns"][1].get<std::string>(), std::string("region"));
     }
 
     // Every copy and export of every table of every window, for several

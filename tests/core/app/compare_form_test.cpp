@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zapt::testing {
 namespace {
 
@@ -80,6 +82,48 @@ TEST(CompareForm, WithoutFamiliesTheOwnFormsAreTheOnlyChoiceAndOpen) {
     c.txtOwnForms_Change("bk");
     c.cmdCompareGroups_Click();
     EXPECT_EQ(c.form12().comparison.rows.back().cells[0].count, 1);
+}
+
+} // namespace
+} // namespace zapt::testing
+
+namespace zapt::testing {
+namespace {
+
+// A grouping chosen in one window: its tables and figures follow it, and a
+// second window sharing the memory shows the same tables for each choice.
+TEST(CompareForm, GroupingsAndTheMemoryWindowsShare) {
+    World w({author("001", "Ann", "30", "F", "U"), author("002", "Bo", "35", "M", "HS"),
+             author("003", "Cy", "40", "F", "NA")},
+            {{"Ann", "bk back"}, {"Bo", "bk"}, {"Cy", "back"}});
+    const GroupIndex index(w->form3(), w->authors());
+    const AuthorFields fields{&w->authors(), nullptr, nullptr};
+    CompareMemory memory;
+    CompareGroups first(*w, index, "bk", fields, {"glossary: built-in (x)"}, &memory);
+    const CompareForm& f = first.form12();
+    EXPECT_EQ(f.lblApplied, "glossary: built-in (x)");
+    EXPECT_TRUE(f.lblGroups.empty());
+    const auto education = std::find(f.cboGroupBy.begin(), f.cboGroupBy.end(), "education");
+    ASSERT_NE(education, f.cboGroupBy.end());
+    const int row = static_cast<int>(education - f.cboGroupBy.begin());
+    first.tabResults_Change(CompareTab::Metrics);
+    first.cboGroupBy_Change(row);
+    first.cboGroupBy_Change(static_cast<int>(f.cboGroupBy.size())); // no such row
+    EXPECT_EQ(f.groupBy, row);
+    EXPECT_EQ(f.tblShares.columns.front(), "education");
+    EXPECT_EQ(f.tblMetrics.columns.front(), "education");
+    EXPECT_EQ(f.tblMetrics.rows.size(), 2u); // HS and U; Cy's "NA" is no value
+    EXPECT_NE(f.lblGroups.find("1 author with texts"), std::string::npos) << f.lblGroups;
+
+    CompareGroups second(*w, index, "bk", fields, {}, &memory);
+    second.tabResults_Change(CompareTab::Metrics);
+    second.cboGroupBy_Change(row);
+    EXPECT_EQ(second.form12().tblShares.rows, f.tblShares.rows);
+    EXPECT_EQ(second.form12().tblMetrics.rows, f.tblMetrics.rows);
+    EXPECT_EQ(second.form12().tblCollocates.rows, f.tblCollocates.rows);
+    second.cboGroupBy_Change(0);
+    EXPECT_EQ(second.form12().tblShares.columns.front(), "band");
+    EXPECT_EQ(second.form12().tblMetrics.rows.size(), 10u);
 }
 
 } // namespace
