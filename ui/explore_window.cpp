@@ -118,6 +118,7 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     pattern->setPlaceholderText("e.g. 2*  or  *z  or  re:l[0-9]+r  or  c u");
     auto* list = button(wordTab, "cmdWordList", "List", "List every form with its counts");
     auto* wordTable = named(new ResultTableView(wordTab), "tblWordList");
+    wordTable->setRoundShown(true);
     auto* wordStatus = status_label(wordTab, "lblWordListStatus");
     {
         auto* row1 = new QHBoxLayout;
@@ -152,6 +153,7 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
                                 "Forms used relatively more in A than in B, or in B than in A, "
                                 "by log-likelihood");
     auto* keyTable = named(new ResultTableView(keyTab), "tblKeywords");
+    keyTable->setRoundShown(true);
     auto* keyStatus = status_label(keyTab, "lblKeywordsStatus");
     {
         auto* row = new QHBoxLayout;

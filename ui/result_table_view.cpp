@@ -59,6 +59,14 @@ const std::string* ResultTableModel::cell(int row, int column) const {
 QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const std::string* c = cell(index.row(), index.column());
+    if (role == Qt::DisplayRole && c && roundShown_ && c->size() > 8) {
+        // Six significant digits on screen; the cell's tool tip, copies and
+        // exports keep every digit.
+        const std::size_t point = c->find('.');
+        if (point != std::string::npos && c->size() - point > 5) {
+            if (const auto v = number_of(*c)) return QString::number(*v, 'g', 6);
+        }
+    }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return c ? toQ(*c) : QString();
     if (role == Qt::TextAlignmentRole && c && number_of(*c))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

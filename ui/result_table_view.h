@@ -25,6 +25,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // Numbers with many decimals shown to six significant digits (the table
+    // itself, copies and exports keep them whole).
+    void setRoundShown(bool on) { roundShown_ = on; }
+
     // Stable: rows with equal cells keep their order. Cells that read as
     // numbers sort by value, before the cells that do not, which sort by text.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
@@ -34,6 +38,7 @@ private:
 
     ResultTable table_;
     std::vector<int> order_; // view row -> table row
+    bool roundShown_ = false;
 };
 
 class ResultTableView : public QTableView {
@@ -43,6 +48,8 @@ public:
     // Shows `table` (in its own order; a sorted column is sorted again).
     void setTable(ResultTable table);
     const ResultTable& table() const { return model_->table(); }
+    // Numbers with many decimals shown to six significant digits.
+    void setRoundShown(bool on) { model_->setRoundShown(on); }
     // The table row of the selected row; -1 when none is selected.
     int selectedTableRow() const;
     // The table rows of every selected row, in the order the view shows them.
