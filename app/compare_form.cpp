@@ -21,7 +21,9 @@ CompareGroups::CompareGroups(const Explorer& app, const GroupIndex& index, std::
     form_.txtOwnFormsEnabled = form_.family == form_.ownFormsRow();
     form_.txtCollForm = std::move(selectedForm);
     compare();
-    if (!form_.txtCollForm.empty()) findCollocations();
+    // The collocations of the selected form are counted when their tab is
+    // first shown: the window opens on the shares.
+    collocationsPending_ = !form_.txtCollForm.empty();
 }
 
 void CompareGroups::cboFamily_Change(int row) {
@@ -62,6 +64,7 @@ void CompareGroups::cmdCompareGroups_Click() {
 
 void CompareGroups::tabResults_Change(CompareTab tab) {
     form_.tabResults = tab;
+    if (tab == CompareTab::Collocations && collocationsPending_) findCollocations();
     if (tab != CompareTab::Metrics || form_.metricsDone) return;
     workOutMetrics();
 }
@@ -131,6 +134,7 @@ void CompareGroups::compare() {
 }
 
 void CompareGroups::findCollocations() {
+    collocationsPending_ = false;
     auto& held = memory_->collocations;
     const auto key = std::make_tuple(form_.txtCollForm, form_.settings.span,
                                      form_.settings.minFrequency, form_.settings.withinText);

@@ -121,6 +121,8 @@ private:
     void compare();
     void workOutMetrics();
     void findCollocations();
+    // The selected form's collocations are still to be counted.
+    bool collocationsPending_ = false;
 
     const Explorer& app_;
     const GroupIndex& index_;

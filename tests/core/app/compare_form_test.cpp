@@ -16,14 +16,18 @@ TEST(CompareForm, EveryEventLeavesTheStateTheWindowShows) {
     const GroupIndex index(w->form3(), w->authors());
     CompareGroups c(*w, index, "u");
     const CompareForm& f = c.form12();
-    // Opened: the first family compared, its own forms' box off, the
-    // collocations of the selected form found inside one text.
+    // Opened: the first family compared, its own forms' box off; the
+    // collocations of the selected form are found inside one text when their
+    // tab is first shown.
     ASSERT_EQ(f.cboFamily.size(), w->variantFamilies().size() + 1);
     EXPECT_EQ(f.cboFamily.back(), "Your own forms:");
     EXPECT_EQ(f.comparison.forms.name, w->variantFamilies()[0].list);
     EXPECT_FALSE(f.txtOwnFormsEnabled);
     EXPECT_EQ(f.sharesRevision, 1u);
     EXPECT_EQ(f.tblShares.rows.size(), f.comparison.rows.size() * f.comparison.forms.forms.size());
+    EXPECT_TRUE(f.tblOccurrences.rows.empty());
+    c.tabResults_Change(CompareTab::Collocations);
+    c.tabResults_Change(CompareTab::Shares);
     EXPECT_EQ(f.collocations.form, "u");
     EXPECT_TRUE(f.settings.withinText);
     EXPECT_EQ(f.tblCollocates.columns.size(), 8u);
