@@ -208,8 +208,7 @@ AuthorData author_data(const std::vector<std::string>& texts_found,
         }
         d.lblTotWords = format_whole(words);
         d.lblPuncDensity = format_4dec(marks / read_leading_number(d.lblTotWords));
-        d.lblAvWordClusterLength =
-            format_full(static_cast<double>(char_count(d.txtTexts)) / words);
+        d.lblAvWordClusterLength = format_full(static_cast<double>(char_count(d.txtTexts)) / words);
         d.lblTextTotal = format_whole(n);
         d.lblAvTextLength = format_4dec(static_cast<double>(row_blanks + n) / n);
         d.lblNumOfCharacters = format_4dec(static_cast<double>(row_chars) / n);

@@ -11,6 +11,7 @@
 #include "analysis/collocations.h"
 #include "app/explorer.h"
 #include "bench/literal.h"
+#include "bench/scale_corpus.h"
 #include "corpus/corpus_store.h"
 #include "corpus/data_files.h"
 #include "corpus/text.h"
@@ -35,24 +36,10 @@
 namespace {
 
 using namespace zapt;
-namespace fs = std::filesystem;
 
 Effects& quiet() {
     static Effects e;
     return e;
-}
-
-std::string scale_dir(int n) {
-    const char* base = std::getenv("ZAPT_SCALE_DIR");
-    fs::path dir = fs::path(base && *base ? base : "/tmp/zapt-scale") / ("x" + std::to_string(n));
-    if (!fs::exists(dir / "corpus.jsonl")) {
-        const fs::path tool =
-            fs::path(__FILE__).parent_path().parent_path() / "tools" / "make_large_corpus.py";
-        const std::string cmd =
-            "python3 '" + tool.string() + "' " + std::to_string(n) + " '" + dir.string() + "'";
-        if (std::system(cmd.c_str()) != 0) std::cerr << "could not run: " << cmd << '\n';
-    }
-    return dir.string();
 }
 
 double max_rss_mb() {
@@ -90,7 +77,7 @@ Scale& scale(int n) {
     if (s) return *s;
     s = std::make_unique<Scale>();
     s->n = n;
-    s->dir = scale_dir(n);
+    s->dir = bench::scale_dir(n);
     s->data = load_data_dir(s->dir);
     auto t0 = std::chrono::steady_clock::now();
     s->ex = std::make_unique<Explorer>(s->data, quiet());
@@ -156,7 +143,7 @@ int row_of(const ListBox& list, const std::string& item) {
 }
 
 void BM_Load(benchmark::State& st, int n) {
-    const std::string dir = scale_dir(n);
+    const std::string dir = bench::scale_dir(n);
     for (auto _ : st) {
         DataSet d = load_data_dir(dir);
         benchmark::DoNotOptimize(d.corpus.data());
@@ -186,7 +173,7 @@ void BM_StartUp(benchmark::State& st, int n) {
 // copy alive (the second form). Run alone, the process's peak memory is that
 // of one start-up.
 void BM_StartUpFromFolder(benchmark::State& st, int n, bool keep_data) {
-    const std::string dir = scale_dir(n);
+    const std::string dir = bench::scale_dir(n);
     for (auto _ : st) {
         auto d = std::make_unique<DataSet>(load_data_dir(dir));
         auto ex = keep_data ? std::make_unique<Explorer>(*d, quiet())
@@ -414,13 +401,9 @@ void BM_CountWordLiteral(benchmark::State& st, int n) {
 }
 
 const bool registered = [] {
-    const char* env = std::getenv("ZAPT_SCALE");
-    if (!env || !*env) return false;
-    std::stringstream list(env);
-    std::string item;
-    while (std::getline(list, item, ',')) {
-        const int n = std::atoi(item.c_str());
-        if (n < 1) continue;
+    const std::vector<int> sizes = bench::scale_sizes();
+    if (sizes.empty()) return false;
+    for (const int n : sizes) {
         const std::string x = "/x" + std::to_string(n);
         auto reg = [&](const char* name, auto fn, auto... args) {
             benchmark::RegisterBenchmark((std::string("Scale/") + name + x).c_str(), fn, n, args...)

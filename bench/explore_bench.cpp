@@ -9,6 +9,7 @@
 // table and status line included.
 #include "app/explore_form.h"
 #include "app/explorer.h"
+#include "bench/scale_corpus.h"
 #include "corpus/data_files.h"
 
 #include <benchmark/benchmark.h>
@@ -24,7 +25,6 @@
 namespace {
 
 using namespace zapt;
-namespace fs = std::filesystem;
 
 Effects& quiet() {
     static Effects e;
@@ -32,18 +32,7 @@ Effects& quiet() {
 }
 
 DataSet load_scale(int n) {
-    if (n == 1) return load_builtin_data();
-    const char* base = std::getenv("ZAPT_SCALE_DIR");
-    const fs::path dir =
-        fs::path(base && *base ? base : "/tmp/zapt-scale") / ("x" + std::to_string(n));
-    if (!fs::exists(dir / "corpus.jsonl")) {
-        const fs::path tool =
-            fs::path(__FILE__).parent_path().parent_path() / "tools" / "make_large_corpus.py";
-        const std::string cmd =
-            "python3 '" + tool.string() + "' " + std::to_string(n) + " '" + dir.string() + "'";
-        if (std::system(cmd.c_str()) != 0) std::cerr << "could not run: " << cmd << '\n';
-    }
-    return load_data_dir(dir.string());
+    return n == 1 ? load_builtin_data() : load_data_dir(bench::scale_dir(n));
 }
 
 struct World {
@@ -150,14 +139,8 @@ void concordance_parts(benchmark::State& state, int n, std::string query, bool t
 
 std::vector<int> scales() {
     std::vector<int> out = {1};
-    if (const char* s = std::getenv("ZAPT_SCALE")) {
-        std::stringstream in(s);
-        std::string item;
-        while (std::getline(in, item, ',')) {
-            const int n = std::atoi(item.c_str());
-            if (n > 1) out.push_back(n);
-        }
-    }
+    for (const int n : bench::scale_sizes())
+        if (n > 1) out.push_back(n);
     return out;
 }
 
