@@ -21,17 +21,9 @@ import subprocess
 import sys
 import tempfile
 
-CORPUS_MARKS = ".,?!:;()/-+=\""
-failures = []
-
-
-def check(cond, what):
-    if not cond:
-        failures.append(what)
-
-
-def fold(s):
-    return s.casefold()
+# The comparison tables' check shares its recording of failures, the
+# corpus's marks and the full case folding.
+from check_report import CORPUS_MARKS, check, failures, fold
 
 
 def pieces(text):
