@@ -30,12 +30,6 @@ template <class T> T* named(T* w, const char* name, const QString& tip = QString
     return w;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
-    auto* b = named(new QPushButton(caption, parent), name, tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLabel* status_label(QWidget* parent, const char* name) {
     auto* l = named(new QLabel(parent), name);
     l->setWordWrap(true);
@@ -76,9 +70,10 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
               "FIELD=VALUE[,VALUE...], several separated by \";\": OR within a field, AND across "
               "fields, e.g. age=16-25; gender=F");
     conditions->setPlaceholderText("age=16-25; gender=F");
-    auto* define =
-        button(subTab, "cmdDefine", "Define", "Add the subcorpus, or replace the one of this name");
-    auto* remove = button(subTab, "cmdDelete", "Delete", "Delete the selected subcorpus");
+    auto* define = make_layout_button(subTab, "cmdDefine", "Define",
+                                      "Add the subcorpus, or replace the one of this name");
+    auto* remove =
+        make_layout_button(subTab, "cmdDelete", "Delete", "Delete the selected subcorpus");
     auto* fieldsNote = named(new QLabel(subTab), "lblFields");
     fieldsNote->setWordWrap(true);
     auto* subTable = named(new ResultTableView(subTab), "tblSubcorpora");
@@ -116,7 +111,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
                           "character), re:EXPR for a regular expression, or several separated "
                           "by blanks for a phrase");
     pattern->setPlaceholderText("e.g. 2*  or  *z  or  re:l[0-9]+r  or  c u");
-    auto* list = button(wordTab, "cmdWordList", "List", "List every form with its counts");
+    auto* list =
+        make_layout_button(wordTab, "cmdWordList", "List", "List every form with its counts");
     auto* wordTable = named(new ResultTableView(wordTab), "tblWordList");
     wordTable->setRoundShown(true);
     auto* wordStatus = status_label(wordTab, "lblWordListStatus");
@@ -149,9 +145,10 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
                              "A form is a keyword of its side only when at least this many "
                              "authors of that side use it");
     minAuthors->setRange(0, 1000);
-    auto* findKeywords = button(keyTab, "cmdKeywords", "Keywords",
-                                "Forms used relatively more in A than in B, or in B than in A, "
-                                "by log-likelihood");
+    auto* findKeywords =
+        make_layout_button(keyTab, "cmdKeywords", "Keywords",
+                           "Forms used relatively more in A than in B, or in B than in A, "
+                           "by log-likelihood");
     auto* keyTable = named(new ResultTableView(keyTab), "tblKeywords");
     keyTable->setRoundShown(true);
     auto* keyStatus = status_label(keyTab, "lblKeywordsStatus");
@@ -183,8 +180,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     context->setRange(kMinContext, kMaxContext);
     auto* sort = named(new QComboBox(concTab), "cboSort", "The order of the lines");
     sort->addItems({"corpus order", "by words left", "by words right"});
-    auto* search =
-        button(concTab, "cmdConcordance", "Search", "Show the lines of the form or pattern");
+    auto* search = make_layout_button(concTab, "cmdConcordance", "Search",
+                                      "Show the lines of the form or pattern");
     auto* concTable = named(new ResultTableView(concTab), "tblConcordance");
     auto* concStatus = status_label(concTab, "lblConcordanceStatus");
     {

@@ -28,13 +28,6 @@ QLineEdit* line_edit(QWidget* parent, const char* name, const QString& text) {
     return e;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 void fill_table(QTableWidget* t, const std::vector<std::string>& headings,
                 const std::vector<std::vector<std::string>>& rows) {
     t->clear();
@@ -77,8 +70,8 @@ QWidget* createOpenCorpusWindow(const std::string& bands,
     auto* grid = new QGridLayout;
     auto* path = line_edit(w, "txtCorpusPath", QString());
     path->setPlaceholderText("a CSV or TSV table, or a folder with register.json and corpus.jsonl");
-    auto* chooseTable = button(w, "cmdChooseTable", "Table...");
-    auto* chooseFolder = button(w, "cmdChooseFolder", "Folder...");
+    auto* chooseTable = make_layout_button(w, "cmdChooseTable", "Table...");
+    auto* chooseFolder = make_layout_button(w, "cmdChooseFolder", "Folder...");
     chooseTable->setToolTip("Choose a CSV or TSV file with a header row and one row per text");
     chooseFolder->setToolTip("Choose a folder with register.json and corpus.jsonl");
     grid->addWidget(new QLabel("Corpus:", w), 0, 0);
@@ -88,7 +81,7 @@ QWidget* createOpenCorpusWindow(const std::string& bands,
     auto* bandsEdit = line_edit(w, "txtBands", toQ(bands));
     bandsEdit->setToolTip("Age bands, youngest first, e.g. 16-20,21-25,26-40,41+ "
                           "(at most five for the main window)");
-    auto* check = button(w, "cmdCheck", "Check");
+    auto* check = make_layout_button(w, "cmdCheck", "Check");
     check->setToolTip("Read the corpus with these bands and show what was found");
     grid->addWidget(new QLabel("Age bands:", w), 1, 0);
     grid->addWidget(bandsEdit, 1, 1);
@@ -113,10 +106,10 @@ QWidget* createOpenCorpusWindow(const std::string& bands,
     tabs->addTab(bandTable, "Age bands");
     tabs->addTab(problems, "Problems");
 
-    auto* open = button(w, "cmdOpen", "Open");
+    auto* open = make_layout_button(w, "cmdOpen", "Open");
     open->setToolTip("Start the explorer afresh on this corpus");
     open->setEnabled(false);
-    auto* cancel = button(w, "cmdCancel", "Cancel");
+    auto* cancel = make_layout_button(w, "cmdCancel", "Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(open);

@@ -60,6 +60,15 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& text,
     return b;
 }
 
+QPushButton* make_layout_button(QWidget* parent, const char* name, const QString& text,
+                                const QString& tip) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    if (!tip.isEmpty()) b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
 void place_over(QWidget* w, const QWidget* anchor) {
     if (!w || !anchor) return;
     const QRect over = anchor->frameGeometry();

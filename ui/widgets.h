@@ -49,6 +49,11 @@ QLabel* make_value_label(QWidget* parent, const char* name, const QString& text,
 QPushButton* make_button(QWidget* parent, const char* name, const QString& text, QRect twips,
                          bool bold = false);
 
+// A push button named `name` for a window laid out by Qt's layouts (no fixed
+// place), with tool tip `tip`; it never takes Enter as the window's default.
+QPushButton* make_layout_button(QWidget* parent, const char* name, const QString& text,
+                                const QString& tip = QString());
+
 // Moves the top-level window `w` over `anchor` (centred on it, a little above
 // the middle, kept on the anchor's screen); does nothing without an anchor.
 void place_over(QWidget* w, const QWidget* anchor);
