@@ -1,0 +1,1 @@
+#include "explore/emoticons.h"
