@@ -78,6 +78,11 @@ public:
     const std::string& shown(std::uint32_t form) const { return shown_[form]; }
     // The number of the form `word` folds to; -1 when the corpus lacks it.
     long long find(std::string_view word) const;
+    // The number of a form given folded already; -1 when the corpus lacks it.
+    long long findFolded(std::string_view folded) const {
+        const auto it = byFolded_.find(folded);
+        return it == byFolded_.end() ? -1 : static_cast<long long>(it->second);
+    }
 
     // ---- Texts
     std::size_t textCount() const { return textFrom_.empty() ? 0 : textFrom_.size() - 1; }
