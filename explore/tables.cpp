@@ -136,19 +136,24 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
 
 ResultTable concordance_table(const FormIndex& index, const Concordance& c,
                               const std::string& query, int context, ConcordanceSort sort,
-                              std::size_t limit) {
+                              std::size_t limit, const LineFields& fields) {
     ResultTable t;
     t.title = "Concordance: " + query;
-    t.columns = {"code", "left", "hit", "right"};
+    t.columns = {"code"};
+    t.columns.insert(t.columns.end(), fields.columns.begin(), fields.columns.end());
+    t.columns.insert(t.columns.end(), {"left", "hit", "right"});
     const std::size_t shown = std::min(limit, c.lines.size());
+    const std::size_t width = t.columns.size();
     t.rows.reserve(shown);
     for (std::size_t i = 0; i < shown; ++i) {
         const ConcordanceLine& l = c.lines[i];
         // Moved in, not copied from an initializer list: a concordance may have
         // hundreds of thousands of lines.
         std::vector<std::string>& row = t.rows.emplace_back();
-        row.reserve(4);
+        row.reserve(width);
         row.push_back(line_code(index, l));
+        for (std::size_t f = 0; f < fields.columns.size(); ++f)
+            row.push_back(fields.value(l.author, f));
         row.push_back(joined_pieces(index, l.from(), l.first));
         row.push_back(joined_pieces(index, l.first, l.first + l.length));
         row.push_back(joined_pieces(index, l.first + l.length, l.to()));
@@ -161,9 +166,36 @@ ResultTable concordance_table(const FormIndex& index, const Concordance& c,
         {"hits", whole(c.hits) + ", of which " + whole(c.hidden) +
                      " not shown: their texts are too short, and " + whole(c.withheld) +
                      " not shown: the lines before them show half of their text"},
-        {"order", sort == ConcordanceSort::Left    ? "by the words left of the hit, nearest first"
-                  : sort == ConcordanceSort::Right ? "by the words right of the hit"
-                                                   : "corpus order"},
+        {"order", sort_caption(sort)},
+        {"emoticons", index.emoticons().describe()},
+    };
+    if (!fields.empty()) {
+        std::string names;
+        for (const std::string& n : fields.columns) names += (names.empty() ? "" : ", ") + n;
+        t.settings.push_back({"fields", names + ": the author's value, as the comparisons "
+                                                "name its group; empty for none"});
+    }
+    return t;
+}
+
+ResultTable concordance_tally_table(const Concordance& c, const LineFields& fields,
+                                    const std::string& query) {
+    ResultTable t;
+    t.title = "Concordance hits by group: " + query;
+    t.columns = fields.columns;
+    t.columns.insert(t.columns.end(), {"lines", "hits", "authors"});
+    for (const GroupTally& g : tally_hits(c, fields)) {
+        std::vector<std::string> row = g.values;
+        row.insert(row.end(), {whole(g.lines), whole(g.hits), whole(g.authors)});
+        t.rows.push_back(std::move(row));
+    }
+    t.settings = {
+        {"query", query},
+        {"lines", "the lines shown (a line shows at most half of its text)"},
+        {"hits", "every hit of the authors of the group, shown or not"},
+        {"authors", "the group's authors with a hit"},
+        {"groups", "the authors sharing a value of every field; texts of no author and authors "
+                   "without a value under an empty one"},
     };
     return t;
 }
