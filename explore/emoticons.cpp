@@ -76,8 +76,8 @@ void EmoticonList::add(std::string_view entry) {
     std::stable_sort(bucket.begin(), bucket.end(), [](const std::string& a, const std::string& b) {
         return a.size() > b.size();
     });
-    const auto first = static_cast<unsigned char>(entry[0]);
-    start_[lower(first)] = 1;
+    const auto first = static_cast<unsigned char>(small[0]);
+    start_[first] = 1;
     if (first >= 'a' && first <= 'z') start_[first - 'a' + 'A'] = 1;
     if (!ascii_alnum(first)) glue_[first] = 1;
 }

@@ -95,7 +95,8 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
                            const std::string& nameB) {
     (void)index;
     ResultTable t;
-    t.title = "Keywords: " + nameA + " against " + nameB;
+    t.title = "Keywords: " + nameA + " against " + nameB +
+              (k.reference.empty() ? "" : " of " + k.reference);
     t.columns = {"form",      "count_a",   "count_b",   "per_10k_a",
                  "per_10k_b", "g2",        "log_ratio", "pct_diff",
                  "authors_a", "authors_b", "side",      "top_author_share"};

@@ -77,6 +77,10 @@ TEST(ExploreEmoticons, ListsReadFromText) {
     EXPECT_TRUE(list->only_emoticons(":-)<3"));
     EXPECT_FALSE(list->only_emoticons(":-)x"));
     EXPECT_FALSE(list->only_emoticons(""));
+    // An entry starting with a capital letter is found in either case.
+    const auto capital = EmoticonList::parse("D:\n", "capital", &error);
+    ASSERT_TRUE(capital);
+    EXPECT_EQ(pieces_of("D: d: oD:", *capital), (std::vector<std::string>{"D:", "d:", "oD"}));
 
     struct Bad {
         std::string text, message;
