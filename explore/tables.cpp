@@ -233,7 +233,8 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
         }
     }
     t.settings = {{"count", "the form's pieces in the author's texts (folded alike)"},
-                  {"words", "the pieces of the author's texts"}};
+                  {"words", "the pieces of the author's texts"},
+                  {"emoticons", index.emoticons().describe()}};
     return t;
 }
 
