@@ -1,6 +1,7 @@
 #include "explore/concordance.h"
 
 #include <algorithm>
+#include <map>
 
 namespace zapt {
 
@@ -71,6 +72,11 @@ Concordance concordance(const FormIndex& index, const Pattern& pattern, int cont
     }
     const std::vector<PatternHit> hits = find_hits(index, pattern, inScope);
     c.hits = hits.size();
+    c.bucketHits.assign(index.authorCount() + 1, 0);
+    for (const PatternHit& h : hits) {
+        const std::int32_t a = index.textAuthor(h.text);
+        ++c.bucketHits[a < 0 ? index.noAuthor() : static_cast<std::size_t>(a)];
+    }
     c.lines.reserve(hits.size());
     // The pieces of the current text that its lines show so far.
     std::vector<char> shown;
@@ -133,23 +139,161 @@ void sort_lines(const FormIndex& index, std::vector<ConcordanceLine>& lines, Con
             std::sort(lines.begin(), lines.end(), corpus_order);
         return;
     }
-    // The side's forms in sorted order of their folded text, nearest the hit
-    // first; a shorter side that agrees as far as it goes comes first.
+    const bool left =
+        by == ConcordanceSort::Left || by == ConcordanceSort::Left1 || by == ConcordanceSort::Left2;
+    // The side's i-th word from the hit (0 the nearest), as the place of its
+    // folded form in sorted order.
     auto key = [&](const ConcordanceLine& l, std::uint32_t i) {
-        const std::uint32_t p =
-            by == ConcordanceSort::Left ? l.first - 1 - i : l.first + l.length + i;
+        const std::uint32_t p = left ? l.first - 1 - i : l.first + l.length + i;
         return index.formRank(index.pieceForm(p));
     };
+    auto shown = [&](const ConcordanceLine& l) { return left ? l.left : l.right; };
+    if (by == ConcordanceSort::Left || by == ConcordanceSort::Right) {
+        // The side's forms nearest the hit first; a shorter side that agrees
+        // as far as it goes comes first.
+        std::sort(lines.begin(), lines.end(),
+                  [&](const ConcordanceLine& x, const ConcordanceLine& y) {
+                      const std::uint32_t nx = shown(x), ny = shown(y);
+                      for (std::uint32_t i = 0; i < nx && i < ny; ++i) {
+                          const std::uint32_t a = key(x, i), b = key(y, i);
+                          if (a != b) return a < b;
+                      }
+                      if (nx != ny) return nx < ny;
+                      return x.first < y.first;
+                  });
+        return;
+    }
+    // One word: a line that does not show it first.
+    const std::uint32_t i = by == ConcordanceSort::Left2 || by == ConcordanceSort::Right2 ? 1 : 0;
+    auto word = [&](const ConcordanceLine& l) -> long long {
+        return shown(l) > i ? static_cast<long long>(key(l, i)) : -1;
+    };
     std::sort(lines.begin(), lines.end(), [&](const ConcordanceLine& x, const ConcordanceLine& y) {
-        const std::uint32_t nx = by == ConcordanceSort::Left ? x.left : x.right;
-        const std::uint32_t ny = by == ConcordanceSort::Left ? y.left : y.right;
-        for (std::uint32_t i = 0; i < nx && i < ny; ++i) {
-            const std::uint32_t a = key(x, i), b = key(y, i);
-            if (a != b) return a < b;
-        }
-        if (nx != ny) return nx < ny;
+        const long long a = word(x), b = word(y);
+        if (a != b) return a < b;
         return x.first < y.first;
     });
+}
+
+namespace {
+
+struct SortName {
+    ConcordanceSort sort;
+    const char* name;
+    const char* caption;
+};
+constexpr SortName kSorts[] = {
+    {ConcordanceSort::Corpus, "corpus", "corpus order"},
+    {ConcordanceSort::Left, "left", "by the words left of the hit, nearest first"},
+    {ConcordanceSort::Right, "right", "by the words right of the hit"},
+    {ConcordanceSort::Left1, "left1", "by the first word left of the hit, then corpus order"},
+    {ConcordanceSort::Left2, "left2", "by the second word left of the hit, then corpus order"},
+    {ConcordanceSort::Right1, "right1", "by the first word right of the hit, then corpus order"},
+    {ConcordanceSort::Right2, "right2", "by the second word right of the hit, then corpus order"},
+};
+
+} // namespace
+
+const char* sort_name(ConcordanceSort by) {
+    for (const SortName& s : kSorts)
+        if (s.sort == by) return s.name;
+    return "corpus";
+}
+
+std::optional<ConcordanceSort> parse_sort(std::string_view name) {
+    for (const SortName& s : kSorts)
+        if (name == s.name) return s.sort;
+    return std::nullopt;
+}
+
+std::string sort_caption(ConcordanceSort by) {
+    for (const SortName& s : kSorts)
+        if (s.sort == by) return s.caption;
+    return "corpus order";
+}
+
+// ---- The authors' groups beside the lines
+
+const std::string& LineFields::value(std::int32_t row, std::size_t c) const {
+    static const std::string none;
+    if (row < 0 || static_cast<std::size_t>(row) >= values.size()) return none;
+    return values[static_cast<std::size_t>(row)][c];
+}
+
+LineFields line_fields(const std::vector<GroupField>& chosen, const AuthorFields& fields) {
+    LineFields out;
+    out.fields = chosen;
+    const std::size_t n = fields.size();
+    out.values.assign(n, std::vector<std::string>(chosen.size()));
+    out.places.assign(n, std::vector<std::uint32_t>(chosen.size(), LineFields::kNoValue));
+    const std::vector<char> everyone(n, 1);
+    for (std::size_t c = 0; c < chosen.size(); ++c) {
+        out.columns.push_back(chosen[c].name);
+        // One field alone groups the authors by its values, in their order.
+        const Grouping g = group_authors(GroupBy{{chosen[c]}}, fields, everyone);
+        for (std::size_t k = 0; k < g.rows.size(); ++k) {
+            for (const std::size_t row : g.rows[k]) {
+                out.values[row][c] = g.labels[k][0];
+                out.places[row][c] = static_cast<std::uint32_t>(k);
+            }
+        }
+    }
+    return out;
+}
+
+std::optional<LineFields> line_fields(std::string_view names, const AuthorFields& fields,
+                                      std::string* error) {
+    std::vector<GroupField> chosen;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t comma = names.find(',', from);
+        const std::string_view part =
+            names.substr(from, comma == std::string_view::npos ? comma : comma - from);
+        std::optional<GroupBy> one = parse_group_by(part, fields, error);
+        if (!one) return std::nullopt;
+        // "age" alone is the age band.
+        const GroupField f = one->fields.empty() ? GroupField{} : one->fields[0];
+        for (const GroupField& seen : chosen) {
+            if (seen == f) {
+                if (error) *error = "\"" + f.name + "\" is named twice";
+                return std::nullopt;
+            }
+        }
+        chosen.push_back(f);
+        if (comma == std::string_view::npos) break;
+        from = comma + 1;
+    }
+    return line_fields(chosen, fields);
+}
+
+std::vector<GroupTally> tally_hits(const Concordance& c, const LineFields& fields) {
+    const std::size_t n = fields.fields.size();
+    const std::size_t rows = c.bucketHits.empty() ? 0 : c.bucketHits.size() - 1;
+    // Per group (the places of its values), its tally.
+    std::map<std::vector<std::uint32_t>, GroupTally> groups;
+    auto group_of = [&](std::int32_t row) -> GroupTally& {
+        std::vector<std::uint32_t> key(n, LineFields::kNoValue);
+        std::vector<std::string> values(n);
+        if (row >= 0 && static_cast<std::size_t>(row) < fields.places.size()) {
+            key = fields.places[static_cast<std::size_t>(row)];
+            values = fields.values[static_cast<std::size_t>(row)];
+        }
+        auto [it, fresh] = groups.try_emplace(key);
+        if (fresh) it->second.values = std::move(values);
+        return it->second;
+    };
+    for (std::size_t b = 0; b <= rows && b < c.bucketHits.size(); ++b) {
+        if (c.bucketHits[b] == 0) continue;
+        const auto row = b < rows ? static_cast<std::int32_t>(b) : -1;
+        GroupTally& g = group_of(row);
+        g.hits += c.bucketHits[b];
+        g.authors += row >= 0;
+    }
+    for (const ConcordanceLine& l : c.lines) ++group_of(l.author).lines;
+    std::vector<GroupTally> out;
+    out.reserve(groups.size());
+    for (auto& [key, tally] : groups) out.push_back(std::move(tally));
+    return out;
 }
 
 } // namespace zapt

@@ -8,9 +8,13 @@
 
 #include "explore/form_index.h"
 #include "explore/pattern.h"
+#include "selection/subcorpus.h"
+#include "variation/grouping.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zapt {
@@ -44,9 +48,12 @@ std::string joined_pieces(const FormIndex& index, std::uint32_t from, std::uint3
 struct Concordance {
     std::vector<ConcordanceLine> lines; // corpus order
     std::size_t hits = 0;               // every hit, shown or not
-    std::size_t hidden = 0;             // hits whose text is too short to show any line
-    std::size_t withheld = 0;           // hits whose text's half the lines before them already show
-    std::string error;                  // the pattern's message
+    // Per bucket of the index (register rows, then the texts of no author):
+    // its hits, shown or not.
+    std::vector<std::uint32_t> bucketHits;
+    std::size_t hidden = 0;   // hits whose text is too short to show any line
+    std::size_t withheld = 0; // hits whose text's half the lines before them already show
+    std::string error;        // the pattern's message
 };
 
 // How many pieces a line may show on each side of a hit of `length` pieces at
@@ -69,9 +76,57 @@ LineSpan line_span(std::size_t pieces, std::size_t before, std::size_t length, i
 Concordance concordance(const FormIndex& index, const Pattern& pattern, int context,
                         const std::vector<char>& inScope = {});
 
-enum class ConcordanceSort { Corpus, Left, Right };
-// Orders the lines by the words left of the hit (the nearest first), by those
-// right of it, or in corpus order; equal keys keep corpus order.
+enum class ConcordanceSort { Corpus, Left, Right, Left1, Left2, Right1, Right2 };
+// Orders the lines by the words left of the hit (the nearest first, then the
+// next and so on), by those right of it, or in corpus order; or by one word
+// alone: the first or second left of the hit, the first or second right of
+// it. Words are compared by their folded forms; a line that shows fewer words
+// on the side (or not the word sorted by) comes before one that shows more;
+// equal keys keep corpus order. Only the words a line shows count.
 void sort_lines(const FormIndex& index, std::vector<ConcordanceLine>& lines, ConcordanceSort by);
+// "corpus", "left", "right", "left1", "left2", "right1", "right2", and back.
+const char* sort_name(ConcordanceSort by);
+std::optional<ConcordanceSort> parse_sort(std::string_view name);
+// "by the words left of the hit, nearest first", for the "#" lines.
+std::string sort_caption(ConcordanceSort by);
+
+// ---- The authors' groups beside the lines
+
+// Author fields shown as columns beside each line: named as --group-by names
+// them ("band", "gender", "education", "native_language", a metadata column),
+// with each author's value as the comparisons label its group.
+struct LineFields {
+    std::vector<GroupField> fields;
+    std::vector<std::string> columns;             // the fields' names
+    std::vector<std::vector<std::string>> values; // per register row, one per field ("" none)
+    // Per register row and field, the place of its value among the field's
+    // values (age bands youngest first, numbers by size, words by folded
+    // form); kNoValue for none.
+    std::vector<std::vector<std::uint32_t>> places;
+
+    static constexpr std::uint32_t kNoValue = UINT32_MAX;
+    bool empty() const { return fields.empty(); }
+    // Author `row`'s value of field c; "" for a text of no author (-1).
+    const std::string& value(std::int32_t row, std::size_t c) const;
+};
+// The fields `chosen`, with every register row's values.
+LineFields line_fields(const std::vector<GroupField>& chosen, const AuthorFields& fields);
+// Reads "FIELD[,FIELD...]" (each as --group-by reads a field; any number,
+// none twice). Nothing, with `error` set, for an unknown field or one named
+// twice.
+std::optional<LineFields> line_fields(std::string_view names, const AuthorFields& fields,
+                                      std::string* error);
+
+// The hits of one group: the authors sharing a value of every field (the
+// texts of no author and the authors without a value under an empty one).
+struct GroupTally {
+    std::vector<std::string> values; // one per field
+    std::size_t lines = 0;           // the lines shown
+    std::size_t hits = 0;            // every hit, shown or not
+    std::size_t authors = 0;         // register rows with a hit
+};
+// Per group with a hit, in the groups' order (field by field, a missing value
+// last).
+std::vector<GroupTally> tally_hits(const Concordance& c, const LineFields& fields);
 
 } // namespace zapt

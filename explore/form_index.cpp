@@ -29,10 +29,39 @@ template <class F> void for_each_piece(std::string_view s, F&& f) {
     }
 }
 
-// Text t's stretch of the cleaned corpus text.
-std::string_view stretch(const CorpusStore& s, std::size_t t) {
-    const std::size_t from = t == 0 ? 0 : s.text2End[t - 1];
-    return std::string_view(s.Text2).substr(from, s.text2End[t] - from);
+constexpr bool chunk_end(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Calls f(piece) for every piece of `s`, the emoticons of `e` pieces of their
+// own.
+template <class F> void for_each_piece(std::string_view s, const EmoticonList& e, F&& f) {
+    if (e.empty()) {
+        for_each_piece(s, f);
+        return;
+    }
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    while (i < n) {
+        while (i < n && chunk_end(s[i])) ++i;
+        const std::size_t from = i;
+        bool glues = false;
+        while (i < n && !chunk_end(s[i])) glues |= e.glues(static_cast<unsigned char>(s[i++]));
+        if (i == from) break;
+        const std::string_view chunk = s.substr(from, i - from);
+        std::optional<EmoticonList::Split> split;
+        if (glues || e.starts(static_cast<unsigned char>(chunk[0]))) split = e.split(chunk);
+        if (!split) {
+            for_each_piece(chunk, f);
+            continue;
+        }
+        for_each_piece(chunk.substr(0, split->word), f);
+        for (std::size_t p = split->from; p < split->to;) {
+            const std::size_t m = e.match(chunk.substr(p, split->to - p));
+            f(chunk.substr(p, m));
+            p += m;
+        }
+    }
 }
 
 constexpr std::uint32_t kNoSpelling = UINT32_MAX;
@@ -56,13 +85,21 @@ std::vector<std::string_view> text_pieces(std::string_view text) {
     return out;
 }
 
+std::vector<std::string_view> text_pieces(std::string_view text, const EmoticonList& emoticons) {
+    std::vector<std::string_view> out;
+    for_each_piece(text, emoticons, [&](std::string_view p) { out.push_back(p); });
+    return out;
+}
+
 std::string piece_form(std::string_view piece) {
     return fold_text(piece);
 }
 
-FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors) : authors_(&authors) {
+FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
+                     const EmoticonList& emoticons)
+    : authors_(&authors), emoticons_(emoticons) {
     const auto t0 = std::chrono::steady_clock::now();
-    const std::size_t n = store.text2End.size();
+    const std::size_t n = store.texts.size();
     const std::size_t m = authors.size();
 
     // Every spelling gets a number (in an open-addressing table: a look-up per
@@ -93,10 +130,10 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors) : 
         return id;
     };
     textFrom_.reserve(n + 1);
-    pieces_.reserve(store.Text2.size() / 4);
+    pieces_.reserve(store.texts.chars().size() / 5);
     for (std::size_t t = 0; t < n; ++t) {
         textFrom_.push_back(static_cast<std::uint32_t>(pieces_.size()));
-        for_each_piece(stretch(store, t), [&](std::string_view piece) {
+        for_each_piece(store.texts[t], emoticons_, [&](std::string_view piece) {
             const std::uint64_t hash = piece_hash(piece);
             const std::size_t mask = slots.size() - 1;
             std::size_t i = hash & mask;

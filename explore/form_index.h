@@ -2,7 +2,9 @@
 //
 // A text's pieces are the text cleaned as the cleaned corpus text is (the
 // marks of kCorpusCleaningSet, tabs and line breaks turned into blanks, blank
-// runs reduced), text by text, split at blanks. A form is a piece folded by
+// runs reduced), text by text, split at blanks; the emoticons of a list
+// (explore/emoticons.h: ":)", ":P", "<3"...) are pieces of their own, never
+// cleaned away or split into a mark and a letter. A form is a piece folded by
 // the counting rule (full Unicode case folding); it is shown in its most
 // frequent spelling, the first seen on a tie. The words of a subcorpus are
 // its texts' pieces.
@@ -15,6 +17,7 @@
 
 #include "corpus/author_register.h"
 #include "corpus/corpus_store.h"
+#include "explore/emoticons.h"
 
 #include <cstdint>
 #include <span>
@@ -36,8 +39,10 @@ struct StringHash {
 // the corpus cleaning.
 bool is_piece_separator(char c);
 
-// The pieces of a text, in order, as views into `text`.
+// The pieces of a text, in order, as views into `text`, without emoticons.
 std::vector<std::string_view> text_pieces(std::string_view text);
+// The same with the emoticons of `emoticons` pieces of their own.
+std::vector<std::string_view> text_pieces(std::string_view text, const EmoticonList& emoticons);
 
 // The form of a piece: the piece folded by the counting rule.
 std::string piece_form(std::string_view piece);
@@ -62,8 +67,10 @@ public:
     // Indexes every text of `store`; a text belongs to the first register row
     // whose author name equals its per-text name without regard to case (the
     // texts of a name without a row belong to no author). `authors` must
-    // outlive the index; the store need not.
-    FormIndex(const CorpusStore& store, const AuthorRegister& authors);
+    // outlive the index; the store need not. The emoticons of `emoticons` are
+    // pieces of their own (the empty list: none).
+    FormIndex(const CorpusStore& store, const AuthorRegister& authors,
+              const EmoticonList& emoticons = EmoticonList::builtin());
 
     // ---- Forms
     std::size_t formCount() const { return folded_.size(); }
@@ -71,6 +78,11 @@ public:
     const std::string& shown(std::uint32_t form) const { return shown_[form]; }
     // The number of the form `word` folds to; -1 when the corpus lacks it.
     long long find(std::string_view word) const;
+    // The number of a form given folded already; -1 when the corpus lacks it.
+    long long findFolded(std::string_view folded) const {
+        const auto it = byFolded_.find(folded);
+        return it == byFolded_.end() ? -1 : static_cast<long long>(it->second);
+    }
 
     // ---- Texts
     std::size_t textCount() const { return textFrom_.empty() ? 0 : textFrom_.size() - 1; }
@@ -118,11 +130,15 @@ public:
         return {places_.data() + placesFrom_[form], places_.data() + placesFrom_[form + 1]};
     }
 
+    // The emoticons read as pieces of their own.
+    const EmoticonList& emoticons() const { return emoticons_; }
+
     // How long the index took to build, in milliseconds.
     double buildMilliseconds() const { return buildMs_; }
 
 private:
     const AuthorRegister* authors_ = nullptr;
+    EmoticonList emoticons_;
     std::vector<std::string> folded_, shown_;
     std::vector<std::uint32_t> pieces_;  // every piece's spelling, corpus order
     std::vector<std::string> spellings_; // by number, in order of first appearance

@@ -28,6 +28,32 @@ std::string count_caption(std::uint64_t n, const std::string& one, const std::st
     return s + " " + (n == 1 ? one : many);
 }
 
+namespace {
+
+// How the pieces are cut, for the "#" lines.
+std::string pieces_setting(const std::string& emoticons) {
+    std::string s = "each text cleaned as the cleaned corpus text (. , ? ! : ; ( ) / - + = \" "
+                    "tabs and line breaks as blanks), split at blanks";
+    if (!emoticons.empty() && emoticons != "none") {
+        s += "; emoticons of the list are pieces of their own: a blank-separated chunk made of "
+             "emoticons (closing . , ! ? set aside), or emoticons glued to the end of a word "
+             "(not after a digit; the first starting with a mark)";
+    }
+    return s;
+}
+
+void filter_settings(ResultTable& t, const FormFilter& f) {
+    if (f.noNumbers) {
+        t.settings.push_back(
+            {"numbers", "left out: numbers (digits only, with at most a currency sign before or "
+                        "% after) and placeholders (<#>, <DECIMAL>, <EMAIL>: a tag of letters, "
+                        "digits and _ in angle brackets)"});
+    }
+    if (!f.stopList.empty()) t.settings.push_back({"stop list", f.stopList.describe()});
+}
+
+} // namespace
+
 ResultTable word_list_table(const WordList& list, const std::string& scope,
                             const WordListOptions& options) {
     ResultTable t;
@@ -42,8 +68,7 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
     t.settings = {
         {"scope", scope},
         {"words", whole(list.words) + " (the pieces of the scope's texts)"},
-        {"pieces", "each text cleaned as the cleaned corpus text (. , ? ! : ; ( ) / - + = \" "
-                   "tabs and line breaks as blanks), split at blanks"},
+        {"pieces", pieces_setting(list.emoticons)},
         {"form", "a piece folded by full Unicode case folding, shown in its most frequent "
                  "spelling"},
         {"per_10k", "count * 10000 / words"},
@@ -52,57 +77,84 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
         {"top_author_share", "the largest single author's count / count; empty when no author "
                              "uses the form (only texts of no author hold it)"},
     };
+    if (!list.emoticons.empty()) t.settings.push_back({"emoticons", list.emoticons});
     if (!options.pattern.empty()) t.settings.push_back({"pattern", options.pattern});
     if (options.glossaryOnly) t.settings.push_back({"filter", "glossary forms only"});
     if (options.notInDictionary) {
         t.settings.push_back({"filter", "not in a standard dictionary (the word list and the "
                                         "words of the glossary's interpretations)"});
     }
+    if (options.minCount > 0) t.settings.push_back({"minimum count", whole(options.minCount)});
+    if (options.minAuthors > 0)
+        t.settings.push_back({"minimum authors", whole(options.minAuthors) + " authors using it"});
+    filter_settings(t, options.filter);
     return t;
 }
 
 ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std::string& nameA,
                            const std::string& nameB) {
+    (void)index;
     ResultTable t;
-    t.title = "Keywords: " + nameA + " against " + nameB;
+    t.title = "Keywords: " + nameA + " against " + nameB +
+              (k.reference.empty() ? "" : " of " + k.reference);
     t.columns = {"form",      "count_a",   "count_b",   "per_10k_a",
                  "per_10k_b", "g2",        "log_ratio", "pct_diff",
                  "authors_a", "authors_b", "side",      "top_author_share"};
     for (const KeywordRow& r : k.rows) {
-        t.rows.push_back({index.shown(r.form), whole(r.a), whole(r.b),
-                          full_precision(r.stats.rateA), full_precision(r.stats.rateB),
-                          full_precision(r.stats.g2), full_precision(r.stats.logRatio),
-                          full_precision(r.stats.pctDiff), whole(r.authorsA), whole(r.authorsB),
-                          std::string(1, r.side), full_precision(r.topShare)});
+        t.rows.push_back({r.shown, whole(r.a), whole(r.b), full_precision(r.stats.rateA),
+                          full_precision(r.stats.rateB), full_precision(r.signedG2()),
+                          full_precision(r.stats.logRatio), full_precision(r.stats.pctDiff),
+                          whole(r.authorsA), whole(r.authorsB), std::string(1, r.side),
+                          full_precision(r.topShare)});
     }
+    const std::string ofB = k.reference.empty() ? "" : " of the reference corpus " + k.reference;
     t.settings = {
         {"a", nameA + ", " + whole(k.wordsA) + " words"},
-        {"b", nameB + ", " + whole(k.wordsB) + " words"},
-        {"g2", "2 (a ln(a/E1) + b ln(b/E2)), E1 = A(a+b)/(A+B), E2 = B(a+b)/(A+B), 0 ln 0 = 0"},
+        {"b", nameB + ofB + ", " + whole(k.wordsB) + " words"},
+        {"g2", "2 (a ln(a/E1) + b ln(b/E2)), E1 = A(a+b)/(A+B), E2 = B(a+b)/(A+B), 0 ln 0 = 0; "
+               "signed: positive where the rate in A is higher (a keyword of A), negative where "
+               "the rate in B is higher (side b)"},
         {"log_ratio", "log2((a/A)/(b/B)), 0.5 in place of a zero count"},
         {"pct_diff", "100 (a/A - b/B)/(b/B); empty when b = 0"},
         {"side", "where the rate is higher"},
         {"author floor", std::to_string(k.minAuthors) + " authors of the form's side must use it"},
         {"top_author_share", "the side's largest single author's count / the side's count"},
+        {"order", "signed g2 descending: A's keywords first, the strongest first; B's last, the "
+                  "strongest last"},
+        {"pieces", pieces_setting(k.emoticons)},
     };
+    if (!k.emoticons.empty()) t.settings.push_back({"emoticons", k.emoticons});
+    if (!k.reference.empty()) {
+        t.settings.push_back({"forms", "matched across the two corpora by their folded form; "
+                                       "shown as A's corpus spells them most often"});
+    }
+    if (k.options.minCount > 0)
+        t.settings.push_back({"minimum count", whole(k.options.minCount) + " on the form's side"});
+    filter_settings(t, k.options.filter);
+    if (!k.error.empty()) t.settings.push_back({"no keywords", k.error});
     return t;
 }
 
 ResultTable concordance_table(const FormIndex& index, const Concordance& c,
                               const std::string& query, int context, ConcordanceSort sort,
-                              std::size_t limit) {
+                              std::size_t limit, const LineFields& fields) {
     ResultTable t;
     t.title = "Concordance: " + query;
-    t.columns = {"code", "left", "hit", "right"};
+    t.columns = {"code"};
+    t.columns.insert(t.columns.end(), fields.columns.begin(), fields.columns.end());
+    t.columns.insert(t.columns.end(), {"left", "hit", "right"});
     const std::size_t shown = std::min(limit, c.lines.size());
+    const std::size_t width = t.columns.size();
     t.rows.reserve(shown);
     for (std::size_t i = 0; i < shown; ++i) {
         const ConcordanceLine& l = c.lines[i];
         // Moved in, not copied from an initializer list: a concordance may have
         // hundreds of thousands of lines.
         std::vector<std::string>& row = t.rows.emplace_back();
-        row.reserve(4);
+        row.reserve(width);
         row.push_back(line_code(index, l));
+        for (std::size_t f = 0; f < fields.columns.size(); ++f)
+            row.push_back(fields.value(l.author, f));
         row.push_back(joined_pieces(index, l.from(), l.first));
         row.push_back(joined_pieces(index, l.first, l.first + l.length));
         row.push_back(joined_pieces(index, l.first + l.length, l.to()));
@@ -115,9 +167,36 @@ ResultTable concordance_table(const FormIndex& index, const Concordance& c,
         {"hits", whole(c.hits) + ", of which " + whole(c.hidden) +
                      " not shown: their texts are too short, and " + whole(c.withheld) +
                      " not shown: the lines before them show half of their text"},
-        {"order", sort == ConcordanceSort::Left    ? "by the words left of the hit, nearest first"
-                  : sort == ConcordanceSort::Right ? "by the words right of the hit"
-                                                   : "corpus order"},
+        {"order", sort_caption(sort)},
+        {"emoticons", index.emoticons().describe()},
+    };
+    if (!fields.empty()) {
+        std::string names;
+        for (const std::string& n : fields.columns) names += (names.empty() ? "" : ", ") + n;
+        t.settings.push_back({"fields", names + ": the author's value, as the comparisons "
+                                                "name its group; empty for none"});
+    }
+    return t;
+}
+
+ResultTable concordance_tally_table(const Concordance& c, const LineFields& fields,
+                                    const std::string& query) {
+    ResultTable t;
+    t.title = "Concordance hits by group: " + query;
+    t.columns = fields.columns;
+    t.columns.insert(t.columns.end(), {"lines", "hits", "authors"});
+    for (const GroupTally& g : tally_hits(c, fields)) {
+        std::vector<std::string> row = g.values;
+        row.insert(row.end(), {whole(g.lines), whole(g.hits), whole(g.authors)});
+        t.rows.push_back(std::move(row));
+    }
+    t.settings = {
+        {"query", query},
+        {"lines", "the lines shown (a line shows at most half of its text)"},
+        {"hits", "every hit of the authors of the group, shown or not"},
+        {"authors", "the group's authors with a hit"},
+        {"groups", "the authors sharing a value of every field; texts of no author and authors "
+                   "without a value under an empty one"},
     };
     return t;
 }
@@ -154,7 +233,8 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
         }
     }
     t.settings = {{"count", "the form's pieces in the author's texts (folded alike)"},
-                  {"words", "the pieces of the author's texts"}};
+                  {"words", "the pieces of the author's texts"},
+                  {"emoticons", index.emoticons().describe()}};
     return t;
 }
 

@@ -23,10 +23,18 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
 ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std::string& nameA,
                            const std::string& nameB);
 
-// The lines of `c` in their order; at most `limit` of them (the first ones).
+// The lines of `c` in their order; at most `limit` of them (the first ones):
+// code, then one column per field of `fields` (named after it: band, gender,
+// a metadata column) with the author's value, then left, hit, right.
 ResultTable concordance_table(const FormIndex& index, const Concordance& c,
                               const std::string& query, int context, ConcordanceSort sort,
-                              std::size_t limit = static_cast<std::size_t>(-1));
+                              std::size_t limit = static_cast<std::size_t>(-1),
+                              const LineFields& fields = {});
+
+// The hits of `c` per group of `fields`: one column per field, then lines
+// (shown), hits (all) and authors (with a hit).
+ResultTable concordance_tally_table(const Concordance& c, const LineFields& fields,
+                                    const std::string& query);
 
 // One row per author (register rows `rows`) and form: the code, every field of
 // the register but the name, the metadata columns, then the form, its count in

@@ -1,10 +1,12 @@
 #include "explore/word_list.h"
 
+#include "corpus/metadata.h"
 #include "corpus/text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <sstream>
 
 namespace zapt {
 namespace {
@@ -126,6 +128,78 @@ StandardWords load_standard_words(const std::string& path, const GlossaryForms& 
     return d;
 }
 
+// ---- Which forms a list leaves out
+
+bool is_number_form(std::string_view f) {
+    for (std::string_view sign : {"\xC2\xA3", "$", "\xE2\x82\xAC"}) {
+        if (f.substr(0, sign.size()) == sign) {
+            f.remove_prefix(sign.size());
+            break;
+        }
+    }
+    if (!f.empty() && f.back() == '%') f.remove_suffix(1);
+    if (f.empty()) return false;
+    return std::all_of(f.begin(), f.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool is_placeholder_form(std::string_view f) {
+    if (f.size() < 3 || f.front() != '<' || f.back() != '>') return false;
+    const std::string_view in = f.substr(1, f.size() - 2);
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (std::all_of(in.begin(), in.end(), [](char c) { return c == '#'; })) return true;
+    if (!letter(in.front())) return false;
+    return std::all_of(in.begin(), in.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9') || c == '_'; });
+}
+
+std::string StopList::describe() const {
+    return name + " (" + std::to_string(forms.size()) + (forms.size() == 1 ? " form)" : " forms)");
+}
+
+std::optional<StopList> parse_stop_list(std::string_view text, std::string name,
+                                        std::string* error) {
+    auto fail = [&](std::size_t line, const std::string& why) -> std::optional<StopList> {
+        if (error) *error = name + (line ? ", line " + std::to_string(line) : "") + ": " + why;
+        return std::nullopt;
+    };
+    if (!valid_utf8(text)) return fail(0, "the stop list is not UTF-8 text");
+    StopList list;
+    list.name = name;
+    std::size_t line = 0, from = 0;
+    while (from <= text.size()) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view row = text.substr(from, end - from);
+        from = end + 1;
+        ++line;
+        if (row.substr(0, 2) == "# " || row == "#" || row == "#\r") continue;
+        const std::vector<std::string_view> words = text_pieces_at_blanks(row);
+        if (words.empty()) continue;
+        if (words.size() > 1) {
+            return fail(line, "\"" + std::string(trim_blanks(row)) +
+                                  "\" holds more than one form (one form a line)");
+        }
+        list.forms.insert(fold_text(words[0]));
+    }
+    return list;
+}
+
+std::optional<StopList> read_stop_list(const std::string& path, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    if (in) text << in.rdbuf();
+    if (!in || in.bad()) {
+        if (error) *error = path + " cannot be read";
+        return std::nullopt;
+    }
+    return parse_stop_list(text.str(), path, error);
+}
+
+bool FormFilter::keeps(const std::string& folded) const {
+    if (noNumbers && (is_number_form(folded) || is_placeholder_form(folded))) return false;
+    return !stopList.contains(folded);
+}
+
 // ---- Word lists
 
 WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryForms& glossary,
@@ -149,11 +223,17 @@ WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryFor
         list.error = "the glossary and dictionary filters choose forms, not phrases";
         return list;
     }
+    if (pattern.phrase() && options.filter.any()) {
+        list.error = "the number and stop-list filters choose forms, not phrases";
+        return list;
+    }
     const Aggregate g = aggregate(index, scope);
     list.words = g.words;
+    list.emoticons = index.emoticons().describe();
     if (pattern.phrase()) {
         // A phrase: every matching sequence of forms with its counts.
         for (const PatternMatch& m : group_hits(index, find_hits(index, pattern, scope.in))) {
+            if (m.count < options.minCount || m.authors < options.minAuthors) continue;
             WordListRow r;
             r.form = shown_match(index, m.forms);
             r.count = m.count;
@@ -173,7 +253,9 @@ WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryFor
     for (std::uint32_t f = 0; f < index.formCount(); ++f) {
         const FormFigures& x = g.forms[f];
         if (x.count == 0 || (!wanted.empty() && !wanted[f])) continue;
+        if (x.count < options.minCount || x.authors < options.minAuthors) continue;
         const std::string& folded = index.folded(f);
+        if (!options.filter.keeps(folded)) continue;
         if (options.glossaryOnly && !glossary.contains(folded)) continue;
         if (options.notInDictionary && (dictionary->contains(folded) || glossary.contains(folded)))
             continue;
@@ -219,19 +301,34 @@ KeywordStats keyword_stats(std::uint64_t a, std::uint64_t b, std::uint64_t A, st
     return k;
 }
 
-Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b, int minAuthors) {
-    Keywords out;
-    out.minAuthors = minAuthors;
-    const Aggregate ga = aggregate(index, a);
-    const Aggregate gb = aggregate(index, b);
-    out.wordsA = ga.words;
-    out.wordsB = gb.words;
-    for (std::uint32_t f = 0; f < index.formCount(); ++f) {
-        const FormFigures& x = ga.forms[f];
-        const FormFigures& y = gb.forms[f];
-        if (x.count + y.count == 0) continue;
+namespace {
+
+const FormFigures kNoFigures{};
+
+// Why a side has no words, or nothing.
+std::string empty_side(const Scope& a, const Scope& b, std::uint64_t wordsA, std::uint64_t wordsB,
+                       bool rest, const std::string& reference) {
+    if (wordsA == 0) return "A has no words: " + a.name + " holds no text";
+    if (wordsB > 0) return {};
+    if (rest) {
+        return "B has no words: the rest of " +
+               std::string(a.name == "whole corpus" ? "the whole corpus" : "the corpus outside A") +
+               " is empty";
+    }
+    return "B has no words: " + b.name + (reference.empty() ? "" : " of " + reference) +
+           " holds no text";
+}
+
+// The rows of A against B: per form its figures on both sides, `shown` its
+// spelling and `folded` its folded form.
+template <class Each>
+void add_rows(Keywords& out, const Aggregate& ga, const Aggregate& gb, Each&& each) {
+    const KeywordOptions& o = out.options;
+    each([&](std::uint32_t form, const FormFigures& x, const FormFigures& y,
+             const std::string& shown, const std::string& folded) {
+        if (x.count + y.count == 0) return;
         KeywordRow r;
-        r.form = f;
+        r.form = form;
         r.a = x.count;
         r.b = y.count;
         r.stats = keyword_stats(r.a, r.b, ga.words, gb.words);
@@ -241,15 +338,84 @@ Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b, int mi
         const double ra = r.stats.rateA.value_or(-1), rb = r.stats.rateB.value_or(-1);
         r.side = ra >= rb ? 'a' : 'b';
         const FormFigures& side = r.side == 'a' ? x : y;
-        if (static_cast<long long>(side.authors) < minAuthors || side.count == 0) continue;
+        if (static_cast<long long>(side.authors) < o.minAuthors || side.count == 0) return;
+        if (side.count < o.minCount || !o.filter.keeps(folded)) return;
         r.topShare = static_cast<double>(side.top) / static_cast<double>(side.count);
-        out.rows.push_back(r);
-    }
+        r.shown = shown;
+        out.rows.push_back(std::move(r));
+    });
     std::stable_sort(out.rows.begin(), out.rows.end(),
-                     [&](const KeywordRow& x, const KeywordRow& y) {
-                         if (x.stats.g2 != y.stats.g2) return x.stats.g2 > y.stats.g2;
-                         return index.shown(x.form) < index.shown(y.form);
+                     [](const KeywordRow& x, const KeywordRow& y) {
+                         if (x.signedG2() != y.signedG2()) return x.signedG2() > y.signedG2();
+                         return x.shown < y.shown;
                      });
+}
+
+} // namespace
+
+Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b, int minAuthors) {
+    KeywordOptions o;
+    o.minAuthors = minAuthors;
+    return keywords(index, a, b, o);
+}
+
+Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
+                  const KeywordOptions& options) {
+    Keywords out;
+    out.options = options;
+    out.minAuthors = options.minAuthors;
+    out.emoticons = index.emoticons().describe();
+    const Aggregate ga = aggregate(index, a);
+    const Aggregate gb = aggregate(index, b);
+    out.wordsA = ga.words;
+    out.wordsB = gb.words;
+    // B is the rest of A when it holds exactly the buckets A leaves out.
+    bool rest = a.in.size() == b.in.size();
+    for (std::size_t i = 0; rest && i < a.in.size(); ++i) rest = !a.in[i] != !b.in[i];
+    out.error = empty_side(a, b, out.wordsA, out.wordsB, rest, {});
+    if (!out.error.empty()) return out;
+    add_rows(out, ga, gb, [&](auto&& row) {
+        for (std::uint32_t f = 0; f < index.formCount(); ++f)
+            row(f, ga.forms[f], gb.forms[f], index.shown(f), index.folded(f));
+    });
+    return out;
+}
+
+Keywords keywords(const FormIndex& index, const Scope& a, const FormIndex& reference,
+                  const Scope& b, const KeywordOptions& options, std::string referenceName) {
+    Keywords out;
+    out.options = options;
+    out.minAuthors = options.minAuthors;
+    out.reference = std::move(referenceName);
+    out.emoticons = index.emoticons().describe();
+    const Aggregate ga = aggregate(index, a);
+    const Aggregate gb = aggregate(reference, b);
+    out.wordsA = ga.words;
+    out.wordsB = gb.words;
+    out.error = empty_side(a, b, out.wordsA, out.wordsB, false, out.reference);
+    if (!out.error.empty()) return out;
+    // Each reference form's figures under A's number for it; the forms A's
+    // corpus lacks after A's.
+    std::vector<std::uint32_t> inReference(index.formCount(), kNoForm);
+    std::vector<std::uint32_t> referenceOnly;
+    for (std::uint32_t g = 0; g < reference.formCount(); ++g) {
+        if (gb.forms[g].count == 0) continue;
+        const long long f = index.findFolded(reference.folded(g));
+        if (f >= 0) {
+            inReference[static_cast<std::size_t>(f)] = g;
+        } else {
+            referenceOnly.push_back(g);
+        }
+    }
+    add_rows(out, ga, gb, [&](auto&& row) {
+        for (std::uint32_t f = 0; f < index.formCount(); ++f) {
+            const std::uint32_t g = inReference[f];
+            row(f, ga.forms[f], g == kNoForm ? kNoFigures : gb.forms[g], index.shown(f),
+                index.folded(f));
+        }
+        for (const std::uint32_t g : referenceOnly)
+            row(kNoForm, kNoFigures, gb.forms[g], reference.shown(g), reference.folded(g));
+    });
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -83,10 +84,52 @@ struct StandardWords {
 };
 StandardWords load_standard_words(const std::string& path, const GlossaryForms& glossary);
 
+// ---- Which forms a list leaves out
+
+// A number: the digits 0-9 only, with at most a currency sign (£ $ €) before
+// them or a "%" after them ("2", "2024", "£5", "50%"); "2day" and "4u" are
+// words.
+bool is_number_form(std::string_view form);
+// A placeholder of an anonymised corpus: "<", then "#"s or an ASCII letter
+// followed by ASCII letters, digits and "_", then ">" ("<#>", "<DECIMAL>",
+// "<EMAIL>", "<URL>"), in either case.
+bool is_placeholder_form(std::string_view form);
+
+// A stop list: forms to leave out, compared by their folded form.
+struct StopList {
+    std::string name; // the file it was read from
+    std::unordered_set<std::string> forms;
+
+    bool empty() const { return forms.empty(); }
+    bool contains(const std::string& folded) const { return forms.count(folded) != 0; }
+    // "FILE (12 forms)".
+    std::string describe() const;
+};
+// Reads a stop list: one form a line; blank lines and lines starting with
+// "# " are skipped, blanks around a form dropped. Nothing, with `error` naming
+// the line, for text that is not UTF-8 or a line holding two words.
+std::optional<StopList> parse_stop_list(std::string_view text, std::string name,
+                                        std::string* error);
+std::optional<StopList> read_stop_list(const std::string& path, std::string* error);
+
+// The forms a word list or keyword list keeps.
+struct FormFilter {
+    bool noNumbers = false; // numbers and placeholders left out
+    StopList stopList;
+
+    bool any() const { return noNumbers || !stopList.empty(); }
+    bool keeps(const std::string& folded) const;
+};
+
+// ---- Word lists
+
 struct WordListOptions {
     bool glossaryOnly = false;    // forms of the glossary only
     bool notInDictionary = false; // forms neither in the word list nor in an interpretation
     std::string pattern;          // empty: every form
+    std::uint64_t minCount = 0;   // rows from this count on
+    std::uint32_t minAuthors = 0; // rows from this many authors using the form on
+    FormFilter filter;            // numbers, placeholders, a stop list out (forms, not phrases)
 };
 
 struct WordListRow {
@@ -102,6 +145,7 @@ struct WordList {
     std::vector<WordListRow> rows; // count descending, then form
     std::uint64_t words = 0;       // the scope's words
     std::string error;             // a pattern's or the dictionary's message
+    std::string emoticons;         // the index's emoticon list, described
 };
 
 WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryForms& glossary,
@@ -118,26 +162,54 @@ struct KeywordStats {
 };
 KeywordStats keyword_stats(std::uint64_t a, std::uint64_t b, std::uint64_t A, std::uint64_t B);
 
+// No form of the index: a form only the reference corpus has.
+inline constexpr std::uint32_t kNoForm = UINT32_MAX;
+
 struct KeywordRow {
-    std::uint32_t form = 0;
+    std::uint32_t form = 0; // the form in A's index; kNoForm for one only B's corpus has
+    std::string shown;      // its spelling
     std::uint64_t a = 0, b = 0;
     KeywordStats stats;
     std::uint32_t authorsA = 0, authorsB = 0;
     char side = 'a';     // where the rate is higher ('a' on a tie)
     double topShare = 0; // the side's top author's count / the side's count
-};
 
-struct Keywords {
-    std::vector<KeywordRow> rows; // G2 descending, then form
-    std::uint64_t wordsA = 0, wordsB = 0;
-    int minAuthors = 3;
+    // G2 with the sign of the side: positive where A's rate is higher (the
+    // form is a keyword of A), negative where B's is.
+    double signedG2() const { return side == 'b' ? -stats.g2 : stats.g2; }
 };
 
 inline constexpr int kDefaultKeywordAuthors = 3;
+
+struct KeywordOptions {
+    int minAuthors = kDefaultKeywordAuthors; // authors of the form's side who use it
+    std::uint64_t minCount = 0;              // the form's count on its side
+    FormFilter filter;
+};
+
+struct Keywords {
+    std::vector<KeywordRow> rows; // signed G2 descending (A's keywords first), then form
+    std::uint64_t wordsA = 0, wordsB = 0;
+    int minAuthors = 3;
+    KeywordOptions options;
+    std::string reference; // B's corpus when it is another one ("table PATH"); empty: A's
+    std::string emoticons; // the emoticon list, described
+    // Why there are no rows: a side without words ("B has no words: the rest
+    // of the whole corpus is empty"); empty otherwise.
+    std::string error;
+};
 
 // The forms of A or B used by at least `minAuthors` authors of the side where
 // their rate is higher.
 Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
                   int minAuthors = kDefaultKeywordAuthors);
+// The same with every option.
+Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
+                  const KeywordOptions& options);
+// The keywords of scope `a` of `index` against scope `b` of another corpus's
+// index (a reference corpus), forms matched by their folded form; a form
+// either corpus lacks counts 0 there. `referenceName` names B's corpus.
+Keywords keywords(const FormIndex& index, const Scope& a, const FormIndex& reference,
+                  const Scope& b, const KeywordOptions& options, std::string referenceName);
 
 } // namespace zapt

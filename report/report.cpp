@@ -4,7 +4,9 @@
 
 #include "app/explorer.h"
 #include "corpus/text.h"
+#include "explore/collocates.h"
 #include "explore/tables.h"
+#include "selection/age_band.h"
 #include "selection/subcorpus.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
@@ -14,6 +16,7 @@
 #include "variation/tables.h"
 
 #include <charconv>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -40,20 +43,24 @@ Commands:
                 (variants, spread, significance and metrics take --group-by
                 and --where: the groups of other fields, of a subcorpus)
   collocations  one row per occurrence of a form: word before, form, word after
-  collocates    the words beside a form: left, right, corpus frequency, MI,
-                logDice
+  collocates    the words beside a form: word,left,right,corpus_frequency,mi,
+                log_dice,ll,t_score (ll and t_score signed: negative where
+                the word stands beside the form less often than expected)
   families      the sixteen variant families and their forms
   check         every problem of the corpus (--corpus) in one list
   wordlist      every form of subcorpus A (or of one author, --code) with
                 form,count,per_10k,texts,authors_using,dp,top_author_share,
                 interpretation, by count descending then form
-  keywords      the forms of A against B (--against; absent: the rest of the
-                corpus): form,count_a,count_b,per_10k_a,per_10k_b,g2,
-                log_ratio,pct_diff,authors_a,authors_b,side,top_author_share,
-                a row only when at least --min-authors authors of the side
-                where the form's rate is higher use it; by G2 descending
+  keywords      the forms of A against B (--against, or --reference; absent:
+                the rest of the corpus): form,count_a,count_b,per_10k_a,
+                per_10k_b,g2,log_ratio,pct_diff,authors_a,authors_b,side,
+                top_author_share, a row only when at least --min-authors
+                authors of the side where the form's rate is higher use it;
+                g2 is signed (negative where B's rate is higher), rows by
+                signed g2 descending: A's keywords first
   concordance   the lines of a form (--form) or pattern (--pattern) within
-                their texts: code,left,hit,right in corpus order; a line never
+                their texts: code,left,hit,right in corpus order (with
+                --fields, the authors' values after code); a line never
                 shows more than half of its text's pieces
   authors       per author of A and form (--family or --forms): code, the
                 register's fields and metadata columns, form,count,words
@@ -73,6 +80,9 @@ Options:
                   how many). Absent: age band x gender (band,gender)
   --where FIELD=VALUE[,VALUE...]
                   subcorpus A of wordlist, keywords, concordance and authors,
+                  the texts whose collocates are counted (collocates: over
+                  the pieces of the exploring tools, inside each text, N and
+                  F those of the subcorpus's texts),
                   and the authors the groups of variants, spread,
                   significance and metrics are made of:
                   authors whose FIELD (age, gender, education, native
@@ -83,7 +93,29 @@ Options:
   --against FIELD=VALUE[,VALUE...]
                   subcorpus B of keywords, in the same way; absent: the rest
                   of the corpus
-  --min-authors K the keywords' author floor (default 3)
+  --reference PATH
+                  keywords: B is a second corpus, a folder or a table read as
+                  --corpus reads one, or "built-in" for the built-in sample
+                  (a file of that name: ./built-in); forms are matched by
+                  their folded form. Not with --against
+  --reference-bands LIST
+                  the reference corpus's age bands, read as --bands reads
+                  them (B is the whole reference corpus)
+  --min-authors K the keywords' author floor (default 3); wordlist: only forms
+                  used by at least K authors (default 0)
+  --min-count K   wordlist: only forms counted at least K times; keywords:
+                  only forms counted at least K times on their side
+  --stoplist FILE wordlist, keywords: leave out the forms of FILE (UTF-8, one
+                  form a line, lines starting with "# " skipped), compared
+                  without regard to case
+  --no-numbers    wordlist, keywords: leave out numbers (digits, with at most
+                  a currency sign before or % after) and placeholders of
+                  anonymised corpora (<#>, <DECIMAL>, <EMAIL>, <URL>...)
+  --emoticons FILE
+                  wordlist, keywords, concordance, authors and collocates
+                  with --where: the emoticons that are pieces of their own
+                  (one a line, lines starting with "# " skipped) instead of
+                  the built-in list; "none" for no emoticons
   --code CODE     wordlist: the forms of one author code
   --pattern P     wordlist: only the forms (or phrases) matching P;
                   concordance: the lines of P. "*" any characters, "?" one
@@ -91,7 +123,19 @@ Options:
                   expression (RE2) over the whole folded form; blanks separate
                   a phrase's words
   --context N     concordance: pieces each side, 1 to 5 (default 3)
-  --sort ORDER    concordance: corpus (default), left or right
+  --sort ORDER    concordance: corpus (default), left or right (the words on
+                  that side, nearest first), left1, left2, right1 or right2
+                  (the first or second word on that side alone)
+  --fields FIELD[,FIELD...]
+                  concordance: one column per field after code, named after
+                  it (band, gender, education, native_language or a metadata
+                  column; the names --group-by takes), with the author's value
+  --tally         concordance with --fields: instead of the lines, the hits
+                  per group of the fields' values: lines,hits,authors
+  --span N        collocates: words on either side, 1 to 5 (default 1)
+  --min-freq K    collocates: only words seen beside the form K times or more
+  --within-texts  collocates: pairs inside one text only (always so with
+                  --where)
   --glossary-only wordlist: the glossary's forms only
   --non-standard  wordlist: only forms in no standard dictionary (the word list
                   /usr/share/dict/british-english and the words of the
@@ -113,8 +157,11 @@ struct Options {
     std::string command;
     std::optional<std::string> family, forms, form;
     std::optional<std::string> pattern, code, context, minAuthors, sort, dictionary, groupBy;
+    std::optional<std::string> minCount, stoplist, emoticons, reference, referenceBands, fields,
+        span, minFreq;
     std::vector<std::string> where, against;
     bool glossaryOnly = false, nonStandard = false;
+    bool noNumbers = false, withinTexts = false, tally = false;
     CorpusOptions corpus;
     TableFormat format = TableFormat::Csv;
     bool help = false;
@@ -122,6 +169,12 @@ struct Options {
 };
 
 struct UsageError {
+    std::string message;
+};
+
+// A command line that is right but asks for a table that cannot be made (a
+// side of the keywords without words, a reference corpus that cannot be read).
+struct NoTable {
     std::string message;
 };
 
@@ -141,6 +194,12 @@ Options parse(const std::vector<std::string>& args) {
             (arg == "--glossary-only" ? o.glossaryOnly : o.nonStandard) = true;
             continue;
         }
+        if (arg == "--no-numbers" || arg == "--within-texts" || arg == "--tally") {
+            (arg == "--no-numbers" ? o.noNumbers
+             : arg == "--tally"    ? o.tally
+                                   : o.withinTexts) = true;
+            continue;
+        }
         if (arg.rfind("-", 0) != 0) {
             if (!o.command.empty()) throw UsageError{"unexpected argument '" + arg + "'"};
             o.command = arg;
@@ -155,17 +214,25 @@ Options parse(const std::vector<std::string>& args) {
             value = arg.substr(eq + 1);
             arg = arg.substr(0, eq);
         }
-        std::optional<std::string>* slot = arg == "--family"        ? &o.family
-                                           : arg == "--forms"       ? &o.forms
-                                           : arg == "--form"        ? &o.form
-                                           : arg == "--pattern"     ? &o.pattern
-                                           : arg == "--code"        ? &o.code
-                                           : arg == "--context"     ? &o.context
-                                           : arg == "--min-authors" ? &o.minAuthors
-                                           : arg == "--sort"        ? &o.sort
-                                           : arg == "--dictionary"  ? &o.dictionary
-                                           : arg == "--group-by"    ? &o.groupBy
-                                                                    : nullptr;
+        std::optional<std::string>* slot = arg == "--family"            ? &o.family
+                                           : arg == "--forms"           ? &o.forms
+                                           : arg == "--form"            ? &o.form
+                                           : arg == "--pattern"         ? &o.pattern
+                                           : arg == "--code"            ? &o.code
+                                           : arg == "--context"         ? &o.context
+                                           : arg == "--min-authors"     ? &o.minAuthors
+                                           : arg == "--sort"            ? &o.sort
+                                           : arg == "--dictionary"      ? &o.dictionary
+                                           : arg == "--group-by"        ? &o.groupBy
+                                           : arg == "--min-count"       ? &o.minCount
+                                           : arg == "--stoplist"        ? &o.stoplist
+                                           : arg == "--emoticons"       ? &o.emoticons
+                                           : arg == "--reference"       ? &o.reference
+                                           : arg == "--reference-bands" ? &o.referenceBands
+                                           : arg == "--fields"          ? &o.fields
+                                           : arg == "--span"            ? &o.span
+                                           : arg == "--min-freq"        ? &o.minFreq
+                                                                        : nullptr;
         std::vector<std::string>* list = arg == "--where"     ? &o.where
                                          : arg == "--against" ? &o.against
                                                               : nullptr;
@@ -252,8 +319,72 @@ struct Exploring {
     FormIndex index;
 };
 
+// The emoticons of --emoticons: the built-in list, none, or a file's.
+EmoticonList emoticons_of(const Options& o) {
+    if (!o.emoticons) return EmoticonList::builtin();
+    if (*o.emoticons == "none") return {};
+    std::string error;
+    std::optional<EmoticonList> list = EmoticonList::read_file(*o.emoticons, &error);
+    if (!list) throw UsageError{"--emoticons: " + error};
+    return std::move(*list);
+}
+
+// The forms --no-numbers and --stoplist leave out.
+FormFilter filter_of(const Options& o) {
+    FormFilter f;
+    f.noNumbers = o.noNumbers;
+    if (o.stoplist) {
+        std::string error;
+        std::optional<StopList> list = read_stop_list(*o.stoplist, &error);
+        if (!list) throw UsageError{"--stoplist: " + error};
+        f.stopList = std::move(*list);
+    }
+    return f;
+}
+
+// A second corpus, B of the keywords: read as --corpus reads one.
+struct Reference {
+    LoadedCorpus loaded;
+    CorpusStore store;
+    AuthorRegister authors;
+    FormIndex index;
+};
+
+std::unique_ptr<Reference> load_reference(const Options& o, const EmoticonList& emoticons,
+                                          std::ostream& err) {
+    if (o.reference->empty()) throw UsageError{"--reference needs a folder, a table or built-in"};
+    CorpusOptions c;
+    c.path = *o.reference == "built-in" ? std::string() : *o.reference;
+    if (o.referenceBands) {
+        std::string error;
+        if (!parse_bands(*o.referenceBands, &error))
+            throw UsageError{"--reference-bands: " + error};
+        c.bands = *o.referenceBands;
+    }
+    auto r = std::make_unique<Reference>();
+    try {
+        // Read alone: the bands in force stay the corpus's own.
+        r->loaded = read_corpus_source(c);
+    } catch (const std::exception& e) {
+        throw NoTable{"cannot read the reference corpus: " + std::string(e.what())};
+    }
+    if (!r->loaded.report.problems().empty()) {
+        err << "zapt-report: the reference corpus was read with problems:\n"
+            << format_report(r->loaded.report);
+    }
+    r->store = build_corpus_store(r->loaded.data.corpus, r->loaded.data.authors);
+    r->authors = build_author_register(r->loaded.data.authors);
+    r->index = FormIndex(r->store, r->authors, emoticons);
+    return r;
+}
+
+// A whole number option from 0 on.
+std::uint64_t floor_option(const std::optional<std::string>& value, const char* name) {
+    return static_cast<std::uint64_t>(number_option(value, name, 0, 0, 1000000000));
+}
+
 ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
-                          std::string& selection) {
+                          std::string& selection, std::ostream& err) {
     const Subcorpus a = subcorpus_of(o.where, x.fields, "--where");
     std::vector<std::size_t> rows = a.members(x.fields);
     selection = a.whole() ? "whole corpus" : "subcorpus " + a.describe();
@@ -276,6 +407,10 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
         options.pattern = o.pattern.value_or("");
         options.glossaryOnly = o.glossaryOnly;
         options.notInDictionary = o.nonStandard;
+        options.minCount = floor_option(o.minCount, "--min-count");
+        options.minAuthors =
+            static_cast<std::uint32_t>(floor_option(o.minAuthors, "--min-authors"));
+        options.filter = filter_of(o);
         const GlossaryForms glossary(app.glossary());
         StandardWords dictionary;
         if (o.nonStandard) {
@@ -286,19 +421,39 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
         return word_list_table(list, scope.name, options);
     }
     if (o.command == "keywords") {
-        const int k =
+        if (o.reference && !o.against.empty())
+            throw UsageError{"give either --against or --reference, not both"};
+        if (o.referenceBands && !o.reference)
+            throw UsageError{"--reference-bands is for the corpus of --reference"};
+        KeywordOptions options;
+        options.minAuthors =
             number_option(o.minAuthors, "--min-authors", kDefaultKeywordAuthors, 0, 1000000000);
+        options.minCount = floor_option(o.minCount, "--min-count");
+        options.filter = filter_of(o);
         const Scope sa = a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
-        Scope sb;
-        if (o.against.empty()) {
-            sb = rest_scope(sa);
+        Keywords k;
+        std::string nameB;
+        if (o.reference) {
+            const std::unique_ptr<Reference> r = load_reference(o, x.index.emoticons(), err);
+            const Scope sb = whole_scope(r->index);
+            k = keywords(x.index, sa, r->index, sb, options, r->loaded.name);
+            nameB = sb.name;
+            selection = "a: " + sa.name + "; b: the reference corpus, " + r->loaded.name;
         } else {
-            const Subcorpus b = subcorpus_of(o.against, x.fields, "--against");
-            sb = b.whole() ? whole_scope(x.index)
-                           : rows_scope(x.index, b.members(x.fields), b.describe());
+            Scope sb;
+            if (o.against.empty()) {
+                sb = rest_scope(sa);
+            } else {
+                const Subcorpus b = subcorpus_of(o.against, x.fields, "--against");
+                sb = b.whole() ? whole_scope(x.index)
+                               : rows_scope(x.index, b.members(x.fields), b.describe());
+            }
+            k = keywords(x.index, sa, sb, options);
+            nameB = sb.name;
+            selection = "a: " + sa.name + "; b: " + sb.name;
         }
-        selection = "a: " + sa.name + "; b: " + sb.name;
-        return keywords_table(x.index, keywords(x.index, sa, sb, k), sa.name, sb.name);
+        if (!k.error.empty()) throw NoTable{k.error};
+        return keywords_table(x.index, k, sa.name, nameB);
     }
     if (o.command == "concordance") {
         if (o.form && o.pattern) throw UsageError{"give either --form or --pattern, not both"};
@@ -307,27 +462,100 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
             number_option(o.context, "--context", kDefaultContext, kMinContext, kMaxContext);
         ConcordanceSort sort = ConcordanceSort::Corpus;
         if (o.sort) {
-            if (*o.sort == "left") {
-                sort = ConcordanceSort::Left;
-            } else if (*o.sort == "right") {
-                sort = ConcordanceSort::Right;
-            } else if (*o.sort != "corpus") {
-                throw UsageError{"unknown order '" + *o.sort + "' (corpus, left or right)"};
+            const std::optional<ConcordanceSort> by = parse_sort(*o.sort);
+            if (!by) {
+                throw UsageError{"unknown order '" + *o.sort +
+                                 "' (corpus, left, right, left1, left2, right1 or right2)"};
             }
+            sort = *by;
         }
+        LineFields fields;
+        if (o.fields) {
+            std::string error;
+            std::optional<LineFields> f = line_fields(*o.fields, x.fields, &error);
+            if (!f) throw UsageError{"--fields: " + error};
+            fields = std::move(*f);
+        }
+        if (o.tally && !o.fields) throw UsageError{"--tally needs --fields"};
         const Pattern p = o.form ? literal_pattern(*o.form) : compile_pattern(*o.pattern);
         if (!p.ok()) throw UsageError{p.error};
         const Scope scope =
             a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
         Concordance c = concordance(x.index, p, n, scope.in);
+        const std::string query = o.form ? *o.form : *o.pattern;
+        if (o.tally) return concordance_tally_table(c, fields, query);
         sort_lines(x.index, c.lines, sort);
-        return concordance_table(x.index, c, o.form ? *o.form : *o.pattern, n, sort);
+        return concordance_table(x.index, c, query, n, sort, static_cast<std::size_t>(-1), fields);
+    }
+    if (o.command == "collocates") {
+        // Within a subcorpus: over the exploring tools' pieces.
+        const std::string form = form_of(o);
+        if (text_pieces_at_blanks(form).size() != 1)
+            throw UsageError{"--form takes one form for the collocates"};
+        CollocationSettings settings;
+        settings.span = number_option(o.span, "--span", 1, 1, CollocationSettings::kMaxSpan);
+        settings.minFrequency = number_option(o.minFreq, "--min-freq", 1, 1, 1000000000);
+        settings.withinText = true;
+        const Scope scope = rows_scope(x.index, rows, a.describe());
+        return scope_collocates_table(x.index, scope_collocates(x.index, scope, form, settings),
+                                      scope.name);
     }
     // authors
     const FormList forms = forms_of(o, app);
     return authors_table(x.index, x.fields, rows, forms.forms,
                          "Authors and forms: " +
                              (forms.caption.empty() ? forms.name : forms.caption));
+}
+
+// The collocates of the whole corpus: the cleaned corpus text, as the
+// collocations window and the comparison window count them.
+ResultTable collocates_of_corpus(const Options& o, const Explorer& app) {
+    const std::string form = form_of(o);
+    if (!o.span && !o.minFreq && !o.withinTexts)
+        return collocates_table(collocation_table(app.form3(), form));
+    CollocationSettings settings = kWindowCollocations;
+    settings.span = number_option(o.span, "--span", 1, 1, CollocationSettings::kMaxSpan);
+    settings.minFrequency = number_option(o.minFreq, "--min-freq", 1, 1, 1000000000);
+    settings.withinText = o.withinTexts;
+    return collocates_table(collocation_table(app.form3(), form, settings));
+}
+
+// The commands each option of the exploring tools is for, when they are not
+// every exploring command; the message for another command.
+std::string misplaced_option(const Options& o) {
+    struct Use {
+        const char* option;
+        bool given;
+        std::vector<std::string> commands;
+    };
+    const bool subcorpusCollocates = o.command == "collocates" && !o.where.empty();
+    const Use uses[] = {
+        {"--min-count", o.minCount.has_value(), {"wordlist", "keywords"}},
+        {"--stoplist", o.stoplist.has_value(), {"wordlist", "keywords"}},
+        {"--no-numbers", o.noNumbers, {"wordlist", "keywords"}},
+        {"--reference", o.reference.has_value(), {"keywords"}},
+        {"--reference-bands", o.referenceBands.has_value(), {"keywords"}},
+        {"--fields", o.fields.has_value(), {"concordance"}},
+        {"--tally", o.tally, {"concordance"}},
+        {"--span", o.span.has_value(), {"collocates"}},
+        {"--min-freq", o.minFreq.has_value(), {"collocates"}},
+        {"--within-texts", o.withinTexts, {"collocates"}},
+        {"--emoticons",
+         o.emoticons.has_value() && !(o.command == "collocates" && subcorpusCollocates),
+         {"wordlist", "keywords", "concordance", "authors"}},
+    };
+    for (const Use& u : uses) {
+        if (!u.given) continue;
+        if (std::find(u.commands.begin(), u.commands.end(), o.command) != u.commands.end())
+            continue;
+        std::string list;
+        for (std::size_t i = 0; i < u.commands.size(); ++i) {
+            list += (i == 0 ? "" : i + 1 == u.commands.size() ? " and " : ", ") + u.commands[i];
+        }
+        if (std::string(u.option) == "--emoticons") list += " (and collocates with --where)";
+        return "'" + o.command + "' does not take " + u.option + " (it is for " + list + ")";
+    }
+    return {};
 }
 
 // The groups of a comparison: the query's groups over the whole corpus, or
@@ -403,18 +631,25 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return usage("unknown command '" + o.command + "'");
     }
 
+    const bool subcorpusCollocates = o.command == "collocates" && !o.where.empty();
     const bool exploring = o.command == "wordlist" || o.command == "keywords" ||
-                           o.command == "concordance" || o.command == "authors";
+                           o.command == "concordance" || o.command == "authors" ||
+                           subcorpusCollocates;
     const bool grouped = o.command == "variants" || o.command == "spread" ||
                          o.command == "significance" || o.command == "metrics";
-    if (!exploring &&
-        ((!grouped && !o.where.empty()) || !o.against.empty() || o.pattern || o.code || o.context ||
-         o.minAuthors || o.sort || o.dictionary || o.glossaryOnly || o.nonStandard)) {
+    const bool exploringOptions = !o.against.empty() || o.pattern || o.code || o.context ||
+                                  o.minAuthors || o.sort || o.dictionary || o.glossaryOnly ||
+                                  o.nonStandard;
+    if ((!exploring && ((!grouped && !o.where.empty()) || exploringOptions)) ||
+        (subcorpusCollocates && exploringOptions)) {
         return usage("'" + o.command +
                      "' takes none of the options of wordlist, keywords, concordance and authors");
     }
     if (!grouped && o.groupBy) {
         return usage("--group-by is for variants, spread, significance and metrics");
+    }
+    if (const std::string misplaced = misplaced_option(o); !misplaced.empty()) {
+        return usage(misplaced);
     }
 
     LoadedCorpus loaded;
@@ -444,18 +679,20 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     Effects nowhere;
     Explorer app(std::move(loaded.data), nowhere);
     x.fields = {&app.authors(), &x.metadataColumns, &x.authorMetadata};
-    if (exploring) x.index = FormIndex(app.form3(), app.authors());
 
     ResultTable table;
     std::string selection = "all groups";
     try {
         if (exploring) {
-            table = explore_table(o, app, x, selection);
+            x.index = FormIndex(app.form3(), app.authors(), emoticons_of(o));
+            table = explore_table(o, app, x, selection, err);
         } else if (grouped) {
             table = grouped_table(o, app, x.fields, selection);
-        } else if (o.command == "collocations" || o.command == "collocates") {
-            CollocationTable c = collocation_table(app.form3(), form_of(o));
-            table = o.command == "collocations" ? occurrences_table(c) : collocates_table(c);
+        } else if (o.command == "collocations") {
+            table = occurrences_table(collocation_table(app.form3(), form_of(o)));
+            selection = "whole corpus";
+        } else if (o.command == "collocates") {
+            table = collocates_of_corpus(o, app);
             selection = "whole corpus";
         } else {
             table = families_table(app);
@@ -463,7 +700,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
     } catch (const UsageError& e) {
         return usage(e.message);
+    } catch (const NoTable& e) {
+        err << "zapt-report: " << e.message << "\n";
+        return kUsage;
     }
+    if (o.referenceBands) applied.push_back("reference corpus's age bands: " + *o.referenceBands);
     ExportHeader header = export_header(app, selection);
     header.corpus = corpus_name;
     header.notes = applied;

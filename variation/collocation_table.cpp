@@ -49,7 +49,9 @@ CollocationMeasures collocation_measures(double o, double fForm, double fWord, d
         auto term = [](double obs, double expected) {
             return obs > 0 ? obs * std::log(obs / expected) : 0.0;
         };
-        m.logLikelihood = 2 * (term(a, e1) + term(b, e2));
+        const double g2 = std::max(0.0, 2 * (term(a, e1) + term(b, e2)));
+        // Fewer pairs than expected: repulsion, a negative value.
+        m.logLikelihood = a < e1 ? -g2 : g2;
     }
     return m;
 }

@@ -28,11 +28,15 @@ inline constexpr std::string_view kLogDiceFormula =
 inline constexpr std::string_view kSpanMiFormula =
     "MI = log2(O / E): O = left + right, E = F_form * F_word * 2 * span / N, N = words of the "
     "cleaned corpus text, F = corpus frequency by the counting rule";
-inline constexpr std::string_view kTScoreFormula = "t-score = (O - E) / sqrt(O)";
+inline constexpr std::string_view kTScoreFormula =
+    "t-score = (O - E) / sqrt(O), E = F_form * F_word * 2 * span / N: negative where the word "
+    "stands beside the form less often than expected";
 inline constexpr std::string_view kLogLikelihoodFormula =
     "log-likelihood G2 = 2 * (a * ln(a / E1) + b * ln(b / E2)): a = O among the A = 2 * span * "
     "F_form places beside the form, b = F_word - O (at least 0) among the B = N - A other places, "
-    "E1 = A * (a + b) / (A + B), E2 = B * (a + b) / (A + B), 0 * ln 0 = 0; 0 when A >= N";
+    "E1 = A * (a + b) / (A + B), E2 = B * (a + b) / (A + B), 0 * ln 0 = 0; 0 when A >= N; "
+    "signed: negative where a < E1 (the word stands beside the form less often than expected), "
+    "so that the largest values are the strongest attraction";
 
 // How the collocates of a form are counted.
 struct CollocationSettings {
@@ -57,8 +61,8 @@ struct Collocate {
     int corpusFrequency = 0;
     double mi = 0;
     double logDice = 0;
-    double tScore = 0;
-    double logLikelihood = 0;
+    double tScore = 0;        // signed: negative where O < E
+    double logLikelihood = 0; // signed: negative where O < E
 };
 
 struct CollocationTable {
@@ -81,6 +85,8 @@ CollocationTable collocation_table(const CorpusStore& store, std::string_view fo
 
 // The measures of one collocate from its co-occurrences O, the corpus
 // frequencies of the form and the word, the corpus words N and the span.
+// The t-score and the log-likelihood are signed: negative where the word is
+// seen beside the form less often than expected.
 struct CollocationMeasures {
     double mi = 0, logDice = 0, tScore = 0, logLikelihood = 0;
 };

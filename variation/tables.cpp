@@ -184,16 +184,28 @@ ResultTable occurrences_table(const CollocationTable& c) {
 ResultTable collocates_table(const CollocationTable& c) {
     ResultTable t;
     t.title = "Collocates of " + c.form;
-    t.columns = {"word", "left", "right", "corpus_frequency", "mi", "log_dice"};
+    t.columns = {"word", "left", "right", "corpus_frequency", "mi", "log_dice", "ll", "t_score"};
     for (const Collocate& k : c.collocates) {
         t.rows.push_back({k.word, whole(k.left), whole(k.right), whole(k.corpusFrequency),
-                          fixed4(k.mi), fixed4(k.logDice)});
+                          fixed4(k.mi), fixed4(k.logDice), fixed4(k.logLikelihood),
+                          fixed4(k.tScore)});
     }
+    const bool window = c.settings.span == kWindowCollocations.span &&
+                        c.settings.minFrequency == kWindowCollocations.minFrequency &&
+                        c.settings.withinText == kWindowCollocations.withinText;
     t.settings = {{"form", c.form},
                   {"form frequency", whole(c.formFrequency)},
-                  {"corpus words", whole(c.corpusWords)},
-                  {"MI", std::string(kMiFormula)},
-                  {"logDice", std::string(kLogDiceFormula)}};
+                  {"corpus words", whole(c.corpusWords)}};
+    if (!window) {
+        t.settings.push_back({"span", whole(c.settings.span) + " words on either side"});
+        t.settings.push_back({"minimum frequency", whole(c.settings.minFrequency)});
+        t.settings.push_back(
+            {"pairs", c.settings.withinText ? "inside one text only" : "across texts too"});
+    }
+    t.settings.push_back({"MI", std::string(window ? kMiFormula : kSpanMiFormula)});
+    t.settings.push_back({"logDice", std::string(kLogDiceFormula)});
+    t.settings.push_back({"ll", std::string(kLogLikelihoodFormula)});
+    t.settings.push_back({"t_score", std::string(kTScoreFormula)});
     return t;
 }
 

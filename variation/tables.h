@@ -31,10 +31,14 @@ ResultTable significance_table(const Comparison& c);
 
 // band-free: word_before, form, word_after, one row per occurrence.
 ResultTable occurrences_table(const CollocationTable& t);
-// word, left, right, corpus_frequency, mi, log_dice (formulas in the settings).
+// word, left, right, corpus_frequency, mi, log_dice, ll, t_score (formulas in
+// the settings; ll and t_score signed, negative where the word stands beside
+// the form less often than expected). Settings other than the collocations
+// window's (one word either side, across texts, every collocate) are named.
 ResultTable collocates_table(const CollocationTable& t);
 // The same with the span, the minimum frequency and whether pairs stay inside
-// a text, and with log-likelihood and t-score beside MI and logDice.
+// a text, and with log-likelihood and t-score (both signed) beside MI and
+// logDice.
 ResultTable collocate_measures_table(const CollocationTable& t);
 
 // ---- Author figures by group ----

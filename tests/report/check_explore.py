@@ -3,13 +3,16 @@
 
 Usage: check_explore.py ZAPT_REPORT DATA_DIR
 
-From the data files alone (the built-in data of DATA_DIR, then a CSV table
-written here with metadata columns, emoji and other scripts), this script
-works out the pieces and forms of every text, the word lists with their
-dispersion, the keywords of one subcorpus against another, the matches of
-patterns and the concordance lines, and compares them with what zapt-report
-prints. Every concordance line is checked against its text: never more than
-half of its pieces. No output may hold an author's name.
+From the data files alone (the built-in data of DATA_DIR with its list of
+emoticons, then a CSV table written here with metadata columns, emoji,
+emoticons, numbers, placeholders and other scripts), this script works out
+the pieces and forms of every text, the word lists with their dispersion and
+filters, the keywords of one subcorpus against another or against a second
+corpus (signed G2), the matches of patterns, the concordance lines with their
+authors' groups, sorts and tallies, and the collocates within a subcorpus,
+and compares them with what zapt-report prints. Every concordance line is
+checked against its text: never more than half of its pieces. No output may
+hold an author's name.
 """
 import csv
 import io
@@ -23,13 +26,93 @@ import tempfile
 
 # The comparison tables' check shares its recording of failures, the
 # corpus's marks and the full case folding.
-from check_report import CORPUS_MARKS, check, failures, fold
+from check_report import BANDS, CORPUS_MARKS, check, failures, fold, in_band
 
 
-def pieces(text):
+def clean_pieces(text):
     for m in CORPUS_MARKS + "\t\r\n":
         text = text.replace(m, " ")
     return [p for p in text.split(" ") if p]
+
+
+def ascii_lower(s):
+    return "".join(c.lower() if "A" <= c <= "Z" else c for c in s)
+
+
+class Emoticons:
+    """A list of emoticons as the exploring tools read it: one a line, "# "
+    lines and blank lines skipped; ASCII letters in either case; an entry
+    followed by more of its last character when that is one of ) ( ] [ D P 3
+    ^ * is the same emoticon written longer."""
+    REPEAT = set(")(][dp3^*")
+
+    def __init__(self, text):
+        self.entries = []
+        for line in text.split("\n"):
+            line = line[:-1] if line.endswith("\r") else line
+            if line.startswith("# ") or line == "#":
+                continue
+            e = ascii_lower(line.strip(" \t"))
+            if e and e not in self.entries:
+                self.entries.append(e)
+        self.entries.sort(key=len, reverse=True)
+        self.glue = {e[0] for e in self.entries if not (e[0].isascii() and e[0].isalnum())}
+
+    def match(self, s):
+        low = ascii_lower(s)
+        for e in self.entries:
+            if low.startswith(e):
+                n = len(e)
+                if e[-1] in self.REPEAT:
+                    while n < len(s) and low[n] == e[-1]:
+                        n += 1
+                return n
+        return 0
+
+    def only(self, s):
+        if not s:
+            return False
+        while s:
+            n = self.match(s)
+            if not n:
+                return False
+            s = s[n:]
+        return True
+
+    def split(self, chunk):
+        """(end of the word, start and end of the emoticons), or None."""
+        if not self.entries or len(chunk.encode("utf-8")) > 128:
+            return None
+        core = chunk.rstrip(".,!?")
+        if self.only(chunk):
+            return 0, 0, len(chunk)
+        if core != chunk and self.only(core):
+            return 0, 0, len(core)
+        for i in range(1, len(core)):
+            if core[i] in self.glue and not ("0" <= core[i - 1] <= "9") and self.only(core[i:]):
+                return i, i, len(core)
+        return None
+
+
+NO_EMOTICONS = Emoticons("")
+
+
+def pieces(text, emoticons=NO_EMOTICONS):
+    out = []
+    for chunk in regex.split(r"[ \t\r\n]+", text):
+        if not chunk:
+            continue
+        cut = emoticons.split(chunk)
+        if cut is None:
+            out += clean_pieces(chunk)
+            continue
+        word, at, end = cut
+        out += clean_pieces(chunk[:word])
+        while at < end:
+            n = emoticons.match(chunk[at:end])
+            out.append(chunk[at:at + n])
+            at += n
+    return out
 
 
 class Rest:
@@ -43,15 +126,16 @@ class Corpus:
     """Register rows (dicts with code, name, age, gender, education, native and
     metadata) and texts (author name, text), in corpus order."""
 
-    def __init__(self, register, texts, glossary):
+    def __init__(self, register, texts, glossary, emoticons):
         self.register = register
         self.texts = texts
         self.glossary = glossary
+        self.emoticons = emoticons
         row_of = {}
         for k, a in enumerate(register):
             row_of.setdefault(fold(a["name"]), k)
         self.text_author = [row_of.get(fold(name), -1) for name, _ in texts]
-        self.text_pieces = [pieces(t) for _, t in texts]
+        self.text_pieces = [pieces(t, emoticons) for _, t in texts]
         spellings = {}
         order = []
         for ps in self.text_pieces:
@@ -81,6 +165,9 @@ class Corpus:
             return [t for t in range(len(self.texts)) if self.text_author[t] not in rows.outside]
         rows = set(rows)
         return [t for t in range(len(self.texts)) if self.text_author[t] in rows]
+
+    def with_emoticons(self, emoticons):
+        return Corpus(self.register, self.texts, self.glossary, emoticons)
 
     def author_words(self, k):
         return sum(len(self.text_pieces[t]) for t in range(len(self.texts))
@@ -157,7 +244,26 @@ def word_figures(corpus, rows):
     return figures
 
 
-def expected_wordlist(corpus, rows, keep=lambda f: True):
+def is_number(f):
+    for sign in ("\u00a3", "$", "\u20ac"):
+        if f.startswith(sign):
+            f = f[len(sign):]
+            break
+    if f.endswith("%"):
+        f = f[:-1]
+    return f != "" and all("0" <= c <= "9" for c in f)
+
+
+def is_placeholder(f):
+    return regex.fullmatch(r"<(#+|[A-Za-z][A-Za-z0-9_]*)>", f) is not None
+
+
+def form_filter(no_numbers=False, stop=()):
+    stop = {fold(w) for w in stop}
+    return lambda f: not (no_numbers and (is_number(f) or is_placeholder(f))) and f not in stop
+
+
+def expected_wordlist(corpus, rows, keep=lambda f: True, min_count=0, min_authors=0):
     texts = corpus.texts_in(rows)
     words = sum(len(corpus.text_pieces[t]) for t in texts)
     authors = sorted({corpus.text_author[t] for t in texts if corpus.text_author[t] >= 0}
@@ -167,7 +273,7 @@ def expected_wordlist(corpus, rows, keep=lambda f: True):
     total_parts = sum(part_words[k] for k in parts)
     out = []
     for f, x in word_figures(corpus, rows).items():
-        if not keep(f):
+        if not keep(f) or x["count"] < min_count or len(x["by"]) < min_authors:
             continue
         in_parts = sum(x["by"].get(k, 0) for k in parts)
         dp = None
@@ -317,26 +423,28 @@ def keyword_stats(a, b, A, B):
     return g2, lr, pct
 
 
-def compare_keywords(name, corpus, output, rows_a, rows_b, k):
-    header, got = table(output)
-    check(header == ["form", "count_a", "count_b", "per_10k_a", "per_10k_b", "g2", "log_ratio",
-                     "pct_diff", "authors_a", "authors_b", "side", "top_author_share"],
-          f"{name}: header {header}")
-    fa, fb = word_figures(corpus, rows_a), word_figures(corpus, rows_b)
-    A = sum(len(corpus.text_pieces[t]) for t in corpus.texts_in(rows_a))
-    B = sum(len(corpus.text_pieces[t]) for t in corpus.texts_in(rows_b))
+def keyword_rows(fa, fb, A, B, shown, k, keep=lambda f: True, min_count=0):
+    """form -> the keyword row's figures, from per-form figures of A and B."""
     want = {}
     for f in set(fa) | set(fb):
         xa, xb = fa.get(f, {"count": 0, "by": {}}), fb.get(f, {"count": 0, "by": {}})
         a, b = xa["count"], xb["count"]
         side = "a" if a / A >= b / B else "b"
         x = xa if side == "a" else xb
-        if len(x["by"]) < k:
+        if len(x["by"]) < k or x["count"] < min_count or not keep(f):
             continue
         g2, lr, pct = keyword_stats(a, b, A, B)
-        want[corpus.shown[f]] = (a, b, a * 10000 / A, b * 10000 / B, g2, lr, pct,
-                                 len(xa["by"]), len(xb["by"]), side,
-                                 max(x["by"].values()) / x["count"])
+        want[shown(f)] = (a, b, a * 10000 / A, b * 10000 / B, g2 if side == "a" else -g2, lr, pct,
+                          len(xa["by"]), len(xb["by"]), side,
+                          max(x["by"].values()) / x["count"])
+    return want
+
+
+def compare_keyword_table(name, output, want):
+    header, got = table(output)
+    check(header == ["form", "count_a", "count_b", "per_10k_a", "per_10k_b", "g2", "log_ratio",
+                     "pct_diff", "authors_a", "authors_b", "side", "top_author_share"],
+          f"{name}: header {header}")
     check(sorted(r[0] for r in got) == sorted(want), f"{name}: the keywords differ: "
           f"{sorted(set(r[0] for r in got) ^ set(want))[:10]}")
     for r in got:
@@ -347,10 +455,193 @@ def compare_keywords(name, corpus, output, rows_a, rows_b, k):
             close(r[i], w[i - 1]) for i in (3, 4, 5, 6, 7)) and int(r[8]) == w[7]
             and int(r[9]) == w[8] and r[10] == w[9] and close(r[11], w[10]))
         check(ok, f"{name}: {r}, wanted {w}")
+        # The sign of G2 is the side's: A's keywords positive, B's negative.
+        check((float(r[5]) >= 0) == (r[10] == "a"), f"{name}: {r[0]} g2 {r[5]} side {r[10]}")
+    # Signed G2 descending: A's keywords first.
     for x, y in zip(got, got[1:]):
         check(float(x[5]) > float(y[5]) or (float(x[5]) == float(y[5]) and x[0] <= y[0]),
               f"{name}: order {x[0]} before {y[0]}")
     return got
+
+
+def compare_keywords(name, corpus, output, rows_a, rows_b, k, keep=lambda f: True, min_count=0):
+    fa, fb = word_figures(corpus, rows_a), word_figures(corpus, rows_b)
+    A = sum(len(corpus.text_pieces[t]) for t in corpus.texts_in(rows_a))
+    B = sum(len(corpus.text_pieces[t]) for t in corpus.texts_in(rows_b))
+    want = keyword_rows(fa, fb, A, B, lambda f: corpus.shown[f], k, keep, min_count)
+    return compare_keyword_table(name, output, want)
+
+
+def compare_reference_keywords(name, corpus, reference, output, rows_a, k):
+    """B the whole of a second corpus, forms meeting by their folded form."""
+    fa, fb = word_figures(corpus, rows_a), word_figures(reference, None)
+    A = sum(len(corpus.text_pieces[t]) for t in corpus.texts_in(rows_a))
+    B = sum(len(ps) for ps in reference.text_pieces)
+    want = keyword_rows(fa, fb, A, B,
+                        lambda f: corpus.shown[f] if f in corpus.shown else reference.shown[f], k)
+    return compare_keyword_table(name, output, want)
+
+
+# ---- The authors' groups beside concordance lines
+
+def field_label(corpus, k, field):
+    """(order key, label) of register row k's value of a --fields field, or None."""
+    a = corpus.register[k]
+    if field == "band":
+        for i, (label, test) in enumerate(BANDS):
+            if in_band(test, a["age"]):
+                return (i, 0, 0, ""), label
+        return None
+    raw = {"gender": a["gender"], "education": a["education"],
+           "native_language": a["native"]}.get(field, a["meta"].get(field, ""))
+    v = raw.strip(" ")
+    if v.lower() in ("", "unknown", "na", "n/a", "-"):
+        return None
+    if regex.fullmatch(r"[0-9.+-]+", v):
+        try:
+            return (0, 0, float(v), fold(v)), v
+        except ValueError:
+            pass
+    return (0, 1, 0, fold(v)), v
+
+
+def field_values(corpus, fields):
+    """Per register row, per field: (order key, label) or None; the label of a
+    value is the one of the first author (register order) who has it."""
+    out = []
+    first = {}
+    for k in range(len(corpus.register)):
+        row = []
+        for f in fields:
+            v = field_label(corpus, k, f)
+            if v is not None:
+                v = first.setdefault((f, v[0]), v)
+            row.append(v)
+        out.append(row)
+    return out
+
+
+def check_fields(name, corpus, fields, with_fields, plain):
+    """The lines with --fields are the lines without, with the authors' values after code."""
+    header, got = table(with_fields)
+    _, lines = table(plain)
+    check(header == ["code", *fields, "left", "hit", "right"], f"{name}: header {header}")
+    values = field_values(corpus, fields)
+    by_code = {}
+    for k, a in enumerate(corpus.register):
+        by_code.setdefault(a["code"], k)
+    want = []
+    for line in lines:
+        k = by_code.get(line[0]) if line[0] else None
+        vals = ["" if k is None or v is None else v[1] for v in (values[k] if k is not None
+                                                                 else [None] * len(fields))]
+        want.append([line[0], *vals, *line[1:]])
+    check(got == want, f"{name}: {len(got)} lines; first difference "
+          f"{next(((g, w) for g, w in zip(got, want) if g != w), None)}")
+
+
+def check_tally(name, corpus, output, pattern, rows, n, fields):
+    header, got = table(output)
+    check(header == [*fields, "lines", "hits", "authors"], f"{name}: header {header}")
+    values = field_values(corpus, fields)
+    lines, _, _ = expected_lines(corpus, pattern, rows, n)
+    groups = {}
+
+    def group(t):
+        k = corpus.text_author[t]
+        row = values[k] if k >= 0 else [None] * len(fields)
+        key = tuple((0, v[0]) if v else (1,) for v in row)
+        return groups.setdefault(key, {"values": [v[1] if v else "" for v in row],
+                                       "lines": 0, "hits": 0, "authors": set()})
+    for t, _, _ in hits(corpus, pattern, rows):
+        g = group(t)
+        g["hits"] += 1
+        if corpus.text_author[t] >= 0:
+            g["authors"].add(corpus.text_author[t])
+    for _, (t, _, _) in lines:
+        group(t)["lines"] += 1
+    want = [[*g["values"], str(g["lines"]), str(g["hits"]), str(len(g["authors"]))]
+            for _, g in sorted(groups.items())]
+    check(got == want, f"{name}: {got} wanted {want}")
+
+
+def check_sorts(name, corpus, outputs, n):
+    """Each one-word sort orders the corpus-order lines by that word's folded
+    form (a line not showing it first), ties in corpus order."""
+    base = outputs["corpus"]
+    for order, side, i in (("left1", 1, 0), ("left2", 1, 1), ("right1", 3, 0), ("right2", 3, 1)):
+        def key(line):
+            words = line[side].split(" ") if line[side] else []
+            if side == 1:
+                words = words[::-1]
+            return (0, "") if len(words) <= i else (1, fold(words[i]))
+        want = sorted(base, key=key)  # a stable sort: ties keep corpus order
+        got = outputs[order]
+        ok = [key(g) for g in got] == [key(w) for w in want] and sorted(got) == sorted(base)
+        check(ok, f"{name} --sort {order}: the lines are not in order")
+
+
+# ---- Collocates within a subcorpus
+
+def expected_scope_collocates(corpus, rows, form, span, min_freq):
+    texts = corpus.texts_in(rows)
+    N = sum(len(corpus.text_pieces[t]) for t in texts)
+    freq = {}
+    for t in texts:
+        for p in corpus.text_pieces[t]:
+            freq[fold(p)] = freq.get(fold(p), 0) + 1
+    node = fold(form)
+    pairs = {}
+    for t in texts:
+        ps = [fold(p) for p in corpus.text_pieces[t]]
+        for i, p in enumerate(ps):
+            if p != node:
+                continue
+            for k in range(1, span + 1):
+                if i - k >= 0:
+                    pairs.setdefault(ps[i - k], [0, 0])[0] += 1
+                if i + k < len(ps):
+                    pairs.setdefault(ps[i + k], [0, 0])[1] += 1
+    out = {}
+    for w, (left, right) in pairs.items():
+        if left + right < min_freq:
+            continue
+        out[w] = [left, right, freq[w]] + collocate_measures(left + right, freq[node], freq[w], N,
+                                                            span)
+    return out, freq.get(node, 0), N
+
+
+def collocate_measures(o, f_form, f_word, n, span):
+    places = 2 * span
+    mi = math.log2(o * n / (f_form * f_word * places))
+    log_dice = 14 + math.log2(2 * o / (f_form + f_word))
+    e = f_form * f_word * places / n
+    t = (o - e) / math.sqrt(o)
+    ll = 0.0
+    A = places * f_form
+    if A < n:
+        a, b = o, max(f_word - o, 0)
+        e1, e2 = A * (a + b) / n, (n - A) * (a + b) / n
+        g2 = 2 * ((a * math.log(a / e1) if a else 0) + (b * math.log(b / e2) if b else 0))
+        ll = -max(g2, 0) if a < e1 else max(g2, 0)
+    return [mi, log_dice, ll, t]
+
+
+def compare_collocates(name, output, want):
+    header, got = table(output)
+    check(header == ["word", "left", "right", "corpus_frequency", "mi", "log_dice", "ll",
+                     "t_score"], f"{name}: header {header}")
+    check(sorted(r[0] for r in got) == sorted(want),
+          f"{name}: the collocates differ: {sorted(set(r[0] for r in got) ^ set(want))[:10]}")
+    for r in got:
+        w = want.get(r[0])
+        if w is None:
+            continue
+        ok = [int(x) for x in r[1:4]] == w[:3] and all(
+            abs(float(x) - y) <= 0.00006 for x, y in zip(r[4:], w[3:]))
+        check(ok, f"{name}: {r}, wanted {w}")
+    counts = [int(r[1]) + int(r[2]) for r in got]
+    check(counts == sorted(counts, reverse=True), f"{name}: not by frequency")
 
 
 def no_names(corpus, outputs):
@@ -421,6 +712,59 @@ def check_corpus(report, corpus, opts, cases):
                              *[a["meta"].get(fold(c), "") for c in meta],
                              f, str(ps.count(fold(f))), str(len(ps))])
         check(got == want, f"authors {args}: {got[:3]} wanted {want[:3]}")
+
+    with tempfile.TemporaryDirectory() as folder:
+        def stop_file(words):
+            path = os.path.join(folder, "stop.txt")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("# stop words\n\n" + "\n".join(f"  {w.upper()} " for w in words) + "\n")
+            return path
+        for where, min_count, min_authors, no_numbers, stop in cases.get("filtered", []):
+            rows = members(corpus, where)
+            args = [x for w in where for x in ("--where", w)]
+            args += ["--min-count", str(min_count), "--min-authors", str(min_authors)]
+            args += (["--no-numbers"] if no_numbers else []) + ["--stoplist", stop_file(stop)]
+            out = go("wordlist", *args).stdout
+            compare_wordlist(f"wordlist {args}", out,
+                             expected_wordlist(corpus, rows, form_filter(no_numbers, stop),
+                                               min_count, min_authors))
+        for where, against, k, min_count, no_numbers, stop in cases.get("keyword_filters", []):
+            ra = members(corpus, where)
+            rb = members(corpus, against) if against else Rest(
+                ra if ra is not None else range(len(corpus.register)))
+            args = [x for w in where for x in ("--where", w)]
+            args += [x for w in against for x in ("--against", w)]
+            args += ["--min-authors", str(k), "--min-count", str(min_count), "--stoplist",
+                     stop_file(stop)] + (["--no-numbers"] if no_numbers else [])
+            out = go("keywords", *args).stdout
+            compare_keywords(f"keywords {args}", corpus, out, ra, rb, k,
+                             form_filter(no_numbers, stop), min_count)
+
+    for where, query, n, literal, fields in cases.get("fields", []):
+        rows = members(corpus, where)
+        args = [x for w in where for x in ("--where", w)]
+        args += ["--form" if literal else "--pattern", query, "--context", str(n)]
+        name = f"concordance {args} --fields {fields}"
+        plain = go("concordance", *args).stdout
+        grouped = go("concordance", *args, "--fields", ",".join(fields)).stdout
+        check_fields(name, corpus, fields, grouped, plain)
+        tally = go("concordance", *args, "--fields", ",".join(fields), "--tally").stdout
+        check_tally(name + " --tally", corpus, tally, query, rows, n, fields)
+    for where, query, n, literal in cases.get("sorts", []):
+        args = [x for w in where for x in ("--where", w)]
+        args += ["--form" if literal else "--pattern", query, "--context", str(n)]
+        by = {order: table(go("concordance", *args, "--sort", order).stdout)[1]
+              for order in ("corpus", "left1", "left2", "right1", "right2")}
+        check_sorts(f"concordance {args}", corpus, by, n)
+    for where, form, span, min_freq in cases.get("collocates", []):
+        rows = members(corpus, where)
+        args = [x for w in where for x in ("--where", w)]
+        args += ["--form", form, "--span", str(span), "--min-freq", str(min_freq)]
+        out = go("collocates", *args).stdout
+        want, f_form, n_words = expected_scope_collocates(corpus, rows, form, span, min_freq)
+        compare_collocates(f"collocates {args}", out, want)
+        check(f"# form frequency: {f_form} in the scope's texts" in out
+              and f"# subcorpus words: {n_words} (N)" in out, f"collocates {args}: N and F_form")
     no_names(corpus, outputs)
 
 
@@ -433,7 +777,13 @@ def builtin(data_dir):
         texts = [(r["author"], r["text"]) for r in map(json.loads, f) if r]
     with open(os.path.join(data_dir, "glossary.json"), encoding="utf-8") as f:
         glossary = json.load(f)
-    return Corpus(register, texts, glossary)
+    return Corpus(register, texts, glossary, EMOTICONS)
+
+
+# The project's own list of emoticons, read here as the exploring tools read it.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data",
+                       "emoticons.txt"), encoding="utf-8") as _f:
+    EMOTICONS = Emoticons(_f.read())
 
 
 # A table of the user's own: metadata, emoji, other scripts, tabs, line breaks
@@ -464,6 +814,13 @@ TABLE_TEXTS = [
     (1, "x y"),
     (2, "c u 2day, c u 2moro, c u 2nite"),
     (5, "cafe\u0301 caf\u00e9 \U0001F1EC\U0001F1E7 ok ok"),
+    # Emoticons alone, glued and repeated; times, addresses, numbers and
+    # placeholders of anonymised corpora.
+    (0, "ok:) c u at 10:30 <#> :P u"),
+    (3, "xD :-))) lol<3 http://x.com 50% \u00a35 u x"),
+    (5, "<DECIMAL> ok :( :( ^^ T_T u 2"),
+    (2, "hehe:P!! 5:3 ;-) :o) x u :)"),
+    (4, "u :) <EMAIL> 2nite xDrive 2 2"),
 ]
 
 
@@ -487,7 +844,7 @@ def write_table(folder):
         w.writerow(["form", "interpretation"])
         w.writerows(zip(glossary["forms"], glossary["interpretations"]))
     texts = [(TABLE_AUTHORS[a][0], t) for a, t in TABLE_TEXTS]
-    return path, gpath, Corpus(register, texts, glossary)
+    return path, gpath, Corpus(register, texts, glossary, EMOTICONS)
 
 
 def main():
@@ -505,7 +862,20 @@ def main():
                         [(["gender=M"], "2*", 3, False), ([], "see you", 2, False),
                          ([], "re:x+", 1, False), ([], "c u *", 4, False), ([], "*", 3, False)],
         "authors": [(["gender=M"], "back,bk,bak"), ([], "u,you,ya")],
+        "filtered": [([], 3, 2, True, ["the", "a", "i"]), (["gender=F"], 0, 5, False, ["u"])],
+        "keyword_filters": [(["gender=F"], [], 3, 5, True, ["the"]),
+                            (["age=16-25"], ["age=41-60"], 1, 2, False, ["x", "u"])],
+        "fields": [([], ":)", 3, True, ["band", "gender"]),
+                   ([], "u", 2, True, ["band", "gender", "education"]),
+                   (["gender=F"], "c u *", 1, False, ["education", "band"])],
+        "sorts": [([], "u", 3, True), ([], "c u *", 2, False)],
+        "collocates": [(["gender=F"], "u", 1, 1), (["age=16-25"], "x", 3, 2),
+                       (["gender=M"], ":o)", 2, 1)],
     })
+    # No emoticons: the cleaned text's pieces, as before there were any.
+    out = run(report, "wordlist", "--emoticons", "none").stdout
+    compare_wordlist("wordlist --emoticons none", out,
+                     expected_wordlist(corpus.with_emoticons(NO_EMOTICONS), None))
 
     with tempfile.TemporaryDirectory() as folder:
         path, gpath, own = write_table(folder)
@@ -524,7 +894,36 @@ def main():
                              ([], "hello", 3, True), ([], "x y", 3, False), ([], "*", 5, False),
                              ([], "STRASSE", 1, True), (["region=East"], "😀", 2, True)],
             "authors": [(["region=North,East"], "u x 2nite")],
+            "filtered": [([], 0, 0, True, []), ([], 2, 2, True, ["ok", "C"]),
+                         (["region=north"], 1, 1, False, ["x"])],
+            "keyword_filters": [(["region=North"], [], 1, 2, True, ["u"])],
+            "fields": [([], "u", 2, True, ["band", "gender", "region"]),
+                       ([], ":(", 1, True, ["region", "native_language"]),
+                       (["region=North,East"], "re:.*[:;].*", 3, False, ["gender", "band"])],
+            "sorts": [([], "u", 2, True), ([], "x", 3, True)],
+            "collocates": [(["region=North"], "u", 1, 1), (["gender=F"], "x", 2, 1),
+                           (["education=uni"], ":)", 3, 1)],
         })
+        # An own list of emoticons.
+        epath = os.path.join(folder, "emoticons.txt")
+        with open(epath, "w", encoding="utf-8") as f:
+            f.write("# mine\n:P\n\n  <3  \nT_T\n")
+        with open(epath, encoding="utf-8") as f:
+            mine = own.with_emoticons(Emoticons(f.read()))
+        out = run(report, "wordlist", "--emoticons", epath, *opts).stdout
+        compare_wordlist("wordlist --emoticons FILE", out, expected_wordlist(mine, None))
+        out = run(report, "concordance", "--form", ":p", "--emoticons", epath, *opts).stdout
+        compare_concordance("concordance --emoticons FILE", mine, out, ":p", None, 3)
+        # Keywords against a second corpus: the built-in sample against the
+        # table, the table's North against the built-in sample.
+        out = run(report, "keywords", "--reference", path, "--min-authors", "1").stdout
+        compare_reference_keywords("keywords --reference TABLE", corpus, own, out, None, 1)
+        check("# b: whole corpus of the reference corpus table " + path in out,
+              "keywords --reference: the b line names the reference corpus")
+        out = run(report, "keywords", "--where", "region=North", "--reference", "built-in",
+                  "--reference-bands", "0-20,21+", *opts).stdout
+        compare_reference_keywords("keywords --reference built-in", own, corpus, out,
+                                   members(own, ["region=North"]), 3)
         # A dictionary of the test's own: a form is non-standard when neither it
         # nor the glossary holds it, nor any word of an interpretation.
         dpath = os.path.join(folder, "words")
@@ -550,7 +949,19 @@ def main():
                           (["wordlist", "--code", "nobody"], "no author"),
                           (["concordance", "--form", "u", "--pattern", "u"], "not both"),
                           (["wordlist", "--pattern", "c u", "--glossary-only"], "not phrases"),
-                          (["variants", "--family", "Back", "--against", "age=1"], "takes none")]:
+                          (["variants", "--family", "Back", "--against", "age=1"], "takes none"),
+                          (["keywords"], "B has no words: the rest of the whole corpus is empty"),
+                          (["keywords", "--against", "age=1", "--reference", "built-in"],
+                           "not both"),
+                          (["keywords", "--reference", "/nonexistent/corpus"],
+                           "cannot read the reference corpus"),
+                          (["concordance", "--form", "u", "--fields", "shoe"], "--fields"),
+                          (["concordance", "--form", "u", "--tally"], "--tally needs --fields"),
+                          (["wordlist", "--stoplist", "/nonexistent/stop"], "cannot be read"),
+                          (["wordlist", "--emoticons", "/nonexistent/list"], "cannot be read"),
+                          (["collocates", "--form", "u", "--span", "6"], "--span"),
+                          (["wordlist", "--span", "2"], "does not take --span"),
+                          (["concordance", "--form", "u", "--sort", "middle"], "unknown order")]:
         p = run(report, *args, status=2)
         check(message in p.stderr, f"{args}: {p.stderr!r} lacks {message!r}")
 

@@ -12,6 +12,7 @@ read with --corpus, and the command line's errors are tried.
 """
 import csv
 import io
+import math
 import regex
 import json
 import os
@@ -552,6 +553,85 @@ def check_grouped(report, builtin_dir):
     check(rc == 2, "families --group-by: exit %d" % rc)
 
 
+# ---- Collocates of the whole corpus ----
+
+def collocate_measures(o, f_form, f_word, n, span):
+    """MI, logDice and the signed log-likelihood and t-score."""
+    places = 2 * span
+    mi = math.log2(o * n / (f_form * f_word * places))
+    log_dice = 14 + math.log2(2 * o / (f_form + f_word))
+    e = f_form * f_word * places / n
+    t = (o - e) / math.sqrt(o)
+    ll = 0.0
+    A = places * f_form
+    if A < n:
+        a, b = o, max(f_word - o, 0)
+        e1, e2 = A * (a + b) / n, (n - A) * (a + b) / n
+        g2 = max(2 * ((a * math.log(a / e1) if a else 0) + (b * math.log(b / e2) if b else 0)), 0)
+        ll = -g2 if a < e1 else g2  # fewer pairs than expected: negative
+    return [mi, log_dice, ll, t]
+
+
+def check_collocates(report, data_dir):
+    """Collocates over the cleaned corpus text: one word either side across
+    texts by default, or a span, a minimum frequency and pairs inside texts."""
+    _, corpus, _, _ = load(data_dir, data_dir)
+    texts = [as_blanks(r["text"]) for r in corpus]
+    text2 = corpus_text(texts)
+    n = text2.count(" ")
+    by_text = [[p for p in clean(t, CORPUS_MARKS, crlf=True).split(" ") if p] for t in texts]
+    freq = {}
+    for ps in by_text:
+        for p in ps:
+            freq[fold(p)] = freq.get(fold(p), 0) + 1
+    cases = [("u", None, None, False), ("u", 2, None, False), ("x", 3, 2, True),
+             ("2moz", 1, None, True), ("the", 5, 5, False), ("U", None, 3, False)]
+    for form, span, min_freq, within in cases:
+        args = ["collocates", "--form", form]
+        args += ["--span", str(span)] if span else []
+        args += ["--min-freq", str(min_freq)] if min_freq else []
+        args += ["--within-texts"] if within else []
+        k, m = span or 1, min_freq or 1
+        # Every piece with its text, in corpus order.
+        seq = [(t, fold(p)) for t, ps in enumerate(by_text) for p in ps]
+        node = fold(form)
+        pairs = {}
+        for i, (t, p) in enumerate(seq):
+            if p != node:
+                continue
+            for d in range(1, k + 1):
+                if i - d >= 0 and (not within or seq[i - d][0] == t):
+                    pairs.setdefault(seq[i - d][1], [0, 0])[0] += 1
+                if i + d < len(seq) and (not within or seq[i + d][0] == t):
+                    pairs.setdefault(seq[i + d][1], [0, 0])[1] += 1
+        want = {w: [l, r, freq[w]] + collocate_measures(l + r, freq[node], freq[w], n, k)
+                for w, (l, r) in pairs.items() if l + r >= m}
+        rc, out, err = run(report, *args)
+        rows = table(out)
+        check(rc == 0 and rows[0] == ["word", "left", "right", "corpus_frequency", "mi",
+                                      "log_dice", "ll", "t_score"], "%s: %r" % (args, rows[:1]))
+        got = {r[0]: r for r in rows[1:]}
+        check(sorted(got) == sorted(want), "%s: collocates differ: %r"
+              % (args, sorted(set(got) ^ set(want))[:10]))
+        for w, r in got.items():
+            if w not in want:
+                continue
+            ok = [int(x) for x in r[1:4]] == want[w][:3] and all(
+                abs(float(x) - y) <= 0.00006 for x, y in zip(r[4:], want[w][3:]))
+            check(ok, "%s: %r want %r" % (args, r, want[w]))
+        counts = [int(r[1]) + int(r[2]) for r in rows[1:]]
+        check(counts == sorted(counts, reverse=True), "%s: not by frequency" % args)
+        # The "#" lines name the settings other than the window's, and the signs.
+        check(("# span: %d words on either side" % k in out) == bool(span or min_freq or within),
+              "%s: the span line" % args)
+        check("negative where" in out, "%s: the sign is not explained" % args)
+        # Words repelled by the form sort after attracted ones by ll.
+        by_ll = sorted(rows[1:], key=lambda r: -float(r[6]))
+        mis = [float(r[4]) for r in by_ll]
+        check(all(not (a < 0 < b) for a, b in zip(mis, mis[1:])) or 2 * k * freq[node] >= n,
+              "%s: by ll, a repelled word before an attracted one" % args)
+
+
 def check_command_line(report, register):
     rc, out, err = run(report, "--help")
     check(rc == 0 and "variants" in out and "--family" in out and not err, "--help")
@@ -599,6 +679,7 @@ def main():
     check_broken_folder(report, data_dir)
     check_table_corpus(report, data_dir)
     check_grouped(report, data_dir)
+    check_collocates(report, data_dir)
     check_command_line(report, register)
     for f in failures[:40]:
         print("FAIL:", f)

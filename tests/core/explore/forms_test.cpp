@@ -167,16 +167,20 @@ TEST(ExploreKeywords, SideAuthorFloorAndTopShare) {
     const Keywords k = keywords(*x, a, rest_scope(a), 2);
     std::vector<std::string> forms;
     for (const KeywordRow& r : k.rows) forms.push_back(x->shown(r.form));
-    EXPECT_EQ(forms, (std::vector<std::string>{"z", "x"})); // by G2
-    EXPECT_EQ(k.rows[0].side, 'b');
-    EXPECT_EQ(k.rows[1].side, 'a');
-    EXPECT_DOUBLE_EQ(k.rows[1].topShare, 3.0 / 5);
-    EXPECT_EQ(k.rows[1].authorsA, 3u);
-    EXPECT_EQ(k.rows[1].authorsB, 1u);
+    // By signed G2: A's keyword "x" first, then B's "z" (whose G2 is larger).
+    EXPECT_EQ(forms, (std::vector<std::string>{"x", "z"}));
+    EXPECT_EQ(k.rows[0].side, 'a');
+    EXPECT_EQ(k.rows[1].side, 'b');
+    EXPECT_GT(k.rows[1].stats.g2, k.rows[0].stats.g2);
+    EXPECT_EQ(k.rows[1].signedG2(), -k.rows[1].stats.g2);
+    EXPECT_DOUBLE_EQ(k.rows[0].topShare, 3.0 / 5);
+    EXPECT_EQ(k.rows[0].authorsA, 3u);
+    EXPECT_EQ(k.rows[0].authorsB, 1u);
     // A subcorpus without words: nothing divides by zero.
     const Scope empty = rows_scope(*x, {}, "none");
     const Keywords z = keywords(*x, empty, whole_scope(*x), 0);
     EXPECT_EQ(z.wordsA, 0u);
+    EXPECT_EQ(z.error, "A has no words: none holds no text");
     for (const KeywordRow& r : z.rows) {
         EXPECT_EQ(r.side, 'b');
         EXPECT_FALSE(std::isnan(r.stats.g2));
