@@ -231,9 +231,7 @@ void ExploreForm::cmdKeywords_Click() {
     k.status = count_caption(result.rows.size(), "keyword", "keywords") +
                " (A: " + count_caption(result.wordsA, "word", "words") +
                ", B: " + count_caption(result.wordsB, "word", "words") + ")";
-    if (result.wordsA == 0 || result.wordsB == 0) {
-        k.status += result.wordsA == 0 ? "; A has no words" : "; B has no words";
-    }
+    if (!result.error.empty()) k.status += "; " + result.error;
 }
 
 bool ExploreForm::concordanceScope_Click(int subcorpus) {

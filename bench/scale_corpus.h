@@ -18,8 +18,7 @@ inline std::string scale_dir(int n) {
     const char* base = std::getenv("ZAPT_SCALE_DIR");
     fs::path dir = fs::path(base && *base ? base : "/tmp/zapt-scale") / ("x" + std::to_string(n));
     if (!fs::exists(dir / "corpus.jsonl")) {
-        const fs::path tool =
-            fs::path(__FILE__).parent_path().parent_path() / "tools" / "make_large_corpus.py";
+        const fs::path tool = fs::path(ZAPT_TOOLS_DIR) / "make_large_corpus.py";
         const std::string cmd =
             "python3 '" + tool.string() + "' " + std::to_string(n) + " '" + dir.string() + "'";
         if (std::system(cmd.c_str()) != 0) std::cerr << "could not run: " << cmd << '\n';

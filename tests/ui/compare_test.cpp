@@ -405,7 +405,7 @@ private slots:
     // window shows stop the start.
     void aTableWithItsOwnBands() {
         const QString table =
-            QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/awkward_corpus.csv";
+            QStringLiteral(ZAPT_TEST_DATA_DIR) + "/awkward_corpus.csv";
         Driver drive({"--corpus", table, "--bands", "0-17,18-29,30-49,50+"});
         QVERIFY(drive.started());
         json d = drive.dump();

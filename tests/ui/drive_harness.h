@@ -43,8 +43,9 @@ struct Data {
 };
 
 inline QString dataDir() {
-    // tests/ui/drive_test.cpp -> data/
-    return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../data");
+    // The build names the data folder (a path from __FILE__ would depend on how
+    // the build tool names the source).
+    return QStringLiteral(ZAPT_SAMPLE_DATA_DIR);
 }
 
 inline std::string fold(std::string_view s) {
