@@ -123,15 +123,15 @@ std::string join_processes(const std::string& a, const std::string& b) {
 // Tuned on the built-in corpus with its glossary withheld (see
 // docs/notes-lexicon.md); the lookups in the order of enum Lookup.
 const ScoreWeights kWeights = {
-    -1.155, // bias
-    -0.875, // rules
-    {0.165, 0.745, 0.493, 0.092, -0.464, -1.677, -0.611, -0.344, -1.306, -1.337, -0.22},
-    -0.63, // gap
-    3.44,  // prior
-    1.922, // likeness
-    -0.94, // capital
-    1.6,   // context
-    0.836  // measured
+    -0.756, // bias
+    -0.792, // rules
+    {0.166, 0.434, 0.468, 0.209, -0.643, -2.143, -0.689, -0.553, -1.376, -1.372, 0.947},
+    -0.759, // gap
+    3.522,  // prior
+    1.658,  // likeness
+    -0.98,  // capital
+    1.533,  // context
+    0.746   // measured
 };
 
 const char* kind_name(LexKind kind) {
@@ -505,8 +505,7 @@ std::vector<Candidate> Proposer::rank(const std::string& form, long long id, std
         // A proper name is seldom what a texting spelling stands for.
         r.capital = capitalised(r.text) && r.text != "I" && r.text.rfind("I'", 0) != 0 &&
                     r.lookup != Lookup::Shorthand;
-        const bool listed = r.lookup == Lookup::Shorthand || r.lookup == Lookup::RewrittenShorthand;
-        const double pr = listed ? 1.0 : prior(f);
+        const double pr = r.lookup == Lookup::Shorthand ? 1.0 : prior(f);
         const double like = spelling_likeness(form, f);
         const double z = linear_score(r, pr, like);
         auto [it, added] = best.emplace(r.text, cands.size());
@@ -591,7 +590,9 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
     const Letters letters = letters_of(f);
     if (letters.foreign)
         return is(LexKind::OtherLanguage, "written in the " + letters.script + " script");
-    if (!letters.alnum) return is(LexKind::Emoticon, "made of signs, without letters or digits");
+    const bool listed = lists_->shorthand.count(f) != 0;
+    if (!letters.alnum && !listed)
+        return is(LexKind::Emoticon, "made of signs, without letters or digits");
     if (RE2::FullMatch(f, number_pattern())) {
         const auto sh = lists_->shorthand.find(f);
         if (sh == lists_->shorthand.end() || !all_digits(f) || id < 0)
@@ -618,7 +619,6 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
 
     p.candidates = rank(f, id, s.candidates, std::max(s.candidates, kScoredCandidates));
     const double top = p.candidates.empty() ? 0 : p.candidates.front().score;
-    const bool listed = lists_->shorthand.count(f) != 0;
     if (id >= 0 && !listed && top < 0.9) {
         std::size_t inside = 0, capitals = 0;
         const auto uses = index_->occurrences(static_cast<std::uint32_t>(id));
@@ -633,6 +633,18 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
         if (inside >= 2 && capitals * 10 >= inside * 7 && !explained) {
             return is(LexKind::Name, "capitalised in " + std::to_string(capitals) + " of " +
                                          std::to_string(inside) + " uses inside a text");
+        }
+        // No good candidate and capitalised wherever it stands, a text's
+        // first word included: a name all the same.
+        if (top < s.threshold && !explained && uses.size() >= 2) {
+            std::size_t all = 0;
+            for (std::size_t k = 0; k < uses.size(); k += step)
+                all += capitalised(index_->pieceText(uses[k]));
+            const std::size_t seen = (uses.size() + step - 1) / step;
+            if (all * 10 >= seen * 7)
+                return is(LexKind::Name, "capitalised in " + std::to_string(all) + " of " +
+                                             std::to_string(seen) +
+                                             " uses, with no good candidate");
         }
     }
     if (auto it = lists_->otherLanguage.find(f); it != lists_->otherLanguage.end() && top < 0.7)
