@@ -43,6 +43,9 @@ std::vector<std::string> interpretation_alternatives(const std::string& interpre
         if (to == std::string::npos) to = s.size();
         std::string a = trimmed(s.substr(from, to - from));
         if (a.rfind("i.e.", 0) == 0) a = trimmed(a.substr(4));
+        // A closing quote (’, made an apostrophe above) or an opening one.
+        while (!a.empty() && a.back() == '\'') a.pop_back();
+        while (!a.empty() && a.front() == '\'') a.erase(0, 1);
         while (!a.empty() && (a.back() == '!' || a.back() == '?' || a.back() == '.')) a.pop_back();
         if (!a.empty()) out.push_back(a);
         from = to + 1;

@@ -607,6 +607,8 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
             return is(LexKind::Number, "a number: its neighbours are those of numbers");
     }
     if (lists_->laughter.matches(f)) return is(LexKind::Laughter, "laughter");
+    if (lists_->emoticons.matches(f) && !listed)
+        return is(LexKind::Emoticon, "written as an emoticon");
     if (id >= 0) {
         const std::uint64_t uses = index_->total(static_cast<std::uint32_t>(id)).count;
         const std::uint32_t pictures = emoticonUses_[static_cast<std::size_t>(id)];
