@@ -15,6 +15,7 @@
 #include <cstring>
 #include <queue>
 #include <set>
+#include <thread>
 #include <unordered_set>
 
 namespace zapt {
@@ -22,9 +23,11 @@ namespace {
 
 constexpr std::size_t kSampledUses = 2000;    // uses read per form for its neighbours and capitals
 constexpr std::size_t kBucketWords = 40;      // words taken from one key's bucket
-constexpr std::size_t kExpansions = 120;      // rewrites of one form tried
+constexpr std::size_t kExpansions = 48;       // rewrites of one form tried
 constexpr double kMaxRewriteCost = 2.4;       // the costliest chain of rewrites tried
 constexpr std::size_t kScoredCandidates = 16; // candidates whose neighbours are compared
+constexpr int kRepeatedStep = -1;             // a run of one letter reduced
+constexpr int kDoubledStep = -2;              // a double letter written once
 
 const char* const kLookupProcess[] = {
     "shorthand",      "",          "apostrophe left out", "apostrophe left out", "letters left out",
@@ -249,66 +252,92 @@ double Proposer::prior(const std::string& word) const {
     return 0.6 * general + 0.4 * corpus;
 }
 
+double Proposer::prior(const std::string& word, Work& work) const {
+    auto it = work.priors.find(word);
+    if (it != work.priors.end()) return it->second;
+    const double p = prior(word);
+    work.priors.emplace(word, p);
+    return p;
+}
+
 std::string Proposer::display(const std::string& folded) const {
     return dictionary_->spelling(folded);
 }
 
-void Proposer::add(std::vector<Raw>& out, std::string text, double rules, Lookup lookup,
-                   const std::string& process, double gap) const {
+void Proposer::add(std::vector<Raw>& out, std::string key, double rules, Lookup lookup,
+                   const Raw& from, double gap, std::string shown) const {
     Raw r;
-    r.text = std::move(text);
+    r.key = std::move(key);
+    r.shown = std::move(shown);
     r.rules = rules;
     r.lookup = lookup;
     r.gap = gap;
-    r.process = join_processes(process, kLookupProcess[static_cast<int>(lookup)]);
+    r.steps = from.steps;
+    r.depth = from.depth;
     out.push_back(std::move(r));
+}
+
+std::string Proposer::process_of(const Raw& r) const {
+    std::string out;
+    for (std::uint8_t i = 0; i < r.depth; ++i) {
+        const int step = r.steps[i];
+        out = join_processes(out, step == kRepeatedStep ? std::string("letters repeated")
+                                  : step == kDoubledStep
+                                      ? std::string("double letter written once")
+                                      : lists_->rules[static_cast<std::size_t>(step)].process);
+    }
+    return join_processes(out, kLookupProcess[static_cast<int>(r.lookup)]);
 }
 
 // Every rewrite of the form by up to three rules (and repeated letters
 // reduced), the cheapest first, with the cost and processes of each.
-void Proposer::expand(const std::string& form,
-                      std::vector<std::pair<std::string, Raw>>& out) const {
+void Proposer::expand(const std::string& form, std::vector<Raw>& out) const {
     struct Node {
         double cost;
-        std::string text, process;
-        int depth;
+        std::string text;
+        Steps steps;
+        std::uint8_t depth;
         bool operator>(const Node& o) const { return cost > o.cost; }
     };
     std::priority_queue<Node, std::vector<Node>, std::greater<>> queue;
     std::unordered_set<std::string> seen;
-    queue.push({0, form, "", 0});
+    queue.push({0, form, {}, 0});
     while (!queue.empty() && out.size() < kExpansions) {
         Node n = queue.top();
         queue.pop();
         if (!seen.insert(n.text).second) continue;
         Raw r;
-        r.text = n.text;
+        r.key = n.text;
         r.rules = n.cost;
-        r.process = n.process;
-        out.push_back({n.text, std::move(r)});
-        if (n.depth >= 3) continue;
-        auto push = [&](std::string text, double cost, const std::string& process) {
+        r.steps = n.steps;
+        r.depth = n.depth;
+        out.push_back(std::move(r));
+        if (n.depth >= kMaxSteps) continue;
+        auto push = [&](std::string text, double cost, int step) {
             if (text.empty() || text.size() > 3 * form.size() + 8) return;
             if (n.cost + cost > kMaxRewriteCost || seen.count(text)) return;
-            queue.push(
-                {n.cost + cost, std::move(text), join_processes(n.process, process), n.depth + 1});
+            Node m{n.cost + cost, std::move(text), n.steps, static_cast<std::uint8_t>(n.depth + 1)};
+            m.steps[n.depth] = static_cast<std::int16_t>(step);
+            queue.push(std::move(m));
         };
         const std::string& s = n.text;
-        for (const RewriteRule& r : lists_->rules) {
+        for (std::size_t k = 0; k < lists_->rules.size(); ++k) {
+            const RewriteRule& r = lists_->rules[k];
+            const int step = static_cast<int>(k);
             using W = RewriteRule::Where;
             if (r.where == W::Whole) {
-                if (s == r.from) push(r.to, r.cost, r.process);
+                if (s == r.from) push(r.to, r.cost, step);
             } else if (r.where == W::Start) {
                 if (s.compare(0, r.from.size(), r.from) == 0 && s.size() > r.from.size())
-                    push(r.to + s.substr(r.from.size()), r.cost, r.process);
+                    push(r.to + s.substr(r.from.size()), r.cost, step);
             } else if (r.where == W::End) {
                 if (s.size() > r.from.size() &&
                     s.compare(s.size() - r.from.size(), r.from.size(), r.from) == 0)
-                    push(s.substr(0, s.size() - r.from.size()) + r.to, r.cost, r.process);
+                    push(s.substr(0, s.size() - r.from.size()) + r.to, r.cost, step);
             } else {
                 for (std::size_t at = s.find(r.from); at != std::string::npos;
                      at = s.find(r.from, at + 1)) {
-                    push(s.substr(0, at) + r.to + s.substr(at + r.from.size()), r.cost, r.process);
+                    push(s.substr(0, at) + r.to + s.substr(at + r.from.size()), r.cost, step);
                 }
             }
         }
@@ -317,7 +346,7 @@ void Proposer::expand(const std::string& form,
             const char c = s[i];
             if (std::isalpha(static_cast<unsigned char>(c)) && !std::strchr("aeiouyhwx", c) &&
                 s[i - 1] != c && (i + 1 == s.size() || s[i + 1] != c))
-                push(s.substr(0, i + 1) + s.substr(i), 0.4, "double letter written once");
+                push(s.substr(0, i + 1) + s.substr(i), 0.4, kDoubledStep);
         }
         // A run of one letter: to one or two letters (sooo -> so, soo; yess -> yes).
         for (std::size_t i = 0; i < s.size();) {
@@ -325,8 +354,8 @@ void Proposer::expand(const std::string& form,
             while (j < s.size() && s[j] == s[i]) ++j;
             const std::size_t run = j - i;
             if (run >= 2 && std::isalpha(static_cast<unsigned char>(s[i]))) {
-                push(s.substr(0, i + 1) + s.substr(j), run >= 3 ? 0.2 : 0.6, "letters repeated");
-                if (run >= 3) push(s.substr(0, i + 2) + s.substr(j), 0.2, "letters repeated");
+                push(s.substr(0, i + 1) + s.substr(j), run >= 3 ? 0.2 : 0.6, kRepeatedStep);
+                if (run >= 3) push(s.substr(0, i + 2) + s.substr(j), 0.2, kRepeatedStep);
             }
             i = j;
         }
@@ -347,23 +376,27 @@ Proposer::resolve_part(const std::string& part) const {
 
 void Proposer::generate(const std::string& form, std::vector<Raw>& out) const {
     const StandardDictionary& dict = *dictionary_;
+    const Raw none;
     if (auto it = lists_->shorthand.find(form); it != lists_->shorthand.end()) {
         for (std::size_t i = 0; i < it->second.size(); ++i)
-            add(out, it->second[i], static_cast<double>(i), Lookup::Shorthand, "");
+            add(out, fold_text(it->second[i]), static_cast<double>(i), Lookup::Shorthand, none, 0,
+                it->second[i]);
     }
-    std::vector<std::pair<std::string, Raw>> expansions;
+    std::vector<Raw> expansions;
     expand(form, expansions);
     static const std::pair<const char*, const char*> kApostrophes[] = {
         {"nt", "n't"}, {"s", "'s"},   {"m", "'m"}, {"re", "'re"},
         {"ve", "'ve"}, {"ll", "'ll"}, {"d", "'d"}};
-    for (const auto& [text, raw] : expansions) {
+    for (const Raw& raw : expansions) {
+        const std::string& text = raw.key;
         const double c = raw.rules;
-        const std::string& proc = raw.process;
-        if (c > 0 && (dict.is_standard(text) || lists_->commonRank.count(text)))
-            add(out, display(text), c, Lookup::Rewrite, proc);
+        const Raw& proc = raw;
+        if (c > 0 && (lists_->commonRank.count(text) || dict.is_standard(text)))
+            add(out, text, c, Lookup::Rewrite, proc);
         if (c > 0) {
             if (auto it = lists_->shorthand.find(text); it != lists_->shorthand.end())
-                add(out, it->second.front(), c, Lookup::RewrittenShorthand, proc);
+                add(out, fold_text(it->second.front()), c, Lookup::RewrittenShorthand, proc, 0,
+                    it->second.front());
         }
         for (const auto& [plain, with] : kApostrophes) {
             const std::size_t k = std::string_view(plain).size();
@@ -372,7 +405,7 @@ void Proposer::generate(const std::string& form, std::vector<Raw>& out) const {
                 const bool possessive = k == 1 && w.back() == 's';
                 if (!dict.lists(w)) continue;
                 if (possessive && !smallSet_.count(text.substr(0, text.size() - 1))) continue;
-                add(out, display(w), c, possessive ? Lookup::Possessive : Lookup::Apostrophe, proc);
+                add(out, w, c, possessive ? Lookup::Possessive : Lookup::Apostrophe, proc);
             }
         }
         // Lookups by key take a spelling of letters only: a digit left means
@@ -385,12 +418,12 @@ void Proposer::generate(const std::string& form, std::vector<Raw>& out) const {
                 for (std::uint32_t w : it->second) {
                     const std::string& word = dict.words()[w];
                     if (word.size() > text.size() && abbreviates(text, word))
-                        add(out, display(word), c, Lookup::LettersLeftOut, proc);
+                        add(out, word, c, Lookup::LettersLeftOut, proc);
                 }
             }
             if (auto it = bySound_.find(sound_key(text)); it != bySound_.end()) {
                 for (std::uint32_t w : it->second)
-                    add(out, display(dict.words()[w]), c, Lookup::Sound, proc);
+                    add(out, dict.words()[w], c, Lookup::Sound, proc);
             }
         }
         if (letters && c <= 0.6 && text.size() >= 2 && text[0] >= 'a' && text[0] <= 'z') {
@@ -402,17 +435,18 @@ void Proposer::generate(const std::string& form, std::vector<Raw>& out) const {
                     continue;
                 const double cover =
                     static_cast<double>(sk.size()) / static_cast<double>(smallSkeleton_[i].size());
-                add(out, display(w), c, Lookup::Shortened, proc, 1 - cover);
+                add(out, w, c, Lookup::Shortened, proc, 1 - cover);
             }
         }
-        if (c <= 1.0) {
+        if (c <= 0.6) {
             for (std::size_t i = 1; i < text.size(); ++i) {
                 auto a = resolve_part(text.substr(0, i));
                 if (!a) continue;
                 auto b = resolve_part(text.substr(i));
                 if (!b) continue;
-                add(out, a->first + " " + b->first, c + a->second + b->second, Lookup::RunTogether,
-                    proc);
+                std::string both = a->first + " " + b->first;
+                add(out, fold_text(both), c + a->second + b->second, Lookup::RunTogether, proc, 0,
+                    both);
             }
         }
     }
@@ -423,20 +457,20 @@ void Proposer::generate(const std::string& form, std::vector<Raw>& out) const {
             std::string w = form;
             w[i] = l;
             if (lists_->commonRank.count(w) && dict.is_standard(w))
-                add(out, display(w), 0, Lookup::KeypadSlip, "");
+                add(out, w, 0, Lookup::KeypadSlip, none);
         }
     }
     if (auto it = byKeypad_.find(keypad_key(form)); it != byKeypad_.end() && form.size() >= 2) {
         for (std::uint32_t i : it->second) {
             if (small_[i] != form && small_[i].size() == form.size())
-                add(out, display(small_[i]), 0, Lookup::KeypadWord, "");
+                add(out, small_[i], 0, Lookup::KeypadWord, none);
         }
     }
 }
 
-const Proposer::Vector& Proposer::vector_of(std::uint32_t form) {
-    auto it = vectors_.find(form);
-    if (it != vectors_.end()) return it->second;
+const Proposer::Vector& Proposer::vector_of(std::uint32_t form, Work& work) const {
+    auto it = work.vectors.find(form);
+    if (it != work.vectors.end()) return it->second;
     Vector v;
     const auto uses = index_->occurrences(form);
     const std::size_t step = std::max<std::size_t>(1, uses.size() / kSampledUses);
@@ -458,7 +492,7 @@ const Proposer::Vector& Proposer::vector_of(std::uint32_t form) {
         i = j;
     }
     v.norm = std::sqrt(v.norm);
-    return vectors_.emplace(form, std::move(v)).first->second;
+    return work.vectors.emplace(form, std::move(v)).first->second;
 }
 
 namespace {
@@ -479,9 +513,9 @@ double cosine(const std::vector<std::pair<std::uint32_t, float>>& a, double na,
 }
 } // namespace
 
-double Proposer::context_likeness(std::uint32_t a, std::uint32_t b) {
-    const Vector& va = vector_of(a);
-    const Vector& vb = vector_of(b);
+double Proposer::context_likeness(std::uint32_t a, std::uint32_t b, Work& work) const {
+    const Vector& va = vector_of(a, work);
+    const Vector& vb = vector_of(b, work);
     if (va.mass < 2 || vb.mass < 2) return -1;
     return cosine(va.entries, va.norm, vb.entries, vb.norm);
 }
@@ -493,61 +527,77 @@ double Proposer::linear_score(const Raw& r, double prior, double likeness) const
 }
 
 std::vector<Candidate> Proposer::rank(const std::string& form, long long id, std::size_t keep,
-                                      std::size_t scored) {
+                                      std::size_t scored, Work& work) const {
     std::vector<Raw> raws;
     generate(form, raws);
-    // The likeliest way to each candidate.
-    std::unordered_map<std::string, std::size_t> best;
-    std::vector<Candidate> cands;
-    for (Raw& r : raws) {
-        const std::string f = fold_text(r.text);
-        if (f == form) continue;
-        // A proper name is seldom what a texting spelling stands for.
-        r.capital = capitalised(r.text) && r.text != "I" && r.text.rfind("I'", 0) != 0 &&
-                    r.lookup != Lookup::Shorthand;
-        const double pr = r.lookup == Lookup::Shorthand ? 1.0 : prior(f);
-        const double like = spelling_likeness(form, f);
-        const double z = linear_score(r, pr, like);
-        auto [it, added] = best.emplace(r.text, cands.size());
-        if (!added && cands[it->second].score >= z) continue;
+    // The likeliest way to each candidate; what depends on the word alone
+    // is found once per word.
+    struct Scored {
+        std::size_t raw;
+        double z, prior, likeness;
+        bool capital;
+    };
+    std::unordered_map<std::string_view, std::size_t> best;
+    std::vector<Scored> cands;
+    for (std::size_t i = 0; i < raws.size(); ++i) {
+        Raw& r = raws[i];
+        if (r.key == form) continue;
+        auto [it, added] = best.emplace(r.key, cands.size());
+        if (added) {
+            const std::string& shown = r.shown.empty() ? dictionary_->spelling(r.key) : r.shown;
+            // A proper name is seldom what a texting spelling stands for.
+            const bool capital = shown != "I" && shown.rfind("I'", 0) != 0 && capitalised(shown);
+            cands.push_back({i, 0, prior(r.key, work), spelling_likeness(form, r.key), capital});
+        }
+        Scored& k = cands[it->second];
+        r.capital = k.capital && r.lookup != Lookup::Shorthand;
+        const double z = linear_score(r, r.lookup == Lookup::Shorthand ? 1.0 : k.prior, k.likeness);
+        if (added || z > k.z) {
+            k.raw = i;
+            k.z = z;
+        }
+    }
+    std::sort(cands.begin(), cands.end(), [&](const Scored& a, const Scored& b) {
+        return a.z != b.z ? a.z > b.z : raws[a.raw].key < raws[b.raw].key;
+    });
+    if (cands.size() > scored) cands.resize(scored);
+    std::vector<Candidate> out;
+    out.reserve(cands.size());
+    for (const Scored& k : cands) {
+        const Raw& r = raws[k.raw];
         Candidate c;
-        c.text = r.text;
-        c.process = r.process;
+        c.text = r.shown.empty() ? dictionary_->spelling(r.key) : r.shown;
+        c.process = process_of(r);
         c.cost = r.rules;
-        c.prior = pr;
-        c.likeness = like;
+        c.prior = r.lookup == Lookup::Shorthand ? 1.0 : k.prior;
+        c.likeness = k.likeness;
         c.lookup = r.lookup;
         c.gap = r.gap;
         c.capital = r.capital;
-        c.score = z;
-        if (added)
-            cands.push_back(std::move(c));
-        else
-            cands[it->second] = std::move(c);
+        c.score = k.z;
+        if (id >= 0) {
+            const long long w = index_->find(r.key);
+            if (w >= 0) {
+                const double x = context_likeness(static_cast<std::uint32_t>(id),
+                                                  static_cast<std::uint32_t>(w), work);
+                if (x >= 0) {
+                    c.context = x;
+                    c.score += kWeights.context * x + kWeights.measured;
+                }
+            }
+        }
+        c.score = logistic(c.score);
+        out.push_back(std::move(c));
     }
-    auto order = [](const Candidate& a, const Candidate& b) {
+    std::sort(out.begin(), out.end(), [](const Candidate& a, const Candidate& b) {
         return a.score != b.score ? a.score > b.score : a.text < b.text;
-    };
-    std::sort(cands.begin(), cands.end(), order);
-    if (cands.size() > scored) cands.resize(scored);
-    for (Candidate& c : cands) {
-        if (id < 0) continue;
-        const long long w = index_->find(c.text);
-        if (w < 0) continue;
-        const double x =
-            context_likeness(static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(w));
-        if (x < 0) continue;
-        c.context = x;
-        c.score += kWeights.context * x + kWeights.measured;
-    }
-    for (Candidate& c : cands) c.score = logistic(c.score);
-    std::sort(cands.begin(), cands.end(), order);
-    if (cands.size() > keep) cands.resize(keep);
-    return cands;
+    });
+    if (out.size() > keep) out.resize(keep);
+    return out;
 }
 
-double Proposer::number_likeness(std::uint32_t form) {
-    if (!numbers_) {
+double Proposer::number_likeness(std::uint32_t form, Work& work) const {
+    if (!work.numbers) {
         Vector sum;
         std::unordered_map<std::uint32_t, double> acc;
         std::vector<std::uint32_t> numbers;
@@ -560,7 +610,7 @@ double Proposer::number_likeness(std::uint32_t form) {
         });
         if (numbers.size() > 30) numbers.resize(30);
         for (std::uint32_t f : numbers) {
-            const Vector& v = vector_of(f);
+            const Vector& v = vector_of(f, work);
             for (const auto& [k, x] : v.entries) acc[k] += v.norm > 0 ? x / v.norm : 0;
         }
         for (const auto& [k, x] : acc) sum.entries.emplace_back(k, static_cast<float>(x));
@@ -568,13 +618,13 @@ double Proposer::number_likeness(std::uint32_t form) {
         for (const auto& e : sum.entries) sum.norm += static_cast<double>(e.second) * e.second;
         sum.norm = std::sqrt(sum.norm);
         sum.mass = numbers.size();
-        numbers_ = std::move(sum);
+        work.numbers = std::move(sum);
     }
-    const Vector& v = vector_of(form);
-    return cosine(v.entries, v.norm, numbers_->entries, numbers_->norm);
+    const Vector& v = vector_of(form, work);
+    return cosine(v.entries, v.norm, work.numbers->entries, work.numbers->norm);
 }
 
-void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
+void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s, Work& work) const {
     const std::string& f = p.form;
     auto is = [&](LexKind k, std::string reason) {
         p.kind = k;
@@ -599,10 +649,10 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
             return is(LexKind::Number, "a number or time");
         // A digit that may stand for a word ("2", "4"): where it is used decides.
         const long long w = index_->find(sh->second.front());
-        const double asWord =
-            w >= 0 ? context_likeness(static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(w))
-                   : -1;
-        const double asNumber = number_likeness(static_cast<std::uint32_t>(id));
+        const double asWord = w >= 0 ? context_likeness(static_cast<std::uint32_t>(id),
+                                                        static_cast<std::uint32_t>(w), work)
+                                     : -1;
+        const double asNumber = number_likeness(static_cast<std::uint32_t>(id), work);
         if (asWord <= asNumber)
             return is(LexKind::Number, "a number: its neighbours are those of numbers");
     }
@@ -619,7 +669,7 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
     if (lists_->particles.matches(f))
         return is(LexKind::Particle, "a discourse particle or interjection");
 
-    p.candidates = rank(f, id, s.candidates, std::max(s.candidates, kScoredCandidates));
+    p.candidates = rank(f, id, s.candidates, std::max(s.candidates, kScoredCandidates), work);
     const double top = p.candidates.empty() ? 0 : p.candidates.front().score;
     if (id >= 0 && !listed && top < 0.9) {
         std::size_t inside = 0, capitals = 0;
@@ -660,6 +710,11 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s) {
 }
 
 Proposal Proposer::propose(std::string_view form, const ProposalSettings& settings) {
+    return propose(form, settings, work_);
+}
+
+Proposal Proposer::propose(std::string_view form, const ProposalSettings& settings,
+                           Work& work) const {
     Proposal p;
     p.form = plain_apostrophes(fold_text(form));
     p.shown = std::string(form);
@@ -674,7 +729,7 @@ Proposal Proposer::propose(std::string_view form, const ProposalSettings& settin
         p.texts = t.texts;
     }
     p.standard = dictionary_->is_standard(p.form);
-    classify(p, id, settings);
+    classify(p, id, settings, work);
     return p;
 }
 
@@ -689,9 +744,21 @@ std::vector<Proposal> Proposer::propose_all(const ProposalSettings& settings) {
         const auto ca = index_->total(a).count, cb = index_->total(b).count;
         return ca != cb ? ca > cb : index_->formRank(a) < index_->formRank(b);
     });
-    std::vector<Proposal> out;
-    out.reserve(forms.size());
-    for (std::uint32_t f : forms) out.push_back(propose(index_->folded(f), settings));
+    std::vector<Proposal> out(forms.size());
+    // Two threads (the machines the program runs on have two cores or more),
+    // each with its own work; the second takes every other form from the end.
+    auto run = [&](std::size_t from, std::size_t step, Work& work) {
+        for (std::size_t i = from; i < forms.size(); i += step)
+            out[i] = propose(index_->folded(forms[i]), settings, work);
+    };
+    if (forms.size() < 200) {
+        run(0, 1, work_);
+    } else {
+        Work other;
+        std::thread second([&] { run(1, 2, other); });
+        run(0, 2, work_);
+        second.join();
+    }
     return out;
 }
 

@@ -18,6 +18,7 @@
 #include "lexicon/dictionary.h"
 #include "lexicon/lists.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -122,7 +123,7 @@ public:
              const CorpusStore* store = nullptr, const LexiconLists& lists = shipped_lists());
 
     // Every form outside the dictionary seen at least minCount times, by
-    // count descending, then form.
+    // count descending, then form; on two threads when there are many.
     std::vector<Proposal> propose_all(const ProposalSettings& settings = {});
     // The proposal for one form, whatever its count, in the dictionary or
     // not, in the corpus or not.
@@ -133,12 +134,17 @@ public:
     double setupMilliseconds() const { return setupMs_; }
 
 private:
+    // The steps of rewriting: rules by number, or the letter steps.
+    static constexpr int kMaxSteps = 3;
+    using Steps = std::array<std::int16_t, kMaxSteps>;
     struct Raw {
-        std::string text;
-        double rules = 0; // the rewrites' cost
+        std::string key;   // folded
+        std::string shown; // as the list writes it; empty: the dictionary's spelling
+        double rules = 0;  // the rewrites' cost
         Lookup lookup = Lookup::Rewrite;
         double gap = 0;
-        std::string process;
+        Steps steps{};
+        std::uint8_t depth = 0;
         bool capital = false;
     };
     struct Vector {
@@ -148,18 +154,28 @@ private:
     };
 
     void generate(const std::string& form, std::vector<Raw>& out) const;
-    void expand(const std::string& form, std::vector<std::pair<std::string, Raw>>& out) const;
-    void add(std::vector<Raw>& out, std::string text, double rules, Lookup lookup,
-             const std::string& process, double gap = 0) const;
+    void expand(const std::string& form, std::vector<Raw>& out) const;
+    void add(std::vector<Raw>& out, std::string key, double rules, Lookup lookup, const Raw& from,
+             double gap = 0, std::string shown = {}) const;
+    std::string process_of(const Raw& r) const;
     double linear_score(const Raw& r, double prior, double likeness) const;
     std::optional<std::pair<std::string, double>> resolve_part(const std::string& part) const;
+    // What one thread of proposing keeps from form to form: the neighbours
+    // of the forms met, the numbers' neighbours, the priors of words.
+    struct Work {
+        std::unordered_map<std::uint32_t, Vector> vectors;
+        std::optional<Vector> numbers;
+        std::unordered_map<std::string, double> priors;
+    };
     double prior(const std::string& word) const;
-    const Vector& vector_of(std::uint32_t form);
-    double context_likeness(std::uint32_t a, std::uint32_t b);
+    double prior(const std::string& word, Work& work) const;
+    const Vector& vector_of(std::uint32_t form, Work& work) const;
+    double context_likeness(std::uint32_t a, std::uint32_t b, Work& work) const;
     std::vector<Candidate> rank(const std::string& form, long long id, std::size_t keep,
-                                std::size_t scored);
-    void classify(Proposal& p, long long id, const ProposalSettings& s);
-    double number_likeness(std::uint32_t form);
+                                std::size_t scored, Work& work) const;
+    void classify(Proposal& p, long long id, const ProposalSettings& s, Work& work) const;
+    double number_likeness(std::uint32_t form, Work& work) const;
+    Proposal propose(std::string_view form, const ProposalSettings& settings, Work& work) const;
     std::string display(const std::string& folded) const;
 
     const FormIndex* index_;
@@ -172,9 +188,8 @@ private:
     std::vector<std::vector<std::uint32_t>> smallByLetter_;
     std::vector<std::string> smallSkeleton_;
     std::vector<std::uint32_t> emoticonUses_; // per form: uses within emoticons as written
-    std::unordered_map<std::uint32_t, Vector> vectors_;
+    Work work_;                               // for the forms asked for one by one
     std::vector<double> idf_;
-    std::optional<Vector> numbers_;
     std::uint64_t maxCount_ = 1;
     double setupMs_ = 0;
 };
