@@ -75,7 +75,8 @@ StandardDictionary::StandardDictionary(const std::vector<std::string>& entries, 
         auto [it, added] = spelling_.emplace(f, e);
         if (added) {
             words_.push_back(f);
-        } else if (lower(e[0]) && !lower(it->second[0])) {
+        } else if (lower(e[0]) && !lower(it->second[0]) && it->second != "I" &&
+                   it->second.rfind("I'", 0) != 0) {
             it->second = e; // the common word before the name ("may" before "May")
         }
     }

@@ -410,18 +410,22 @@ void Proposer::generate(const std::string& form, std::vector<Raw>& out) const {
         }
         // Lookups by key take a spelling of letters only: a digit left means
         // a homophone not yet read.
-        const bool letters = std::none_of(text.begin(), text.end(), digit);
+        const bool letters =
+            std::none_of(text.begin(), text.end(), digit) &&
+            std::any_of(text.begin(), text.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; });
         if (letters && c <= 1.2) {
             // Letters left out: a word of the same consonants holding every
             // letter of the spelling, in order.
-            if (auto it = bySkeleton_.find(consonant_skeleton(text)); it != bySkeleton_.end()) {
+            const std::string skeleton = consonant_skeleton(text), sound = sound_key(text);
+            if (auto it = bySkeleton_.find(skeleton);
+                !skeleton.empty() && it != bySkeleton_.end()) {
                 for (std::uint32_t w : it->second) {
                     const std::string& word = dict.words()[w];
                     if (word.size() > text.size() && abbreviates(text, word))
                         add(out, word, c, Lookup::LettersLeftOut, proc);
                 }
             }
-            if (auto it = bySound_.find(sound_key(text)); it != bySound_.end()) {
+            if (auto it = bySound_.find(sound); !sound.empty() && it != bySound_.end()) {
                 for (std::uint32_t w : it->second)
                     add(out, dict.words()[w], c, Lookup::Sound, proc);
             }
