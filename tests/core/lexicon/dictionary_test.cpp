@@ -67,7 +67,7 @@ TEST(LexiconDictionary, WordListEntriesCountAsTextingReadsThem) {
     for (const auto& [form, standard] : table)
         EXPECT_EQ(d.is_standard(form), standard) << "'" << form << "'";
     EXPECT_EQ(d.spelling("i'm"), "I'm");
-    EXPECT_EQ(d.spelling("i"), "I"); // the pronoun before the letter
+    EXPECT_EQ(d.spelling("i"), "I");     // the pronoun before the letter
     EXPECT_EQ(d.spelling("may"), "may"); // the word before the month
     EXPECT_EQ(d.spelling("zzz"), "zzz");
     EXPECT_TRUE(d.available());
