@@ -135,7 +135,7 @@ std::string sound_key(std::string_view folded) {
             sound = "F";
             break;
         case 'h':
-            sound = vowel(next) && (i == 0 || vowel(prev)) ? "H" : "";
+            sound = i == 0 || (vowel(next) && vowel(prev)) ? "H" : "";
             break;
         default:
             if (vowel(c)) {
