@@ -107,7 +107,7 @@ struct Proposal {
 
 struct ProposalSettings {
     std::uint64_t minCount = 2; // forms seen fewer times are left out
-    double threshold = 0.35;    // a best candidate below it leaves the form unresolved
+    double threshold = 0.5;     // a best candidate below it leaves the form unresolved
     std::size_t candidates = 5; // candidates kept per form
 };
 
