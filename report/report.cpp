@@ -64,6 +64,8 @@ Commands:
                 shows more than half of its text's pieces
   authors       per author of A and form (--family or --forms): code, the
                 register's fields and metadata columns, form,count,words
+  lexicon       the proposals of the corpus's own lexicon for the forms outside
+                the standard dictionary (see zapt-report lexicon --help)
 
 Options:
   --family NAME   a variant family by list name ("lstBack") or stem ("Back"),
@@ -605,6 +607,7 @@ ResultTable families_table(const Explorer& app) {
 } // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (auto code = run_lexicon_command(args, out, err)) return *code;
     auto usage = [&](const std::string& message) {
         err << "zapt-report: " << message << "\nTry 'zapt-report --help'.\n";
         return kUsage;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,10 @@ inline constexpr int kNoCorpus = 2;
 // Runs the command line `args` (without the program name), writing the table
 // to `out` and any message to `err`; returns the exit code.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// `zapt-report lexicon` (report/lexicon_command.cpp): the exit code when the
+// command line names that command, nothing otherwise.
+std::optional<int> run_lexicon_command(const std::vector<std::string>& args, std::ostream& out,
+                                       std::ostream& err);
 
 } // namespace zapt::report

@@ -13,8 +13,9 @@ zapt_packages=(
   # Unicode: case folding, grapheme clusters, UTF-8 checks of corpus tables
   libicu-dev
   # patterns users type, matched in linear time; the British English word list
-  # behind the "not in a standard dictionary" filter
-  libre2-dev wbritish
+  # behind the "not in a standard dictionary" filter, and the American one the
+  # lexicon's proposals may take instead
+  libre2-dev wbritish wamerican
   # a real X server for the window tests and screenshots; the fonts of the windows
   # (Liberation Sans) and of the web page (DejaVu Sans, the sans-serif face)
   xvfb xauth fonts-liberation fonts-dejavu-core fontconfig
