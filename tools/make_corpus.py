@@ -190,22 +190,25 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 # --------------------------------------------------------------------------
 
 BAND_HABITS = {
-    "Y": dict(lv=0.6, use=0.8, cap=0.84, lowall=0.25, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
-              excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.32, kissM=0.04, klenF=1.8, klenM=1.0,
+    "Y": dict(lv=0.8, use=0.85, cap=0.84, lowall=0.25, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
+              excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.5, kissM=0.04, klenF=2.2, klenM=1.0,
               gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
-    "A": dict(lv=0.5, use=0.75, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
-              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.3, kissM=0.05, klenF=1.6, klenM=1.0,
+    "A": dict(lv=0.55, use=0.75, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
+              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.38, kissM=0.05, klenF=1.8, klenM=1.0,
               gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.18),
-    "B": dict(lv=0.4, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
+    "B": dict(lv=0.33, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
               gdrop=0.2, apos=0.35, typo=0.016, stretch=0.01, amp=0.12, voc=0.05, greet=0.14),
-    "C": dict(lv=0.25, use=0.7, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
+    "C": dict(lv=0.12, use=0.65, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
               excl=0.04, laugh=0.25, emot=0.3, sad=0.15, kissF=0.2, kissM=0.05, klenF=1.3, klenM=1.0,
               gdrop=0.06, apos=0.2, typo=0.014, stretch=0.0, amp=0.1, voc=0.06, greet=0.12),
-    "O": dict(lv=0.05, use=0.7, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
+    "O": dict(lv=0.02, use=0.6, cap=0.97, lowall=0.03, stop=0.6, comma=0.1, tight=0.1, trail=0.25,
               excl=0.02, laugh=0.1, emot=0.4, sad=0.05, kissF=0.22, kissM=0.03, klenF=1.2, klenM=1.0,
               gdrop=0.0, apos=0.12, typo=0.014, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
 }
+# Shares of writers who have the emoticon habit and the "??" habit, by group.
+EMOTER = {"Y": 0.45, "A": 0.35, "B": 0.2, "C": 0.1, "O": 0.0}
+QQ_WRITER = {"Y": 0.5, "A": 0.35, "B": 0.15, "C": 0.05, "O": 0.0}
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
 LAUGH_FORMS = {
@@ -275,6 +278,12 @@ def draw_habits(a, r):
         a.kiss = clamp(h["kissM"])
         a.klen = h["klenM"]
         h["stretch"] *= 0.4
+    # Emoticons and "??" are habits a writer has or has not: those who have
+    # them use them often, the rest never.
+    a.emoter = r.random() < EMOTER[a.letter]
+    h["emot"] = clamp(r.uniform(0.45, 0.8)) if a.emoter else 0.0
+    h["sad"] = clamp(h["sad"] + 0.2) if a.emoter else 0.0
+    a.qq = clamp(r.uniform(0.35, 0.7)) if r.random() < QQ_WRITER[a.letter] else 0.0
     a.h = h
     a.lv = h["lv"]
     a.capX = 0.25 if r.random() < 0.15 else 0.0     # some phones or thumbs give "X"
@@ -346,7 +355,11 @@ def make_authors(rng):
         j.phr[phrase] = (variants[0], 0.93)
     j.phr["see you"] = ("cya", 0.9)
     j.phr["love you"] = ("luv ya", 0.9)
-    j.prefs["you"] = ("MIX:u,u,u,u,ya", 1.0)
+    # "u" most of the time, "ya" and "you" now and then: her "u" stays near a
+    # fifth of all the sample's while the older writers keep "you"
+    j.prefs["you"] = ("MIX:u,u,u,ya,ya,you", 1.0)
+    j.emoter, j.qq = True, 0.45
+    j.h["sad"] = 0.5
     # an eleven-year-old on her mum's old phone: she writes it all out
     am = by["Amber"]
     am.prefs, am.phr = {}, {}
@@ -583,7 +596,7 @@ def punctuate(s, a, r):
         return mark + " "
     s = re.sub(r"(?<=[A-Za-z0-9'’])([.,]) (?=\S)", inner, s)
     s = re.sub(r"!(?=\s|$)", lambda m: "!" if r.random() > h["excl"] else r.choice(["!!", "!!!", "!!"]), s)
-    s = re.sub(r"\?(?=\s|$)", lambda m: "?" if r.random() > h["excl"] * 0.5 else "??", s)
+    s = re.sub(r"\?(?=\s|$)", lambda m: "??" if r.random() < a.qq else "?", s)
     # the end of the text
     if re.search(r"[A-Za-z0-9]$", s) and r.random() < h["stop"]:
         s += "."
@@ -1102,15 +1115,15 @@ def adjust_u_share(items, by, rng, top_fixed=False):
         # writers who already use "u" sometimes, other than the top one
         if share > hi:
             cand = [it for it in items if it["reg"] not in (TOP_AUTHOR, YOU_AUTHOR)
-                    and YOU_WORD.search(it["text"]) and it["reg"]
+                    and YOU_WORD.search(it["text"]) and it["reg"] and by[it["reg"]].age < 45
                     and by[it["reg"]].prefs.get("you", ("",))[0] == "u" and per[it["reg"]] + 1 < top]
             if not cand:
                 cand = [it for it in items if it["reg"] not in (TOP_AUTHOR, YOU_AUTHOR)
-                        and YOU_WORD.search(it["text"]) and it["reg"]
+                        and YOU_WORD.search(it["text"]) and it["reg"] and by[it["reg"]].age < 45
                         and by[it["reg"]].lv > 0.3 and per[it["reg"]] + 1 < top]
             if not cand:
                 cand = [it for it in items if it["reg"] not in (TOP_AUTHOR, YOU_AUTHOR)
-                        and YOU_WORD.search(it["text"]) and it["reg"]
+                        and YOU_WORD.search(it["text"]) and it["reg"] and by[it["reg"]].age < 45
                         and by[it["reg"]].letter != "O" and per[it["reg"]] + 1 < top]
             if not cand and top_fixed:
                 raise SystemExit(f"could not balance the share of 'u' without the top writer: {top} of {total}")
@@ -1301,7 +1314,7 @@ def fix_top_author(items):
                 s = s[:k.end()] + k.group(1)[0]
             elif s[-1:].isalpha() and not k:
                 s = s + "!"
-            elif s.endswith("?") and not s.endswith("??"):
+            elif s.endswith("?") and not s.endswith("??") and a.qq:
                 s = s + "?"
             else:
                 continue
@@ -1562,7 +1575,7 @@ def fix_totals(items):
                 ns = s + ("?" if re.match(r"(?i)(are|r|can|could|did|have|do|is|what|where|when|how|wot|u|you)\b", s)
                           and "?" not in s and len(s.split()) < 10
                           else "." if x < 0.6 else ".." if x < 0.8 else "!")
-            elif re.search(r"[?]$", s) and r.random() < 0.3 and not s.endswith("??"):
+            elif re.search(r"[?]$", s) and r.random() < 0.3 and not s.endswith("??") and a.qq:
                 ns = s + "?"
             elif k and re.search(r"[A-Za-z]$", s[:k.start()]) and r.random() < 0.5:
                 ns = s[:k.start()] + r.choice(["!", "."]) + s[k.start():]
