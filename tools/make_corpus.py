@@ -207,7 +207,7 @@ BAND_HABITS = {
               gdrop=0.0, apos=0.12, typo=0.014, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
 }
 # Shares of writers who have the emoticon habit and the "??" habit, by group.
-EMOTER = {"Y": 0.45, "A": 0.35, "B": 0.2, "C": 0.1, "O": 0.0}
+EMOTER = {"Y": 0.35, "A": 0.25, "B": 0.12, "C": 0.06, "O": 0.0}
 QQ_WRITER = {"Y": 0.5, "A": 0.35, "B": 0.15, "C": 0.05, "O": 0.0}
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
@@ -281,7 +281,9 @@ def draw_habits(a, r):
     # Emoticons and "??" are habits a writer has or has not: those who have
     # them use them often, the rest never.
     a.emoter = r.random() < EMOTER[a.letter]
-    h["emot"] = clamp(r.uniform(0.45, 0.8)) if a.emoter else 0.0
+    h["emot"] = clamp(r.uniform(0.75, 0.95)) if a.emoter else 0.0
+    if a.emoter:
+        h["laugh"] = max(h["laugh"], r.uniform(0.75, 0.95))
     h["sad"] = clamp(h["sad"] + 0.2) if a.emoter else 0.0
     a.qq = clamp(r.uniform(0.35, 0.7)) if r.random() < QQ_WRITER[a.letter] else 0.0
     a.h = h
@@ -825,12 +827,26 @@ def acceptable(s):
 
 
 
+# Lines of material marked "+" at the front are sent whatever else a writer
+# leaves out (the texts that give the sample its swearing, its prepay phones,
+# its flirting): the planner never drops them.
+SURE = set()
+
+
 def load_material():
     m = {}
     for mod in (CY, CM, CO):
         for name, block in mod.W.items():
-            m[name] = [ln.strip() for ln in block.strip().split("\n")
-                       if ln.strip() and not ln.strip().startswith("#")]
+            lines = []
+            for ln in block.strip().split("\n"):
+                ln = ln.strip()
+                if not ln or ln.startswith("#"):
+                    continue
+                if ln.startswith("+"):
+                    ln = ln[1:].strip()
+                    SURE.add((name, ln))
+                lines.append(ln)
+            m[name] = lines
     return m
 
 
@@ -852,11 +868,13 @@ def plan_texts(objs, need):
     for name, k in left.items():
         lines = mat.get(name, [])
         if len(lines) > k and name == TOP_AUTHOR:
-            # the chattiest writer keeps to short words: her wordiest lines go first
+            # the chattiest writer keeps to short words and long texts: her wordiest
+            # short lines go first
             def per(ln):
                 ws = re.findall(r"[a-z']+", ln.lower())
-                return sum(map(len, ws)) / max(1, len(ws))
-            keep = sorted(sorted(range(len(lines)), key=lambda i: per(lines[i]))[:k])
+                return sum(map(len, ws)) / max(1, len(ws)) - 0.07 * len(ws)     # short words, long texts
+            keep = sorted(sorted(range(len(lines)),
+                                 key=lambda i: (name, lines[i]) not in SURE and per(lines[i]))[:k])
             lines = [lines[i] for i in keep]
         singles[name] = list(lines)
 
@@ -874,18 +892,19 @@ def plan_texts(objs, need):
     def projected():
         return sum(words_of(ln) for name, ls in singles.items() if name != TOP_AUTHOR for ln in ls) + \
             sum(words_of(ln) for ex in blocks for w, ln in ex if w != TOP_AUTHOR) - \
-            11 * sum(v for name, v in todo.items() if name != TOP_AUTHOR)
+            13 * sum(v for name, v in todo.items() if name != TOP_AUTHOR)
 
     for name in slots:
         ls = singles[name]
-        longs = [i for i, ln in enumerate(ls) if words_of(ln) >= 20]
-        mids = [i for i, ln in enumerate(ls) if 8 <= words_of(ln) <= 15]
+        free = [i for i, ln in enumerate(ls) if (name, ln) not in SURE] or list(range(len(ls)))
+        longs = [i for i in free if words_of(ls[i]) >= 20]
+        mids = [i for i in free if 8 <= words_of(ls[i]) <= 15]
         if projected() > WORD_BUDGET + 300 and longs:
             i = longs[rp.randrange(len(longs))]
         elif mids:
             i = mids[rp.randrange(len(mids))]
         else:
-            i = rp.randrange(len(ls))
+            i = free[rp.randrange(len(free))]
         del ls[i]
         todo[name] -= 1
     for name, k in left.items():
@@ -899,7 +918,8 @@ def plan_texts(objs, need):
     while total > WORD_BUDGET:
         cand = [(name, i) for name, ls in singles.items()
                 if len(ls) >= 6 and name != TOP_AUTHOR and sum(1 for x in ls if x is None) < 0.3 * len(ls)
-                for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= span]
+                for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= span
+                and (name, ln) not in SURE]
         if not cand:
             if span >= 30:
                 break
@@ -1177,7 +1197,8 @@ VOWELLESS = {"thanks", "think", "would", "could", "should", "people", "really", 
              "home", "tell", "told", "went", "back", "need", "said", "well", "work", "seen",
              "time", "after", "over", "never", "even", "cant", "dont", "didnt", "wont", "know",
              "last", "take", "make", "sorry", "might", "shall", "still", "stupid", "waiting",
-             "talking", "looking", "walking", "saying", "doing", "getting", "meeting", "talk"}
+             "talking", "looking", "walking", "saying", "doing", "getting", "meeting", "talk",
+             "black", "dress", "drinks", "bathroom", "believe", "friday", "saturday", "sunday"}
 
 
 def fix_top_author(items):
@@ -1269,6 +1290,10 @@ def fix_top_author(items):
                      "nothing": "nuffin", "hiya": "hi", "pictures": "pics", "look": "luk",
                      "wana": "wna", "break": "brk", "drink": "drnk", "fancy": "fncy", "nobody": "nobdy",
                      "havent": "havnt", "says": "sez", "again": "agn", "agen": "agn", "ill": "il",
+                     "didnt": "ddnt", "always": "alwys", "first": "1st", "brother": "bro",
+                     "happened": "hapnd", "drunk": "drnk", "without": "witout", "outside": "outsyd",
+                     "course": "cors", "reckon": "rekn", "wedding": "weddin", "bottle": "botl",
+                     "thinking": "thinkin", "talking": "talkin", "saying": "sayin", "looking": "lookin",
                      "ive": "iv", "house": "hse", "bored": "brd"})
     short_of = {w: v for w, v in short_of.items() if len(v) < len(w)}
     for _ in range(20000):
@@ -1319,7 +1344,7 @@ def fix_top_author(items):
             else:
                 continue
         else:
-            if k and len(k.group(1)) > 1:
+            if k and len(k.group(1)) > 1 and " " not in k.group(1):
                 s = s[:-1]
             elif re.search(r"[!?.]{2,}$", s):
                 s = s[:-1]
@@ -1540,7 +1565,7 @@ def fix_totals(items):
                     p_, q_ = r.choice(opts)
                     ns = re.sub(p_, q_, s, count=1)
         else:
-            if k and len(k.group(1)) > 1 and r.random() < 0.5:
+            if k and len(k.group(1)) > 1 and " " not in k.group(1) and r.random() < 0.5:
                 ns = s[:-1]
             else:
                 opts = [(p, q) for p, q in shorter if re.search(p, s)]
