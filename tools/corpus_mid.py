@@ -49,10 +49,10 @@ Wacky Warehouse party Saturday, do you know the mum? Don't want to just drop her
 Burnt toast and a yoghurt in bed, best birthday breakfast ever ~
 +Miss you babe, she's at her nan's so it's just us tonight ~
 +Love you too babe
-+Some bastard has keyed the car in the Asda car park, right down the side
+Someone's keyed the car in the Asda car park, right down the side
 Skegness Saturday! Caravan's booked, she's packed nothing but Barbies and a torch
 Parked outside Woolies, where are you?
-+He's being a right mardy sod today
+He's being right mardy today
 +Give us a ring when you're up duck
 +Only got 40p credit, ring me back
 """
@@ -93,7 +93,7 @@ Swimming tonight? Bag's by the back door, she needs a pound for the locker, gogg
 Finn's eaten a crayon. Purple. He's fine
 Babysitter's booked, table's booked, new dress, be home on time Mr ~
 Calpol, Sudocrem, wipes, Hovis seeded not the cheap one, and a bottle of Pinot
-+Crap, forgot the nursery fees, can you do them online tonight?
+Forgot the nursery fees, can you do them online tonight?
 +Yeah fine, I'll do it
 Redundancies. Me. Across the table from people I've worked with for 8 years. Drink Friday?
 """
@@ -114,7 +114,7 @@ Kai's wet the bed again, I'm on my third wash
 Are you in? Need a brew and a moan
 Did Tayla leave her cardigan at yours?
 +Ok babe
-+Crap, non uniform day, can you lend Tayla a quid?
+Oh god, non uniform day, can you lend Tayla a quid?
 Just finished, my feet. Fancy chips?
 Sorry, phone was on silent, everything ok?
 +Can't wait to see you tonight, the kids are at their nan's ~
@@ -152,7 +152,7 @@ Can you bring a bag of sugar tomorrow, I've run out
 Josh wants to go to a party at the bowling, is your lad going?
 What time are you back Friday? I'll do a curry
 Oh bless her, tell her get well soon
-+Bloody Zafira's got a flat, can you give me a lift in?
+Zafira's got a flat, can you give me a lift in?
 +Yeah go on then
 You're a star duck
 Josh has got a temperature and I'm on at 11, can you have him till his nan gets here? He'll just sleep
@@ -249,7 +249,7 @@ Kez can you lend me 20 quid till Friday, nappies, I'll pay you back I promise
 +Yeah he's fine now, just a bit grizzly
 +Hurry home babe, wine's open ~
 Thanks for taking him out so I could lie in, best present ever
-+Bloody Shane's gone to the match and left me with a teething baby and no nappies
+Shane's gone to the match and left me with a teething baby and no nappies
 +Ring me back, I've only got 20p credit
 """
 
@@ -544,7 +544,6 @@ going to be late tonight, the job's taken all day and she wants the kitchen fini
 """
 
 W["Jamie K"] += """
-toni i'm sorry about last night, i shouldn't have gone out with the lads after footy, i'll take you for a meal saturday, wherever you want
 """
 
 # ---------------------------------------------------------------- more of the long ones
@@ -557,7 +556,7 @@ Hiya hun, are you still coming Saturday? Molly's made you a card and she won't l
 
 W["Nicola"] += """
 +Paul, just wanted to say I love you, I know I've been a nightmare with all the work stuff, thank you for being so good with the kids, see you tonight
-+Bloody nursery have put the fees up again, 20 quid a week more, I've just seen the letter in her bag, we need to talk about it tonight
+Nursery have put the fees up again, 20 quid a week more, I've just seen the letter in her bag, we need to talk about it tonight
 """
 
 W["Lisa M"] += """
@@ -571,7 +570,6 @@ W["Joanne"] += """
 """
 
 W["Claire 34"] += """
-+Rob, sorry about this morning, I was stressed about court, you didn't deserve it, love you, I'll be home by 7 and I'll cook, or at least order
 """
 
 W["Emma D"] += """
@@ -599,7 +597,6 @@ W["Lee T"] += """
 """
 
 W["Rachel"] += """
-+Bloody hell, he's only gone and booked Harvey a holiday in Florida without asking me, in term time, and I've not even got his passport sorted
 """
 
 W["Paul 35"] += """

@@ -143,7 +143,7 @@ Lend us a tenner till Friday? Skint
 Thanks for the lift love
 School's been on the phone, you'd better have a good excuse
 Tea Sunday? Leah wants to show you her dance
-+Bloody bus hasn't turned up
+Bus hasn't turned up, again
 +Love you, night
 The house is a tip and Leah's had nothing but biscuits, where are you? You said you'd be here
 I start Monday, mornings before you open, thank you for putting a word in
@@ -756,7 +756,6 @@ Karen, I went to the lunch club today, the new lady is very nice, she's from Sco
 
 W["Julie"] += """
 +Dave, I've just seen the state of the kitchen, it looks like a bomb's hit it, I've been at work all day, I'm not your bloody maid, sort it before I get home
-+Love you, sorry about this morning, I was stressed about work and I took it out on you, I'll make your favourite for tea and we'll have an early night ~
 """
 
 W["Tracey"] += """
@@ -842,7 +841,7 @@ Brenda, I'm stuck at the airport, the flight's late and the fare won't go with a
 """
 
 W["Mandy"] += """
-Trish, are you going to bingo on Friday? Terry says he'll run us there and pick us up after, so we can have a drink, I'll knock for you at 7
+Are you going to bingo on Friday? Terry says he'll run us there and pick us up after, so we can have a drink, I'll knock for you at 7
 """
 
 W["Karen 48"] += """

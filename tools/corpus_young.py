@@ -294,7 +294,7 @@ What time's your lecture tomorrow? Coffee after?
 +Sorry missed your call, in a seminar. Everything ok?
 +Yeah go on then, Union at 8
 +Love you too, see you Friday
-+Crap, I've left my purse at yours. Can you bring it tomorrow?
+Oh no, I've left my purse at yours. Can you bring it tomorrow?
 How's the knee? Mum said you've been told to rest it
 Home safe, had to stand all the way to York. Love to Dad
 Can Dad come and get me on Friday? I can't carry all my stuff on the train
@@ -336,7 +336,7 @@ Guess who's got a job! St Anne's rang, year 2, I'm going to cry
 +Yeah I know, shit isn't it
 +Inspectors Tuesday. Fuck. There goes the weekend
 +Sod it, I'm not marking another book tonight, Desperate Housewives and wine, are you in?
-+Oh crap, forgot my lanyard
+Forgot my lanyard, great
 +Love you, night night
 Ikea Sunday, he's borrowing his dad's van, do you want anything?
 Mum's upset about Christmas isn't she, I can't be in two places at once, can you talk to her?
@@ -650,7 +650,6 @@ W["Dean"] += """
 """
 
 W["Ash 21"] += """
-+megan i'm really sorry about last night, i know i was an idiot, can i come round after practice and say it properly? i'll bring wine
 +taz you absolute fucking legend, you left the last of the pizza in the fridge for me, i owe you one, see you at the union at 8 $
 """
 

@@ -194,7 +194,7 @@ BAND_HABITS = {
               excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.5, kissM=0.04, klenF=2.2, klenM=1.0,
               gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
     "A": dict(lv=0.55, use=0.75, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
-              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.38, kissM=0.05, klenF=1.8, klenM=1.0,
+              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.35, kissM=0.05, klenF=1.8, klenM=1.0,
               gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.18),
     "B": dict(lv=0.33, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
@@ -207,8 +207,8 @@ BAND_HABITS = {
               gdrop=0.0, apos=0.12, typo=0.014, stretch=0.0, amp=0.05, voc=0.1, greet=0.1),
 }
 # Shares of writers who have the emoticon habit and the "??" habit, by group.
-EMOTER = {"Y": 0.35, "A": 0.25, "B": 0.12, "C": 0.06, "O": 0.0}
-QQ_WRITER = {"Y": 0.5, "A": 0.35, "B": 0.15, "C": 0.05, "O": 0.0}
+EMOTER = {"Y": 0.3, "A": 0.2, "B": 0.1, "C": 0.05, "O": 0.0}
+QQ_WRITER = {"Y": 0.4, "A": 0.25, "B": 0.1, "C": 0.04, "O": 0.0}
 SPREAD = 0.14          # standard deviation of a writer's probability around the group's
 
 LAUGH_FORMS = {
@@ -285,7 +285,7 @@ def draw_habits(a, r):
     if a.emoter:
         h["laugh"] = max(h["laugh"], r.uniform(0.75, 0.95))
     h["sad"] = clamp(h["sad"] + 0.2) if a.emoter else 0.0
-    a.qq = clamp(r.uniform(0.35, 0.7)) if r.random() < QQ_WRITER[a.letter] else 0.0
+    a.qq = clamp(r.uniform(0.5, 0.85)) if r.random() < QQ_WRITER[a.letter] else 0.0
     a.h = h
     a.lv = h["lv"]
     a.capX = 0.25 if r.random() < 0.15 else 0.0     # some phones or thumbs give "X"
@@ -347,7 +347,7 @@ def make_authors(rng):
     j.h.update(lv=1.0, use=0.93, cap=0.64, lowall=0.5, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
                apos=0.95, laugh=0.6, emot=0.15, typo=0.02, stretch=0.04, amp=0.0, excl=0.1, voc=0.05,
                greet=0.12)
-    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.42, 1.3, "x"
+    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.34, 1.3, "x"
     j.capX, j.glue = 0.0, 0.0
     j.t9 = False                      # she taps every letter out
     j.punct = [0, 8, 0, 0, 0, 1]
@@ -359,7 +359,7 @@ def make_authors(rng):
     j.phr["love you"] = ("luv ya", 0.9)
     # "u" most of the time, "ya" and "you" now and then: her "u" stays near a
     # fifth of all the sample's while the older writers keep "you"
-    j.prefs["you"] = ("MIX:u,u,u,ya,ya,you", 1.0)
+    j.prefs["you"] = ("MIX:u,u,ya,ya,you", 1.0)
     j.emoter, j.qq = True, 0.45
     j.h["sad"] = 0.5
     # an eleven-year-old on her mum's old phone: she writes it all out
@@ -597,7 +597,7 @@ def punctuate(s, a, r):
             return mark
         return mark + " "
     s = re.sub(r"(?<=[A-Za-z0-9'’])([.,]) (?=\S)", inner, s)
-    s = re.sub(r"!(?=\s|$)", lambda m: "!" if r.random() > h["excl"] else r.choice(["!!", "!!!", "!!"]), s)
+    s = re.sub(r"!(?=\s|$)", lambda m: "!" if r.random() > h["excl"] * 0.6 else r.choice(["!!", "!!!", "!!"]), s)
     s = re.sub(r"\?(?=\s|$)", lambda m: "??" if r.random() < a.qq else "?", s)
     # the end of the text
     if re.search(r"[A-Za-z0-9]$", s) and r.random() < h["stop"]:
@@ -872,7 +872,7 @@ def plan_texts(objs, need):
             # short lines go first
             def per(ln):
                 ws = re.findall(r"[a-z']+", ln.lower())
-                return sum(map(len, ws)) / max(1, len(ws)) - 0.07 * len(ws)     # short words, long texts
+                return sum(map(len, ws)) / max(1, len(ws)) - 0.05 * len(ws)     # short words, long texts
             keep = sorted(sorted(range(len(lines)),
                                  key=lambda i: (name, lines[i]) not in SURE and per(lines[i]))[:k])
             lines = [lines[i] for i in keep]
@@ -1183,7 +1183,12 @@ CHATTY = ["what u up to", "ring me later", "text me back", "need a drink", "wish
           "got to go, teas ready", "u ok?", "speak later", "ill ring u on my break", "mum says hi",
           "reply!", "love ya", "got to go, nicky is back", "battery is dying",
           "c u later", "ring me after 6", "mums shouting me", "have fun", "laters",
-          "night night", "tell ur mum i said hi", "need to get ready"]
+          "night night", "tell ur mum i said hi", "need to get ready", "anyway text me back",
+          "dont tell anyone", "wots the plan 2nite?", "on my dinner now", "shazza says hi",
+          "mum is doin my head in", "cant wait 4 sat", "bus is here got 2 go", "tell me the rest later",
+          "get the kettle on", "am i still gettin ready at urs?", "no credit so txt dont ring",
+          "hows ur mum?", "dont be late", "reg says hi", "ta babe", "roll on friday",
+          "cant stop yawnin", "bored now", "its freezin", "cant be arsed with 2day"]
 
 # Texts that are no place for a laugh tacked on the end.
 SERIOUS = re.compile(r"\b(sorry|soz|upset|gutted|worried|row|cry|crying|die|hate|mess|ring|rng|talk|tlk|"
@@ -1217,7 +1222,7 @@ def fix_top_author(items):
     extra = list(CHATTY)
     for _ in range(2000):
         L, B = tot()
-        if want_bl - B <= 25:
+        if want_bl - B <= 15:
             break
         it = r.choice(mine)
         s = it["text"]
@@ -1245,7 +1250,7 @@ def fix_top_author(items):
         k = KISS_RE.search(s)
         if B < want_bl:
             per = (want_len - L) / (want_bl - B) - 1      # letters each new word may have
-            words = ["ha", "lol", "haha"]
+            words = ["x", "ha", "lol", "haha"]
             w = min(words, key=lambda x: abs(len(x) - per) + r.random() * 1.5)
             if s.endswith(("x", "X")) and not k:
                 continue                                  # a kiss typed straight on
@@ -1277,6 +1282,7 @@ def fix_top_author(items):
     short_of = {w: v for w, (v, _) in a.prefs.items() if not v.startswith("MIX:") and len(v) < len(w)
                 and " " not in v}
     short_of.pop("you", None)
+    short_of["and"] = "n"             # her usual "n", where she had typed "and"
     short_of.update({"your": "ur", "because": "cos", "just": "jus",
                      "said": "sed", "mum": "mum", "really": "rly", "some": "sum",
                      "here": "ere", "mate": "m8", "mates": "m8s", "tonite": "2nite", "told": "tld",
