@@ -285,7 +285,7 @@ def draw_habits(a, r):
     if a.emoter:
         h["laugh"] = max(h["laugh"], r.uniform(0.75, 0.95))
     h["sad"] = clamp(h["sad"] + 0.2) if a.emoter else 0.0
-    a.qq = clamp(r.uniform(0.5, 0.85)) if r.random() < QQ_WRITER[a.letter] else 0.0
+    a.qq = clamp(r.uniform(0.6, 0.95)) if r.random() < QQ_WRITER[a.letter] else 0.0
     a.h = h
     a.lv = h["lv"]
     a.capX = 0.25 if r.random() < 0.15 else 0.0     # some phones or thumbs give "X"
@@ -360,7 +360,7 @@ def make_authors(rng):
     # "u" most of the time, "ya" and "you" now and then: her "u" stays near a
     # fifth of all the sample's while the older writers keep "you"
     j.prefs["you"] = ("MIX:u,u,ya,ya,you", 1.0)
-    j.emoter, j.qq = True, 0.45
+    j.emoter, j.qq = False, 0.45
     j.h["sad"] = 0.5
     # an eleven-year-old on her mum's old phone: she writes it all out
     am = by["Amber"]
@@ -633,6 +633,8 @@ def faces(s, a, r):
         if r.random() >= h["sad"]:
             return " "
         return " " + a.sadface + " "
+    if a.emoter and "~" not in s and "^" not in s and not SERIOUS.search(s) and r.random() < h["emot"] * 0.2:
+        s = s.rstrip(" .") + " " + r.choice(a.faces)        # a face where another writer would put nothing
     s = re.sub(r"\s*~\s*", happy, s)
     s = re.sub(r"\s*\^\s*", sad, s)
     return re.sub(r" {2,}", " ", s).strip()
@@ -1282,7 +1284,7 @@ def fix_top_author(items):
     short_of = {w: v for w, (v, _) in a.prefs.items() if not v.startswith("MIX:") and len(v) < len(w)
                 and " " not in v}
     short_of.pop("you", None)
-    short_of["and"] = "n"             # her usual "n", where she had typed "and"
+    short_of["and"] = "&"             # one of her ways with "and", where she had typed it out
     short_of.update({"your": "ur", "because": "cos", "just": "jus",
                      "said": "sed", "mum": "mum", "really": "rly", "some": "sum",
                      "here": "ere", "mate": "m8", "mates": "m8s", "tonite": "2nite", "told": "tld",
