@@ -38,7 +38,6 @@ What are you wearing tonight? I've got nothing
 Ok no worries
 +Oh no, is she ok? Ring me when you can
 +Thanks for tonight hun, I needed that. Same again next month?
-Need a second opinion on a dress for Saturday, you free tomorrow? I'll buy lunch
 Her teacher wants to see me after school, I bet it's the biting again, dreading it
 He's come off the ladder, says he's fine but he's at A and E with his wrist, can you get Molly
 All she talks about is your dog now, I think we're in trouble ~
@@ -62,10 +61,8 @@ He's being right mardy today
 W["Nicola"] = """
 Can you get Amber from Brownies at 7.30, stuck in a meeting
 Another tooth coming, we were up from 3. Running on coffee
-Still on for Sunday? Park gates at 8, 5 miles
 Have you paid the gas? They've sent a red one
 Can you put the oven on at 6, it's the lasagne in the fridge
-Swimming at 5, her bag's on the stairs
 Finished early, I'll get her, don't worry
 What time are you home? He won't settle and I'm losing the will
 +Yes, ring me after 8
@@ -87,7 +84,6 @@ Is it your mum's Sunday or next week? I've lost track
 Your mum and dad Saturday at 1, I've booked the Harvester, please don't make plans
 Fancy a glass of wine tonight when the kids are down? Restructure by Friday, I ask you
 Are you free Thursday? Ear infection, Amber playing up, it's been chaos
-Swimming tonight? Bag's by the back door, she needs a pound for the locker, goggles
 10k in 58 minutes! Kettle on please
 +Just heard about the court thing, ring me or I'll come round after bedtime
 Finn's eaten a crayon. Purple. He's fine
@@ -118,7 +114,6 @@ Oh god, non uniform day, can you lend Tayla a quid?
 Just finished, my feet. Fancy chips?
 Sorry, phone was on silent, everything ok?
 +Can't wait to see you tonight, the kids are at their nan's ~
-Massive favour, can you get Tayla with yours? They've changed my shift again
 He's asked me to move in. 6 months. What do you think?
 Says I'm stopping him seeing them, he's not bothered turning up 3 weeks running
 Come to the gates tomorrow, I can't put it in a text but it's good news ~
@@ -145,7 +140,6 @@ Stopping over tonight or heading back?
 Yes I'll do the cake stall, I'll do flapjacks
 Ok, see you at the gates
 Ellie's got nits again
-+Ring me when you stop, love you
 Coming round for a brew later? I've got biscuits
 200 kids through for fish fingers, I'm done in
 Can you bring a bag of sugar tomorrow, I've run out
@@ -162,7 +156,6 @@ Double shift, Maureen's off, I smell of gravy, bed at 8
 Her best friend's moving to Wales and she's been crying all night, what do I say?
 +Yeah she's fine, just tired
 Bed's cold, come home safe
-Cutting our hours after Easter. 30 quid a week. Don't know how we'll manage
 Quality Street, wrapping paper and sellotape from Woolies if you're passing? Teacher's present, last minute as usual
 +Yeah he's back Friday
 Don't be mardy, it was a joke
@@ -185,7 +178,6 @@ Sorry, meetings all day. What's up?
 Party Saturday at the soft play 2 till 4, can you take her? I'll never get back in time
 Still ok for Friday? Rob's got the kids, the new Thai place?
 Birmingham Thursday and Friday, can you sort the kids, your mum said she'd help
-Can't get away tonight, next week? Dinner's on me
 She wants to be a solicitor like me, then asked what a solicitor does ~
 +Yeah, ok
 Let's get a takeaway and an early night ~
@@ -209,11 +201,9 @@ On tomorrow? Sister's in a foul mood so bring chocolate
 Ok see you at the station at 7
 How are you feeling? Any more kicks? ~
 York for my birthday! No idea how he sorted the rota
-Asked to stay on till 10, 2 down and an RTA, eat without me
 How did the scan go? On my break, thinking about you
 +Yeah, see you there
 Whole weekend off and I'm all yours ~
-Flowers on the table, you're canny you ~
 This week of nights is killing me, lazy Sunday in bed with the papers?
 Canteen's out of jacket potatoes, tragic
 Howay, it's only 13 miles
@@ -233,7 +223,6 @@ Off on the 1st, can't come soon enough
 Kicking! Properly, on the bus, I nearly cried ~
 Up all night being sick, can you tell sister I'm sorry
 +Sick in the staff toilet again, whoever said it stops at 12 weeks was a bloody liar, get me at 7
-More yellow on you than on the walls ~
 +Yeah, I'm fine, just tired and fat ~
 """
 
@@ -248,7 +237,6 @@ Asleep on the sofa with Mason on him, they look so cute ~
 Kez can you lend me 20 quid till Friday, nappies, I'll pay you back I promise
 +Yeah he's fine now, just a bit grizzly
 +Hurry home babe, wine's open ~
-Thanks for taking him out so I could lie in, best present ever
 Shane's gone to the match and left me with a teething baby and no nappies
 +Ring me back, I've only got 20p credit
 """
@@ -303,19 +291,13 @@ home in 10
 what did you say to her?
 +see you later babe
 riley's been sick in the pick up, tell them i'll be in at 10
-who's got the ball for thursday? that bloke at number 12 still won't give the last one back $
 that was never a penalty, still fuming, pint after? $
-3 mots in at the last minute, can you get him from your mum's, i'll bring a chinese
-pitch booked 7 till 8, tell anyone you can find, we need 10 $
-sorry about saturday, i shouldn't have gone back to al's, just me and you friday
-dad's getting you from school, wait with your teacher, we're getting your boots
 +yeah go on then $
 +part's not come again, 3 days, fucking joke $
 200 quid for 3 months, have you had the heating on all day again?
 +bloke's brought a van in with no brakes, drove it 40 miles like that, what an arse $
 back late, recovery truck's broken down on the bypass with a car on the back
 +love you, back soon
-swarfega, fuses and wd40 from halfords if you're passing, and jaffa cakes for riley $
 +crap ref, crap game $
 brew on, i'm 5 mins away our kid $
 """
@@ -327,21 +309,15 @@ picking you up at 7.15, be ready this time $
 +you ok? ring me if anything happens, i'll come straight home
 cant mate, all day in Leyland $
 finished early, pint? $
-what did the midwife say?
 +love you, see you at 6
 +yeah sound $
 you left the drill at the last job, you're paying for it if it's gone $
 need anything from the shop?
 running late, this job's a nightmare $
-on my way, customer wouldn't stop talking, everything ok? you've not replied
-outside your mum's, 2 minutes or you're walking $
 scan pics back, can't stop looking at them ~
-van's died on the m6, can you get us from the services? by the costa $
 we can have it next month if the deposit's in by friday, it's got a garden
-new builds tomorrow 7.30, bring your dinner, no shops for miles $
 +yeah nice one $
 +chips on the way home? love you both ~
-one more time and i'm telling the gaffer, i'm not covering for you again $
 B and Q sale, laminate half price, nursery this weekend? your dad's lending us his saw
 +for fuck's sake, forgot the part, can you go back for it? $
 +yeah, on my way $
@@ -359,10 +335,7 @@ Still on for Sunday? 8am at the lights?
 Can't find the car seat, where did you put it?
 Ok will do
 Sorry, meeting overran, on my way
-Puncture, walking the rest, can you do the nursery drop?
-Still up for the sportive in June? Turbo every night and I'm still slow
 +Yeah fine
-London Tuesday and Wednesday, I know, can your mum help?
 """
 
 # Rob, 37, Newcastle: joiner, husband of Claire, kids Isla and Alfie, dog
@@ -372,8 +345,6 @@ on my way, stuck behind a tractor, 5 mins
 finished early, i'll get the kids
 back about 6
 van's booked in for thursday
-got them both, alfie's in his spare trousers, isla's fine
-late, she wants the kitchen finished before her mother in law comes friday
 +yeah will do
 sorry about this morning pet, home by 7 and i'll cook
 """
@@ -382,7 +353,6 @@ sorry about this morning pet, home by 7 and i'll cook
 W["Stuart"] = """
 Ride Sunday? Weather looks ok
 Puncture, go on without me
-Jen says dinner on the 14th, 7.30, just a curry and a few beers
 """
 
 # Jamie, 26, Chorley: labourer, five-a-side with Gaz's lot, girlfriend Toni.
@@ -442,7 +412,6 @@ Are you running Sunday? I was going to do 10 miles along the quayside, come with
 
 W["Sarah J"] += """
 Adam can you come and get me at 7? My feet have swollen up and I can't face the bus, and can we get a chippy on the way home, I'm starving
-Emma I've left my stethoscope in your locker by mistake, can you bring it tomorrow, and don't eat my Twix, I know you
 """
 
 W["Vicky"] += """
@@ -501,7 +470,6 @@ Rachel, I'm sorry I haven't been in touch, it's been chaos here, are you free Th
 """
 
 W["Kerry B"] += """
-Vic, mum says 1 o clock Sunday and can you bring a pudding, and she says don't be late again or she's giving your dinner to the dog
 +Hiya hun, Molly's been invited to a party at the Wacky Warehouse on Saturday, is yours going? We could go halves on a present and share the lift
 """
 

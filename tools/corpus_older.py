@@ -31,7 +31,6 @@ PE bag's on the side again, can you drop it in on your way past the school?
 Tea's at 6 and I want you home for it, no excuses
 Thanks love, you're a star
 Still ok for Saturday? He says he'll drive
-Did you take your tablets this morning? The blue ones
 Sorry I was short with you earlier
 +Can you ring me when you get a minute, nothing urgent
 Yes I'll get it, what size?
@@ -50,24 +49,20 @@ Yes please, the big bag
 Dance show on the 9th, are you coming?
 See you tonight
 Haha he never did ~
-Text me when you get to Paige's
 Kieran's been sick, kept him off, Calpol on your way back please
 Dad's birthday Sunday, I've got a card, just sign it
 Lyn's phone's going straight to answerphone, can you try her?
 Ok no problem
 Oh no, what happened?
 Van's blocking next door in again, they've been round
-Your mum's asked us for Sunday, I said yes before I remembered the dance thing, can you ring her
 Bit of a funny turn, he's fine now, doctor says blood pressure, I'll ring you tonight
 +School say you weren't in registration, where are you? Ring me the minute you get this
 Turkey's paid for at the butchers, it's under Dave's name, and a bag of sprouts
-Staff meeting about the new computer, back about 8, can you do dance and pick Kieran up at 7
 Paige's mum says you told her I said you could stay Saturday. I did not
 He keeps asking when you're coming over, can you get a flight in the summer? Love to Mal and the kids
 Bonnie's teeth, £180, I told them go ahead, don't go mad
 He's been telling everyone about the potatoes, you've got a gardener for life there
 +Love you, sorry about this morning ~
-+The kitchen looks like a bomb's hit it, I'm not your bloody maid
 +Yeah ok love
 +Love you too
 Bonnie's worming tablets, King Edwards, Bisto and a leg of lamb from Church Street please, your mum's coming Sunday
@@ -102,21 +97,16 @@ Have you heard from Sam? He's not answering
 Ok, I'll sort it in the morning
 What did you think of the ending? I'm still cross about it
 Your prescription's in the kitchen drawer
-Can you ring the garage about the car? I need it for Mum tomorrow
-+We are so proud of you, ring us when you've stopped celebrating
 Sam will come round Thursday and carry the heavy bags, please let him
 Can't make Thursday after all, parents evening I'd forgotten, the week after?
 I've had a phone call from Mrs Birch about your coursework. We'll talk tonight. Don't go out
 Jean, she's on antibiotics and much brighter today, I'll bring her over Sunday
 Year 6 disco, I'll eat there, pie in the freezer for you and Sam
-Coming home for reading week? Send us your new address
 Please don't go up the ladder, wait for Alan on Saturday, I mean it
 Dishwasher's making that noise again
 Have you registered with a doctor yet? You promised
 Thank you for coming to the concert, especially the bit where the recorders got lost
 Out until 1 when you were supposedly revising at Ethan's. Very disappointed. Tonight
-+The house is very quiet. Sam is pretending not to miss you
-Scan's fine, nothing to worry about, I'm so relieved
 Governors have moved, can we do Thursday instead? I've actually read it this time
 A jumper, tea bags and Grandma's flapjack, don't let them eat it all
 +Whatever you decide we're behind you. If you want to change to history, change. Ring me tonight, I'll be up marking
@@ -148,17 +138,11 @@ Bus hasn't turned up, again
 The house is a tip and Leah's had nothing but biscuits, where are you? You said you'd be here
 I start Monday, mornings before you open, thank you for putting a word in
 If you can play football on a Saturday you can do PE on a Tuesday
-Sorry I snapped Sunday, I know you were only trying to help
 +Yeah go on, I'll do the chips
-You've taken the car keys to work again, how am I meant to get to Mum's?
 Kids are at Mum's ~
 You told me you'd paid that catalogue off, I can't even look at you
-Pizza in the freezer, put it in at 5 for you and Leah, no more sweets
 Some girl said her hair looked stupid, can you have a word, she listens to you
-Council again about the garden, I'm not telling you again
-Coffee Thursday? I need a good moan
 Your coach rang, best on the pitch, proud of you
-Can you have them Saturday night? He's taking me out, won't say where
 £12 for the big photo, daylight robbery but she looks lovely
 Not home by 9, no match Saturday, no arguments
 Tonsillitis, can you keep her tomorrow, I can't miss another day
@@ -173,7 +157,6 @@ Argos have got the trampoline in the sale, he says we've nowhere to put it, I'm 
 W["Linda"] = """
 Can you pick me up at 5, it's pouring
 +Just seen the photos, Mia's grown so much. Big hug from Nanna
-Garden centre Saturday?
 Ok, see you at 2
 Have you rung the plumber? The tap's still dripping
 10.30 tomorrow, don't forget
@@ -186,20 +169,14 @@ Your sister rang, can you ring her back
 +Happy birthday Tyler, Nanna and Grandad love you
 Picked for the choir, at the opera house? I'm so proud I could burst
 At the hospital with Jackie, they've kept her in, can you feed the cat and ring Ray
-Could you ring your dad on Thursday? He won't say but he misses you all
 Thank you for coming with me today, we'll get through this like we always have
 The calendar is beautiful, it's up in the kitchen, your dad keeps looking at it
-School group in and the teacher's gone missing, oven on at 6 please
 Do you want me to come Thursday? I can get the afternoon off
 Mia's drawing is on the fridge, is that me with the big hair?
-Christmas at ours? Beef this year, he won't eat turkey again
-Dear, but your dad says we're going if we have to live on beans
 Book club tonight, soup in the fridge, don't burn the pan
-Blue blouse from the market for you, pay me Sunday
 Did they film the play? Can you send it on a disc
 Good news, going round there now, back about 8
 The flowers are on the table, you shouldn't have
-Chiropodist Wednesday quarter past nine, and your glasses are ready
 Hedge trimmer's in the greenhouse
 """
 
@@ -213,7 +190,6 @@ Ok pet, speak tomorrow
 Going to see Mum after school, back about 6
 Have you eaten anything other than toast this week?
 Posted, should be there tomorrow
-It's your turn to visit your mother, don't try and wriggle out of it
 +Love you pet, ring me Sunday
 Mum's had a good day, she knew who I was
 £20 in your account, don't spend it all at once
@@ -221,22 +197,15 @@ Can you get Lauren's train tickets? The website won't let me
 Half 11 and he's not home or answering, I'm driving round to his mate's, text me if he comes in
 Nanna was asking about you, she remembered you were at university, she'd love a card
 One exam isn't the end of the world, we're proud of you whatever
-Clamped outside school, the head's space apparently, I did not, can you come and get me
 Department meeting's gone on forever, can you get Ollie from the station at 6
-It's meant to snow up there, have you got a proper coat?
-Letter from school about your mocks, you're not going out
 She thinks you're still at school, I didn't have the heart to tell her
-Saturday we'll take you and the girls for lunch, pick somewhere canny
 """
 
 # Debbie, 45, Wakefield: care assistant at Willow Court with Mandy,
 # daughter Jess (15), son Connor (20), partner Kev; an old Polo.
 W["Debbie"] = """
 Home by 9, I mean it
-Can you swap Saturday? Jess has got a thing at school
-Can you get your sister from the bakery at 4
 Running late, one of the residents had a fall
-Can you get something for tea, I'm knackered
 Ok love
 Yes she's fine, just a cold
 Did you take my phone charger?
@@ -244,13 +213,8 @@ Did you take my phone charger?
 See you in the morning
 Home at 3, put the washing in
 Dinner's in the microwave, 3 minutes
-I'm your mum and it's my job to worry, I just want to know where you are
 She says she'll look at it again, don't get your hopes up
-Your nan's in hospital, her chest again, can you come home this weekend?
 Someone's called in sick, make sure Connor eats summat that isn't crisps
-Brakes are squealing, can you get it to the garage tomorrow
-Coffee after shift Sunday? I need a moan about the new manager
-I want to speak to his mum first, and you're home by 11 Sunday
 £20 for your train fare, not beer
 +Yeah she's fine now, thanks for asking
 +Yeah, tell him 6
@@ -269,11 +233,8 @@ Yes, Thursday suits me
 Drive carefully
 Ring your father, it's his birthday
 Home by 6.30
-A letter from the university, no lectures for 3 weeks. Please don't shout at him
 Had to sit in the car for 10 minutes before I could go in, I can't believe she did that to him
 Can you ring the plumber in the morning? That noise again
-Loved it but the ending was a cop out, bring wine
-Some proper food please, not just pot noodles
 """
 
 # Mandy, 42, Wakefield: care assistant at Willow Court with Debbie, husband
@@ -288,15 +249,12 @@ Window's gone, football, he's going to kill him
 Yes, I'll do your Sunday if you do my Wednesday
 Home soon
 +Oh hun, just heard about your mum, I can have the kids Saturday
-4 nights in a row again, I'm saying something tomorrow, back me up?
-Mince in the fridge, not chips again
 +Yeah I know, what a cow
 """
 
 # Jackie, 52, Derby: Linda's sister, dinner lady at the junior school,
 # husband Ray.
 W["Jackie"] = """
-Coming round Sunday? He's doing a barbecue if it stays dry
 All clear! Thank God
 Ok see you at 2
 He's gone fishing again, house to myself ~
@@ -311,7 +269,6 @@ Row F for the 18th
 Book club here next month, I'll do a lasagne
 Yes, see you there
 So sorry about your mum, I'm only round the corner
-Tickets in my bag, foyer at 7, drink first
 """
 
 # Dave, 42, Stockport: plasterer (has the van), Julie's husband, Chloe and
@@ -331,20 +288,11 @@ van's got a flat, going to be late
 running late, job's taken longer than i thought
 training's cancelled, i'll get you at 3.30
 home in 10
-i'm outside, come out now
 did you ring the gas man?
 city won 2 1! ~
 your mum and me are out tonight, you're in charge of kieran, no boys round
-late, big ceiling, bloke wants it done before his wife gets home, i'll get a takeaway
-not going out till that homework's done, that's from both of us
-saturday at 10 for the gate, milk and 2 sugars
-great goal today son, saw it from the car park
-grinding when i brake, can i bring it round tomorrow? $
-she's forgot her dinner money and she's texting me like it's the end of the world
-what do you want for your birthday? and don't say nothing
 on that computer till 2 again and it's going in the loft
 +yeah fine love
-+you looked gorgeous this morning ~
 +love you too
 happy anniversary, 18 years, table's booked for 8, wear the blue one
 skip friday, tiles from topps, plumber tuesday, your dad's bringing his trowel whether we like it or not
@@ -361,21 +309,14 @@ Ok bab
 Where are you? Your mum's worried
 Home by 6
 Paracetamol please, my back's gone
-Sunday in the car, we'll do some reversing
 Yes fine
 20 of the lads going end of the month, not me, but Mick's lad is on the list, don't say anything to Brenda
 He reckons March if you keep practising, Saturday and Sunday, you drive
-Lorry's lost the paperwork again, about 8, keep my tea warm
-Not been to college this week, I want to know why, don't go out
-The Fox away, we'll need your best arrows $
-Well done son, knew you would
-Can you move my dentist, short on the floor Tuesday
 """
 
 # Mick, 55, Walsall: taxi driver, wife Brenda, grandson Kaden, darts with
 # Steve.
 W["Mick"] = """
-On till 2, don't wait up
 Darts Friday, you're driving $
 Ok bab
 Airport run $
@@ -383,9 +324,6 @@ Took him to the football, he's been a star
 Home in 10
 Bacon sandwich at the station, want anything? Home about 2
 4am airport run so I'm in the spare room, don't set the alarm
-Grandad's picking you up at 3, wait by the gate
-Car's in for a service, can you drive Friday $
-Good night, £140, curry Saturday
 Ar, go on then
 """
 
@@ -394,7 +332,6 @@ W["Pete W"] = """
 Home about 6, parents evening ran over
 Ride Saturday? 9 at the lights $
 Ok, see you later
-Fire alarm in the science block, Year 9s on the field, home when I can
 Looks wet Saturday, short loop? $
 Milk please, and the bread's gone mouldy, I'll cook if you shop
 +Bloody parents evening
@@ -403,7 +340,6 @@ Milk please, and the bread's gone mouldy, I'll cook if you shop
 # Ian, 52: engineer, golf with Graham.
 W["Ian"] = """
 Tee booked for 8.10 Saturday $
-Clubhouse at 8, bring the waterproofs, loser buys the bacon rolls $
 Can't Saturday, she's booked a weekend away, news to me $
 """
 
@@ -434,19 +370,13 @@ Leah can stay Saturday if you want to go out
 You know where I am if you need me, Ron says the same
 Nan is so pleased you came Saturday, you're a good lad
 Ron's had his eye done, it went fine, we'll come Sunday when he can see again
-+Can you ring me tonight? The water bill's twice what it should be and he's in a state
-Thank you for the lovely card, Grandad has put it on the mantelpiece next to the clock
 Ron will bring the kids round Sunday, he's got something for Jordan
-What cake do you want for your birthday? Chocolate or the one with the smarties on
-Back from Blackpool safe, the weather was lovely, Ron got sunburnt on his head
 Just my knee, they're sending me for physio, don't fuss
 Are you alright for money this week? Don't be proud
 Can you come Saturday and help Grandad with the shed?
 Saw Wayne in the market, tell him he owes me a visit
-Bingo Thursday? Doreen's got a spare book
 Bag of clothes for Leah on your step, some still had the labels on
 Nan is proud of you love, your mum told me about your report
-Market Friday? I want a new coat and I can't manage the bus with my knee
 +Back from the hospital, it went fine, don't worry, ring me later
 Have you got your bus pass? Your mum says you lost it again
 2 pinafores, 3 cardigans and black patent shoes from the jumble, 50p the lot
@@ -466,12 +396,9 @@ Church is at 11 on Sunday, not 10.30.
 Ok love.
 Thank you for coming round, you're a good lad.
 I can't find my glasses, did I leave them in your car?
-Sorry to bother you at work but the gas man says I need a new boiler, £2000, I told him to wait till you rang.
-The lamb was beautiful and it was lovely to see Sam, he is getting very tall.
 Water tablets are the little yellow ones now, I don't like the look of them. Should I take them?
 A letter from the council about my bins, I don't understand it, could you look on Sunday?
 Well done darling, your mother says you did well in your exams.
-The new lady at lunch club is from Scotland. We had fish.
 My television has gone funny, there's only snow on it.
 Thank you for your letter. Look after yourself.
 Jean says thank you for Thursday, the doctor is pleased with her.
@@ -485,7 +412,6 @@ Yes, see you Sunday.
 Which Saturday suits your mother? Bill and I would like to take her out for her birthday.
 The flowers are beautiful, you shouldn't have. Love to Alan.
 Church Sunday? Bill will pick you up at half past ten.
-Bill's been in bed with his chest all week, the doctor's been, he's on antibiotics, I thought you should know.
 """
 
 # Grandad Ken, 70, Stockport: Julie's dad, widower (Joan), grandchildren
@@ -501,25 +427,19 @@ Thank you love.
 Happy birthday. Grandad.
 The bus didn't come, can you pick me up from town?
 OK.
-Tell Dave thank you for the gate.
 Got your message. See you Sunday.
 Bonnie can come to me Saturday if you're going out.
 Too many runner beans again, tell Dave to come for a bag.
-Grandad will take you to the match Saturday if your dad can't. Text me back.
 They sent me a new card and it won't work in the machine.
 I'm alright love, just tired. Don't worry about me.
 Mrs Cole next door is in hospital, I'm feeding her cat.
 Thank you for coming to see your old Grandad. Love Grandad.
 THE BUS IS LATE AGAIN. I WILL BE HALF AN HOUR.
-More of the tablets on Sunday please, I'm down to my last few.
 The beef was lovely, tell Dave the gate is still shut.
-Council man came, I'm keeping the allotment another year.
 Can you look at my telly Saturday, the picture keeps going.
 I'm at the doctors, I'll ring you when I'm done. Dad.
 Grandad has got a new phone, this is my number, save it in.
 Your mum's ring was in the drawer, I want Chloe to have it when she's older.
-Blood pressure is better, walk every day he says, so more allotment.
-+Your mum would have liked the flowers. Yellow roses. I miss her every day. Dad.
 Onions drying in the shed and I've saved you some conkers. Come Saturday.
 Rhubarb ready. Bring a carrier bag.
 """
@@ -682,7 +602,6 @@ Julie, can you bring some more of those tablets on Sunday, I'm down to my last f
 
 W["Julie"] += """
 Dave, your mum's just rung and she wants us for dinner on Sunday, I said yes before I remembered Chloe's dance thing, can you ring her back and sort it
-Chloe, I've just been talking to Paige's mum, you are not staying over on Saturday, we'll talk about it when you get home, and tidy your room
 Kieran's been in a fight with the boy next door, he's fine but he's got a black eye, can you go and get him? I can't leave the desk till 5
 Dad, did you take your tablets this morning? The blue ones and the little white one, and don't forget you've got the chiropodist on Thursday at 2
 """

@@ -35,7 +35,6 @@ have we got any potatoes, need one for food tech
 im at paiges, her mum is doing fajitas so dont save me any tea
 mum i need £12 for the trip by friday or i cant go
 +no credit so if i dont reply thats why
-at the park with paige, home by 7
 kieran keeps going in my room, tell him
 harry said hi to me in the corridor omg ~
 whats for tea
@@ -70,7 +69,6 @@ cant talk, the boss is watching
 connor has eaten all the cereal AGAIN
 got drama and childcare!
 hiya can i have a fiver for the cinema, ill pay u back saturday
-+miss you already, tonight was the best ~
 he hasnt text me back all day ^
 has anyone got the english, left my book at school
 +sorry about this morning mum, love you
@@ -186,7 +184,6 @@ ok see u there, dont be late this time or we are going without u
 sorry i was moody earlier babe, bad day
 is ur mum still doing the lifts tonight or shall we get a taxi back?
 cant believe u went home with him, ring me NOW ~
-yeah im up, just about, what time is it?
 pictures thursday still? i want to see the one with the dog in
 so hungover, why did we do shots, never again
 he keeps texting saying he misses me, i miss him too but i dont want to look desperate
@@ -203,7 +200,6 @@ can u cover my saturday morning? ill do ur sunday next week
 yeah course i will, what time do u want me?
 mum is doing a roast sunday, do u want to come? she says u are more than welcome
 had a row with mum, can i stay at urs tonight?
-ok just got in, night babe
 did u find ur phone in the end? u were so drunk lol
 thinking of going red, too much?
 dvd and a takeaway at mine tomorrow? i cant afford to go out
@@ -252,7 +248,6 @@ which one did u get in the end? bet u look dead nice in it
 +whats the fucking point, he never listens
 proper gutted, they had my size in everything but the one i wanted
 miss u babe, cant wait for tonight
-love u loads, night
 miss u, cant stop thinking about u, come round after work tomo and ill cook, well ill get a pizza in
 yeah ok but ur paying cos i paid last time
 love u too, sorry for being a cow earlier
@@ -287,17 +282,14 @@ Callum's coming home with me at the weekend if that's ok, he'll sleep on the sof
 +Yeah I'm fine, just knackered. Library till 9 every night this week
 Tell Ollie happy birthday, I'll ring him later
 Hey have you got my charger? Can't find it anywhere
-Ok I'll ring you on Sunday
 Fran's eaten my cheese again. I'm going to kill her
 Can you put £20 in my account, I'll pay you back when the loan comes in
 What time's your lecture tomorrow? Coffee after?
 +Sorry missed your call, in a seminar. Everything ok?
-+Yeah go on then, Union at 8
 +Love you too, see you Friday
 Oh no, I've left my purse at yours. Can you bring it tomorrow?
 How's the knee? Mum said you've been told to rest it
 Home safe, had to stand all the way to York. Love to Dad
-Can Dad come and get me on Friday? I can't carry all my stuff on the train
 Are you in tonight? Worst tutorial of my life, I need wine and a DVD
 Last exam done! I answered the Hardy question and didn't cry, which is a start
 Please don't get another estate, get something nice
@@ -353,7 +345,6 @@ Can you get bread and milk on your way back? And loo roll
 +Worst shift, a woman shouted at me cos we didn't have a book she couldn't remember the name of
 +Can't wait to see you tonight. Don't be late this time
 +Yeah I'm in, come round whenever
-What time are you on tonight? I'll bring Becky
 Still at the library? Drink after?
 Haha shut up, you're just jealous
 Ok, text me when you're leaving
@@ -371,7 +362,6 @@ Lemsip and custard creams please, I'm dying
 # lives with her nan, boyfriend Ricky, going to Magaluf with Jade; walks,
 # the Ship is round the corner.
 W["Danielle"] = """
-On till 11, come in and I'll sort you a drink
 Nan says thanks for the flowers
 Can't tonight, Ricky's taking me out, he won't say where ~
 Where are you? I've been stood here like a lemon
@@ -402,7 +392,6 @@ wine or flowers for her mums sunday?
 +cant make 5 a side tonight mate, stuck here till 8, some twat has crashed the system $
 +miss you babe, cant wait to see you later
 off sick today, told them its a bug ~
-+yeah go on then, pint at 8? $
 what time's kick off $
 +failed its mot, 300 quid, fuck sake $
 where are you? im at the bar $
@@ -416,11 +405,8 @@ how do i get out of her mates engagement do, its derby day $
 +going to be late babe, meeting about targets, ill bring a chinese home
 keep it quiet about scott's job, he hasnt told mum yet $
 +sorry babe, i was being a prat, meal friday?
-mate are you still up for saturday? feathers at 1 for the early kick off, tell robbo, hes not answering $
-i should have told you about the job thing, can we talk tonight?
 +morning gorgeous, what time do you finish? ill pick you up
 +bloody puncture, going to be late, sorry babe
-+what a load of crap, 2 nil down at half time $
 +fwd: a man walks into a bar with a slab of tarmac under his arm and says a pint please and one for the road $
 +i know i dont say it enough but i do love you
 +you've put my white shirts in with your red socks you absolute fucking muppet $
@@ -457,12 +443,10 @@ morning beautiful, when can i see you again? tonight? tomorrow? right now?
 # saving for a car (gets the bus or a lift off Lee), City fan.
 W["Craig W"] = """
 what time you picking me up $
-same job as yesterday? $
 mum im going to bens after work, dont do me any tea
 can i borrow 20 quid till friday $
 +city lost again, shit $
 ok mate $
-10 mins late, bus has broke down on the ring road $
 mum can you wash my work trousers tonight, got paint all over them
 +yeah im up, be outside in 5 $
 +bollocks, left my wallet on the bus, can you sub me for dinner? $
@@ -485,7 +469,6 @@ W["Chloe 14"] += """
 mum can i go into town with paige saturday, her mum is dropping us at the bus station and we will get the 22 back before 6, i will have my phone on i promise
 dad can u bring my dance stuff to the leisure centre before half 5, its in the back of the car, the black bag not the pink one, pleeease ur the best
 omg paige u will never guess who was at the bus stop, he asked where i was going and i went bright red and said nowhere, im such a loser ~
-mum can i have my ears done for my birthday instead of a party, paige has got 3 in each and her mum didnt mind, pleeease i will pay half
 +sorry i didnt answer, was in the shower, yeah i will be home by 8, is it ok if paige stays for tea, her mum is at work
 dad where r u, the bus has gone and its raining and paige has gone home with her mum, i am the only one left outside the gates
 """
@@ -514,7 +497,6 @@ mum where is my shin pads, they r not in my bag and i am going to be late, can u
 """
 
 W["Ryan M"] += """
-dad can we go out in the car tonight after tea, want to practise the roundabouts before thursday, i'll do the dishes
 jonno says can i do his shift saturday at the chippy so i wont be in for tea, back about half 10, dont wait up
 """
 
@@ -609,7 +591,6 @@ scott if you've drunk my last can again i'm going to lamp you, i put them in the
 
 W["Chloe 14"] += """
 +paige ring me when u get this, u will never guess what harry said to me at dinner, i cant put it in a text, i am actually dying ~
-mum can i go to the leisure centre disco on friday, it finishes at 10 and paiges dad said he will pick us up, everyone is going, pleeease
 +night paige, love u, dont forget to bring my top back tomo or mum will kill me, and do my hair in the morning before registration
 """
 
@@ -689,7 +670,6 @@ W["Craig W"] += """
 mum, can you give me a lift to the interview at the college on tuesday? it's at 10 and the bus doesn't go past, i'll put petrol in when i get paid
 """
 W["Chloe 14"] += """
-dad can u pick me up from paiges at 9, her mum is going out and we dont want to walk, and can u bring my charger, my phone is nearly dead
 """
 W["Lauren"] += """
 Mum, can you ask Dad if he can come and get me on Friday? I've got all my stuff for the summer and there's no way I can carry it on the train

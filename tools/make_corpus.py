@@ -193,10 +193,10 @@ BAND_HABITS = {
     "Y": dict(lv=0.8, use=0.85, cap=0.84, lowall=0.25, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
               excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.5, kissM=0.04, klenF=2.2, klenM=1.0,
               gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
-    "A": dict(lv=0.55, use=0.75, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
+    "A": dict(lv=0.6, use=0.8, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
               excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.35, kissM=0.05, klenF=1.8, klenM=1.0,
               gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.18),
-    "B": dict(lv=0.33, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
+    "B": dict(lv=0.38, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
               gdrop=0.2, apos=0.35, typo=0.016, stretch=0.01, amp=0.12, voc=0.05, greet=0.14),
     "C": dict(lv=0.12, use=0.65, cap=0.96, lowall=0.15, stop=0.3, comma=0.2, tight=0.1, trail=0.18,
@@ -241,7 +241,7 @@ class Author:
 
 
 # Spellings only the young writers of the sample take up.
-YOUNG_ONLY = {"ok": {"kk"}, "come": {"cum"}, "coming": {"cumin", "cuming"}, "the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
+YOUNG_ONLY = {"ok": {"kk"}, "come": {"cum"}, "their": {"der"}, "then": {"den"}, "than": {"den"}, "coming": {"cumin", "cuming"}, "the": {"da", "de", "th", "d"}, "you": {"yer", "yew", "ya"}, "that": {"dat"},
               "this": {"dis"}, "them": {"dem"}, "there": {"der", "dere"}, "thing": {"fing", "ting"},
               "think": {"fink"}, "with": {"wid", "wif", "wi"}, "about": {"bowt"}}
 
@@ -286,6 +286,10 @@ def draw_habits(a, r):
         h["laugh"] = max(h["laugh"], r.uniform(0.75, 0.95))
     h["sad"] = clamp(h["sad"] + 0.2) if a.emoter else 0.0
     a.qq = clamp(r.uniform(0.6, 0.95)) if r.random() < QQ_WRITER[a.letter] else 0.0
+    if a.letter == "O":                  # the over-60s spell it out, whatever their phone
+        h["lv"], h["gdrop"] = min(h["lv"], 0.04), 0.0
+    elif a.letter == "C":
+        h["lv"] = min(h["lv"], 0.3)
     a.h = h
     a.lv = h["lv"]
     a.capX = 0.25 if r.random() < 0.15 else 0.0     # some phones or thumbs give "X"
@@ -307,6 +311,8 @@ def draw_habits(a, r):
     # spelling preferences: which words this writer shortens, and how
     a.prefs = {}
     for word, (variants, weight) in PH.WORD_ABBR.items():
+        if word == "the" and a.letter != "Y":
+            continue                      # "da" for "the": the youngest only
         if word in YOUNG_ONLY and a.letter not in ("Y", "A"):
             variants = [v for v in variants if v not in YOUNG_ONLY[word]]
             if not variants:
@@ -365,10 +371,11 @@ def make_authors(rng):
     # an eleven-year-old on her mum's old phone: she writes it all out
     am = by["Amber"]
     am.prefs, am.phr = {}, {}
-    am.h.update(gdrop=0.1, apos=0.3, typo=0.01, lowall=0.1)
+    am.h.update(gdrop=0.0, apos=0.3, typo=0.01, lowall=0.1, lv=0.0)
+    am.lv = 0.0
     # "you" in five ways
     d = by[YOU_AUTHOR]
-    d.prefs["you"] = ("MIX:you,u,u,ya,yer,yew", 1.0)
+    d.prefs["you"] = ("MIX:u,u,u,you,ya,ya,yer,yo", 1.0)
     # "back" in three ways
     gz = by[BACK_AUTHOR]
     gz.prefs["back"] = ("MIX:back,bak,bk", 1.0)
@@ -1004,7 +1011,7 @@ def main():
             buf = author_buffer(mine)
             ok = True
             if name == YOU_AUTHOR:
-                ok = sum(1 for w in ["you", "u", "ya", "yer", "yew"] if count_word(buf, w)) >= 5
+                ok = sum(1 for w in ["you", "u", "ya", "yer", "yo"] if count_word(buf, w)) >= 5
             if name == BACK_AUTHOR:
                 ok = sum(1 for w in ["back", "bak", "bk"] if count_word(buf, w)) >= 3
             if ok or salt > 200:
@@ -1579,7 +1586,7 @@ def fix_totals(items):
                 opts = [(p, q) for p, q in shorter if re.search(p, s)]
                 if a.letter != "O" and re.search(r"[a-z]'[a-z]", s):
                     opts.append((r"(?<=[a-z])'(?=[a-z])", ""))          # "dont", "im", "its"
-                if a.h["gdrop"] > 0.05 and re.search(r"[a-z]{3}ing\b", s):
+                if a.h["gdrop"] > 0.15 and re.search(r"[a-z]{3}ing\b", s):
                     opts.append((r"(?<=[a-z]{3}in)g\b", ""))             # "goin", "comin"
                 if a.lv < 0.15:
                     opts = [(p, q) for p, q in opts if q in everyone_short or q == ""]
