@@ -16,11 +16,11 @@ W["Kerry B"] = """
 Molly wont go to bed, 3rd time shes been down for a drink. Give me strength
 Are you going to the school fair Saturday? Molly wants to do the tombola
 Can you have Molly for an hour Thursday? Doctors
-+Woman shouting at me cos her prescription wasn't ready, like it's my fault
-Can I borrow your slow cooker? Mine's packed in
++Woman shouting at me cos her prescription wasn't ready, like it's my fault, I only hand them over, I wanted to throw the Strepsils at her
+Can I borrow your slow cooker? Mine's packed in and I've got a load of stewing steak that needs using, I'll bring you a bowl
 Did you get the letter about nits? Molly's been scratching all night ^
 Are you still ok for the school run tomorrow? I'm on an early
-Need a night out, not been out since your birthday
+Need a night out, not been out since your birthday, Dan says he'll have her, shall we do Friday? Just the three of us, and Lisa if she can
 Can you pick up some Calpol on your way, she's burning up
 Gym after work, don't let me talk myself out of it
 +Hi hun, are you doing the cake stall? I'll do rocky road
@@ -41,11 +41,11 @@ Ok no worries
 Her teacher wants to see me after school, I bet it's the biting again, dreading it
 He's come off the ladder, says he's fine but he's at A and E with his wrist, can you get Molly
 All she talks about is your dog now, I think we're in trouble ~
-Could you have Molly Saturday afternoon? His mum's in hospital
+Could you have Molly Saturday afternoon? His mum's in hospital again and he won't go on his own, I'll drop her at 1 with her colouring
 Locum today who didn't know where anything was, then a man fainted in the queue, I'm having wine
 His mum and dad want to come for Christmas. All of Christmas. Where am I going to put them
 Wacky Warehouse party Saturday, do you know the mum? Don't want to just drop her off
-Burnt toast and a yoghurt in bed, best birthday breakfast ever ~
+Burnt toast and a yoghurt in bed, best birthday breakfast ever, she'd even put a candle in the yoghurt, I nearly cried ~
 +Miss you babe, she's at her nan's so it's just us tonight ~
 +Love you too babe
 Someone's keyed the car in the Asda car park, right down the side
@@ -60,7 +60,7 @@ He's being right mardy today
 # (11), baby Finn (1), friend Rachel, runs on Sundays; the Focus.
 W["Nicola"] = """
 Can you get Amber from Brownies at 7.30, stuck in a meeting
-Another tooth coming, we were up from 3. Running on coffee
+Another tooth coming, we were up from 3. Running on coffee and biscuits, if I fall asleep in the restructure meeting wake me up
 Have you paid the gas? They've sent a red one
 Can you put the oven on at 6, it's the lasagne in the fridge
 Finished early, I'll get her, don't worry
@@ -69,7 +69,7 @@ What time are you home? He won't settle and I'm losing the will
 Sorry I was grumpy this morning
 Have you got the car seat? Can't find it anywhere
 Ok, see you at the gates at half 3
-Nappies on the way home, size 4, and wine
+Nappies on the way home, size 4 not 3, the big pack from the Co-op, and wine, and something for tea, I haven't the energy
 Lunch Thursday? I need a moan
 Nursery again, he's got a temperature, can you get him? I've got a disciplinary at 2
 Thanks for the flowers, you soft thing ~
@@ -83,7 +83,7 @@ Is it your mum's Sunday or next week? I've lost track
 +Can you ring me when you get a minute? She's been in tears since school, something about Erin
 Your mum and dad Saturday at 1, I've booked the Harvester, please don't make plans
 Fancy a glass of wine tonight when the kids are down? Restructure by Friday, I ask you
-Are you free Thursday? Ear infection, Amber playing up, it's been chaos
+Are you free Thursday? Ear infection, Amber playing up, Paul in London, it's been chaos, I need wine and someone who isn't under 12
 10k in 58 minutes! Kettle on please
 +Just heard about the court thing, ring me or I'll come round after bedtime
 Finn's eaten a crayon. Purple. He's fine
@@ -110,7 +110,7 @@ Kai's wet the bed again, I'm on my third wash
 Are you in? Need a brew and a moan
 Did Tayla leave her cardigan at yours?
 +Ok babe
-Oh god, non uniform day, can you lend Tayla a quid?
+Oh god, non uniform day, can you lend Tayla a quid? I've only got a twenty and the office won't change it, I'll give it you at 3
 Just finished, my feet. Fancy chips?
 Sorry, phone was on silent, everything ok?
 +Can't wait to see you tonight, the kids are at their nan's ~
@@ -133,15 +133,15 @@ Netball team! She needs a skort and a white polo by Thursday, Matalan after you 
 # driver, away nights), kids Ellie (9) and Josh (12), mates Kerry and Lisa;
 # drives a Zafira.
 W["Joanne"] = """
-Aberdeen till Thursday so it's beans on toast all week ~
-Can you have Ellie after school Wednesday? Dentist at 4
+Aberdeen till Thursday so it's beans on toast all week, the kids think it's Christmas, I've not cooked since Sunday ~
+Can you have Ellie after school Wednesday? Dentist at 4 and she won't sit still in the waiting room, I'll pick her up by 5
 Josh has lost his PE kit again, second one this term
 Stopping over tonight or heading back?
 Yes I'll do the cake stall, I'll do flapjacks
 Ok, see you at the gates
 Ellie's got nits again
 Coming round for a brew later? I've got biscuits
-200 kids through for fish fingers, I'm done in
+200 kids through for fish fingers, one was sick in the custard and the oven broke at twelve, I'm done in
 Can you bring a bag of sugar tomorrow, I've run out
 Josh wants to go to a party at the bowling, is your lad going?
 What time are you back Friday? I'll do a curry
@@ -166,12 +166,12 @@ Don't be mardy, it was a joke
 W["Claire 34"] = """
 Can you take Dexter out at lunch? In court all afternoon
 Isla's got a temperature, nursery want her picked up, can you? With a client till 3
-Home by 7, Alfie needs a bath, chilli in the freezer
+Home by 7, Alfie needs a bath, chilli in the freezer, and don't let Dexter on the sofa, he's been in the pond again
 Running late, it's dragging on
 Have you booked the van in? It's Thursday
 Yes please, a large one, it's been a day
 Ok, drive safe
-Alfie's prescription's at Boots, can you get it on the way?
+Alfie's prescription's at Boots, can you get it on the way? And Calpol, the one with the spoon, he's lost the last one
 Did you remember her reading book? Her teacher's on at me
 Kids are asleep, come home ~
 Sorry, meetings all day. What's up?
@@ -221,7 +221,7 @@ Thanks for covering me, I owe you big time
 Ok, see you at 2
 Off on the 1st, can't come soon enough
 Kicking! Properly, on the bus, I nearly cried ~
-Up all night being sick, can you tell sister I'm sorry
+Up all night being sick, can you tell sister I'm sorry and I'll ring the ward at 8, I can't even keep water down
 +Sick in the staff toilet again, whoever said it stops at 12 weeks was a bloody liar, get me at 7
 +Yeah, I'm fine, just tired and fat ~
 """
@@ -332,7 +332,7 @@ Yes, got the nappies
 Where are you? Your mum's worried
 +Love you too
 Still on for Sunday? 8am at the lights?
-Can't find the car seat, where did you put it?
+Can't find the car seat, where did you put it? I've looked in the garage and the shed and I'm going to be late for the childminder
 Ok will do
 Sorry, meeting overran, on my way
 +Yeah fine
@@ -628,4 +628,23 @@ Emma, can you swap my Sunday? Adam's mum wants us for dinner and I can't get out
 """
 W["Vicky"] += """
 Kez, can you give me a lift to mum's on Sunday? Shane's working and I can't get the pushchair on the bus with all the shopping, I'll be ready at 12
+"""
+
+W["Kerry B"] += """
+Vic, have you got that pushchair still? Dan's cousin's having twins and she's skint, I said I'd ask, she'll come and get it, she's got a Berlingo
+"""
+W["Nicola"] += """
+Amber's just asked me what a period is in front of your mother, in the middle of Marks and Spencer, I have never wanted the floor to swallow me up so much
+"""
+W["Lisa M"] += """
+Kai's come home with a letter saying he's been biting, I could have died, the teacher was all nicey nicey about it but I know what she was thinking
+"""
+W["Joanne"] += """
+Ellie's been picked to be Mary in the nativity! She's over the moon, I've got to make a blue tea towel thing by Friday, I can't even sew a button on
+"""
+W["Gaz"] += """
+nikki, riley's just told me you let him stay up for the end of the match on a school night, and you have a go at me, i'm saying nothing, see you at 6
+"""
+W["Lee T"] += """
+stace, your mum's just rung me at work to ask if we've picked a name yet, i said no, she's suggested Gladys, i think she's winding me up, ring her
 """

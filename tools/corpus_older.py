@@ -15,7 +15,7 @@ W = {}
 # friend Tracey who cleans at the surgery; drives a Corsa.  Friends call
 # her Jules.
 W["Julie"] = """
-Can you get Kieran from football at 5, I'm not finished till half past
+Can you get Kieran from football at 5, I'm not finished till half past, and he'll want his tea straight away, there's pie in the fridge
 Are you home for tea? Sausage and mash
 +Where are you? You said 9 and it's nearly 10, ring me now
 Ok love, see you later
@@ -35,7 +35,7 @@ Sorry I was short with you earlier
 +Can you ring me when you get a minute, nothing urgent
 Yes I'll get it, what size?
 Coffee Thursday after work? My treat
-Washing machine's leaking again, can you look at it
+Washing machine's leaking again, there's water all over the kitchen floor and the towels are soaked, can you look at it when you're in
 £45 for the school trip, they must think we're made of money
 Where's the remote? He swears he hasn't had it
 Ok, I'll pick her up, you stay there
@@ -95,7 +95,7 @@ Do you want us to come down for your birthday or are you going out?
 See you at the weekend
 Have you heard from Sam? He's not answering
 Ok, I'll sort it in the morning
-What did you think of the ending? I'm still cross about it
+What did you think of the ending? I'm still cross about it, all that and then he just walks off into the sea, I wanted my money back
 Your prescription's in the kitchen drawer
 Sam will come round Thursday and carry the heavy bags, please let him
 Can't make Thursday after all, parents evening I'd forgotten, the week after?
@@ -120,7 +120,7 @@ Your library books are overdue
 # Pat, friend Julie; no car, gets lifts and the bus.
 W["Tracey"] = """
 Where are you? Tea's on the table
-Can you have Leah after school Tuesday, offices till 6
+Can you have Leah after school Tuesday, offices till 6, she can have her tea with you, just don't let her talk you into the ice cream van
 Can you get Jordan from footy at 5
 Can I borrow your steam cleaner Saturday?
 Ok love, see you later
@@ -161,7 +161,7 @@ Ok, see you at 2
 Have you rung the plumber? The tap's still dripping
 10.30 tomorrow, don't forget
 Thank you love
-Home by 6, there's a pie in the fridge
+Home by 6, there's a pie in the fridge, the potatoes are peeled, put them on at half five and don't let them boil dry
 What time is it there? I'll ring you Sunday morning your evening
 Yes please, a bag of sugar and the paper
 Flights booked! March 12th, I can't believe we're coming
@@ -173,7 +173,7 @@ Thank you for coming with me today, we'll get through this like we always have
 The calendar is beautiful, it's up in the kitchen, your dad keeps looking at it
 Do you want me to come Thursday? I can get the afternoon off
 Mia's drawing is on the fridge, is that me with the big hair?
-Book club tonight, soup in the fridge, don't burn the pan
+Choir tonight, soup in the fridge, don't burn the pan, and if Jackie rings tell her I'll ring back after nine, she'll only keep you talking
 Did they film the play? Can you send it on a disc
 Good news, going round there now, back about 8
 The flowers are on the table, you shouldn't have
@@ -224,7 +224,7 @@ Someone's called in sick, make sure Connor eats summat that isn't crisps
 # university in Durham, book club with Karen and Carol, tennis on Tuesdays.
 W["Angela"] = """
 Did you get the money? Don't spend it all in the bar
-Can you get the fish for tonight, not finished till 7
+Can you get the fish for tonight, not finished till 7, the haddock not the cod, and a lemon, and don't let him give you the ends
 Tennis is off, the courts are flooded
 Ok, see you at 8
 Halfway through and I can't put it down
@@ -266,7 +266,7 @@ He's been a big kid all day with his card, Toby tonight
 # Angela, goes to the theatre; widowed.
 W["Carol B"] = """
 Row F for the 18th
-Book club here next month, I'll do a lasagne
+Book club here next month, I'll do a lasagne, and I'm choosing this time, nothing with a dead child in it, I can't take another one
 Yes, see you there
 So sorry about your mum, I'm only round the corner
 """
@@ -320,7 +320,7 @@ W["Mick"] = """
 Darts Friday, you're driving $
 Ok bab
 Airport run $
-Took him to the football, he's been a star
+Took him to the football, he's been a star, ate two pies and sang all the songs, even the rude one, don't tell his mum
 Home in 10
 Bacon sandwich at the station, want anything? Home about 2
 4am airport run so I'm in the spare room, don't set the alarm
@@ -353,7 +353,7 @@ At the club, home about 4, want anything?
 # Nan Pat, 67, Stockport: Tracey's mum, husband Ron, grandchildren Jordan
 # and Leah, bingo on Thursdays, Blackpool every summer; Ron drives.
 W["Nan Pat"] = """
-Hello love, are you coming for tea Sunday? I'm doing a chicken
+Hello love, are you coming for tea Sunday? I'm doing a chicken and Ron's made one of his trifles, tell Wayne there's plenty
 Ron will pick Leah up from school Tuesday
 Jordan your tea is in the oven, Nan has gone to bingo, Grandad is asleep in the chair
 Won £15 on the last house
@@ -395,11 +395,11 @@ The man came about the boiler, it's working now.
 Church is at 11 on Sunday, not 10.30.
 Ok love.
 Thank you for coming round, you're a good lad.
-I can't find my glasses, did I leave them in your car?
+I can't find my glasses, did I leave them in your car? I've looked everywhere and I can't read the paper, which is a mercy some days.
 Water tablets are the little yellow ones now, I don't like the look of them. Should I take them?
 A letter from the council about my bins, I don't understand it, could you look on Sunday?
 Well done darling, your mother says you did well in your exams.
-My television has gone funny, there's only snow on it.
+My bus pass has run out, do I have to go to the post office for a new one or do they send it? I don't want to stand in that queue for nothing.
 Thank you for your letter. Look after yourself.
 Jean says thank you for Thursday, the doctor is pleased with her.
 """
@@ -411,7 +411,7 @@ Walking to the shops now.
 Yes, see you Sunday.
 Which Saturday suits your mother? Bill and I would like to take her out for her birthday.
 The flowers are beautiful, you shouldn't have. Love to Alan.
-Church Sunday? Bill will pick you up at half past ten.
+Church Sunday? Bill will pick you up at half past ten. Wear your good coat, it's the harvest one and the Bishop's coming.
 """
 
 # Grandad Ken, 70, Stockport: Julie's dad, widower (Joan), grandchildren
@@ -432,10 +432,10 @@ Bonnie can come to me Saturday if you're going out.
 Too many runner beans again, tell Dave to come for a bag.
 They sent me a new card and it won't work in the machine.
 I'm alright love, just tired. Don't worry about me.
-Mrs Cole next door is in hospital, I'm feeding her cat.
+Mrs Cole next door is in hospital, I'm feeding her cat. It bit me. Don't tell Kieran, he'll only laugh.
 Thank you for coming to see your old Grandad. Love Grandad.
 THE BUS IS LATE AGAIN. I WILL BE HALF AN HOUR.
-The beef was lovely, tell Dave the gate is still shut.
+The beef was lovely, tell Dave the gate is still shut, and thank Chloe for the card, I've put it on the windowsill.
 Can you look at my telly Saturday, the picture keeps going.
 I'm at the doctors, I'll ring you when I'm done. Dad.
 Grandad has got a new phone, this is my number, save it in.
@@ -458,7 +458,7 @@ ok see u there
 # Shaz, 20, Blackburn: Jade's mate.
 W["Shaz"] = """
 +babe im skint till friday, can u sub me a tenner for tonight, ill pay u back i swear
-omg did u see him?? he is so fit
+omg did u see him? he is so fit
 +where the fuck are u lot
 """
 
@@ -814,4 +814,26 @@ Mick, are you driving Friday or am I? I can't do both weeks, the wife says I'm n
 """
 W["Mick"] += """
 Brenda, I'm picking Kaden up from school then I've got a run to Birmingham, I'll drop him at yours at 4, he's had his tea, don't let him have any more sweets
+"""
+
+# ---------------------------------------------------------------- a few more
+
+W["Julie"] += """
+Did you see who's moved into number 14? Only Sandra from the butchers with that fella from the quiz, I nearly dropped the shopping, tell you tonight
+Kieran's lost another jumper, that's three this term, can you have a look in the lost property when you drop him off? It's got his name in the collar
+"""
+W["Karen 48"] += """
+Sam, if you're going to Ethan's after rugby that's fine but I want you home by 10, and take your gum shield out of your bag before it walks off again
+"""
+W["Tracey"] += """
+Mum, Leah's lost her front tooth at school and she's beside herself cos she can't find it, can you write her a little note from the fairy like you did for Jordan?
+"""
+W["Linda"] += """
+Derek, the man's coming to measure for the new windows at 2 tomorrow, can you make sure you're in? I've left his card by the phone, don't let him talk you into the dearer ones
+"""
+W["Nan Pat"] += """
+Tracey love, I've got a big bag of apples off Doreen's tree, do you want some for a crumble? I'll send them round with Ron, the cooking ones not the eaters
+"""
+W["Grandad Ken"] += """
+Julie, the lad next door has put a football through my greenhouse again. I've kept the ball. Tell Dave I need a pane of glass when he's passing.
 """

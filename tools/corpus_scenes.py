@@ -117,7 +117,7 @@ EXCHANGES = [
     [("Jade K", "what time are u finishing tonight? can come and meet u at the ship then go into town if u want, shazza is up for it too"),
      ("Danielle", "half 11, come at 11 and I'll sort you a drink"),
      ("Jade K", "yes! see u there babe, wear ur new top, u look gorgeous in it")],
-    [("Shaz", "what did reece say??"),
+    [("Shaz", "what did reece say?"),
      ("Jade K", "he said he was sorry and he wants to see me tomorrow, i said ill think about it, what do u reckon?"),
      ("Shaz", "tell him to do one ~")],
     [("Becca", "r u still coming saturday?"),

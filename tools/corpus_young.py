@@ -27,18 +27,18 @@ W = {}
 # Tuesdays; prepay phone her dad tops up; gets lifts or the 22 bus.
 W["Chloe 14"] = """
 mum can i go to paiges after school, her mum can drop me back by 8
-where are you?? been stood outside the gates for ages and its freezing
+where are you? been stood outside the gates for ages and its freezing
 +dad can u put a tenner on my phone pleeease, ill do the dishes all week
 paige reckons harry fancies me but shes lying ~
 got a B in maths!
 have we got any potatoes, need one for food tech
-im at paiges, her mum is doing fajitas so dont save me any tea
+im at paiges, her mum is doing fajitas so dont save me any tea, can i stay till 9, we are watching hollyoaks
 mum i need £12 for the trip by friday or i cant go
 +no credit so if i dont reply thats why
 kieran keeps going in my room, tell him
 harry said hi to me in the corridor omg ~
 whats for tea
-mrs dobbs gave me a detention for chewing, its so unfair ^
+mrs dobbs gave me a detention for chewing, its so unfair, paige was chewing as well and she didnt even see her ^
 mum i feel sick can u ring school and come and get me
 paige stop ignoring me i said sorry
 are u coming to watch on tuesday
@@ -72,10 +72,10 @@ hiya can i have a fiver for the cinema, ill pay u back saturday
 he hasnt text me back all day ^
 has anyone got the english, left my book at school
 +sorry about this morning mum, love you
-mocks in 2 weeks and i havent done owt
+mocks in 2 weeks and i havent done owt, keeley says she hasnt either but she always says that and then gets all As
 they want me sunday as well, can i
 +yeah go on then
-what did he say??
+what did he say?
 +night babe, love you loads, cant wait to see you tomorrow
 +mum can u top my phone up, ive got no credit and i need to ring brandon
 can i go to the fair saturday, his brother is driving us and we will be back by 10, pleeease
@@ -143,11 +143,11 @@ cant, skint till friday
 W["Jade K"] = """
 hiya babe u still coming into town saturday? i need shoes for magaluf and u know what im like on my own
 just finished, 3 perms in a row, my back is killing me. what u up to tonight?
-where are you?? im outside the kebab shop and its freezing, hurry up or im going without you
+where are you? im outside the kebab shop and its freezing, hurry up or im going without you
 cant believe its only wednesday, need a drink and a dance
 ta for last night babe i owe u a vodka, cant even remember getting home ~
 what time are we meeting? going to be late cos my hair wont go right, save me a seat
-well?? did u get it?
+well? did u get it?
 ok babe see you at 8
 yeah go on then, but only one cos im on at 9 and nicky will kill me if im late again
 reece wants to take me out for a meal on saturday, hes up to something, what do u reckon?
@@ -177,7 +177,7 @@ if he comes out tonight with his mates i am not talking to him
 hey u ok? u seemed a bit quiet last night
 love u babe ur the best mate anyone could have, even when ur pissed ~
 just got paid! we are so going out tonight, first round on me
-what did he say?? tell me everything
+what did he say? tell me everything
 my nan just text me for the first time ever, it took her 3 days ~
 my 3 o clock is 20 mins late already, not happy
 ok see u there, dont be late this time or we are going without u
@@ -251,7 +251,7 @@ miss u babe, cant wait for tonight
 miss u, cant stop thinking about u, come round after work tomo and ill cook, well ill get a pizza in
 yeah ok but ur paying cos i paid last time
 love u too, sorry for being a cow earlier
-what did u do that for?? u know she fancies u
+what did u do that for? u know she fancies u
 tomo is fine, ill meet u at the bus station at 1
 ok so i am going to tell u this once and then i dont want to talk about it, he has been messaging some girl from his work on msn, i saw it when he left his laptop on, i am gutted, i dont know whether to say something or wait and see if he tells me himself, what would u do? dont tell shazza
 he has just text me saying he is sorry and he will change and he loves me, i have heard it all before but i do miss him, what would u do if it was u? be honest
@@ -261,7 +261,7 @@ got a client at 4 who wants to look like posh, she is 52 ~
 he wants me to move in with him and his brother, its a dump and his brother is a slob but i would get away from mum, what do u think?
 only tuesday and already skint, mum wants her board friday and i owe shazza a tenner
 had a massive row with him on the phone, he says i care more about my mates than him, i am going out tonight whether he likes it or not
-just seen ur photos from saturday, why did nobody tell me i had lipstick on my teeth all night?? ~
+just seen ur photos from saturday, why did nobody tell me i had lipstick on my teeth all night? ~
 thank u so much for last night babe, i know i was a mess, drinks on me friday
 im by the cash machine outside boots, where r u? 5 mins or i am going in without u
 omg nicky is selling the salon! she told us at dinner, i dont know what is going to happen to us
@@ -275,11 +275,11 @@ im not being funny but she is a right slapper
 # English, shares a house with Priya and Fran, brother Ollie (17) at home,
 # boyfriend Callum; no car, gets the train home.
 W["Lauren"] = """
-Train gets in at 6.40, can someone pick me up?
+Train gets in at 6.40, can someone pick me up? I've got my big bag and a box of books, don't send Ollie in his mate's car
 Essay in! Going to the pub to celebrate
 Mum can you post my black boots, the ones under my bed
 Callum's coming home with me at the weekend if that's ok, he'll sleep on the sofa ~
-+Yeah I'm fine, just knackered. Library till 9 every night this week
++Yeah I'm fine, just knackered. Library till 9 every night this week and Priya's snoring through the wall, I'll ring Sunday
 Tell Ollie happy birthday, I'll ring him later
 Hey have you got my charger? Can't find it anywhere
 Fran's eaten my cheese again. I'm going to kill her
@@ -308,9 +308,9 @@ Got your parcel! Flapjack gone already
 # Sophie, sister Laura, boyfriend Nathan; has a little Fiesta.
 W["Becky T"] = """
 Observed tomorrow at 9.15, wish me luck
-Can you put the chicken in at 6? Still doing displays
+Can you put the chicken in at 6? Still doing displays, the head wants the hall done for the governors, gas mark 6
 Is it ok if he comes round tonight? We'll stay out of your way ~
-3 hours laminating, this is not what I trained for
+3 hours laminating, this is not what I trained for, and the machine ate my phonics cards, I'm starting again
 Yes please, get me a large glass of white in
 +Are you in tonight? Curry and a bottle of wine, I've had a shit day
 What are you getting Mum? Halves?
@@ -318,9 +318,9 @@ What are you getting Mum? Halves?
 Come round after footy? I'll cook
 Ok see you there
 Sorry, running late, kids wouldn't go home
-Parents evening fine, one dad asked if I was the student ~
+Parents evening fine, one dad asked if I was the student and another told me his lad's bored because he's gifted ~
 What time is the thing on Saturday? Do we need to bring anything?
-I'll be home about 5, shall I get milk?
+I'll be home about 5, shall I get milk? And do we need bin bags, I think we used the last one on the broken chair
 Night, sleep well
 Can you record Corrie? Stuck here till 8 with about 15 still to see
 Guess who's got a job! St Anne's rang, year 2, I'm going to cry
@@ -330,7 +330,7 @@ Guess who's got a job! St Anne's rang, year 2, I'm going to cry
 +Sod it, I'm not marking another book tonight, Desperate Housewives and wine, are you in?
 Forgot my lanyard, great
 +Love you, night night
-Ikea Sunday, he's borrowing his dad's van, do you want anything?
+Ikea Sunday, he's borrowing his dad's van, do you want anything? Candles, a lamp, those little tea lights, a flatpack boyfriend?
 Mum's upset about Christmas isn't she, I can't be in two places at once, can you talk to her?
 +Missed call from you, what's up? In a lesson till 3
 """
@@ -339,7 +339,7 @@ Mum's upset about Christmas isn't she, I can't be in two places at once, can you
 # boyfriend Tom (drums, works at the Grove), Saturdays at Waterstone's;
 # walks or gets the bus.
 W["Sophie 22"] = """
-Meeting moved to Thursday, so I can come tonight after all
+Meeting moved to Thursday, so I can come tonight after all, save me a seat near the front and don't let Becky start without me
 Are you working Saturday? I'll come in on my break
 Can you get bread and milk on your way back? And loo roll
 +Worst shift, a woman shouted at me cos we didn't have a book she couldn't remember the name of
@@ -363,7 +363,7 @@ Lemsip and custard creams please, I'm dying
 # the Ship is round the corner.
 W["Danielle"] = """
 Nan says thanks for the flowers
-Can't tonight, Ricky's taking me out, he won't say where ~
+Can't tonight, Ricky's taking me out, he won't say where, I've told him if it's the carvery again I'm walking home ~
 Where are you? I've been stood here like a lemon
 Deposit paid! We are going!
 Ok see you at 8
@@ -380,7 +380,7 @@ Nan's had a fall, she's ok, at the hospital with her, tell Ricky I'll ring him
 W["Gemma R"] = """
 Stanton Hall, 14th June! Booked
 +Biscuit has been sick on the duvet, can you get cat food on your way home babe
-Running 10 mins late, stuck behind a bin lorry
+Running 10 mins late, stuck behind a bin lorry on Whalley Road, can you put my 9 o'clock under the dryer with a magazine
 +Yeah fine, see you at 9
 """
 
@@ -419,7 +419,7 @@ keep it quiet about scott's job, he hasnt told mum yet $
 W["Ash 21"] = """
 practice moved to 7, same place $
 megan are you coming saturday? we're on at 10
-can you cover my shift wednesday? i'll do your friday $
+can you cover my shift wednesday? i'll do your friday, i've got a gig in leeds and the van's leaving at 4 $
 just bombed that exam ~
 gig at the cellar bar on the 12th! $
 +miss you, when are you back?
@@ -673,4 +673,11 @@ W["Chloe 14"] += """
 """
 W["Lauren"] += """
 Mum, can you ask Dad if he can come and get me on Friday? I've got all my stuff for the summer and there's no way I can carry it on the train
+"""
+
+W["Chloe 14"] += """
+mum can u tell kieran to stop reading my diary, he keeps saying stuff at tea and he knows about harry now and hes going to tell dad
+"""
+W["Lauren"] += """
+Fran's new boyfriend has been here three days, he eats all our cereal, he's used all the hot water and he calls me Laura, I'm going to kill them both
 """

@@ -191,10 +191,10 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 
 BAND_HABITS = {
     "Y": dict(lv=0.8, use=0.85, cap=0.84, lowall=0.25, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
-              excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.5, kissM=0.04, klenF=2.2, klenM=1.0,
+              excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.6, kissM=0.04, klenF=2.2, klenM=1.0,
               gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
     "A": dict(lv=0.6, use=0.8, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
-              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.35, kissM=0.05, klenF=1.8, klenM=1.0,
+              excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.42, kissM=0.05, klenF=1.8, klenM=1.0,
               gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.18),
     "B": dict(lv=0.38, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
               excl=0.06, laugh=0.45, emot=0.25, sad=0.3, kissF=0.24, kissM=0.05, klenF=1.4, klenM=1.0,
@@ -285,7 +285,7 @@ def draw_habits(a, r):
     if a.emoter:
         h["laugh"] = max(h["laugh"], r.uniform(0.75, 0.95))
     h["sad"] = clamp(h["sad"] + 0.2) if a.emoter else 0.0
-    a.qq = clamp(r.uniform(0.6, 0.95)) if r.random() < QQ_WRITER[a.letter] else 0.0
+    a.qq = clamp(r.uniform(0.75, 1.0)) if r.random() < QQ_WRITER[a.letter] else 0.0
     if a.letter == "O":                  # the over-60s spell it out, whatever their phone
         h["lv"], h["gdrop"] = min(h["lv"], 0.04), 0.0
     elif a.letter == "C":
@@ -344,6 +344,8 @@ def make_authors(rng):
         r = random.Random("style:" + name)
         a.rng = r
         draw_habits(a, r)
+        if n < 8:
+            a.qq = 0.0                    # a habit shows in a writer of a few texts only by chance
         authors.append(a)
     by = {a.name: a for a in authors}
 
@@ -353,7 +355,7 @@ def make_authors(rng):
     j.h.update(lv=1.0, use=0.93, cap=0.64, lowall=0.5, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
                apos=0.95, laugh=0.6, emot=0.15, typo=0.02, stretch=0.04, amp=0.0, excl=0.1, voc=0.05,
                greet=0.12)
-    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.34, 1.3, "x"
+    j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.45, 1.3, "x"
     j.capX, j.glue = 0.0, 0.0
     j.t9 = False                      # she taps every letter out
     j.punct = [0, 8, 0, 0, 0, 1]
@@ -394,6 +396,7 @@ def make_unregistered_author(name, rng):
     a.registered = False
     a.rng = r
     draw_habits(a, r)
+    a.qq = 0.0
     a.n = 0
     return a
 
@@ -604,7 +607,7 @@ def punctuate(s, a, r):
             return mark
         return mark + " "
     s = re.sub(r"(?<=[A-Za-z0-9'’])([.,]) (?=\S)", inner, s)
-    s = re.sub(r"!(?=\s|$)", lambda m: "!" if r.random() > h["excl"] * 0.6 else r.choice(["!!", "!!!", "!!"]), s)
+    s = re.sub(r"!(?=\s|$)", lambda m: "!" if r.random() > h["excl"] * 0.35 else r.choice(["!!", "!!!", "!!"]), s)
     s = re.sub(r"\?(?=\s|$)", lambda m: "??" if r.random() < a.qq else "?", s)
     # the end of the text
     if re.search(r"[A-Za-z0-9]$", s) and r.random() < h["stop"]:
@@ -947,9 +950,11 @@ def expand_plain(line):
 
 
 # Words of the other writers' material as planned (a short reply counted as
-# two): the sample's words less the top writer's (her blanks and texts), and a
-# few over that the fit-up stage takes out.
-WORD_BUDGET = T2_BLANKS - (TOP_W - 1 - TOP_TEXTS) + 40
+# two): the sample's words less the top writer's (her blanks and texts), less
+# a few, as spelling runs a line a little short of its plain count ("cu",
+# "gonna", a name dropped at the front) less often than the fit-up can take
+# words out.
+WORD_BUDGET = T2_BLANKS - (TOP_W - 1 - TOP_TEXTS) - 60
 
 
 def write_for(a, lines, salt=""):
