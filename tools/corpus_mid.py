@@ -14,14 +14,14 @@ W = {}
 # mates call her Kez.
 W["Kerry B"] = """
 Molly wont go to bed, 3rd time shes been down for a drink. Give me strength
-Are you going to the school fair Saturday? Molly wants to do the tombola
+Are you going to the school fair Saturday? Molly wants to do the tombola and the face painting, I'll need someone to hold my coffee
 Can you have Molly for an hour Thursday? Doctors
 +Woman shouting at me cos her prescription wasn't ready, like it's my fault, I only hand them over, I wanted to throw the Strepsils at her
 Can I borrow your slow cooker? Mine's packed in and I've got a load of stewing steak that needs using, I'll bring you a bowl
 Did you get the letter about nits? Molly's been scratching all night ^
 Are you still ok for the school run tomorrow? I'm on an early
 Need a night out, not been out since your birthday, Dan says he'll have her, shall we do Friday? Just the three of us, and Lisa if she can
-Can you pick up some Calpol on your way, she's burning up
+Can you pick up some Calpol on your way, she's burning up and she won't have the medicine with the funny taste, the strawberry one
 Gym after work, don't let me talk myself out of it
 +Hi hun, are you doing the cake stall? I'll do rocky road
 He's been in the pub since 2 and now he wants his tea, he can whistle for it
@@ -48,7 +48,7 @@ Wacky Warehouse party Saturday, do you know the mum? Don't want to just drop her
 Burnt toast and a yoghurt in bed, best birthday breakfast ever, she'd even put a candle in the yoghurt, I nearly cried ~
 +Miss you babe, she's at her nan's so it's just us tonight ~
 +Love you too babe
-Someone's keyed the car in the Asda car park, right down the side
+Some kid's put a football through the front window, Dan's boarding it up and I'm sat here in my coat with the heating on full
 Skegness Saturday! Caravan's booked, she's packed nothing but Barbies and a torch
 Parked outside Woolies, where are you?
 He's being right mardy today
@@ -59,10 +59,10 @@ He's being right mardy today
 # Nicola, 33, Nottingham: HR at the council, husband Paul, daughter Amber
 # (11), baby Finn (1), friend Rachel, runs on Sundays; the Focus.
 W["Nicola"] = """
-Can you get Amber from Brownies at 7.30, stuck in a meeting
+Can you get Amber from Brownies at 7.30, stuck in a meeting that should have finished at 5, she'll be by the church hall door
 Another tooth coming, we were up from 3. Running on coffee and biscuits, if I fall asleep in the restructure meeting wake me up
-Have you paid the gas? They've sent a red one
-Can you put the oven on at 6, it's the lasagne in the fridge
+Have you paid the gas? They've sent a red one, it's on the mat, I thought you did it online last month, ring them before 5
+Can you put the oven on at 6, it's the lasagne in the fridge, the one with the foil on, not the one for your mum's
 Finished early, I'll get her, don't worry
 What time are you home? He won't settle and I'm losing the will
 +Yes, ring me after 8
@@ -78,7 +78,7 @@ Thanks for the flowers, you soft thing ~
 Night, don't stay up too late
 How's the head this morning? ~
 Pasta bake in the fridge, back at 7
-Is it your mum's Sunday or next week? I've lost track
+Is it your mum's Sunday or next week? I've lost track, and if it's this week I need to get her a card, the birthday's Tuesday
 6 miles, I can't feel my legs
 +Can you ring me when you get a minute? She's been in tears since school, something about Erin
 Your mum and dad Saturday at 1, I've booked the Harvester, please don't make plans
@@ -102,7 +102,7 @@ Not turned up again, she's sat by the window with her bag packed ^
 On my break, this woman had 47 tins of beans, I kid you not
 Can Tayla stay at yours Saturday? Going out ~
 +Miss you babe, what time are you back?
-Lift to the big Tesco Saturday? I'll buy you a coffee
+Hiya, lift to the big Tesco Saturday? I'll buy you a coffee and a bacon barm, I need a big shop and I can't carry it on the bus
 He wants the kids for Christmas, over my dead body
 +Yeah he's being a twat again, tell you later
 What time's the last bus back from town? Mine's gone
@@ -114,7 +114,7 @@ Oh god, non uniform day, can you lend Tayla a quid? I've only got a twenty and t
 Just finished, my feet. Fancy chips?
 Sorry, phone was on silent, everything ok?
 +Can't wait to see you tonight, the kids are at their nan's ~
-He's asked me to move in. 6 months. What do you think?
+He's asked me to move in. 6 months. What do you think? Be honest. The kids like him but Tayla's still funny with him
 Says I'm stopping him seeing them, he's not bothered turning up 3 weeks running
 Come to the gates tomorrow, I can't put it in a text but it's good news ~
 +Thanks for having Kai hun, I know he's a handful, I'll have Molly any time
@@ -142,11 +142,11 @@ Ok, see you at the gates
 Ellie's got nits again
 Coming round for a brew later? I've got biscuits
 200 kids through for fish fingers, one was sick in the custard and the oven broke at twelve, I'm done in
-Can you bring a bag of sugar tomorrow, I've run out
+Hiya duck, can you bring a bag of sugar tomorrow? I've run out and I'm not going to the shop in this rain for one thing
 Josh wants to go to a party at the bowling, is your lad going?
 What time are you back Friday? I'll do a curry
 Oh bless her, tell her get well soon
-Zafira's got a flat, can you give me a lift in?
+Can you give me a lift in tomorrow? Mark's mum has got the Zafira till Thursday
 +Yeah go on then
 You're a star duck
 Josh has got a temperature and I'm on at 11, can you have him till his nan gets here? He'll just sleep
@@ -285,7 +285,7 @@ where did you put the spare keys for the pick up
 +bollocks, forgot the darts money, sub me $
 back in 20, need anything?
 +yeah go on $
-can you ring the school, he's forgot his dinner money again
+can you ring the school, he's forgot his dinner money again, tell them i'll drop it in at dinner, i'm only round the corner at the yard
 3 nil at home, don't talk to me $
 home in 10
 what did you say to her?
@@ -294,7 +294,7 @@ riley's been sick in the pick up, tell them i'll be in at 10
 that was never a penalty, still fuming, pint after? $
 +yeah go on then $
 +part's not come again, 3 days, fucking joke $
-200 quid for 3 months, have you had the heating on all day again?
+200 quid for 3 months, have you had the heating on all day again? we'll talk later, i'm not having a go, just saying
 +bloke's brought a van in with no brakes, drove it 40 miles like that, what an arse $
 back late, recovery truck's broken down on the bypass with a car on the back
 +love you, back soon
@@ -438,7 +438,7 @@ mate the van's died on the motorway, can you come and get us from the services? 
 """
 
 W["Paul 35"] += """
-Got a flat on the way in so I'm walking the bike the rest of the way, I'll be late, can you do the nursery drop this morning? Sorry
+Stuck on the train outside Derby, signal failure, I'll be late, can you do the nursery drop this morning? Sorry
 Stu, are you still up for the sportive in June? I've been on the turbo every night this week and I'm still slow, we need to get some hills in
 """
 
@@ -478,7 +478,7 @@ Can you do me a massive favour and get Tayla from school with yours? They've cha
 """
 
 W["Joanne"] += """
-Mark, the car's making that clunking noise again when I go over the bumps, can you have a look at the weekend when you're home? I don't trust it on the motorway
+Mark, Ellie's been picked for the swimming gala on Saturday, can you ring her tonight? She's been sat by the phone since tea
 """
 
 W["Emma D"] += """
@@ -573,7 +573,7 @@ Can you ring me when you get a minute? The school have sent a letter home about 
 """
 
 W["Lee T"] += """
-stace, the van's got a slow puncture so i'll be late, i'm waiting at the tyre place on the ring road, can you ring your mum and say we'll come tomorrow instead
+stace, i'm stuck at the wholesalers, the queue's out the door, i'll be late, can you ring your mum and say we'll come tomorrow instead
 mate are you still up for thursday? i'll be late cos i've got a job in leyland, start without me and put me in goal when i get there, i'll be there for 8 $
 """
 

@@ -31,7 +31,6 @@ PE bag's on the side again, can you drop it in on your way past the school?
 Tea's at 6 and I want you home for it, no excuses
 Thanks love, you're a star
 Still ok for Saturday? He says he'll drive
-Sorry I was short with you earlier
 +Can you ring me when you get a minute, nothing urgent
 Yes I'll get it, what size?
 Coffee Thursday after work? My treat
@@ -76,7 +75,7 @@ Money's on your phone, don't spend it all texting Paige
 W["Karen 48"] = """
 Can you collect Sam from rugby at 6, governors till 8
 Did the parcel come? There's a cake in it, eat it before it goes off
-Ofsted call, don't wait for me for tea
+Ofsted call, don't wait for me for tea, there's soup in the fridge and bread in the bin, I'll be in by 8 if I'm lucky
 Book club here Thursday, I'll do the nibbles
 Home by 11 and not a minute later
 Did you ring the doctor back? They said it was important
@@ -171,10 +170,10 @@ Picked for the choir, at the opera house? I'm so proud I could burst
 At the hospital with Jackie, they've kept her in, can you feed the cat and ring Ray
 Thank you for coming with me today, we'll get through this like we always have
 The calendar is beautiful, it's up in the kitchen, your dad keeps looking at it
-Do you want me to come Thursday? I can get the afternoon off
+Do you want me to come Thursday? I can get the afternoon off, Margaret owes me, and I'll drive so Ray can stay at home
 Mia's drawing is on the fridge, is that me with the big hair?
 Choir tonight, soup in the fridge, don't burn the pan, and if Jackie rings tell her I'll ring back after nine, she'll only keep you talking
-Did they film the play? Can you send it on a disc
+Did they film the play? Can you send it on a disc, your dad wants to see Tyler being a sheep, he's told everyone at the club
 Good news, going round there now, back about 8
 The flowers are on the table, you shouldn't have
 Hedge trimmer's in the greenhouse
@@ -187,7 +186,7 @@ W["Sue H"] = """
 Can you get Ollie at 9, marking till late
 Where are you? You said 10
 Ok pet, speak tomorrow
-Going to see Mum after school, back about 6
+Going to see Mum after school, back about 6, can you put the chicken in at half 5 and make sure Ollie does his homework
 Have you eaten anything other than toast this week?
 Posted, should be there tomorrow
 +Love you pet, ring me Sunday
@@ -227,7 +226,7 @@ Did you get the money? Don't spend it all in the bar
 Can you get the fish for tonight, not finished till 7, the haddock not the cod, and a lemon, and don't let him give you the ends
 Tennis is off, the courts are flooded
 Ok, see you at 8
-Halfway through and I can't put it down
+Halfway through and I can't put it down, I was up till 1 last night, don't tell me what happens, Carol nearly did
 Your golf clubs are still in the hall
 Yes, Thursday suits me
 Drive carefully
@@ -283,7 +282,7 @@ see you later
 what's for tea?
 ok
 wants a lift to the allotment saturday, can you do it?
-van's got a flat, going to be late
+stuck at the tip, queue's a mile long, going to be late
 +yeah fine
 running late, job's taken longer than i thought
 training's cancelled, i'll get you at 3.30
@@ -345,7 +344,7 @@ Can't Saturday, she's booked a weekend away, news to me $
 
 # Graham, 48, Cheltenham: Angela's husband, golf with Ian.
 W["Graham"] = """
-At the club, home about 4, want anything?
+At the club, home about 4, want anything? Ian lost again, he's buying the drinks and sulking, I'll tell you later
 """
 
 # ---------------------------------------------------------------- 61 and over
@@ -370,12 +369,12 @@ Leah can stay Saturday if you want to go out
 You know where I am if you need me, Ron says the same
 Nan is so pleased you came Saturday, you're a good lad
 Ron's had his eye done, it went fine, we'll come Sunday when he can see again
-Ron will bring the kids round Sunday, he's got something for Jordan
+Ron will bring the kids round Sunday, he's got something for Jordan from the car boot, a football shirt, signed he says
 Just my knee, they're sending me for physio, don't fuss
 Are you alright for money this week? Don't be proud
-Can you come Saturday and help Grandad with the shed?
+Can you come Saturday and help Grandad with the shed? The roof's gone again and he won't be told he's too old for ladders
 Saw Wayne in the market, tell him he owes me a visit
-Bag of clothes for Leah on your step, some still had the labels on
+Bag of clothes for Leah on your step, some still had the labels on, there's a lovely red coat in there for the winter, tell her it's from Nanny
 Nan is proud of you love, your mum told me about your report
 +Back from the hospital, it went fine, don't worry, ring me later
 Have you got your bus pass? Your mum says you lost it again
@@ -430,7 +429,7 @@ OK.
 Got your message. See you Sunday.
 Bonnie can come to me Saturday if you're going out.
 Too many runner beans again, tell Dave to come for a bag.
-They sent me a new card and it won't work in the machine.
+They sent me a new card and it won't work in the machine. I've put the number in three times and now it's kept it.
 I'm alright love, just tired. Don't worry about me.
 Mrs Cole next door is in hospital, I'm feeding her cat. It bit me. Don't tell Kieran, he'll only laugh.
 Thank you for coming to see your old Grandad. Love Grandad.
@@ -496,7 +495,7 @@ W["Julie"] += """
 Can you take Chloe to dance tonight and pick Kieran up from his mate's at 7? I've got to stay late for a staff meeting, I'll be back about 8, there's chilli in the pan
 Hi Trace, are you around on Saturday? Chloe wants the Trafford Centre for her birthday and I could do with the company, I'll drive, we can have lunch
 Your hospital appointment is Wednesday at 10.40, I'll pick you up at 10, have your letter and your glasses ready, and wear a clean shirt
-Can you have a look at the car when you get in? There's a light come on in the dashboard and I don't know what it means, I've got the school run tomorrow
+Can you pick up Dad's prescription from Boots on your way back? It's the repeat, they know him, and get him some of those mints he likes
 I've put your tea in the oven, 20 minutes at 180, and don't let Kieran have any more crisps, he's had two packets already and he's bouncing off the walls
 Just to let you know I'm going to Tracey's after work for a coffee, I won't be long, Chloe's got her key and there's a lasagne in the fridge
 Lyn, he's had his check up and they're pleased with him, new tablet, he's been on the allotment every day since, Chloe won't tell me anything and Dave's still Dave, when are you coming home?
@@ -536,7 +535,7 @@ Ollie, I've had a letter from the school about your mocks, we need to talk tonig
 W["Debbie"] += """
 Jess, I know you're angry with me but I'm your mum and it's my job to worry, I just want to know where you are and who you're with, that's all
 Mandy, are you on Sunday? Thought we could get a coffee after shift before I pick Jess up from work, I need a good moan about the new manager
-Kev, can you get the car to the garage tomorrow, the brakes are squealing and I'm on an early, there's a tenner in the kitchen drawer for petrol
+Kev, can you post Connor's birthday card tomorrow? It's on the side with a tenner in it, first class, I'm on an early
 Thanks for last night love, I haven't laughed like that in ages, we need to do it more often, same time next month and I'll drive
 """
 
@@ -633,7 +632,7 @@ Terry, I'm on a late so you'll have to get the lads their tea, there's mince in 
 
 W["Dave 42"] += """
 jules i'm going to be late, got a big ceiling to finish and the bloke wants it done before his wife gets home, i'll get a takeaway on the way, chinese or chippy?
-gaz the van's making a noise, grinding when i brake, can i bring it round tomorrow after work? i'll bring you a few cans for your trouble $
+gazza, are you still selling that ladder? i'll give you 20 for it and bring a few cans round tomorrow after work $
 +jules, what do you want for your birthday? and don't say nothing cos you'll be upset if i get you nothing, give me a clue at least
 """
 

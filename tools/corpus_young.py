@@ -70,7 +70,7 @@ connor has eaten all the cereal AGAIN
 got drama and childcare!
 hiya can i have a fiver for the cinema, ill pay u back saturday
 he hasnt text me back all day ^
-has anyone got the english, left my book at school
+has anyone got the english, left my book at school and its due tomorrow, just text me the questions, i'll do the rest
 +sorry about this morning mum, love you
 mocks in 2 weeks and i havent done owt, keeley says she hasnt either but she always says that and then gets all As
 they want me sunday as well, can i
@@ -276,13 +276,13 @@ im not being funny but she is a right slapper
 # boyfriend Callum; no car, gets the train home.
 W["Lauren"] = """
 Train gets in at 6.40, can someone pick me up? I've got my big bag and a box of books, don't send Ollie in his mate's car
-Essay in! Going to the pub to celebrate
+Essay in! 3000 words on Hardy and I only cried twice. Going to the pub to celebrate, ring you tomorrow
 Mum can you post my black boots, the ones under my bed
 Callum's coming home with me at the weekend if that's ok, he'll sleep on the sofa ~
 +Yeah I'm fine, just knackered. Library till 9 every night this week and Priya's snoring through the wall, I'll ring Sunday
 Tell Ollie happy birthday, I'll ring him later
 Hey have you got my charger? Can't find it anywhere
-Fran's eaten my cheese again. I'm going to kill her
+Fran's eaten my cheese again. The good stuff from the market, not even the cheap cheddar. I'm going to kill her
 Can you put £20 in my account, I'll pay you back when the loan comes in
 What time's your lecture tomorrow? Coffee after?
 +Sorry missed your call, in a seminar. Everything ok?
@@ -319,7 +319,7 @@ Come round after footy? I'll cook
 Ok see you there
 Sorry, running late, kids wouldn't go home
 Parents evening fine, one dad asked if I was the student and another told me his lad's bored because he's gifted ~
-What time is the thing on Saturday? Do we need to bring anything?
+What time is the thing on Saturday? Do we need to bring anything? I was going to do a pasta salad but I don't want to be the only one
 I'll be home about 5, shall I get milk? And do we need bin bags, I think we used the last one on the broken chair
 Night, sleep well
 Can you record Corrie? Stuck here till 8 with about 15 still to see
@@ -340,7 +340,7 @@ Mum's upset about Christmas isn't she, I can't be in two places at once, can you
 # walks or gets the bus.
 W["Sophie 22"] = """
 Meeting moved to Thursday, so I can come tonight after all, save me a seat near the front and don't let Becky start without me
-Are you working Saturday? I'll come in on my break
+Hey are you working Saturday? I'll come in on my break and bring you a coffee, the usual, don't let your boss see
 Can you get bread and milk on your way back? And loo roll
 +Worst shift, a woman shouted at me cos we didn't have a book she couldn't remember the name of
 +Can't wait to see you tonight. Don't be late this time
@@ -364,7 +364,7 @@ Lemsip and custard creams please, I'm dying
 W["Danielle"] = """
 Nan says thanks for the flowers
 Can't tonight, Ricky's taking me out, he won't say where, I've told him if it's the carvery again I'm walking home ~
-Where are you? I've been stood here like a lemon
+Where are you? I've been stood outside the Ship for 20 minutes in these heels, everyone's looking at me, hurry up babe
 Deposit paid! We are going!
 Ok see you at 8
 +Ricky's being a twat again, can I come to yours?
@@ -387,16 +387,16 @@ Running 10 mins late, stuck behind a bin lorry on Whalley Road, can you put my 9
 # Dean, 24, Chorley: call centre, five-a-side on Thursdays with Gaz and Lee,
 # girlfriend Kirsty, lives with his brother Scott, United; an old Astra.
 W["Dean"] = """
-you coming out saturday? me and scott are going the feathers then into town
+you coming out saturday? me and scott are going the feathers then into town, kirsty's at her mums so i'm a free man $
 wine or flowers for her mums sunday?
 +cant make 5 a side tonight mate, stuck here till 8, some twat has crashed the system $
-+miss you babe, cant wait to see you later
++miss you babe, cant wait to see you later, i'll pick you up at 8, wear the jeans i like
 off sick today, told them its a bug ~
 what time's kick off $
 +failed its mot, 300 quid, fuck sake $
 where are you? im at the bar $
 +love you, see you tomorrow
-70 calls before dinner and one woman cried down the phone at me
+70 calls before dinner and one woman cried down the phone at me cos her direct debit bounced, i nearly cried with her
 ok cool
 still at your mums? ill pick you up at 7
 scott has drunk all my beer again $
@@ -406,7 +406,7 @@ how do i get out of her mates engagement do, its derby day $
 keep it quiet about scott's job, he hasnt told mum yet $
 +sorry babe, i was being a prat, meal friday?
 +morning gorgeous, what time do you finish? ill pick you up
-+bloody puncture, going to be late, sorry babe
++bloody traffic on the a6, going to be late, sorry babe
 +fwd: a man walks into a bar with a slab of tarmac under his arm and says a pint please and one for the road $
 +i know i dont say it enough but i do love you
 +you've put my white shirts in with your red socks you absolute fucking muppet $
@@ -430,11 +430,11 @@ cheers for tonight, you were brilliant
 i know i was an idiot last night, can i come round after practice?
 pub quiz tonight? taz is in, need 2 more, 8 at the union $
 mum i'm fine, honest. home on the 14th with a bag of washing ~
-got us tickets for the arctic monkeys in april! don't ask how much
+got us tickets for the arctic monkeys in april! don't ask how much, i queued on the phone for two hours at work, say you love me
 taz, landlord at 10 tomorrow about the damp, can you tidy the kitchen $
 morning beautiful, when can i see you again? tonight? tomorrow? right now?
 +rent up again, 40 quid more a month for a house with mould on the ceiling, taking the piss $
-+fuck, flat tyre on the van and we're on in an hour, anyone got a jack? $
++fuck, the drummer's got food poisoning and we're on in an hour, anyone know a drummer? $
 +shit, overslept, start without me $
 +miss you too
 """
@@ -612,7 +612,7 @@ Yeah go on then, I'll meet you at the station at 7 but I'm not staying out late,
 
 W["Becky T"] += """
 +Nathan I'm so sorry, I completely forgot about your mum's dinner, they kept us after school for a meeting and my phone was on silent, are you still there?
-+Fuck, the car's been clamped outside the school, they say I haven't got a permit, can you come and get me? I've got 20 books to mark and no way home
++Fuck, I've left my observation folder on the bus, all my lesson plans are in it, can you ring the depot? I'm in class till 3
 """
 
 W["Sophie 22"] += """

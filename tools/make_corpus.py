@@ -911,7 +911,7 @@ def plan_texts(objs, need):
         free = [i for i, ln in enumerate(ls) if (name, ln) not in SURE] or list(range(len(ls)))
         longs = [i for i in free if words_of(ls[i]) >= 20]
         mids = [i for i in free if 8 <= words_of(ls[i]) <= 15]
-        if projected() > WORD_BUDGET + 300 and longs:
+        if projected() > WORD_BUDGET + 1200 and longs:
             i = longs[rp.randrange(len(longs))]
         elif mids:
             i = mids[rp.randrange(len(mids))]
