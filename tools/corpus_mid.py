@@ -276,14 +276,14 @@ Ice lollies on the way home please
 W["Gaz"] = """
 whats the score $
 cant tonight, parents evening $
-back at 6, what's for tea?
++back at 6, what's for tea?
 can you get riley, stuck under a transit $
 pint after? $
 running late, some bloke's clutch has gone on the forecourt $
 ok mate $
 where did you put the spare keys for the pick up
 +bollocks, forgot the darts money, sub me $
-back in 20, need anything?
++back in 20, need anything?
 +yeah go on $
 can you ring the school, he's forgot his dinner money again, tell them i'll drop it in at dinner, i'm only round the corner at the yard
 3 nil at home, don't talk to me $
@@ -296,8 +296,8 @@ that was never a penalty, still fuming, pint after? $
 +part's not come again, 3 days, fucking joke $
 200 quid for 3 months, have you had the heating on all day again? we'll talk later, i'm not having a go, just saying
 +bloke's brought a van in with no brakes, drove it 40 miles like that, what an arse $
-back late, recovery truck's broken down on the bypass with a car on the back
-+love you, back soon
++back late, recovery truck's gone on the bypass with a car on the back, save me some tea
+++love you, back soon
 +crap ref, crap game $
 brew on, i'm 5 mins away our kid $
 """

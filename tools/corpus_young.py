@@ -370,7 +370,7 @@ Ok see you at 8
 +Ricky's being a twat again, can I come to yours?
 Nan's had a fall, she's ok, at the hospital with her, tell Ricky I'll ring him
 +Miss you babe, come and get me at 11 and we'll get chips on the way
-+Yeah fine, see you tomo
+++Yeah fine, see you tomo
 +I didn't mean what I said, I was drunk, please ring me
 +Fuck me babe what a night, my head
 """
@@ -448,7 +448,7 @@ can i borrow 20 quid till friday $
 +city lost again, shit $
 ok mate $
 mum can you wash my work trousers tonight, got paint all over them
-+yeah im up, be outside in 5 $
+++yeah im up, be outside in 5, same again tomo? $
 +bollocks, left my wallet on the bus, can you sub me for dinner? $
 +fucking bus has gone past me full, another half an hour $
 """

@@ -190,10 +190,10 @@ BAND_LETTER = {"u18": "Y", "18-25": "A", "26-40": "B", "41-60": "C", "61+": "O"}
 # --------------------------------------------------------------------------
 
 BAND_HABITS = {
-    "Y": dict(lv=0.8, use=0.85, cap=0.84, lowall=0.25, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
+    "Y": dict(lv=0.8, use=0.85, cap=0.84, lowall=0.2, stop=0.04, comma=0.5, tight=0.15, trail=0.06,
               excl=0.12, laugh=0.6, emot=0.35, sad=0.5, kissF=0.6, kissM=0.04, klenF=2.2, klenM=1.0,
               gdrop=0.6, apos=0.75, typo=0.022, stretch=0.05, amp=0.08, voc=0.06, greet=0.1),
-    "A": dict(lv=0.6, use=0.8, cap=0.87, lowall=0.2, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
+    "A": dict(lv=0.6, use=0.8, cap=0.87, lowall=0.15, stop=0.08, comma=0.4, tight=0.2, trail=0.08,
               excl=0.1, laugh=0.55, emot=0.3, sad=0.4, kissF=0.42, kissM=0.05, klenF=1.8, klenM=1.0,
               gdrop=0.45, apos=0.55, typo=0.022, stretch=0.04, amp=0.1, voc=0.05, greet=0.18),
     "B": dict(lv=0.38, use=0.7, cap=0.92, lowall=0.3, stop=0.15, comma=0.3, tight=0.15, trail=0.12,
@@ -352,7 +352,7 @@ def make_authors(rng):
     # The chattiest writer: long run-on texts of very short words, "u" for "you".
     j = by[TOP_AUTHOR]
     j.heavy = True
-    j.h.update(lv=1.0, use=0.93, cap=0.64, lowall=0.5, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
+    j.h.update(lv=1.0, use=0.93, cap=0.7, lowall=0.5, stop=0.0, comma=0.85, tight=0.1, gdrop=0.95,
                apos=0.95, laugh=0.6, emot=0.15, typo=0.02, stretch=0.04, amp=0.0, excl=0.1, voc=0.05,
                greet=0.12)
     j.lv, j.lower, j.kiss, j.klen, j.kissform = 1.0, True, 0.45, 1.3, "x"
