@@ -527,7 +527,7 @@ We've been looking at the flights, they're very dear but your dad says we're goi
 
 W["Sue H"] += """
 Martin, it's your turn to visit your mother on Sunday, don't try and wriggle out of it, and take her the biscuits in the cupboard, not the good ones
-Lauren pet, me and your dad are coming down on Saturday, we'll take you and the girls out for lunch, pick somewhere nice and I'll book it
+Lauren pet, me and your dad are coming to Leeds on Saturday, we'll take you and the girls out for lunch, pick somewhere nice and I'll book it
 Ollie, I've had a letter from the school about your mocks, we need to talk tonight, you're not going out, and your tea's in the oven at 6
 +Howay Martin, it's gone 7 and you said you'd be back at 6, the dinner's ruined, ring me if you're stuck
 """

@@ -287,9 +287,9 @@ def draw_habits(a, r):
     h["sad"] = clamp(h["sad"] + 0.2) if a.emoter else 0.0
     a.qq = clamp(r.uniform(0.75, 1.0)) if r.random() < QQ_WRITER[a.letter] else 0.0
     if a.letter == "O":                  # the over-60s spell it out, whatever their phone
-        h["lv"], h["gdrop"] = min(h["lv"], 0.04), 0.0
+        h["lv"], h["gdrop"] = 0.0, 0.0
     elif a.letter == "C":
-        h["lv"] = min(h["lv"], 0.3)
+        h["lv"], h["gdrop"] = min(h["lv"], 0.3), min(h["gdrop"], 0.08)
     a.h = h
     a.lv = h["lv"]
     a.capX = 0.25 if r.random() < 0.15 else 0.0     # some phones or thumbs give "X"
@@ -302,6 +302,7 @@ def draw_habits(a, r):
     a.vocs = []
     a.signoff = SIGNOFFS.get(a.name)
     a.slipped = False
+    a.t9_slips = set()
     a.spaced = r.choice([0.0, 0.0, 0.5])
     a.greets = r.sample(GREETINGS[a.letter], 2)
     a.heavy = False
@@ -346,6 +347,8 @@ def make_authors(rng):
         draw_habits(a, r)
         if n < 8:
             a.qq = 0.0                    # a habit shows in a writer of a few texts only by chance
+        if n < 6:
+            a.emoter, a.h["emot"], a.h["sad"] = False, 0.0, 0.0
         authors.append(a)
     by = {a.name: a for a in authors}
 
@@ -396,7 +399,7 @@ def make_unregistered_author(name, rng):
     a.registered = False
     a.rng = r
     draw_habits(a, r)
-    a.qq = 0.0
+    a.qq, a.emoter, a.h["emot"], a.h["sad"] = 0.0, False, 0.0, 0.0
     a.n = 0
     return a
 
@@ -549,7 +552,9 @@ def spell_word(core, a, r):
         out = out.replace("'", "").replace("’", "")
     if a.slipped:
         pass
-    elif a.t9 and out.lower() in PREDICTIVE and out.islower() and r.random() < h["typo"] * 4:
+    elif a.t9 and out.lower() in PREDICTIVE and out.islower() and out.lower() not in a.t9_slips \
+            and r.random() < h["typo"] * 4:
+        a.t9_slips.add(out.lower())          # a writer misses the same word once, then learns the key
         out = typo(out, a, r)
         a.slipped = True
     elif not a.t9 and len(out) >= 4 and out.isalpha() and out.islower() and r.random() < h["typo"]:
@@ -626,7 +631,14 @@ def casing(s, a, r):
         return s[:1].upper() + s[1:]
     if r.random() < h["lowall"]:
         return s.lower()
+    if re.match(r"[A-Z]{2,}\b", s):
+        return s                                   # "OMG", "LOL": a word in capitals keeps them
     return s[:1].lower() + s[1:]
+
+
+UPBEAT = re.compile(r"\b(love|luv|miss|thanks|thank|ta|cheers|wine|yay|brill|great|fab|lovely|star|"
+                    r"can'?t wait|cnt wait|night|tonight|saturday|friday|party|tickets|got)\b", re.I)
+SWEARING = re.compile(r"\b(bloody|crap|piss\w*|shit\w*|arse|bollocks|ffs|fuck\w*|sod|twat|bastard)\b", re.I)
 
 
 def faces(s, a, r):
@@ -643,7 +655,8 @@ def faces(s, a, r):
         if r.random() >= h["sad"]:
             return " "
         return " " + a.sadface + " "
-    if a.emoter and "~" not in s and "^" not in s and not SERIOUS.search(s) and r.random() < h["emot"] * 0.2:
+    if a.emoter and "~" not in s and "^" not in s and not SERIOUS.search(s) and UPBEAT.search(s) \
+            and not SWEARING.search(s) and r.random() < h["emot"] * 0.3:
         s = s.rstrip(" .") + " " + r.choice(a.faces)        # a face where another writer would put nothing
     s = re.sub(r"\s*~\s*", happy, s)
     s = re.sub(r"\s*\^\s*", sad, s)
@@ -928,8 +941,10 @@ def plan_texts(objs, need):
         sum(words_of(ln) for ex in blocks for w, ln in ex if w != TOP_AUTHOR)
     span = 15
     while total > WORD_BUDGET:
+        # the young send the little replies; an older writer now and then
         cand = [(name, i) for name, ls in singles.items()
-                if len(ls) >= 6 and name != TOP_AUTHOR and sum(1 for x in ls if x is None) < 0.3 * len(ls)
+                if len(ls) >= 6 and name != TOP_AUTHOR
+                and sum(1 for x in ls if x is None) < (0.3 if objs[name].letter in "YAB" else 0.1) * len(ls)
                 for i, ln in enumerate(ls) if ln is not None and 8 <= words_of(ln) <= span
                 and (name, ln) not in SURE]
         if not cand:
