@@ -297,7 +297,7 @@ that was never a penalty, still fuming, pint after? $
 200 quid for 3 months, have you had the heating on all day again? we'll talk later, i'm not having a go, just saying
 +bloke's brought a van in with no brakes, drove it 40 miles like that, what an arse $
 +back late, recovery truck's gone on the bypass with a car on the back, save me some tea
-++love you, back soon
++love you, back soon
 +crap ref, crap game $
 brew on, i'm 5 mins away our kid $
 """

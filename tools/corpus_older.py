@@ -375,9 +375,9 @@ Are you alright for money this week? Don't be proud
 Can you come Saturday and help Grandad with the shed? The roof's gone again and he won't be told he's too old for ladders
 Saw Wayne in the market, tell him he owes me a visit
 Bag of clothes for Leah on your step, some still had the labels on, there's a lovely red coat in there for the winter, tell her it's from Nanny
-Nan is proud of you love, your mum told me about your report
+Nan is proud of u love, your mum told me about your report
 +Back from the hospital, it went fine, don't worry, ring me later
-Have you got your bus pass? Your mum says you lost it again
+Have u got your bus pass? Your mum says you lost it again
 2 pinafores, 3 cardigans and black patent shoes from the jumble, 50p the lot
 """
 

@@ -370,7 +370,7 @@ Ok see you at 8
 +Ricky's being a twat again, can I come to yours?
 Nan's had a fall, she's ok, at the hospital with her, tell Ricky I'll ring him
 +Miss you babe, come and get me at 11 and we'll get chips on the way
-++Yeah fine, see you tomo
++Yeah fine, see you tomo
 +I didn't mean what I said, I was drunk, please ring me
 +Fuck me babe what a night, my head
 """
@@ -408,8 +408,7 @@ keep it quiet about scott's job, he hasnt told mum yet $
 +morning gorgeous, what time do you finish? ill pick you up
 +bloody traffic on the a6, going to be late, sorry babe
 +fwd: a man walks into a bar with a slab of tarmac under his arm and says a pint please and one for the road $
-+i know i dont say it enough but i do love you
-+you've put my white shirts in with your red socks you absolute fucking muppet $
+++you've put my white shirts in with your red socks you absolute fucking muppet $
 +fucking hell 4 nil $
 +ring me when you get this, its about saturday
 """
@@ -448,7 +447,7 @@ can i borrow 20 quid till friday $
 +city lost again, shit $
 ok mate $
 mum can you wash my work trousers tonight, got paint all over them
-++yeah im up, be outside in 5, same again tomo? $
++yeah im up, be outside in 5, same again tomo? $
 +bollocks, left my wallet on the bus, can you sub me for dinner? $
 +fucking bus has gone past me full, another half an hour $
 """

@@ -716,6 +716,11 @@ GREETINGS = {"Y": ["hiya", "hey", "hi"], "A": ["Hiya", "Hey", "Hi"], "B": ["Hi",
              "C": ["Hi", "Hiya", "Hello"], "O": ["Hello", "Hi"]}
 
 
+# No "Hi" before a telling-off, an oath or bad news.
+CROSS = re.compile(r"\b(bloody|crap|shit\w*|fuck\w*|ffs|pissed|state of|you said|i mean it|not telling|"
+                   r"grounded|disappointed|where are you|sorry|hospital|cancelled|told you)\b", re.I)
+
+
 def opening(body, a, r, reply):
     """Most texts go straight to the point: the name of the one a text is for
     stays at the front only now and then; a greeting comes now and then."""
@@ -730,7 +735,8 @@ def opening(body, a, r, reply):
         body = body[m.end():]
         body = body[:1].upper() + body[1:] if m.group(1)[:1].isupper() else body
     first = body.split(" ")[0].strip(",.!?").lower()
-    if not reply and len(body.split()) >= 5 and first in GREET_BEFORE and r.random() < a.h["greet"]:
+    if not reply and len(body.split()) >= 5 and first in GREET_BEFORE and not CROSS.search(body) \
+            and r.random() < a.h["greet"]:
         g = r.choice(a.greets)
         keep = first in ("i", "i'm", "i've", "i'll", "i'd") or first in ADDRESS
         body = g + (", " if r.random() < 0.4 else " ") + (body if keep else body[:1].lower() + body[1:])
@@ -884,7 +890,8 @@ def plan_texts(objs, need):
         want = {}
         for w, _ in ex:
             want[w] = want.get(w, 0) + 1
-        if all(w in left and left[w] >= k + (3 if w == TOP_AUTHOR else 1) for w, k in want.items()):
+        if all(w in left and left[w] >= k + (3 if w == TOP_AUTHOR else 0 if w in UNREG_BAND else 1)
+               for w, k in want.items()):
             for w, k in want.items():
                 left[w] -= k
             blocks.append(list(ex))
@@ -1173,7 +1180,7 @@ def adjust_u_share(items, by, rng, top_fixed=False):
             if not cand:
                 cand = [it for it in items if it["reg"] not in (TOP_AUTHOR, YOU_AUTHOR)
                         and YOU_WORD.search(it["text"]) and it["reg"] and by[it["reg"]].age < 45
-                        and by[it["reg"]].letter != "O" and per[it["reg"]] + 1 < top]
+                        and by[it["reg"]].lv > 0.2 and per[it["reg"]] + 1 < top]
             if not cand and top_fixed:
                 raise SystemExit(f"could not balance the share of 'u' without the top writer: {top} of {total}")
             if not cand:
@@ -1209,18 +1216,18 @@ KISS_RE = re.compile(r"(?:^| )(x{1,4}|X{1,2}|Xx{1,3}|x x)$")
 
 # Things a chatty young writer adds to the end of almost anything.
 CHATTY = ["what u up to", "ring me later", "text me back", "need a drink", "wish it was friday",
-          "got to go, teas ready", "u ok?", "speak later", "ill ring u on my break", "mum says hi",
-          "reply!", "love ya", "got to go, nicky is back", "battery is dying",
+          "got to go, teas ready", "speak later", "ill ring u on my break", "mum says hi",
+          "love ya", "got to go, nicky is back", "battery is dying",
           "c u later", "ring me after 6", "mums shouting me", "have fun", "laters",
           "night night", "tell ur mum i said hi", "need to get ready", "anyway text me back",
           "dont tell anyone", "wots the plan 2nite?", "on my dinner now", "shazza says hi",
           "mum is doin my head in", "cant wait 4 sat", "bus is here got 2 go", "tell me the rest later",
           "get the kettle on", "am i still gettin ready at urs?", "no credit so txt dont ring",
-          "hows ur mum?", "dont be late", "reg says hi", "ta babe", "roll on friday",
-          "cant stop yawnin", "bored now", "its freezin", "cant be arsed with 2day"]
+          "hows ur mum?", "dont be late", "reg says hi", "roll on friday",
+          "cant be arsed with 2day"]
 
 # Texts that are no place for a laugh tacked on the end.
-SERIOUS = re.compile(r"\b(sorry|soz|upset|gutted|worried|row|cry|crying|die|hate|mess|ring|rng|talk|tlk|"
+SERIOUS = re.compile(r"\b(sorry|soz|upset|gutted|worried|row|cry|crying|die|hate|mess|ring|rng|talk|tlk|quiet|"
                      r"seeing|sum1 else|forgive|hospital|fall|dumped|single|kill|honest)\b", re.I)
 
 
