@@ -606,7 +606,7 @@ W["Kerry B"] += """
 Hiya hun, are you going to the gates in the morning? Molly wants to walk in with Ellie, I'll knock for you at quarter to 9, don't be late, we'll get a coffee after
 """
 W["Nicola"] += """
-Paul, I'm going to be late, the meeting's running over and I've got to do the minutes, can you get Finn from nursery at 5.30 and start his tea? Fish fingers
+Paul, I'm going to be late, the meeting's running over and I've got to type up the notes, can you get Finn from nursery at 5.30 and start his tea? Fish fingers
 """
 W["Lisa M"] += """
 Kez, are you coming to the gates tomorrow? I'll be there at 3, Shaun's doing the tea so I can have a coffee with you after, I need to tell you about Saturday

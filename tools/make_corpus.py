@@ -1219,10 +1219,10 @@ CHATTY = ["what u up to", "ring me later", "text me back", "need a drink", "wish
           "got to go, teas ready", "speak later", "ill ring u on my break", "mum says hi",
           "love ya", "got to go, nicky is back", "battery is dying",
           "c u later", "ring me after 6", "mums shouting me", "have fun", "laters",
-          "night night", "tell ur mum i said hi", "need to get ready", "anyway text me back",
-          "dont tell anyone", "wots the plan 2nite?", "on my dinner now", "shazza says hi",
+          "tell ur mum i said hi", "need to get ready", "anyway text me back",
+          "wots the plan 2nite?", "on my dinner now", "shazza says hi",
           "mum is doin my head in", "cant wait 4 sat", "bus is here got 2 go", "tell me the rest later",
-          "get the kettle on", "am i still gettin ready at urs?", "no credit so txt dont ring",
+          "am i still gettin ready at urs?", "no credit so txt dont ring",
           "hows ur mum?", "dont be late", "reg says hi", "roll on friday",
           "cant be arsed with 2day"]
 

@@ -91,7 +91,7 @@ RING_ME = re.compile(r"\b((ring|rng|call|bell|phone) (me|us)|missed (call|calls)
                      r"missed ur call|missed your call)\b", re.I)
 CREDIT = re.compile(r"\b(credit|cred|top ?up|topped up|top-up)\b", re.I)
 FORWARDED = re.compile(r"\b(send (this|dis|it) (to|2)|pass (this|it) on|fwd|forward (this|it))\b", re.I)
-EMOTICON = re.compile(r"(?<![\w])[:;]-?[()DPp]|:'\(")
+EMOTICON = re.compile(r"(?<![\w])[:;][-o]?[()DPp]|:'\(")
 LIKE_A = re.compile(r"\blike an? ", re.I)
 # Textisms counted for the age gradient: shortened spellings, dropped
 # apostrophes and the "-in'" of "-ing"; words mixing letters and digits.
@@ -333,7 +333,7 @@ def main():
             kiss = sum(1 for t in ts if re.search(r"(^|\s)[xX]+\s*$", t)) / k
             kiss2 = sum(1 for t in ts if re.search(r"(^|\s)[xX]{2,}\s*$", t)) / k
             laugh = sum(1 for t in ts if re.search(r"\b(lol|haha\w*|hehe\w*|ha)\b", t, re.I)) / k
-            emot = sum(1 for t in ts if re.search(r"[:;]-?[()DPp]", t)) / k
+            emot = sum(1 for t in ts if EMOTICON.search(t)) / k
             print(f"{b + ' ' + g:<14}{k:>6}{cap:>6.2f}{stop:>6.2f}{trail:>6.2f}{kiss:>6.2f}{kiss2:>6.2f}"
                   f"{laugh:>6.2f}{emot:>6.2f}")
 
