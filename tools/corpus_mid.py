@@ -28,7 +28,7 @@ He's been in the pub since 2 and now he wants his tea, he can whistle for it
 Ok see you at the gates
 +Yeah go on then, just the one
 What time do you finish? I'll come and get you
-How's your mum doing? Tell her I was asking
+Hiya hun, how's your mum doing? Tell her I was asking
 Hurry home, she's asleep and I've opened the wine ~
 Can't talk, bath time
 Bring the baby Saturday, Molly's dying to see him
@@ -108,10 +108,10 @@ He wants the kids for Christmas, over my dead body
 What time's the last bus back from town? Mine's gone
 Kai's wet the bed again, I'm on my third wash
 Are you in? Need a brew and a moan
-Did Tayla leave her cardigan at yours?
+Hiya, did Tayla leave her cardigan at yours?
 +Ok babe
 Oh god, non uniform day, can you lend Tayla a quid? I've only got a twenty and the office won't change it, I'll give it you at 3
-Just finished, my feet. Fancy chips?
+Just finished, dead on my feet. Fancy chips?
 Sorry, phone was on silent, everything ok?
 +Can't wait to see you tonight, the kids are at their nan's ~
 He's asked me to move in. 6 months. What do you think? Be honest. The kids like him but Tayla's still funny with him
@@ -140,7 +140,7 @@ Stopping over tonight or heading back?
 Yes I'll do the cake stall, I'll do flapjacks
 Ok, see you at the gates
 Ellie's got nits again
-Coming round for a brew later? I've got biscuits
+Hiya, coming round for a brew later? I've got biscuits
 200 kids through for fish fingers, one was sick in the custard and the oven broke at twelve, I'm done in
 Hiya duck, can you bring a bag of sugar tomorrow? I've run out and I'm not going to the shop in this rain for one thing
 Josh wants to go to a party at the bowling, is your lad going?
@@ -245,7 +245,7 @@ Shane's gone to the match and left me with a teething baby and no nappies
 # Nicola; drives.
 W["Rachel"] = """
 His dad's let him down again, I could scream
-Glass of wine Friday? I need to get out of the house
+Hi hun, glass of wine Friday? I need to get out of the house
 Ok see you at 8
 First match Saturday at 10, his dad says he's coming, not holding my breath, come with me?
 Thanks for tonight, I know I went on a bit, same time next month, my treat

@@ -24,7 +24,7 @@ Bread and milk on your way home please
 Mrs Patel in agony with an abscess, poor thing
 Is Bonnie with you? She's not in the garden
 Yes fine
-How's the weather over there? Chucking it down here
+Hiya Lyn, how's the weather over there? Chucking it down here
 Don't work too late
 Running late, can you put the oven on at 6
 PE bag's on the side again, can you drop it in on your way past the school?
@@ -540,7 +540,7 @@ Thanks for last night love, I haven't laughed like that in ages, we need to do i
 """
 
 W["Angela"] += """
-Will darling, your dad's put some money in your account, please buy some proper food and not just pot noodles, and ring your grandma, it's her birthday
+Darling, your dad's put some money in your account, please buy some proper food and not just pot noodles, and ring your grandma, it's her birthday
 Karen, loved the book but the ending was a cop out, I'll tell you why on Thursday, bring wine, and Carol says she's doing her cheesecake again
 """
 
@@ -702,7 +702,7 @@ W["Mick"] += """
 """
 
 W["Kerry"] += """
-+babe are u coming out saturday? its shazzas birthday and we r going to liquid, ring me when u get this, i need to know if i can get ready at urs
++babe are u coming out saturday? its shazzas birthday and we r all going out in town, ring me when u get this, i need to know if i can get ready at urs
 """
 
 W["Big Al"] += """

@@ -68,7 +68,7 @@ brandon is walking me home so dont wait up, back by half 9
 cant talk, the boss is watching
 connor has eaten all the cereal AGAIN
 got drama and childcare!
-hiya can i have a fiver for the cinema, ill pay u back saturday
++hiya can i have a fiver for the cinema, ill pay u back saturday
 he hasnt text me back all day ^
 has anyone got the english, left my book at school and its due tomorrow, just text me the questions, i'll do the rest
 +sorry about this morning mum, love you
@@ -290,7 +290,7 @@ What time's your lecture tomorrow? Coffee after?
 Oh no, I've left my purse at yours. Can you bring it tomorrow?
 How's the knee? Mum said you've been told to rest it
 Home safe, had to stand all the way to York. Love to Dad
-Are you in tonight? Worst tutorial of my life, I need wine and a DVD
+Hiya, are you in tonight? Worst tutorial of my life, I need wine and a DVD
 Last exam done! I answered the Hardy question and didn't cry, which is a start
 Please don't get another estate, get something nice
 +Yeah it was good thanks, how was yours?
@@ -311,7 +311,7 @@ Observed tomorrow at 9.15, wish me luck
 Can you put the chicken in at 6? Still doing displays, the head wants the hall done for the governors, gas mark 6
 Is it ok if he comes round tonight? We'll stay out of your way ~
 3 hours laminating, this is not what I trained for, and the machine ate my phonics cards, I'm starting again
-Yes please, get me a large glass of white in
+Hiya, yes please, get me a large glass of white in
 +Are you in tonight? Curry and a bottle of wine, I've had a shit day
 What are you getting Mum? Halves?
 +Love you, thanks for last night
@@ -345,7 +345,7 @@ Can you get bread and milk on your way back? And loo roll
 +Worst shift, a woman shouted at me cos we didn't have a book she couldn't remember the name of
 +Can't wait to see you tonight. Don't be late this time
 +Yeah I'm in, come round whenever
-Still at the library? Drink after?
+Hey, still at the library? Drink after?
 Haha shut up, you're just jealous
 Ok, text me when you're leaving
 Handed in! 3 years and it's done. Union, first round's on me
@@ -390,7 +390,7 @@ W["Dean"] = """
 you coming out saturday? me and scott are going the feathers then into town, kirsty's at her mums so i'm a free man $
 wine or flowers for her mums sunday?
 +cant make 5 a side tonight mate, stuck here till 8, some twat has crashed the system $
-+miss you babe, cant wait to see you later, i'll pick you up at 8, wear the jeans i like
++miss yo babe, cant wait to see you later, i'll pick you up at 8, wear the jeans i like
 off sick today, told them its a bug ~
 what time's kick off $
 +failed its mot, 300 quid, fuck sake $
@@ -408,7 +408,7 @@ keep it quiet about scott's job, he hasnt told mum yet $
 +morning gorgeous, what time do you finish? ill pick you up
 +bloody traffic on the a6, going to be late, sorry babe
 +fwd: a man walks into a bar with a slab of tarmac under his arm and says a pint please and one for the road $
-++you've put my white shirts in with your red socks you absolute fucking muppet $
++you've put my white shirts in with your red socks you absolute fucking muppet $
 +fucking hell 4 nil $
 +ring me when you get this, its about saturday
 """

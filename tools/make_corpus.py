@@ -380,7 +380,7 @@ def make_authors(rng):
     am.lv = 0.0
     # "you" in five ways
     d = by[YOU_AUTHOR]
-    d.prefs["you"] = ("MIX:u,u,u,you,ya,ya,yer,yo", 1.0)
+    d.prefs["you"] = ("MIX:u,u,u,you,ya,ya,yer", 1.0)        # and "yo" once, in his lines
     # "back" in three ways
     gz = by[BACK_AUTHOR]
     gz.prefs["back"] = ("MIX:back,bak,bk", 1.0)
@@ -663,15 +663,17 @@ def faces(s, a, r):
     return re.sub(r" {2,}", " ", s).strip()
 
 
-def kisses(s, a, r, allow=True):
+def kisses(s, a, r, allow=True, reply=False):
     if not allow:
         return s
     k = a.kiss
+    if SWEARING.search(s) or CROSS.search(s):
+        k *= 0.4                                    # fewer kisses on a moan or a telling-off
     if a.gender == "M" and MATES.search(s):
         k *= 0.1
     if re.search(r"(^|\s)[xX]+[.!]*$", s) or r.random() >= k:
         return s
-    if a.signoff and len(s.split()) >= 4 and r.random() < 0.35:
+    if a.signoff and not reply and len(s.split()) >= 4 and r.random() < 0.35:   # no "love K" mid-exchange
         return s.rstrip(" ") + " " + a.signoff
     n = 1
     while r.random() < 1 - 1 / a.klen and n < 4:
@@ -727,9 +729,9 @@ def opening(body, a, r, reply):
     global ADDRESS
     if ADDRESS is None:
         ADDRESS = address_words()
-    m = re.match(r"^([A-Za-z]+)(, |,| (?=(?:can|could|where|what|wot|are|r|have|did|do|will|u|you|"
-                 r"please|pls|i|i'm|im|i've|ive|i'll|ill|dont|don't|thanks|ta|thank|your|ur|"
-                 r"how|when|why|it's|its|well|love|sorry|soz|happy|shall|is it|we)\b))(?=\S)",
+    m = re.match(r"^([A-Za-z]+)(, |,| (?=(?:(?:can|could|have|did|do|will|shall) (?:you|u)|where|what|wot|are|"
+                 r"r|u|you|please|pls|i|i'm|im|i've|ive|i'll|ill|dont|don't|thanks|ta|thank|your|ur|"
+                 r"how|when|why|it's|its|well|love|sorry|soz|happy|is it|we)\b))(?=\S)",
                  body, re.I)
     if m and m.group(1).lower() in ADDRESS and r.random() >= a.h["voc"]:
         body = body[m.end():]
@@ -755,7 +757,7 @@ def write_text(line, a, r, reply=False):
     s = punctuate(s, a, r)
     if not a.slipped:
         s = run_together(s, a, r)
-    s = kisses(s, a, r, allow_kiss)
+    s = kisses(s, a, r, allow_kiss, reply)
     return tidy(s)
 
 
@@ -1038,7 +1040,7 @@ def main():
             buf = author_buffer(mine)
             ok = True
             if name == YOU_AUTHOR:
-                ok = sum(1 for w in ["you", "u", "ya", "yer", "yo"] if count_word(buf, w)) >= 5
+                ok = sum(1 for w in ["you", "u", "ya", "yer", "yo", "yew"] if count_word(buf, w)) >= 5
             if name == BACK_AUTHOR:
                 ok = sum(1 for w in ["back", "bak", "bk"] if count_word(buf, w)) >= 3
             if ok or salt > 200:
@@ -1222,7 +1224,7 @@ CHATTY = ["what u up to", "ring me later", "text me back", "need a drink", "wish
           "tell ur mum i said hi", "need to get ready", "anyway text me back",
           "wots the plan 2nite?", "on my dinner now", "shazza says hi",
           "mum is doin my head in", "cant wait 4 sat", "bus is here got 2 go", "tell me the rest later",
-          "am i still gettin ready at urs?", "no credit so txt dont ring",
+          "no credit so txt dont ring",
           "hows ur mum?", "dont be late", "reg says hi", "roll on friday",
           "cant be arsed with 2day"]
 
@@ -1432,7 +1434,7 @@ FULLER = [(r"\b([Tt])hanks\b", r"\1hank you", "tx"), (r"\b([Tt])hank you\b", r"\
 
 
 LESS = [(r"\bat about (\d)", r"at \1", ""),
-        (r"\b(just|really|actually) (?=\w)", "", ""),
+        (r"\b(just|really|actually) (?=\w)(?!(?:the|a|one)\b)", "", ""),
         (r"\bgoing to\b" + NOT_A_VERB, "gonna", "tx"), (r"\bwant to\b" + NOT_A_VERB, "wanna", "tx"),
         (r"\bgot to\b" + NOT_A_VERB, "gotta", "tx"),
         (r"\bI am (?=(?:going|not|so|at|in|on|off|here|sat|stuck|home|back|sorry|fine|a|the)\b)", "I'm ", ""),
