@@ -184,11 +184,11 @@ SHORT = {
           "ring me", "what time?", "u ok?", "ok hun", "love ya", "5 mins", "cya",
           "go on then", "who?", "yeah go on", "in bed", "ok c u there", "yeah im up",
           "hiya u ok?", "hey you", "wot did he say?", "gutted", "sorted", "proper jealous",
-          "fair enough", "shotgun front seat", "bagsy the sofa", "knackered", "sound", "nice one",
+          "fair enough", "knackered", "sound", "nice one",
           "typical", "cheeky git", "tell me about it", "hanging", "skint", "ace", "bless him",
           "get in!", "behave", "ur joking?", "at work, ring u at 5", "shattered", "pants",
           "dead jealous", "pub?", "dressed yet?", "whose house?",
-          "tenner says he doesnt", "cant, payday friday", "outside", "chips?"],
+          "cant, payday friday", "outside", "chips?"],
     # 26 to 40
     "B": ["Ok", "Yes", "No", "Ok thanks", "On my way", "5 mins", "Will do", "Sounds good",
           "Lol", "Haha", "Ring me", "Cheers", "Night", "Where are you?", "Love you",
