@@ -1028,6 +1028,8 @@ def main():
         row = []
         for k, (w, ln) in enumerate(ex):
             rr = random.Random(f"exchange:{bi}:{k}")
+            if all(objs[x].gender == "M" for x, _ in ex) and not ln.endswith("$"):
+                ln += " $"                        # men between themselves send no kisses
             row.append((w, write_text(ln, objs[w], rr, reply=k > 0)))
         ex_texts.append(row)
     texts = {}
