@@ -634,7 +634,7 @@ W["Kerry B"] += """
 Vic, have you got that pushchair still? Dan's cousin's having twins and she's skint, I said I'd ask, she'll come and get it, she's got a Berlingo
 """
 W["Nicola"] += """
-Amber's just asked me what a period is in front of your mother, in the middle of Marks and Spencer, I have never wanted the floor to swallow me up so much
+Amber just asked me what a period is in front of your mother, in the middle of Marks and Spencer, I have never wanted the floor to swallow me up so much
 """
 W["Lisa M"] += """
 Kai's come home with a letter saying he's been biting, I could have died, the teacher was all nicey nicey about it but I know what she was thinking

@@ -175,9 +175,9 @@ SHORT = {
     "Y": ["ok", "k", "yeah", "nah", "lol", "wot?", "where?", "ok c u l8r", "soz",
           "im home", "omg", "haha", "nite", "ur joking", "ok ta", "no way",
           "love u", "wot time?", "ok mum", "im bored", "gutted", "safe", "sorted", "wicked",
-          "cant, grounded", "at nans", "who said?", "bless", "dunno",
-          "ok cool", "yeah whatever", "bus was late", "cant, homework", "jammy", "no chance",
-          "rubbish", "sweet", "wot film?", "at the rec", "grounded again", "lucky!"],
+          "grounded", "at nans", "who said?", "bless", "dunno",
+          "ok cool", "yeah whatever", "bus was late", "got homework", "jammy", "no chance",
+          "rubbish", "sweet", "wot film?", "at the rec", "lucky!"],
     # 18 to 25
     "A": ["ok", "yeah", "yeh", "lol", "haha", "ta", "cheers", "where are you?", "on my way",
           "what u up to?", "night", "nah", "no worries", "sounds good", "ffs", "soz",
@@ -188,7 +188,7 @@ SHORT = {
           "typical", "cheeky git", "tell me about it", "hanging", "skint", "ace", "bless him",
           "get in!", "behave", "ur joking?", "at work, ring u at 5", "shattered", "pants",
           "dead jealous", "pub?", "dressed yet?", "whose house?",
-          "cant, payday friday", "outside", "chips?"],
+          "outside", "chips?"],
     # 26 to 40
     "B": ["Ok", "Yes", "No", "Ok thanks", "On my way", "5 mins", "Will do", "Sounds good",
           "Lol", "Haha", "Ring me", "Cheers", "Night", "Where are you?", "Love you",

@@ -1645,7 +1645,8 @@ def fix_totals(items):
                 x = r.random()
                 ns = s + ("?" if re.match(r"(?i)(are|r|can|could|did|have|do|is|what|where|when|how|wot|u|you)\b", s)
                           and "?" not in s and len(s.split()) < 10
-                          else "." if x < 0.6 else ".." if x < 0.8 else "!")
+                          else "." if x < 0.6 else ".." if x < 0.8 or SERIOUS.search(s) or CROSS.search(s)
+                          or re.search(r"\b(hospital|ill|poorly|worried)\b", s, re.I) else "!")
             elif re.search(r"[?]$", s) and r.random() < 0.3 and not s.endswith("??") and a.qq:
                 ns = s + "?"
             elif k and re.search(r"[A-Za-z]$", s[:k.start()]) and r.random() < 0.5:
