@@ -230,7 +230,7 @@ still on for tomorrow or has ur mum got u babysitting again?
 our reg has come in with a black eye and wont tell mum what happened
 +fucking hell babe u look amazing in that pic
 +no credit, ring me
-text me when u get this, its about saturday
+text me when u get this, need to ask u something
 soz missed ur call, was in the bath. wot did u want?
 got a missed call off a number i dont know, was it u?
 dont tell shazza but she is doing my head in
@@ -410,7 +410,7 @@ keep it quiet about scott's job, he hasnt told mum yet $
 +fwd: a man walks into a bar with a slab of tarmac under his arm and says a pint please and one for the road $
 +you've put my white shirts in with your red socks you absolute fucking muppet $
 +fucking hell 4 nil $
-+ring me when you get this, its about saturday
++ring me when you get this, need a favour for saturday
 """
 
 # Ash, 21, Manchester: second year computing, guitar in a band, shares a
