@@ -16,6 +16,9 @@ Marks inside a line:
   ~        a place where the writer may laugh or grin (lol, haha, :-) ...)
   ^        a place for a sad face, if the writer uses them
   $        at the very end: no kisses on this one (a text to a boss, a mate)
+  +        at the very front: the writer sends this one whatever else they
+           leave out (the lines that carry the swearing, the credit and the
+           flirting the sample must have)
 """
 
 W = {}

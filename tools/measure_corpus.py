@@ -3,7 +3,7 @@
 
     python3 tools/measure_corpus.py [--list] [--data DIR]
 
-Reads data/corpus.jsonl only and prints:
+Reads data/corpus.jsonl and data/register.json and prints:
   - near-twins across writers: texts of 5+ words for which another writer has
     a text with the same word set to 60 % or more (Jaccard index of the two
     sets of word forms);
@@ -15,7 +15,10 @@ Reads data/corpus.jsonl only and prints:
 
   - the named style measures of STYLE_TARGETS (name openings, capitals,
     kisses, "!!", ok / yeah / hi, swearing, romance, tomo / cos / da / n /
-    wiv, the spread of words per text).
+    wiv, the spread of words per text; similes, fuck and who writes it,
+    swearing of any kind, hun / babe, young women's kisses, ring me and
+    missed calls, credit, forwarded texts, "??" and emoticons per writer who
+    has them, texting forms by age band, stock scenes told too often).
 
 Words are runs of letters, digits, apostrophes, "&", "@" and "£", lower-cased.
 A writer is the author name as typed, compared without regard to case.
