@@ -478,7 +478,7 @@ Can you do me a massive favour and get Tayla from school with yours? They've cha
 """
 
 W["Joanne"] += """
-Mark, Ellie's been picked for the swimming gala on Saturday, can you ring her tonight? She's been sat by the phone since tea
+Mark, Ellie's got her swimming gala on Saturday and she's in bits, can you ring her tonight? She's been sat by the phone since tea
 """
 
 W["Emma D"] += """
@@ -637,7 +637,7 @@ W["Nicola"] += """
 Amber just asked me what a period is in front of your mother, in the middle of Marks and Spencer, I have never wanted the floor to swallow me up so much
 """
 W["Lisa M"] += """
-Kai's come home with a letter saying he's been biting, I could have died, the teacher was all nicey nicey about it but I know what she was thinking
+Kai's come home with a letter saying he's been swearing in the playground, I could have died, the teacher was all nicey nicey about it but I know what she was thinking
 """
 W["Joanne"] += """
 Ellie's been picked to be Mary in the nativity! She's over the moon, I've got to make a blue tea towel thing by Friday, I can't even sew a button on
