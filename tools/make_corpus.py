@@ -637,7 +637,7 @@ def casing(s, a, r):
 
 
 UPBEAT = re.compile(r"\b(love|luv|miss|thanks|thank|ta|cheers|wine|yay|brill|great|fab|lovely|star|"
-                    r"can'?t wait|cnt wait|night|tonight|saturday|friday|party|tickets|got)\b", re.I)
+                    r"can'?t wait|cnt wait|party|tickets)\b", re.I)
 SWEARING = re.compile(r"\b(bloody|crap|piss\w*|shit\w*|arse|bollocks|ffs|fuck\w*|sod|twat|bastard)\b", re.I)
 
 
@@ -655,7 +655,7 @@ def faces(s, a, r):
         if r.random() >= h["sad"]:
             return " "
         return " " + a.sadface + " "
-    if a.emoter and "~" not in s and "^" not in s and not SERIOUS.search(s) and UPBEAT.search(s) \
+    if a.emoter and "~" not in s and "^" not in s and ":" not in s and not SERIOUS.search(s) and UPBEAT.search(s) \
             and not SWEARING.search(s) and r.random() < h["emot"] * 0.3:
         s = s.rstrip(" .") + " " + r.choice(a.faces)        # a face where another writer would put nothing
     s = re.sub(r"\s*~\s*", happy, s)
@@ -720,7 +720,8 @@ GREETINGS = {"Y": ["hiya", "hey", "hi"], "A": ["Hiya", "Hey", "Hi"], "B": ["Hi",
 
 # No "Hi" before a telling-off, an oath or bad news.
 CROSS = re.compile(r"\b(bloody|crap|shit\w*|fuck\w*|ffs|pissed|state of|you said|i mean it|not telling|"
-                   r"grounded|disappointed|where are you|sorry|hospital|cancelled|told you)\b", re.I)
+                   r"grounded|disappointed|where are you|sorry|hospital|cancelled|told you|you told me|been told|"
+                   r"we'?ll talk|don'?t go out)\b", re.I)
 
 
 def opening(body, a, r, reply):
