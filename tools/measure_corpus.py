@@ -3,7 +3,7 @@
 
     python3 tools/measure_corpus.py [--list] [--data DIR]
 
-Reads data/corpus.jsonl only and prints:
+Reads data/corpus.jsonl and data/register.json and prints:
   - near-twins across writers: texts of 5+ words for which another writer has
     a text with the same word set to 60 % or more (Jaccard index of the two
     sets of word forms);
@@ -15,7 +15,10 @@ Reads data/corpus.jsonl only and prints:
 
   - the named style measures of STYLE_TARGETS (name openings, capitals,
     kisses, "!!", ok / yeah / hi, swearing, romance, tomo / cos / da / n /
-    wiv, the spread of words per text).
+    wiv, the spread of words per text; similes, fuck and who writes it,
+    swearing of any kind, hun / babe, young women's kisses, ring me and
+    missed calls, credit, forwarded texts, "??" and emoticons per writer who
+    has them, texting forms by age band, stock scenes told too often).
 
 Words are runs of letters, digits, apostrophes, "&", "@" and "£", lower-cased.
 A writer is the author name as typed, compared without regard to case.
@@ -42,7 +45,7 @@ TARGETS = {"near_twins": 0.03, "shared5": 0.10, "forms": 2200, "len4to7": 0.12}
 # messages of 2004-08: (name, what is counted, lowest, highest); shares are of
 # all texts unless said otherwise.
 STYLE_TARGETS = [
-    ("name_open", "texts opening with the addressee's name or a family word", None, 0.08),
+    ("name_open", "texts opening with the addressee's name or a family word (after a greeting too)", None, 0.05),
     ("capital_start", "texts starting with a capital", 0.85, None),
     ("all_lower", "texts all in lower case", None, 0.10),
     ("kiss_end", "texts ending in a kiss", 0.10, 0.20),
@@ -60,6 +63,21 @@ STYLE_TARGETS = [
     ("wiv", "texts with 'wiv'", None, 0.01),
     ("words_sd", "standard deviation of words per text", 10.0, None),
     ("words_16plus", "texts of 16 words or more", 0.42, None),
+    # what a blind reader of the sample weighed against the same ~700 real texts
+    ("like_a", "texts with 'like a' (a simile or a punchline)", None, 0.005),
+    ("fuck", "texts with fuck / fucking / fuk", 0.03, 0.05),
+    ("fuck_under_35", "of the texts with fuck by register writers, those by writers under 35", 0.80, None),
+    ("swearing", "texts with a swear word of any kind", 0.07, 0.11),
+    ("hun_babe", "texts with hun / babe", 0.035, None),
+    ("kiss_young_f", "texts by women and girls under 26 ending in a kiss", 0.25, None),
+    ("ring_me", "texts with ring me / call me / missed call / give me a ring", 0.021, None),
+    ("credit", "texts about credit or a top-up", 0.003, 0.01),
+    ("forwarded", "forwarded jokes and chain texts", 0.001, 0.004),
+    ("qq_per_writer", "texts with '??' per writer who writes it", 2.0, None),
+    ("emot_per_writer", "texts with an emoticon per writer who uses them", 2.0, None),
+    ("abbrev_fall", "texting forms by age band fall with age (bands breaking the order)", None, 0.0),
+    ("abbrev_young_old", "texting forms: writers under 26 over writers 41 to 60 (ratio)", 1.3, None),
+    ("stock_scenes", "stock scenes told in more than two texts (car trouble three)", None, 0.0),
 ]
 
 # Family words and pet names a text may open with.
@@ -70,6 +88,38 @@ SWEAR = re.compile(r"\b(bloody|crap|crappy|piss|pissed|pissing|shit|shite|shitty
 ROMANCE = re.compile(r"\b(miss(ing|ed)? (you|u|ya|him|her)|(love|luv|lv) (you|u|ya)|love ya|"
                      r"can'?t wait (to|2) (see|c) (you|u|ya)|cnt w8 2 c (u|ya)|gorgeous|sexy|cuddles?|"
                      r"fancy (you|u|me)|kisses|snog|hugs?)\b", re.I)
+FUCK = re.compile(r"\b(fuck\w*|fuk\w*|fck\w*|fcuk\w*|f\*+k\w*)\b", re.I)
+HUN_BABE = re.compile(r"\b(hun|hunni|hunny|babe|babes)\b", re.I)
+RING_ME = re.compile(r"\b((ring|rng|call|bell|phone) (me|us)|missed (call|calls)|give (me|us) a (ring|call|bell)|"
+                     r"missed ur call|missed your call)\b", re.I)
+CREDIT = re.compile(r"\b(credit|cred|top ?up|topped up|top-up)\b", re.I)
+FORWARDED = re.compile(r"\b(send (this|dis|it) (to|2)|pass (this|it) on|fwd|forward (this|it))\b", re.I)
+EMOTICON = re.compile(r"(?<![\w])[:;][-o]?[()DPp]|:'\(")
+LIKE_A = re.compile(r"\blike an? ", re.I)
+# Textisms counted for the age gradient: shortened spellings, dropped
+# apostrophes and the "-in'" of "-ing"; words mixing letters and digits.
+TEXTISMS = set("""u ur r ya yer yew n b c k kk txt txts msg pls plz pz thx thanx thnx tho thru cos coz cuz
+wot wat luv gonna wanna gotta dunno im dont cant wont didnt ive isnt havent doesnt wasnt thats whats
+theres shes hes youre lol omg btw atm tomo tomoz soz l8r cya cu nite nyt gud gd wen dat dis dem der den
+av hav bk bak abt bout jus jst kno knw ppl sum1 any1 evry1 rly prob probs def bday hols brill congrats
+abit alot aswell infront upto wkend wknd fone skool neva ova wiv wid nuffin nothin sumthin summit
+luvly gna wana""".split())
+# Stock scenes: a scene told in more texts than these, across the sample,
+# reads as made up from a list.  (name, pattern, most texts)
+STOCK_SCENES = [
+    ("car trouble", r"^(?=.*\b(car|cars|van|vans|pick ?up|micra|zafira|corsa|astra|focus|fiesta|polo|clio|mondeo|"
+     r"vectra|tyre|engine)('s)?\b)(?=.*\b(won'?t start|wont start|flat|puncture|broke|broken|broken down|mot|"
+     r"failed|noise|clunking|grinding|squealing|clutch|brakes|keyed|died|packed in|playing up|exhaust|battery|"
+     r"clamped|light on|light come on)\b)", 3),
+    ("making up after a row", r"\b(sorry|soz)\b[^.]*\b(last night|this morning|earlier)\b", 2),
+    ("caravan", r"\bcaravan", 2),
+    ("eating properly", r"\beat\w* properly", 1),
+    ("drawing on the fridge", r"\bfridge\b.*\b(drawing|picture)|\b(drawing|picture)\b.*\bfridge\b", 1),
+    ("all clear", r"\ball clear\b", 1),
+    ("engagement", r"\b(proposed|engaged|engagement)\b", 2),
+    ("the Italian", r"\bthe italian\b", 1),
+    ("feet killing", r"\bfeet (are|r) killing\b", 2),
+]
 KISS_END = re.compile(r"(?:^|[\s.,!?])[xX]+(?: [xX]+)*[.!]*\s*$")
 
 
@@ -88,7 +138,13 @@ def proper_nouns(texts):
                     "sunday", "christmas", "ok", "lol"}
 
 
+GREETING = re.compile(r"\s*(hi|hiya|hey|heya|hello|morning|evening|alright|oi|right)[,!.]?\s+(?=[A-Za-z])", re.I)
+
+
 def opens_with_name(text, names):
+    g = GREETING.match(text)
+    if g:
+        text = text[g.end():]       # "Hi Mum, ...", "Morning Jules ..." open with a name too
     m = re.match(r"\s*([A-Za-z]+)(,|\s|$)", text)
     if not m:
         return False
@@ -100,9 +156,10 @@ def opens_with_name(text, names):
         r"i'm|just|dont|don't|thanks|ta|thank|how|when|is it|we|your|ur|it's|its)\b", text, re.I))
 
 
-def style_measures(texts, writers, ages):
+def style_measures(texts, writers, ages, genders=None):
     """The measures of STYLE_TARGETS, by name."""
     n = len(texts)
+    genders = genders or [None] * n
     ws = [words(t) for t in texts]
     names = proper_nouns(texts)
     has = lambda forms: sum(1 for w in ws if set(w) & forms) / n
@@ -131,7 +188,65 @@ def style_measures(texts, writers, ages):
     mean = sum(lens) / n
     m["words_sd"] = (sum((x - mean) ** 2 for x in lens) / n) ** 0.5
     m["words_16plus"] = sum(1 for x in lens if x >= 16) / n
+    m["like_a"] = sum(1 for t in texts if LIKE_A.search(t)) / n
+    fucks = [i for i, t in enumerate(texts) if FUCK.search(t)]
+    m["fuck"] = len(fucks) / n
+    reg_f = [ages[i] for i in fucks if ages[i] is not None]
+    m["fuck_under_35"] = sum(1 for a in reg_f if a < 35) / len(reg_f) if reg_f else 0.0
+    m["swearing"] = sum(1 for t in texts if SWEAR.search(t)) / n
+    m["hun_babe"] = sum(1 for t in texts if HUN_BABE.search(t)) / n
+    yf = [k for k, a, g in zip(kissed, ages, genders) if a is not None and a < 26 and g == "F"]
+    m["kiss_young_f"] = sum(yf) / len(yf) if yf else 0.0
+    m["ring_me"] = sum(1 for t in texts if RING_ME.search(t)) / n
+    m["credit"] = sum(1 for t in texts if CREDIT.search(t)) / n
+    m["forwarded"] = sum(1 for t in texts if FORWARDED.search(t)) / n
+    for name, pat in (("qq_per_writer", re.compile(r"\?\?")), ("emot_per_writer", EMOTICON)):
+        hit = [w for t, w in zip(texts, writers) if pat.search(t)]
+        m[name] = len(hit) / len(set(hit)) if hit else 0.0
+    rates = abbrev_by_band(ws, ages)
+    order = [rates[b] for b in ABBREV_BANDS if b in rates]
+    m["abbrev_fall"] = sum(1 for a, b in zip(order, order[1:]) if b > a)
+    m["abbrev_young_old"] = rates["under 26"] / rates["41 to 60"] if rates.get("41 to 60") else 0.0
+    m["_abbrev"] = rates
+    m["_scenes"] = stock_scenes(texts)
+    m["stock_scenes"] = sum(1 for name, k, most in m["_scenes"] if k > most)
     return m
+
+
+ABBREV_BANDS = ["under 26", "26 to 40", "41 to 60", "61+"]
+
+
+def has_textism(w):
+    return w in TEXTISMS or bool(re.search(r"[a-z]", w) and re.search(r"\d", w)) or \
+        bool(re.fullmatch(r"[a-z]{2,}in", w) and w + "g" in ING_WORDS)
+
+
+ING_WORDS = {"going", "doing", "coming", "getting", "having", "working", "looking", "thinking", "talking",
+             "waiting", "saying", "making", "taking", "nothing", "something", "anything", "everything",
+             "morning", "evening", "feeling", "sitting", "staying", "driving", "playing", "trying",
+             "wondering", "laughing", "shopping", "watching", "drinking", "missing", "meeting", "picking",
+             "asking", "moving", "sleeping", "walking", "ringing", "texting", "freezing", "boring",
+             "chilling", "killing", "telling", "putting", "paying", "eating", "cooking", "dying"}
+
+
+def abbrev_by_band(ws, ages):
+    """Share of texts with a texting form, per age band of register writers."""
+    tot, hit = defaultdict(int), defaultdict(int)
+    for w, a in zip(ws, ages):
+        if a is None:
+            continue
+        b = "under 26" if a <= 25 else band(a)
+        tot[b] += 1
+        hit[b] += any(has_textism(x) for x in w)
+    return {b: hit[b] / tot[b] for b in tot}
+
+
+def stock_scenes(texts):
+    out = []
+    for name, pat, most in STOCK_SCENES:
+        rx = re.compile(pat, re.I)
+        out.append((name, sum(1 for t in texts if rx.search(t)), most))
+    return out
 
 
 def words(text):
@@ -221,7 +336,7 @@ def main():
             kiss = sum(1 for t in ts if re.search(r"(^|\s)[xX]+\s*$", t)) / k
             kiss2 = sum(1 for t in ts if re.search(r"(^|\s)[xX]{2,}\s*$", t)) / k
             laugh = sum(1 for t in ts if re.search(r"\b(lol|haha\w*|hehe\w*|ha)\b", t, re.I)) / k
-            emot = sum(1 for t in ts if re.search(r"[:;]-?[()DPp]", t)) / k
+            emot = sum(1 for t in ts if EMOTICON.search(t)) / k
             print(f"{b + ' ' + g:<14}{k:>6}{cap:>6.2f}{stop:>6.2f}{trail:>6.2f}{kiss:>6.2f}{kiss2:>6.2f}"
                   f"{laugh:>6.2f}{emot:>6.2f}")
 
@@ -234,12 +349,14 @@ def main():
             print(f"  {len(gram_writers[g])}: {' '.join(g)}")
 
     ages = [int(register[w]["age"]) if w in register else None for w in writers]
-    sm = style_measures(texts, writers, ages)
+    genders = [register[w]["gender"] if w in register else None for w in writers]
+    sm = style_measures(texts, writers, ages, genders)
     print("\nhow the texts read (named measures):")
     missed = []
     for name, what, lo, hi in STYLE_TARGETS:
         v = sm[name]
-        pct = name != "words_sd"
+        pct = name not in ("words_sd", "qq_per_writer", "emot_per_writer", "abbrev_fall", "abbrev_young_old",
+                           "stock_scenes")
         shown = f"{100 * v:.1f} %" if pct else f"{v:.1f}"
         bounds = []
         if lo is not None:
@@ -250,6 +367,9 @@ def main():
         if not ok:
             missed.append(name)
         print(f"  {'ok  ' if ok else 'MISS'} {name:<18} {shown:>8}  ({' and '.join(bounds)})  {what}")
+    print("  info: texts with a texting form by age band: " +
+          ", ".join(f"{b} {100 * sm['_abbrev'][b]:.0f} %" for b in ABBREV_BANDS if b in sm["_abbrev"]))
+    print("  info: stock scenes (texts, most): " + ", ".join(f"{nm} {k}/{mx}" for nm, k, mx in sm["_scenes"]))
     near = sum(1 for t in texts if 140 <= len(t.strip()) <= 160)
     print(f"  info: texts of 140-160 characters {100 * near / n:.1f} %")
 
