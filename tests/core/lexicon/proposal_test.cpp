@@ -33,7 +33,7 @@ TEST(LexiconProposals, EachFormGetsItsKindAndVariantsTheirWord) {
         {"hehe", LexKind::Laughter, ""},        {"lah", LexKind::Particle, ""},
         {"hmm", LexKind::Particle, ""},         {"jezza", LexKind::Name, ""},
         {"5pm", LexKind::Number, ""},           {"10pm", LexKind::Number, ""},
-        {"<#>", LexKind::Placeholder, ""},      {"d", LexKind::Emoticon, ""},
+        {"<#>", LexKind::Placeholder, ""},      {":d", LexKind::Emoticon, ""},
         {"привет", LexKind::OtherLanguage, ""}, {"zxqvw", LexKind::Unresolved, ""},
     };
     for (const Expect& e : table) {
