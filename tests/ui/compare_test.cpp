@@ -572,6 +572,78 @@ private slots:
         QCOMPARE(metrics["columns"][1].get<std::string>(), std::string("region"));
     }
 
+    // A corpus's own families: those named after a built-in family stand in
+    // its list, the others in the places left free, and what finds no place is
+    // named under the columns; the comparison window lists every one of them.
+    void ownFamiliesStandInTheMainWindowOrAreNamed() {
+        QTemporaryDir dir;
+        auto write = [&](const QString& name, const QByteArray& content) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        };
+        write("t.csv", "sender,age,gender,message\np1,30,F,c u 2nite\np2,31,F,lol 2nite tonite\n"
+                       "p3,33,M,tonight lol x\n");
+        write("four.csv", "family,form\nBack,bk\nBack,back\nTonight,tonight\nTonight,2nite\n"
+                          "Tonight,tonite\nYou,u\nYou,you\nLaugh,lol\nLaugh,haha\n");
+        const char* stems[] = {"Been", "ThWords",  "Okay", "Is",  "Today", "Back", "Text", "The",
+                               "Have", "Tomorrow", "How",  "Who", "What",  "We",   "I",    "You"};
+        QByteArray all = "family,form\n";
+        for (const char* stem : stems) all += QByteArray(stem) + "," + stem + "x\n";
+        all += "Tonight,2nite\nLaugh,lol\n";
+        write("eighteen.csv", all);
+
+        const struct {
+            const char* families;
+            std::vector<std::string> lists; // lists the main window must show
+            std::string note;               // "" for none shown
+            int familiesInCompare;
+        } cases[] = {
+            {"four.csv",
+             {"lstBack", "lstUForms", "lstTonight", "lstLaugh"},
+             "The lists show all 4 of the corpus's families.",
+             4},
+            {"eighteen.csv",
+             {"lstBack", "lstUForms", "lstBeen", "LstWeForms"},
+             "The lists show 16 of the corpus's 18 families; 2 more families in Compare "
+             "groups...",
+             18},
+        };
+        for (const auto& c : cases) {
+            Driver drive(
+                {"--corpus", dir.filePath("t.csv"), "--families", dir.filePath(c.families)});
+            QVERIFY2(drive.started(), c.families);
+            json d = drive.dump();
+            const json& controls = d["windows"]["Form1"]["controls"];
+            for (const std::string& list : c.lists) {
+                QVERIFY2(controls.contains(list),
+                         (std::string(c.families) + ": no " + list).c_str());
+                QVERIFY2(controls[list]["visible"].get<bool>(), list.c_str());
+            }
+            const json& note = controls["lblFamiliesNote"];
+            QCOMPARE(note["text"].get<std::string>(), c.note);
+            QVERIFY(note["visible"].get<bool>());
+            SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+            const json combo = control(drive.dump(), "Form12", "cboFamily");
+            QCOMPARE(int(combo["items"].size()), c.familiesInCompare + 1);
+            if (std::string(c.families) == "eighteen.csv") {
+                const std::string tip = note["toolTip"].get<std::string>();
+                QVERIFY2(tip.find("only: Tonight, Laugh") != std::string::npos, tip.c_str());
+                continue;
+            }
+            // The own family's list works as any other: "2nite" twice in the corpus.
+            const QStringList items = itemsOf(d, "Form1", "lstTonight");
+            QCOMPARE(items, QStringList({"tonight", "2nite", "tonite"}));
+            SEND_OK(drive, cmd("press", "lstTonight", 1));
+            QCOMPARE(textOf(drive.dump(), "Form1", "lblTonightInCorpus"), QString("2"));
+        }
+        // The built-in corpus: every family in its own list, nothing to say.
+        Driver builtin;
+        QVERIFY(builtin.started());
+        const json note = control(builtin.dump(), "Form1", "lblFamiliesNote");
+        QVERIFY(!note["visible"].get<bool>());
+    }
+
     // Every copy and export of every table of every window, for several
     // groups and authors: author codes, never a name and never a whole text.
     void noCopyOrExportShowsANameOrAWholeText() {
