@@ -56,7 +56,8 @@ Commands:
                 their texts: code,left,hit,right in corpus order; a line never
                 shows more than half of its text's pieces
   authors       per author of A and form (--family or --forms): code, the
-                register's fields and metadata columns, form,count,words
+                register's fields and metadata columns, form,count,words,
+                share (of the author's count of all the forms)
 
 Options:
   --family NAME   a variant family by list name ("lstBack") or stem ("Back"),
