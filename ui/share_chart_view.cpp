@@ -54,12 +54,17 @@ QString quoted(const std::string& form) {
     return QString::fromUtf8("\u201c") + toQ(form) + QString::fromUtf8("\u201d");
 }
 
-QString legend_text() {
-    return QString("Bar: the form's share of the family's tokens in the group, n of them under "
-                   "it; a bar from fewer than %1 tokens is hatched. Whisker: 95 % Wilson score "
-                   "interval. Dot: one author who uses the family, at the author's own share; "
-                   "its area grows with the author's uses of the family.")
-        .arg(ShareChartView::kFewTokens);
+QString legend_text(const ShareChart& c) {
+    QString text = QString("Bar: the form's share of the family's tokens in the group, n of them "
+                           "under it; a bar from fewer than %1 tokens is hatched. Whisker: 95 % "
+                           "Wilson score interval. Dot: one author who uses the family, at the "
+                           "author's own share; its area grows with the author's uses of the "
+                           "family.")
+                       .arg(ShareChartView::kFewTokens);
+    if (c.forms == 1)
+        text += " One form alone is compared: its share is 100 % wherever it occurs; the shares "
+                "table's per_10k compares its rate.";
+    return text;
 }
 
 QString withheld_text(const ShareChart& c) {
@@ -222,7 +227,7 @@ ShareChartView::Layout ShareChartView::layout(QSize size) const {
                           forms_.empty() ? 0 : y + sm.lineSpacing() - l.title.bottom() - 4);
     } else {
         l.legend = sm.boundingRect(QRectF(kOuter, l.title.bottom() + 4, textWidth, 1e6), kWrap,
-                                   legend_text());
+                                   legend_text(chart_));
         l.legend.setLeft(kOuter);
         l.legend.setWidth(textWidth);
     }
@@ -379,7 +384,7 @@ void ShareChartView::paint(QPainter& p, QSize size) const {
                        Qt::AlignLeft | Qt::AlignVCenter, toQ(forms_[f]));
         }
     } else {
-        p.drawText(l.legend, kWrap, legend_text());
+        p.drawText(l.legend, kWrap, legend_text(chart_));
     }
     if (chart_.bars.empty()) {
         p.setFont(l.font);

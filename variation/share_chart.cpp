@@ -25,6 +25,7 @@ std::optional<ShareChart> share_chart(const Comparison& c, std::size_t form) {
     chart.groupColumns = c.groupColumns;
     chart.grouping = c.grouping;
     chart.privacyThreshold = c.privacyThreshold;
+    chart.forms = static_cast<int>(c.forms.forms.size());
     for (const GroupRow& row : c.rows) {
         ShareBar bar;
         bar.all = row.group.all;

@@ -50,6 +50,7 @@ struct ShareChart {
     std::vector<std::string> groupColumns;
     std::string grouping;
     int privacyThreshold = kPrivacyThreshold;
+    int forms = 0;              // the number of forms compared (1: every share is 100 % or none)
     std::vector<ShareBar> bars; // the comparison's rows: the groups, then the whole corpus
 };
 

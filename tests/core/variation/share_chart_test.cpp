@@ -84,6 +84,7 @@ TEST(ShareChart, BarsWithTheirBaseAndDotsWithheldAsTheSpreadIs) {
     EXPECT_FALSE(share_chart(c, 3));
     const ShareChart bk = *share_chart(c, 2);
     EXPECT_EQ(bk.form, "bk");
+    EXPECT_EQ(bk.forms, 3);
     ASSERT_EQ(bk.bars.size(), c.rows.size());
     EXPECT_EQ(bk.bars.front().label, "<18 · F");
     EXPECT_EQ(bk.bars.back().label, "all");
