@@ -132,6 +132,7 @@ struct ShareChartView::Layout {
         const ShareDot* dot = nullptr;
     };
     std::vector<std::vector<Dot>> dots; // per bar
+    QSize size;
     double left = 0;
     std::vector<double> edges; // the left edge of each column, then the right edge of the last
     double x(std::size_t i) const { return edges[i]; }
@@ -152,6 +153,7 @@ void ShareChartView::setChart(ShareChart chart) {
     stacked_ = false;
     forms_.clear();
     rows_.clear();
+    placed_.reset();
     fit();
 }
 
@@ -160,6 +162,7 @@ void ShareChartView::setStacked(const Comparison& c) {
     stacked_ = true;
     forms_ = c.forms.forms;
     rows_ = c.rows;
+    placed_.reset();
     fit();
 }
 
@@ -181,7 +184,7 @@ bool ShareChartView::hasHeightForWidth() const {
 }
 
 int ShareChartView::heightForWidth(int width) const {
-    const Layout l = layout(QSize(std::max(width, minimumSizeHint().width()), 1));
+    const Layout l = layout(QSize(std::max(width, minimumSizeHint().width()), 1), false);
     return static_cast<int>(std::ceil(l.note.bottom() + kOuter));
 }
 
@@ -191,8 +194,15 @@ void ShareChartView::resizeEvent(QResizeEvent* e) {
     if (need != minimumHeight()) setMinimumHeight(need);
 }
 
-ShareChartView::Layout ShareChartView::layout(QSize size) const {
+const ShareChartView::Layout& ShareChartView::placed(QSize size) const {
+    if (!placed_ || placed_->size != size || placed_->font != font())
+        placed_ = std::make_shared<const Layout>(layout(size));
+    return *placed_;
+}
+
+ShareChartView::Layout ShareChartView::layout(QSize size, bool dots) const {
     Layout l;
+    l.size = size;
     l.font = font();
     l.small = font();
     l.small.setPointSizeF(font().pointSizeF() * 0.92);
@@ -291,6 +301,7 @@ ShareChartView::Layout ShareChartView::layout(QSize size) const {
 
     // The dots: each at its author's share, pushed sideways within its column
     // as little as keeps it clear of the dots placed before it.
+    if (!dots) return l;
     int most = 1;
     for (const ShareBar& b : chart_.bars) {
         for (const ShareDot& d : b.dots) most = std::max(most, d.uses);
@@ -352,7 +363,7 @@ QSize ShareChartView::minimumSizeHint() const {
     const double units = std::accumulate(weights.begin(), weights.end(), 0.0);
     const int width =
         static_cast<int>(std::ceil(std::max(360.0, left + least * units + kOuter + 4)));
-    const Layout l = layout(QSize(width, 1));
+    const Layout l = layout(QSize(width, 1), false);
     return QSize(width, static_cast<int>(std::ceil(l.note.bottom() + kOuter)));
 }
 
@@ -370,7 +381,7 @@ void ShareChartView::paint(QPainter& p, QSize size) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(0, 0, size.width(), size.height()), Qt::white);
-    const Layout l = layout(size);
+    const Layout& l = placed(size);
     p.setPen(Qt::black);
     p.setFont(l.bold);
     p.drawText(l.title, kWrap, l.titleText);
@@ -498,7 +509,7 @@ void ShareChartView::paint(QPainter& p, QSize size) const {
 }
 
 std::vector<ShareChartView::LabelPlace> ShareChartView::labelPlaces() const {
-    const Layout l = layout(size());
+    const Layout& l = placed(size());
     const QFontMetricsF fm(l.font);
     std::vector<LabelPlace> out;
     for (std::size_t i = 0; i < chart_.bars.size(); ++i) {
@@ -520,7 +531,7 @@ std::vector<ShareChartView::LabelPlace> ShareChartView::labelPlaces() const {
 
 QString ShareChartView::toolTipAt(QPointF at) const {
     if (chart_.bars.empty()) return {};
-    const Layout l = layout(size());
+    const Layout& l = placed(size());
     // A dot under the pointer: the author's code and figures.
     const Layout::Dot* nearest = nullptr;
     double distance = 1e9;
@@ -643,7 +654,8 @@ QString save_picture(const QString& path, QSize size, const QString& title,
 QString ShareChartView::save(const QString& path) const {
     const QSize least = minimumSizeHint();
     const QSize size(std::max(width(), least.width()), std::max(height(), least.height()));
-    return save_picture(path, size, layout(size).titleText, [&](QPainter& p) { paint(p, size); });
+    return save_picture(path, size, layout(size, false).titleText,
+                        [&](QPainter& p) { paint(p, size); });
 }
 
 namespace {

@@ -19,6 +19,7 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -82,13 +83,19 @@ protected:
 
 private:
     struct Layout;
-    Layout layout(QSize size) const;
+    // Where everything stands at `size`; without the dots' places (which take
+    // the longest to work out) when only the room the chart needs is asked.
+    Layout layout(QSize size, bool dots = true) const;
+    // The full layout at `size`, kept until the chart, its font or the size
+    // changes: painting and every tool tip read it.
+    const Layout& placed(QSize size) const;
 
     ShareChart chart_;
     bool stacked_ = false;
     // The stacked chart's forms and, per bar, its group's row.
     std::vector<std::string> forms_;
     std::vector<GroupRow> rows_;
+    mutable std::shared_ptr<const Layout> placed_;
 };
 
 // A scroll area showing `chart` at the width of its view and as tall as the
