@@ -17,8 +17,7 @@ TEST(WilsonInterval, PublishedValuesAndTheEnds) {
         double low, high;
     } cases[] = {
         {81, 263, 0.2553, 0.3662}, {15, 148, 0.0624, 0.1605}, {0, 20, 0.0, 0.1611},
-        {1, 29, 0.0061, 0.1718},   {3, 3, 0.4385, 1.0}, // 100 % from 3 tokens: the interval reaches
-                                                        // down to 44 %
+        {1, 29, 0.0061, 0.1718},   {3, 3, 0.4385, 1.0}, // 100 % from 3 tokens: down to 44 %
         {50, 100, 0.4038, 0.5962},
     };
     for (const auto& c : cases) {
