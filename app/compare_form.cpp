@@ -1,6 +1,8 @@
 #include "app/compare_form.h"
 
 #include "app/explorer.h"
+#include "explore/form_index.h"
+#include "explore/tables.h"
 #include "variation/tables.h"
 
 #include <algorithm>
@@ -65,6 +67,7 @@ void CompareGroups::cmdCompareGroups_Click() {
 void CompareGroups::tabResults_Change(CompareTab tab) {
     form_.tabResults = tab;
     if (tab == CompareTab::Collocations && collocationsPending_) findCollocations();
+    if (tab == CompareTab::Authors && !form_.authorsDone) makeAuthors();
     if (tab != CompareTab::Metrics || form_.metricsDone) return;
     workOutMetrics();
 }
@@ -101,6 +104,81 @@ void CompareGroups::chkWithinText_Change(bool within) {
     findCollocations();
 }
 
+void CompareGroups::cboChartForm_Change(int row) {
+    if (row < 0 || row >= static_cast<int>(form_.cboChartForm.size()) || row == form_.chartForm)
+        return;
+    form_.chartForm = row;
+    makeChart();
+}
+
+int CompareGroups::groupingRow(std::string_view groupBy, std::string* error) const {
+    if (groupBy.find_first_not_of(" \t") == std::string_view::npos) return 0;
+    std::string why;
+    const std::optional<GroupBy> by = parse_group_by(groupBy, fields_, &why);
+    if (!by) {
+        if (error) *error = why;
+        return -1;
+    }
+    // Two fields crossed in either order are the window's one grouping of them.
+    GroupBy reversed = *by;
+    std::reverse(reversed.fields.begin(), reversed.fields.end());
+    for (const GroupBy& wanted : {*by, reversed}) {
+        for (std::size_t i = 0; i < groupings_.size(); ++i) {
+            if (groupings_[i] == wanted) return static_cast<int>(i);
+        }
+    }
+    if (error) *error = "the comparison offers no grouping " + by->caption();
+    return -1;
+}
+
+bool CompareGroups::compareOwnForms(const std::string& forms, std::string_view groupBy,
+                                    std::string* error) {
+    const int row = groupingRow(groupBy, error);
+    if (row < 0) return false;
+    if (own_forms(forms).forms.empty()) {
+        if (error) *error = "no form to compare";
+        return false;
+    }
+    form_.family = form_.ownFormsRow();
+    form_.txtOwnFormsEnabled = true;
+    form_.txtOwnForms = forms;
+    form_.tabResults = CompareTab::Shares;
+    if (row != form_.groupBy)
+        cboGroupBy_Change(row); // compares the forms over the new groups
+    else
+        compare();
+    return true;
+}
+
+void CompareGroups::makeChart() {
+    std::optional<ShareChart> chart =
+        share_chart(form_.comparison, static_cast<std::size_t>(form_.chartForm));
+    form_.chart = chart ? std::move(*chart) : ShareChart{};
+    form_.tblChart = chart ? share_chart_table(form_.chart) : ResultTable{};
+    ++form_.chartRevision;
+}
+
+void CompareGroups::makeAuthors() {
+    const FormList& forms = form_.comparison.forms;
+    if (!memory_->formIndex)
+        memory_->formIndex = std::make_shared<FormIndex>(app_.form3(), app_.authors());
+    // The authors compared: every register row, or the subcorpus's authors.
+    std::vector<std::size_t> rows;
+    const GroupIndex& groups = groupIndex();
+    if (groups.restricted()) {
+        for (const GroupKey& g : groups.groups()) {
+            if (g.all) rows = groups.memberRows(g);
+        }
+    } else {
+        for (std::size_t k = 0; k < app_.authors().size(); ++k) rows.push_back(k);
+    }
+    form_.tblAuthors =
+        authors_table(*memory_->formIndex, fields_, rows, forms.forms,
+                      "Authors and forms: " + (forms.caption.empty() ? forms.name : forms.caption));
+    form_.authorsDone = true;
+    ++form_.authorsRevision;
+}
+
 void CompareGroups::compare() {
     FormList forms;
     if (form_.family == form_.ownFormsRow()) {
@@ -131,6 +209,16 @@ void CompareGroups::compare() {
     form_.tblSpread = spread_table(form_.comparison);
     form_.tblSignificance = significance_table(form_.comparison);
     ++form_.sharesRevision;
+    // The chart keeps its form when the new comparison holds it.
+    const std::string shown = form_.chart.form;
+    form_.cboChartForm = form_.comparison.forms.forms;
+    const auto same = std::find(form_.cboChartForm.begin(), form_.cboChartForm.end(), shown);
+    form_.chartForm =
+        same == form_.cboChartForm.end() ? 0 : static_cast<int>(same - form_.cboChartForm.begin());
+    makeChart();
+    // The authors' table follows the forms; made now when it is shown.
+    form_.authorsDone = false;
+    if (form_.tabResults == CompareTab::Authors) makeAuthors();
 }
 
 void CompareGroups::findCollocations() {

@@ -10,18 +10,21 @@
 #include "variation/group_index.h"
 #include "variation/group_metrics.h"
 #include "variation/result_table.h"
+#include "variation/share_chart.h"
 
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace zapt {
 
 class Explorer;
+class FormIndex;
 
-enum class CompareTab { Shares = 0, Metrics = 1, Collocations = 2 };
+enum class CompareTab { Shares = 0, Metrics = 1, Collocations = 2, Chart = 3, Authors = 4 };
 
 struct CompareForm {
     // The families' captions, then the row of the user's own forms.
@@ -54,6 +57,21 @@ struct CompareForm {
     ResultTable tblMetrics;
     unsigned metricsRevision = 0; // grows with every new table of figures
 
+    // The share chart: one form of the comparison (cboChartForm lists them)
+    // across the groups, with each group's n and interval and the authors'
+    // dots; tblChart holds its numbers. Made again with every comparison.
+    std::vector<std::string> cboChartForm;
+    int chartForm = 0;
+    ShareChart chart;
+    ResultTable tblChart;
+    unsigned chartRevision = 0;
+
+    // Authors: one row per author and form of the comparison, as zapt-report
+    // authors writes it; made when the tab is shown.
+    bool authorsDone = false;
+    ResultTable tblAuthors;
+    unsigned authorsRevision = 0;
+
     // Collocations of a form.
     std::string txtCollForm;
     CollocationSettings settings; // span 1, every collocate, inside one text
@@ -76,6 +94,9 @@ struct CompareMemory {
     // The most comparisons and collocation tables held: past it they are all
     // let go and held afresh, which bounds the memory of a long session.
     static constexpr std::size_t kMostHeld = 32;
+    // The exploring tools' index of the corpus, for the authors' table; made
+    // when that table is first asked for.
+    std::shared_ptr<const FormIndex> formIndex;
 };
 
 class CompareGroups {
@@ -113,6 +134,19 @@ public:
     void spnSpan_Change(int span);
     void spnMinFrequency_Change(int frequency);
     void chkWithinText_Change(bool within);
+    // Choosing the form the share chart shows (a row of cboChartForm).
+    void cboChartForm_Change(int row);
+
+    // Opening from elsewhere (a concordance's tally of a form): compares the
+    // own forms `forms` (as typed in the own forms' box) over the grouping
+    // `groupBy` ("band", "gender", "band,gender", "education,region": the
+    // names zapt-report's --group-by takes; empty: age band × gender) and
+    // shows the shares. False, with `error` set and nothing changed, for a
+    // grouping that cannot be read or holds no form.
+    bool compareOwnForms(const std::string& forms, std::string_view groupBy, std::string* error);
+    // The row of cboGroupBy of a grouping as --group-by names it (two fields
+    // in either order); -1, with `error` set, when there is none.
+    int groupingRow(std::string_view groupBy, std::string* error) const;
 
     // The most a minimum frequency may be set to.
     static constexpr int kMaxMinFrequency = 9999;
@@ -121,6 +155,8 @@ private:
     void compare();
     void workOutMetrics();
     void findCollocations();
+    void makeChart();
+    void makeAuthors();
     // The selected form's collocations are still to be counted.
     bool collocationsPending_ = false;
 

@@ -10,6 +10,7 @@
 #include "variation/compare.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace zapt {
@@ -25,6 +26,57 @@ bool row_in_range(const ListBox& list, int row) {
 }
 
 } // namespace
+
+FamilyPlaces family_places(const std::vector<VariantFamily>& families) {
+    FamilyPlaces out;
+    out.place.fill(-1);
+    constexpr std::size_t kPlaces = std::size(kFamilyNames);
+    std::vector<char> placed(families.size(), 0);
+    // Each built-in list first, the first family of that list name.
+    for (std::size_t p = 0; p < kPlaces; ++p) {
+        for (std::size_t i = 0; i < families.size(); ++i) {
+            if (!placed[i] && families[i].list == kFamilyNames[p].list) {
+                out.place[p] = static_cast<int>(i);
+                placed[i] = 1;
+                break;
+            }
+        }
+    }
+    // Then the corpus's own families, in the data's order, in the free places.
+    std::string moved;
+    std::size_t p = 0;
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        if (placed[i]) continue;
+        while (p < kPlaces && out.place[p] >= 0) ++p;
+        if (p == kPlaces) {
+            out.elsewhere.push_back(i);
+            continue;
+        }
+        out.place[p] = static_cast<int>(i);
+        placed[i] = 1;
+        moved += (moved.empty() ? "" : ", ") + families[i].caption;
+    }
+    if (moved.empty() && out.elsewhere.empty()) return out;
+    const std::size_t shown = families.size() - out.elsewhere.size();
+    if (out.elsewhere.empty()) {
+        out.note =
+            "The lists show all " + std::to_string(families.size()) + " of the corpus's families.";
+    } else {
+        const std::size_t more = out.elsewhere.size();
+        out.note = "The lists show " + std::to_string(shown) + " of the corpus's " +
+                   std::to_string(families.size()) + " families; " + std::to_string(more) +
+                   (more == 1 ? " more family" : " more families") + " in Compare groups...";
+    }
+    if (!moved.empty()) out.tip = "In the places of the built-in lists: " + moved + ".";
+    if (!out.elsewhere.empty()) {
+        std::string rest;
+        for (std::size_t i : out.elsewhere)
+            rest += (rest.empty() ? "" : ", ") + families[i].caption;
+        out.tip += std::string(out.tip.empty() ? "" : "\n") +
+                   "Compared in Compare groups... only: " + rest + ".";
+    }
+    return out;
+}
 
 Explorer::Explorer(const DataSet& data, Effects& effects)
     : authors_(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),

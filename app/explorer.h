@@ -20,6 +20,29 @@
 
 namespace zapt {
 
+// Where the main window shows the variant families. Its sixteen lists stand
+// in fixed places, one per built-in family (kFamilyNames, in that order). A
+// family whose list name is a built-in one stands in that list's place; every
+// other family takes, in the data's order, a place whose built-in family the
+// corpus lacks. A family that finds no place is compared in the comparison
+// window only, and the main window says so: no family is left out unsaid.
+struct FamilyPlaces {
+    // Per place of kFamilyNames: the index of the family shown there
+    // (into variantFamilies()), or -1 when the place stays empty.
+    std::array<int, 16> place{};
+    // The families without a place, in the data's order.
+    std::vector<std::size_t> elsewhere;
+    // One line for the main window ("The lists show 14 of the corpus's 20
+    // families; 6 more families in Compare groups..."); empty when each family
+    // stands in its own built-in list and none is left over.
+    std::string note;
+    // The families the lists show in other families' places, and those
+    // without a place, by caption.
+    std::string tip;
+};
+
+FamilyPlaces family_places(const std::vector<VariantFamily>& families);
+
 class Explorer {
 public:
     // Start-up: builds the corpus store, counts the texts per author and fills

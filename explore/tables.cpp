@@ -209,31 +209,43 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
     t.columns = {"code", "age", "gender", "education", "native_language"};
     const std::size_t meta = fields.metadataColumns ? fields.metadataColumns->size() : 0;
     for (std::size_t c = 0; c < meta; ++c) t.columns.push_back((*fields.metadataColumns)[c]);
-    t.columns.insert(t.columns.end(), {"form", "count", "words"});
+    t.columns.insert(t.columns.end(), {"form", "count", "words", "share"});
     std::vector<long long> ids;
     for (const std::string& f : forms) ids.push_back(index.find(f));
     const AuthorRegister& r = *fields.authors;
+    std::vector<std::uint64_t> counts(forms.size());
     for (const std::size_t k : rows) {
         if (k >= index.authorCount()) continue;
         const auto uses = index.authorForms(k);
+        std::uint64_t listed = 0; // the author's count of all the forms
         for (std::size_t i = 0; i < forms.size(); ++i) {
-            std::uint64_t count = 0;
+            counts[i] = 0;
             if (ids[i] >= 0) {
                 const auto it = std::find_if(uses.begin(), uses.end(), [&](const FormUse& u) {
                     return u.form == static_cast<std::uint32_t>(ids[i]);
                 });
-                if (it != uses.end() && it->form == ids[i]) count = it->count;
+                if (it != uses.end() && it->form == ids[i]) counts[i] = it->count;
             }
+            listed += counts[i];
+        }
+        for (std::size_t i = 0; i < forms.size(); ++i) {
             std::vector<std::string> row = {r.lstAuthorCode[k], r.lstAuthorAge[k],
                                             r.lstAuthorGender[k], r.lstAuthorEducation[k],
                                             r.lstAuthorNativeLanguage[k]};
             for (std::size_t c = 0; c < meta; ++c) row.emplace_back(fields.metadata(k, c));
-            row.insert(row.end(), {forms[i], whole(count), whole(index.authorWords(k))});
+            const std::optional<double> share =
+                listed > 0 ? std::optional<double>(static_cast<double>(counts[i]) /
+                                                   static_cast<double>(listed))
+                           : std::nullopt;
+            row.insert(row.end(), {forms[i], whole(counts[i]), whole(index.authorWords(k)),
+                                   full_precision(share)});
             t.rows.push_back(std::move(row));
         }
     }
     t.settings = {{"count", "the form's pieces in the author's texts (folded alike)"},
                   {"words", "the pieces of the author's texts"},
+                  {"share", "count / the author's count of all the listed forms (each form once); "
+                            "empty when that is 0"},
                   {"emoticons", index.emoticons().describe()}};
     return t;
 }

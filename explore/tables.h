@@ -38,7 +38,8 @@ ResultTable concordance_tally_table(const Concordance& c, const LineFields& fiel
 
 // One row per author (register rows `rows`) and form: the code, every field of
 // the register but the name, the metadata columns, then the form, its count in
-// the author's texts and the author's words.
+// the author's texts, the author's words, and the form's share of the
+// author's count of all the forms (empty when the author uses none of them).
 ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                           const std::vector<std::size_t>& rows,
                           const std::vector<std::string>& forms, const std::string& title);

@@ -63,7 +63,8 @@ Commands:
                 --fields, the authors' values after code); a line never
                 shows more than half of its text's pieces
   authors       per author of A and form (--family or --forms): code, the
-                register's fields and metadata columns, form,count,words
+                register's fields and metadata columns, form,count,words,
+                share (of the author's count of all the forms)
   lexicon       the proposals of the corpus's own lexicon for the forms outside
                 the standard dictionary (see zapt-report lexicon --help)
 

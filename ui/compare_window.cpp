@@ -2,6 +2,7 @@
 
 #include "app/compare_form.h"
 #include "ui/result_table_view.h"
+#include "ui/share_chart_view.h"
 #include "ui/table_actions.h"
 #include "ui/text_convert.h"
 #include "ui/widgets.h"
@@ -11,29 +12,37 @@
 #include "variation/group_metrics.h"
 #include "variation/tables.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStackedBarSeries>
 #include <QTabWidget>
-#include <QToolTip>
 #include <QVBoxLayout>
-#include <QValueAxis>
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
 
 namespace zapt::ui {
+
+// What a comparison window offers from outside: opening on given forms.
+class CompareEntry : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CompareEntry(QObject* parent) : QObject(parent) {}
+    std::function<bool(const std::string&, const std::string&, std::string*)> open;
+};
+
 namespace {
 
 ResultTableView* make_table(QWidget* parent, const char* name) {
@@ -59,69 +68,6 @@ QString p_text(const TestResult& t) {
     if (t.p) text += QString(", p = %1").arg(*t.p, 0, 'g', 4);
     if (!t.note.empty()) text += " (" + toQ(t.note) + ")";
     return text;
-}
-
-// "26 to 40 F", "secondary", "all".
-std::string row_label(const GroupRow& g) {
-    if (g.labels.empty()) return group_label(g.group);
-    if (g.group.all) return "all";
-    std::string s;
-    for (const std::string& v : g.labels) s += (s.empty() ? "" : " ") + v;
-    return s;
-}
-
-void fill_chart(QChartView* view, const Comparison& c) {
-    auto* chart = new QChart;
-    chart->setTitle("Share of the family's count by group (%)");
-    auto* series = new QStackedBarSeries;
-    QStringList categories;
-    // Axis labels are rich text: "<18 F" must be escaped to show.
-    for (const GroupRow& g : c.rows) categories << toQ(row_label(g)).toHtmlEscaped();
-    for (std::size_t f = 0; f < c.forms.forms.size(); ++f) {
-        auto* set = new QBarSet(toQ(c.forms.forms[f]));
-        for (const GroupRow& g : c.rows) {
-            const FormCell& cell = g.cells[f];
-            *set << (cell.share ? *cell.share * 100.0 : 0.0);
-        }
-        QObject::connect(set, &QBarSet::hovered, view, [c, f](bool on, int i) {
-            if (!on || i < 0 || i >= static_cast<int>(c.rows.size())) {
-                QToolTip::hideText();
-                return;
-            }
-            const GroupRow& g = c.rows[static_cast<std::size_t>(i)];
-            const FormCell& cell = g.cells[f];
-            QString text = QString("%1, %2\ncount %3 of %4 (family %5)\nshare %6 %\nper 10,000 "
-                                   "words: %7\nauthors using it: %8 of %9")
-                               .arg(toQ(row_label(g)), toQ(cell.form))
-                               .arg(cell.count)
-                               .arg(g.words)
-                               .arg(g.familyCount)
-                               .arg(cell.share ? QString::number(*cell.share * 100, 'f', 2) : "-")
-                               .arg(cell.per10k ? QString::number(*cell.per10k, 'f', 2) : "-")
-                               .arg(cell.authorsUsing)
-                               .arg(g.authors);
-            QToolTip::showText(QCursor::pos(), text);
-        });
-        series->append(set);
-    }
-    chart->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(categories);
-    x->setLabelsAngle(-90);
-    QFont small = x->labelsFont();
-    small.setPointSizeF(7.5);
-    x->setLabelsFont(small);
-    chart->addAxis(x, Qt::AlignBottom);
-    series->attachAxis(x);
-    auto* y = new QValueAxis;
-    y->setRange(0, 100);
-    y->setLabelFormat("%d");
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(y);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    QChart* old = view->chart();
-    view->setChart(chart);
-    delete old;
 }
 
 } // namespace
@@ -192,11 +138,14 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     auto* split = new QSplitter(Qt::Horizontal, sharesTab);
     auto* shares = make_table(split, "tblShares");
     shares->setSortingEnabled(true);
-    auto* chart = new QChartView(split);
+    // The chart scrolls when its whole labels need more room than the tab has.
+    auto* chart = new ShareChartView;
     chart->setObjectName("chtShares");
-    chart->setRenderHint(QPainter::Antialiasing);
+    chart->setFont(w->font());
+    auto* chartArea = chart_area(chart, split, "scrShares");
+    chartArea->setFrameShape(QFrame::NoFrame);
     split->addWidget(shares);
-    split->addWidget(chart);
+    split->addWidget(chartArea);
     split->setSizes({520, 520});
     sharesLayout->addWidget(split, 3);
     auto* spreadNote = make_note(sharesTab, "lblPrivacy");
@@ -286,6 +235,76 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     collLayout->addWidget(collSplit, 1);
     tabs->addTab(collTab, "Collocations");
 
+    // Tab 4: one form across the groups, with every author's own share.
+    auto* chartTab = new QWidget;
+    chartTab->setObjectName("tabChart");
+    auto* chartLayout = new QVBoxLayout(chartTab);
+    auto* chartPick = new QHBoxLayout;
+    chartLayout->addLayout(chartPick);
+    auto* chartFormCaption = new QLabel("Form:", chartTab);
+    chartFormCaption->setObjectName("lblChartForm");
+    chartPick->addWidget(chartFormCaption);
+    auto* chartForm = new QComboBox(chartTab);
+    chartForm->setObjectName("cboChartForm");
+    chartForm->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    chartPick->addWidget(chartForm);
+    chartPick->addStretch(1);
+    auto* saveChart = new QPushButton("Save chart...", chartTab);
+    saveChart->setObjectName("cmdSaveChart");
+    saveChart->setToolTip("Save the chart as a PNG or SVG picture");
+    chartPick->addWidget(saveChart);
+    auto* chartSplit = new QSplitter(Qt::Vertical, chartTab);
+    auto* dots = new ShareChartView;
+    dots->setObjectName("chtShareDots");
+    dots->setFont(w->font());
+    auto* dotsArea = chart_area(dots, chartSplit, "scrChart");
+    auto* chartNumbers = make_table(chartSplit, "tblChart");
+    chartNumbers->setSortingEnabled(true);
+    chartSplit->addWidget(dotsArea);
+    chartSplit->addWidget(chartNumbers);
+    chartSplit->setStretchFactor(0, 4);
+    chartSplit->setStretchFactor(1, 1);
+    chartLayout->addWidget(chartSplit, 1);
+    tabs->addTab(chartTab, "Share chart");
+
+    // Tab 5: one row per author and form, as zapt-report authors writes it.
+    auto* authorsTab = new QWidget;
+    authorsTab->setObjectName("tabAuthors");
+    auto* authorsLayout = new QVBoxLayout(authorsTab);
+    auto* authorsNote = make_note(authorsTab, "lblAuthorsNote");
+    authorsNote->setText(
+        "One row per author and form of the comparison: the author's code, the register's "
+        "fields and the corpus's metadata columns, the form, its count in the author's texts "
+        "(their pieces, as the exploring tools count them), the author's words, and the form's "
+        "share of the author's count of all the forms (empty when the author uses none). The "
+        "long table a mixed-effects model takes; zapt-report authors writes the same.");
+    authorsLayout->addWidget(authorsNote);
+    auto* authorsTable = make_table(authorsTab, "tblAuthors");
+    authorsTable->setSortingEnabled(true);
+    authorsLayout->addWidget(authorsTable, 1);
+    tabs->addTab(authorsTab, "Authors");
+
+    // Both charts save as pictures, from their menus and the button.
+    auto saveAs = [w](QWidget* chartWidget, QString name) {
+        const QString path = QFileDialog::getSaveFileName(
+            w, "Save chart", name, "PNG picture (*.png);;SVG picture (*.svg)");
+        if (path.isEmpty()) return;
+        const QString error = save_chart_picture(chartWidget, path);
+        if (!error.isEmpty()) QMessageBox::warning(w, "Save chart", error);
+    };
+    for (ShareChartView* c : {chart, dots}) {
+        auto* save = new QAction("Save chart...", c);
+        c->addAction(save);
+        c->setContextMenuPolicy(Qt::ActionsContextMenu);
+        QObject::connect(save, &QAction::triggered, c, [saveAs, c, dots, state] {
+            saveAs(c, c == dots ? "share_" + toQ(state->form12().chart.form) + ".png"
+                                : QString("shares.png"));
+        });
+    }
+    QObject::connect(saveChart, &QPushButton::clicked, w, [saveAs, dots, state] {
+        saveAs(dots, "share_" + toQ(state->form12().chart.form) + ".png");
+    });
+
     // Copy and export of every table, as the core holds it.
     auto source = [exportHeader](std::function<ResultTable()> table, ResultTableView* view) {
         return TableSource{std::move(table), [exportHeader] { return (*exportHeader)(); },
@@ -299,19 +318,23 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     attach_table(occurrences,
                  source([state] { return state->form12().tblOccurrences; }, occurrences));
     attach_table(collocates, source([state] { return state->form12().tblCollocates; }, collocates));
+    attach_table(chartNumbers, source([state] { return state->form12().tblChart; }, chartNumbers));
+    attach_table(authorsTable,
+                 source([state] { return state->form12().tblAuthors; }, authorsTable));
 
     // Shows the state: the controls as the state holds them (without sending
     // their change events back), and every table that changed.
     struct Shown {
-        unsigned shares = 0, collocations = 0, metrics = 0;
+        unsigned shares = 0, collocations = 0, metrics = 0, chart = 0, authors = 0;
     };
     auto shown = std::make_shared<Shown>();
     auto show = [=] {
         const CompareForm& f = state->form12();
         {
             const QSignalBlocker b1(family), b2(tabs), b3(span), b4(minFrequency), b5(withinText),
-                b6(groupBy);
+                b6(groupBy), b7(chartForm), b8(own);
             family->setCurrentIndex(f.family);
+            if (own->text() != toQ(f.txtOwnForms)) own->setText(toQ(f.txtOwnForms));
             groupBy->setCurrentIndex(f.groupBy);
             tabs->setCurrentIndex(static_cast<int>(f.tabResults));
             span->setValue(f.settings.span);
@@ -326,7 +349,7 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
             shares->setTable(f.tblShares);
             spread->setTable(f.tblSpread);
             tests->setTable(f.tblSignificance);
-            fill_chart(chart, f.comparison);
+            chart->setStacked(f.comparison);
         }
         if (!f.note.empty()) {
             significance->setText(toQ(f.note));
@@ -340,6 +363,19 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
         if (f.metricsDone && shown->metrics != f.metricsRevision) {
             shown->metrics = f.metricsRevision;
             metrics->setTable(f.tblMetrics);
+        }
+        if (shown->chart != f.chartRevision) {
+            shown->chart = f.chartRevision;
+            const QSignalBlocker b(chartForm);
+            chartForm->clear();
+            for (const std::string& form : f.cboChartForm) chartForm->addItem(toQ(form));
+            chartForm->setCurrentIndex(f.chartForm);
+            dots->setChart(f.chart);
+            chartNumbers->setTable(f.tblChart);
+        }
+        if (f.authorsDone && shown->authors != f.authorsRevision) {
+            shown->authors = f.authorsRevision;
+            authorsTable->setTable(f.tblAuthors);
         }
         if (shown->collocations != f.collocationsRevision) {
             shown->collocations = f.collocationsRevision;
@@ -383,8 +419,32 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     QObject::connect(tabs, &QTabWidget::currentChanged, w, on([tabs](CompareGroups& s) {
                          s.tabResults_Change(static_cast<CompareTab>(tabs->currentIndex()));
                      }));
+    QObject::connect(
+        chartForm, &QComboBox::currentIndexChanged, w,
+        on([chartForm](CompareGroups& s) { s.cboChartForm_Change(chartForm->currentIndex()); }));
+    // The way in from elsewhere: a form over a grouping, shown at once.
+    auto* entry = new CompareEntry(w);
+    entry->open = [state, show](const std::string& forms, const std::string& groupBy,
+                                std::string* error) {
+        if (!state->compareOwnForms(forms, groupBy, error)) return false;
+        show();
+        return true;
+    };
     show();
     return w;
 }
 
+bool show_comparison_of(QWidget* window, const std::string& forms, const std::string& groupBy,
+                        std::string* error) {
+    auto* entry =
+        window ? window->findChild<CompareEntry*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!entry || !entry->open) {
+        if (error) *error = "not a comparison window";
+        return false;
+    }
+    return entry->open(forms, groupBy, error);
+}
+
 } // namespace zapt::ui
+
+#include "compare_window.moc"

@@ -30,6 +30,8 @@
 //   ["close", window]        closes a window
 //   ["dump"]                 every open window with its controls
 //   ["screenshot", window, file]  saves a picture of a window as PNG
+//   ["save", chart, file]    saves a chart of the comparison window as its "Save chart..."
+//                            does: PNG or SVG by the file's extension
 //
 // A control is named "Window.Control", or by its bare name when exactly one
 // open window holds a control of that name.
@@ -37,6 +39,7 @@
 #include "ui/input_gate.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
+#include "ui/share_chart_view.h"
 #include "ui/table_actions.h"
 #include "ui/widgets.h"
 
@@ -134,6 +137,7 @@ std::string kind_of(QWidget* w) {
     if (qobject_cast<QTabWidget*>(w)) return "tabs";
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return "text";
     if (qobject_cast<QGroupBox*>(w)) return "frame";
+    if (qobject_cast<zapt::ui::ShareChartView*>(w)) return "chart";
     if (QString(w->metaObject()->className()).contains("WebEngine")) return "browser";
     return "shape";
 }
@@ -213,6 +217,31 @@ json describe(QWidget* w, QWidget* window) {
     if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         c["selected"] = tabs->currentIndex();
         c["text"] = tabs->tabText(tabs->currentIndex()).toStdString();
+    }
+    if (auto* chart = qobject_cast<zapt::ui::ShareChartView*>(w)) {
+        // The bars as drawn, and whether every group label shows whole: the
+        // room its text needs lies inside its own box and inside the chart.
+        json bars = json::array();
+        for (const zapt::ShareBar& b : chart->chart().bars) {
+            bars.push_back({{"label", b.label},
+                            {"n", b.n},
+                            {"count", b.count},
+                            {"dots", b.dots.size()},
+                            {"withheld", b.dotsWithheld}});
+        }
+        c["bars"] = bars;
+        c["form"] = chart->chart().form;
+        c["stacked"] = chart->stacked();
+        const QRectF area(chart->rect());
+        bool whole = true;
+        json upright = false;
+        for (const auto& place : chart->labelPlaces()) {
+            const QRectF room = place.box.adjusted(-0.5, -0.5, 0.5, 0.5);
+            whole = whole && room.contains(place.needed) && area.contains(place.needed);
+            upright = place.upright;
+        }
+        c["labelsWhole"] = whole;
+        c["labelsUpright"] = upright;
     }
     return c;
 }
@@ -369,6 +398,12 @@ json play(const json& cmd, std::vector<std::string>& messages) {
     std::string error;
     QWidget* c = find_control(arg(1), error);
     if (!c) return fail(error);
+    if (verb == "save") {
+        if (arg(2).empty()) return fail("save needs a file name");
+        const QString why = zapt::ui::save_chart_picture(c, QString::fromStdString(arg(2)));
+        if (!why.isEmpty()) return fail(why.toStdString());
+        return {{"ok", true}};
+    }
     if (verb == "click") {
         if (!c->isEnabled()) return fail(arg(1) + " is disabled");
         if (auto* b = qobject_cast<QAbstractButton*>(c)) {

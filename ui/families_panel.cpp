@@ -1,7 +1,11 @@
+#include "app/explorer.h"
 #include "ui/form_parts.h"
 #include "ui/panels.h"
 #include "ui/text_convert.h"
 #include "variation/tables.h"
+
+#include <iterator>
+#include <string_view>
 
 namespace zapt::ui {
 
@@ -30,9 +34,13 @@ FamiliesPanel::FamiliesPanel(PanelContext context) : Panel(std::move(context)) {
                R(10200, 960, 3075, 720));
 
     // The grid: which family stands where (index into the data file's order).
+    // A built-in family stands in its own list's place; a corpus's own family
+    // in a place whose built-in family the corpus lacks (family_places).
+    const FamilyPlaces places = family_places(state().variantFamilies());
     auto index_of = [&](const char* list) {
-        for (std::size_t i = 0; i < f.families.size(); ++i) {
-            if (f.families[i].listName == list) return i;
+        for (std::size_t p = 0; p < std::size(kFamilyNames); ++p) {
+            if (std::string_view(kFamilyNames[p].list) == list && places.place[p] >= 0)
+                return static_cast<std::size_t>(places.place[p]);
         }
         return f.families.size();
     };
@@ -56,6 +64,12 @@ FamiliesPanel::FamiliesPanel(PanelContext context) : Panel(std::move(context)) {
             }
         }
     }
+
+    // Under the columns: which families the lists show, and where the rest are.
+    QLabel* familiesNote =
+        make_label(w, "lblFamiliesNote", toQ(places.note), R(6480, 8985, 10080, 315));
+    familiesNote->setToolTip(toQ(places.tip));
+    familiesNote->setVisible(!places.note.empty());
 
     make_label(w, "Label30", "No. of Texts in Group:", R(10200, 7980, 1950, 270));
     bind(value_box(w, "lblNumOfGroupTexts2", R(12180, 7950, 1035, 285), colour::white,

@@ -154,6 +154,13 @@ void MainWindow::openWindow(WindowId id) {
         id, [this, id] { return createWindow(id); }, std::move(closed));
 }
 
+void MainWindow::openComparison(const std::string& forms, const std::string& groupBy) {
+    openWindow(WindowId::Compare);
+    std::string error;
+    if (!show_comparison_of(windows_.find(WindowId::Compare), forms, groupBy, &error))
+        showMessage("The comparison of " + forms + " could not be shown: " + error + ".");
+}
+
 QWidget* MainWindow::createWindow(WindowId id) {
     switch (id) {
     case WindowId::About:

@@ -54,6 +54,11 @@ public:
     // Shows the explorer's state in every open window.
     void refresh();
 
+    // Opens the comparison window (or brings it to the front) on the own forms
+    // `forms` compared over the grouping `groupBy` (as show_comparison_of
+    // takes them); a message says why when that cannot be done.
+    void openComparison(const std::string& forms, const std::string& groupBy);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 

@@ -139,6 +139,20 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
         }
         for (FormCell& cell : row.cells) {
             if (row.familyCount > 0) cell.share = static_cast<double>(cell.count) / row.familyCount;
+            cell.interval = wilson_interval(cell.count, row.familyCount);
+        }
+        // Each author who uses a form of the family, with the counts per form.
+        for (std::size_t i = 0; i < used.size();) {
+            AuthorUse a;
+            a.code = members[used[i].member].code;
+            a.counts.assign(nforms, 0);
+            std::size_t j = i;
+            for (; j < used.size() && used[j].member == used[i].member; ++j) {
+                a.counts[used[j].form] = used[j].count;
+                a.uses += used[j].count;
+            }
+            row.authorUses.push_back(std::move(a));
+            i = j;
         }
         if (!g.all) {
             std::vector<double> counts;

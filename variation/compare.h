@@ -12,6 +12,7 @@
 
 #include "corpus/data_files.h"
 #include "variation/group_index.h"
+#include "variation/intervals.h"
 #include "variation/statistics.h"
 
 #include <optional>
@@ -59,10 +60,21 @@ struct FormCell {
     int count = 0;
     std::optional<double> per10k; // count × 10000 / words; none when the text has no words
     std::optional<double> share;  // count / the family's count; none when that is 0
-    int authorsUsing = 0;         // authors of the group whose texts hold the form
+    // The Wilson interval of the share at kIntervalConfidence (count out of the
+    // family's count); none when the family's count is 0.
+    std::optional<Interval> interval;
+    int authorsUsing = 0; // authors of the group whose texts hold the form
     SpreadStatus spread = SpreadStatus::NoOccurrences;
     double topAuthorShare = 0;      // meaningful only when spread is Shown
     bool oneAuthorOverHalf = false; // the top author gives more than half (Shown only)
+};
+
+// One author of a group who uses a form of the family: the code (never the
+// name), the author's count of the family's forms and of each form.
+struct AuthorUse {
+    std::string code;
+    int uses = 0;            // the sum of `counts`, above 0
+    std::vector<int> counts; // per form, in the order of the form list
 };
 
 struct GroupRow {
@@ -72,6 +84,10 @@ struct GroupRow {
     int words = 0;                   // word total of the group's text
     int familyCount = 0;             // sum of the counts of the distinct forms
     std::vector<FormCell> cells;     // one per form, in the order of the form list
+    // The group's authors who use a form of the family, in the order of the
+    // group's authors, each counted as the cells count (for the whole corpus,
+    // in the cleaned corpus text).
+    std::vector<AuthorUse> authorUses;
 };
 
 struct Comparison {

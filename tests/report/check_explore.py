@@ -701,17 +701,25 @@ def check_corpus(report, corpus, opts, cases):
         header, got = table(go("authors", *args).stdout)
         meta = cases.get("meta", [])
         check(header == ["code", "age", "gender", "education", "native_language", *meta,
-                         "form", "count", "words"], f"authors: header {header}")
+                         "form", "count", "words", "share"], f"authors: header {header}")
         want = []
         for k in (rows if rows is not None else range(len(corpus.register))):
             a = corpus.register[k]
             ps = [fold(p) for t in range(len(corpus.texts)) if corpus.text_author[t] == k
                   for p in corpus.text_pieces[t]]
-            for f in forms.replace(",", " ").split():
+            listed = forms.replace(",", " ").split()
+            # share: the form's count out of the author's count of all the
+            # listed forms; empty when the author uses none of them.
+            total = sum(ps.count(fold(f)) for f in listed)
+            for f in listed:
+                n = ps.count(fold(f))
                 want.append([a["code"], a["age"], a["gender"], a["education"], a["native"],
                              *[a["meta"].get(fold(c), "") for c in meta],
-                             f, str(ps.count(fold(f))), str(len(ps))])
-        check(got == want, f"authors {args}: {got[:3]} wanted {want[:3]}")
+                             f, str(n), str(len(ps)), n / total if total else ""])
+        same = len(got) == len(want) and all(
+            g[:-1] == w[:-1] and (close(g[-1], w[-1]) if w[-1] != "" else g[-1] == "")
+            for g, w in zip(got, want))
+        check(same, f"authors {args}: {got[:3]} wanted {want[:3]}")
 
     with tempfile.TemporaryDirectory() as folder:
         def stop_file(words):

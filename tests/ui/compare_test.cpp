@@ -4,8 +4,10 @@
 // or export of any table.
 #include "drive_harness.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
@@ -38,6 +40,48 @@ QString readFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
+}
+
+// The Wilson score interval of x of n at 95 %, worked here from its formula.
+std::pair<double, double> wilson(double x, double n) {
+    const double z = 1.959963984540054, p = x / n;
+    const double d = 1 + z * z / n, c = (p + z * z / (2 * n)) / d;
+    const double h = z / d * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
+    return {std::max(0.0, c - h), std::min(1.0, c + h)};
+}
+
+// The column of a table's dump by name; -1 when it has none.
+int columnOf(const json& table, const std::string& name) {
+    for (std::size_t i = 0; i < table["columns"].size(); ++i) {
+        if (table["columns"][i] == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// A table of long group values: two age bands by three regions, and one
+// author whose form stands alone in a group.
+QString writeRegionsTable(const QTemporaryDir& dir) {
+    const QString path = dir.filePath("regions.csv");
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write("sender,age,gender,region,message\n");
+    const char* regions[] = {"London and the South East of England", "North East England",
+                             "Highlands and Islands of Scotland"};
+    int author = 0;
+    for (const char* region : regions) {
+        for (int age : {19, 44}) {
+            for (int k = 0; k < 4; ++k, ++author) {
+                const QString text = k == 0 ? "u there u ok" : k == 1 ? "you there" : "ya ok u";
+                for (int t = 0; t <= k; ++t)
+                    f.write(QString("p%1,%2,%3,%4,%5\n")
+                                .arg(author)
+                                .arg(age)
+                                .arg(k % 2 ? "F" : "M", region, text)
+                                .toUtf8());
+            }
+        }
+    }
+    return path;
 }
 
 } // namespace
@@ -572,6 +616,299 @@ private slots:
         QCOMPARE(metrics["columns"][1].get<std::string>(), std::string("region"));
     }
 
+    // Both charts with two crossed fields of long values: every group label
+    // shows whole (wrapped, or upright when a column is too narrow), and each
+    // bar's n is the family's count in its group; the share chart's interval
+    // is the Wilson interval of count of n.
+    void chartsShowWholeLabelsAndEachGroupsN() {
+        QTemporaryDir dir;
+        const QString table = writeRegionsTable(dir);
+        QVERIFY(!table.isEmpty());
+        Driver drive({"--corpus", table});
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        json d = drive.dump();
+        const json families = control(d, "Form12", "cboFamily");
+        SEND_OK(drive, cmd("select", "cboFamily", int(families["items"].size()) - 1));
+        SEND_OK(drive, cmd("type", "txtOwnForms", std::string("u you ya")));
+        SEND_OK(drive, cmd("click", "Form12.cmdCompareGroups"));
+        const std::vector<std::string> groupings = control(d, "Form12", "cboGroupBy")["items"];
+        const auto crossed = std::find(groupings.begin(), groupings.end(), "age band × region");
+        QVERIFY(crossed != groupings.end());
+        SEND_OK(drive, cmd("select", "cboGroupBy", int(crossed - groupings.begin())));
+        SEND_OK(drive, cmd("select", "tabResults", 3));
+        d = drive.dump();
+        const json shares = control(d, "Form12", "tblShares");
+        // The family's count per group, from the shares table: the sum of its
+        // forms' counts, in the table's order of groups.
+        std::vector<std::pair<std::string, int>> families_n;
+        const int form = columnOf(shares, "form"), count = columnOf(shares, "count");
+        for (const json& row : shares["rows"]) {
+            std::string key;
+            for (int c = 0; c < form; ++c) key += row[c].get<std::string>() + "|";
+            if (families_n.empty() || families_n.back().first != key)
+                families_n.push_back({key, 0});
+            families_n.back().second += std::stoi(row[count].get<std::string>());
+        }
+        for (const char* name : {"chtShares", "chtShareDots"}) {
+            const json chart = control(d, "Form12", name);
+            QCOMPARE(QString::fromStdString(chart["kind"]), QString("chart"));
+            QVERIFY2(chart["labelsWhole"].get<bool>(), name);
+            QCOMPARE(chart["bars"].size(), families_n.size());
+            for (std::size_t i = 0; i < families_n.size(); ++i)
+                QCOMPARE(chart["bars"][i]["n"].get<int>(), families_n[i].second);
+            // "<18 · London and the South East of England" is the label: not a word cut.
+            bool london = false;
+            for (const json& bar : chart["bars"])
+                london = london || bar["label"].get<std::string>().find(
+                                       "London and the South East of England") != std::string::npos;
+            QVERIFY(london);
+        }
+        const json numbers = control(d, "Form12", "tblChart");
+        const int n = columnOf(numbers, "n"), c = columnOf(numbers, "count");
+        const int low = columnOf(numbers, "ci_low"), high = columnOf(numbers, "ci_high");
+        QVERIFY(n > 0 && c > 0 && low > 0 && high > 0);
+        int checked = 0;
+        for (const json& row : numbers["rows"]) {
+            const double total = std::stod(row[n].get<std::string>());
+            if (total == 0) {
+                QCOMPARE(row[low].get<std::string>(), std::string());
+                continue;
+            }
+            const auto [lo, hi] = wilson(std::stod(row[c].get<std::string>()), total);
+            QVERIFY(std::abs(std::stod(row[low].get<std::string>()) - lo) < 1e-9);
+            QVERIFY(std::abs(std::stod(row[high].get<std::string>()) - hi) < 1e-9);
+            ++checked;
+        }
+        QVERIFY(checked >= 6);
+    }
+
+    // The share chart of "back" and of "bk" on the built-in corpus: a dot for
+    // every author of the group who uses a form of the family, worked out from
+    // the data files, and none where fewer than 3 authors use the form (the
+    // spread's rule).
+    void shareChartDotsAreTheGroupsAuthorsAboveThePrivacyThreshold() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        const json combo = control(drive.dump(), "Form12", "cboFamily");
+        int back = -1;
+        for (int i = 0; i < int(combo["items"].size()); ++i) {
+            if (combo["items"][i] == "Forms of 'back'") back = i;
+        }
+        QVERIFY(back >= 0);
+        SEND_OK(drive, cmd("select", "cboFamily", back));
+        SEND_OK(drive, cmd("select", "tabResults", 3));
+        const std::vector<std::string> forms = {"back", "bak", "bk", "bck"};
+        const char* genders[] = {"F", "M"};
+        int withheld = 0, shown = 0;
+        for (int f : {0, 2}) {
+            SEND_OK(drive, cmd("select", "cboChartForm", f));
+            const json chart = control(drive.dump(), "Form12", "chtShareDots");
+            QCOMPARE(chart["form"].get<std::string>(), forms[f]);
+            for (int b = 0; b < 5; ++b) {
+                for (int g = 0; g < 2; ++g) {
+                    const json& bar = chart["bars"][2 * b + g];
+                    const std::vector<Author> group = groupOf(data_, kBands[b], genders[g]);
+                    int family = 0, using_ = 0;
+                    for (const Author& a : group) {
+                        const std::string text = groupText(data_, {a});
+                        int uses = 0;
+                        for (const std::string& form : forms) uses += countPieces(text, form);
+                        family += uses > 0;
+                        using_ += countPieces(text, forms[f]) > 0;
+                    }
+                    const bool hide = using_ > 0 && using_ < 3;
+                    QCOMPARE(bar["withheld"].get<bool>(), hide);
+                    QCOMPARE(bar["dots"].get<int>(), using_ >= 3 ? family : 0);
+                    withheld += hide;
+                    shown += using_ >= 3;
+                }
+            }
+        }
+        QVERIFY(withheld > 0);
+        QVERIFY(shown > 0);
+    }
+
+    // Each chart saves as PNG (twice the screen's resolution) and SVG (its
+    // title and labels as text); another kind of file is refused.
+    void chartsSaveAsPngAndSvg() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        SEND_OK(drive, cmd("select", "tabResults", 3));
+        const json d = drive.dump();
+        QTemporaryDir dir;
+        for (const char* name : {"chtShareDots", "chtShares"}) {
+            const json chart = control(d, "Form12", name);
+            const QString png = dir.filePath(QString(name) + ".png");
+            const QString svg = dir.filePath(QString(name) + ".svg");
+            SEND_OK(drive, cmd("save", name, png.toStdString()));
+            SEND_OK(drive, cmd("save", name, svg.toStdString()));
+            QImage image(png);
+            QVERIFY2(!image.isNull(), name);
+            QVERIFY(image.width() >= 2 * 360);
+            const QString text = readFile(svg);
+            QVERIFY2(text.contains("<svg"), name);
+            QVERIFY2(text.contains("Share of"), name);
+            // Every group label is in the picture, as text (wrapped: word by word).
+            for (const json& bar : chart["bars"]) {
+                const QString label = QString::fromStdString(bar["label"].get<std::string>());
+                for (const QString& word : label.split(' '))
+                    QVERIFY2(text.contains(word.toHtmlEscaped()), qPrintable(label));
+            }
+        }
+        QVERIFY(!ok(drive.send(cmd("save", "chtShareDots", dir.filePath("x.jpg").toStdString()))));
+        QVERIFY(!ok(drive.send(cmd("save", "chtShareDots", std::string("/no/such/dir/x.svg")))));
+        QVERIFY(!ok(drive.send(cmd("save", "tblShares", dir.filePath("t.png").toStdString()))));
+    }
+
+    // The Authors tab: one row per register author and form, the form's share
+    // of the author's count of the forms, sortable by it, and exported exactly
+    // as zapt-report authors writes the same table.
+    void authorsTabIsTheReportsLongTable() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        const json combo = control(drive.dump(), "Form12", "cboFamily");
+        int back = -1;
+        for (int i = 0; i < int(combo["items"].size()); ++i) {
+            if (combo["items"][i] == "Forms of 'back'") back = i;
+        }
+        SEND_OK(drive, cmd("select", "cboFamily", back));
+        SEND_OK(drive, cmd("select", "tabResults", 4));
+        const json table = control(drive.dump(), "Form12", "tblAuthors");
+        QCOMPARE(table["columns"].dump(),
+                 json::array({"code", "age", "gender", "education", "native_language", "form",
+                              "count", "words", "share"})
+                     .dump());
+        QCOMPARE(table["rows"].size(), data_.authors.size() * 4);
+        // Per author: the share is the count over the author's counts of the four.
+        std::map<std::string, int> total;
+        for (const json& r : table["rows"]) total[r[0]] += std::stoi(r[6].get<std::string>());
+        for (const json& r : table["rows"]) {
+            const int t = total[r[0]];
+            const std::string share = r[8];
+            if (t == 0) {
+                QCOMPARE(share, std::string());
+            } else {
+                QVERIFY(std::abs(std::stod(share) - std::stod(r[6].get<std::string>()) / t) <
+                        1e-12);
+            }
+        }
+        // Sorted by share: numbers by value.
+        SEND_OK(drive, json::array({"press", "tblAuthors", "heading", 8}));
+        std::vector<double> values;
+        const json sorted = control(drive.dump(), "Form12", "tblAuthors");
+        for (const json& r : sorted["rows"]) {
+            if (!r[8].get<std::string>().empty())
+                values.push_back(std::stod(r[8].get<std::string>()));
+        }
+        QVERIFY(std::is_sorted(values.begin(), values.end()) ||
+                std::is_sorted(values.rbegin(), values.rend()));
+        QVERIFY(values.front() != values.back());
+
+        // The export's rows are zapt-report's, line for line.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("authors.csv");
+        SEND_OK(drive, cmd("export", "tblAuthors", file.toStdString()));
+        const QString report =
+            QFileInfo(qEnvironmentVariable("ZAPT_DRIVE")).dir().filePath("zapt-report");
+        if (!QFileInfo(report).isExecutable()) QSKIP("zapt-report is not built beside the driver");
+        QProcess run;
+        run.start(report, {"authors", "--family", "lstBack"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        auto rows = [](const QString& text) {
+            QStringList out;
+            for (const QString& line : text.split('\n', Qt::SkipEmptyParts)) {
+                if (!line.startsWith('#')) out << line;
+            }
+            return out;
+        };
+        const QStringList exported = rows(readFile(file));
+        const QStringList printed = rows(QString::fromUtf8(run.readAllStandardOutput()));
+        QCOMPARE(exported.size(), int(data_.authors.size() * 4) + 1);
+        // In the same rows, whatever order the window's sorting left them in.
+        QVERIFY2(QSet<QString>(exported.begin(), exported.end()) ==
+                         QSet<QString>(printed.begin(), printed.end()) &&
+                     exported.size() == printed.size(),
+                 qPrintable(exported.mid(0, 3).join(" / ") + " against " +
+                            printed.mid(0, 3).join(" / ")));
+    }
+
+    // A corpus's own families: those named after a built-in family stand in
+    // its list, the others in the places left free, and what finds no place is
+    // named under the columns; the comparison window lists every one of them.
+    void ownFamiliesStandInTheMainWindowOrAreNamed() {
+        QTemporaryDir dir;
+        auto write = [&](const QString& name, const QByteArray& content) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        };
+        write("t.csv", "sender,age,gender,message\np1,30,F,c u 2nite\np2,31,F,lol 2nite tonite\n"
+                       "p3,33,M,tonight lol x\n");
+        write("four.csv", "family,form\nBack,bk\nBack,back\nTonight,tonight\nTonight,2nite\n"
+                          "Tonight,tonite\nYou,u\nYou,you\nLaugh,lol\nLaugh,haha\n");
+        const char* stems[] = {"Been", "ThWords",  "Okay", "Is",  "Today", "Back", "Text", "The",
+                               "Have", "Tomorrow", "How",  "Who", "What",  "We",   "I",    "You"};
+        QByteArray all = "family,form\n";
+        for (const char* stem : stems) all += QByteArray(stem) + "," + stem + "x\n";
+        all += "Tonight,2nite\nLaugh,lol\n";
+        write("eighteen.csv", all);
+
+        const struct {
+            const char* families;
+            std::vector<std::string> lists; // lists the main window must show
+            std::string note;               // "" for none shown
+            int familiesInCompare;
+        } cases[] = {
+            {"four.csv",
+             {"lstBack", "lstUForms", "lstTonight", "lstLaugh"},
+             "The lists show all 4 of the corpus's families.",
+             4},
+            {"eighteen.csv",
+             {"lstBack", "lstUForms", "lstBeen", "LstWeForms"},
+             "The lists show 16 of the corpus's 18 families; 2 more families in Compare "
+             "groups...",
+             18},
+        };
+        for (const auto& c : cases) {
+            Driver drive(
+                {"--corpus", dir.filePath("t.csv"), "--families", dir.filePath(c.families)});
+            QVERIFY2(drive.started(), c.families);
+            json d = drive.dump();
+            const json& controls = d["windows"]["Form1"]["controls"];
+            for (const std::string& list : c.lists) {
+                QVERIFY2(controls.contains(list),
+                         (std::string(c.families) + ": no " + list).c_str());
+                QVERIFY2(controls[list]["visible"].get<bool>(), list.c_str());
+            }
+            const json& note = controls["lblFamiliesNote"];
+            QCOMPARE(note["text"].get<std::string>(), c.note);
+            QVERIFY(note["visible"].get<bool>());
+            SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+            const json combo = control(drive.dump(), "Form12", "cboFamily");
+            QCOMPARE(int(combo["items"].size()), c.familiesInCompare + 1);
+            if (std::string(c.families) == "eighteen.csv") {
+                const std::string tip = note["toolTip"].get<std::string>();
+                QVERIFY2(tip.find("only: Tonight, Laugh") != std::string::npos, tip.c_str());
+                continue;
+            }
+            // The own family's list works as any other: "2nite" twice in the corpus.
+            const QStringList items = itemsOf(d, "Form1", "lstTonight");
+            QCOMPARE(items, QStringList({"tonight", "2nite", "tonite"}));
+            SEND_OK(drive, cmd("press", "lstTonight", 1));
+            QCOMPARE(textOf(drive.dump(), "Form1", "lblTonightInCorpus"), QString("2"));
+        }
+        // The built-in corpus: every family in its own list, nothing to say.
+        Driver builtin;
+        QVERIFY(builtin.started());
+        const json note = control(builtin.dump(), "Form1", "lblFamiliesNote");
+        QVERIFY(!note["visible"].get<bool>());
+    }
+
     // Every copy and export of every table of every window, for several
     // groups and authors: author codes, never a name and never a whole text.
     void noCopyOrExportShowsANameOrAWholeText() {
@@ -599,8 +936,9 @@ private slots:
         SEND_OK(drive, cmd("press", "lstNonStandardForms", 0));
         SEND_OK(drive, cmd("press", "cmdCompareGroups"));
         SEND_OK(drive, json::array({"select", "tabResults", 1}));
+        SEND_OK(drive, json::array({"select", "tabResults", 4}));
         for (const char* table : {"tblShares", "tblSpread", "tblSignificance", "tblMetrics",
-                                  "tblOccurrences", "tblCollocates"})
+                                  "tblOccurrences", "tblCollocates", "tblChart", "tblAuthors"})
             collect(table);
         const char* genders[] = {"optFemale", "optMale"};
         for (int b = 0; b < 5; ++b) {

@@ -132,3 +132,123 @@ TEST(CompareForm, GroupingsAndTheMemoryWindowsShare) {
 
 } // namespace
 } // namespace zapt::testing
+
+namespace zapt::testing {
+namespace {
+
+// The share chart follows the comparison and keeps its form while the forms
+// hold it; the authors' table is made when its tab is shown and follows the
+// forms, one row per author and form with the form's share of the author's
+// uses of the forms.
+TEST(CompareForm, TheChartAndTheAuthorsTableFollowTheComparison) {
+    World w({author("001", "Ann", "30", "F"), author("002", "Bo", "35", "M"),
+             author("003", "Cy", "70", "F")},
+            {{"Ann", "bk back bk"}, {"Bo", "back"}, {"Ann", "u bk"}});
+    const GroupIndex index(w->form3(), w->authors());
+    CompareGroups c(*w, index, "");
+    const CompareForm& f = c.form12();
+    c.cboFamily_Change(f.ownFormsRow());
+    c.txtOwnForms_Change("back bk");
+    c.cmdCompareGroups_Click();
+    EXPECT_EQ(f.cboChartForm, (std::vector<std::string>{"back", "bk"}));
+    EXPECT_EQ(f.chart.form, "back");
+    c.cboChartForm_Change(1);
+    EXPECT_EQ(f.chart.form, "bk");
+    EXPECT_EQ(f.tblChart.rows.size(), f.comparison.rows.size());
+    const unsigned charts = f.chartRevision;
+    c.cboChartForm_Change(2); // no such form: nothing changes
+    EXPECT_EQ(f.chartRevision, charts);
+    // "bk" is still compared: the chart stays on it; then a list without it.
+    c.txtOwnForms_Change("bak bk");
+    c.cmdCompareGroups_Click();
+    EXPECT_EQ(f.chartForm, 1);
+    EXPECT_EQ(f.chart.form, "bk");
+    c.txtOwnForms_Change("back bak");
+    c.cmdCompareGroups_Click();
+    EXPECT_EQ(f.chartForm, 0);
+    EXPECT_EQ(f.chart.form, "back");
+
+    EXPECT_FALSE(f.authorsDone);
+    c.tabResults_Change(CompareTab::Authors);
+    ASSERT_TRUE(f.authorsDone);
+    const ResultTable& t = f.tblAuthors;
+    ASSERT_GE(t.columns.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(t.columns.end() - 4, t.columns.end()),
+              (std::vector<std::string>{"form", "count", "words", "share"}));
+    // code, form, count, words, share: Ann uses "back" once and no "bak";
+    // Bo "back" once; Cy has no texts and no share.
+    const std::vector<std::vector<std::string>> want = {
+        {"001", "back", "1", "5", "1"}, {"001", "bak", "0", "5", "0"},
+        {"002", "back", "1", "1", "1"}, {"002", "bak", "0", "1", "0"},
+        {"003", "back", "0", "0", ""},  {"003", "bak", "0", "0", ""}};
+    ASSERT_EQ(t.rows.size(), want.size());
+    const std::size_t form = t.columns.size() - 4;
+    for (std::size_t r = 0; r < want.size(); ++r) {
+        const std::vector<std::string> got = {t.rows[r][0], t.rows[r][form], t.rows[r][form + 1],
+                                              t.rows[r][form + 2], t.rows[r][form + 3]};
+        EXPECT_EQ(got, want[r]) << "row " << r;
+    }
+    // A new comparison while the tab is shown: the table follows at once.
+    const unsigned authors = f.authorsRevision;
+    c.txtOwnForms_Change("bk u");
+    c.cmdCompareGroups_Click();
+    EXPECT_EQ(f.authorsRevision, authors + 1);
+    EXPECT_EQ(f.tblAuthors.rows[0][form], "bk");
+    EXPECT_EQ(f.tblAuthors.rows[0][form + 3], "0.75"); // Ann: bk 3 of bk 3 and u 1
+}
+
+// Opening on a form from elsewhere: the own forms compared over the grouping
+// named as --group-by names it; a grouping that cannot be read changes nothing.
+TEST(CompareForm, OpensOnAFormOverAGroupingNamedFromOutside) {
+    World w({author("001", "Ann", "30", "F", "U"), author("002", "Bo", "35", "M", "HS"),
+             author("003", "Cy", "40", "F", "HS")},
+            {{"Ann", "bk back"}, {"Bo", "bk"}, {"Cy", "back bk"}});
+    const GroupIndex index(w->form3(), w->authors());
+    const AuthorFields fields{&w->authors(), nullptr, nullptr};
+    CompareGroups c(*w, index, "", fields);
+    const CompareForm& f = c.form12();
+    c.tabResults_Change(CompareTab::Collocations);
+    const struct {
+        const char* forms;
+        const char* groupBy;
+        bool ok;
+        std::vector<std::string> columns; // the shares table's group columns
+        const char* caption;              // the grouping chosen
+    } cases[] = {
+        {"bk", "gender", true, {"gender"}, "gender"},
+        // Crossed in either order: the window's one grouping of the two.
+        {"bk", "education,gender", true, {"gender", "education"}, "gender × education"},
+        {"bk", "gender,education", true, {"gender", "education"}, "gender × education"},
+        {"back", "", true, {"band", "gender"}, "age band × gender"},
+        {"bk", "band,gender", true, {"band", "gender"}, "age band × gender"},
+        {"bk", "age", true, {"band"}, "age band"},
+        {"bk", "region", false, {"band"}, "age band"},           // no such field
+        {"bk", "gender,band,code", false, {"band"}, "age band"}, // three fields
+        {" ,", "gender", false, {"band"}, "age band"},           // no form
+    };
+    for (const auto& e : cases) {
+        SCOPED_TRACE(std::string(e.forms) + " over " + e.groupBy);
+        std::string error;
+        EXPECT_EQ(c.compareOwnForms(e.forms, e.groupBy, &error), e.ok);
+        EXPECT_EQ(error.empty(), e.ok) << error;
+        EXPECT_EQ(f.cboGroupBy[static_cast<std::size_t>(f.groupBy)], e.caption);
+        EXPECT_EQ(std::vector<std::string>(f.tblShares.columns.begin(),
+                                           f.tblShares.columns.begin() +
+                                               static_cast<long>(e.columns.size()) + 1),
+                  [&] {
+                      auto cols = e.columns;
+                      cols.push_back("form");
+                      return cols;
+                  }());
+        if (!e.ok) continue;
+        EXPECT_EQ(f.family, f.ownFormsRow());
+        EXPECT_TRUE(f.txtOwnFormsEnabled);
+        EXPECT_EQ(f.txtOwnForms, e.forms);
+        EXPECT_EQ(f.tabResults, CompareTab::Shares);
+        EXPECT_EQ(f.comparison.forms.forms, std::vector<std::string>{e.forms});
+        EXPECT_EQ(f.chart.form, e.forms);
+    }
+}
+
+} // namespace
+} // namespace zapt::testing
