@@ -2,11 +2,19 @@
 
 #include "ui/widgets.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace zapt::ui {
+namespace {
+
+// The property that marks a window whose keys are set.
+constexpr const char* kWindowKeys = "zaptWindowKeys";
+
+} // namespace
 
 QWidget* WindowManager::open(WindowId id, const std::function<QWidget*()>& create,
                              std::function<void()> closed) {
@@ -65,9 +73,24 @@ void WindowManager::closeAll() {
 }
 
 void add_window_keys(QWidget* w) {
+    // Once per window: a second shortcut of the same key would make both
+    // ambiguous, and Qt would run neither.
+    if (w->property(kWindowKeys).toBool()) return;
+    w->setProperty(kWindowKeys, true);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
     escape->setContext(Qt::WindowShortcut);
-    QObject::connect(escape, &QShortcut::activated, w, &QWidget::close);
+    QObject::connect(escape, &QShortcut::activated, w, [w] {
+        // With a drop-down list or a menu of the window open, Escape closes
+        // that alone, as everywhere else on the desktop.
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            if (auto* combo = qobject_cast<QComboBox*>(popup->parentWidget()))
+                combo->hidePopup();
+            else
+                popup->close();
+            return;
+        }
+        w->close();
+    });
     const QList<QPushButton*> ok = w->findChildren<QPushButton*>("cmdOK");
     if (ok.size() != 1) return;
     QPushButton* button = ok.front();
