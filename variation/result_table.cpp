@@ -127,9 +127,8 @@ const std::vector<ColumnHeading>& column_headings() {
         {"native_language", "Native language", K::Text, "the author's native language"},
         {"group", "Group", K::Text, "the group"},
         // The comparison of groups.
-        {"share", "Share", K::Share,
-         "count / the sum of the counts of the family's forms in the group, shown as a "
-         "percentage"},
+        {"share", "Share", K::Number,
+         "count / the sum of the counts of the family's forms in the group"},
         {"one_author_over_half", "One author over half", K::Text,
          "whether one author gives more than half of the count"},
         {"note", "Note", K::Text, ""},

@@ -137,7 +137,7 @@ TEST(ResultTableOnScreen, ColumnsAreHeadedForAReader) {
         {"log_ratio", "Log ratio", CellKind::Number},
         {"pct_diff", "%DIFF", CellKind::Number},
         {"top_author_share", "Top author's share", CellKind::Share},
-        {"share", "Share", CellKind::Share},
+        {"share", "Share", CellKind::Number},
         {"p", "p", CellKind::PValue},
         {"authors_using", "Authors using", CellKind::Number},
         // A figure's spread takes the figure's heading.
@@ -176,8 +176,8 @@ TEST(ResultTableOnScreen, CellsAreShownAsAReaderReadsThem) {
         {"top_author_share", "0", false, "0 %"},
         {"top_author_share", "0.333333333333", true, "33.33 %"},
         {"top_author_share", "0.00001", false, "0 %"},
-        {"top_author_share", "", false, ""}, // no author uses the form
-        {"share", "0.2500", false, "25 %"},
+        {"top_author_share", "", false, ""},  // no author uses the form
+        {"share", "0.2500", false, "0.2500"}, // beside its chart of percentages
         {"share", "-", false, "-"},
         // A p-value too small for a double is no zero.
         {"p", "0", false, "< 1e-300"},
@@ -209,15 +209,17 @@ TEST(ResultTableOnScreen, RowsSortByValueTextAndEmptyLast) {
                                            {"1e-07"},
                                            {"9"},
                                            {"\xC3\x89t\xC3\xA9"}, // Été
-                                           {"a"}});
+                                           {"a"},
+                                           {"Nan"}, // a word, not a number that is none
+                                           {"inf"}});
     const struct {
         bool descending;
         std::vector<std::size_t> order;
     } cases[] = {
         // Numbers by value (not "10" before "9"), then texts without regard to
         // case (A and a keep their order), then the empty cell.
-        {false, {3, 6, 1, 7, 0, 5, 9, 4, 8, 2}},
-        {true, {8, 4, 5, 9, 0, 1, 7, 6, 3, 2}},
+        {false, {3, 6, 1, 7, 0, 5, 9, 4, 11, 10, 8, 2}},
+        {true, {8, 10, 11, 4, 5, 9, 0, 1, 7, 6, 3, 2}},
     };
     for (const auto& c : cases) EXPECT_EQ(sorted_rows(t, 0, c.descending), c.order);
     // A column beyond a short row reads as empty; a table without rows has no order.
