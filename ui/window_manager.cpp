@@ -2,9 +2,11 @@
 
 #include "ui/widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -13,6 +15,22 @@ namespace {
 
 // The property that marks a window whose keys are set.
 constexpr const char* kWindowKeys = "zaptWindowKeys";
+
+// Keeps Escape in an open drop-down list: the list claims the key before any
+// shortcut of its window sees it (the list closes itself while Qt asks who
+// wants the key, and would otherwise leave it to the window's Escape).
+class ListKeepsEscape : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+            e->accept();
+            return true;
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -77,16 +95,21 @@ void add_window_keys(QWidget* w) {
     // ambiguous, and Qt would run neither.
     if (w->property(kWindowKeys).toBool()) return;
     w->setProperty(kWindowKeys, true);
+    auto* keep = new ListKeepsEscape(w);
+    for (QComboBox* combo : w->findChildren<QComboBox*>()) combo->view()->installEventFilter(keep);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
     escape->setContext(Qt::WindowShortcut);
     QObject::connect(escape, &QShortcut::activated, w, [w] {
         // With a drop-down list or a menu of the window open, Escape closes
         // that alone, as everywhere else on the desktop.
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            if (auto* combo = qobject_cast<QComboBox*>(popup->parentWidget()))
+        for (QComboBox* combo : w->findChildren<QComboBox*>()) {
+            if (combo->view()->isVisible()) {
                 combo->hidePopup();
-            else
-                popup->close();
+                return;
+            }
+        }
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
             return;
         }
         w->close();
