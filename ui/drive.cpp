@@ -30,7 +30,10 @@
 //   ["copyall", name]        its "Copy all"
 //   ["export", name, file]   its "Export..." into `file` (CSV, or TSV/XLSX by the name)
 //   ["close", window]        closes a window
-//   ["dump"]                 every open window with its controls
+//   ["dump"]                 every open window with its controls (a table with its machine
+//                            column names, its headings as shown, its sort column and,
+//                            in the Explore window, whether it is stale; every control
+//                            with its place on the screen)
 //   ["screenshot", window, file]  saves a picture of a window as PNG
 //
 // A control is named "Window.Control", or by its bare name when exactly one
