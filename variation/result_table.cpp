@@ -115,6 +115,8 @@ const std::vector<ColumnHeading>& column_headings() {
         {"left", "Left", K::Text, "left of the hit (collocates: occurrences to the left)"},
         {"hit", "Hit", K::Text, "the form found"},
         {"right", "Right", K::Text, "right of the hit (collocates: occurrences to the right)"},
+        {"lines", "Lines", K::Number, "concordance lines shown"},
+        {"hits", "Hits", K::Number, "hits of the form or pattern"},
         {"name", "Name", K::Text, "the subcorpus's name"},
         {"conditions", "Conditions", K::Text, "the subcorpus's conditions"},
         {"authors", "Authors", K::Number, "number of authors"},
