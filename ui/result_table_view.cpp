@@ -51,9 +51,13 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     // cell's tool tip, copies and exports keep the cell as it is.
     if (role == Qt::DisplayRole) return toQ(shown_cell(column, *c, roundShown_));
     if (role == Qt::ToolTipRole) return toQ(*c);
-    if (role == Qt::TextAlignmentRole && column_heading(column).kind != CellKind::Text &&
-        !c->empty())
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::TextAlignmentRole && !c->empty()) {
+        // Figures to the right: the cells of a number column, and any cell
+        // that reads as a number.
+        bool number = column_heading(column).kind != CellKind::Text;
+        if (!number) toQ(*c).toDouble(&number);
+        if (number) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
     return {};
 }
 
