@@ -108,8 +108,6 @@ const std::vector<ColumnHeading>& column_headings() {
         {"authors_a", "Authors A", K::Number, "authors of A using the form"},
         {"authors_b", "Authors B", K::Number, "authors of B using the form"},
         {"side", "Side", K::Text, "a: the rate is higher in A; b: in B"},
-        {"direction", "Direction", K::Text,
-         "whether the pair or form is seen more or less often than expected"},
         // Concordances and subcorpora.
         {"code", "Code", K::Text, "the author's code"},
         {"left", "Left", K::Text, "left of the hit (collocates: occurrences to the left)"},
