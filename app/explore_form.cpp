@@ -48,6 +48,85 @@ ExploreForm::ExploreForm(FormIndex index, const CorpusStore& store, const Author
         std::to_string(static_cast<long long>(index_.buildMilliseconds() + 0.5)) + " ms";
 }
 
+std::string ExploreForm::subcorpusName(int subcorpus) const {
+    const auto& list = subcorpora_.list;
+    return subcorpus >= 0 && static_cast<std::size_t>(subcorpus) < list.size()
+               ? list[static_cast<std::size_t>(subcorpus)].name
+               : std::string("rest of the corpus");
+}
+
+std::string ExploreForm::settingsOf(Tab tab) const {
+    // Fields joined by a character no box can hold apart from another.
+    const char sep = '\x1f';
+    auto subcorpus = [&](int i) {
+        if (i < 0 || static_cast<std::size_t>(i) >= subcorpora_.list.size())
+            return std::string("rest of the corpus");
+        const Subcorpus& s = subcorpora_.list[static_cast<std::size_t>(i)];
+        return s.name + sep + s.describe();
+    };
+    switch (tab) {
+    case Tab::Subcorpora:
+        return {};
+    case Tab::WordList: {
+        const WordListTab& w = wordList_;
+        std::string code = w.txtCode;
+        if (valid_utf8(code)) code = std::string(trim_blanks(code));
+        std::string s = w.byCode ? "code" + std::string(1, sep) + code
+                                 : "scope" + std::string(1, sep) + subcorpus(w.scope);
+        return s + sep + (w.glossaryOnly ? "1" : "0") + (w.notInDictionary ? "1" : "0") + sep +
+               w.txtPattern;
+    }
+    case Tab::Keywords: {
+        const KeywordsTab& k = keywords_;
+        return subcorpus(k.a) + sep + subcorpus(k.b) + sep + std::to_string(k.minAuthors);
+    }
+    case Tab::Concordance: {
+        const ConcordanceTab& c = concordance_;
+        return subcorpus(c.scope) + sep + c.txtQuery + sep + std::to_string(c.context);
+    }
+    }
+    return {};
+}
+
+bool ExploreForm::stale(Tab tab) const {
+    switch (tab) {
+    case Tab::Subcorpora:
+        return false;
+    case Tab::WordList:
+        return wordList_.revision > 0 && settingsOf(tab) != wordList_.madeWith;
+    case Tab::Keywords:
+        return keywords_.revision > 0 && settingsOf(tab) != keywords_.madeWith;
+    case Tab::Concordance:
+        return concordance_.revision > 0 && settingsOf(tab) != concordance_.madeWith;
+    }
+    return false;
+}
+
+std::string ExploreForm::staleNote(Tab tab) const {
+    if (!stale(tab)) return {};
+    const char* button = tab == Tab::WordList   ? "List"
+                         : tab == Tab::Keywords ? "Keywords"
+                                                : "Search";
+    return std::string("The settings have changed since this table was made: press ") + button +
+           " to make it again. Until then Copy all and Export... write it as it was made, "
+           "headed by the settings that made it (" +
+           exportSelection(tab) + ").";
+}
+
+std::string ExploreForm::exportSelection(Tab tab) const {
+    switch (tab) {
+    case Tab::Subcorpora:
+        return "subcorpora";
+    case Tab::WordList:
+        return wordList_.selection;
+    case Tab::Keywords:
+        return keywords_.selection;
+    case Tab::Concordance:
+        return concordance_.selection;
+    }
+    return {};
+}
+
 Scope ExploreForm::scopeOf(int subcorpus) const {
     const Subcorpus& s = subcorpora_.list[static_cast<std::size_t>(subcorpus)];
     if (s.whole()) return whole_scope(index_);
@@ -200,6 +279,8 @@ void ExploreForm::cmdWordList_Click() {
     }
     w.table = word_list_table(list, scope.name, options);
     ++w.revision;
+    w.madeWith = settingsOf(Tab::WordList);
+    w.selection = "word list of " + (w.byCode ? scope.name : subcorpusName(w.scope));
     const bool phrase = compile_pattern(options.pattern).phrase();
     w.status =
         count_caption(list.rows.size(), phrase ? "phrase" : "form", phrase ? "phrases" : "forms") +
@@ -228,6 +309,8 @@ void ExploreForm::cmdKeywords_Click() {
     const Keywords result = zapt::keywords(index_, a, b, k.minAuthors);
     k.table = keywords_table(index_, result, a.name, b.name);
     ++k.revision;
+    k.madeWith = settingsOf(Tab::Keywords);
+    k.selection = "keywords of " + subcorpusName(k.a) + " against " + subcorpusName(k.b);
     k.status = count_caption(result.rows.size(), "keyword", "keywords") +
                " (A: " + count_caption(result.wordsA, "word", "words") +
                ", B: " + count_caption(result.wordsB, "word", "words") + ")";
@@ -255,6 +338,8 @@ void ExploreForm::cmdConcordance_Click() {
     lines_ = zapt::concordance(index_, p, c.context, scopeOf(c.scope).in);
     linesQuery_ = c.txtQuery;
     linesContext_ = c.context;
+    c.madeWith = settingsOf(Tab::Concordance);
+    c.selection = "concordance of \"" + c.txtQuery + "\" in " + subcorpusName(c.scope);
     showLines();
 }
 

@@ -5,6 +5,11 @@
 // result is a result table (what the window shows, copies and exports) and a
 // status line. No input, however odd, leaves the state half changed: an
 // operation either does what it says or only sets the tab's status line.
+//
+// A table remembers the settings that made it: once any of them changes (a
+// box, a choice, or the definition of a subcorpus it used) without the
+// table being made again, the table is stale. The window marks it so, and
+// its export still goes under the header of the settings that made it.
 #pragma once
 
 #include "explore/concordance.h"
@@ -58,6 +63,8 @@ public:
         ResultTable table;
         unsigned revision = 0; // counts the changes of `table`
         std::string status;
+        std::string madeWith;  // the settings that made `table` (see settingsOf)
+        std::string selection; // what the table is of, as its export header says it
     };
     struct KeywordsTab {
         int a = 0;
@@ -66,6 +73,8 @@ public:
         ResultTable table;
         unsigned revision = 0; // counts the changes of `table`
         std::string status;
+        std::string madeWith;  // the settings that made `table` (see settingsOf)
+        std::string selection; // what the table is of, as its export header says it
     };
     struct ConcordanceTab {
         int scope = 0;
@@ -75,6 +84,8 @@ public:
         ResultTable table;
         unsigned revision = 0; // counts the changes of `table`
         std::string status;
+        std::string madeWith;  // the settings that made `table` (see settingsOf)
+        std::string selection; // what the table is of, as its export header says it
     };
 
     // The concordance tab shows at most this many lines (a table of every
@@ -93,6 +104,16 @@ public:
     const AuthorFields& fields() const { return fields_; }
 
     void tab_Click(Tab tab) { tab_ = tab; }
+
+    // Whether the tab's table was made with settings other than those in the
+    // boxes now (never for a tab without a table, nor for the subcorpora,
+    // whose table follows every change at once).
+    bool stale(Tab tab) const;
+    // What the window says under a stale table; empty when it is not stale.
+    std::string staleNote(Tab tab) const;
+    // What the tab's table is of, for its export header ("keywords of young
+    // against rest of the corpus"): always the settings that made the table.
+    std::string exportSelection(Tab tab) const;
 
     // Subcorpora: a name and conditions ("age=16-25; gender=F", one per line
     // or separated by ";"); Define adds it, or replaces the one of that name.
@@ -130,6 +151,10 @@ public:
 
 private:
     Scope scopeOf(int subcorpus) const;
+    // The settings of a tab as the boxes hold them now, as one text; a
+    // subcorpus counts by its name and conditions.
+    std::string settingsOf(Tab tab) const;
+    std::string subcorpusName(int subcorpus) const;
     void refreshSubcorpora();
     void showLines();
 

@@ -65,7 +65,11 @@ QString p_text(const TestResult& t) {
         text += QString("%1 = %2, df %3").arg(toQ(t.name)).arg(*t.statistic, 0, 'f', 3).arg(t.df);
     else
         text += toQ(t.name) + ": not computed";
-    if (t.p) text += QString(", p = %1").arg(*t.p, 0, 'g', 4);
+    // A p-value too small for a double reads "< 1e-300", never "0".
+    if (t.p) {
+        const QString p = toQ(shown_cell("p", format_significant(*t.p)));
+        text += (p.startsWith('<') ? ", p " : ", p = ") + p;
+    }
     if (!t.note.empty()) text += " (" + toQ(t.note) + ")";
     return text;
 }

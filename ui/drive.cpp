@@ -16,7 +16,9 @@
 //   ["key", name, KEY]       gives the control the focus as a keyboard user would, then
 //                            presses and releases KEY there: "Enter", "Tab", "Backtab",
 //                            "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space",
-//                            "Escape", "Ctrl+C", "Ctrl+A"
+//                            "Escape", "Ctrl+C", "Ctrl+A"; a drop-down list whose list is
+//                            open (after a press on it) takes the key in that list
+//   ["wait", ms]             lets the program handle what reached it for ms milliseconds
 //   ["burst", name, N, ms]   N real clicks on a button (or a label with a click action)
 //                            posted through the event system ms milliseconds apart
 //                            (0: all at once), without waiting for the program between
@@ -28,7 +30,10 @@
 //   ["copyall", name]        its "Copy all"
 //   ["export", name, file]   its "Export..." into `file` (CSV, or TSV/XLSX by the name)
 //   ["close", window]        closes a window
-//   ["dump"]                 every open window with its controls
+//   ["dump"]                 every open window with its controls (a table with its machine
+//                            column names, its headings as shown, its sort column and,
+//                            in the Explore window, whether it is stale; every control
+//                            with its place on the screen)
 //   ["screenshot", window, file]  saves a picture of a window as PNG
 //   ["save", chart, file]    saves a chart of the comparison window as its "Save chart..."
 //                            does: PNG or SVG by the file's extension
@@ -160,6 +165,9 @@ json describe(QWidget* w, QWidget* window) {
     c["toolTip"] = w->toolTip().toStdString();
     c["enabled"] = w->isEnabled();
     c["visible"] = w->isVisibleTo(window);
+    // Where the control stands on the screen, for input from outside the program.
+    const QPoint at = w->mapToGlobal(QPoint(0, 0));
+    c["place"] = json::array({at.x(), at.y(), w->width(), w->height()});
     const QPalette& p = w->palette();
     bool list_or_text = qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w) ||
                         qobject_cast<QPlainTextEdit*>(w);
@@ -188,11 +196,24 @@ json describe(QWidget* w, QWidget* window) {
         if (auto* box = qobject_cast<zapt::ui::ListBox*>(w)) c["clicks"] = box->handlerRuns();
     }
     if (auto* t = qobject_cast<QTableView*>(w); t && t->model()) {
-        // The rows as the view shows them (after a sort, in its order).
+        // The rows as the view shows them (after a sort, in its order); the
+        // columns by their machine names, as copies and exports write them,
+        // and by the headings shown.
         const QAbstractItemModel* m = t->model();
         json columns = json::array();
-        for (int i = 0; i < m->columnCount(); ++i)
-            columns.push_back(m->headerData(i, Qt::Horizontal).toString().toStdString());
+        json headings = json::array();
+        for (int i = 0; i < m->columnCount(); ++i) {
+            const QVariant machine = m->headerData(i, Qt::Horizontal, Qt::UserRole);
+            const QString shown = m->headerData(i, Qt::Horizontal).toString();
+            columns.push_back((machine.isValid() ? machine.toString() : shown).toStdString());
+            headings.push_back(shown.toStdString());
+        }
+        c["headings"] = headings;
+        const QHeaderView* header = t->horizontalHeader();
+        c["sortColumn"] = header->isSortIndicatorShown() ? header->sortIndicatorSection() : -1;
+        c["sortDescending"] = header->sortIndicatorOrder() == Qt::DescendingOrder;
+        if (const QVariant stale = t->property("stale"); stale.isValid())
+            c["stale"] = stale.toBool();
         json rows = json::array();
         for (int r = 0; r < m->rowCount(); ++r) {
             json row = json::array();
@@ -213,6 +234,7 @@ json describe(QWidget* w, QWidget* window) {
         c["items"] = items;
         c["selected"] = combo->currentIndex();
         c["text"] = combo->currentText().toStdString();
+        c["popupOpen"] = combo->view() && combo->view()->isVisible();
     }
     if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         c["selected"] = tabs->currentIndex();
@@ -382,6 +404,16 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         return i < cmd.size() && cmd[i].is_string() ? cmd[i].get<std::string>() : std::string();
     };
     if (verb == "dump") return dump(messages);
+    if (verb == "wait") {
+        // Lets the program handle whatever reached it meanwhile (input from
+        // outside the program included) for the given milliseconds.
+        if (cmd.size() < 2 || !cmd[1].is_number_integer()) return fail("wait needs milliseconds");
+        QElapsedTimer clock;
+        clock.start();
+        const int ms = std::clamp(cmd[1].get<int>(), 0, 10000);
+        while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+        return {{"ok", true}};
+    }
     if (verb == "close") {
         QWidget* w = find_window(QString::fromStdString(arg(1)));
         if (!w) return fail("no open window " + arg(1));
@@ -512,15 +544,16 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         if (!source) return fail(arg(1) + " has no table to copy");
         if (verb == "export") {
             if (arg(2).empty()) return fail("export needs a file name");
-            const QString error = zapt::ui::export_table(source->table(), source->header(),
-                                                         QString::fromStdString(arg(2)));
+            const QString error =
+                zapt::ui::export_table(zapt::ui::table_as_shown(*source), source->header(),
+                                       QString::fromStdString(arg(2)));
             if (!error.isEmpty()) return fail(error.toStdString());
             return {{"ok", true}};
         }
         if (verb == "copy")
             zapt::ui::copy_selection(*source);
         else
-            zapt::ui::copy_table(source->table());
+            zapt::ui::copy_all(*source);
         return {{"ok", true}};
     }
     if (verb == "burst") {
@@ -572,6 +605,12 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         }
         if (!key) return fail("unknown key " + arg(2));
         if (!c->isEnabled()) return fail(arg(1) + " is disabled");
+        // A drop-down list that is open holds the keyboard, as on the desktop:
+        // the key goes to the list.
+        if (auto* combo = qobject_cast<QComboBox*>(c); combo && combo->view()->isVisible()) {
+            QTest::keyClick(combo->view(), key->key, key->modifiers);
+            return {{"ok", true}};
+        }
         give_focus(c);
         QTest::keyClick(c, key->key, key->modifiers);
         return {{"ok", true}};

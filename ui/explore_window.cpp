@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,45 @@ QLabel* status_label(QWidget* parent, const char* name) {
     l->setWordWrap(true);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
+}
+
+// Runs `action` when Enter or Return is pressed in a spin box, after the
+// value typed in has been taken (a spin box has no returnPressed of its own).
+class EnterRuns : public QObject {
+public:
+    EnterRuns(QAbstractSpinBox* box, std::function<void()> action)
+        : QObject(box), box_(box), action_(std::move(action)) {
+        box->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == box_ && e->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                box_->interpretText();
+                action_();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QAbstractSpinBox* box_;
+    std::function<void()> action_;
+};
+
+// Greys a stale table out (its rows stay readable, sortable and copyable).
+void mark_stale(ResultTableView* view, bool stale) {
+    if (view->property("stale").toBool() == stale && view->property("stale").isValid()) return;
+    view->setProperty("stale", stale);
+    QPalette p = view->palette();
+    const QPalette normal = QApplication::palette(view);
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::Text,
+                   stale ? normal.color(QPalette::Disabled, QPalette::Text)
+                         : normal.color(g, QPalette::Text));
+    }
+    view->setPalette(p);
 }
 
 // Fills a list of subcorpora (and, for the keywords' B side, "rest of the
@@ -206,6 +246,22 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         unsigned subcorpora = ~0u, wordList = ~0u, keywords = ~0u, concordance = ~0u;
     };
     auto shown = std::make_shared<Shown>();
+    // The status lines, and each table marked stale once the settings that
+    // made it have changed.
+    auto showStale = [=] {
+        const ExploreForm& f = *form;
+        auto status = [&f](Tab t, const std::string& line) {
+            const std::string note = f.staleNote(t);
+            return toQ(note.empty() ? line : note + (line.empty() ? "" : "\n" + line));
+        };
+        subStatus->setText(toQ(f.subcorpora().status));
+        wordStatus->setText(status(Tab::WordList, f.wordList().status));
+        keyStatus->setText(status(Tab::Keywords, f.keywords().status));
+        concStatus->setText(status(Tab::Concordance, f.concordance().status));
+        mark_stale(wordTable, f.stale(Tab::WordList));
+        mark_stale(keyTable, f.stale(Tab::Keywords));
+        mark_stale(concTable, f.stale(Tab::Concordance));
+    };
     // Shows the state: the choices as the state holds them (without sending
     // their change events back) and every table.
     auto show = [=] {
@@ -250,10 +306,7 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         update(wordTable, f.wordList().table, f.wordList().revision, shown->wordList);
         update(keyTable, f.keywords().table, f.keywords().revision, shown->keywords);
         update(concTable, f.concordance().table, f.concordance().revision, shown->concordance);
-        subStatus->setText(toQ(f.subcorpora().status));
-        wordStatus->setText(toQ(f.wordList().status));
-        keyStatus->setText(toQ(f.keywords().status));
-        concStatus->setText(toQ(f.concordance().status));
+        showStale();
     };
     // One event: the operation, then the state on screen. A slow one shows
     // the wait cursor.
@@ -263,7 +316,10 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         QApplication::restoreOverrideCursor();
         show();
     };
-    auto record = [=](const std::function<void(ExploreForm&)>& op) { op(*form); };
+    auto record = [=](const std::function<void(ExploreForm&)>& op) {
+        op(*form);
+        showStale();
+    };
 
     QStringList fieldNames = {"age", "gender", "education", "native", "code"};
     if (const auto* columns = form->fields().metadataColumns)
@@ -322,8 +378,9 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     });
     QObject::connect(minAuthors, &QSpinBox::valueChanged, w,
                      [=](int k) { record([k](ExploreForm& f) { f.minAuthors_Change(k); }); });
-    QObject::connect(findKeywords, &QPushButton::clicked, w,
-                     [=] { run([](ExploreForm& f) { f.cmdKeywords_Click(); }); });
+    auto keywordsNow = [=] { run([](ExploreForm& f) { f.cmdKeywords_Click(); }); };
+    QObject::connect(findKeywords, &QPushButton::clicked, w, keywordsNow);
+    new EnterRuns(minAuthors, keywordsNow);
 
     QObject::connect(concScope, &QComboBox::activated, w, [=](int i) {
         const int s = concScope->itemData(i).toInt();
@@ -335,11 +392,14 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     QObject::connect(context, &QSpinBox::valueChanged, w,
                      [=](int n) { record([n](ExploreForm& f) { f.context_Change(n); }); });
     QObject::connect(sort, &QComboBox::activated, w, [=](int i) {
+        // The order picked here replaces a column the user sorted by.
+        concTable->clearSort();
         run([i](ExploreForm& f) { f.sort_Click(static_cast<ConcordanceSort>(i)); });
     });
     auto searchNow = [=] { run([](ExploreForm& f) { f.cmdConcordance_Click(); }); };
     QObject::connect(search, &QPushButton::clicked, w, searchNow);
     QObject::connect(query, &QLineEdit::returnPressed, w, searchNow);
+    new EnterRuns(context, searchNow);
 
     // Copy and export of every table, as the core holds it, with the
     // subcorpus or query in the header.
@@ -349,33 +409,20 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
                            [view] { return view->selectedTableRow(); },
                            [view] { return view->selectedTableRows(); }};
     };
-    auto subName = [form](int i) {
-        const auto& list = form->subcorpora().list;
-        return i >= 0 && static_cast<std::size_t>(i) < list.size()
-                   ? list[static_cast<std::size_t>(i)].name
-                   : std::string("rest of the corpus");
-    };
-    attach_table(subTable, source([form] { return form->subcorpora().table; },
-                                  [] { return std::string("subcorpora"); }, subTable));
-    attach_table(wordTable, source([form] { return form->wordList().table; },
-                                   [form, subName] {
-                                       const auto& t = form->wordList();
-                                       return "word list of " +
-                                              (t.byCode ? "author " + t.txtCode : subName(t.scope));
-                                   },
-                                   wordTable));
-    attach_table(keyTable, source([form] { return form->keywords().table; },
-                                  [form, subName] {
-                                      return "keywords of " + subName(form->keywords().a) +
-                                             " against " + subName(form->keywords().b);
-                                  },
-                                  keyTable));
-    attach_table(concTable, source([form] { return form->concordanceTable(); },
-                                   [form, subName] {
-                                       return "concordance of \"" + form->concordance().txtQuery +
-                                              "\" in " + subName(form->concordance().scope);
-                                   },
-                                   concTable));
+    // An export is headed by the settings that made its table, which a stale
+    // table no longer shares with the boxes.
+    attach_table(subTable,
+                 source([form] { return form->subcorpora().table; },
+                        [form] { return form->exportSelection(Tab::Subcorpora); }, subTable));
+    attach_table(wordTable,
+                 source([form] { return form->wordList().table; },
+                        [form] { return form->exportSelection(Tab::WordList); }, wordTable));
+    attach_table(keyTable,
+                 source([form] { return form->keywords().table; },
+                        [form] { return form->exportSelection(Tab::Keywords); }, keyTable));
+    attach_table(concTable,
+                 source([form] { return form->concordanceTable(); },
+                        [form] { return form->exportSelection(Tab::Concordance); }, concTable));
     show();
     add_window_keys(w);
     return w;

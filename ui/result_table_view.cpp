@@ -6,25 +6,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <algorithm>
-#include <charconv>
 #include <numeric>
-#include <optional>
 
 namespace zapt::ui {
-namespace {
-
-// The value of a cell that is a number as a whole ("12", "0.1234", "-3"); a
-// percentage sign or any other text makes it no number.
-std::optional<double> number_of(const std::string& s) {
-    if (s.empty()) return std::nullopt;
-    double v = 0;
-    const char* end = s.data() + s.size();
-    auto [p, ec] = std::from_chars(s.data(), end, v);
-    if (ec != std::errc() || p != end) return std::nullopt;
-    return v;
-}
-
-} // namespace
 
 void ResultTableModel::setTable(ResultTable table) {
     beginResetModel();
@@ -59,25 +43,39 @@ const std::string* ResultTableModel::cell(int row, int column) const {
 QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const std::string* c = cell(index.row(), index.column());
-    if (role == Qt::DisplayRole && c && roundShown_ && c->size() > 8) {
-        // Six significant digits on screen; the cell's tool tip, copies and
-        // exports keep every digit.
-        const std::size_t point = c->find('.');
-        if (point != std::string::npos && c->size() - point > 5) {
-            if (const auto v = number_of(*c)) return QString::number(*v, 'g', 6);
-        }
+    if (!c)
+        return role == Qt::DisplayRole || role == Qt::ToolTipRole ? QVariant(QString())
+                                                                  : QVariant();
+    const std::string& column = table_.columns[static_cast<std::size_t>(index.column())];
+    // On screen a share is a percentage and long decimals are rounded; the
+    // cell's tool tip, copies and exports keep the cell as it is.
+    if (role == Qt::DisplayRole) return toQ(shown_cell(column, *c, roundShown_));
+    if (role == Qt::ToolTipRole) return toQ(*c);
+    if (role == Qt::TextAlignmentRole && !c->empty()) {
+        // Figures to the right: the cells of a number column, and any cell
+        // that reads as a number.
+        bool number = column_heading(column).kind != CellKind::Text;
+        if (!number) toQ(*c).toDouble(&number);
+        if (number) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return c ? toQ(*c) : QString();
-    if (role == Qt::TextAlignmentRole && c && number_of(*c))
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 
 QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     if (section < 0 || section >= static_cast<int>(table_.columns.size())) return {};
-    return toQ(table_.columns[static_cast<std::size_t>(section)]);
+    const std::string& column = table_.columns[static_cast<std::size_t>(section)];
+    if (role == kMachineNameRole) return toQ(column);
+    const ColumnHeading h = column_heading(column);
+    if (role == Qt::DisplayRole) return toQ(h.heading);
+    if (role == Qt::ToolTipRole) {
+        // The table's own definition of the column where it gives one.
+        std::string definition = table_.setting(column);
+        if (definition.empty()) definition = h.definition;
+        return toQ(column + (definition.empty() ? "" : ": " + definition));
+    }
+    return {};
 }
 
 void ResultTableModel::sort(int column, Qt::SortOrder order) {
@@ -87,33 +85,9 @@ void ResultTableModel::sort(int column, Qt::SortOrder order) {
     std::vector<int> beforeRows;
     for (const QModelIndex& i : before) beforeRows.push_back(tableRow(i.row()));
 
-    // Every row's key once: its value, or its text.
-    struct Key {
-        std::optional<double> number;
-        QString text;
-    };
-    std::vector<Key> keys(table_.rows.size());
-    for (std::size_t r = 0; r < table_.rows.size(); ++r) {
-        const auto& cells = table_.rows[r];
-        const std::string empty;
-        const std::string& s = static_cast<std::size_t>(column) < cells.size()
-                                   ? cells[static_cast<std::size_t>(column)]
-                                   : empty;
-        keys[r].number = number_of(s);
-        if (!keys[r].number) keys[r].text = toQ(s);
-    }
-    auto less = [&](int a, int b) {
-        const Key& x = keys[static_cast<std::size_t>(a)];
-        const Key& y = keys[static_cast<std::size_t>(b)];
-        if (x.number && y.number) return *x.number < *y.number;
-        if (x.number || y.number) return x.number.has_value(); // numbers first
-        return QString::compare(x.text, y.text, Qt::CaseInsensitive) < 0;
-    };
-    std::iota(order_.begin(), order_.end(), 0);
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(order_.begin(), order_.end(), less);
-    else
-        std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) { return less(b, a); });
+    const std::vector<std::size_t> sorted =
+        sorted_rows(table_, static_cast<std::size_t>(column), order == Qt::DescendingOrder);
+    for (std::size_t v = 0; v < sorted.size(); ++v) order_[v] = static_cast<int>(sorted[v]);
 
     // Selections and the current row follow their rows.
     std::vector<int> where(order_.size());
@@ -143,22 +117,42 @@ ResultTableView::ResultTableView(QWidget* parent)
     // Column widths from the first rows only: a table of a million rows opens
     // as quickly as one of ten.
     horizontalHeader()->setResizeContentsPrecision(200);
-    horizontalHeader()->setSortIndicatorShown(false);
+    // A click on a heading sorts by that column; a second click turns the order.
+    // Until the user picks a column the rows stand in the core's order.
+    setSortingEnabled(true);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int) { userSorted_ = true; });
 }
 
 void ResultTableView::setTable(ResultTable table) {
     model_->setTable(std::move(table));
-    if (!userSorted_) {
-        // Until the user picks a column the rows stand in the core's order
-        // (turning sorting on would have sorted by the first column).
+    const int column = horizontalHeader()->sortIndicatorSection();
+    if (!userSorted_ || column < 0 || column >= model_->columnCount()) {
+        // Until the user picks a column the rows stand in the core's order (a
+        // table without the column sorted by shows its own order too).
         horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    } else if (isSortingEnabled()) {
-        model_->sort(horizontalHeader()->sortIndicatorSection(),
-                     horizontalHeader()->sortIndicatorOrder());
+        userSorted_ = false;
+    } else {
+        model_->sort(column, horizontalHeader()->sortIndicatorOrder());
     }
     resizeColumnsToContents();
+}
+
+void ResultTableView::clearSort() {
+    userSorted_ = false;
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    model_->setTable(model_->table());
+}
+
+ResultTable ResultTableView::arranged(ResultTable whole) const {
+    const int column = horizontalHeader()->sortIndicatorSection();
+    if (!userSorted_ || column < 0 || column >= model_->columnCount()) return whole;
+    const bool descending = horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+    const std::vector<std::size_t> order =
+        sorted_rows(whole, static_cast<std::size_t>(column), descending);
+    return rows_in_order(std::move(whole), order);
 }
 
 std::vector<int> ResultTableView::selectedTableRows() const {
@@ -172,10 +166,13 @@ std::vector<int> ResultTableView::selectedTableRows() const {
 
 void ResultTableView::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy)) {
-        if (const TableSource* source = table_source(this))
-            copy_table(source->table(), selectedTableRows());
-        else
-            copy_table(table(), selectedTableRows());
+        // The selected rows in the order shown; none selected, every row.
+        if (const TableSource* source = table_source(this)) {
+            copy_selection(*source);
+        } else {
+            const std::vector<int> rows = selectedTableRows();
+            copy_table(rows.empty() ? arranged(table()) : table(), rows);
+        }
         e->accept();
         return;
     }

@@ -1,6 +1,8 @@
 // A view of a result table of the core, of any size: the cells are read from
 // the table when they are painted (no widget item per cell), and a click on a
-// column heading sorts the rows, numbers by their value.
+// column heading sorts the rows, numbers by their value. Columns are headed
+// for a reader ("Count A", "G²"); the heading's tool tip gives the machine
+// name that copies and exports write, and what the column holds.
 #pragma once
 
 #include "variation/result_table.h"
@@ -23,14 +25,17 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The heading of a column: its reader's heading (Qt::DisplayRole), its
+    // machine name (kMachineNameRole) and both with its definition (tool tip).
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    static constexpr int kMachineNameRole = Qt::UserRole;
     // Numbers with many decimals shown to six significant digits (the table
     // itself, copies and exports keep them whole).
     void setRoundShown(bool on) { roundShown_ = on; }
 
-    // Stable: rows with equal cells keep their order. Cells that read as
-    // numbers sort by value, before the cells that do not, which sort by text.
+    // As sorted_rows of the core orders them: stable, numbers by value before
+    // texts, empty cells last.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
@@ -45,8 +50,15 @@ class ResultTableView : public QTableView {
 public:
     explicit ResultTableView(QWidget* parent = nullptr);
 
-    // Shows `table` (in its own order; a sorted column is sorted again).
+    // Shows `table` (in its own order; a column the user sorted by is sorted
+    // again, in the same direction).
     void setTable(ResultTable table);
+    // Forgets the user's sort: the rows stand in the table's own order again.
+    void clearSort();
+    // `whole` (this view's table, or a longer table of the same columns whose
+    // first rows the view shows) with its rows in the order the view shows:
+    // what Copy all and Export write.
+    ResultTable arranged(ResultTable whole) const;
     const ResultTable& table() const { return model_->table(); }
     // Numbers with many decimals shown to six significant digits.
     void setRoundShown(bool on) { model_->setRoundShown(on); }

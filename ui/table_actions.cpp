@@ -1,5 +1,7 @@
 #include "ui/table_actions.h"
 
+#include "ui/result_table_view.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -21,7 +23,7 @@ QHash<const QWidget*, std::shared_ptr<TableSource>>& sources() {
 }
 
 void export_with_dialog(QWidget* parent, const TableSource& source) {
-    const ResultTable table = source.table();
+    const ResultTable table = table_as_shown(source);
     QString filter = "CSV files (*.csv);;Tab-separated files (*.tsv)";
     if (xlsx_available()) filter += ";;Excel workbooks (*.xlsx)";
     QString name = QString::fromStdString(table.title).toLower();
@@ -56,8 +58,20 @@ void copy_table(const ResultTable& table, const std::vector<int>& rows) {
         QString::fromStdString(write_table(copy, TableFormat::Tsv)));
 }
 
+ResultTable table_as_shown(const TableSource& source) {
+    return source.arrange ? source.arrange(source.table()) : source.table();
+}
+
 void copy_selection(const TableSource& source) {
-    copy_table(source.table(), source.rowsToCopy());
+    const std::vector<int> rows = source.rowsToCopy();
+    if (rows.empty())
+        copy_table(table_as_shown(source));
+    else
+        copy_table(source.table(), rows);
+}
+
+void copy_all(const TableSource& source) {
+    copy_table(table_as_shown(source));
 }
 
 QString export_table(const ResultTable& table, const ExportHeader& header, const QString& path) {
@@ -80,6 +94,14 @@ QString export_table(const ResultTable& table, const ExportHeader& header, const
 }
 
 void attach_table(QWidget* w, TableSource source) {
+    if (!source.arrange) {
+        if (auto* view = dynamic_cast<ResultTableView*>(w)) {
+            QPointer<ResultTableView> guard(view);
+            source.arrange = [guard](ResultTable t) {
+                return guard ? guard->arranged(std::move(t)) : t;
+            };
+        }
+    }
     auto shared = std::make_shared<TableSource>(std::move(source));
     sources()[w] = shared;
     QObject::connect(w, &QObject::destroyed, [w] { sources().remove(w); });
@@ -93,10 +115,12 @@ void attach_table(QWidget* w, TableSource source) {
         menu.addSeparator();
         QAction* exportAction = menu.addAction("Export...");
         QAction* chosen = menu.exec(w->mapToGlobal(at));
-        if (chosen == copy)
+        if (chosen == copy && rows.empty())
+            copy_all(*shared);
+        else if (chosen == copy)
             copy_table(shared->table(), rows);
         else if (chosen == copyAll)
-            copy_table(shared->table());
+            copy_all(*shared);
         else if (chosen == exportAction)
             export_with_dialog(w, *shared);
     });

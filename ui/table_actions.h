@@ -24,6 +24,10 @@ struct TableSource {
     // The rows of the table that "Copy" and Ctrl+C take, in the order shown
     // (a table with several selected rows); empty: as selectedRow says.
     std::function<std::vector<int>()> selectedRows;
+    // The whole table with its rows in the order the control shows them (a
+    // table the user sorted by a column); none: the table's own order.
+    // attach_table sets it for a ResultTableView.
+    std::function<ResultTable(ResultTable)> arrange = {};
 
     // The rows "Copy" takes: the selected ones; none selected, the whole table.
     std::vector<int> rowsToCopy() const;
@@ -35,8 +39,14 @@ void copy_table(const ResultTable& table, int row = -1);
 // The same for the rows `rows` of the table in that order; every row when
 // `rows` is empty.
 void copy_table(const ResultTable& table, const std::vector<int>& rows);
-// What "Copy" does for the source: its selected rows with the header line.
+// The whole table of the source, its rows in the order shown: what "Copy all"
+// and "Export..." write.
+ResultTable table_as_shown(const TableSource& source);
+// What "Copy" does for the source: its selected rows with the header line;
+// none selected, the whole table in the order shown.
 void copy_selection(const TableSource& source);
+// What "Copy all" does: the whole table in the order shown.
+void copy_all(const TableSource& source);
 
 // Writes the table to `path`: XLSX for a name ending in ".xlsx", TSV for
 // ".tsv" or ".txt", CSV otherwise. Returns an empty string or what went wrong.

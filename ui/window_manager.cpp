@@ -2,11 +2,37 @@
 
 #include "ui/widgets.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace zapt::ui {
+namespace {
+
+// The property that marks a window whose keys are set.
+constexpr const char* kWindowKeys = "zaptWindowKeys";
+
+// Keeps Escape in an open drop-down list: the list claims the key before any
+// shortcut of its window sees it (the list closes itself while Qt asks who
+// wants the key, and would otherwise leave it to the window's Escape).
+class ListKeepsEscape : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+            e->accept();
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 QWidget* WindowManager::open(WindowId id, const std::function<QWidget*()>& create,
                              std::function<void()> closed) {
@@ -65,9 +91,29 @@ void WindowManager::closeAll() {
 }
 
 void add_window_keys(QWidget* w) {
+    // Once per window: a second shortcut of the same key would make both
+    // ambiguous, and Qt would run neither.
+    if (w->property(kWindowKeys).toBool()) return;
+    w->setProperty(kWindowKeys, true);
+    auto* keep = new ListKeepsEscape(w);
+    for (QComboBox* combo : w->findChildren<QComboBox*>()) combo->view()->installEventFilter(keep);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
     escape->setContext(Qt::WindowShortcut);
-    QObject::connect(escape, &QShortcut::activated, w, &QWidget::close);
+    QObject::connect(escape, &QShortcut::activated, w, [w] {
+        // With a drop-down list or a menu of the window open, Escape closes
+        // that alone, as everywhere else on the desktop.
+        for (QComboBox* combo : w->findChildren<QComboBox*>()) {
+            if (combo->view()->isVisible()) {
+                combo->hidePopup();
+                return;
+            }
+        }
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+            return;
+        }
+        w->close();
+    });
     const QList<QPushButton*> ok = w->findChildren<QPushButton*>("cmdOK");
     if (ok.size() != 1) return;
     QPushButton* button = ok.front();

@@ -33,6 +33,52 @@ struct ResultTable {
     std::string setting(std::string_view key) const;
 };
 
+// ---- Reading a table on screen ----
+//
+// The cells and column names of a table are its machine form: copies,
+// exports and zapt-report write them as they are. A window shows each column
+// under a heading a reader understands and some cells in a reader's form (a
+// share as a percentage); the one table of headings below says how.
+
+// What the cells of a column hold, for showing them.
+enum class CellKind {
+    Text,   // shown as they are
+    Number, // shown as they are (six significant digits where a window rounds)
+    Share,  // a proportion from 0 to 1, shown as a percentage: "0.4286" as "42.86 %"
+    PValue, // a p-value: "0" (below the smallest number a double holds) as "< 1e-300"
+};
+
+struct ColumnHeading {
+    std::string column;  // the machine name: "count_a"
+    std::string heading; // what a window shows: "Count A"
+    CellKind kind = CellKind::Text;
+    std::string definition; // what the column holds, for the heading's tool tip
+};
+
+// Every machine name of the program's tables with its heading.
+const std::vector<ColumnHeading>& column_headings();
+
+// The heading of `column`. A column of the table of headings takes its entry;
+// "X_min" and "X_max" take the heading of X with "(min)" and "(max)"; any
+// other column (a metadata column of the user's corpus) is headed by its own
+// name, its cells shown as they are.
+ColumnHeading column_heading(std::string_view column);
+
+// The text a window shows for `cell` of `column`: a share as a percentage, a
+// p-value of 0 as "< 1e-300"; with `round`, a number of more than five
+// decimals to six significant digits. Every other cell as it is.
+std::string shown_cell(std::string_view column, std::string_view cell, bool round = false);
+
+// The order in which a window shows the rows sorted by `column`: the table
+// rows (indices) in that order. Cells that read as numbers as a whole
+// ("12", "-0.5", "1e-07") sort by their value before the cells that do not,
+// which sort by their text without regard to case; empty cells come last in
+// either direction. Stable: rows with equal cells keep their order.
+std::vector<std::size_t> sorted_rows(const ResultTable& table, std::size_t column, bool descending);
+
+// The table with its rows in the order `order` gives (table row indices).
+ResultTable rows_in_order(ResultTable table, const std::vector<std::size_t>& order);
+
 enum class TableFormat { Csv, Tsv };
 
 // What an export states about itself in its first lines, each starting with "#".

@@ -256,6 +256,70 @@ private slots:
                      QString::fromStdString(again["rows"][r][words].get<std::string>()));
     }
 
+    // Escape with a drop-down list of the window open closes the list alone:
+    // the window and its settings stay. Without an open list it closes the
+    // window, as before.
+    void escapeInAnOpenDropDownClosesTheListAlone() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        SEND_OK(drive, cmd("select", "cboFamily", 1));
+        for (const char* box : {"cboFamily", "cboGroupBy"}) {
+            SEND_OK(drive, cmd("press", box));
+            json d = drive.dump();
+            QVERIFY2(control(d, "Form12", box)["popupOpen"].get<bool>(), box);
+            SEND_OK(drive, cmd("key", box, std::string("Escape")));
+            d = drive.dump();
+            QVERIFY2(isOpen(d, "Form12"), box);
+            QVERIFY2(!control(d, "Form12", box)["popupOpen"].get<bool>(), box);
+            QCOMPARE(control(d, "Form12", "cboFamily")["selected"].get<int>(), 1);
+        }
+        SEND_OK(drive, cmd("key", "cboFamily", std::string("Escape")));
+        QVERIFY(!isOpen(drive.dump(), "Form12"));
+    }
+
+    // Every table of the window sorts by its headings, the significance tests
+    // and the author figures too, under headings a reader understands.
+    void everyTableSortsUnderReadersHeadings() {
+        Driver drive;
+        QVERIFY(drive.started());
+        SEND_OK(drive, cmd("press", "cmdCompareGroups"));
+        const struct {
+            int tab;
+            std::string table, column, heading;
+        } cases[] = {
+            {0, "tblSignificance", "statistic", "Statistic"},
+            {0, "tblShares", "per_10k", "Per 10k"},
+            {0, "tblSpread", "top_author_share", "Top author's share"},
+            {1, "tblMetrics", "av_text_length", "Av. text length"},
+        };
+        for (const auto& c : cases) {
+            SEND_OK(drive, json::array({"select", "tabResults", c.tab}));
+            json d = drive.dump();
+            const json before = control(d, "Form12", c.table);
+            int i = 0;
+            while (i < int(before["columns"].size()) && before["columns"][i] != c.column) ++i;
+            QVERIFY2(i < int(before["columns"].size()), c.column.c_str());
+            QCOMPARE(before["headings"][i].get<std::string>(), c.heading);
+            SEND_OK(drive, json::array({"press", c.table, "heading", i}));
+            SEND_OK(drive, json::array({"press", c.table, "heading", i}));
+            d = drive.dump();
+            const json after = control(d, "Form12", c.table);
+            QCOMPARE(after["sortColumn"].get<int>(), i);
+            std::vector<double> v;
+            for (const json& row : after["rows"]) {
+                QString cell = QString::fromStdString(row[i].get<std::string>());
+                if (cell.isEmpty()) continue;
+                if (cell.endsWith(" %")) cell.chop(2);
+                bool number = false;
+                v.push_back(cell.toDouble(&number));
+                QVERIFY2(number, qPrintable(cell));
+            }
+            QVERIFY2(v.size() > 1, c.table.c_str());
+            QVERIFY2(std::is_sorted(v.rbegin(), v.rend()), c.table.c_str());
+        }
+    }
+
     // A copy from a list says what its numbers are; every list has the menu;
     // the education list keeps row for row with the codes however either scrolls.
     void listsCopyWithTheirContextAndScrollTogether() {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 namespace zapt {
@@ -88,6 +89,115 @@ TEST(ExploreWindow, EventsFillTheTabs) {
     EXPECT_EQ(f.subcorpora().list.size(), 1u);
     EXPECT_FALSE(f.wordScope_Click(5));
     EXPECT_FALSE(f.keywordsB_Click(-2));
+}
+
+// A table made with other settings than the boxes hold now is stale, and its
+// export stays headed by the settings that made it: changing A without
+// pressing Keywords never puts the new A above the old A's keywords.
+TEST(ExploreWindow, ATableWhoseSettingsChangedIsStaleAndKeepsItsOwnHeader) {
+    using Tab = ExploreForm::Tab;
+    Window w;
+    ExploreForm& f = w.form;
+    f.txtName_Change("young");
+    f.txtConditions_Change("age=16-20");
+    f.cmdDefine_Click();
+    f.txtName_Change("women");
+    f.txtConditions_Change("gender=F");
+    f.cmdDefine_Click();
+    ASSERT_EQ(f.subcorpora().list.size(), 3u);
+    // No table yet: nothing is stale.
+    for (Tab t : {Tab::Subcorpora, Tab::WordList, Tab::Keywords, Tab::Concordance})
+        EXPECT_FALSE(f.stale(t));
+
+    auto makeAll = [&f] {
+        f.cmdWordList_Click();
+        f.cmdKeywords_Click();
+        f.cmdConcordance_Click();
+    };
+    f.keywordsA_Click(1);
+    f.txtQuery_Change("u");
+    makeAll();
+    for (Tab t : {Tab::WordList, Tab::Keywords, Tab::Concordance}) {
+        EXPECT_FALSE(f.stale(t));
+        EXPECT_EQ(f.staleNote(t), "");
+    }
+    EXPECT_EQ(f.exportSelection(Tab::Keywords), "keywords of young against rest of the corpus");
+
+    const struct {
+        const char* change;
+        std::function<void(ExploreForm&)> op;
+        Tab stale; // the one tab made stale
+    } cases[] = {
+        {"word list scope", [](ExploreForm& g) { g.wordScope_Click(2); }, Tab::WordList},
+        {"pattern", [](ExploreForm& g) { g.txtPattern_Change("2*"); }, Tab::WordList},
+        {"glossary only", [](ExploreForm& g) { g.glossaryOnly_Click(true); }, Tab::WordList},
+        {"not in dictionary", [](ExploreForm& g) { g.notInDictionary_Click(true); }, Tab::WordList},
+        {"by code", [](ExploreForm& g) { g.byCode_Click(true); }, Tab::WordList},
+        {"keywords A", [](ExploreForm& g) { g.keywordsA_Click(2); }, Tab::Keywords},
+        {"keywords B", [](ExploreForm& g) { g.keywordsB_Click(0); }, Tab::Keywords},
+        {"min. authors", [](ExploreForm& g) { g.minAuthors_Change(7); }, Tab::Keywords},
+        {"query", [](ExploreForm& g) { g.txtQuery_Change("x"); }, Tab::Concordance},
+        {"context", [](ExploreForm& g) { g.context_Change(1); }, Tab::Concordance},
+        {"concordance scope", [](ExploreForm& g) { g.concordanceScope_Click(1); },
+         Tab::Concordance},
+    };
+    for (const auto& c : cases) {
+        Window fresh;
+        ExploreForm& g = fresh.form;
+        g.txtName_Change("young");
+        g.txtConditions_Change("age=16-20");
+        g.cmdDefine_Click();
+        g.txtName_Change("women");
+        g.txtConditions_Change("gender=F");
+        g.cmdDefine_Click();
+        g.keywordsA_Click(1);
+        g.txtQuery_Change("u");
+        g.cmdWordList_Click();
+        g.cmdKeywords_Click();
+        g.cmdConcordance_Click();
+        const std::string before = g.exportSelection(c.stale);
+        c.op(g);
+        for (Tab t : {Tab::Subcorpora, Tab::WordList, Tab::Keywords, Tab::Concordance})
+            EXPECT_EQ(g.stale(t), t == c.stale) << c.change << " " << static_cast<int>(t);
+        EXPECT_EQ(g.exportSelection(c.stale), before) << c.change;
+        EXPECT_NE(g.staleNote(c.stale).find(before), std::string::npos) << c.change;
+        // Put back as it was, the table is the boxes' own again.
+        if (std::string(c.change) == "pattern") {
+            g.txtPattern_Change("");
+            EXPECT_FALSE(g.stale(Tab::WordList));
+        }
+    }
+
+    // The fault as a user met it: A changed, Keywords not pressed.
+    f.keywordsA_Click(2);
+    EXPECT_TRUE(f.stale(Tab::Keywords));
+    EXPECT_EQ(f.exportSelection(Tab::Keywords), "keywords of young against rest of the corpus");
+    EXPECT_EQ(f.keywords().table.title, "Keywords: young against rest of corpus");
+    EXPECT_NE(f.staleNote(Tab::Keywords).find("press Keywords"), std::string::npos);
+    f.cmdKeywords_Click();
+    EXPECT_FALSE(f.stale(Tab::Keywords));
+    EXPECT_EQ(f.exportSelection(Tab::Keywords), "keywords of women against rest of the corpus");
+
+    // A subcorpus in use defined anew under its name, or deleted, makes the
+    // tables made of it stale.
+    f.txtName_Change("women");
+    f.txtConditions_Change("gender=M");
+    f.cmdDefine_Click();
+    EXPECT_TRUE(f.stale(Tab::Keywords));
+    EXPECT_FALSE(f.stale(Tab::Concordance)); // of the whole corpus
+    f.cmdKeywords_Click();
+    f.wordScope_Click(1);
+    f.cmdWordList_Click();
+    ASSERT_TRUE(f.selectSubcorpus(1));
+    f.cmdDelete_Click();
+    EXPECT_TRUE(f.stale(Tab::WordList));  // back to the whole corpus
+    EXPECT_FALSE(f.stale(Tab::Keywords)); // "women" moved up a row, but is the same
+    // A failed run leaves the last table, which no longer matches the boxes.
+    f.cmdWordList_Click();
+    EXPECT_FALSE(f.stale(Tab::WordList));
+    f.txtPattern_Change("re:(");
+    f.cmdWordList_Click();
+    EXPECT_TRUE(f.stale(Tab::WordList));
 }
 
 TEST(ExploreWindow, OddInputNeverBreaksTheState) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace zapt {
 namespace {
 
@@ -120,6 +122,119 @@ TEST(ResultTable, XlsxWriterReportsFailureInsteadOfSucceedingSilently) {
         std::remove(path.c_str());
         EXPECT_EQ(std::string(magic, 2), "PK"); // a zip container
     }
+}
+
+// ---- On screen: headings, cells and the order of the rows ----
+
+TEST(ResultTableOnScreen, ColumnsAreHeadedForAReader) {
+    const struct {
+        std::string column, heading;
+        CellKind kind;
+    } cases[] = {
+        {"count_a", "Count A", CellKind::Number},
+        {"per_10k_a", "Per 10k A", CellKind::Number},
+        {"g2", "G\u00b2", CellKind::Number},
+        {"log_ratio", "Log ratio", CellKind::Number},
+        {"pct_diff", "%DIFF", CellKind::Number},
+        {"top_author_share", "Top author's share", CellKind::Share},
+        {"share", "Share", CellKind::Number},
+        {"p", "p", CellKind::PValue},
+        {"authors_using", "Authors using", CellKind::Number},
+        // A figure's spread takes the figure's heading.
+        {"av_text_length_min", "Av. text length (min)", CellKind::Number},
+        {"texts_max", "Texts (max)", CellKind::Number},
+        // A metadata column of the user's corpus keeps its own name, even one
+        // that ends like a spread or is empty.
+        {"region", "region", CellKind::Text},
+        {"region_min", "region_min", CellKind::Text},
+        {"_min", "_min", CellKind::Text},
+        {"", "", CellKind::Text},
+    };
+    for (const auto& c : cases) {
+        const ColumnHeading h = column_heading(c.column);
+        EXPECT_EQ(h.heading, c.heading) << c.column;
+        EXPECT_EQ(h.column, c.column);
+        EXPECT_EQ(h.kind, c.kind) << c.column;
+    }
+    // One entry per machine name, each with a heading.
+    std::set<std::string> names;
+    for (const ColumnHeading& h : column_headings()) {
+        EXPECT_TRUE(names.insert(h.column).second) << h.column;
+        EXPECT_FALSE(h.heading.empty()) << h.column;
+    }
+}
+
+TEST(ResultTableOnScreen, CellsAreShownAsAReaderReadsThem) {
+    const struct {
+        std::string column, cell;
+        bool round;
+        std::string shown;
+    } cases[] = {
+        {"top_author_share", "0.4286", false, "42.86 %"},
+        {"top_author_share", "1", false, "100 %"},
+        {"top_author_share", "0.5", false, "50 %"},
+        {"top_author_share", "0", false, "0 %"},
+        {"top_author_share", "0.333333333333", true, "33.33 %"},
+        {"top_author_share", "0.00001", false, "0 %"},
+        {"top_author_share", "", false, ""},  // no author uses the form
+        {"share", "0.2500", false, "0.2500"}, // beside its chart of percentages
+        {"share", "-", false, "-"},
+        // A p-value too small for a double is no zero.
+        {"p", "0", false, "< 1e-300"},
+        {"p", "0.04311", false, "0.04311"},
+        {"p", "1.235e-07", false, "1.235e-07"},
+        {"p", "", false, ""},
+        // Rounding to six significant digits only where asked and only
+        // numbers of more than five decimals.
+        {"g2", "12.345678901234", true, "12.3457"},
+        {"g2", "12.345678901234", false, "12.345678901234"},
+        {"g2", "0.000000123456789", true, "1.23457e-07"},
+        {"dp", "0.5", true, "0.5"},
+        {"form", "1.2345678901", true, "1.23457"},
+        {"form", "abc.defghijk", true, "abc.defghijk"},
+        {"count", "123456789012", true, "123456789012"},
+        {"region", "0.4286", false, "0.4286"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shown_cell(c.column, c.cell, c.round), c.shown) << c.column << " " << c.cell;
+}
+
+TEST(ResultTableOnScreen, RowsSortByValueTextAndEmptyLast) {
+    const ResultTable t = table_of({"x"}, {{"10"},
+                                           {"9"},
+                                           {""},
+                                           {"-2.5"},
+                                           {"b"},
+                                           {"A"},
+                                           {"1e-07"},
+                                           {"9"},
+                                           {"\xC3\x89t\xC3\xA9"}, // Été
+                                           {"a"},
+                                           {"Nan"}, // a word, not a number that is none
+                                           {"inf"}});
+    const struct {
+        bool descending;
+        std::vector<std::size_t> order;
+    } cases[] = {
+        // Numbers by value (not "10" before "9"), then texts without regard to
+        // case (A and a keep their order), then the empty cell.
+        {false, {3, 6, 1, 7, 0, 5, 9, 4, 11, 10, 8, 2}},
+        {true, {8, 10, 11, 4, 5, 9, 0, 1, 7, 6, 3, 2}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(sorted_rows(t, 0, c.descending), c.order);
+    // A column beyond a short row reads as empty; a table without rows has no order.
+    EXPECT_EQ(sorted_rows(table_of({"x", "y"}, {{"1", "2"}, {"3"}}), 1, false),
+              (std::vector<std::size_t>{0, 1}));
+    EXPECT_EQ(sorted_rows(table_of({"x", "y"}, {{"1"}, {"3", "2"}}), 1, true),
+              (std::vector<std::size_t>{1, 0}));
+    EXPECT_TRUE(sorted_rows(table_of({"x"}, {}), 0, false).empty());
+
+    const ResultTable ordered = rows_in_order(t, sorted_rows(t, 0, false));
+    ASSERT_EQ(ordered.rows.size(), t.rows.size());
+    EXPECT_EQ(ordered.rows.front()[0], "-2.5");
+    EXPECT_EQ(ordered.rows.back()[0], "");
+    EXPECT_EQ(ordered.columns, t.columns);
+    EXPECT_EQ(ordered.title, t.title);
 }
 
 } // namespace
