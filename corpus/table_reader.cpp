@@ -954,6 +954,12 @@ std::vector<PairRow> read_pairs(std::string_view file, std::string_view content,
 
 // ---------------------------------------------------------------------------
 
+const char* const kTextFieldRule =
+    "a column beyond the fields is a text field when, of the authors with two or more texts "
+    "giving a value in it, more than half have no value (alike but for letter case) given by "
+    "more than half of those texts; otherwise it is an author field, and each author has the "
+    "value of most of their texts";
+
 std::optional<std::string> add_column_mapping(TableOptions& options, std::string_view argument) {
     std::size_t eq = argument.find('=');
     if (eq == std::string_view::npos) {
