@@ -308,6 +308,7 @@ private slots:
     // in force, and the Explore window's subcorpora come back in the next
     // session on the same corpus.
     void theMainWindowKeepsWhatIsInForce() {
+        delete window; // the windows looked for are the main window's own
         QTemporaryDir config;
         auto store = std::make_shared<zapt::SettingsStore>(config.filePath("zapt").toStdString());
         const zapt::DataSet data = zapt::load_builtin_data();
