@@ -348,10 +348,11 @@ private:
     // Per text, its values of the metadata columns (kept until the kinds are
     // known).
     std::vector<std::vector<std::string>> text_values_;
-    int unclosed_quote_line_ = 0; // the first quote that ran to the end of the file
-    std::string converted_;       // the file's text as UTF-8, when it was in another encoding
-    bool profiles_ = false;       // authors are the senders' profiles
-    int nationality_ = -1;        // the Donate window's sender's nationality
+    int unclosed_quote_line_ = 0;    // the first quote that ran to the end of the file
+    std::size_t metadata_lines_ = 0; // where the metadata columns' lines start in columnsUsed
+    std::string converted_;          // the file's text as UTF-8, when it was in another encoding
+    bool profiles_ = false;          // authors are the senders' profiles
+    int nationality_ = -1;           // the Donate window's sender's nationality
 
     std::vector<AuthorEntry> authors_;
     std::unordered_map<std::string, std::size_t> author_index_;
@@ -442,6 +443,12 @@ bool TableReader::assign_columns(const Record& header) {
             report_.columnsUsed.push_back(std::string(kFieldTitles[f]) + ": " +
                                           in_quotes(header_[static_cast<std::size_t>(column_[f])]));
         }
+    }
+    // The other columns; each says below whether it is a text field.
+    metadata_lines_ = report_.columnsUsed.size();
+    for (int i : metadata_columns_) {
+        report_.columnsUsed.push_back("metadata: " +
+                                      in_quotes(header_[static_cast<std::size_t>(i)]));
     }
     return assign_kinds();
 }
@@ -682,15 +689,16 @@ void TableReader::classify_columns() {
         f.chosen = chosen_kind_[m] >= 0;
         f.textField = f.chosen ? chosen_kind_[m] == 1 : f.differing * 2 > f.informative;
         text_field_[m] = f.textField;
+        std::string& line = report_.columnsUsed[metadata_lines_ + m];
         if (f.textField) {
-            std::string why = f.chosen ? "chosen"
-                                       : "its value differs between the texts of " +
-                                             std::to_string(f.differing) + " of " +
-                                             std::to_string(f.informative) + " authors";
-            report_.columnsUsed.push_back("text field: " + in_quotes(f.name) + " (" + why + ")");
-        } else {
-            report_.columnsUsed.push_back("author field: " + in_quotes(f.name) +
-                                          (f.chosen ? " (chosen)" : ""));
+            line = "text field: " + in_quotes(f.name) + " (" +
+                   (f.chosen
+                        ? std::string("chosen")
+                        : "its value differs between the texts of " + std::to_string(f.differing) +
+                              " of " + std::to_string(f.informative) + " authors") +
+                   ")";
+        } else if (f.chosen) {
+            line += " (chosen as an author field)";
         }
         report_.metadataFields.push_back(std::move(f));
     }

@@ -304,6 +304,12 @@ TEST(TableReader, ColumnsThatDifferBetweenAnAuthorsTextsAreTextFields) {
     EXPECT_EQ(d.authorMetadata[1], (std::vector<std::string>{"South", "y"}));
     EXPECT_EQ(r.count("author's ID differs"), 0u);
     EXPECT_EQ(r.count("author's region differs"), 1u);
+    // The report's list of columns says which kind each is.
+    EXPECT_EQ(std::vector<std::string>(r.columnsUsed.begin() + 2, r.columnsUsed.end()),
+              (std::vector<std::string>{
+                  "text field: \"ID\" (its value differs between the texts of 3 of 3 authors)",
+                  "text field: \"date\" (its value differs between the texts of 2 of 3 authors)",
+                  "metadata: \"region\"", "metadata: \"note\""}));
     // Switched to an author field, the value of most of the author's texts.
     TableOptions asAuthor;
     asAuthor.authorFields = {"date"};
@@ -311,6 +317,7 @@ TEST(TableReader, ColumnsThatDifferBetweenAnAuthorsTextsAreTextFields) {
     DataSet d2 = read(content, r2, "t.csv", asAuthor);
     EXPECT_EQ(d2.metadataColumns, (std::vector<std::string>{"date", "region", "note"}));
     EXPECT_EQ(d2.authorMetadata[1][0], "d1");
+    EXPECT_EQ(r2.columnsUsed[3], "metadata: \"date\" (chosen as an author field)");
     EXPECT_EQ(r2.count("author's date differs"), 3u);
 }
 
