@@ -804,7 +804,10 @@ bool TableReader::decode() {
                         1);
         }
         const std::string_view body = strip_bom(content_);
-        if (bom == "UTF-8" || (!is_ascii(body) && valid_utf8(body))) {
+        // A file holding UTF-8 characters is UTF-8, its broken rows left out
+        // as in any other: read in another encoding, every one of them would
+        // turn into two or three wrong characters.
+        if (bom == "UTF-8" || any_utf8_beyond_ascii(body)) {
             problem("encoding not used", "the file is UTF-8, not " + options_.encoding,
                     "read as UTF-8", 0);
         } else {

@@ -3,6 +3,7 @@
 // among them), what the window offers for a corpus, and the preview of a
 // table's fields, encoding and bands.
 #include "app/open_corpus.h"
+#include "variation/grouping.h"
 
 #include <gtest/gtest.h>
 
@@ -238,6 +239,35 @@ TEST(OpenCorpus, PreviewProposesAnEncoding) {
     EXPECT_EQ(p.encoding, "windows-1252");
     EXPECT_EQ(p.rows[0].back(), "\xE2\x80\x9C"
                                 "caf\xC3\xA9\xE2\x80\x9D \xE2\x80\xA6");
+}
+
+// A table's message id is a text field: never offered as a grouping of the
+// authors, and named for what it is when asked for.
+TEST(OpenCorpus, ATablesIdIsNoGroupingOfTheAuthors) {
+    TempFolder tmp;
+    CorpusOptions o;
+    o.path = tmp.write("sms.csv", "id,sender,message,country\n"
+                                  "1,ann,hi,UK\n2,bo,ok,SG\n3,ann,u ok,UK\n4,bo,yes,SG\n"
+                                  "5,cy,no,SG\n");
+    LoadedCorpus c = read_corpus_source(o);
+    const AuthorRegister authors = build_author_register(c.data.authors);
+    const AuthorFields fields{&authors, &c.data.metadataColumns, &c.data.authorMetadata,
+                              &c.data.textColumns};
+    EXPECT_EQ(c.data.textColumns, std::vector<std::string>{"id"});
+    std::vector<std::string> offered;
+    for (const GroupBy& by : group_by_choices(fields)) offered.push_back(by.caption());
+    EXPECT_NE(std::find(offered.begin(), offered.end(), "country"), offered.end());
+    for (const std::string& caption : offered)
+        EXPECT_EQ(caption.find("id"), std::string::npos) << caption;
+    std::string error;
+    EXPECT_FALSE(parse_group_by("id", fields, &error));
+    const auto why = text_field_refusal("ID", fields);
+    ASSERT_TRUE(why);
+    EXPECT_NE(why->find("\"ID\" is a text field"), std::string::npos) << *why;
+    // Made an author field by the user, it is one.
+    o.table.authorFields = {"id"};
+    c = read_corpus_source(o);
+    EXPECT_EQ(c.data.metadataColumns, (std::vector<std::string>{"id", "country"}));
 }
 
 } // namespace

@@ -824,6 +824,14 @@ TEST(TableReader, OtherEncodings) {
     named.encoding = "windows-1252";
     read("author,text\nann,caf\xC3\xA9\n", u, "t.csv", named);
     EXPECT_EQ(u.count("encoding not used"), 1u);
+    // So is one named for a UTF-8 file with a broken row: the row is left out,
+    // the UTF-8 characters of the others are not turned into two each.
+    LoadReport v;
+    DataSet d = read("author,text\nann,caf\xC3\xA9\nbo,caf\xE9\n", v, "t.csv", named);
+    EXPECT_EQ(texts(d), std::vector<std::string>{"caf\xC3\xA9"});
+    EXPECT_EQ(v.count("encoding not used"), 1u);
+    EXPECT_EQ(v.count("not UTF-8"), 1u);
+    EXPECT_EQ(v.encoding, "UTF-8");
 }
 
 TEST(TableReader, LoadFromAFile) {
