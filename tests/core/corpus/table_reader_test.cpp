@@ -812,6 +812,10 @@ TEST(TableReader, OtherEncodings) {
         ASSERT_FALSE(r.fatal()) << format_report(r);
         EXPECT_EQ(texts(d), c.texts);
         EXPECT_EQ(r.encoding, c.says);
+        // The report says an encoding other than UTF-8.
+        EXPECT_EQ(format_report(r).find("\n  read as " + c.says + "\n") != std::string::npos,
+                  c.says != "UTF-8")
+            << format_report(r);
         EXPECT_EQ(d.authors.size(), 2u - (c.texts.size() == 1));
     }
     // The encoding proposed is kept for the window that asks the user.
