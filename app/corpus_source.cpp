@@ -17,10 +17,6 @@ const char* const kCorpusOptionsHelp =
                     with a header row and one row per text
   --map FIELD=COLUMN  read the table's column COLUMN as FIELD (text, author,
                     age, gender, education, native or code); repeatable
-  --glossary FILE   the glossary (JSON, or CSV with form,interpretation)
-  --families FILE   the variant families (JSON, or CSV with family,form)
-  --bands LIST      the age bands, youngest first, e.g. "16-20,21-25,26-40,41+"
-                    (default "<18,18-25,26-40,41-60,61+")
   --encoding NAME   read a table that is not UTF-8 in this encoding, e.g.
                     windows-1252 or ISO-8859-1 (a table in UTF-16 with its
                     byte-order mark is read without it)
@@ -31,6 +27,10 @@ const char* const kCorpusOptionsHelp =
                     of most of their texts); repeatable. Without them, a column
                     whose value differs between an author's texts for most
                     authors is a text field
+  --glossary FILE   the glossary (JSON, or CSV with form,interpretation)
+  --families FILE   the variant families (JSON, or CSV with family,form)
+  --bands LIST      the age bands, youngest first, e.g. "16-20,21-25,26-40,41+"
+                    (default "<18,18-25,26-40,41-60,61+")
 )";
 
 bool is_corpus_option(std::string_view name) {
