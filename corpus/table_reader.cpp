@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -258,18 +259,19 @@ struct Tally {
     std::unordered_map<std::string, std::size_t> index;
     int first_other_line = 0; // the line where a second value first appeared
 
-    void add(const std::string& v, int line) {
-        if (v.empty()) return;
+    // Counts one text's value; returns its place in `values` (kNone for "").
+    std::uint32_t add(const std::string& v, int line) {
+        if (v.empty()) return kNone;
         if (index.empty()) {
-            for (auto& [value, n] : values) {
-                if (value == v) {
-                    ++n;
-                    return;
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                if (values[i].first == v) {
+                    ++values[i].second;
+                    return static_cast<std::uint32_t>(i);
                 }
             }
         } else if (auto it = index.find(v); it != index.end()) {
             ++values[it->second].second;
-            return;
+            return static_cast<std::uint32_t>(it->second);
         }
         if (!values.empty() && !first_other_line) first_other_line = line;
         values.emplace_back(v, 1);
@@ -278,7 +280,9 @@ struct Tally {
         } else if (values.size() > kIndexFrom) {
             index.emplace(v, values.size() - 1);
         }
+        return static_cast<std::uint32_t>(values.size() - 1);
     }
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
     // The value of most texts; the first seen on a tie; "" when none gave one.
     std::string majority() const {
         const std::pair<std::string, std::size_t>* best = nullptr;
@@ -345,9 +349,13 @@ private:
     // field (the user's choice); then, once read, whether it is a text field.
     std::vector<int> chosen_kind_;
     std::vector<bool> text_field_;
-    // Per text, its values of the metadata columns (kept until the kinds are
-    // known).
-    std::vector<std::vector<std::string>> text_values_;
+    // Per text (in corpus order), its values of the metadata columns, kept
+    // until the kinds are known: its author (Tally::kNone for none) and per
+    // column the value's place in the author's tally; the values of a text
+    // without an author as they are.
+    std::vector<std::uint32_t> text_author_;
+    std::vector<std::vector<std::uint32_t>> text_value_; // per metadata column
+    std::unordered_map<std::size_t, std::vector<std::string>> orphan_values_;
     int unclosed_quote_line_ = 0;    // the first quote that ran to the end of the file
     std::size_t metadata_lines_ = 0; // where the metadata columns' lines start in columnsUsed
     std::string converted_;          // the file's text as UTF-8, when it was in another encoding
@@ -444,6 +452,7 @@ bool TableReader::assign_columns(const Record& header) {
                                           in_quotes(header_[static_cast<std::size_t>(column_[f])]));
         }
     }
+    text_value_.resize(metadata_columns_.size());
     // The other columns; each says below whether it is a text field.
     metadata_lines_ = report_.columnsUsed.size();
     for (int i : metadata_columns_) {
@@ -644,8 +653,12 @@ void TableReader::read_row(Record& r, DataSet& d) {
     if (id.empty()) {
         problem("no author", "a text has no author",
                 "text kept in the corpus; it belongs to no author", r.line);
+        if (!metadata_columns_.empty()) {
+            orphan_values_.emplace(d.corpus.size(), std::move(meta));
+            text_author_.push_back(Tally::kNone);
+            for (auto& column : text_value_) column.push_back(Tally::kNone);
+        }
         d.corpus.push_back(CorpusRow{"", std::move(text)});
-        text_values_.push_back(std::move(meta));
     } else {
         std::size_t a = author_of(id, fold_text(id), r.line);
         AuthorEntry& e = authors_[a];
@@ -653,10 +666,10 @@ void TableReader::read_row(Record& r, DataSet& d) {
             e.tallies[k].add(values[k], r.line);
             if (!values[k].empty()) given_[kAuthorFields[k]] = true;
         }
+        if (!metadata_columns_.empty()) text_author_.push_back(static_cast<std::uint32_t>(a));
         for (std::size_t m = 0; m < metadata_columns_.size(); ++m)
-            e.tallies[kAuthorFields.size() + m].add(meta[m], r.line);
+            text_value_[m].push_back(e.tallies[kAuthorFields.size() + m].add(meta[m], r.line));
         d.corpus.push_back(CorpusRow{e.name, std::move(text)});
-        text_values_.push_back(std::move(meta));
     }
     characters_ += d.corpus.back().text.size() + 1;
     ++report_.textsRead;
@@ -749,17 +762,29 @@ void TableReader::build_register(DataSet& d) {
     }
     // Each text's values of the text fields.
     if (!d.textColumns.empty()) {
-        d.textMetadata.reserve(text_values_.size());
-        for (std::vector<std::string>& values : text_values_) {
-            std::vector<std::string> own;
+        d.textMetadata.assign(d.corpus.size(), {});
+        for (std::size_t t = 0; t < d.corpus.size(); ++t) {
+            std::vector<std::string>& own = d.textMetadata[t];
             own.reserve(d.textColumns.size());
-            for (std::size_t m = 0; m < values.size(); ++m) {
-                if (text_field_[m]) own.push_back(std::move(values[m]));
+            const auto orphan = orphan_values_.find(t);
+            for (std::size_t m = 0; m < metadata_columns_.size(); ++m) {
+                if (!text_field_[m]) continue;
+                if (orphan != orphan_values_.end()) {
+                    own.push_back(orphan->second[m]);
+                    continue;
+                }
+                const std::uint32_t v = text_value_[m][t];
+                own.push_back(v == Tally::kNone ? std::string()
+                                                : authors_[text_author_[t]]
+                                                      .tallies[kAuthorFields.size() + m]
+                                                      .values[v]
+                                                      .first);
             }
-            d.textMetadata.push_back(std::move(own));
         }
     }
-    text_values_.clear();
+    text_author_.clear();
+    text_value_.clear();
+    orphan_values_.clear();
     // In file order, so that the places reported are the first five.
     for (std::size_t k = 0; k < differing.size(); ++k) {
         if (differing[k].empty()) continue;
