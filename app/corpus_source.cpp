@@ -1,5 +1,6 @@
 #include "app/corpus_source.h"
 
+#include "corpus/encoding.h"
 #include "corpus/text.h"
 #include "selection/age_band.h"
 
@@ -16,11 +17,29 @@ const char* const kCorpusOptionsHelp =
                     with a header row and one row per text
   --map FIELD=COLUMN  read the table's column COLUMN as FIELD (text, author,
                     age, gender, education, native or code); repeatable
+  --encoding NAME   read a table that is not UTF-8 in this encoding, e.g.
+                    windows-1252 or ISO-8859-1 (a table in UTF-16 with its
+                    byte-order mark is read without it)
+  --text-field COLUMN, --author-field COLUMN
+                    read a table's column as a text field (a value per text,
+                    such as an id or a date: never a group or a condition of
+                    authors) or as an author field (each author has the value
+                    of most of their texts); repeatable. Without them, a column
+                    whose value differs between an author's texts for most
+                    authors is a text field
   --glossary FILE   the glossary (JSON, or CSV with form,interpretation)
   --families FILE   the variant families (JSON, or CSV with family,form)
   --bands LIST      the age bands, youngest first, e.g. "16-20,21-25,26-40,41+"
                     (default "<18,18-25,26-40,41-60,61+")
 )";
+
+bool is_corpus_option(std::string_view name) {
+    for (const char* o : {"--corpus", "--map", "--glossary", "--families", "--bands", "--encoding",
+                          "--text-field", "--author-field"}) {
+        if (name == o) return true;
+    }
+    return false;
+}
 
 std::optional<std::string> take_corpus_option(const std::vector<std::string>& args, std::size_t& i,
                                               CorpusOptions& options) {
@@ -30,9 +49,7 @@ std::optional<std::string> take_corpus_option(const std::vector<std::string>& ar
         value = name.substr(eq + 1);
         name = name.substr(0, eq);
     }
-    if (name != "--corpus" && name != "--map" && name != "--glossary" && name != "--families" &&
-        name != "--bands")
-        return std::nullopt;
+    if (!is_corpus_option(name)) return std::nullopt;
     if (!value) {
         if (i + 1 >= args.size()) return name + " needs a value";
         value = args[++i];
@@ -49,6 +66,15 @@ std::optional<std::string> take_corpus_option(const std::vector<std::string>& ar
     if (name == "--map") {
         if (auto error = add_column_mapping(options.table, *value)) return "--map: " + *error;
     }
+    if (name == "--encoding") {
+        if (!known_encoding(*value)) {
+            return "--encoding: no encoding \"" + *value +
+                   "\" is known (e.g. windows-1252, ISO-8859-1, ISO-8859-15)";
+        }
+        options.table.encoding = *value;
+    }
+    if (name == "--text-field") options.table.textFields.push_back(*value);
+    if (name == "--author-field") options.table.authorFields.push_back(*value);
     return std::string();
 }
 
@@ -59,15 +85,34 @@ std::vector<BandBounds> bands_of(const CorpusOptions& options) {
     return std::move(*b);
 }
 
-LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress& progress) {
+LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress& progress,
+                                LoadReport* failed) {
     LoadedCorpus c;
+    const bool table = !options.path.empty() && is_table_path(options.path) &&
+                       !std::filesystem::is_directory(options.path);
+    const TableOptions& t = options.table;
+    const char* only = !t.map.empty()            ? "--map"
+                       : !t.encoding.empty()     ? "--encoding"
+                       : !t.textFields.empty()   ? "--text-field"
+                       : !t.authorFields.empty() ? "--author-field"
+                                                 : nullptr;
+    if (only && !table) {
+        throw DataError(options.path.empty() ? "--corpus" : options.path, 0,
+                        std::string(only) + " is for a table (CSV or TSV), not " +
+                            (options.path.empty() ? "the built-in corpus" : "a folder"));
+    }
     if (options.path.empty()) {
         c.data = load_builtin_data();
         c.name = "built-in";
-    } else if (is_table_path(options.path) && !std::filesystem::is_directory(options.path)) {
+    } else if (table) {
         TableOptions table = options.table;
         table.progress = progress;
-        c.data = load_table_corpus(options.path, table, c.report);
+        try {
+            c.data = load_table_corpus(options.path, table, c.report);
+        } catch (const DataError&) {
+            if (failed) *failed = c.report;
+            throw;
+        }
         // Tabs and line breaks in a text read as blanks, as in every corpus.
         for (CorpusRow& row : c.data.corpus) blanks_for_breaks(row.text);
         c.name = "table " + options.path;

@@ -18,18 +18,24 @@ namespace zapt {
 
 struct CorpusOptions {
     std::string path;     // a folder or a table; empty: the built-in sample
-    TableOptions table;   // --map FIELD=COLUMN, for a table
+    TableOptions table;   // for a table: --map FIELD=COLUMN, --encoding NAME, --text-field NAME,
+                          // --author-field NAME
     std::string glossary; // --glossary FILE (JSON or CSV); empty: the corpus's or the built-in
     std::string families; // --families FILE (JSON or CSV)
     std::string bands;    // --bands LIST; empty: the built-in five
 };
 
 // Takes the corpus option at args[i] ("--corpus PATH", "--corpus=PATH", and
-// --map, --glossary, --families, --bands in the same two forms), moving `i`
-// past its value. Nothing when args[i] is no corpus option; otherwise an empty
-// string, or the message for a wrong value.
+// --map, --glossary, --families, --bands, --encoding, --text-field,
+// --author-field in the same two forms), moving `i` past its value. Nothing
+// when args[i] is no corpus option; otherwise an empty string, or the message
+// for a wrong value.
 std::optional<std::string> take_corpus_option(const std::vector<std::string>& args, std::size_t& i,
                                               CorpusOptions& options);
+
+// Whether `name` ("--corpus", "--map", ...) is a corpus option, each of which
+// takes a value.
+bool is_corpus_option(std::string_view name);
 
 // The help lines of those options, for the programs' --help.
 extern const char* const kCorpusOptionsHelp;
@@ -50,8 +56,12 @@ inline constexpr const char* kBuiltinBands = "<18,18-25,26-40,41-60,61+";
 std::vector<BandBounds> bands_of(const CorpusOptions& options);
 
 // Reads the corpus alone: the bands in use stay as they are. Throws as
-// load_corpus_source does.
-LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {});
+// load_corpus_source does (and a DataError for the options of a table given
+// with a folder or the built-in corpus).
+// When a table cannot be read, `failed` (when given) receives its load's report
+// (with the encoding ICU proposes for a file that is not UTF-8) first.
+LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {},
+                                LoadReport* failed = nullptr);
 
 // Loads the corpus and sets its age bands. Throws DataError for a corpus that
 // cannot be read at all (or a wrong --bands list), LoadCancelled when

@@ -197,6 +197,7 @@ void ExploreForm::cmdDefine_Click() {
     s.selected = static_cast<int>(at);
     refreshSubcorpora();
     s.status = "\"" + name + "\": " + count_caption(authors, "author", "authors");
+    if (subcorporaChanged) subcorporaChanged();
 }
 
 bool ExploreForm::selectSubcorpus(int row) {
@@ -233,6 +234,7 @@ void ExploreForm::cmdDelete_Click() {
     subcorpora_.selected = 0;
     refreshSubcorpora();
     subcorpora_.status = "\"" + name + "\" deleted";
+    if (subcorporaChanged) subcorporaChanged();
 }
 
 bool ExploreForm::wordScope_Click(int subcorpus) {
@@ -370,6 +372,51 @@ void ExploreForm::showLines() {
 ResultTable ExploreForm::concordanceTable() const {
     if (lines_.lines.size() <= kLinesShown) return concordance_.table;
     return concordance_table(index_, lines_, linesQuery_, linesContext_, concordance_.sort);
+}
+
+// ---- Subcorpora kept between sessions ----------------------------------------
+
+void ExploreForm::setTextColumns(std::vector<std::string> columns) {
+    textColumns_ = std::move(columns);
+    fields_.textColumns = &textColumns_;
+}
+
+std::vector<std::pair<std::string, std::string>> ExploreForm::keptSubcorpora() const {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (std::size_t i = 1; i < subcorpora_.list.size(); ++i) {
+        std::string conditions;
+        for (const SubcorpusCondition& c : subcorpora_.list[i].conditions)
+            conditions += (conditions.empty() ? "" : "; ") + c.name + "=" + c.text;
+        out.emplace_back(subcorpora_.list[i].name, std::move(conditions));
+    }
+    return out;
+}
+
+void ExploreForm::restoreSubcorpora(const std::vector<std::pair<std::string, std::string>>& kept) {
+    const std::size_t before = subcorpora_.list.size();
+    std::string left;
+    for (const auto& [name, conditions] : kept) {
+        std::string error;
+        std::optional<Subcorpus> sub = parse_subcorpus(name, conditions, fields_, &error);
+        if (sub && sub->whole()) error = "no condition";
+        if (!sub || sub->whole() || name.empty() || iequals(name, subcorpora_.list[0].name)) {
+            if (error.empty()) error = "not a name of a subcorpus";
+            left += "; \"" + name + "\" left out: " + error;
+            continue;
+        }
+        auto same = std::find_if(subcorpora_.list.begin() + 1, subcorpora_.list.end(),
+                                 [&](const Subcorpus& s) { return iequals(s.name, name); });
+        if (same == subcorpora_.list.end()) {
+            subcorpora_.list.push_back(std::move(*sub));
+        } else {
+            *same = std::move(*sub);
+        }
+    }
+    if (kept.empty()) return;
+    refreshSubcorpora();
+    subcorpora_.status =
+        count_caption(subcorpora_.list.size() - before, "subcorpus", "subcorpora") +
+        " of the last session back" + left;
 }
 
 } // namespace zapt

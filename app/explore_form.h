@@ -19,7 +19,9 @@
 #include "selection/subcorpus.h"
 #include "variation/result_table.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zapt {
@@ -149,6 +151,16 @@ public:
     // Orders the lines shown; a new search keeps the order.
     void sort_Click(ConcordanceSort by);
 
+    // Subcorpora kept between sessions, as (name, conditions): those of an
+    // earlier session are read again (one that cannot be read now is left out
+    // and named in the status line), and each change of the list (Define,
+    // Delete) is reported to `subcorporaChanged`.
+    void restoreSubcorpora(const std::vector<std::pair<std::string, std::string>>& kept);
+    std::vector<std::pair<std::string, std::string>> keptSubcorpora() const;
+    std::function<void()> subcorporaChanged;
+    // The text fields of a table, named as such when a condition uses one.
+    void setTextColumns(std::vector<std::string> columns);
+
 private:
     Scope scopeOf(int subcorpus) const;
     // The settings of a tab as the boxes hold them now, as one text; a
@@ -161,6 +173,7 @@ private:
     const CorpusStore* store_;
     std::vector<std::string> metadataColumns_;
     std::vector<std::vector<std::string>> authorMetadata_;
+    std::vector<std::string> textColumns_;
     AuthorFields fields_;
     FormIndex index_;
     GlossaryForms glossary_;

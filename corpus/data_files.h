@@ -53,6 +53,12 @@ struct DataSet {
     // `authors`) one value per column, "" when not known.
     std::vector<std::string> metadataColumns;
     std::vector<std::vector<std::string>> authorMetadata;
+    // The text fields of a corpus read from a table: columns whose value
+    // belongs to each text (an id, a date), not to its author. Their names,
+    // and per text (parallel to `corpus`) one value per column, "" when not
+    // known.
+    std::vector<std::string> textColumns;
+    std::vector<std::vector<std::string>> textMetadata;
 };
 
 class DataError : public std::runtime_error {

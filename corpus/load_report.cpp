@@ -86,6 +86,7 @@ std::string format_report(const LoadReport& r) {
     out << "Read " << r.source << ": " << r.textsRead << " texts by " << r.authors << " authors; "
         << r.textsSkippedEmpty << " empty texts left out; " << r.rowsSkipped
         << " other rows left out.\n";
+    if (!r.encoding.empty() && r.encoding != "UTF-8") out << "  read as " << r.encoding << "\n";
     for (const auto& c : r.columnsUsed) out << "  column " << c << "\n";
     for (const auto& c : r.columnsDropped) out << "  not read: " << c << "\n";
     for (const auto& f : r.absentFields) out << "  absent: " << f << "\n";

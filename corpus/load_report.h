@@ -30,6 +30,19 @@ struct FieldDifference {
     std::size_t authors = 0;
 };
 
+// A column of a table beyond the fields: an author field (one value per
+// author, that of most of the author's texts) or a text field (one value per
+// text), with the evidence the choice rests on.
+struct MetadataField {
+    std::string name;
+    bool textField = false;
+    bool chosen = false; // by the user (--text-field, --author-field), not found
+    // Of the authors with at least two texts giving a value (`informative`),
+    // those whose texts give no value in more than half of them.
+    std::size_t differing = 0;
+    std::size_t informative = 0;
+};
+
 class LoadReport {
 public:
     static constexpr std::size_t kPlacesKept = 5;
@@ -74,6 +87,14 @@ public:
     // out, each with why.
     std::vector<std::string> columnsUsed;
     std::vector<std::string> columnsDropped;
+    // The columns beyond the fields, in the header's order, each an author or
+    // a text field.
+    std::vector<MetadataField> metadataFields;
+    // The encoding the file was read in ("UTF-8", "UTF-16LE", "windows-1252",
+    // ...), and for a file that could not be read for its encoding the one
+    // ICU's detection proposes (empty when none).
+    std::string encoding;
+    std::string proposedEncoding;
 
 private:
     std::vector<ReportedProblem> problems_;

@@ -1,11 +1,13 @@
 #include "corpus/table_reader.h"
 
+#include "corpus/encoding.h"
 #include "corpus/metadata.h"
 #include "corpus/text.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -171,10 +173,6 @@ std::string_view strip_bom(std::string_view s) {
     return s;
 }
 
-bool is_utf16(std::string_view s) {
-    return s.substr(0, 2) == "\xFF\xFE" || s.substr(0, 2) == "\xFE\xFF";
-}
-
 // Whether `s` holds any well-formed UTF-8 sequence of more than one byte: a
 // file with bytes beyond ASCII of which none is one is in another encoding.
 bool any_utf8_beyond_ascii(std::string_view s) {
@@ -261,18 +259,19 @@ struct Tally {
     std::unordered_map<std::string, std::size_t> index;
     int first_other_line = 0; // the line where a second value first appeared
 
-    void add(const std::string& v, int line) {
-        if (v.empty()) return;
+    // Counts one text's value; returns its place in `values` (kNone for "").
+    std::uint32_t add(const std::string& v, int line) {
+        if (v.empty()) return kNone;
         if (index.empty()) {
-            for (auto& [value, n] : values) {
-                if (value == v) {
-                    ++n;
-                    return;
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                if (values[i].first == v) {
+                    ++values[i].second;
+                    return static_cast<std::uint32_t>(i);
                 }
             }
         } else if (auto it = index.find(v); it != index.end()) {
             ++values[it->second].second;
-            return;
+            return static_cast<std::uint32_t>(it->second);
         }
         if (!values.empty() && !first_other_line) first_other_line = line;
         values.emplace_back(v, 1);
@@ -281,7 +280,9 @@ struct Tally {
         } else if (values.size() > kIndexFrom) {
             index.emplace(v, values.size() - 1);
         }
+        return static_cast<std::uint32_t>(values.size() - 1);
     }
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
     // The value of most texts; the first seen on a tie; "" when none gave one.
     std::string majority() const {
         const std::pair<std::string, std::size_t>* best = nullptr;
@@ -328,9 +329,12 @@ private:
         report_.fail(sentence, file_, line);
         return false;
     }
+    bool decode();
     bool assign_columns(const Record& header);
+    bool assign_kinds();
     void read_row(Record& r, DataSet& d);
     void build_register(DataSet& d);
+    void classify_columns();
     std::size_t author_of(const std::string& id, const std::string& key, int line);
 
     std::string_view file_;
@@ -341,8 +345,22 @@ private:
     std::vector<std::string> header_;
     std::array<int, kFields> column_{};
     std::vector<int> metadata_columns_; // indices of the columns kept as metadata
-    bool profiles_ = false;             // authors are the senders' profiles
-    int nationality_ = -1;              // the Donate window's sender's nationality
+    // Per metadata column: -1 as its values say, 0 an author field, 1 a text
+    // field (the user's choice); then, once read, whether it is a text field.
+    std::vector<int> chosen_kind_;
+    std::vector<bool> text_field_;
+    // Per text (in corpus order), its values of the metadata columns, kept
+    // until the kinds are known: its author (Tally::kNone for none) and per
+    // column the value's place in the author's tally; the values of a text
+    // without an author as they are.
+    std::vector<std::uint32_t> text_author_;
+    std::vector<std::vector<std::uint32_t>> text_value_; // per metadata column
+    std::unordered_map<std::size_t, std::vector<std::string>> orphan_values_;
+    int unclosed_quote_line_ = 0;    // the first quote that ran to the end of the file
+    std::size_t metadata_lines_ = 0; // where the metadata columns' lines start in columnsUsed
+    std::string converted_;          // the file's text as UTF-8, when it was in another encoding
+    bool profiles_ = false;          // authors are the senders' profiles
+    int nationality_ = -1;           // the Donate window's sender's nationality
 
     std::vector<AuthorEntry> authors_;
     std::unordered_map<std::string, std::size_t> author_index_;
@@ -434,9 +452,55 @@ bool TableReader::assign_columns(const Record& header) {
                                           in_quotes(header_[static_cast<std::size_t>(column_[f])]));
         }
     }
+    text_value_.resize(metadata_columns_.size());
+    // The other columns; each says below whether it is a text field.
+    metadata_lines_ = report_.columnsUsed.size();
     for (int i : metadata_columns_) {
         report_.columnsUsed.push_back("metadata: " +
                                       in_quotes(header_[static_cast<std::size_t>(i)]));
+    }
+    return assign_kinds();
+}
+
+bool TableReader::assign_kinds() {
+    chosen_kind_.assign(metadata_columns_.size(), -1);
+    const std::size_t n = header_.size();
+    auto find = [&](const std::string& name) -> int {
+        const std::string want = fold_text(trim_blanks(name)), want_loose = loose_key(name);
+        for (std::size_t i = 0; i < n; ++i) {
+            if (fold_text(header_[i]) == want) return static_cast<int>(i);
+        }
+        for (std::size_t i = 0; i < n && !want_loose.empty(); ++i) {
+            if (loose_key(header_[i]) == want_loose) return static_cast<int>(i);
+        }
+        return -1;
+    };
+    for (const int kind : {1, 0}) {
+        const std::vector<std::string>& names = kind ? options_.textFields : options_.authorFields;
+        const std::string option = kind ? "--text-field" : "--author-field";
+        for (const std::string& name : names) {
+            const std::string shown(trim_blanks(name));
+            const int c = find(name);
+            if (c < 0) return fail(option + " names no column " + in_quotes(shown), 1);
+            const auto m = std::find(metadata_columns_.begin(), metadata_columns_.end(), c);
+            if (m == metadata_columns_.end()) {
+                for (std::size_t f = 0; f < kFields; ++f) {
+                    if (column_[f] == c) {
+                        return fail(in_quotes(shown) + " is read as the " + kFieldTitles[f] +
+                                        "; only the columns beyond the fields can be text or "
+                                        "author fields",
+                                    1);
+                    }
+                }
+                return fail(in_quotes(shown) + " is a column that is not read", 1);
+            }
+            int& k = chosen_kind_[static_cast<std::size_t>(m - metadata_columns_.begin())];
+            if (k >= 0 && k != kind) {
+                return fail(
+                    in_quotes(shown) + " is named both by --text-field and by --author-field", 1);
+            }
+            k = kind;
+        }
     }
     return true;
 }
@@ -476,6 +540,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
         return;
     }
     if (r.unclosed_quote_line) {
+        if (!unclosed_quote_line_) unclosed_quote_line_ = r.unclosed_quote_line;
         problem("quote not closed",
                 "a quoted field is not closed: its quote runs to the end of the file",
                 "row skipped (with every line after it)", r.unclosed_quote_line);
@@ -567,6 +632,12 @@ void TableReader::read_row(Record& r, DataSet& d) {
     const std::array<std::string, kAuthorFields.size()> values = {
         age, gender, free_value(cell(Education)), free_value(cell(Native)), code};
 
+    // The values of the other columns, for the author's tallies and the text.
+    std::vector<std::string> meta;
+    meta.reserve(metadata_columns_.size());
+    for (int c : metadata_columns_)
+        meta.push_back(free_value(r.fields[static_cast<std::size_t>(c)]));
+
     // The author: the identifier, or the sender's profile.
     std::string id;
     if (profiles_) {
@@ -582,6 +653,11 @@ void TableReader::read_row(Record& r, DataSet& d) {
     if (id.empty()) {
         problem("no author", "a text has no author",
                 "text kept in the corpus; it belongs to no author", r.line);
+        if (!metadata_columns_.empty()) {
+            orphan_values_.emplace(d.corpus.size(), std::move(meta));
+            text_author_.push_back(Tally::kNone);
+            for (auto& column : text_value_) column.push_back(Tally::kNone);
+        }
         d.corpus.push_back(CorpusRow{"", std::move(text)});
     } else {
         std::size_t a = author_of(id, fold_text(id), r.line);
@@ -590,10 +666,9 @@ void TableReader::read_row(Record& r, DataSet& d) {
             e.tallies[k].add(values[k], r.line);
             if (!values[k].empty()) given_[kAuthorFields[k]] = true;
         }
-        for (std::size_t m = 0; m < metadata_columns_.size(); ++m) {
-            e.tallies[kAuthorFields.size() + m].add(
-                free_value(r.fields[static_cast<std::size_t>(metadata_columns_[m])]), r.line);
-        }
+        if (!metadata_columns_.empty()) text_author_.push_back(static_cast<std::uint32_t>(a));
+        for (std::size_t m = 0; m < metadata_columns_.size(); ++m)
+            text_value_[m].push_back(e.tallies[kAuthorFields.size() + m].add(meta[m], r.line));
         d.corpus.push_back(CorpusRow{e.name, std::move(text)});
     }
     characters_ += d.corpus.back().text.size() + 1;
@@ -605,7 +680,45 @@ std::string padded(std::size_t number, std::size_t width) {
     return std::string(width > s.size() ? width - s.size() : 0, '0') + s;
 }
 
+void TableReader::classify_columns() {
+    const std::size_t meta = metadata_columns_.size();
+    text_field_.assign(meta, false);
+    for (std::size_t m = 0; m < meta; ++m) {
+        MetadataField f;
+        f.name = header_[static_cast<std::size_t>(metadata_columns_[m])];
+        std::unordered_map<std::string, std::size_t> same; // values alike but for case
+        for (const AuthorEntry& e : authors_) {
+            const Tally& t = e.tallies[kAuthorFields.size() + m];
+            std::size_t given = 0, most = 0;
+            same.clear();
+            for (const auto& v : t.values) {
+                given += v.second;
+                most = std::max(most, same[fold_text(v.first)] += v.second);
+            }
+            if (given < 2) continue;
+            ++f.informative;
+            if (most * 2 <= given) ++f.differing;
+        }
+        f.chosen = chosen_kind_[m] >= 0;
+        f.textField = f.chosen ? chosen_kind_[m] == 1 : f.differing * 2 > f.informative;
+        text_field_[m] = f.textField;
+        std::string& line = report_.columnsUsed[metadata_lines_ + m];
+        if (f.textField) {
+            line = "text field: " + in_quotes(f.name) + " (" +
+                   (f.chosen
+                        ? std::string("chosen")
+                        : "its value differs between the texts of " + std::to_string(f.differing) +
+                              " of " + std::to_string(f.informative) + " authors") +
+                   ")";
+        } else if (f.chosen) {
+            line += " (chosen as an author field)";
+        }
+        report_.metadataFields.push_back(std::move(f));
+    }
+}
+
 void TableReader::build_register(DataSet& d) {
+    classify_columns();
     const std::size_t width = std::to_string(authors_.size()).size();
     // Per field, the line where each author's second value first appeared.
     std::vector<std::vector<int>> differing(kAuthorFields.size() + metadata_columns_.size());
@@ -619,6 +732,7 @@ void TableReader::build_register(DataSet& d) {
         const AuthorEntry& e = authors_[a];
         std::vector<std::string> v;
         for (std::size_t k = 0; k < e.tallies.size(); ++k) {
+            if (k >= kAuthorFields.size() && text_field_[k - kAuthorFields.size()]) continue;
             v.push_back(e.tallies[k].majority());
             if (e.tallies[k].values.size() > 1)
                 differing[k].push_back(e.tallies[k].first_other_line);
@@ -642,8 +756,35 @@ void TableReader::build_register(DataSet& d) {
         d.authors.push_back(RegisterRow{code, e.name, v[0], v[1], v[2], v[3]});
         d.authorMetadata.emplace_back(v.begin() + static_cast<long>(kAuthorFields.size()), v.end());
     }
-    for (int c : metadata_columns_)
-        d.metadataColumns.push_back(header_[static_cast<std::size_t>(c)]);
+    for (std::size_t m = 0; m < metadata_columns_.size(); ++m) {
+        (text_field_[m] ? d.textColumns : d.metadataColumns)
+            .push_back(header_[static_cast<std::size_t>(metadata_columns_[m])]);
+    }
+    // Each text's values of the text fields.
+    if (!d.textColumns.empty()) {
+        d.textMetadata.assign(d.corpus.size(), {});
+        for (std::size_t t = 0; t < d.corpus.size(); ++t) {
+            std::vector<std::string>& own = d.textMetadata[t];
+            own.reserve(d.textColumns.size());
+            const auto orphan = orphan_values_.find(t);
+            for (std::size_t m = 0; m < metadata_columns_.size(); ++m) {
+                if (!text_field_[m]) continue;
+                if (orphan != orphan_values_.end()) {
+                    own.push_back(orphan->second[m]);
+                    continue;
+                }
+                const std::uint32_t v = text_value_[m][t];
+                own.push_back(v == Tally::kNone ? std::string()
+                                                : authors_[text_author_[t]]
+                                                      .tallies[kAuthorFields.size() + m]
+                                                      .values[v]
+                                                      .first);
+            }
+        }
+    }
+    text_author_.clear();
+    text_value_.clear();
+    orphan_values_.clear();
     // In file order, so that the places reported are the first five.
     for (std::size_t k = 0; k < differing.size(); ++k) {
         if (differing[k].empty()) continue;
@@ -669,17 +810,62 @@ void TableReader::build_register(DataSet& d) {
     report_.authors = d.authors.size();
 }
 
+// The file's text as UTF-8: a file with the byte-order mark of UTF-16, or one
+// in the encoding the user named, converted; any other file as it is.
+bool TableReader::decode() {
+    const std::string bom = byte_order_mark(content_);
+    std::string from;
+    if (bom == "UTF-16LE" || bom == "UTF-16BE") {
+        from = bom;
+        if (!options_.encoding.empty()) {
+            problem("encoding not used",
+                    "the file is " + bom + " by its byte-order mark, not " + options_.encoding,
+                    "read as " + bom, 0);
+        }
+    } else if (!options_.encoding.empty()) {
+        if (!known_encoding(options_.encoding)) {
+            return fail("no encoding " + in_quotes(options_.encoding) +
+                            " is known (e.g. windows-1252, ISO-8859-1, ISO-8859-15)",
+                        1);
+        }
+        const std::string_view body = strip_bom(content_);
+        // A file holding UTF-8 characters is UTF-8, its broken rows left out
+        // as in any other: read in another encoding, every one of them would
+        // turn into two or three wrong characters.
+        if (bom == "UTF-8" || any_utf8_beyond_ascii(body)) {
+            problem("encoding not used", "the file is UTF-8, not " + options_.encoding,
+                    "read as UTF-8", 0);
+        } else {
+            from = options_.encoding;
+        }
+    }
+    if (from.empty()) {
+        report_.encoding = "UTF-8";
+        return true;
+    }
+    Converted c = convert_to_utf8(content_, from);
+    if (!c.utf8) return fail("the file cannot be read as " + from + ": " + c.error, c.line);
+    converted_ = std::move(*c.utf8);
+    content_ = converted_;
+    report_.encoding = from;
+    return true;
+}
+
 DataSet TableReader::read() {
     DataSet d;
     if (report_.source.empty()) report_.source = std::string(file_);
-    if (is_utf16(content_)) {
-        fail("the file is UTF-16; save it as UTF-8", 1);
-        return d;
-    }
+    if (!decode()) return d;
     std::string_view body = strip_bom(content_);
     if (std::size_t bad = 0; !valid_utf8(body, &bad) && !any_utf8_beyond_ascii(body)) {
-        fail("the file is not UTF-8 (none of its characters beyond ASCII is; it may be "
-             "Windows-1252 or Latin-1): save it as UTF-8",
+        const std::optional<std::string> proposal = propose_encoding(body);
+        report_.proposedEncoding = proposal.value_or("");
+        fail(proposal ? "the file is not UTF-8 (none of its characters beyond ASCII is); it "
+                        "looks like " +
+                            *proposal + ": read it with --encoding " + *proposal +
+                            ", or save it as UTF-8"
+                      : std::string("the file is not UTF-8 (none of its characters beyond ASCII "
+                                    "is): name its encoding with --encoding (e.g. --encoding "
+                                    "windows-1252), or save it as UTF-8"),
              line_of(body, bad));
         return d;
     }
@@ -692,6 +878,12 @@ DataSet TableReader::read() {
     if (!records.next(r) || std::all_of(r.fields.begin(), r.fields.end(),
                                         [](const std::string& f) { return f.empty(); })) {
         fail("the file holds no header row", 1);
+        return d;
+    }
+    if (r.unclosed_quote_line) {
+        fail("a quoted field of the header is never closed: its quote runs to the end of the "
+             "file",
+             r.unclosed_quote_line);
         return d;
     }
     std::size_t bad = 0;
@@ -716,7 +908,14 @@ DataSet TableReader::read() {
         }
     }
     if (d.corpus.empty()) {
-        fail("the table holds no text", r.line);
+        if (unclosed_quote_line_) {
+            fail("a quoted field opened on line " + std::to_string(unclosed_quote_line_) +
+                     " is never closed: its quote runs to the end of the file, taking every "
+                     "row after it",
+                 unclosed_quote_line_);
+        } else {
+            fail("the table holds no text", r.line);
+        }
         return DataSet();
     }
     build_register(d);
@@ -738,7 +937,13 @@ std::vector<PairRow> read_pairs(std::string_view file, std::string_view content,
     auto fail = [&](int line, const std::string& rule) {
         throw DataError(std::string(file), line, rule);
     };
-    if (is_utf16(content)) fail(1, "the file is UTF-16; save it as UTF-8");
+    std::string converted;
+    if (const std::string bom = byte_order_mark(content); bom == "UTF-16LE" || bom == "UTF-16BE") {
+        Converted c = convert_to_utf8(content, bom);
+        if (!c.utf8) fail(c.line, "cannot be read as " + bom + ": " + c.error);
+        converted = std::move(*c.utf8);
+        content = converted;
+    }
     content = strip_bom(content);
     std::size_t bad = 0;
     if (!valid_utf8(content, &bad)) {
@@ -784,6 +989,12 @@ std::vector<PairRow> read_pairs(std::string_view file, std::string_view content,
 } // namespace
 
 // ---------------------------------------------------------------------------
+
+const char* const kTextFieldRule =
+    "a column beyond the fields is a text field when, of the authors with two or more texts "
+    "giving a value in it, more than half have no value (alike but for letter case) given by "
+    "more than half of those texts; otherwise it is an author field, and each author has the "
+    "value of most of their texts";
 
 std::optional<std::string> add_column_mapping(TableOptions& options, std::string_view argument) {
     std::size_t eq = argument.find('=');

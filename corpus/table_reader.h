@@ -26,10 +26,24 @@ struct TableOptions {
     std::vector<std::pair<std::string, std::string>> map;
     // The delimiter; 0 to take it from the file's name and header line.
     char delimiter = 0;
+    // The encoding of a file that is not UTF-8 (as --encoding names it, e.g.
+    // "windows-1252"); empty for UTF-8. A file that is UTF-8 or UTF-16 by its
+    // byte-order mark is read as such whatever is named here.
+    std::string encoding;
+    // Columns read as text fields or as author fields whatever their values
+    // (--text-field NAME, --author-field NAME), found as --map finds a column.
+    // Every other column beyond the fields is a text field when its value
+    // differs between an author's texts for most authors (see
+    // kTextFieldRule), and an author field otherwise.
+    std::vector<std::string> textFields;
+    std::vector<std::string> authorFields;
     // Called now and then with the fraction read; returning false stops the
     // load with LoadCancelled.
     LoadProgress progress;
 };
+
+// The rule that makes a column a text field, in the words the program shows.
+extern const char* const kTextFieldRule;
 
 // Adds one "FIELD=COLUMN" to `options.map`; returns the message for the user
 // when the argument is not of that form or FIELD is none of the fields.

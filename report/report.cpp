@@ -318,6 +318,7 @@ Subcorpus subcorpus_of(const std::vector<std::string>& conditions, const AuthorF
 struct Exploring {
     std::vector<std::string> metadataColumns;
     std::vector<std::vector<std::string>> authorMetadata;
+    std::vector<std::string> textColumns; // a table's text fields, named in messages
     AuthorFields fields;
     FormIndex index;
 };
@@ -567,6 +568,14 @@ ResultTable grouped_table(const Options& o, const Explorer& app, const AuthorFie
                           std::string& selection) {
     GroupBy by;
     if (o.groupBy) {
+        // A text field holds a value per text: no author is in one of its groups.
+        for (std::size_t from = 0; from <= o.groupBy->size();) {
+            std::size_t comma = o.groupBy->find(',', from);
+            if (comma == std::string::npos) comma = o.groupBy->size();
+            if (auto why = text_field_refusal(o.groupBy->substr(from, comma - from), fields))
+                throw UsageError{"--group-by: " + *why};
+            from = comma + 1;
+        }
         std::string error;
         std::optional<GroupBy> b = parse_group_by(*o.groupBy, fields, &error);
         if (!b) throw UsageError{"--group-by: " + error};
@@ -680,9 +689,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     Exploring x;
     x.metadataColumns = std::move(loaded.data.metadataColumns);
     x.authorMetadata = std::move(loaded.data.authorMetadata);
+    x.textColumns = std::move(loaded.data.textColumns);
     Effects nowhere;
     Explorer app(std::move(loaded.data), nowhere);
-    x.fields = {&app.authors(), &x.metadataColumns, &x.authorMetadata};
+    x.fields = {&app.authors(), &x.metadataColumns, &x.authorMetadata, &x.textColumns};
 
     ResultTable table;
     std::string selection = "all groups";

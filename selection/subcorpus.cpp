@@ -2,6 +2,10 @@
 
 #include "corpus/text.h"
 
+#include <algorithm>
+#include <unordered_set>
+#include <utility>
+
 namespace zapt {
 namespace {
 
@@ -32,7 +36,135 @@ std::string field_list(const AuthorFields& fields) {
     return s;
 }
 
+// The field as the messages name it.
+std::string field_title(const SubcorpusCondition& c, const AuthorFields& fields) {
+    switch (c.field) {
+    case Field::Age:
+        return "age";
+    case Field::Gender:
+        return "gender";
+    case Field::Education:
+        return "education";
+    case Field::NativeLanguage:
+        return "native language";
+    case Field::Code:
+        return "code";
+    case Field::Metadata:
+        break;
+    }
+    return (*fields.metadataColumns)[c.column];
+}
+
+// Author k's value of a field other than age and gender, as a condition reads
+// it: "" when missing.
+std::string free_field_value(const SubcorpusCondition& c, const AuthorFields& f, std::size_t k) {
+    const AuthorRegister& r = *f.authors;
+    std::string_view raw;
+    switch (c.field) {
+    case Field::Education:
+        raw = r.lstAuthorEducation[k];
+        break;
+    case Field::NativeLanguage:
+        raw = r.lstAuthorNativeLanguage[k];
+        break;
+    case Field::Code:
+        raw = r.lstAuthorCode[k];
+        break;
+    default:
+        raw = f.metadata(k, c.column);
+        break;
+    }
+    if (!valid_utf8(raw) || is_missing(raw)) return {};
+    return free_value(raw);
+}
+
+// "A, B and C" of the values (each once, in its first spelling, ordered by its
+// folded form), at most a dozen of them.
+std::string value_list(std::vector<std::pair<std::string, std::string>> folded_and_shown) {
+    std::sort(folded_and_shown.begin(), folded_and_shown.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    constexpr std::size_t kShown = 12;
+    std::string s;
+    for (std::size_t i = 0; i < folded_and_shown.size() && i < kShown; ++i)
+        s += (i ? ", " : "") + folded_and_shown[i].second;
+    if (folded_and_shown.size() > kShown) {
+        s += " and " + std::to_string(folded_and_shown.size() - kShown) + " more (" +
+             std::to_string(folded_and_shown.size()) + " values)";
+    }
+    return s;
+}
+
+// Why some value of `c` holds for no author of `fields`; nothing when each
+// holds for one at least.
+std::optional<std::string> value_nobody_has(const SubcorpusCondition& c, const AuthorFields& fields,
+                                            const std::vector<std::string_view>& written) {
+    const std::size_t n = fields.size();
+    const std::string title = field_title(c, fields);
+    const std::string none = "no author has a value of " + title;
+    if (c.field == Field::Age) {
+        std::optional<int> lo, hi;
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::optional<Age> a = parse_age(fields.authors->lstAuthorAge[k]);
+            if (!a || a->kind == Age::Missing) continue;
+            lo = lo ? std::min(*lo, a->lo) : a->lo;
+            hi = hi ? std::max(*hi, a->hi) : a->hi;
+        }
+        if (!lo) return none;
+        for (std::size_t i = 0; i < c.ages.size(); ++i) {
+            bool any = false;
+            for (std::size_t k = 0; k < n && !any; ++k) {
+                const std::optional<Age> a = parse_age(fields.authors->lstAuthorAge[k]);
+                any = a && age_within(*a, c.ages[i]);
+            }
+            if (!any) {
+                return "no author's age lies within " + std::string(written[i]) +
+                       "; the ages run from " + std::to_string(*lo) + " to " + std::to_string(*hi);
+            }
+        }
+        return std::nullopt;
+    }
+    // Every value the field has: folded, and in its first spelling.
+    std::vector<std::pair<std::string, std::string>> values;
+    std::unordered_set<std::string> seen;
+    for (std::size_t k = 0; k < n; ++k) {
+        std::string v;
+        if (c.field == Field::Gender) {
+            const std::optional<std::string> g = parse_gender(fields.authors->lstAuthorGender[k]);
+            if (g) v = *g;
+        } else {
+            v = free_field_value(c, fields, k);
+        }
+        if (v.empty()) continue;
+        std::string key = c.field == Field::Gender ? v : fold_text(v);
+        if (seen.insert(key).second) values.emplace_back(std::move(key), std::move(v));
+    }
+    if (values.empty()) return none;
+    for (std::size_t i = 0; i < c.values.size(); ++i) {
+        if (!seen.count(c.values[i])) {
+            return title + " has the values " + value_list(values) + "; no author has \"" +
+                   std::string(written[i]) + "\"";
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<std::string> text_field_refusal(std::string_view name, const AuthorFields& fields) {
+    if (!fields.textColumns) return std::nullopt;
+    const std::string key = loose_key(name);
+    for (const std::string& c : *fields.textColumns) {
+        if (!key.empty() && loose_key(c) == key) {
+            const std::string shown(trim_blanks(name));
+            return "\"" + shown +
+                   "\" is a text field: its value differs between an author's texts, and "
+                   "subcorpora and groups are made of authors; to use it for them, open the "
+                   "corpus with --author-field \"" +
+                   c + "\" (each author then has the value of most of their texts)";
+        }
+    }
+    return std::nullopt;
+}
 
 std::string_view AuthorFields::metadata(std::size_t k, std::size_t c) const {
     if (!authorMetadata || k >= authorMetadata->size()) return {};
@@ -121,10 +253,12 @@ std::optional<SubcorpusCondition> parse_condition(std::string_view text, const A
             }
         }
         if (!found) {
+            if (auto why = text_field_refusal(c.name, fields)) return fail(*why);
             return fail("unknown field \"" + c.name + "\"; the fields are " + field_list(fields));
         }
     }
-    for (std::string_view v : split_trimmed(c.text, ',')) {
+    const std::vector<std::string_view> written = split_trimmed(c.text, ',');
+    for (std::string_view v : written) {
         if (v.empty() || is_missing(v)) {
             return fail("\"" + c.name + "\" needs a value in every place of \"" + c.text + "\"");
         }
@@ -145,6 +279,9 @@ std::optional<SubcorpusCondition> parse_condition(std::string_view text, const A
         } else {
             c.values.push_back(fold_text(v));
         }
+    }
+    if (fields.authors) {
+        if (auto why = value_nobody_has(c, fields, written)) return fail(*why);
     }
     return c;
 }

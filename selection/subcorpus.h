@@ -18,10 +18,13 @@ namespace zapt {
 
 // The fields an author can be chosen by: the register's and the metadata
 // columns of a corpus read from a table (per author one value per column).
+// The table's text fields (a value per text, such as an id or a date) are
+// named too, so that a condition or a grouping on one is told what it is.
 struct AuthorFields {
     const AuthorRegister* authors = nullptr;
     const std::vector<std::string>* metadataColumns = nullptr;
     const std::vector<std::vector<std::string>>* authorMetadata = nullptr;
+    const std::vector<std::string>* textColumns = nullptr;
 
     std::size_t size() const { return authors ? authors->size() : 0; }
     // Author k's value of metadata column c; "" when not known.
@@ -40,12 +43,20 @@ struct SubcorpusCondition {
     bool holds(const AuthorFields& fields, std::size_t author) const;
 };
 
+// When `name` (matched as a field name is) names a text field of `fields`,
+// why it can neither choose nor group authors and how to make it an author
+// field; nothing otherwise.
+std::optional<std::string> text_field_refusal(std::string_view name, const AuthorFields& fields);
+
 // Reads "FIELD=VALUE[,VALUE...]". Field names are matched without regard to
 // case, blanks and punctuation: age, gender (or sex), education, native
 // language (or native), code, and any metadata column. Nothing, with `error`
-// set to a sentence naming what is wrong, for an unknown field, a missing "="
-// or value, or a value that cannot be read (an age such as "thirty", a gender
-// other than M/F/male/female/man/woman).
+// set to a sentence naming what is wrong, for an unknown field or a text
+// field, a missing "=" or value, a value that cannot be read (an age such as
+// "thirty", a gender other than M/F/male/female/man/woman), or a value that
+// no author of `fields` has (an age range holding no author's age, a gender,
+// code or free value no author has): then the sentence says which values the
+// field has.
 std::optional<SubcorpusCondition> parse_condition(std::string_view text, const AuthorFields& fields,
                                                   std::string* error);
 

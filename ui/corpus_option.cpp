@@ -39,8 +39,7 @@ CorpusArgument corpus_argument(int argc, char** argv) {
 InfoRequest info_request(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
-        if (a == "--corpus" || a == "--map" || a == "--glossary" || a == "--families" ||
-            a == "--bands") {
+        if (is_corpus_option(a)) {
             ++i;
         } else if (a == "--version") {
             return InfoRequest::Version;

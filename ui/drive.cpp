@@ -636,6 +636,9 @@ int main(int argc, char** argv) {
     zapt::ui::MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
     window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name, applied,
                            zapt::load_notes(loaded.report));
+    // What the program runs on, for the Open corpus window; no settings are
+    // kept between the driver's sessions.
+    window.setCorpusOptions(corpus.options);
     std::vector<std::string> messages;
     // Message boxes are answered with OK at once; their texts are collected.
     window.messageHandler = [&](const QString& text) { messages.push_back(text.toStdString()); };

@@ -324,8 +324,15 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     QStringList fieldNames = {"age", "gender", "education", "native", "code"};
     if (const auto* columns = form->fields().metadataColumns)
         for (const std::string& c : *columns) fieldNames << toQ(c);
+    QString textFields;
+    if (const auto* columns = form->fields().textColumns; columns && !columns->empty()) {
+        QStringList names;
+        for (const std::string& c : *columns) names << toQ(c);
+        textFields =
+            " Text fields (a value per text; they choose no authors): " + names.join(", ") + ".";
+    }
     fieldsNote->setText("Fields: " + fieldNames.join(", ") +
-                        ". Ages as numbers or ranges (age=16-25), genders M or F.");
+                        ". Ages as numbers or ranges (age=16-25), genders M or F." + textFields);
 
     QObject::connect(tabs, &QTabWidget::currentChanged, w, [=](int i) {
         record([i](ExploreForm& f) { f.tab_Click(static_cast<Tab>(i)); });

@@ -41,7 +41,8 @@ constexpr int kFrameTwips = 120;
 
 MainWindow::MainWindow(DataSet data)
     : metadataColumns_(std::move(data.metadataColumns)),
-      authorMetadata_(std::move(data.authorMetadata)), explorer_(std::move(data), *this) {
+      authorMetadata_(std::move(data.authorMetadata)), textColumns_(std::move(data.textColumns)),
+      explorer_(std::move(data), *this) {
     setObjectName("Form1");
     setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
     setFont(dialog_font());
@@ -184,13 +185,17 @@ QWidget* MainWindow::createWindow(WindowId id) {
             explore_ = std::make_shared<ExploreForm>(std::move(index), explorer_.form3(),
                                                      explorer_.authors(), explorer_.glossary(),
                                                      metadataColumns_, authorMetadata_);
+            keepSubcorpora();
         }
         return createExploreWindow(
             explore_, [this](std::string selection) { return exportHeader(selection); });
-    case WindowId::OpenCorpus:
+    case WindowId::OpenCorpus: {
+        CorpusOptions current = corpusOptions_;
+        if (current.bands.empty()) current.bands = bands_list(age_bounds());
         return createOpenCorpusWindow(
-            bands_list(age_bounds()),
+            current, settings_,
             [this](const std::vector<std::string>& args) { restartHandler(args); });
+    }
     case WindowId::Compare:
         // Every author's words, counted once for the life of the program: the
         // corpus never changes.
@@ -226,6 +231,30 @@ QWidget* MainWindow::createWindow(WindowId id) {
     }
     }
     return nullptr;
+}
+
+void MainWindow::keepSubcorpora() {
+    explore_->setTextColumns(textColumns_);
+    if (!settings_) return;
+    // The subcorpora of the last session on this corpus come back, and each
+    // change of the list is kept for the next.
+    std::string error;
+    if (std::optional<CorpusSettings> kept = settings_->load(corpusOptions_.path, &error)) {
+        std::vector<std::pair<std::string, std::string>> list;
+        for (const KeptSubcorpus& s : kept->subcorpora) list.emplace_back(s.name, s.conditions);
+        explore_->restoreSubcorpora(list);
+    } else if (!error.empty()) {
+        qWarning("zapt: %s", error.c_str());
+    }
+    explore_->subcorporaChanged = [this] {
+        CorpusSettings s;
+        s.options = corpusOptions_;
+        for (const auto& [name, conditions] : explore_->keptSubcorpora())
+            s.subcorpora.push_back(KeptSubcorpus{name, conditions});
+        std::string why;
+        if (!settings_->save(s, &why))
+            qWarning("zapt: the subcorpora are not kept: %s", why.c_str());
+    };
 }
 
 QWidget* MainWindow::aboutWindow() {

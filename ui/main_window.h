@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/compare_form.h"
+#include "app/corpus_settings.h"
 #include "app/explore_form.h"
 #include "app/explorer.h"
 #include "ui/panel.h"
@@ -51,6 +52,16 @@ public:
         loadNotes_ = std::move(loadNotes);
     }
 
+    // The options the program was started with (the Open corpus window starts
+    // from them, so nothing in force is dropped), and where each corpus's
+    // settings are kept between sessions (none: nothing is kept or offered).
+    void setCorpusOptions(CorpusOptions options,
+                          std::shared_ptr<const SettingsStore> settings = {}) {
+        corpusOptions_ = std::move(options);
+        corpusOptions_.table.progress = {};
+        settings_ = std::move(settings);
+    }
+
     // Shows the explorer's state in every open window.
     void refresh();
 
@@ -83,6 +94,9 @@ private:
     void attachTable(QWidget* w, std::function<ResultTable()> table,
                      std::function<int()> selectedRow = {});
     QWidget* aboutWindow();
+    // Names the text fields to the Explore window, brings its kept subcorpora
+    // back and keeps each change of them.
+    void keepSubcorpora();
     void refreshCorpusDataForm();
     void refreshCollocationsForm();
 
@@ -91,6 +105,7 @@ private:
     // explorer takes the data over.
     std::vector<std::string> metadataColumns_;
     std::vector<std::vector<std::string>> authorMetadata_;
+    std::vector<std::string> textColumns_; // a table's text fields, named in messages
     Explorer explorer_;
     WindowManager windows_;
     UploadPage uploadPage_;
@@ -117,6 +132,8 @@ private:
     std::string corpusName_ = "built-in";
     std::vector<std::string> applied_;
     std::vector<std::string> loadNotes_;
+    CorpusOptions corpusOptions_;
+    std::shared_ptr<const SettingsStore> settings_;
     // The header of an export of the windows for `selection`.
     ExportHeader exportHeader(std::string selection) const;
 };

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -86,6 +87,10 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
     MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
     window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name,
                            std::move(applied), std::move(notes));
+    // Each corpus's settings kept in the user's configuration folder.
+    const std::string folder = SettingsStore::default_folder();
+    window.setCorpusOptions(corpus.options,
+                            folder.empty() ? nullptr : std::make_shared<SettingsStore>(folder));
     QuitAfterPaint quitter(options.onShown);
     if (options.onShown) window.installEventFilter(&quitter);
     window.show();

@@ -183,6 +183,21 @@ def majority(values):
     return next(v for v, c in counts.items() if c == best), len(counts) > 1
 
 
+def is_text_field(per_author):
+    """A column is a text field when, of the authors with two or more texts
+    giving a value, more than half have no value (alike but for case) given by
+    more than half of those texts."""
+    informative = differing = 0
+    for values in per_author:
+        given = [v.casefold() for v in values if v]
+        if len(given) < 2:
+            continue
+        informative += 1
+        most = max(given.count(v) for v in set(given))
+        differing += most * 2 <= len(given)
+    return differing * 2 > informative
+
+
 def expected_reading(table_bytes):
     reader = csv.reader(io.StringIO(table_bytes.decode("utf-8-sig"), newline=""))
     header = [h.strip() for h in next(reader)]
@@ -199,7 +214,7 @@ def expected_reading(table_bytes):
         bad_genders += g is None
         ident = name.strip()
         if not ident:
-            texts.append({"author": "", "text": text})
+            texts.append({"author": "", "text": text, "fields": [free(x) for x in row[6:]]})
             continue
         key = ident.casefold()
         if key not in per_author:
@@ -209,22 +224,33 @@ def expected_reading(table_bytes):
         for k, v in enumerate([a or "", g or "", free(education), free(native)] +
                               [free(x) for x in row[6:]]):
             entry["values"][k].append(v)
-        texts.append({"author": entry["name"], "text": text})
+        texts.append({"author": entry["name"], "text": text,
+                      "fields": [free(x) for x in row[6:]]})
     width = len(str(len(order)))
+    # The columns beyond the fields: text fields keep a value per text.
+    text_field = [is_text_field([per_author[k]["values"][4 + m] for k in order])
+                  for m in range(len(meta))]
+    for t in texts:
+        t["fields"] = [v for v, is_text in zip(t["fields"], text_field) if is_text]
     fields = ["age", "gender", "education", "native language"] + meta
-    differing = {f: 0 for f in fields}
+    kept = [True] * 4 + [not t for t in text_field]
+    differing = {f: 0 for f, keep in zip(fields, kept) if keep}
     register = []
     for i, key in enumerate(order):
         entry = per_author[key]
         chosen = []
-        for f, values in zip(fields, entry["values"]):
+        for f, values, keep in zip(fields, entry["values"], kept):
+            if not keep:
+                continue
             v, differs = majority(values)
             chosen.append(v)
             differing[f] += differs
         register.append({"code": str(i + 1).zfill(width), "name": entry["name"],
                          "age": chosen[0], "gender": chosen[1], "education": chosen[2],
                          "nativeLanguage": chosen[3], "metadata": chosen[4:]})
-    return {"texts": texts, "register": register, "metadataColumns": meta,
+    return {"texts": texts, "register": register,
+            "metadataColumns": [c for c, t in zip(meta, text_field) if not t],
+            "textColumns": [c for c, t in zip(meta, text_field) if t],
             "emptyTexts": empty, "unreadableAges": bad_ages, "unreadableGenders": bad_genders,
             "differingAuthors": {f: n for f, n in differing.items() if n}}
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -221,6 +222,130 @@ TEST(TableReader, OtherColumnsAreTheAuthorsMetadata) {
     EXPECT_EQ(d.authorMetadata, expected);
 }
 
+// A column whose value differs between an author's texts for most authors (an
+// id, a date) is a text field: kept per text, never as the author's value.
+// An author's value differs when no value is given by more than half of the
+// author's texts that give one; authors with fewer than two such texts say
+// nothing either way.
+TEST(TableReader, ColumnsThatDifferBetweenAnAuthorsTextsAreTextFields) {
+    const std::string content = "author,text,ID,date,region,note\n"
+                                "ann,a,1,d1,North,x\n"
+                                "ann,b,2,d2,North,\n"
+                                "bo,c,4,d1,South,y\n"
+                                "ann,c,3,d3,North,z\n"
+                                "bo,d,5,d1,South,y\n"
+                                "cy,e,7,d5,East,\n"
+                                "bo,f,6,d4,West,y\n"
+                                "cy,g,8,d6,East,w\n"
+                                "dee,h,9,d7,North,v\n";
+    struct Kind {
+        std::string name;
+        bool text, chosen;
+        std::size_t differing, informative;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::string> textFields, authorFields; // the user's choices
+        std::vector<std::string> metadata, textColumns;
+        std::vector<Kind> kinds;
+    } cases[] = {
+        {"as found",
+         {},
+         {},
+         {"region", "note"},
+         {"ID", "date"},
+         {{"ID", true, false, 3, 3},
+          {"date", true, false, 2, 3},
+          {"region", false, false, 0, 3},
+          {"note", false, false, 1, 2}}},
+        {"switched by the user",
+         {" REGION "},
+         {"id"},
+         {"ID", "note"},
+         {"date", "region"},
+         {{"ID", false, true, 3, 3},
+          {"date", true, false, 2, 3},
+          {"region", true, true, 0, 3},
+          {"note", false, false, 1, 2}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableOptions options;
+        options.textFields = c.textFields;
+        options.authorFields = c.authorFields;
+        LoadReport r;
+        DataSet d = read(content, r, "t.csv", options);
+        ASSERT_FALSE(r.fatal()) << format_report(r);
+        EXPECT_EQ(d.metadataColumns, c.metadata);
+        EXPECT_EQ(d.textColumns, c.textColumns);
+        ASSERT_EQ(d.authorMetadata.size(), 4u);
+        ASSERT_EQ(d.textMetadata.size(), d.corpus.size());
+        for (std::size_t t = 0; t < d.corpus.size(); ++t)
+            EXPECT_EQ(d.textMetadata[t].size(), c.textColumns.size());
+        ASSERT_EQ(r.metadataFields.size(), c.kinds.size());
+        for (std::size_t k = 0; k < c.kinds.size(); ++k) {
+            const auto& got = r.metadataFields[k];
+            EXPECT_EQ(got.name, c.kinds[k].name);
+            EXPECT_EQ(got.textField, c.kinds[k].text) << got.name;
+            EXPECT_EQ(got.chosen, c.kinds[k].chosen) << got.name;
+            EXPECT_EQ(got.differing, c.kinds[k].differing) << got.name;
+            EXPECT_EQ(got.informative, c.kinds[k].informative) << got.name;
+        }
+        // A text field is no problem of the authors' values.
+        for (const auto& f : r.differingAuthors)
+            EXPECT_TRUE(std::find(c.textColumns.begin(), c.textColumns.end(), f.field) ==
+                        c.textColumns.end())
+                << f.field;
+    }
+    LoadReport r;
+    DataSet d = read(content, r);
+    // Each text keeps its own values; the authors their majority values.
+    EXPECT_EQ(d.textMetadata[2], (std::vector<std::string>{"4", "d1"}));
+    EXPECT_EQ(d.authorMetadata[1], (std::vector<std::string>{"South", "y"}));
+    EXPECT_EQ(r.count("author's ID differs"), 0u);
+    EXPECT_EQ(r.count("author's region differs"), 1u);
+    // The report's list of columns says which kind each is.
+    EXPECT_EQ(std::vector<std::string>(r.columnsUsed.begin() + 2, r.columnsUsed.end()),
+              (std::vector<std::string>{
+                  "text field: \"ID\" (its value differs between the texts of 3 of 3 authors)",
+                  "text field: \"date\" (its value differs between the texts of 2 of 3 authors)",
+                  "metadata: \"region\"", "metadata: \"note\""}));
+    // Switched to an author field, the value of most of the author's texts.
+    TableOptions asAuthor;
+    asAuthor.authorFields = {"date"};
+    LoadReport r2;
+    DataSet d2 = read(content, r2, "t.csv", asAuthor);
+    EXPECT_EQ(d2.metadataColumns, (std::vector<std::string>{"date", "region", "note"}));
+    EXPECT_EQ(d2.authorMetadata[1][0], "d1");
+    EXPECT_EQ(r2.columnsUsed[3], "metadata: \"date\" (chosen as an author field)");
+    EXPECT_EQ(r2.count("author's date differs"), 3u);
+}
+
+TEST(TableReader, TextAndAuthorFieldsNamedWrongly) {
+    const struct {
+        std::vector<std::string> textFields, authorFields;
+        std::string says;
+    } cases[] = {
+        {{"town"}, {}, "--text-field names no column \"town\""},
+        {{}, {"town"}, "--author-field names no column \"town\""},
+        {{"message"}, {}, "\"message\" is read as the text"},
+        {{"Age"}, {}, "\"Age\" is read as the age"},
+        {{"id"}, {"ID"}, "\"ID\" is named both by --text-field and by --author-field"},
+    };
+    for (const auto& c : cases) {
+        TableOptions options;
+        options.textFields = c.textFields;
+        options.authorFields = c.authorFields;
+        LoadReport r;
+        DataSet d = read("author,message,age,id\nann,hi,3,1\n", r, "t.csv", options);
+        ASSERT_TRUE(r.fatal()) << c.says;
+        EXPECT_NE(r.fatal_error()->rule().find(c.says), std::string::npos)
+            << r.fatal_error()->what();
+        EXPECT_EQ(r.fatal_error()->line(), 1);
+        EXPECT_TRUE(d.corpus.empty());
+    }
+}
+
 TEST(TableReader, TwoColumnsForOneField) {
     LoadReport r;
     DataSet d = read("text,author,message\nfirst,ann,second\n", r);
@@ -303,8 +428,11 @@ TEST(TableReader, MajorityAmongManyValues) {
         std::string content = "author,text,note\n";
         for (int v = 1; v <= 12; ++v) content += "ann,t,v" + std::to_string(v) + "\n";
         for (int v : c.extra) content += "ann,t,v" + std::to_string(v) + "\n";
+        // A value per text makes a text field; read as the author's here.
+        TableOptions options;
+        options.authorFields = {"note"};
         LoadReport r;
-        DataSet d = read(content, r);
+        DataSet d = read(content, r, "t.csv", options);
         EXPECT_EQ(d.authorMetadata, std::vector<std::vector<std::string>>{{c.expected}});
     }
 }
@@ -315,13 +443,20 @@ TEST(TableReader, AColumnWithAValuePerTextReadsInLinearTime) {
     for (int i = 0; i < 200000; ++i) {
         content += "u" + std::to_string(i % 2) + ",hi,t" + std::to_string(i) + "\n";
     }
-    LoadReport r;
+    // Read as a text field (as found) and as an author field (as chosen).
+    TableOptions asAuthor;
+    asAuthor.authorFields = {"sent"};
+    LoadReport r, r2;
     const auto start = std::chrono::steady_clock::now();
-    DataSet d = read(content, r);
+    DataSet d = read(content, r, "t.csv", asAuthor);
+    DataSet d2 = read(content, r2);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(d.authorMetadata, (std::vector<std::vector<std::string>>{{"t0"}, {"t1"}}));
-    EXPECT_LT(seconds, 20.0); // a search through every value seen takes minutes
+    EXPECT_EQ(d2.textColumns, std::vector<std::string>{"sent"});
+    ASSERT_EQ(d2.textMetadata.size(), 200000u);
+    EXPECT_EQ(d2.textMetadata.back(), std::vector<std::string>{"t199999"});
+    EXPECT_LT(seconds, 40.0); // a search through every value seen takes minutes
 }
 
 TEST(TableReader, ManyRowsThatAreNotUtf8ReadInLinearTime) {
@@ -570,6 +705,139 @@ TEST(TableReader, FatalProblems) {
     }
 }
 
+// A quote that is never closed swallows the rest of the file; when that leaves
+// no text, the message names the open quote and its line, not an empty table.
+TEST(TableReader, AQuoteNeverClosedIsNamedWithItsLine) {
+    const struct {
+        std::string content;
+        int line;
+        std::string message;
+    } cases[] = {
+        {"author,text\nann,\"never closed\nbo,lost\n", 2,
+         "a quoted field opened on line 2 is never closed"},
+        {"author,text\n\"ann,hi\nbo,ok\n", 2, "a quoted field opened on line 2 is never closed"},
+        {"author,text\r\n\r\nann,\"a\r\nb\r\n", 3,
+         "a quoted field opened on line 3 is never closed"},
+        {"\"author,text\nann,hi\n", 1, "a quoted field of the header is never closed"},
+    };
+    for (const auto& c : cases) {
+        LoadReport r;
+        read(c.content, r);
+        ASSERT_TRUE(r.fatal()) << c.content;
+        const DataError e = *r.fatal_error();
+        EXPECT_EQ(e.line(), c.line) << e.what();
+        EXPECT_NE(e.rule().find(c.message), std::string::npos) << e.what();
+        EXPECT_EQ(e.rule().find("holds no text"), std::string::npos) << e.what();
+    }
+    // Texts before the open quote are read; the quote is a problem, not a stop.
+    LoadReport r;
+    DataSet d = read("author,text\nann,hi\nbo,\"open\ncy,lost\n", r);
+    EXPECT_FALSE(r.fatal());
+    EXPECT_EQ(texts(d), std::vector<std::string>{"hi"});
+    EXPECT_EQ(places(r, "quote not closed"), std::vector<std::string>{"t.csv:3"});
+}
+
+// UTF-16 bytes with a byte-order mark, as a spreadsheet saves "Unicode text".
+std::string utf16(std::u16string_view text, bool little_endian) {
+    std::string out = little_endian ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t c : text) {
+        const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+        out += little_endian ? std::string{lo, hi} : std::string{hi, lo};
+    }
+    return out;
+}
+
+// Files in other encodings than UTF-8: UTF-16 with its byte-order mark is read
+// as it is; a legacy 8-bit file only with the encoding named, and without it
+// the message proposes one and names the option.
+TEST(TableReader, OtherEncodings) {
+    const std::u16string table = u"author\ttext\r\nann\tcaf\u00e9 \U0001F44D\r\nbo\tok\r\n";
+    const std::vector<std::string> read_as = {"caf\xC3\xA9 \xF0\x9F\x91\x8D", "ok"};
+    const std::string latin = "author,text\nann,caf\xE9 cr\xE8me br\xFBl\xE9"
+                              "e\nbo,\x93ok\x94 na\xEFve\n";
+    const struct {
+        const char* name;
+        std::string content;
+        std::string encoding;           // the encoding named by the user
+        std::vector<std::string> texts; // as read; none when the file cannot be read
+        std::string says;               // the reading's encoding, or the fatal message
+    } cases[] = {
+        {"UTF-16 LE", utf16(table, true), "", read_as, "UTF-16LE"},
+        {"UTF-16 BE", utf16(table, false), "", read_as, "UTF-16BE"},
+        {"UTF-16 wins over a named encoding", utf16(table, true), "windows-1252", read_as,
+         "UTF-16LE"},
+        {"UTF-16 cut in a character", utf16(table, true) + "x", "", {}, "UTF-16"},
+        {"UTF-16 with a lone surrogate",
+         utf16(u"author,text\nann,\xD800x\n", true),
+         "",
+         {},
+         "UTF-16"},
+        {"legacy without a name", latin, "", {}, "--encoding windows-1252"},
+        {"legacy named",
+         latin,
+         "windows-1252",
+         {"caf\xC3\xA9 cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
+          "e",
+          "\xE2\x80\x9Cok\xE2\x80\x9D na\xC3\xAFve"},
+         "windows-1252"},
+        {"legacy named in another spelling",
+         "author,text\nann,caf\xE9\n",
+         "latin1",
+         {"caf\xC3\xA9"},
+         "latin1"},
+        {"an unknown encoding", latin, "klingon-8", {}, "no encoding \"klingon-8\""},
+        {"a byte the encoding lacks",
+         "author,text\nann,a\xA1\n",
+         "ISO-8859-8",
+         {},
+         "is not a character of ISO-8859-8"},
+        {"UTF-8 stays UTF-8",
+         "author,text\nann,caf\xC3\xA9\n",
+         "windows-1252",
+         {"caf\xC3\xA9"},
+         "UTF-8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableOptions options;
+        options.encoding = c.encoding;
+        LoadReport r;
+        DataSet d = read(c.content, r, "t.csv", options);
+        if (c.texts.empty()) {
+            ASSERT_TRUE(r.fatal());
+            EXPECT_NE(r.fatal_error()->rule().find(c.says), std::string::npos)
+                << r.fatal_error()->what();
+            continue;
+        }
+        ASSERT_FALSE(r.fatal()) << format_report(r);
+        EXPECT_EQ(texts(d), c.texts);
+        EXPECT_EQ(r.encoding, c.says);
+        // The report says an encoding other than UTF-8.
+        EXPECT_EQ(format_report(r).find("\n  read as " + c.says + "\n") != std::string::npos,
+                  c.says != "UTF-8")
+            << format_report(r);
+        EXPECT_EQ(d.authors.size(), 2u - (c.texts.size() == 1));
+    }
+    // The encoding proposed is kept for the window that asks the user.
+    LoadReport r;
+    read(latin, r);
+    EXPECT_EQ(r.proposedEncoding, "windows-1252");
+    // A named encoding not used since the file is UTF-8 is said.
+    LoadReport u;
+    TableOptions named;
+    named.encoding = "windows-1252";
+    read("author,text\nann,caf\xC3\xA9\n", u, "t.csv", named);
+    EXPECT_EQ(u.count("encoding not used"), 1u);
+    // So is one named for a UTF-8 file with a broken row: the row is left out,
+    // the UTF-8 characters of the others are not turned into two each.
+    LoadReport v;
+    DataSet d = read("author,text\nann,caf\xC3\xA9\nbo,caf\xE9\n", v, "t.csv", named);
+    EXPECT_EQ(texts(d), std::vector<std::string>{"caf\xC3\xA9"});
+    EXPECT_EQ(v.count("encoding not used"), 1u);
+    EXPECT_EQ(v.count("not UTF-8"), 1u);
+    EXPECT_EQ(v.encoding, "UTF-8");
+}
+
 TEST(TableReader, LoadFromAFile) {
     const auto dir =
         std::filesystem::temp_directory_path() /
@@ -764,6 +1032,16 @@ TEST(TableReader, AwkwardTableAsPythonReadsIt) {
     for (std::size_t i = 0; i < d.corpus.size(); ++i) {
         EXPECT_EQ(d.corpus[i].text, expected["texts"][i]["text"].get<std::string>()) << i;
         EXPECT_EQ(d.corpus[i].author, expected["texts"][i]["author"].get<std::string>()) << i;
+    }
+    // The text fields, decided by Python from the same rule, with each text's values.
+    EXPECT_EQ(d.textColumns, expected["textColumns"].get<std::vector<std::string>>());
+    if (!d.textColumns.empty()) {
+        ASSERT_EQ(d.textMetadata.size(), d.corpus.size());
+        for (std::size_t i = 0; i < d.corpus.size(); ++i) {
+            EXPECT_EQ(d.textMetadata[i],
+                      expected["texts"][i]["fields"].get<std::vector<std::string>>())
+                << i;
+        }
     }
     ASSERT_EQ(d.authors.size(), expected["register"].size());
     for (std::size_t i = 0; i < d.authors.size(); ++i) {

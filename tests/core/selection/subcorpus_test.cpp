@@ -80,5 +80,62 @@ TEST(Subcorpus, UnreadableConditionsSayWhy) {
     }
 }
 
+// A value that no author has is a slip, not a subcorpus of no one: the message
+// says which values the field has. A text field chooses no authors.
+TEST(Subcorpus, ValuesNoAuthorHasAndTextFieldsSayWhy) {
+    const AuthorRegister r = sample_register();
+    const std::vector<std::string> columns = {"Home Region"};
+    const std::vector<std::vector<std::string>> meta = {
+        {"North"}, {"south"}, {"North"}, {"-"}, {"East"}};
+    const std::vector<std::string> textColumns = {"id", "sent at"};
+    const AuthorFields fields{&r, &columns, &meta, &textColumns};
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        // Each value once, in its first spelling, in the order of their folded forms.
+        {"native=Chinese",
+         "native language has the values English, Greek, Turkish; no author has \"Chinese\""},
+        {"native=english,maybe", "no author has \"maybe\""},
+        {"home region=West", "Home Region has the values East, North, south"},
+        {"education=college", "education has the values school, Uni, work"},
+        {"native language=English,Welsh", "no author has \"Welsh\""},
+        {"code=07", "no author has \"07\""},
+        {"age=90", "no author's age lies within 90; the ages run from 16 to 30"},
+        {"age=16,40-50", "no author's age lies within 40-50"},
+        {"id=3", "\"id\" is a text field"},
+        {"Sent_At=monday", "\"Sent_At\" is a text field"},
+    };
+    for (const auto& [text, message] : cases) {
+        std::string error;
+        EXPECT_FALSE(parse_subcorpus("s", text, fields, &error)) << text;
+        EXPECT_NE(error.find(message), std::string::npos) << text << ": " << error;
+    }
+    // The text field's message says how to choose authors by it instead.
+    std::string error;
+    parse_subcorpus("s", "id=3", fields, &error);
+    EXPECT_NE(error.find("--author-field"), std::string::npos) << error;
+    // A gender no author has; and a long list of values is cut.
+    AuthorRegister men = r;
+    for (auto& g : men.lstAuthorGender) g = "M";
+    const AuthorFields menOnly{&men, nullptr, nullptr};
+    EXPECT_FALSE(parse_subcorpus("s", "gender=F", menOnly, &error));
+    EXPECT_NE(error.find("gender has the values M"), std::string::npos) << error;
+    AuthorRegister many;
+    for (int i = 0; i < 40; ++i) {
+        many.lstAuthorCode.push_back("c" + std::to_string(100 + i));
+        for (auto* column : {&many.lstAuthorName, &many.lstAuthorAge, &many.lstAuthorGender,
+                             &many.lstAuthorEducation, &many.lstAuthorNativeLanguage})
+            column->push_back("");
+    }
+    const AuthorFields manyCodes{&many, nullptr, nullptr};
+    EXPECT_FALSE(parse_subcorpus("s", "code=x", manyCodes, &error));
+    EXPECT_NE(error.find("c100, c101"), std::string::npos) << error;
+    EXPECT_NE(error.find("(40 values)"), std::string::npos) << error;
+    EXPECT_EQ(error.find("c139"), std::string::npos) << error;
+    // A field no author has any value of says so.
+    EXPECT_FALSE(parse_subcorpus("s", "education=uni", manyCodes, &error));
+    EXPECT_NE(error.find("no author has a value of education"), std::string::npos) << error;
+    EXPECT_FALSE(parse_subcorpus("s", "age=20", manyCodes, &error));
+    EXPECT_NE(error.find("no author has a value of age"), std::string::npos) << error;
+}
+
 } // namespace
 } // namespace zapt
