@@ -124,10 +124,6 @@ struct CorpusStore {
     std::string Text1; // the corpus text: every text plus a blank, blank runs reduced
     std::string Text2; // the cleaned corpus text: Text1 with punctuation turned into blanks
 
-    // Work fields of the author selection: the selected author's name and code.
-    std::string lblCodeName;
-    std::string lblAuthorName;
-
     // The per-text author names matched without regard to case: every
     // distinct folded name has a number (in order of first appearance).
     std::vector<std::uint32_t> textName;      // per text: its name's number

@@ -7,7 +7,9 @@
 #pragma once
 
 #include "corpus/author_register.h"
+#include "corpus/corpus.h"
 #include "corpus/metadata.h"
+#include "selection/age_band.h"
 
 #include <optional>
 #include <string>
@@ -25,11 +27,18 @@ struct AuthorFields {
     const std::vector<std::string>* metadataColumns = nullptr;
     const std::vector<std::vector<std::string>>* authorMetadata = nullptr;
     const std::vector<std::string>* textColumns = nullptr;
+    const AgeBands* bands = nullptr; // the bands of the "band" field
 
     std::size_t size() const { return authors ? authors->size() : 0; }
     // Author k's value of metadata column c; "" when not known.
     std::string_view metadata(std::size_t k, std::size_t c) const;
+    // The bands of the "band" field: the corpus's, or the built-in five when
+    // none are given.
+    const AgeBands& ageBands() const;
 };
+
+// The fields of a corpus's authors: its register, its metadata and its bands.
+AuthorFields author_fields(const Corpus& corpus);
 
 struct SubcorpusCondition {
     enum class Field { Age, Gender, Education, NativeLanguage, Code, Metadata };

@@ -30,9 +30,9 @@ std::size_t text_after(const std::vector<std::uint32_t>& ends, std::size_t from,
 
 } // namespace
 
-std::vector<GroupKey> comparison_groups() {
+std::vector<GroupKey> comparison_groups(const AgeBands& bands) {
     std::vector<GroupKey> groups;
-    for (AgeBand b : age_bands()) {
+    for (AgeBand b : bands.bands()) {
         groups.push_back({false, b, Gender::Female});
         groups.push_back({false, b, Gender::Male});
     }
@@ -40,16 +40,16 @@ std::vector<GroupKey> comparison_groups() {
     return groups;
 }
 
-std::string band_label(const GroupKey& g) {
-    return g.all ? "all" : band_caption(g.band);
+std::string band_label(const AgeBands& bands, const GroupKey& g) {
+    return g.all ? "all" : bands.caption(g.band);
 }
 
 std::string gender_label(const GroupKey& g) {
     return g.all ? "all" : std::string(gender_letter(g.gender));
 }
 
-std::string group_label(const GroupKey& g) {
-    return g.all ? "all" : band_label(g) + " " + gender_label(g);
+std::string group_label(const AgeBands& bands, const GroupKey& g) {
+    return g.all ? "all" : band_label(bands, g) + " " + gender_label(g);
 }
 
 std::size_t GroupIndex::group_slot(const GroupKey& g) const {
@@ -59,7 +59,7 @@ std::size_t GroupIndex::group_slot(const GroupKey& g) const {
 }
 
 std::vector<GroupKey> GroupIndex::groups() const {
-    if (by_.bandByGender()) return comparison_groups();
+    if (by_.bandByGender()) return comparison_groups(bands_);
     std::vector<GroupKey> out;
     for (std::size_t s = 0; s < groupCount_; ++s) {
         GroupKey g;
@@ -72,33 +72,34 @@ std::vector<GroupKey> GroupIndex::groups() const {
 
 std::vector<std::string> GroupIndex::labels(const GroupKey& g) const {
     if (g.all) return std::vector<std::string>(by_.columns().size(), "all");
-    if (by_.bandByGender()) return {band_label(g), gender_label(g)};
+    if (by_.bandByGender()) return {band_label(bands_, g), gender_label(g)};
     return labels_[group_slot(g)];
 }
 
-GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AgeBands& bands,
                        const std::vector<char>* within)
-    : GroupIndex(store, reg, nullptr, GroupBy{}, within) {}
+    : GroupIndex(store, reg, bands, nullptr, GroupBy{}, within) {}
 
 GroupIndex::GroupIndex(const CorpusStore& store, const AuthorFields& fields, const GroupBy& by,
                        const std::vector<char>* within)
-    : GroupIndex(store, *fields.authors, &fields, by, within) {}
+    : GroupIndex(store, *fields.authors, fields.ageBands(), &fields, by, within) {}
 
-GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AgeBands& bands,
                        const AuthorFields* fields, const GroupBy& by,
                        const std::vector<char>* within)
-    : store_(&store), by_(by), allIsCorpus_(within == nullptr), partCount_(store.nameCount() + 1) {
+    : store_(&store), bands_(bands), by_(by), allIsCorpus_(within == nullptr),
+      partCount_(store.nameCount() + 1) {
     auto inside = [&](std::size_t row) {
         return !within || (row < within->size() && (*within)[row]);
     };
     Grouping grouping;
     if (by_.bandByGender()) {
-        groupCount_ = 2 * age_bounds().size();
+        groupCount_ = 2 * bands_.size();
     } else {
         std::vector<char> eligible(reg.size(), 0);
         for (std::size_t j = 0; j < reg.size(); ++j)
             eligible[j] = store.authorHasTexts(j) && inside(j);
-        const AuthorFields own{&reg, nullptr, nullptr};
+        const AuthorFields own{&reg, nullptr, nullptr, nullptr, &bands_};
         grouping = group_authors(by_, fields ? *fields : own, eligible);
         groupCount_ = grouping.rows.size();
         labels_ = std::move(grouping.labels);
@@ -179,8 +180,8 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
                                          : 0.0;
                 if (texts <= 0) continue;
                 const AgeSpan age = read_age(reg.lstAuthorAge[j]);
-                for (AgeBand band : age_bands()) {
-                    if (!in_band(age, band)) continue;
+                for (AgeBand band : bands_.bands()) {
+                    if (!bands_.holds(age, band)) continue;
                     add(group_slot({false, band, gender}), code, last_row(code));
                 }
             }

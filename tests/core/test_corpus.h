@@ -1,6 +1,7 @@
 // Small hand-made corpora for the behaviour tests, and an Effects that records.
 #pragma once
 
+#include "app/corpus_source.h"
 #include "app/explorer.h"
 #include "corpus/data_files.h"
 #include "tests/core/explorer_access.h"
@@ -53,7 +54,7 @@ struct World {
         d.corpus = std::move(corpus);
         d.glossary = std::move(glossary);
         d.variants = load_builtin_data().variants;
-        app = std::make_unique<Explorer>(d, effects);
+        app = std::make_unique<Explorer>(corpus_of(std::move(d)), effects);
     }
     Explorer& operator*() { return *app; }
     Explorer* operator->() { return app.get(); }
