@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 
 namespace zapt {
 namespace {
@@ -109,7 +108,6 @@ TEST(ExplorePattern, RefusedAndPathologicalPatterns) {
         {"re:", true, ""}, // the literal form "re:"
     };
     for (const Case& c : cases) {
-        const auto t0 = std::chrono::steady_clock::now();
         const Pattern p = compile_pattern(c.pattern);
         EXPECT_EQ(p.ok(), c.ok) << c.pattern.substr(0, 40) << ": " << p.error;
         if (!c.ok) {
@@ -122,8 +120,8 @@ TEST(ExplorePattern, RefusedAndPathologicalPatterns) {
             o.pattern = c.pattern;
             (void)word_list(*x, whole_scope(*x), g, nullptr, o);
         }
-        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1)) << c.pattern;
     }
+    // Their time is measured by BM_HostilePattern: linear, as RE2 runs them.
     EXPECT_EQ(matched(*x, "re:(a*)*b"), (std::vector<std::string>{"aaab:1", "b:1"}));
 }
 
