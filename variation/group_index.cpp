@@ -1,4 +1,5 @@
 #include "variation/group_index.h"
+#include "corpus/buckets.h"
 
 #include "corpus/folded_keys.h"
 #include "corpus/numbers.h"
@@ -129,17 +130,10 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
             ++counts[c];
             code_of[j] = c;
         }
-        code_rows_from.resize(counts.size() + 1);
-        std::uint32_t sum = 0;
-        for (std::size_t c = 0; c < counts.size(); ++c) {
-            code_rows_from[c] = sum;
-            sum += counts[c];
-        }
-        code_rows_from[counts.size()] = sum;
-        std::vector<std::uint32_t> next(code_rows_from.begin(), code_rows_from.end() - 1);
-        for (std::size_t j = 0; j < reg.size(); ++j) {
-            code_rows[next[code_of[j]]++] = static_cast<int>(j);
-        }
+        code_rows_from = bucket_starts(counts);
+        BucketPlaces next(code_rows_from);
+        for (std::size_t j = 0; j < reg.size(); ++j)
+            code_rows[next(code_of[j])] = static_cast<int>(j);
     }
     const std::vector<std::uint32_t>& rows_from =
         own_register ? store.codeRowsFrom : code_rows_from;
@@ -192,18 +186,18 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
         if (store.authorHasTexts(j) && inside(j)) add(groupCount_, store.lstAuthorCode[j], j);
     }
     // Where each part stands among the members.
-    placesFrom_.assign(partCount_ + 1, 0);
-    for (const auto& slot : members_) {
-        for (const Member& m : slot) ++placesFrom_[m.part + 1];
-    }
-    for (std::size_t p = 0; p < partCount_; ++p) placesFrom_[p + 1] += placesFrom_[p];
-    places_.resize(placesFrom_[partCount_]);
     {
-        std::vector<std::uint32_t> next(placesFrom_.begin(), placesFrom_.end() - 1);
+        std::vector<std::uint32_t> counts(partCount_, 0);
+        for (const auto& slot : members_) {
+            for (const Member& m : slot) ++counts[m.part];
+        }
+        placesFrom_ = bucket_starts(counts);
+        places_.resize(placesFrom_.back());
+        BucketPlaces next(placesFrom_);
         for (std::size_t s = 0; s < members_.size(); ++s) {
             for (std::size_t a = 0; a < members_[s].size(); ++a) {
-                places_[next[members_[s][a].part]++] = {static_cast<std::uint32_t>(s),
-                                                        static_cast<std::uint32_t>(a)};
+                places_[next(members_[s][a].part)] = {static_cast<std::uint32_t>(s),
+                                                      static_cast<std::uint32_t>(a)};
             }
         }
     }
