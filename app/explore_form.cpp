@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <set>
 
 namespace zapt {
@@ -37,6 +38,14 @@ std::string path_of(const std::string& text, bool* refused = nullptr) {
         return {};
     }
     return std::string(trim_blanks(text));
+}
+
+// Why a list cannot be read from `path` before reading it: a folder reads as
+// an empty file, which would pass for an empty list. Empty when it can be.
+std::string not_a_file(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return path + " is a folder, not a file";
+    return {};
 }
 
 std::string hidden_caption(std::size_t hidden) {
@@ -352,8 +361,9 @@ std::optional<FormFilter> ExploreForm::filterOf(Filters& boxes, std::string& sta
         boxes.stopListNote.clear();
         return filter;
     }
-    std::string error;
-    std::optional<StopList> list = read_stop_list(path, &error);
+    std::string error = not_a_file(path);
+    std::optional<StopList> list;
+    if (error.empty()) list = read_stop_list(path, &error);
     if (!list) {
         boxes.stopListNote = error;
         status = "stop list: " + error;
@@ -713,8 +723,9 @@ void ExploreForm::emoticons_Change(EmoticonChoice choice) {
                        std::string("; in force: ") + inForce;
             return;
         }
-        std::string error;
-        std::optional<EmoticonList> read = EmoticonList::read_file(path, &error);
+        std::string error = not_a_file(path);
+        std::optional<EmoticonList> read;
+        if (error.empty()) read = EmoticonList::read_file(path, &error);
         if (!read) {
             e.status = "emoticons: " + error + "; in force: " + inForce;
             return;

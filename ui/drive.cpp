@@ -39,9 +39,10 @@
 //   ["export", name, file]   its "Export..." into `file` (CSV, or TSV/XLSX by the name)
 //   ["close", window]        closes a window
 //   ["dump"]                 every open window with its controls (a table with its machine
-//                            column names, its headings as shown, its sort column and,
-//                            in the Explore window, whether it is stale; every control
-//                            with its place on the screen)
+//                            column names, its headings as shown, its sort column, how
+//                            each column is drawn (`looks`: align, bold) and, in the
+//                            Explore window, whether it is stale; every control with its
+//                            place on the screen) and whether the window is busy
 //   ["screenshot", window, file]  saves a picture of a window as PNG
 //   ["save", chart, file]    saves a chart of the comparison window as its "Save chart..."
 //                            does: PNG or SVG by the file's extension
@@ -52,6 +53,7 @@
 #include "ui/input_gate.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
+#include "ui/result_table_view.h"
 #include "ui/share_chart_view.h"
 #include "ui/table_actions.h"
 #include "ui/widgets.h"
@@ -231,6 +233,23 @@ json describe(QWidget* w, QWidget* window) {
         }
         c["columns"] = columns;
         c["rows"] = rows;
+        // How each column's cells are drawn: aligned left, right or centred,
+        // and in bold.
+        if (const auto* model = dynamic_cast<const zapt::ui::ResultTableModel*>(m)) {
+            json looks = json::array();
+            for (int i = 0; i < m->columnCount(); ++i) {
+                const zapt::ui::ColumnLook look = model->columnLook(i);
+                const Qt::Alignment align =
+                    m->rowCount() > 0
+                        ? m->data(m->index(0, i), Qt::TextAlignmentRole).value<Qt::Alignment>()
+                        : look.align;
+                looks.push_back({{"align", align & Qt::AlignRight     ? "right"
+                                           : align & Qt::AlignHCenter ? "center"
+                                                                      : "left"},
+                                 {"bold", look.bold}});
+            }
+            c["looks"] = looks;
+        }
         const QModelIndex current = t->currentIndex();
         c["selected"] = current.isValid() && t->selectionModel()->isRowSelected(current.row(), {})
                             ? current.row()

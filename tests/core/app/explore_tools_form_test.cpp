@@ -152,6 +152,7 @@ TEST(ExploreTools, AStopListThatCannotBeReadLeavesTheTableAsItWas) {
         {dir.write("two.txt", "u\nc u\n"), "two.txt, line 2"},
         {dir.write("bad.txt", "u\n\xFF\n"), "UTF-8"},
         {std::string("a\x01") + "b", "control characters"},
+        {dir.path.string(), "is a folder"}, // which would read as an empty list
     };
     for (const auto& c : cases) {
         for (Tab tab : {Tab::WordList, Tab::Keywords}) {
@@ -282,7 +283,8 @@ TEST(ExploreTools, AnotherEmoticonListBuildsTheIndexAnew) {
     // A list that cannot be read changes nothing.
     const std::size_t formsBefore = f.index().formCount();
     for (const std::string& bad :
-         {(dir.path / "none.txt").string(), dir.write("blank.txt", ": )\n"), std::string()}) {
+         {(dir.path / "none.txt").string(), dir.write("blank.txt", ": )\n"), std::string(),
+          dir.path.string()}) {
         f.txtEmoticonsFile_Change(bad);
         f.emoticons_Change(ExploreForm::EmoticonChoice::File);
         EXPECT_FALSE(f.working()) << bad;
