@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -321,6 +322,9 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         v->addWidget(wordTable, 1);
         v->addWidget(wordStatus);
     }
+    // The keyboard goes through the floors in the order they stand.
+    QWidget::setTabOrder(wordFilters.minCount, wordMinAuthors);
+    QWidget::setTabOrder(wordMinAuthors, wordFilters.noNumbers);
     tabs->addTab(wordTab, "Word list");
 
     // Keywords.
@@ -442,6 +446,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     // The left context stands against the hit, which stands out.
     concTable->setColumnLook("left", {Qt::AlignRight | Qt::AlignVCenter, false});
     concTable->setColumnLook("hit", {Qt::AlignHCenter | Qt::AlignVCenter, true});
+    // The right context takes the room left over.
+    concTable->horizontalHeader()->setStretchLastSection(true);
     auto* tallyCaption =
         named(new QLabel("Hits by group of the author columns (double-click a row, or press "
                          "Enter, to compare the form across these groups):",

@@ -698,6 +698,32 @@ private slots:
             SEND_OK(drive, cmd("focus", c.name));
             QCOMPARE(drive.dump()["focus"].get<std::string>(), kWindow + "." + c.name);
         }
+        // Tab goes through the new controls of each tab in the order they
+        // stand, from the control before them.
+        const struct {
+            int tab;
+            std::vector<std::string> chain;
+        } chains[] = {
+            {0, {"cboEmoticons", "txtEmoticonsFile", "cmdEmoticonsFile"}},
+            {1,
+             {"spnWordMinCount", "spnWordMinAuthors", "chkWordNoNumbers", "txtWordStopList",
+              "cmdWordStopListFile", "cmdWordClearStopList"}},
+            {2,
+             {"spnKeywordsMinCount", "chkKeywordsNoNumbers", "txtKeywordsStopList",
+              "cmdKeywordsStopListFile", "cmdKeywordsClearStopList", "txtReference",
+              "cmdReferenceTable", "cmdReferenceFolder", "cmdReferenceBuiltin", "txtReferenceBands",
+              "cmdReference"}},
+            {3,
+             {"chkLiteral", "spnContext", "cboSort", "cmdConcordance", "chkField_band",
+              "chkField_gender", "chkField_education", "chkField_native_language"}},
+        };
+        for (const auto& c : chains) {
+            SEND_OK(drive, cmd("select", "tabExplore", c.tab));
+            for (std::size_t i = 0; i + 1 < c.chain.size(); ++i) {
+                SEND_OK(drive, cmd("key", c.chain[i], std::string("Tab")));
+                QCOMPARE(drive.dump()["focus"].get<std::string>(), kWindow + "." + c.chain[i + 1]);
+            }
+        }
     }
 };
 
