@@ -585,7 +585,7 @@ void ExploreForm::showLines() {
                     " not shown: the lines before show half of " +
                     (lines_.withheld == 1 ? "its text" : "their texts");
     }
-    if (lines_.hits == 0 && linesLiteral_)
+    if (lines_.hits == 0 && linesLiteral_ && linesQuery_.find_first_of("*?") != std::string::npos)
         c.status += " (searched as a form: * and ? are characters)";
 }
 
@@ -738,7 +738,7 @@ void ExploreForm::emoticons_Change(EmoticonChoice choice) {
         e.status = "emoticons: " + inForce;
         return;
     }
-    e.choice = choice;
+    // The choice takes effect with the index built with it.
     workWhat_ =
         "the index of the forms is being built with the emoticons " + emoticons_caption(list);
     e.status = workWhat_ + "...";
@@ -758,6 +758,8 @@ void ExploreForm::emoticons_Change(EmoticonChoice choice) {
                                }
                            } catch (const std::exception& ex) {
                                w->error = ex.what();
+                           } catch (...) {
+                               w->error = "an unknown error";
                            }
                            return w;
                        });
@@ -810,6 +812,8 @@ void ExploreForm::cmdReference_Click() {
             w->referenceIndex = reference_index(corpus, emoticons);
         } catch (const std::exception& ex) {
             w->error = ex.what();
+        } catch (...) {
+            w->error = "an unknown error";
         }
         return w;
     });

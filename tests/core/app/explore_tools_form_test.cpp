@@ -248,8 +248,13 @@ TEST(ExploreTools, AnotherEmoticonListBuildsTheIndexAnew) {
     };
     for (const auto& c : cases) {
         f.txtEmoticonsFile_Change(c.file);
+        const ExploreForm::EmoticonChoice before = f.emoticons().choice;
+        const std::size_t formsBefore = f.index().formCount();
         f.emoticons_Change(c.choice);
         ASSERT_TRUE(f.working());
+        // Nothing is in force before the index is: the state is never half changed.
+        EXPECT_EQ(f.emoticons().choice, before);
+        EXPECT_EQ(f.index().formCount(), formsBefore);
         // One thing at a time: asking again meanwhile says to wait.
         f.emoticons_Change(ExploreForm::EmoticonChoice::None);
         EXPECT_EQ(f.emoticons().status.rfind("wait:", 0), 0u) << f.emoticons().status;
