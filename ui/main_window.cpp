@@ -162,6 +162,12 @@ void MainWindow::openComparison(const std::string& forms, const std::string& gro
         showMessage("The comparison of " + forms + " could not be shown: " + error + ".");
 }
 
+void MainWindow::openConcordance(const std::string& form) {
+    openWindow(WindowId::Explore);
+    run_in_explore_window(windows_.find(WindowId::Explore),
+                          [form](ExploreForm& f) { f.concordanceOf(form); });
+}
+
 QWidget* MainWindow::createWindow(WindowId id) {
     switch (id) {
     case WindowId::About:
@@ -188,7 +194,10 @@ QWidget* MainWindow::createWindow(WindowId id) {
             keepSubcorpora();
         }
         return createExploreWindow(
-            explore_, [this](std::string selection) { return exportHeader(selection); });
+            explore_, [this](std::string selection) { return exportHeader(selection); },
+            ExploreLinks{[this](const std::string& forms, const std::string& groupBy) {
+                openComparison(forms, groupBy);
+            }});
     case WindowId::OpenCorpus: {
         CorpusOptions current = corpusOptions_;
         if (current.bands.empty()) current.bands = bands_list(age_bounds());
@@ -196,7 +205,7 @@ QWidget* MainWindow::createWindow(WindowId id) {
             current, settings_,
             [this](const std::vector<std::string>& args) { restartHandler(args); });
     }
-    case WindowId::Compare:
+    case WindowId::Compare: {
         // Every author's words, counted once for the life of the program: the
         // corpus never changes.
         if (!groupIndex_) {
@@ -210,11 +219,22 @@ QWidget* MainWindow::createWindow(WindowId id) {
             }
             QApplication::restoreOverrideCursor();
         }
-        return createCompareWindow(
+        QWidget* form = createCompareWindow(
             explorer_, *groupIndex_, [this] { return exportHeader("all groups"); },
             [this] { return explorer_.form1().lstNonStandardForms.text(); },
             AuthorFields{&explorer_.authors(), &metadataColumns_, &authorMetadata_}, applied_,
             &compareMemory_);
+        // A row of the collocates opens the concordance of that word.
+        if (auto* collocates = form->findChild<QWidget*>("tblCollocates")) {
+            add_table_action(collocates,
+                             {"Concordance of this word", [this](const ResultTable& t, int row) {
+                                  const std::string word =
+                                      t.rows[static_cast<std::size_t>(row)].at(0);
+                                  if (!word.empty()) openConcordance(word);
+                              }});
+        }
+        return form;
+    }
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
             explorer_.form4(), [this] { run([](Explorer& e) { e.cmdAges_Click(); }); },

@@ -74,10 +74,12 @@ TEST(ExploreWindow, EventsFillTheTabs) {
     f.cmdConcordance_Click();
     EXPECT_EQ(f.concordance().status, "3 lines; 1 hit not shown: its text is too short");
     // Texts of four pieces show the hit and one piece: the left one, on a tie.
-    EXPECT_EQ(f.concordance().table.rows[0], (std::vector<std::string>{"01", "c", "u", ""}));
+    // Each line shows its author's age band and gender after the code.
+    EXPECT_EQ(f.concordance().table.rows[0],
+              (std::vector<std::string>{"01", "<18", "F", "c", "u", ""}));
     f.sort_Click(ConcordanceSort::Left);
     EXPECT_EQ(f.concordance().table.rows.size(), 3u);
-    EXPECT_EQ(f.concordance().table.rows[0][1], "2moro"); // before "c"
+    EXPECT_EQ(f.concordance().table.rows[0][3], "2moro"); // before "c"
 
     // Deleting the subcorpus takes every tab that used it back to the whole corpus.
     ASSERT_TRUE(f.selectSubcorpus(1));
