@@ -30,11 +30,7 @@ CollocationTable scope_collocates(const FormIndex& index, const Scope& scope, st
         if (left[f] == 0 && right[f] == 0) touched.push_back(f);
         ++side[f];
     };
-    auto in_scope = [&](std::size_t text) {
-        const std::int32_t a = index.textAuthor(text);
-        const std::size_t b = a < 0 ? index.noAuthor() : static_cast<std::size_t>(a);
-        return b < scope.in.size() && scope.in[b];
-    };
+    auto in_scope = [&](std::size_t text) { return scope.holdsText(index, text); };
     // The occurrences ascend, and so do their texts.
     std::size_t text = 0;
     const std::size_t texts = index.textCount();

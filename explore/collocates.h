@@ -1,6 +1,7 @@
 // The collocates of a form within a subcorpus, counted over the form index:
 // the exploring tools' pieces (emoticons pieces of their own), the texts of
-// the subcorpus's authors only, and pairs inside one text. The measures are
+// the subcorpus only (its authors' texts, those meeting its text conditions
+// when it has any), and pairs inside one text. The measures are
 // the collocation tables' (variation/collocation_table.h) with N the words of
 // the subcorpus's texts and F the frequencies in them.
 #pragma once

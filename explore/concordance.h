@@ -68,13 +68,13 @@ struct LineSpan {
 LineSpan line_span(std::size_t pieces, std::size_t before, std::size_t length, int context);
 
 // The lines of `pattern` in the texts of the buckets marked in `inScope`
-// (empty: the whole corpus), with `context` pieces each side (clamped to
-// 1..5). Each line is first cut by line_span; then, taking the hits of a text
-// in order, while the pieces of the text shown by its lines so far and this
-// one would be more than half of it, the line loses a piece from its longer
+// (empty: the whole corpus) and, when `texts` is not empty, only in the texts
+// marked in it, with `context` pieces each side (clamped to 1..5). Each line is first cut by
+// line_span; then, taking the hits of a text in order, while the pieces of the text shown by its
+// lines so far and this one would be more than half of it, the line loses a piece from its longer
 // side (the right on a tie); a line that still shows too much is withheld.
 Concordance concordance(const FormIndex& index, const Pattern& pattern, int context,
-                        const std::vector<char>& inScope = {});
+                        const std::vector<char>& inScope = {}, const std::vector<char>& texts = {});
 
 enum class ConcordanceSort { Corpus, Left, Right, Left1, Left2, Right1, Right2 };
 // Orders the lines by the words left of the hit (the nearest first, then the

@@ -203,7 +203,8 @@ ResultTable concordance_tally_table(const Concordance& c, const LineFields& fiel
 
 ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                           const std::vector<std::size_t>& rows,
-                          const std::vector<std::string>& forms, const std::string& title) {
+                          const std::vector<std::string>& forms, const std::string& title,
+                          const std::vector<char>& texts) {
     ResultTable t;
     t.title = title;
     t.columns = {"code", "age", "gender", "education", "native_language"};
@@ -216,18 +217,33 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
     std::vector<std::uint64_t> counts(forms.size());
     for (const std::size_t k : rows) {
         if (k >= index.authorCount()) continue;
-        const auto uses = index.authorForms(k);
-        std::uint64_t listed = 0; // the author's count of all the forms
-        for (std::size_t i = 0; i < forms.size(); ++i) {
-            counts[i] = 0;
-            if (ids[i] >= 0) {
+        std::uint64_t words = index.authorWords(k);
+        if (texts.empty()) {
+            const auto uses = index.authorForms(k);
+            for (std::size_t i = 0; i < forms.size(); ++i) {
+                counts[i] = 0;
+                if (ids[i] < 0) continue;
                 const auto it = std::find_if(uses.begin(), uses.end(), [&](const FormUse& u) {
                     return u.form == static_cast<std::uint32_t>(ids[i]);
                 });
-                if (it != uses.end() && it->form == ids[i]) counts[i] = it->count;
+                if (it != uses.end()) counts[i] = it->count;
             }
-            listed += counts[i];
+        } else {
+            // The author's texts in the subcorpus only, piece by piece.
+            std::fill(counts.begin(), counts.end(), 0);
+            words = 0;
+            for (const std::uint32_t t : index.authorTexts(k)) {
+                if (t >= texts.size() || !texts[t]) continue;
+                words += index.textLength(t);
+                for (const std::uint32_t s : index.textPieces(t)) {
+                    const std::uint32_t f = index.formOfSpelling(s);
+                    for (std::size_t i = 0; i < forms.size(); ++i)
+                        counts[i] += ids[i] == static_cast<long long>(f);
+                }
+            }
         }
+        std::uint64_t listed = 0; // the author's count of all the forms
+        for (std::size_t i = 0; i < forms.size(); ++i) listed += counts[i];
         for (std::size_t i = 0; i < forms.size(); ++i) {
             std::vector<std::string> row = {r.lstAuthorCode[k], r.lstAuthorAge[k],
                                             r.lstAuthorGender[k], r.lstAuthorEducation[k],
@@ -237,8 +253,8 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                 listed > 0 ? std::optional<double>(static_cast<double>(counts[i]) /
                                                    static_cast<double>(listed))
                            : std::nullopt;
-            row.insert(row.end(), {forms[i], whole(counts[i]), whole(index.authorWords(k)),
-                                   full_precision(share)});
+            row.insert(row.end(),
+                       {forms[i], whole(counts[i]), whole(words), full_precision(share)});
             t.rows.push_back(std::move(row));
         }
     }
@@ -247,6 +263,11 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                   {"share", "count / the author's count of all the listed forms (each form once); "
                             "empty when that is 0"},
                   {"emoticons", index.emoticons().describe()}};
+    if (!texts.empty()) {
+        t.settings[0].second = "the form's pieces in the author's texts of the subcorpus (folded "
+                               "alike)";
+        t.settings[1].second = "the pieces of the author's texts of the subcorpus";
+    }
     return t;
 }
 
