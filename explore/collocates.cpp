@@ -79,7 +79,7 @@ std::string fixed4(double v) {
 } // namespace
 
 ResultTable scope_collocates_table(const FormIndex& index, const CollocationTable& c,
-                                   const std::string& scope) {
+                                   const std::string& scope, const std::string& texts) {
     ResultTable t;
     t.title = "Collocates of " + c.form + ": " + scope;
     t.columns = {"word", "left", "right", "corpus_frequency", "mi", "log_dice", "ll", "t_score"};
@@ -105,6 +105,7 @@ ResultTable scope_collocates_table(const FormIndex& index, const CollocationTabl
         {"ll", std::string(kLogLikelihoodFormula)},
         {"t_score", std::string(kTScoreFormula)},
     };
+    if (!texts.empty()) t.settings.push_back({"texts", texts});
     return t;
 }
 

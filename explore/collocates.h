@@ -25,8 +25,9 @@ CollocationTable scope_collocates(const FormIndex& index, const Scope& scope, st
 
 // word, left, right, corpus_frequency, mi, log_dice, ll, t_score, as the
 // collocates of the whole corpus are written, with the settings naming the
-// subcorpus, its words and the pieces.
+// subcorpus, its words and the pieces, and `texts`, the texts chosen (see
+// chosen_texts), when not empty.
 ResultTable scope_collocates_table(const FormIndex& index, const CollocationTable& t,
-                                   const std::string& scope);
+                                   const std::string& scope, const std::string& texts = {});
 
 } // namespace zapt

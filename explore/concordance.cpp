@@ -1,5 +1,7 @@
 #include "explore/concordance.h"
 
+#include "explore/word_list.h"
+
 #include <algorithm>
 #include <map>
 
@@ -71,6 +73,11 @@ Concordance concordance(const FormIndex& index, const Pattern& pattern, int cont
         return c;
     }
     const std::vector<PatternHit> hits = find_hits(index, pattern, inScope, texts);
+    if (!texts.empty()) {
+        Scope scope{
+            inScope.empty() ? std::vector<char>(index.authorCount() + 1, 1) : inScope, texts, {}};
+        c.texts = chosen_texts(index, texts_scope(index, std::move(scope), texts));
+    }
     c.hits = hits.size();
     c.bucketHits.assign(index.authorCount() + 1, 0);
     for (const PatternHit& h : hits) {

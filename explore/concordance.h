@@ -54,6 +54,7 @@ struct Concordance {
     std::size_t hidden = 0;   // hits whose text is too short to show any line
     std::size_t withheld = 0; // hits whose text's half the lines before them already show
     std::string error;        // the pattern's message
+    std::string texts;        // the texts chosen (see chosen_texts); empty: whole authors
 };
 
 // How many pieces a line may show on each side of a hit of `length` pieces at

@@ -78,6 +78,7 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
                              "uses the form (only texts of no author hold it)"},
     };
     if (!list.emoticons.empty()) t.settings.push_back({"emoticons", list.emoticons});
+    if (!list.texts.empty()) t.settings.push_back({"texts", list.texts});
     if (!options.pattern.empty()) t.settings.push_back({"pattern", options.pattern});
     if (options.glossaryOnly) t.settings.push_back({"filter", "glossary forms only"});
     if (options.notInDictionary) {
@@ -124,6 +125,8 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
         {"pieces", pieces_setting(k.emoticons)},
     };
     if (!k.emoticons.empty()) t.settings.push_back({"emoticons", k.emoticons});
+    if (!k.textsA.empty()) t.settings.push_back({"texts of a", k.textsA});
+    if (!k.textsB.empty()) t.settings.push_back({"texts of b", k.textsB});
     if (!k.reference.empty()) {
         t.settings.push_back({"forms", "matched across the two corpora by their folded form; "
                                        "shown as A's corpus spells them most often"});
@@ -170,6 +173,7 @@ ResultTable concordance_table(const FormIndex& index, const Concordance& c,
         {"order", sort_caption(sort)},
         {"emoticons", index.emoticons().describe()},
     };
+    if (!c.texts.empty()) t.settings.push_back({"texts", c.texts});
     if (!fields.empty()) {
         std::string names;
         for (const std::string& n : fields.columns) names += (names.empty() ? "" : ", ") + n;
@@ -198,6 +202,7 @@ ResultTable concordance_tally_table(const Concordance& c, const LineFields& fiel
         {"groups", "the authors sharing a value of every field; texts of no author and authors "
                    "without a value under an empty one"},
     };
+    if (!c.texts.empty()) t.settings.push_back({"texts", c.texts});
     return t;
 }
 
@@ -267,6 +272,8 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
         t.settings[0].second = "the form's pieces in the author's texts of the subcorpus (folded "
                                "alike)";
         t.settings[1].second = "the pieces of the author's texts of the subcorpus";
+        t.settings.push_back(
+            {"texts", chosen_texts(index, texts_scope(index, rows_scope(index, rows, {}), texts))});
     }
     return t;
 }

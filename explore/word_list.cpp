@@ -132,6 +132,16 @@ ScopeSize scope_size(const FormIndex& index, const Scope& scope) {
     return z;
 }
 
+std::string chosen_texts(const FormIndex& index, const Scope& scope) {
+    if (!scope.choosesTexts()) return {};
+    const ScopeSize z = scope_size(index, scope);
+    return std::to_string(z.texts) + " of " + std::to_string(index.textCount()) +
+           " texts of the corpus, of " + std::to_string(z.authors) +
+           (z.authors == 1 ? " author" : " authors") +
+           " (chosen text by text: a condition on a text field keeps only the texts whose own "
+           "value meets it)";
+}
+
 namespace {
 
 // The figures of the buckets `each` gives, as (bucket, its forms with their
@@ -375,6 +385,7 @@ WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryFor
     const Aggregate g = aggregate(index, scope);
     list.words = g.words;
     list.emoticons = index.emoticons().describe();
+    list.texts = chosen_texts(index, scope);
     if (pattern.phrase()) {
         // A phrase: every matching sequence of forms with its counts.
         for (const PatternMatch& m :
@@ -515,6 +526,8 @@ Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
     const Aggregate gb = aggregate(index, b);
     out.wordsA = ga.words;
     out.wordsB = gb.words;
+    out.textsA = chosen_texts(index, a);
+    out.textsB = chosen_texts(index, b);
     // B is the rest of A when it holds exactly the buckets A leaves out, or,
     // when either chooses texts, exactly the texts A leaves out.
     bool rest = a.in.size() == b.in.size();
@@ -544,6 +557,8 @@ Keywords keywords(const FormIndex& index, const Scope& a, const FormIndex& refer
     const Aggregate gb = aggregate(reference, b);
     out.wordsA = ga.words;
     out.wordsB = gb.words;
+    out.textsA = chosen_texts(index, a);
+    out.textsB = chosen_texts(reference, b);
     out.error = empty_side(a, b, out.wordsA, out.wordsB, false, out.reference);
     if (!out.error.empty()) return out;
     // Each reference form's figures under A's number for it; the forms A's

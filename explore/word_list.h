@@ -54,6 +54,10 @@ struct ScopeSize {
     std::uint64_t words = 0;
 };
 ScopeSize scope_size(const FormIndex& index, const Scope& scope);
+// For a scope holding only some texts of its authors, which texts, for the
+// tables' "#" lines: "4 of 10 texts of the corpus, of 3 authors (chosen text
+// by text: ...)"; empty for a scope of whole authors.
+std::string chosen_texts(const FormIndex& index, const Scope& scope);
 
 // A form's figures in a scope.
 struct FormFigures {
@@ -173,6 +177,7 @@ struct WordList {
     std::uint64_t words = 0;       // the scope's words
     std::string error;             // a pattern's or the dictionary's message
     std::string emoticons;         // the index's emoticon list, described
+    std::string texts;             // the texts chosen (see chosen_texts); empty: whole authors
 };
 
 WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryForms& glossary,
@@ -221,6 +226,8 @@ struct Keywords {
     KeywordOptions options;
     std::string reference; // B's corpus when it is another one ("table PATH"); empty: A's
     std::string emoticons; // the emoticon list, described
+    // The texts chosen on each side (see chosen_texts); empty: whole authors.
+    std::string textsA, textsB;
     // Why there are no rows: a side without words ("B has no words: the rest
     // of the whole corpus is empty"); empty otherwise.
     std::string error;

@@ -265,9 +265,9 @@ std::optional<std::string> text_field_refusal(std::string_view name, const Autho
         if (!key.empty() && loose_key(c) == key) {
             const std::string shown(trim_blanks(name));
             return "\"" + shown +
-                   "\" is a text field: its value differs between an author's texts, and "
-                   "subcorpora and groups are made of authors; to use it for them, open the "
-                   "corpus with --author-field \"" +
+                   "\" is a text field: its value differs between an author's texts, so it "
+                   "chooses texts, not authors, and groups are made of authors; to use it for "
+                   "authors, open the corpus with --author-field \"" +
                    c + "\" (each author then has the value of most of their texts)";
         }
     }

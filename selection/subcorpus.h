@@ -80,8 +80,9 @@ struct SubcorpusCondition {
 };
 
 // When `name` (matched as a field name is) names a text field of `fields`,
-// why it can neither choose nor group authors and how to make it an author
-// field; nothing otherwise.
+// why it can neither choose nor group authors (it chooses texts, where each
+// text's values are at hand) and how to make it an author field; nothing
+// otherwise.
 std::optional<std::string> text_field_refusal(std::string_view name, const AuthorFields& fields);
 
 // Reads "FIELD=VALUE[,VALUE...]". Field names are matched without regard to

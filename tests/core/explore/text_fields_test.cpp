@@ -309,9 +309,19 @@ TEST(ExploreTextFields, ConcordanceCollocatesAndAuthorsCountTheChosenTexts) {
     }
 }
 
+// A table's settings without the lines naming the texts chosen, and those
+// lines alone.
+using Settings = std::vector<std::pair<std::string, std::string>>;
+std::pair<Settings, Settings> split_texts(const Settings& all) {
+    std::pair<Settings, Settings> out;
+    for (const auto& s : all)
+        (s.first.rfind("texts", 0) == 0 ? out.second : out.first).push_back(s);
+    return out;
+}
+
 // A text filter that keeps every text of some authors gives exactly what
 // those authors' scope gives: the per-text counts agree with the index's
-// per-author ones, figure for figure.
+// per-author ones, figure for figure; the tables add which texts they hold.
 TEST(ExploreTextFields, EveryTextOfSomeAuthorsIsTheirScope) {
     const TableCorpus c;
     const GlossaryForms glossary;
@@ -327,12 +337,26 @@ TEST(ExploreTextFields, EveryTextOfSomeAuthorsIsTheirScope) {
         const ResultTable w2 =
             word_list_table(word_list(*c.index, byText, glossary, nullptr, {}), "s", {});
         EXPECT_EQ(w1.rows, w2.rows);
+        const std::string texts = chosen_texts(*c.index, byText);
+        EXPECT_EQ(split_texts(w2.settings),
+                  std::make_pair(w1.settings, Settings{{"texts", texts}}));
+        std::size_t held = 0;
+        for (const std::size_t r : rows) held += c.index->authorTexts(r).size();
+        EXPECT_EQ(texts.rfind(std::to_string(held) + " of 10 texts of the corpus, of " +
+                                  std::to_string(rows.size()) +
+                                  (rows.size() == 1 ? " author (" : " authors ("),
+                              0),
+                  0u)
+            << texts;
         const ResultTable k1 = keywords_table(
             *c.index, keywords(*c.index, byAuthor, rest_scope(byAuthor), 0), "s", "rest");
         const ResultTable k2 = keywords_table(
             *c.index, keywords(*c.index, byText, rest_scope(*c.index, byText), 0), "s", "rest");
         EXPECT_EQ(k1.rows, k2.rows);
-        EXPECT_EQ(k1.settings, k2.settings);
+        const auto [k2Settings, k2Texts] = split_texts(k2.settings);
+        EXPECT_EQ(k1.settings, k2Settings);
+        ASSERT_EQ(k2Texts.size(), 2u);
+        EXPECT_EQ(k2Texts[0], (std::pair<std::string, std::string>{"texts of a", texts}));
         const Pattern u = literal_pattern("u");
         const ResultTable c1 = concordance_table(*c.index, concordance(*c.index, u, 3, byAuthor.in),
                                                  "u", 3, ConcordanceSort::Corpus);
@@ -340,11 +364,13 @@ TEST(ExploreTextFields, EveryTextOfSomeAuthorsIsTheirScope) {
             concordance_table(*c.index, concordance(*c.index, u, 3, byText.in, byText.texts), "u",
                               3, ConcordanceSort::Corpus);
         EXPECT_EQ(c1.rows, c2.rows);
-        EXPECT_EQ(c1.settings, c2.settings);
+        EXPECT_EQ(split_texts(c2.settings),
+                  std::make_pair(c1.settings, Settings{{"texts", texts}}));
         const ResultTable a1 = authors_table(*c.index, c.fields, rows, {"u", "ok"}, "a");
         const ResultTable a2 =
             authors_table(*c.index, c.fields, rows, {"u", "ok"}, "a", byText.texts);
         EXPECT_EQ(a1.rows, a2.rows);
+        EXPECT_EQ(split_texts(a2.settings).second, (Settings{{"texts", texts}}));
     }
 }
 
