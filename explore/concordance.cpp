@@ -75,7 +75,7 @@ Concordance concordance(const FormIndex& index, const Pattern& pattern, int cont
     const std::vector<PatternHit> hits = find_hits(index, pattern, inScope, texts);
     if (!texts.empty()) {
         Scope scope{
-            inScope.empty() ? std::vector<char>(index.authorCount() + 1, 1) : inScope, texts, {}};
+            inScope.empty() ? std::vector<char>(index.authorCount() + 1, 1) : inScope, {}, {}};
         c.texts = chosen_texts(index, texts_scope(index, std::move(scope), texts));
     }
     c.hits = hits.size();

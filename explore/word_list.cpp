@@ -47,11 +47,11 @@ bool Scope::holdsText(const FormIndex& index, std::size_t t) const {
 }
 
 Scope whole_scope(const FormIndex& index) {
-    return {std::vector<char>(index.authorCount() + 1, 1), {}, "whole corpus"};
+    return {std::vector<char>(index.authorCount() + 1, 1), "whole corpus", {}};
 }
 
 Scope rows_scope(const FormIndex& index, const std::vector<std::size_t>& rows, std::string name) {
-    Scope s{std::vector<char>(index.authorCount() + 1, 0), {}, std::move(name)};
+    Scope s{std::vector<char>(index.authorCount() + 1, 0), std::move(name), {}};
     for (const std::size_t r : rows) {
         if (r < index.authorCount()) s.in[r] = 1;
     }
@@ -96,15 +96,15 @@ Scope subcorpus_scope(const FormIndex& index, const Subcorpus& subcorpus,
 }
 
 Scope rest_scope(const Scope& scope) {
-    Scope s{scope.in, {}, "rest of corpus"};
+    Scope s{scope.in, "rest of corpus", {}};
     for (char& c : s.in) c = !c;
     return s;
 }
 
 Scope rest_scope(const FormIndex& index, const Scope& scope) {
     if (!scope.choosesTexts()) return rest_scope(scope);
-    Scope s{std::vector<char>(index.authorCount() + 1, 0), std::vector<char>(index.textCount(), 0),
-            "rest of corpus"};
+    Scope s{std::vector<char>(index.authorCount() + 1, 0), "rest of corpus",
+            std::vector<char>(index.textCount(), 0)};
     for (std::size_t t = 0; t < s.texts.size(); ++t) {
         if (scope.holdsText(index, t)) continue;
         s.texts[t] = 1;

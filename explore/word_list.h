@@ -22,8 +22,8 @@ namespace zapt {
 // field). With `texts`, `in` marks exactly the buckets with a text marked.
 struct Scope {
     std::vector<char> in;    // per bucket
-    std::vector<char> texts; // per text of the index; empty: every text of the buckets in
     std::string name;        // "whole corpus", a subcorpus's name, "author 012"
+    std::vector<char> texts; // per text of the index; empty: every text of the buckets in
 
     std::size_t authors() const; // register rows in scope (with a text in it, given `texts`)
     bool choosesTexts() const { return !texts.empty(); }
