@@ -132,14 +132,16 @@ ScopeSize scope_size(const FormIndex& index, const Scope& scope) {
     return z;
 }
 
-std::string chosen_texts(const FormIndex& index, const Scope& scope) {
+std::string chosen_texts(const FormIndex& index, const Scope& scope, std::string_view how) {
     if (!scope.choosesTexts()) return {};
     const ScopeSize z = scope_size(index, scope);
     return std::to_string(z.texts) + " of " + std::to_string(index.textCount()) +
            " texts of the corpus, of " + std::to_string(z.authors) +
-           (z.authors == 1 ? " author" : " authors") +
-           " (chosen text by text: a condition on a text field keeps only the texts whose own "
-           "value meets it)";
+           (z.authors == 1 ? " author" : " authors") + " (" +
+           (how.empty() ? std::string("chosen text by text: a condition on a text field keeps "
+                                      "only the texts whose own value meets it")
+                        : std::string(how)) +
+           ")";
 }
 
 namespace {
@@ -526,8 +528,6 @@ Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
     const Aggregate gb = aggregate(index, b);
     out.wordsA = ga.words;
     out.wordsB = gb.words;
-    out.textsA = chosen_texts(index, a);
-    out.textsB = chosen_texts(index, b);
     // B is the rest of A when it holds exactly the buckets A leaves out, or,
     // when either chooses texts, exactly the texts A leaves out.
     bool rest = a.in.size() == b.in.size();
@@ -537,6 +537,8 @@ Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
     } else {
         for (std::size_t i = 0; rest && i < a.in.size(); ++i) rest = !a.in[i] != !b.in[i];
     }
+    out.textsA = chosen_texts(index, a);
+    out.textsB = chosen_texts(index, b, rest ? "every text outside A" : "");
     out.error = empty_side(a, b, out.wordsA, out.wordsB, rest, {});
     if (!out.error.empty()) return out;
     add_rows(out, ga, gb, [&](auto&& row) {

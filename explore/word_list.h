@@ -56,8 +56,9 @@ struct ScopeSize {
 ScopeSize scope_size(const FormIndex& index, const Scope& scope);
 // For a scope holding only some texts of its authors, which texts, for the
 // tables' "#" lines: "4 of 10 texts of the corpus, of 3 authors (chosen text
-// by text: ...)"; empty for a scope of whole authors.
-std::string chosen_texts(const FormIndex& index, const Scope& scope);
+// by text: ...)", or with `how` in the brackets; empty for a scope of whole
+// authors.
+std::string chosen_texts(const FormIndex& index, const Scope& scope, std::string_view how = {});
 
 // A form's figures in a scope.
 struct FormFigures {

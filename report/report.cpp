@@ -592,6 +592,7 @@ ResultTable grouped_table(const Options& o, const Explorer& app, const AuthorFie
     // condition on a text field, which keeps some texts of an author, cannot
     // choose them.
     for (const std::string& w : o.where) {
+        if (w.find('=') == std::string::npos) continue;
         const std::string name = w.substr(0, w.find('='));
         if (!text_field_refusal(name, fields)) continue;
         const std::string shown(trim_blanks(name));

@@ -357,6 +357,9 @@ TEST(ExploreTextFields, EveryTextOfSomeAuthorsIsTheirScope) {
         EXPECT_EQ(k1.settings, k2Settings);
         ASSERT_EQ(k2Texts.size(), 2u);
         EXPECT_EQ(k2Texts[0], (std::pair<std::string, std::string>{"texts of a", texts}));
+        EXPECT_EQ(k2Texts[1].first, "texts of b");
+        EXPECT_NE(k2Texts[1].second.find(" (every text outside A)"), std::string::npos)
+            << k2Texts[1].second;
         const Pattern u = literal_pattern("u");
         const ResultTable c1 = concordance_table(*c.index, concordance(*c.index, u, 3, byAuthor.in),
                                                  "u", 3, ConcordanceSort::Corpus);
