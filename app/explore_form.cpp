@@ -210,9 +210,7 @@ std::string ExploreForm::tallySelection() const {
 }
 
 Scope ExploreForm::scopeOf(int subcorpus) const {
-    const Subcorpus& s = subcorpora_.list[static_cast<std::size_t>(subcorpus)];
-    if (s.whole()) return whole_scope(*index_);
-    return rows_scope(*index_, s.members(fields_), s.name);
+    return subcorpus_scope(*index_, subcorpora_.list[static_cast<std::size_t>(subcorpus)], fields_);
 }
 
 void ExploreForm::refreshSubcorpora() {
@@ -221,21 +219,22 @@ void ExploreForm::refreshSubcorpora() {
     t.title = "Subcorpora";
     t.columns = {"name", "conditions", "authors", "texts", "words"};
     t.rows.clear();
+    bool byText = false;
     for (std::size_t i = 0; i < subcorpora_.list.size(); ++i) {
-        const Scope scope = scopeOf(static_cast<int>(i));
-        std::uint64_t texts = 0, words = 0;
-        for (std::size_t b = 0; b < scope.in.size(); ++b) {
-            if (!scope.in[b]) continue;
-            texts += index_->authorTexts(b).size();
-            words += index_->authorWords(b);
-        }
+        // A subcorpus chosen by a text field holds only the texts meeting it.
+        const ScopeSize size = scope_size(*index_, scopeOf(static_cast<int>(i)));
         const Subcorpus& s = subcorpora_.list[i];
-        t.rows.push_back({s.name, s.describe(), std::to_string(scope.authors()),
-                          std::to_string(texts), std::to_string(words)});
+        byText |= s.choosesTexts();
+        t.rows.push_back({s.name, s.describe(), std::to_string(size.authors),
+                          std::to_string(size.texts), std::to_string(size.words)});
     }
     t.settings = {{"authors", "register rows meeting every condition"},
                   {"words", "the pieces of their texts"},
                   {"emoticons", emoticons_caption(index_->emoticons())}};
+    if (byText) {
+        t.settings.push_back({"texts", "a condition on a text field keeps only the texts meeting "
+                                       "it; the authors are then those with a text kept"});
+    }
 }
 
 void ExploreForm::cmdDefine_Click() {
@@ -480,7 +479,7 @@ void ExploreForm::cmdKeywords_Click() {
         result = zapt::keywords(*index_, a, *referenceIndex_, b, options, reference_->name);
         nameB = b.name;
     } else {
-        const Scope b = k.b == kRestOfCorpus ? rest_scope(a) : scopeOf(k.b);
+        const Scope b = k.b == kRestOfCorpus ? rest_scope(*index_, a) : scopeOf(k.b);
         result = zapt::keywords(*index_, a, b, options);
         nameB = b.name;
     }
@@ -522,7 +521,8 @@ void ExploreForm::cmdConcordance_Click() {
             p.error.empty() ? (c.literal ? "type a form" : "type a form or a pattern") : p.error;
         return;
     }
-    lines_ = zapt::concordance(*index_, p, c.context, scopeOf(c.scope).in);
+    const Scope scope = scopeOf(c.scope);
+    lines_ = zapt::concordance(*index_, p, c.context, scope.in, scope.texts);
     linesIndex_ = index_;
     linesQuery_ = c.txtQuery;
     linesLiteral_ = c.literal;
@@ -842,6 +842,8 @@ bool ExploreForm::takeWork(bool wait) {
             return true;
         }
         index_ = w->index;
+        // The texts' authors are read through the index in force.
+        if (fields_.textAuthors) fields_.textAuthors = &index_->textAuthors();
         if (w->reference) referenceIndex_ = w->referenceIndex;
         emoticons_.choice = w->choice;
         refreshSubcorpora();
@@ -874,9 +876,15 @@ bool ExploreForm::takeWork(bool wait) {
 
 // ---- Subcorpora kept between sessions ----------------------------------------
 
-void ExploreForm::setTextColumns(std::vector<std::string> columns) {
+void ExploreForm::setTextColumns(std::vector<std::string> columns,
+                                 std::vector<std::vector<std::string>> values) {
     textColumns_ = std::move(columns);
     fields_.textColumns = &textColumns_;
+    // The values choose texts only when there is a row for each text.
+    const bool perText = !values.empty() && values.size() == index_->textCount();
+    textMetadata_ = perText ? std::move(values) : std::vector<std::vector<std::string>>{};
+    fields_.textMetadata = perText ? &textMetadata_ : nullptr;
+    fields_.textAuthors = perText ? &index_->textAuthors() : nullptr;
 }
 
 std::vector<std::pair<std::string, std::string>> ExploreForm::keptSubcorpora() const {

@@ -279,8 +279,11 @@ public:
     void restoreSubcorpora(const std::vector<std::pair<std::string, std::string>>& kept);
     std::vector<std::pair<std::string, std::string>> keptSubcorpora() const;
     std::function<void()> subcorporaChanged;
-    // The text fields of a table, named as such when a condition uses one.
-    void setTextColumns(std::vector<std::string> columns);
+    // The text fields of a table, named as such when a condition uses one;
+    // with each text's values of them (one row per text of the corpus, one
+    // value per column), a condition on a text field chooses texts.
+    void setTextColumns(std::vector<std::string> columns,
+                        std::vector<std::vector<std::string>> values = {});
 
 private:
     Scope scopeOf(int subcorpus) const;
@@ -304,6 +307,7 @@ private:
     std::vector<std::string> metadataColumns_;
     std::vector<std::vector<std::string>> authorMetadata_;
     std::vector<std::string> textColumns_;
+    std::vector<std::vector<std::string>> textMetadata_;
     AuthorFields fields_;
     std::shared_ptr<const FormIndex> index_;
     std::vector<GroupField> fieldChoices_;

@@ -42,7 +42,7 @@ constexpr int kFrameTwips = 120;
 MainWindow::MainWindow(DataSet data)
     : metadataColumns_(std::move(data.metadataColumns)),
       authorMetadata_(std::move(data.authorMetadata)), textColumns_(std::move(data.textColumns)),
-      explorer_(std::move(data), *this) {
+      textMetadata_(std::move(data.textMetadata)), explorer_(std::move(data), *this) {
     setObjectName("Form1");
     setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
     setFont(dialog_font());
@@ -254,7 +254,7 @@ QWidget* MainWindow::createWindow(WindowId id) {
 }
 
 void MainWindow::keepSubcorpora() {
-    explore_->setTextColumns(textColumns_);
+    explore_->setTextColumns(textColumns_, textMetadata_);
     if (!settings_) return;
     // The subcorpora of the last session on this corpus come back, and each
     // change of the list is kept for the next.

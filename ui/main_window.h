@@ -108,7 +108,8 @@ private:
     // explorer takes the data over.
     std::vector<std::string> metadataColumns_;
     std::vector<std::vector<std::string>> authorMetadata_;
-    std::vector<std::string> textColumns_; // a table's text fields, named in messages
+    std::vector<std::string> textColumns_;               // a table's text fields, named in messages
+    std::vector<std::vector<std::string>> textMetadata_; // per text, its values of them
     Explorer explorer_;
     WindowManager windows_;
     UploadPage uploadPage_;
