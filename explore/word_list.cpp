@@ -1,5 +1,7 @@
 #include "explore/word_list.h"
 
+#include "corpus/files.h"
+
 #include "corpus/metadata.h"
 #include "corpus/text.h"
 
@@ -342,14 +344,9 @@ std::optional<StopList> parse_stop_list(std::string_view text, std::string name,
 }
 
 std::optional<StopList> read_stop_list(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    if (!in || in.bad()) {
-        if (error) *error = path + " cannot be read";
-        return std::nullopt;
-    }
-    return parse_stop_list(text.str(), path, error);
+    const std::optional<std::string> text = read_named_file(path, error);
+    if (!text) return std::nullopt;
+    return parse_stop_list(*text, path, error);
 }
 
 bool FormFilter::keeps(const std::string& folded) const {
@@ -486,6 +483,12 @@ void add_rows(Keywords& out, const Aggregate& ga, const Aggregate& gb, Each&& ea
     each([&](std::uint32_t form, const FormFigures& x, const FormFigures& y,
              const std::string& shown, const std::string& folded) {
         if (x.count + y.count == 0) return;
+        // A form used at the same rate on both sides (G2 = 0) is a keyword of
+        // neither: a * B = b * A, exact for every count below 2^32 (a long
+        // double holds 64 bits of a product).
+        if (static_cast<long double>(x.count) * static_cast<long double>(gb.words) ==
+            static_cast<long double>(y.count) * static_cast<long double>(ga.words))
+            return;
         KeywordRow r;
         r.form = form;
         r.a = x.count;

@@ -204,7 +204,7 @@ struct KeywordRow {
     std::uint64_t a = 0, b = 0;
     KeywordStats stats;
     std::uint32_t authorsA = 0, authorsB = 0;
-    char side = 'a';     // where the rate is higher ('a' on a tie)
+    char side = 'a';     // where the rate is higher (never equal: a tie is no keyword)
     double topShare = 0; // the side's top author's count / the side's count
 
     // G2 with the sign of the side: positive where A's rate is higher (the

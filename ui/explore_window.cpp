@@ -632,7 +632,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         QStringList names;
         for (const std::string& c : *columns) names << toQ(c);
         textFields =
-            " Text fields (a value per text; they choose no authors): " + names.join(", ") + ".";
+            " Text fields (a value per text; they choose texts, e.g. " + names.front() +
+            "=VALUE or FROM..TO): " + names.join(", ") + ".";
     }
     fieldsNote->setText("Fields: " + fieldNames.join(", ") +
                         ". Ages as numbers or ranges (age=16-25), genders M or F." + textFields);

@@ -498,6 +498,8 @@ def keyword_rows(fa, fb, A, B, shown, k, keep=lambda f: True, min_count=0):
     for f in set(fa) | set(fb):
         xa, xb = fa.get(f, {"count": 0, "by": {}}), fb.get(f, {"count": 0, "by": {}})
         a, b = xa["count"], xb["count"]
+        if a * B == b * A:
+            continue  # the same rate on both sides: a keyword of neither
         side = "a" if a / A >= b / B else "b"
         x = xa if side == "a" else xb
         if len(x["by"]) < k or x["count"] < min_count or not keep(f):
