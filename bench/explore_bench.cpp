@@ -48,7 +48,7 @@ World& world(int n) {
     if (w) return *w;
     w = std::make_unique<World>();
     w->ex = std::make_unique<Explorer>(corpus_of(load_scale(n)), quiet());
-    w->form = std::make_unique<ExploreForm>(w->ex->store(), w->ex->authors(), w->ex->glossary());
+    w->form = std::make_unique<ExploreForm>(w->ex->corpus());
     const auto& texts = w->ex->store().textsPerAuthor;
     const auto top = std::max_element(texts.begin(), texts.end()) - texts.begin();
     w->code = w->ex->authors().lstAuthorCode[static_cast<std::size_t>(top)];

@@ -210,6 +210,18 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         s.lstNumOfTextsPerAuthor.push_back(std::to_string(texts_of));
     }
 
+    // Each text's author: the first register row of its name.
+    {
+        std::vector<std::int32_t> rowOfName(counts.size(), -1);
+        for (std::size_t k = 0; k < m; ++k) {
+            const std::int32_t name = s.authorName[k];
+            if (name >= 0 && rowOfName[static_cast<std::size_t>(name)] < 0)
+                rowOfName[static_cast<std::size_t>(name)] = static_cast<std::int32_t>(k);
+        }
+        s.textAuthor.resize(n);
+        for (std::size_t t = 0; t < n; ++t) s.textAuthor[t] = rowOfName[s.textName[t]];
+    }
+
     // The register rows of each code.
     std::vector<std::uint32_t> code_of(m), rows_of;
     for (std::size_t k = 0; k < m; ++k) {

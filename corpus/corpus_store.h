@@ -130,6 +130,9 @@ struct CorpusStore {
     std::vector<std::uint32_t> nameTexts;     // text numbers grouped by name, corpus order
     std::vector<std::uint32_t> nameTextsFrom; // per name: its first place in nameTexts; one more
     std::vector<std::int32_t> authorName;     // per register row: its name's number, or -1
+    // Per text: the register row of its author (the first row of its name),
+    // or -1 for a text of no registered author.
+    std::vector<std::int32_t> textAuthor;
     // Per name: the blanks of its texts' stretches of Text2 (one per word,
     // and the blank that opens Text2 when its first text starts with one).
     std::vector<std::uint32_t> nameText2Blanks;

@@ -30,11 +30,7 @@ CollocationTable scope_collocates(const FormIndex& index, const Scope& scope, st
         if (left[f] == 0 && right[f] == 0) touched.push_back(f);
         ++side[f];
     };
-    auto in_scope = [&](std::size_t text) {
-        const std::int32_t a = index.textAuthor(text);
-        const std::size_t b = a < 0 ? index.noAuthor() : static_cast<std::size_t>(a);
-        return b < scope.in.size() && scope.in[b];
-    };
+    auto in_scope = [&](std::size_t text) { return scope.holdsText(index, text); };
     // The occurrences ascend, and so do their texts.
     std::size_t text = 0;
     const std::size_t texts = index.textCount();
@@ -83,7 +79,7 @@ std::string fixed4(double v) {
 } // namespace
 
 ResultTable scope_collocates_table(const FormIndex& index, const CollocationTable& c,
-                                   const std::string& scope) {
+                                   const std::string& scope, const std::string& texts) {
     ResultTable t;
     t.title = "Collocates of " + c.form + ": " + scope;
     t.columns = {"word", "left", "right", "corpus_frequency", "mi", "log_dice", "ll", "t_score"};
@@ -109,6 +105,7 @@ ResultTable scope_collocates_table(const FormIndex& index, const CollocationTabl
         {"ll", std::string(kLogLikelihoodFormula)},
         {"t_score", std::string(kTScoreFormula)},
     };
+    if (!texts.empty()) t.settings.push_back({"texts", texts});
     return t;
 }
 

@@ -1,6 +1,7 @@
 // The collocates of a form within a subcorpus, counted over the form index:
 // the exploring tools' pieces (emoticons pieces of their own), the texts of
-// the subcorpus's authors only, and pairs inside one text. The measures are
+// the subcorpus only (its authors' texts, those meeting its text conditions
+// when it has any), and pairs inside one text. The measures are
 // the collocation tables' (variation/collocation_table.h) with N the words of
 // the subcorpus's texts and F the frequencies in them.
 #pragma once
@@ -24,8 +25,9 @@ CollocationTable scope_collocates(const FormIndex& index, const Scope& scope, st
 
 // word, left, right, corpus_frequency, mi, log_dice, ll, t_score, as the
 // collocates of the whole corpus are written, with the settings naming the
-// subcorpus, its words and the pieces.
+// subcorpus, its words and the pieces, and `texts`, the texts chosen (see
+// chosen_texts), when not empty.
 ResultTable scope_collocates_table(const FormIndex& index, const CollocationTable& t,
-                                   const std::string& scope);
+                                   const std::string& scope, const std::string& texts = {});
 
 } // namespace zapt

@@ -1,5 +1,7 @@
 #include "explore/concordance.h"
 
+#include "explore/word_list.h"
+
 #include <algorithm>
 #include <map>
 
@@ -64,13 +66,18 @@ std::string joined_pieces(const FormIndex& index, std::uint32_t from, std::uint3
 }
 
 Concordance concordance(const FormIndex& index, const Pattern& pattern, int context,
-                        const std::vector<char>& inScope) {
+                        const std::vector<char>& inScope, const std::vector<char>& texts) {
     Concordance c;
     if (!pattern.ok()) {
         c.error = pattern.error.empty() ? "the pattern is empty" : pattern.error;
         return c;
     }
-    const std::vector<PatternHit> hits = find_hits(index, pattern, inScope);
+    const std::vector<PatternHit> hits = find_hits(index, pattern, inScope, texts);
+    if (!texts.empty()) {
+        Scope scope{
+            inScope.empty() ? std::vector<char>(index.authorCount() + 1, 1) : inScope, {}, {}};
+        c.texts = chosen_texts(index, texts_scope(index, std::move(scope), texts));
+    }
     c.hits = hits.size();
     c.bucketHits.assign(index.authorCount() + 1, 0);
     for (const PatternHit& h : hits) {

@@ -54,6 +54,7 @@ struct Concordance {
     std::size_t hidden = 0;   // hits whose text is too short to show any line
     std::size_t withheld = 0; // hits whose text's half the lines before them already show
     std::string error;        // the pattern's message
+    std::string texts;        // the texts chosen (see chosen_texts); empty: whole authors
 };
 
 // How many pieces a line may show on each side of a hit of `length` pieces at
@@ -68,13 +69,13 @@ struct LineSpan {
 LineSpan line_span(std::size_t pieces, std::size_t before, std::size_t length, int context);
 
 // The lines of `pattern` in the texts of the buckets marked in `inScope`
-// (empty: the whole corpus), with `context` pieces each side (clamped to
-// 1..5). Each line is first cut by line_span; then, taking the hits of a text
-// in order, while the pieces of the text shown by its lines so far and this
-// one would be more than half of it, the line loses a piece from its longer
+// (empty: the whole corpus) and, when `texts` is not empty, only in the texts
+// marked in it, with `context` pieces each side (clamped to 1..5). Each line is first cut by
+// line_span; then, taking the hits of a text in order, while the pieces of the text shown by its
+// lines so far and this one would be more than half of it, the line loses a piece from its longer
 // side (the right on a tie); a line that still shows too much is withheld.
 Concordance concordance(const FormIndex& index, const Pattern& pattern, int context,
-                        const std::vector<char>& inScope = {});
+                        const std::vector<char>& inScope = {}, const std::vector<char>& texts = {});
 
 enum class ConcordanceSort { Corpus, Left, Right, Left1, Left2, Right1, Right2 };
 // Orders the lines by the words left of the hit (the nearest first, then the

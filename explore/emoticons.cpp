@@ -1,10 +1,10 @@
 #include "explore/emoticons.h"
 
+#include "corpus/files.h"
+
 #include "corpus/text.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace zapt {
 
@@ -122,18 +122,9 @@ std::optional<EmoticonList> EmoticonList::parse(std::string_view text, std::stri
 }
 
 std::optional<EmoticonList> EmoticonList::read_file(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = path + " cannot be read";
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        if (error) *error = path + " cannot be read";
-        return std::nullopt;
-    }
-    return parse(text.str(), path, error);
+    const std::optional<std::string> text = read_named_file(path, error);
+    if (!text) return std::nullopt;
+    return parse(*text, path, error);
 }
 
 std::string EmoticonList::describe() const {

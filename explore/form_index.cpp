@@ -178,16 +178,8 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
         for (std::uint32_t r = 0; r < forms; ++r) rank_[order[r]] = r;
     }
 
-    // Each text's author: the first register row of its name.
-    std::vector<std::int32_t> rowOfName(store.nameCount(), -1);
-    for (std::size_t k = 0; k < m && k < store.authorName.size(); ++k) {
-        const std::int32_t name = store.authorName[k];
-        if (name >= 0 && rowOfName[static_cast<std::size_t>(name)] < 0) {
-            rowOfName[static_cast<std::size_t>(name)] = static_cast<std::int32_t>(k);
-        }
-    }
-    textAuthor_.resize(n);
-    for (std::size_t t = 0; t < n; ++t) textAuthor_[t] = rowOfName[store.textName[t]];
+    // Each text's author: the first register row of its name (the store's).
+    textAuthor_ = store.textAuthor;
     // The texts of each bucket (the texts of no author in the last).
     group_into_buckets(
         n, m + 1,

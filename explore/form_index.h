@@ -106,6 +106,8 @@ public:
     std::uint32_t formRank(std::uint32_t form) const { return rank_[form]; }
     // The register row of text t's author, or -1.
     std::int32_t textAuthor(std::size_t t) const { return textAuthor_[t]; }
+    // The same for every text, in corpus order.
+    const std::vector<std::int32_t>& textAuthors() const { return textAuthor_; }
 
     // ---- Authors. Bucket k < authorCount() is register row k; bucket
     // authorCount() holds the texts of no author.

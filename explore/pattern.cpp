@@ -195,7 +195,8 @@ std::vector<std::uint32_t> matching_forms(const FormIndex& index, const Pattern&
 }
 
 std::vector<PatternHit> find_hits(const FormIndex& index, const Pattern& pattern,
-                                  const std::vector<char>& inScope) {
+                                  const std::vector<char>& inScope,
+                                  const std::vector<char>& inTexts) {
     std::vector<PatternHit> hits;
     if (!pattern.ok()) return hits;
     const std::size_t words = pattern.words.size();
@@ -237,6 +238,7 @@ std::vector<PatternHit> find_hits(const FormIndex& index, const Pattern& pattern
             const std::int32_t a = index.textAuthor(t);
             if (!inScope[a < 0 ? index.noAuthor() : static_cast<std::size_t>(a)]) continue;
         }
+        if (!inTexts.empty() && (t >= inTexts.size() || !inTexts[t])) continue;
         bool all = true;
         // The anchor's piece matches already.
         for (std::size_t w = 0; w < words && all; ++w) {

@@ -76,10 +76,12 @@ struct PatternHit {
 };
 
 // Every occurrence of the pattern in the texts of the buckets marked in
-// `inScope` (indexed by FormIndex bucket; empty: the whole corpus), in corpus
-// order.
+// `inScope` (indexed by FormIndex bucket; empty: the whole corpus) and, when
+// `texts` is not empty, only in the texts marked in it (one per text), in
+// corpus order.
 std::vector<PatternHit> find_hits(const FormIndex& index, const Pattern& pattern,
-                                  const std::vector<char>& inScope = {});
+                                  const std::vector<char>& inScope = {},
+                                  const std::vector<char>& texts = {});
 
 // A matching form or sequence of forms with its figures in the scope.
 struct PatternMatch {

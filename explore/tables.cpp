@@ -78,6 +78,7 @@ ResultTable word_list_table(const WordList& list, const std::string& scope,
                              "uses the form (only texts of no author hold it)"},
     };
     if (!list.emoticons.empty()) t.settings.push_back({"emoticons", list.emoticons});
+    if (!list.texts.empty()) t.settings.push_back({"texts", list.texts});
     if (!options.pattern.empty()) t.settings.push_back({"pattern", options.pattern});
     if (options.glossaryOnly) t.settings.push_back({"filter", "glossary forms only"});
     if (options.notInDictionary) {
@@ -124,6 +125,8 @@ ResultTable keywords_table(const FormIndex& index, const Keywords& k, const std:
         {"pieces", pieces_setting(k.emoticons)},
     };
     if (!k.emoticons.empty()) t.settings.push_back({"emoticons", k.emoticons});
+    if (!k.textsA.empty()) t.settings.push_back({"texts of a", k.textsA});
+    if (!k.textsB.empty()) t.settings.push_back({"texts of b", k.textsB});
     if (!k.reference.empty()) {
         t.settings.push_back({"forms", "matched across the two corpora by their folded form; "
                                        "shown as A's corpus spells them most often"});
@@ -170,6 +173,7 @@ ResultTable concordance_table(const FormIndex& index, const Concordance& c,
         {"order", sort_caption(sort)},
         {"emoticons", index.emoticons().describe()},
     };
+    if (!c.texts.empty()) t.settings.push_back({"texts", c.texts});
     if (!fields.empty()) {
         std::string names;
         for (const std::string& n : fields.columns) names += (names.empty() ? "" : ", ") + n;
@@ -198,12 +202,14 @@ ResultTable concordance_tally_table(const Concordance& c, const LineFields& fiel
         {"groups", "the authors sharing a value of every field; texts of no author and authors "
                    "without a value under an empty one"},
     };
+    if (!c.texts.empty()) t.settings.push_back({"texts", c.texts});
     return t;
 }
 
 ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                           const std::vector<std::size_t>& rows,
-                          const std::vector<std::string>& forms, const std::string& title) {
+                          const std::vector<std::string>& forms, const std::string& title,
+                          const std::vector<char>& texts) {
     ResultTable t;
     t.title = title;
     t.columns = {"code", "age", "gender", "education", "native_language"};
@@ -216,18 +222,33 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
     std::vector<std::uint64_t> counts(forms.size());
     for (const std::size_t k : rows) {
         if (k >= index.authorCount()) continue;
-        const auto uses = index.authorForms(k);
-        std::uint64_t listed = 0; // the author's count of all the forms
-        for (std::size_t i = 0; i < forms.size(); ++i) {
-            counts[i] = 0;
-            if (ids[i] >= 0) {
+        std::uint64_t words = index.authorWords(k);
+        if (texts.empty()) {
+            const auto uses = index.authorForms(k);
+            for (std::size_t i = 0; i < forms.size(); ++i) {
+                counts[i] = 0;
+                if (ids[i] < 0) continue;
                 const auto it = std::find_if(uses.begin(), uses.end(), [&](const FormUse& u) {
                     return u.form == static_cast<std::uint32_t>(ids[i]);
                 });
-                if (it != uses.end() && it->form == ids[i]) counts[i] = it->count;
+                if (it != uses.end()) counts[i] = it->count;
             }
-            listed += counts[i];
+        } else {
+            // The author's texts in the subcorpus only, piece by piece.
+            std::fill(counts.begin(), counts.end(), 0);
+            words = 0;
+            for (const std::uint32_t t : index.authorTexts(k)) {
+                if (t >= texts.size() || !texts[t]) continue;
+                words += index.textLength(t);
+                for (const std::uint32_t s : index.textPieces(t)) {
+                    const std::uint32_t f = index.formOfSpelling(s);
+                    for (std::size_t i = 0; i < forms.size(); ++i)
+                        counts[i] += ids[i] == static_cast<long long>(f);
+                }
+            }
         }
+        std::uint64_t listed = 0; // the author's count of all the forms
+        for (std::size_t i = 0; i < forms.size(); ++i) listed += counts[i];
         for (std::size_t i = 0; i < forms.size(); ++i) {
             std::vector<std::string> row = {r.lstAuthorCode[k], r.lstAuthorAge[k],
                                             r.lstAuthorGender[k], r.lstAuthorEducation[k],
@@ -237,8 +258,8 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                 listed > 0 ? std::optional<double>(static_cast<double>(counts[i]) /
                                                    static_cast<double>(listed))
                            : std::nullopt;
-            row.insert(row.end(), {forms[i], whole(counts[i]), whole(index.authorWords(k)),
-                                   full_precision(share)});
+            row.insert(row.end(),
+                       {forms[i], whole(counts[i]), whole(words), full_precision(share)});
             t.rows.push_back(std::move(row));
         }
     }
@@ -247,6 +268,13 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                   {"share", "count / the author's count of all the listed forms (each form once); "
                             "empty when that is 0"},
                   {"emoticons", index.emoticons().describe()}};
+    if (!texts.empty()) {
+        t.settings[0].second = "the form's pieces in the author's texts of the subcorpus (folded "
+                               "alike)";
+        t.settings[1].second = "the pieces of the author's texts of the subcorpus";
+        t.settings.push_back(
+            {"texts", chosen_texts(index, texts_scope(index, rows_scope(index, rows, {}), texts))});
+    }
     return t;
 }
 

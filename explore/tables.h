@@ -40,9 +40,12 @@ ResultTable concordance_tally_table(const Concordance& c, const LineFields& fiel
 // the register but the name, the metadata columns, then the form, its count in
 // the author's texts, the author's words, and the form's share of the
 // author's count of all the forms (empty when the author uses none of them).
+// When `texts` is not empty (one per text of the index), only the author's
+// texts marked in it count, for the count and for the words.
 ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
                           const std::vector<std::size_t>& rows,
-                          const std::vector<std::string>& forms, const std::string& title);
+                          const std::vector<std::string>& forms, const std::string& title,
+                          const std::vector<char>& texts = {});
 
 // "1,234": a count for a status line.
 std::string count_caption(std::uint64_t n, const std::string& one, const std::string& many);

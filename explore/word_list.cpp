@@ -1,11 +1,14 @@
 #include "explore/word_list.h"
 
+#include "corpus/files.h"
+
 #include "corpus/metadata.h"
 #include "corpus/text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <span>
 #include <sstream>
 
 namespace zapt {
@@ -29,32 +32,132 @@ std::size_t Scope::authors() const {
     return in.empty() ? 0 : static_cast<std::size_t>(std::count(in.begin(), in.end() - 1, 1));
 }
 
+namespace {
+
+// The bucket of text t.
+std::size_t bucket_of(const FormIndex& index, std::size_t t) {
+    const std::int32_t a = index.textAuthor(t);
+    return a < 0 ? index.noAuthor() : static_cast<std::size_t>(a);
+}
+
+} // namespace
+
+bool Scope::holdsText(const FormIndex& index, std::size_t t) const {
+    if (!texts.empty()) return t < texts.size() && texts[t];
+    const std::size_t b = bucket_of(index, t);
+    return b < in.size() && in[b];
+}
+
 Scope whole_scope(const FormIndex& index) {
-    return {std::vector<char>(index.authorCount() + 1, 1), "whole corpus"};
+    return {std::vector<char>(index.authorCount() + 1, 1), "whole corpus", {}};
 }
 
 Scope rows_scope(const FormIndex& index, const std::vector<std::size_t>& rows, std::string name) {
-    Scope s{std::vector<char>(index.authorCount() + 1, 0), std::move(name)};
+    Scope s{std::vector<char>(index.authorCount() + 1, 0), std::move(name), {}};
     for (const std::size_t r : rows) {
         if (r < index.authorCount()) s.in[r] = 1;
     }
     return s;
 }
 
+Scope texts_scope(const FormIndex& index, Scope scope, const std::vector<char>& texts) {
+    if (texts.empty() && scope.texts.empty()) return scope;
+    const std::size_t n = index.textCount();
+    std::vector<char> kept(n, 0);
+    std::vector<char> in(scope.in.size(), 0);
+    for (std::size_t t = 0; t < n; ++t) {
+        if (!scope.holdsText(index, t) || (!texts.empty() && (t >= texts.size() || !texts[t])))
+            continue;
+        kept[t] = 1;
+        const std::size_t b = bucket_of(index, t);
+        if (b < in.size()) in[b] = 1;
+    }
+    scope.in = std::move(in);
+    scope.texts = std::move(kept);
+    return scope;
+}
+
+Scope subcorpus_scope(const FormIndex& index, const Subcorpus& subcorpus,
+                      const AuthorFields& fields) {
+    if (subcorpus.whole()) {
+        Scope s = whole_scope(index);
+        if (!subcorpus.name.empty()) s.name = subcorpus.name;
+        return s;
+    }
+    std::vector<std::size_t> rows;
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        if (subcorpus.holds(fields, k)) rows.push_back(k);
+    }
+    Scope s =
+        rows_scope(index, rows, subcorpus.name.empty() ? subcorpus.describe() : subcorpus.name);
+    if (!subcorpus.choosesTexts()) return s;
+    // Text fields that cannot be read choose no text.
+    std::vector<char> mask = subcorpus.textMask(fields);
+    mask.resize(index.textCount(), 0);
+    return texts_scope(index, std::move(s), mask);
+}
+
 Scope rest_scope(const Scope& scope) {
-    Scope s{scope.in, "rest of corpus"};
+    Scope s{scope.in, "rest of corpus", {}};
     for (char& c : s.in) c = !c;
     return s;
 }
 
-Aggregate aggregate(const FormIndex& index, const Scope& scope) {
+Scope rest_scope(const FormIndex& index, const Scope& scope) {
+    if (!scope.choosesTexts()) return rest_scope(scope);
+    Scope s{std::vector<char>(index.authorCount() + 1, 0), "rest of corpus",
+            std::vector<char>(index.textCount(), 0)};
+    for (std::size_t t = 0; t < s.texts.size(); ++t) {
+        if (scope.holdsText(index, t)) continue;
+        s.texts[t] = 1;
+        s.in[bucket_of(index, t)] = 1;
+    }
+    return s;
+}
+
+ScopeSize scope_size(const FormIndex& index, const Scope& scope) {
+    ScopeSize z;
+    z.authors = scope.authors();
+    for (std::size_t b = 0; b < scope.in.size() && b <= index.authorCount(); ++b) {
+        if (!scope.in[b]) continue;
+        if (!scope.choosesTexts()) {
+            z.texts += index.authorTexts(b).size();
+            z.words += index.authorWords(b);
+            continue;
+        }
+        for (const std::uint32_t t : index.authorTexts(b)) {
+            if (t >= scope.texts.size() || !scope.texts[t]) continue;
+            ++z.texts;
+            z.words += index.textLength(t);
+        }
+    }
+    return z;
+}
+
+std::string chosen_texts(const FormIndex& index, const Scope& scope, std::string_view how) {
+    if (!scope.choosesTexts()) return {};
+    const ScopeSize z = scope_size(index, scope);
+    return std::to_string(z.texts) + " of " + std::to_string(index.textCount()) +
+           " texts of the corpus, of " + std::to_string(z.authors) +
+           (z.authors == 1 ? " author" : " authors") + " (" +
+           (how.empty() ? std::string("chosen text by text: a condition on a text field keeps "
+                                      "only the texts whose own value meets it")
+                        : std::string(how)) +
+           ")";
+}
+
+namespace {
+
+// The figures of the buckets `each` gives, as (bucket, its forms with their
+// counts, its words): the forms' counts, texts, authors and top author, and
+// the DP's sums over the authors' parts.
+template <class EachBucket> Aggregate aggregate_buckets(const FormIndex& index, EachBucket&& each) {
     Aggregate g;
     g.forms.assign(index.formCount(), {});
     const std::size_t m = index.authorCount();
-    for (std::size_t b = 0; b <= m && b < scope.in.size(); ++b) {
-        if (!scope.in[b]) continue;
+    each([&](std::size_t b, std::span<const FormUse> uses, std::uint64_t words) {
         const bool author = b < m;
-        for (const FormUse& u : index.authorForms(b)) {
+        for (const FormUse& u : uses) {
             FormFigures& f = g.forms[u.form];
             f.count += u.count;
             f.texts += u.texts;
@@ -64,23 +167,79 @@ Aggregate aggregate(const FormIndex& index, const Scope& scope) {
                 f.authorCount += u.count;
             }
         }
-        g.words += index.authorWords(b);
-        if (author) g.partWords += index.authorWords(b);
-    }
+        g.words += words;
+        if (author) g.partWords += words;
+    });
     if (g.partWords == 0) return g;
     // The parts using a form add |v - s| - s; those without it add s, which
     // over all parts sums to 1 - (the s of the parts using it).
-    const double words = static_cast<double>(g.partWords);
-    for (std::size_t b = 0; b < m && b < scope.in.size(); ++b) {
-        if (!scope.in[b] || index.authorWords(b) == 0) continue;
-        const double s = static_cast<double>(index.authorWords(b)) / words;
-        for (const FormUse& u : index.authorForms(b)) {
+    const double partWords = static_cast<double>(g.partWords);
+    each([&](std::size_t b, std::span<const FormUse> uses, std::uint64_t words) {
+        if (b >= m || words == 0) return;
+        const double s = static_cast<double>(words) / partWords;
+        for (const FormUse& u : uses) {
             FormFigures& f = g.forms[u.form];
             const double v = static_cast<double>(u.count) / static_cast<double>(f.authorCount);
             f.dpSum += std::fabs(v - s) - s;
         }
-    }
+    });
     return g;
+}
+
+} // namespace
+
+Aggregate aggregate(const FormIndex& index, const Scope& scope) {
+    const std::size_t m = index.authorCount();
+    if (!scope.choosesTexts()) {
+        // Every text of the buckets in scope: the index's per-author counts.
+        return aggregate_buckets(index, [&](auto&& bucket) {
+            for (std::size_t b = 0; b <= m && b < scope.in.size(); ++b) {
+                if (scope.in[b]) bucket(b, index.authorForms(b), index.authorWords(b));
+            }
+        });
+    }
+    // Some texts only: each bucket's forms counted over its texts in scope,
+    // once, as the index counts whole buckets.
+    std::vector<FormUse> uses;
+    std::vector<std::size_t> usesFrom{0};
+    std::vector<std::size_t> buckets;
+    std::vector<std::uint64_t> words;
+    std::vector<std::uint32_t> count(index.formCount(), 0), texts(index.formCount(), 0);
+    std::vector<std::uint32_t> lastText(index.formCount(), UINT32_MAX);
+    std::vector<std::uint32_t> touched;
+    for (std::size_t b = 0; b <= m && b < scope.in.size(); ++b) {
+        if (!scope.in[b]) continue;
+        touched.clear();
+        std::uint64_t w = 0;
+        for (const std::uint32_t t : index.authorTexts(b)) {
+            if (t >= scope.texts.size() || !scope.texts[t]) continue;
+            for (const std::uint32_t sp : index.textPieces(t)) {
+                const std::uint32_t f = index.formOfSpelling(sp);
+                if (count[f] == 0) touched.push_back(f);
+                ++count[f];
+                if (lastText[f] != t) {
+                    lastText[f] = t;
+                    ++texts[f];
+                }
+            }
+            w += index.textLength(t);
+        }
+        for (const std::uint32_t f : touched) {
+            uses.push_back({f, count[f], texts[f]});
+            count[f] = texts[f] = 0;
+        }
+        buckets.push_back(b);
+        usesFrom.push_back(uses.size());
+        words.push_back(w);
+    }
+    return aggregate_buckets(index, [&](auto&& bucket) {
+        for (std::size_t i = 0; i < buckets.size(); ++i) {
+            bucket(
+                buckets[i],
+                std::span<const FormUse>(uses.data() + usesFrom[i], uses.data() + usesFrom[i + 1]),
+                words[i]);
+        }
+    });
 }
 
 std::optional<double> Aggregate::dp(std::uint32_t form) const {
@@ -185,14 +344,9 @@ std::optional<StopList> parse_stop_list(std::string_view text, std::string name,
 }
 
 std::optional<StopList> read_stop_list(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    if (!in || in.bad()) {
-        if (error) *error = path + " cannot be read";
-        return std::nullopt;
-    }
-    return parse_stop_list(text.str(), path, error);
+    const std::optional<std::string> text = read_named_file(path, error);
+    if (!text) return std::nullopt;
+    return parse_stop_list(*text, path, error);
 }
 
 bool FormFilter::keeps(const std::string& folded) const {
@@ -230,9 +384,11 @@ WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryFor
     const Aggregate g = aggregate(index, scope);
     list.words = g.words;
     list.emoticons = index.emoticons().describe();
+    list.texts = chosen_texts(index, scope);
     if (pattern.phrase()) {
         // A phrase: every matching sequence of forms with its counts.
-        for (const PatternMatch& m : group_hits(index, find_hits(index, pattern, scope.in))) {
+        for (const PatternMatch& m :
+             group_hits(index, find_hits(index, pattern, scope.in, scope.texts))) {
             if (m.count < options.minCount || m.authors < options.minAuthors) continue;
             WordListRow r;
             r.form = shown_match(index, m.forms);
@@ -327,6 +483,12 @@ void add_rows(Keywords& out, const Aggregate& ga, const Aggregate& gb, Each&& ea
     each([&](std::uint32_t form, const FormFigures& x, const FormFigures& y,
              const std::string& shown, const std::string& folded) {
         if (x.count + y.count == 0) return;
+        // A form used at the same rate on both sides (G2 = 0) is a keyword of
+        // neither: a * B = b * A, exact for every count below 2^32 (a long
+        // double holds 64 bits of a product).
+        if (static_cast<long double>(x.count) * static_cast<long double>(gb.words) ==
+            static_cast<long double>(y.count) * static_cast<long double>(ga.words))
+            return;
         KeywordRow r;
         r.form = form;
         r.a = x.count;
@@ -369,9 +531,17 @@ Keywords keywords(const FormIndex& index, const Scope& a, const Scope& b,
     const Aggregate gb = aggregate(index, b);
     out.wordsA = ga.words;
     out.wordsB = gb.words;
-    // B is the rest of A when it holds exactly the buckets A leaves out.
+    // B is the rest of A when it holds exactly the buckets A leaves out, or,
+    // when either chooses texts, exactly the texts A leaves out.
     bool rest = a.in.size() == b.in.size();
-    for (std::size_t i = 0; rest && i < a.in.size(); ++i) rest = !a.in[i] != !b.in[i];
+    if (a.choosesTexts() || b.choosesTexts()) {
+        for (std::size_t t = 0; rest && t < index.textCount(); ++t)
+            rest = a.holdsText(index, t) != b.holdsText(index, t);
+    } else {
+        for (std::size_t i = 0; rest && i < a.in.size(); ++i) rest = !a.in[i] != !b.in[i];
+    }
+    out.textsA = chosen_texts(index, a);
+    out.textsB = chosen_texts(index, b, rest ? "every text outside A" : "");
     out.error = empty_side(a, b, out.wordsA, out.wordsB, rest, {});
     if (!out.error.empty()) return out;
     add_rows(out, ga, gb, [&](auto&& row) {
@@ -392,6 +562,8 @@ Keywords keywords(const FormIndex& index, const Scope& a, const FormIndex& refer
     const Aggregate gb = aggregate(reference, b);
     out.wordsA = ga.words;
     out.wordsB = gb.words;
+    out.textsA = chosen_texts(index, a);
+    out.textsB = chosen_texts(reference, b);
     out.error = empty_side(a, b, out.wordsA, out.wordsB, false, out.reference);
     if (!out.error.empty()) return out;
     // Each reference form's figures under A's number for it; the forms A's

@@ -5,6 +5,7 @@
 #include "analysis/glossary.h"
 #include "explore/form_index.h"
 #include "explore/pattern.h"
+#include "selection/subcorpus.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,21 +16,49 @@
 
 namespace zapt {
 
-// Which buckets of the form index count (register rows, then the texts of no
-// author).
+// Which texts count: those of the buckets of the form index marked in `in`
+// (register rows, then the texts of no author) and, when `texts` is not
+// empty, only those of them marked in `texts` (a subcorpus chosen by a text
+// field). With `texts`, `in` marks exactly the buckets with a text marked.
 struct Scope {
-    std::vector<char> in; // per bucket
-    std::string name;     // "whole corpus", a subcorpus's name, "author 012"
+    std::vector<char> in;    // per bucket
+    std::string name;        // "whole corpus", a subcorpus's name, "author 012"
+    std::vector<char> texts; // per text of the index; empty: every text of the buckets in
 
-    std::size_t authors() const; // register rows in scope
+    std::size_t authors() const; // register rows in scope (with a text in it, given `texts`)
+    bool choosesTexts() const { return !texts.empty(); }
+    // Whether text t of `index` is in scope.
+    bool holdsText(const FormIndex& index, std::size_t t) const;
 };
 
 // The whole corpus: every author and the texts of no author.
 Scope whole_scope(const FormIndex& index);
 // The given register rows only.
 Scope rows_scope(const FormIndex& index, const std::vector<std::size_t>& rows, std::string name);
-// Everything `scope` leaves out, the texts of no author included.
+// Only the texts of `scope` marked in `texts` (one per text of the index;
+// empty: `scope` as it is); the buckets left without a text leave the scope.
+Scope texts_scope(const FormIndex& index, Scope scope, const std::vector<char>& texts);
+// The texts of a subcorpus (see selection/subcorpus.h), named after it: the
+// whole corpus for one without conditions.
+Scope subcorpus_scope(const FormIndex& index, const Subcorpus& subcorpus,
+                      const AuthorFields& fields);
+// Everything `scope` leaves out, the texts of no author included; for a scope
+// of buckets alone (without `texts`).
 Scope rest_scope(const Scope& scope);
+// The same for any scope: every text outside it.
+Scope rest_scope(const FormIndex& index, const Scope& scope);
+
+// How large a scope is: its authors (register rows), texts and words.
+struct ScopeSize {
+    std::size_t authors = 0, texts = 0;
+    std::uint64_t words = 0;
+};
+ScopeSize scope_size(const FormIndex& index, const Scope& scope);
+// For a scope holding only some texts of its authors, which texts, for the
+// tables' "#" lines: "4 of 10 texts of the corpus, of 3 authors (chosen text
+// by text: ...)", or with `how` in the brackets; empty for a scope of whole
+// authors.
+std::string chosen_texts(const FormIndex& index, const Scope& scope, std::string_view how = {});
 
 // A form's figures in a scope.
 struct FormFigures {
@@ -44,7 +73,7 @@ struct FormFigures {
 struct Aggregate {
     std::vector<FormFigures> forms; // by form number
     std::uint64_t words = 0;        // the pieces of the scope's texts
-    std::uint64_t partWords = 0;    // the pieces of its authors' texts
+    std::uint64_t partWords = 0;    // the pieces of its authors' texts (those in scope)
 
     // Gries's DP over the scope's authors (each a part of the size of their
     // words; authors without words left out): half the sum over the parts of
@@ -53,6 +82,9 @@ struct Aggregate {
     std::optional<double> dp(std::uint32_t form) const;
 };
 
+// Each author's part is the pieces of their texts in scope: with `texts`, the
+// figures are counted text by text over the texts in scope; without, from
+// the index's per-author counts.
 Aggregate aggregate(const FormIndex& index, const Scope& scope);
 
 // The glossary by folded form: the distinct interpretations of the rows whose
@@ -146,6 +178,7 @@ struct WordList {
     std::uint64_t words = 0;       // the scope's words
     std::string error;             // a pattern's or the dictionary's message
     std::string emoticons;         // the index's emoticon list, described
+    std::string texts;             // the texts chosen (see chosen_texts); empty: whole authors
 };
 
 WordList word_list(const FormIndex& index, const Scope& scope, const GlossaryForms& glossary,
@@ -171,7 +204,7 @@ struct KeywordRow {
     std::uint64_t a = 0, b = 0;
     KeywordStats stats;
     std::uint32_t authorsA = 0, authorsB = 0;
-    char side = 'a';     // where the rate is higher ('a' on a tie)
+    char side = 'a';     // where the rate is higher (never equal: a tie is no keyword)
     double topShare = 0; // the side's top author's count / the side's count
 
     // G2 with the sign of the side: positive where A's rate is higher (the
@@ -194,6 +227,8 @@ struct Keywords {
     KeywordOptions options;
     std::string reference; // B's corpus when it is another one ("table PATH"); empty: A's
     std::string emoticons; // the emoticon list, described
+    // The texts chosen on each side (see chosen_texts); empty: whole authors.
+    std::string textsA, textsB;
     // Why there are no rows: a side without words ("B has no words: the rest
     // of the whole corpus is empty"); empty otherwise.
     std::string error;

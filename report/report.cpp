@@ -92,7 +92,13 @@ Options:
                   language, code or a metadata column of the corpus) holds one
                   of the values; repeatable, all must hold. An age is a number
                   or a range (age=16-25: the age, or the whole of the age
-                  range, lies inside). Absent: the whole corpus
+                  range, lies inside). A text field of a table (a value per
+                  text: an id, a date) chooses texts instead, for wordlist,
+                  keywords, concordance, collocates and authors: the texts
+                  whose own value is one of the values, or lies in a range
+                  FROM..TO of numbers or of ISO dates (YYYY-MM-DD), the
+                  authors being those with a text chosen; variants, spread,
+                  significance and metrics refuse it. Absent: the whole corpus
   --against FIELD=VALUE[,VALUE...]
                   subcorpus B of keywords, in the same way; absent: the rest
                   of the corpus
@@ -386,11 +392,14 @@ std::uint64_t floor_option(const std::optional<std::string>& value, const char* 
 
 ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
                           std::string& selection, std::ostream& err) {
+    // A condition on a text field keeps only the texts meeting it (and the
+    // authors with a text among them).
     const Subcorpus a = subcorpus_of(o.where, x.fields, "--where");
-    std::vector<std::size_t> rows = a.members(x.fields);
+    const std::vector<std::size_t> rows = a.members(x.fields);
+    const Scope scopeA = subcorpus_scope(x.index, a, x.fields);
     selection = a.whole() ? "whole corpus" : "subcorpus " + a.describe();
     if (o.command == "wordlist") {
-        Scope scope = a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
+        Scope scope = scopeA;
         if (o.code) {
             const long long c = corpus.store().codes.find(*o.code);
             if (c < 0) throw UsageError{"no author has the code '" + *o.code + "'"};
@@ -401,7 +410,8 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
                 const auto row = static_cast<std::size_t>(corpus.store().codeRows[i]);
                 if (a.holds(x.fields, row)) ofCode.push_back(row);
             }
-            scope = rows_scope(x.index, ofCode, "author " + *o.code);
+            scope = texts_scope(x.index, rows_scope(x.index, ofCode, "author " + *o.code),
+                                scopeA.texts);
             selection = "author " + *o.code + (a.whole() ? "" : " within " + a.describe());
         }
         WordListOptions options;
@@ -431,7 +441,7 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
             number_option(o.minAuthors, "--min-authors", kDefaultKeywordAuthors, 0, 1000000000);
         options.minCount = floor_option(o.minCount, "--min-count");
         options.filter = filter_of(o);
-        const Scope sa = a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
+        const Scope& sa = scopeA;
         Keywords k;
         std::string nameB;
         if (o.reference) {
@@ -443,11 +453,10 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
         } else {
             Scope sb;
             if (o.against.empty()) {
-                sb = rest_scope(sa);
+                sb = rest_scope(x.index, sa);
             } else {
-                const Subcorpus b = subcorpus_of(o.against, x.fields, "--against");
-                sb = b.whole() ? whole_scope(x.index)
-                               : rows_scope(x.index, b.members(x.fields), b.describe());
+                sb = subcorpus_scope(x.index, subcorpus_of(o.against, x.fields, "--against"),
+                                     x.fields);
             }
             k = keywords(x.index, sa, sb, options);
             nameB = sb.name;
@@ -480,9 +489,7 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
         if (o.tally && !o.fields) throw UsageError{"--tally needs --fields"};
         const Pattern p = o.form ? literal_pattern(*o.form) : compile_pattern(*o.pattern);
         if (!p.ok()) throw UsageError{p.error};
-        const Scope scope =
-            a.whole() ? whole_scope(x.index) : rows_scope(x.index, rows, a.describe());
-        Concordance c = concordance(x.index, p, n, scope.in);
+        Concordance c = concordance(x.index, p, n, scopeA.in, scopeA.texts);
         const std::string query = o.form ? *o.form : *o.pattern;
         if (o.tally) return concordance_tally_table(c, fields, query);
         sort_lines(x.index, c.lines, sort);
@@ -497,15 +504,14 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
         settings.span = number_option(o.span, "--span", 1, 1, CollocationSettings::kMaxSpan);
         settings.minFrequency = number_option(o.minFreq, "--min-freq", 1, 1, 1000000000);
         settings.withinText = true;
-        const Scope scope = rows_scope(x.index, rows, a.describe());
-        return scope_collocates_table(x.index, scope_collocates(x.index, scope, form, settings),
-                                      scope.name);
+        return scope_collocates_table(x.index, scope_collocates(x.index, scopeA, form, settings),
+                                      scopeA.name, chosen_texts(x.index, scopeA));
     }
     // authors
     const FormList forms = forms_of(o, corpus);
-    return authors_table(x.index, x.fields, rows, forms.forms,
-                         "Authors and forms: " +
-                             (forms.caption.empty() ? forms.name : forms.caption));
+    return authors_table(
+        x.index, x.fields, rows, forms.forms,
+        "Authors and forms: " + (forms.caption.empty() ? forms.name : forms.caption), scopeA.texts);
 }
 
 // The collocates of the whole corpus: the cleaned corpus text, as the
@@ -577,6 +583,26 @@ ResultTable grouped_table(const Options& o, const Corpus& corpus, const AuthorFi
         std::optional<GroupBy> b = parse_group_by(*o.groupBy, fields, &error);
         if (!b) throw UsageError{"--group-by: " + error};
         by = std::move(*b);
+    }
+    // Their figures are per author, over all of each author's texts: a
+    // condition on a text field, which keeps some texts of an author, cannot
+    // choose them.
+    for (const std::string& w : o.where) {
+        if (w.find('=') == std::string::npos) continue;
+        const std::string name = w.substr(0, w.find('='));
+        if (!text_field_refusal(name, fields)) continue;
+        const std::string shown(trim_blanks(name));
+        std::string column = shown;
+        for (const std::string& c : *fields.textColumns)
+            if (loose_key(c) == loose_key(name)) column = c;
+        throw UsageError{
+            "--where: \"" + shown +
+            "\" is a text field: its value differs between an author's texts, and variants, "
+            "spread, significance and metrics compare authors by the figures of all their texts, "
+            "so it cannot choose their authors (it chooses texts for wordlist, keywords, "
+            "concordance, collocates and authors); to compare authors by it, open the corpus "
+            "with --author-field \"" +
+            column + "\" (each author then has the value of most of their texts)"};
     }
     const Subcorpus within = subcorpus_of(o.where, fields, "--where");
     std::vector<char> keep;

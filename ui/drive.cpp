@@ -19,6 +19,14 @@
 //                            "Escape", "Ctrl+C", "Ctrl+A"; a drop-down list whose list is
 //                            open (after a press on it) takes the key in that list
 //   ["wait", ms]             lets the program handle what reached it for ms milliseconds
+//   ["idle", ms]             waits (at most ms milliseconds) until no window is busy with
+//                            work on a second thread (the Explore window building a form
+//                            index or reading a reference corpus); fails when one still is
+//   ["doubleclick", table, row]  a real double-click on a row of a table (what the row
+//                            opens: the concordance of its form, a comparison)
+//   ["menu", table, caption] the item of that caption on a table's context menu that
+//                            opens something for the selected row ("Concordance of this
+//                            form"), as the menu runs it
 //   ["burst", name, N, ms]   N real clicks on a button (or a label with a click action)
 //                            posted through the event system ms milliseconds apart
 //                            (0: all at once), without waiting for the program between
@@ -31,9 +39,10 @@
 //   ["export", name, file]   its "Export..." into `file` (CSV, or TSV/XLSX by the name)
 //   ["close", window]        closes a window
 //   ["dump"]                 every open window with its controls (a table with its machine
-//                            column names, its headings as shown, its sort column and,
-//                            in the Explore window, whether it is stale; every control
-//                            with its place on the screen)
+//                            column names, its headings as shown, its sort column, how
+//                            each column is drawn (`looks`: align, bold) and, in the
+//                            Explore window, whether it is stale; every control with its
+//                            place on the screen) and whether the window is busy
 //   ["screenshot", window, file]  saves a picture of a window as PNG
 //   ["save", chart, file]    saves a chart of the comparison window as its "Save chart..."
 //                            does: PNG or SVG by the file's extension
@@ -44,6 +53,7 @@
 #include "ui/input_gate.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
+#include "ui/result_table_view.h"
 #include "ui/share_chart_view.h"
 #include "ui/table_actions.h"
 #include "ui/widgets.h"
@@ -223,6 +233,23 @@ json describe(QWidget* w, QWidget* window) {
         }
         c["columns"] = columns;
         c["rows"] = rows;
+        // How each column's cells are drawn: aligned left, right or centred,
+        // and in bold.
+        if (const auto* model = dynamic_cast<const zapt::ui::ResultTableModel*>(m)) {
+            json looks = json::array();
+            for (int i = 0; i < m->columnCount(); ++i) {
+                const zapt::ui::ColumnLook look = model->columnLook(i);
+                const Qt::Alignment align =
+                    m->rowCount() > 0
+                        ? m->data(m->index(0, i), Qt::TextAlignmentRole).value<Qt::Alignment>()
+                        : look.align;
+                looks.push_back({{"align", align & Qt::AlignRight     ? "right"
+                                           : align & Qt::AlignHCenter ? "center"
+                                                                      : "left"},
+                                 {"bold", look.bold}});
+            }
+            c["looks"] = looks;
+        }
         const QModelIndex current = t->currentIndex();
         c["selected"] = current.isValid() && t->selectionModel()->isRowSelected(current.row(), {})
                             ? current.row()
@@ -317,6 +344,7 @@ json dump(const std::vector<std::string>& messages) {
         win["width"] = w->width();
         win["height"] = w->height();
         win["onTop"] = bool(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        win["busy"] = w->property("busy").toBool();
         json controls = json::object();
         for (QWidget* c : w->findChildren<QWidget*>()) {
             if (is_control(c)) controls[c->objectName().toStdString()] = describe(c, w);
@@ -412,6 +440,23 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         clock.start();
         const int ms = std::clamp(cmd[1].get<int>(), 0, 10000);
         while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+        return {{"ok", true}};
+    }
+    if (verb == "idle") {
+        if (cmd.size() < 2 || !cmd[1].is_number_integer()) return fail("idle needs milliseconds");
+        const int ms = std::clamp(cmd[1].get<int>(), 0, 120000);
+        QElapsedTimer clock;
+        clock.start();
+        auto busy = [] {
+            for (QWidget* w : open_windows())
+                if (w->property("busy").toBool()) return true;
+            return false;
+        };
+        while (busy() && clock.elapsed() < ms)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        // What the window does once the work is taken in.
+        QApplication::processEvents();
+        if (busy()) return fail("still busy after " + std::to_string(ms) + " ms");
         return {{"ok", true}};
     }
     if (verb == "close") {
@@ -526,6 +571,33 @@ json play(const json& cmd, std::vector<std::string>& messages) {
         }
         if (cmd.size() > 2) return fail(arg(1) + " is not a list box or a table");
         QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
+        return {{"ok", true}};
+    }
+    if (verb == "doubleclick") {
+        auto* table = qobject_cast<QTableView*>(c);
+        if (!table || !table->model()) return fail(arg(1) + " is not a table");
+        if (!c->isEnabled() || !c->isVisible()) return fail(arg(1) + " cannot be reached");
+        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("doubleclick needs a row");
+        const int row = cmd[2].get<int>();
+        if (row < 0 || row >= table->model()->rowCount()) return fail("row out of range");
+        table->scrollTo(table->model()->index(row, 0));
+        const QRect place = table->visualRect(table->model()->index(row, 0));
+        if (!table->viewport()->rect().contains(place.center()))
+            return fail("row " + std::to_string(row) + " cannot be shown");
+        // A double-click is a press and release, then a second press that is
+        // a double-click, then its release.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        return {{"ok", true}};
+    }
+    if (verb == "menu") {
+        auto* table = qobject_cast<QTableView*>(c);
+        const zapt::ui::TableSource* source = zapt::ui::table_source(c);
+        if (!table || !source) return fail(arg(1) + " has no table menu");
+        const int row = source->selectedRow ? source->selectedRow() : -1;
+        if (row < 0) return fail("no row of " + arg(1) + " is selected");
+        const QString error = zapt::ui::run_table_action(c, QString::fromStdString(arg(2)), row);
+        if (!error.isEmpty()) return fail(error.toStdString());
         return {{"ok", true}};
     }
     if (verb == "wheel") {

@@ -9,21 +9,41 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+#include <map>
 
 namespace zapt::ui {
+
+// What an Explore window offers from outside: running an event on its state.
+class ExploreEntry : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ExploreEntry(QObject* parent) : QObject(parent) {}
+    std::function<void(const std::function<void(ExploreForm&)>&)> run;
+};
+
 namespace {
 
 using Tab = ExploreForm::Tab;
+using Choice = ExploreForm::EmoticonChoice;
 
 template <class T> T* named(T* w, const char* name, const QString& tip = QString()) {
     w->setObjectName(name);
@@ -35,6 +55,13 @@ QLabel* status_label(QWidget* parent, const char* name) {
     auto* l = named(new QLabel(parent), name);
     l->setWordWrap(true);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+// A caption before a control, which Alt+letter of its & reaches.
+QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(buddy);
     return l;
 }
 
@@ -78,31 +105,118 @@ void mark_stale(ResultTableView* view, bool stale) {
 }
 
 // Fills a list of subcorpora (and, for the keywords' B side, "rest of the
-// corpus") with the state's names, keeping the choice `selected`.
-void fill_choices(QComboBox* box, const std::vector<Subcorpus>& list, int selected, bool rest) {
+// corpus" and the reference corpus) with the state's names, keeping the
+// choice `selected`.
+void fill_choices(QComboBox* box, const std::vector<Subcorpus>& list, int selected, bool rest,
+                  const ReferenceCorpus* reference = nullptr) {
     const QSignalBlocker block(box);
     box->clear();
     for (std::size_t i = 0; i < list.size(); ++i)
         box->addItem(toQ(list[i].name), static_cast<int>(i));
     if (rest) box->addItem("rest of the corpus", ExploreForm::kRestOfCorpus);
+    if (reference)
+        box->addItem("reference corpus: " + toQ(reference->name), ExploreForm::kReferenceCorpus);
     box->setCurrentIndex(std::max(0, box->findData(selected)));
+}
+
+// A spin box of a whole number floor from 0 on.
+QSpinBox* floor_box(QWidget* parent, const QString& name, const QString& tip) {
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(name);
+    s->setToolTip(tip);
+    s->setRange(0, INT_MAX);
+    s->setSpecialValueText("none");
+    s->setAccelerated(true);
+    return s;
+}
+
+// How a field of the authors is captioned beside its check box.
+QString field_caption(const std::string& name) {
+    if (name == "band") return "Age band";
+    if (name == "gender") return "Gender";
+    if (name == "education") return "Education";
+    if (name == "native_language") return "Native language";
+    return toQ(name);
+}
+
+// The controls of a tab's filters: count floor, numbers, stop list.
+struct FilterControls {
+    QSpinBox* minCount;
+    QCheckBox* noNumbers;
+    QLineEdit* stopList;
+    QPushButton* chooseStopList;
+    QPushButton* clearStopList;
+    QLabel* stopListNote;
+};
+
+FilterControls make_filters(QWidget* parent, const QString& prefix, const QString& countTip) {
+    FilterControls c;
+    c.minCount = floor_box(parent, "spn" + prefix + "MinCount", countTip);
+    c.noNumbers = new QCheckBox("No &numbers or placeholders", parent);
+    c.noNumbers->setObjectName("chk" + prefix + "NoNumbers");
+    c.noNumbers->setToolTip("Leave out numbers (digits only, with at most a currency sign before "
+                            "them or % after them: 2, 2024, £5, 50%) and the placeholders of an "
+                            "anonymised corpus (<#>, <DECIMAL>, <EMAIL>). 2day and 4u stay.");
+    c.stopList = new QLineEdit(parent);
+    c.stopList->setObjectName("txt" + prefix + "StopList");
+    c.stopList->setPlaceholderText("no stop list");
+    c.stopList->setToolTip("A stop list: a UTF-8 text file of forms to leave out, one a line "
+                           "(blank lines and lines starting with \"# \" are skipped); forms are "
+                           "compared without regard to case. Read when the table is made.");
+    c.stopList->setClearButtonEnabled(true);
+    c.chooseStopList = make_layout_button(parent, "", "File...", "Choose the stop list's file");
+    c.chooseStopList->setObjectName("cmd" + prefix + "StopListFile");
+    c.clearStopList = make_layout_button(parent, "", "No stop list", "Use no stop list");
+    c.clearStopList->setObjectName("cmd" + prefix + "ClearStopList");
+    c.stopListNote = status_label(parent, "");
+    c.stopListNote->setObjectName("lbl" + prefix + "StopList");
+    return c;
+}
+
+QHBoxLayout* filters_row(const FilterControls& c, QWidget* parent, QWidget* before = nullptr,
+                         QWidget* beforeBox = nullptr) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption("Min. &count:", c.minCount, parent));
+    row->addWidget(c.minCount);
+    if (before) {
+        row->addWidget(before);
+        row->addWidget(beforeBox);
+    }
+    row->addWidget(c.noNumbers);
+    row->addSpacing(12);
+    row->addWidget(caption("&Stop list:", c.stopList, parent));
+    row->addWidget(c.stopList, 1);
+    row->addWidget(c.chooseStopList);
+    row->addWidget(c.clearStopList);
+    return row;
+}
+
+// The entries of an emoticon list, as a reader checks them.
+QString entries_text(const EmoticonList& list) {
+    if (list.empty())
+        return "No emoticons: every mark is cleaned away as in the cleaned corpus text.";
+    QStringList all;
+    for (const std::string& e : list.entries()) all << toQ(e);
+    return "Read as one piece each (letters in either case, the last character repeated as "
+           "in :))) or <333): " +
+           all.join("   ");
 }
 
 } // namespace
 
 QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
-                             std::function<ExportHeader(std::string)> header) {
+                             std::function<ExportHeader(std::string)> header, ExploreLinks links) {
     auto* w = new QWidget(nullptr, Qt::Window);
     w->setObjectName("FormExplore");
     w->setWindowTitle("Explore");
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setFont(dialog_font());
-    w->resize(900, 600);
+    w->resize(1080, 700);
     auto* tabs = named(new QTabWidget(w), "tabExplore");
     auto* layout = new QVBoxLayout(w);
     layout->addWidget(tabs);
 
-    // Subcorpora.
+    // Subcorpora, and the emoticons every tool reads as pieces of their own.
     auto* subTab = new QWidget(tabs);
     auto* name = named(new QLineEdit(subTab), "txtSubcorpusName", "A name for the subcorpus");
     auto* conditions =
@@ -118,6 +232,20 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     fieldsNote->setWordWrap(true);
     auto* subTable = named(new ResultTableView(subTab), "tblSubcorpora");
     auto* subStatus = status_label(subTab, "lblSubcorporaStatus");
+    auto* emoticonsBox = named(new QGroupBox("Emoticons", subTab), "fraEmoticons");
+    auto* emoticonChoice =
+        named(new QComboBox(emoticonsBox), "cboEmoticons",
+              "What counts as one emoticon in the word list, the keywords and the concordance (not "
+              "in the main window's counts): the built-in list, a file of your own, or none");
+    emoticonChoice->addItems({"built-in list", "a file of my own", "none"});
+    auto* emoticonsFile = named(new QLineEdit(emoticonsBox), "txtEmoticonsFile",
+                                "A UTF-8 text file of emoticons, one a line (blank lines and "
+                                "lines starting with \"# \" are skipped); Enter uses it");
+    emoticonsFile->setPlaceholderText("a file of emoticons, one a line");
+    auto* chooseEmoticons = make_layout_button(emoticonsBox, "cmdEmoticonsFile", "File...",
+                                               "Choose a file of emoticons and use it");
+    auto* emoticonsStatus = status_label(emoticonsBox, "lblEmoticons");
+    auto* emoticonEntries = status_label(emoticonsBox, "lblEmoticonEntries");
     {
         auto* form_ = new QFormLayout;
         form_->addRow("Name:", name);
@@ -126,11 +254,21 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         row->addWidget(define);
         row->addWidget(remove);
         form_->addRow("Conditions:", row);
+        auto* e = new QVBoxLayout(emoticonsBox);
+        auto* eRow = new QHBoxLayout;
+        eRow->addWidget(caption("&Read as emoticons:", emoticonChoice, emoticonsBox));
+        eRow->addWidget(emoticonChoice);
+        eRow->addWidget(emoticonsFile, 1);
+        eRow->addWidget(chooseEmoticons);
+        e->addLayout(eRow);
+        e->addWidget(emoticonsStatus);
+        e->addWidget(emoticonEntries);
         auto* v = new QVBoxLayout(subTab);
         v->addLayout(form_);
         v->addWidget(fieldsNote);
         v->addWidget(subTable, 1);
         v->addWidget(subStatus);
+        v->addWidget(emoticonsBox);
     }
     tabs->addTab(subTab, "Subcorpora");
 
@@ -153,17 +291,23 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     pattern->setPlaceholderText("e.g. 2*  or  *z  or  re:l[0-9]+r  or  c u");
     auto* list =
         make_layout_button(wordTab, "cmdWordList", "List", "List every form with its counts");
-    auto* wordTable = named(new ResultTableView(wordTab), "tblWordList");
+    const FilterControls wordFilters =
+        make_filters(wordTab, "Word", "List only the forms counted at least this many times");
+    auto* wordMinAuthors = floor_box(wordTab, "spnWordMinAuthors",
+                                     "List only the forms used by at least this "
+                                     "many authors of the subcorpus");
+    auto* wordTable = named(new ResultTableView(wordTab), "tblWordList",
+                            "Double-click a row (or press Enter) for the concordance of its form");
     wordTable->setRoundShown(true);
     auto* wordStatus = status_label(wordTab, "lblWordListStatus");
     {
         auto* row1 = new QHBoxLayout;
-        row1->addWidget(new QLabel("Subcorpus:", wordTab));
+        row1->addWidget(caption("Subcorpus:", wordScope, wordTab));
         row1->addWidget(wordScope, 1);
         row1->addWidget(byCode);
         row1->addWidget(code);
         auto* row2 = new QHBoxLayout;
-        row2->addWidget(new QLabel("Pattern:", wordTab));
+        row2->addWidget(caption("Pattern:", pattern, wordTab));
         row2->addWidget(pattern, 1);
         row2->addWidget(glossaryOnly);
         row2->addWidget(notInDictionary);
@@ -171,16 +315,23 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         auto* v = new QVBoxLayout(wordTab);
         v->addLayout(row1);
         v->addLayout(row2);
+        v->addLayout(filters_row(wordFilters, wordTab,
+                                 caption("Min. a&uthors:", wordMinAuthors, wordTab),
+                                 wordMinAuthors));
+        v->addWidget(wordFilters.stopListNote);
         v->addWidget(wordTable, 1);
         v->addWidget(wordStatus);
     }
+    // The keyboard goes through the floors in the order they stand.
+    QWidget::setTabOrder(wordFilters.minCount, wordMinAuthors);
+    QWidget::setTabOrder(wordMinAuthors, wordFilters.noNumbers);
     tabs->addTab(wordTab, "Word list");
 
     // Keywords.
     auto* keyTab = new QWidget(tabs);
     auto* sideA = named(new QComboBox(keyTab), "cboKeywordsA", "Subcorpus A");
-    auto* sideB =
-        named(new QComboBox(keyTab), "cboKeywordsB", "Subcorpus B, or the rest of the corpus");
+    auto* sideB = named(new QComboBox(keyTab), "cboKeywordsB",
+                        "Subcorpus B, the rest of the corpus, or the reference corpus read below");
     auto* minAuthors = named(new QSpinBox(keyTab), "spnMinAuthors",
                              "A form is a keyword of its side only when at least this many "
                              "authors of that side use it");
@@ -189,20 +340,64 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         make_layout_button(keyTab, "cmdKeywords", "Keywords",
                            "Forms used relatively more in A than in B, or in B than in A, "
                            "by log-likelihood");
-    auto* keyTable = named(new ResultTableView(keyTab), "tblKeywords");
+    const FilterControls keyFilters =
+        make_filters(keyTab, "Keywords",
+                     "A form is a keyword only when counted at least this many times on its side");
+    auto* reference = named(new QLineEdit(keyTab), "txtReference",
+                            "A second corpus whose whole is B: a CSV or TSV table, a folder of "
+                            "register.json and corpus.jsonl, or built-in for the built-in "
+                            "sample. Enter reads it.");
+    reference->setPlaceholderText("a table, a folder, or built-in");
+    auto* referenceTable = make_layout_button(keyTab, "cmdReferenceTable", "Table...",
+                                              "Choose a CSV or TSV table and read it as B");
+    auto* referenceFolder = make_layout_button(keyTab, "cmdReferenceFolder", "Folder...",
+                                               "Choose a corpus folder and read it as B");
+    auto* referenceBuiltin = make_layout_button(keyTab, "cmdReferenceBuiltin", "Built-in sample",
+                                                "Read the built-in sample corpus as B");
+    auto* referenceBands =
+        named(new QLineEdit(keyTab), "txtReferenceBands",
+              "The reference corpus's age bands, as --bands reads them (e.g. <18,18-25,26+); "
+              "optional: since B is the whole corpus they change no figure, and are named in "
+              "the exports");
+    referenceBands->setPlaceholderText("optional, e.g. <18,18-25,26+");
+    referenceBands->setMinimumWidth(
+        referenceBands->fontMetrics().horizontalAdvance(referenceBands->placeholderText()) + 16);
+    auto* readReference =
+        make_layout_button(keyTab, "cmdReference", "Read", "Read the corpus named in the box as B");
+    auto* clearReference = make_layout_button(keyTab, "cmdClearReference", "Forget",
+                                              "Forget the reference corpus; B is the rest of "
+                                              "the corpus again");
+    auto* referenceNote = status_label(keyTab, "lblReference");
+    auto* keyTable = named(new ResultTableView(keyTab), "tblKeywords",
+                           "Double-click a row (or press Enter) for the concordance of its form "
+                           "in A");
     keyTable->setRoundShown(true);
     auto* keyStatus = status_label(keyTab, "lblKeywordsStatus");
     {
         auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel("A:", keyTab));
+        row->addWidget(caption("A:", sideA, keyTab));
         row->addWidget(sideA, 1);
-        row->addWidget(new QLabel("against B:", keyTab));
+        row->addWidget(caption("against B:", sideB, keyTab));
         row->addWidget(sideB, 1);
-        row->addWidget(new QLabel("Min. authors:", keyTab));
+        row->addWidget(caption("Min. authors:", minAuthors, keyTab));
         row->addWidget(minAuthors);
         row->addWidget(findKeywords);
+        auto* refRow = new QHBoxLayout;
+        refRow->addWidget(caption("&Reference corpus:", reference, keyTab));
+        refRow->addWidget(reference, 1);
+        refRow->addWidget(referenceTable);
+        refRow->addWidget(referenceFolder);
+        refRow->addWidget(referenceBuiltin);
+        refRow->addWidget(caption("Age ban&ds:", referenceBands, keyTab));
+        refRow->addWidget(referenceBands);
+        refRow->addWidget(readReference);
+        refRow->addWidget(clearReference);
         auto* v = new QVBoxLayout(keyTab);
         v->addLayout(row);
+        v->addLayout(filters_row(keyFilters, keyTab));
+        v->addWidget(keyFilters.stopListNote);
+        v->addLayout(refRow);
+        v->addWidget(referenceNote);
         v->addWidget(keyTable, 1);
         v->addWidget(keyStatus);
     }
@@ -214,32 +409,89 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         named(new QComboBox(concTab), "cboConcordanceScope", "The subcorpus searched");
     auto* query = named(new QLineEdit(concTab), "txtQuery",
                         "A form, a pattern (* and ?), re:EXPR, or a phrase");
+    auto* literal = named(new QCheckBox("E&xact form", concTab), "chkLiteral",
+                          "Search the text as written: * and ? are characters, not wildcards "
+                          "(a form such as :* or a*)");
     auto* context = named(new QSpinBox(concTab), "spnContext",
                           "Words shown each side of the hit, within its own text; a line "
                           "never shows more than half of its text");
     context->setRange(kMinContext, kMaxContext);
     auto* sort = named(new QComboBox(concTab), "cboSort", "The order of the lines");
-    sort->addItems({"corpus order", "by words left", "by words right"});
+    sort->addItems({"corpus order", "by words left", "by words right", "by 1st word left",
+                    "by 2nd word left", "by 1st word right", "by 2nd word right"});
     auto* search = make_layout_button(concTab, "cmdConcordance", "Search",
                                       "Show the lines of the form or pattern");
+    // The authors' fields shown beside the lines: one check box each.
+    auto* fieldsRow = new QWidget(concTab);
+    auto* fieldsLayout = new QHBoxLayout(fieldsRow);
+    fieldsLayout->setContentsMargins(0, 0, 0, 0);
+    fieldsLayout->addWidget(new QLabel("Author columns:", fieldsRow));
+    std::map<std::string, QCheckBox*> fieldBoxes;
+    for (const std::string& f : form->fieldChoices()) {
+        auto* box = new QCheckBox(field_caption(f), fieldsRow);
+        box->setObjectName("chkField_" + toQ(f));
+        box->setToolTip("Show each line's author's " + field_caption(f).toLower() +
+                        " as a column, and tally the hits by it");
+        fieldsLayout->addWidget(box);
+        fieldBoxes[f] = box;
+    }
+    fieldsLayout->addStretch(1);
+    auto* fieldsArea = new QScrollArea(concTab);
+    fieldsArea->setWidget(fieldsRow);
+    fieldsArea->setWidgetResizable(true);
+    fieldsArea->setFrameShape(QFrame::NoFrame);
+    fieldsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fieldsArea->setFixedHeight(fieldsRow->sizeHint().height() + 4);
     auto* concTable = named(new ResultTableView(concTab), "tblConcordance");
+    // The left context stands against the hit, which stands out.
+    concTable->setColumnLook("left", {Qt::AlignRight | Qt::AlignVCenter, false});
+    concTable->setColumnLook("hit", {Qt::AlignHCenter | Qt::AlignVCenter, true});
+    // The right context takes the room left over.
+    concTable->horizontalHeader()->setStretchLastSection(true);
+    auto* tallyCaption =
+        named(new QLabel("Hits by group of the author columns (double-click a row, or press "
+                         "Enter, to compare the form across these groups):",
+                         concTab),
+              "lblTally");
+    tallyCaption->setWordWrap(true);
+    auto* tallyTable = named(new ResultTableView(concTab), "tblTally",
+                             "The hits per group: lines shown, every hit (shown or not), and the "
+                             "authors with a hit");
     auto* concStatus = status_label(concTab, "lblConcordanceStatus");
     {
         auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel("Subcorpus:", concTab));
+        row->addWidget(caption("Subcorpus:", concScope, concTab));
         row->addWidget(concScope, 1);
-        row->addWidget(new QLabel("Form or pattern:", concTab));
+        row->addWidget(caption("Form or pattern:", query, concTab));
         row->addWidget(query, 1);
-        row->addWidget(new QLabel("Context:", concTab));
+        row->addWidget(literal);
+        row->addWidget(caption("Context:", context, concTab));
         row->addWidget(context);
         row->addWidget(sort);
         row->addWidget(search);
+        auto* split = named(new QSplitter(Qt::Vertical, concTab), "splConcordance");
+        split->addWidget(concTable);
+        auto* tallyPane = new QWidget(split);
+        auto* tv = new QVBoxLayout(tallyPane);
+        tv->setContentsMargins(0, 0, 0, 0);
+        tv->addWidget(tallyCaption);
+        tv->addWidget(tallyTable, 1);
+        split->addWidget(tallyPane);
+        split->setStretchFactor(0, 3);
+        split->setStretchFactor(1, 1);
+        split->setChildrenCollapsible(false);
         auto* v = new QVBoxLayout(concTab);
         v->addLayout(row);
-        v->addWidget(concTable, 1);
+        v->addWidget(fieldsArea);
+        v->addWidget(split, 1);
         v->addWidget(concStatus);
     }
     tabs->addTab(concTab, "Concordance");
+
+    // Work on the second thread (a new form index, a reference corpus) is
+    // taken in when done, without holding the window meanwhile.
+    auto* workTimer = new QTimer(w);
+    workTimer->setInterval(50);
 
     // The revision of each table on screen (~0u: none shown yet).
     struct Shown {
@@ -261,51 +513,95 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         mark_stale(wordTable, f.stale(Tab::WordList));
         mark_stale(keyTable, f.stale(Tab::Keywords));
         mark_stale(concTable, f.stale(Tab::Concordance));
+        mark_stale(tallyTable, f.stale(Tab::Concordance));
+        auto stopNote = [](QLabel* l, const std::string& note) {
+            l->setText(note.empty() ? QString() : "Stop list: " + toQ(note));
+            l->setVisible(!note.empty());
+        };
+        stopNote(wordFilters.stopListNote, f.wordList().filters.stopListNote);
+        stopNote(keyFilters.stopListNote, f.keywords().filters.stopListNote);
+        emoticonsStatus->setText(toQ(f.emoticons().status));
+        referenceNote->setText(toQ(f.keywords().referenceNote));
     };
     // Shows the state: the choices as the state holds them (without sending
     // their change events back) and every table.
     auto show = [=] {
         const ExploreForm& f = *form;
         const auto& subs = f.subcorpora().list;
+        auto setText = [](QLineEdit* e, const std::string& s) {
+            if (e->text() != toQ(s)) e->setText(toQ(s));
+        };
         {
             const QSignalBlocker b1(tabs), b2(name), b3(conditions), b4(byCode), b5(code),
                 b6(glossaryOnly), b7(notInDictionary), b8(pattern), b9(minAuthors), b10(query),
-                b11(context), b12(sort);
+                b11(context), b12(sort), b13(wordMinAuthors), b14(wordFilters.minCount),
+                b15(wordFilters.noNumbers), b16(wordFilters.stopList), b17(keyFilters.minCount),
+                b18(keyFilters.noNumbers), b19(keyFilters.stopList), b20(reference),
+                b21(referenceBands), b22(literal), b23(emoticonChoice), b24(emoticonsFile);
             tabs->setCurrentIndex(static_cast<int>(f.tab()));
-            if (name->text() != toQ(f.subcorpora().txtName))
-                name->setText(toQ(f.subcorpora().txtName));
-            if (conditions->text() != toQ(f.subcorpora().txtConditions))
-                conditions->setText(toQ(f.subcorpora().txtConditions));
+            setText(name, f.subcorpora().txtName);
+            setText(conditions, f.subcorpora().txtConditions);
             byCode->setChecked(f.wordList().byCode);
             code->setEnabled(f.wordList().byCode);
             wordScope->setEnabled(!f.wordList().byCode);
-            if (code->text() != toQ(f.wordList().txtCode)) code->setText(toQ(f.wordList().txtCode));
+            setText(code, f.wordList().txtCode);
             glossaryOnly->setChecked(f.wordList().glossaryOnly);
             notInDictionary->setChecked(f.wordList().notInDictionary);
-            if (pattern->text() != toQ(f.wordList().txtPattern))
-                pattern->setText(toQ(f.wordList().txtPattern));
+            setText(pattern, f.wordList().txtPattern);
+            wordMinAuthors->setValue(
+                static_cast<int>(std::min<std::uint32_t>(f.wordList().minAuthors, INT_MAX)));
+            auto showFilters = [&](const FilterControls& c, const ExploreForm::Filters& s) {
+                c.minCount->setValue(
+                    static_cast<int>(std::min<std::uint64_t>(s.minCount, INT_MAX)));
+                c.noNumbers->setChecked(s.noNumbers);
+                setText(c.stopList, s.txtStopList);
+            };
+            showFilters(wordFilters, f.wordList().filters);
+            showFilters(keyFilters, f.keywords().filters);
             minAuthors->setValue(f.keywords().minAuthors);
-            if (query->text() != toQ(f.concordance().txtQuery))
-                query->setText(toQ(f.concordance().txtQuery));
+            setText(reference, f.keywords().txtReference);
+            setText(referenceBands, f.keywords().txtReferenceBands);
+            setText(query, f.concordance().txtQuery);
+            literal->setChecked(f.concordance().literal);
             context->setValue(f.concordance().context);
             sort->setCurrentIndex(static_cast<int>(f.concordance().sort));
+            for (const auto& [field, box] : fieldBoxes) {
+                const auto& on = f.concordance().fields;
+                const QSignalBlocker b(box);
+                box->setChecked(std::find(on.begin(), on.end(), field) != on.end());
+            }
+            emoticonChoice->setCurrentIndex(static_cast<int>(f.emoticons().choice));
+            setText(emoticonsFile, f.emoticons().txtFile);
         }
         fill_choices(wordScope, subs, f.wordList().scope, false);
         fill_choices(sideA, subs, f.keywords().a, false);
-        fill_choices(sideB, subs, f.keywords().b, true);
+        fill_choices(sideB, subs, f.keywords().b, true, f.reference());
         fill_choices(concScope, subs, f.concordance().scope, false);
         remove->setEnabled(f.subcorpora().selected > 0);
+        emoticonEntries->setText(entries_text(f.index().emoticons()));
+        // While a form index or a reference corpus is being made, what would
+        // start another waits; the window says so and stays in use.
+        const bool working = f.working();
+        w->setProperty("busy", working);
+        for (QWidget* c : std::initializer_list<QWidget*>{
+                 emoticonChoice, emoticonsFile, chooseEmoticons, reference, referenceTable,
+                 referenceFolder, referenceBuiltin, referenceBands, readReference, clearReference})
+            c->setEnabled(!working);
+        clearReference->setEnabled(!working && f.reference());
+        if (working && !workTimer->isActive()) workTimer->start();
         // Only the tables that changed: a concordance may hold a million cells.
         auto update = [](ResultTableView* view, const ResultTable& table, unsigned revision,
                          unsigned& shownRevision) {
-            if (shownRevision == revision) return;
+            if (shownRevision == revision) return false;
             shownRevision = revision;
             view->setTable(table);
+            return true;
         };
         update(subTable, f.subcorpora().table, f.subcorpora().revision, shown->subcorpora);
         update(wordTable, f.wordList().table, f.wordList().revision, shown->wordList);
         update(keyTable, f.keywords().table, f.keywords().revision, shown->keywords);
-        update(concTable, f.concordance().table, f.concordance().revision, shown->concordance);
+        if (update(concTable, f.concordance().table, f.concordance().revision, shown->concordance))
+            tallyTable->setTable(f.concordance().tally);
         showStale();
     };
     // One event: the operation, then the state on screen. A slow one shows
@@ -320,6 +616,13 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         op(*form);
         showStale();
     };
+    QObject::connect(workTimer, &QTimer::timeout, w, [=] {
+        if (form->takeWork()) show();
+        if (!form->working()) {
+            workTimer->stop();
+            show();
+        }
+    });
 
     QStringList fieldNames = {"age", "gender", "education", "native", "code"};
     if (const auto* columns = form->fields().metadataColumns)
@@ -328,8 +631,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     if (const auto* columns = form->fields().textColumns; columns && !columns->empty()) {
         QStringList names;
         for (const std::string& c : *columns) names << toQ(c);
-        textFields =
-            " Text fields (a value per text; they choose no authors): " + names.join(", ") + ".";
+        textFields = " Text fields (a value per text; they choose texts, e.g. " + names.front() +
+                     "=VALUE or FROM..TO): " + names.join(", ") + ".";
     }
     fieldsNote->setText("Fields: " + fieldNames.join(", ") +
                         ". Ages as numbers or ranges (age=16-25), genders M or F." + textFields);
@@ -353,6 +656,28 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         run([row](ExploreForm& f) { f.selectSubcorpus(row); });
     });
 
+    // The emoticons: a choice in the list takes effect at once; "a file of my
+    // own" reads the file named in the box.
+    auto useEmoticons = [=](Choice c) {
+        run([c](ExploreForm& f) { f.emoticons_Change(c); });
+        if (c == Choice::File && form->emoticons().txtFile.empty()) emoticonsFile->setFocus();
+    };
+    QObject::connect(emoticonChoice, &QComboBox::activated, w,
+                     [=](int i) { useEmoticons(static_cast<Choice>(i)); });
+    QObject::connect(emoticonsFile, &QLineEdit::textChanged, w, [=](const QString& t) {
+        record([s = fromQ(t)](ExploreForm& f) { f.txtEmoticonsFile_Change(s); });
+    });
+    QObject::connect(emoticonsFile, &QLineEdit::returnPressed, w,
+                     [=] { useEmoticons(Choice::File); });
+    QObject::connect(chooseEmoticons, &QPushButton::clicked, w, [=] {
+        const QString file =
+            QFileDialog::getOpenFileName(w, "Choose a file of emoticons", emoticonsFile->text(),
+                                         "Text files (*.txt);;All files (*)");
+        if (file.isEmpty()) return;
+        emoticonsFile->setText(file);
+        useEmoticons(Choice::File);
+    });
+
     QObject::connect(wordScope, &QComboBox::activated, w, [=](int i) {
         const int s = wordScope->itemData(i).toInt();
         record([s](ExploreForm& f) { f.wordScope_Click(s); });
@@ -370,10 +695,41 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     QObject::connect(pattern, &QLineEdit::textChanged, w, [=](const QString& t) {
         record([s = fromQ(t)](ExploreForm& f) { f.txtPattern_Change(s); });
     });
+    QObject::connect(wordMinAuthors, &QSpinBox::valueChanged, w,
+                     [=](int k) { record([k](ExploreForm& f) { f.wordMinAuthors_Change(k); }); });
     auto listNow = [=] { run([](ExploreForm& f) { f.cmdWordList_Click(); }); };
     QObject::connect(list, &QPushButton::clicked, w, listNow);
     QObject::connect(pattern, &QLineEdit::returnPressed, w, listNow);
     QObject::connect(code, &QLineEdit::returnPressed, w, listNow);
+    new EnterRuns(wordMinAuthors, listNow);
+
+    auto keywordsNow = [=] { run([](ExploreForm& f) { f.cmdKeywords_Click(); }); };
+    // The filters of the word list and of the keywords; Enter in any of
+    // their boxes makes the tab's table.
+    auto connectFilters = [=](const FilterControls& c, Tab tab, std::function<void()> now) {
+        QObject::connect(c.minCount, &QSpinBox::valueChanged, w, [=](int k) {
+            record([tab, k](ExploreForm& f) { f.minCount_Change(tab, k); });
+        });
+        new EnterRuns(c.minCount, now);
+        QObject::connect(c.noNumbers, &QCheckBox::toggled, w, [=](bool on) {
+            record([tab, on](ExploreForm& f) { f.noNumbers_Click(tab, on); });
+        });
+        QObject::connect(c.stopList, &QLineEdit::textChanged, w, [=](const QString& t) {
+            record([tab, s = fromQ(t)](ExploreForm& f) { f.txtStopList_Change(tab, s); });
+        });
+        QObject::connect(c.stopList, &QLineEdit::returnPressed, w, now);
+        QObject::connect(c.chooseStopList, &QPushButton::clicked, w, [=] {
+            const QString file = QFileDialog::getOpenFileName(
+                w, "Choose a stop list", c.stopList->text(), "Text files (*.txt);;All files (*)");
+            if (file.isEmpty()) return;
+            c.stopList->setText(file);
+            run([tab](ExploreForm& f) { f.stopList_Check(tab); });
+        });
+        QObject::connect(c.clearStopList, &QPushButton::clicked, w,
+                         [=] { run([tab](ExploreForm& f) { f.txtStopList_Change(tab, ""); }); });
+    };
+    connectFilters(wordFilters, Tab::WordList, listNow);
+    connectFilters(keyFilters, Tab::Keywords, keywordsNow);
 
     QObject::connect(sideA, &QComboBox::activated, w, [=](int i) {
         const int s = sideA->itemData(i).toInt();
@@ -385,9 +741,40 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     });
     QObject::connect(minAuthors, &QSpinBox::valueChanged, w,
                      [=](int k) { record([k](ExploreForm& f) { f.minAuthors_Change(k); }); });
-    auto keywordsNow = [=] { run([](ExploreForm& f) { f.cmdKeywords_Click(); }); };
     QObject::connect(findKeywords, &QPushButton::clicked, w, keywordsNow);
     new EnterRuns(minAuthors, keywordsNow);
+
+    QObject::connect(reference, &QLineEdit::textChanged, w, [=](const QString& t) {
+        record([s = fromQ(t)](ExploreForm& f) { f.txtReference_Change(s); });
+    });
+    QObject::connect(referenceBands, &QLineEdit::textChanged, w, [=](const QString& t) {
+        record([s = fromQ(t)](ExploreForm& f) { f.txtReferenceBands_Change(s); });
+    });
+    auto readNow = [=] { run([](ExploreForm& f) { f.cmdReference_Click(); }); };
+    QObject::connect(readReference, &QPushButton::clicked, w, readNow);
+    QObject::connect(reference, &QLineEdit::returnPressed, w, readNow);
+    QObject::connect(referenceBands, &QLineEdit::returnPressed, w, readNow);
+    QObject::connect(referenceTable, &QPushButton::clicked, w, [=] {
+        const QString file =
+            QFileDialog::getOpenFileName(w, "Choose the reference corpus", reference->text(),
+                                         "Corpus tables (*.csv *.tsv *.txt);;All files (*)");
+        if (file.isEmpty()) return;
+        reference->setText(file);
+        readNow();
+    });
+    QObject::connect(referenceFolder, &QPushButton::clicked, w, [=] {
+        const QString dir = QFileDialog::getExistingDirectory(
+            w, "Choose the reference corpus's folder", reference->text());
+        if (dir.isEmpty()) return;
+        reference->setText(dir);
+        readNow();
+    });
+    QObject::connect(referenceBuiltin, &QPushButton::clicked, w, [=] {
+        reference->setText("built-in");
+        readNow();
+    });
+    QObject::connect(clearReference, &QPushButton::clicked, w,
+                     [=] { run([](ExploreForm& f) { f.cmdClearReference_Click(); }); });
 
     QObject::connect(concScope, &QComboBox::activated, w, [=](int i) {
         const int s = concScope->itemData(i).toInt();
@@ -396,6 +783,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     QObject::connect(query, &QLineEdit::textChanged, w, [=](const QString& t) {
         record([s = fromQ(t)](ExploreForm& f) { f.txtQuery_Change(s); });
     });
+    QObject::connect(literal, &QCheckBox::toggled, w,
+                     [=](bool on) { record([on](ExploreForm& f) { f.literal_Click(on); }); });
     QObject::connect(context, &QSpinBox::valueChanged, w,
                      [=](int n) { record([n](ExploreForm& f) { f.context_Change(n); }); });
     QObject::connect(sort, &QComboBox::activated, w, [=](int i) {
@@ -403,6 +792,11 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
         concTable->clearSort();
         run([i](ExploreForm& f) { f.sort_Click(static_cast<ConcordanceSort>(i)); });
     });
+    for (const auto& [field, box] : fieldBoxes) {
+        QObject::connect(box, &QCheckBox::toggled, w, [=, f = field](bool on) {
+            run([f, on](ExploreForm& state) { state.lineField_Click(f, on); });
+        });
+    }
     auto searchNow = [=] { run([](ExploreForm& f) { f.cmdConcordance_Click(); }); };
     QObject::connect(search, &QPushButton::clicked, w, searchNow);
     QObject::connect(query, &QLineEdit::returnPressed, w, searchNow);
@@ -421,18 +815,48 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     attach_table(subTable,
                  source([form] { return form->subcorpora().table; },
                         [form] { return form->exportSelection(Tab::Subcorpora); }, subTable));
-    attach_table(wordTable,
-                 source([form] { return form->wordList().table; },
-                        [form] { return form->exportSelection(Tab::WordList); }, wordTable));
-    attach_table(keyTable,
-                 source([form] { return form->keywords().table; },
-                        [form] { return form->exportSelection(Tab::Keywords); }, keyTable));
+    TableSource words = source([form] { return form->wordList().table; },
+                               [form] { return form->exportSelection(Tab::WordList); }, wordTable);
+    // A row of the word list or the keywords opens the concordance of its form.
+    words.actions.push_back({"Concordance of this form", [=](const ResultTable&, int row) {
+                                 run([row](ExploreForm& f) { f.wordListRow_Concordance(row); });
+                             }});
+    attach_table(wordTable, std::move(words));
+    TableSource keys = source([form] { return form->keywords().table; },
+                              [form] { return form->exportSelection(Tab::Keywords); }, keyTable);
+    keys.actions.push_back({"Concordance of this form", [=](const ResultTable&, int row) {
+                                run([row](ExploreForm& f) { f.keywordsRow_Concordance(row); });
+                            }});
+    attach_table(keyTable, std::move(keys));
     attach_table(concTable,
                  source([form] { return form->concordanceTable(); },
                         [form] { return form->exportSelection(Tab::Concordance); }, concTable));
+    // A row of the tally opens the comparison of the form across its groups.
+    TableSource tally = source([form] { return form->concordance().tally; },
+                               [form] { return form->tallySelection(); }, tallyTable);
+    tally.actions.push_back({"Compare this form across these groups", [=](const ResultTable&, int) {
+                                 std::string forms, groupBy;
+                                 const bool ok = form->tallyComparison(&forms, &groupBy);
+                                 show();
+                                 if (ok && links.compare) links.compare(forms, groupBy);
+                             }});
+    attach_table(tallyTable, std::move(tally));
+
+    auto* entry = new ExploreEntry(w);
+    entry->run = run;
     show();
     add_window_keys(w);
     return w;
 }
 
+bool run_in_explore_window(QWidget* window, const std::function<void(ExploreForm&)>& op) {
+    auto* entry =
+        window ? window->findChild<ExploreEntry*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!entry || !entry->run) return false;
+    entry->run(op);
+    return true;
+}
+
 } // namespace zapt::ui
+
+#include "explore_window.moc"

@@ -160,6 +160,12 @@ void MainWindow::openComparison(const std::string& forms, const std::string& gro
         showMessage("The comparison of " + forms + " could not be shown: " + error + ".");
 }
 
+void MainWindow::openConcordance(const std::string& form) {
+    openWindow(WindowId::Explore);
+    run_in_explore_window(windows_.find(WindowId::Explore),
+                          [form](ExploreForm& f) { f.concordanceOf(form); });
+}
+
 QWidget* MainWindow::createWindow(WindowId id) {
     switch (id) {
     case WindowId::About:
@@ -174,18 +180,19 @@ QWidget* MainWindow::createWindow(WindowId id) {
         return createDonateWindow([this] { uploadPage_.open(); });
     case WindowId::Explore:
         if (!explore_) {
-            // The index built since start-up; waited for when it is not ready yet.
+            // The corpus's form index, made since start-up on a second
+            // thread; waited for when it is not ready yet.
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            const Corpus& corpus = explorer_.corpus();
-            FormIndex index = corpus.forms();
+            explorer_.corpus().forms();
             QApplication::restoreOverrideCursor();
-            explore_ = std::make_shared<ExploreForm>(
-                std::move(index), corpus.store(), corpus.authors(), corpus.glossary(),
-                corpus.metadata().authorColumns, corpus.metadata().authorValues);
+            explore_ = std::make_shared<ExploreForm>(explorer_.corpus());
             keepSubcorpora();
         }
         return createExploreWindow(
-            explore_, [this](std::string selection) { return exportHeader(selection); });
+            explore_, [this](std::string selection) { return exportHeader(selection); },
+            ExploreLinks{[this](const std::string& forms, const std::string& groupBy) {
+                openComparison(forms, groupBy);
+            }});
     case WindowId::OpenCorpus: {
         CorpusOptions current = corpusOptions_;
         if (current.bands.empty()) current.bands = explorer_.corpus().bands().list();
@@ -193,7 +200,7 @@ QWidget* MainWindow::createWindow(WindowId id) {
             current, settings_,
             [this](const std::vector<std::string>& args) { restartHandler(args); });
     }
-    case WindowId::Compare:
+    case WindowId::Compare: {
         // Every author's words, counted once for the life of the program: the
         // corpus never changes.
         if (!groupIndex_) {
@@ -209,10 +216,21 @@ QWidget* MainWindow::createWindow(WindowId id) {
             }
             QApplication::restoreOverrideCursor();
         }
-        return createCompareWindow(
+        QWidget* form = createCompareWindow(
             explorer_.corpus(), *groupIndex_, [this] { return exportHeader("all groups"); },
             [this] { return explorer_.form1().lstNonStandardForms.text(); }, applied_,
             &compareMemory_);
+        // A row of the collocates opens the concordance of that word.
+        if (auto* collocates = form->findChild<QWidget*>("tblCollocates")) {
+            add_table_action(collocates,
+                             {"Concordance of this word", [this](const ResultTable& t, int row) {
+                                  const std::string word =
+                                      t.rows[static_cast<std::size_t>(row)].at(0);
+                                  if (!word.empty()) openConcordance(word);
+                              }});
+        }
+        return form;
+    }
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
             explorer_.form4(), explorer_.corpus().bands(),
@@ -233,7 +251,6 @@ QWidget* MainWindow::createWindow(WindowId id) {
 }
 
 void MainWindow::keepSubcorpora() {
-    explore_->setTextColumns(explorer_.corpus().metadata().textColumns);
     if (!settings_) return;
     // The subcorpora of the last session on this corpus come back, and each
     // change of the list is kept for the next.

@@ -69,6 +69,9 @@ public:
     // `forms` compared over the grouping `groupBy` (as show_comparison_of
     // takes them); a message says why when that cannot be done.
     void openComparison(const std::string& forms, const std::string& groupBy);
+    // Opens the Explore window (or brings it to the front) on the concordance
+    // of `form`, taken as written, in the whole corpus.
+    void openConcordance(const std::string& form);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

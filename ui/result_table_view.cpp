@@ -5,10 +5,46 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <numeric>
 
 namespace zapt::ui {
+namespace {
+
+// Draws the cells of a right-aligned text column cut at their start when the
+// column is too narrow, so that the words next to the column on the right
+// (a concordance's hit) stay in view; and a bold column in bold.
+class LookDelegate : public QStyledItemDelegate {
+public:
+    LookDelegate(const ResultTableModel* model, QObject* parent)
+        : QStyledItemDelegate(parent), model_(model) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const ColumnLook look = model_->columnLook(index.column());
+        if (look.align & Qt::AlignRight) option->textElideMode = Qt::ElideLeft;
+        if (look.bold) option->font.setBold(true);
+    }
+
+private:
+    const ResultTableModel* model_;
+};
+
+} // namespace
+
+void ResultTableModel::setColumnLook(const std::string& column, ColumnLook look) {
+    beginResetModel();
+    looks_[column] = look;
+    endResetModel();
+}
+
+ColumnLook ResultTableModel::columnLook(int column) const {
+    if (column < 0 || static_cast<std::size_t>(column) >= table_.columns.size()) return {};
+    const auto it = looks_.find(table_.columns[static_cast<std::size_t>(column)]);
+    return it == looks_.end() ? ColumnLook{} : it->second;
+}
 
 void ResultTableModel::setTable(ResultTable table) {
     beginResetModel();
@@ -51,6 +87,8 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     // cell's tool tip, copies and exports keep the cell as it is.
     if (role == Qt::DisplayRole) return toQ(shown_cell(column, *c, roundShown_));
     if (role == Qt::ToolTipRole) return toQ(*c);
+    const ColumnLook look = columnLook(index.column());
+    if (role == Qt::TextAlignmentRole && look.align) return QVariant::fromValue(look.align);
     if (role == Qt::TextAlignmentRole && !c->empty()) {
         // Figures to the right: the cells of a number column, and any cell
         // that reads as a number.
@@ -106,6 +144,7 @@ void ResultTableModel::sort(int column, Qt::SortOrder order) {
 ResultTableView::ResultTableView(QWidget* parent)
     : QTableView(parent), model_(new ResultTableModel(this)) {
     setModel(model_);
+    setItemDelegate(new LookDelegate(model_, this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows are picked as in a spreadsheet: Shift and Ctrl add to the selection.

@@ -9,9 +9,19 @@
 
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace zapt::ui {
+
+// How the cells of a column are drawn beyond the usual: aligned another way
+// (a concordance's left context stands right-aligned against the hit), in
+// bold (the hit).
+struct ColumnLook {
+    Qt::Alignment align = {};
+    bool bold = false;
+};
 
 class ResultTableModel : public QAbstractTableModel {
 public:
@@ -33,6 +43,9 @@ public:
     // Numbers with many decimals shown to six significant digits (the table
     // itself, copies and exports keep them whole).
     void setRoundShown(bool on) { roundShown_ = on; }
+    // The look of the column of that machine name, whatever its place.
+    void setColumnLook(const std::string& column, ColumnLook look);
+    ColumnLook columnLook(int column) const;
 
     // As sorted_rows of the core orders them: stable, numbers by value before
     // texts, empty cells last.
@@ -44,6 +57,7 @@ private:
     ResultTable table_;
     std::vector<int> order_; // view row -> table row
     bool roundShown_ = false;
+    std::map<std::string, ColumnLook> looks_;
 };
 
 class ResultTableView : public QTableView {
@@ -62,6 +76,14 @@ public:
     const ResultTable& table() const { return model_->table(); }
     // Numbers with many decimals shown to six significant digits.
     void setRoundShown(bool on) { model_->setRoundShown(on); }
+    // The look of a column by its machine name. A right-aligned column too
+    // narrow for a cell loses the cell's start ("…rest of the words"), not
+    // its end.
+    void setColumnLook(const std::string& column, ColumnLook look) {
+        model_->setColumnLook(column, look);
+    }
+    // The table row that view row `row` shows; -1 for none.
+    int tableRowAt(int row) const { return model_->tableRow(row); }
     // The table row of the selected row; -1 when none is selected.
     int selectedTableRow() const;
     // The table rows of every selected row, in the order the view shows them.

@@ -105,16 +105,40 @@ void attach_table(QWidget* w, TableSource source) {
     auto shared = std::make_shared<TableSource>(std::move(source));
     sources()[w] = shared;
     QObject::connect(w, &QObject::destroyed, [w] { sources().remove(w); });
+    // A double-click on a row, or Enter, opens what its first action opens.
+    if (auto* view = dynamic_cast<ResultTableView*>(w)) {
+        QObject::connect(view, &QAbstractItemView::activated, view,
+                         [view, shared](const QModelIndex& index) {
+                             const int row = view->tableRowAt(index.row());
+                             if (shared->actions.empty() || row < 0) return;
+                             shared->actions.front().run(shared->table(), row);
+                         });
+    }
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(w, &QWidget::customContextMenuRequested, w, [w, shared](const QPoint& at) {
         QMenu menu(w);
         const std::vector<int> rows = shared->rowsToCopy();
+        // What the row opens comes first; it needs one selected row.
+        const int selected = shared->selectedRow ? shared->selectedRow() : -1;
+        std::vector<std::pair<QAction*, const TableAction*>> opens;
+        for (const TableAction& a : shared->actions) {
+            QAction* item = menu.addAction(a.caption);
+            item->setEnabled(selected >= 0);
+            opens.emplace_back(item, &a);
+        }
+        if (!opens.empty()) menu.addSeparator();
         QAction* copy = menu.addAction("Copy");
         copy->setShortcut(QKeySequence::Copy);
         QAction* copyAll = menu.addAction("Copy all");
         menu.addSeparator();
         QAction* exportAction = menu.addAction("Export...");
         QAction* chosen = menu.exec(w->mapToGlobal(at));
+        for (const auto& [item, action] : opens) {
+            if (chosen == item && selected >= 0) {
+                const TableAction run = *action; // what it opens may change the menu's source
+                run.run(shared->table(), selected);
+            }
+        }
         if (chosen == copy && rows.empty())
             copy_all(*shared);
         else if (chosen == copy)
@@ -132,6 +156,26 @@ const TableSource* table_source(const QWidget* w) {
         if (it != sources().end()) return it->get();
     }
     return nullptr;
+}
+
+bool add_table_action(QWidget* w, TableAction action) {
+    auto it = sources().find(w);
+    if (it == sources().end()) return false;
+    it.value()->actions.push_back(std::move(action));
+    return true;
+}
+
+QString run_table_action(QWidget* w, const QString& caption, int row) {
+    const TableSource* source = table_source(w);
+    if (!source) return "no table";
+    for (const TableAction& a : source->actions) {
+        if (a.caption != caption) continue;
+        const ResultTable table = source->table();
+        if (row < 0 || row >= static_cast<int>(table.rows.size())) return "no such row";
+        a.run(table, row);
+        return {};
+    }
+    return "no action \"" + caption + "\"";
 }
 
 } // namespace zapt::ui

@@ -14,6 +14,14 @@
 
 namespace zapt::ui {
 
+// What a row of a table opens: "Concordance of this form", ... The first
+// action of a table also runs on a double-click on a row and on Enter.
+struct TableAction {
+    QString caption;
+    // Runs on table row `row` of `table` (the table as the source gives it).
+    std::function<void(const ResultTable& table, int row)> run;
+};
+
 struct TableSource {
     // The whole table as the control shows it now.
     std::function<ResultTable()> table;
@@ -28,6 +36,8 @@ struct TableSource {
     // table the user sorted by a column); none: the table's own order.
     // attach_table sets it for a ResultTableView.
     std::function<ResultTable(ResultTable)> arrange = {};
+    // What a row opens, on top of the context menu (see TableAction).
+    std::vector<TableAction> actions = {};
 
     // The rows "Copy" takes: the selected ones; none selected, the whole table.
     std::vector<int> rowsToCopy() const;
@@ -58,5 +68,14 @@ void attach_table(QWidget* w, TableSource source);
 
 // The source attached to `w` or to the nearest parent that has one.
 const TableSource* table_source(const QWidget* w);
+
+// Adds an action to the rows of the table attached to `w` (after
+// attach_table); false when `w` has no table attached.
+bool add_table_action(QWidget* w, TableAction action);
+
+// Runs the action of `w`'s table named `caption` on table row `row`, as its
+// menu item does. An empty string, or what is wrong (no such action, no such
+// row).
+QString run_table_action(QWidget* w, const QString& caption, int row);
 
 } // namespace zapt::ui

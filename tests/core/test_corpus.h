@@ -4,6 +4,7 @@
 #include "app/corpus_source.h"
 #include "app/explorer.h"
 #include "corpus/data_files.h"
+#include "tests/core/explore/explore_test_corpus.h"
 #include "tests/core/explorer_access.h"
 
 #include <memory>
@@ -32,6 +33,22 @@ struct RecordingEffects : Effects {
 inline GlossaryData small_glossary() {
     return {{"cu", "nite", "Nite", "thort", "Thort", "wiv", "Yer", "yer", "u", "texn"},
             {"see you", "night", "night", "thought", "thought", "with", "you", "yeah", "you"}};
+}
+
+// The corpus of an exploring test's register and texts, made as the programs
+// make one, with a glossary and a table's author fields (`columns`, and per
+// register row one value per column).
+inline std::shared_ptr<const Corpus>
+corpus_like(const ExploreCorpus& x, GlossaryData glossary, std::vector<std::string> columns = {},
+            std::vector<std::vector<std::string>> values = {}) {
+    DataSet d;
+    d.authors = x.rows;
+    for (std::size_t t = 0; t < x.store.texts.size(); ++t)
+        d.corpus.push_back({std::string(x.store.lstTextAuthors[t]), std::string(x.store.texts[t])});
+    d.glossary = std::move(glossary);
+    d.metadataColumns = std::move(columns);
+    d.authorMetadata = std::move(values);
+    return corpus_of(std::move(d));
 }
 
 // Register rows: code, name, age, gender, education.

@@ -115,11 +115,19 @@ def pieces(text, emoticons=NO_EMOTICONS):
     return out
 
 
+class Texts:
+    """Some texts only (text numbers): a subcorpus chosen by a text field."""
+
+    def __init__(self, texts):
+        self.texts = set(texts)
+
+
 class Rest:
     """Every text outside a subcorpus, those of no author too."""
 
     def __init__(self, outside):
-        self.outside = set(outside)
+        self.inside = outside.texts if isinstance(outside, Texts) else None
+        self.outside = set() if isinstance(outside, Texts) else set(outside)
 
 
 class Corpus:
@@ -151,6 +159,7 @@ class Corpus:
             if spellings[p] > best.get(f, 0):
                 best[f] = spellings[p]
                 self.shown[f] = p
+        self.text_fields = {}  # a table's text field (folded name) -> each text's value
         self.interp = {}
         for form, meaning in zip(glossary["forms"], glossary["interpretations"]):
             lst = self.interp.setdefault(fold(form), [])
@@ -161,13 +170,27 @@ class Corpus:
         """Text numbers of a scope; rows None: the whole corpus."""
         if rows is None:
             return list(range(len(self.texts)))
+        if isinstance(rows, Texts):
+            return sorted(rows.texts)
+        if isinstance(rows, Rest) and rows.inside is not None:
+            return [t for t in range(len(self.texts)) if t not in rows.inside]
         if isinstance(rows, Rest):
             return [t for t in range(len(self.texts)) if self.text_author[t] not in rows.outside]
         rows = set(rows)
         return [t for t in range(len(self.texts)) if self.text_author[t] in rows]
 
     def with_emoticons(self, emoticons):
-        return Corpus(self.register, self.texts, self.glossary, emoticons)
+        c = Corpus(self.register, self.texts, self.glossary, emoticons)
+        c.text_fields = self.text_fields
+        return c
+
+    def scope_authors(self, rows):
+        """The register rows of a scope: those given, or with a text chosen."""
+        if rows is None:
+            return set(range(len(self.register)))
+        if isinstance(rows, Texts):
+            return {self.text_author[t] for t in rows.texts if self.text_author[t] >= 0}
+        return set(rows)
 
     def author_words(self, k):
         return sum(len(self.text_pieces[t]) for t in range(len(self.texts))
@@ -184,10 +207,55 @@ def age_holds(author_age, wanted):
     return wlo <= lo and hi <= whi
 
 
+def plain_number(s):
+    return float(s) if regex.fullmatch(r"-?[0-9]+(\.[0-9]+)?", s) else None
+
+
+def iso_date(s):
+    m = regex.fullmatch(r"([0-9]{4})-([0-9]{2})-([0-9]{2})", s)
+    return m is not None and 1 <= int(m[2]) <= 12 and 1 <= int(m[3]) <= 31
+
+
+def text_value_holds(value, wanted):
+    """Whether a text's value of a text field meets one value of a condition:
+    the same without regard to case, or within a range FROM..TO of numbers
+    or ISO dates (a date followed by a time counts as its date)."""
+    v = value.strip()
+    if v.lower() in ("", "unknown", "na", "n/a", "-"):
+        return False
+    if ".." in wanted:
+        lo, hi = (x.strip() for x in wanted.split("..", 1))
+        if plain_number(lo) is not None and plain_number(hi) is not None:
+            return plain_number(v) is not None and plain_number(lo) <= plain_number(v) <= plain_number(hi)
+        if iso_date(lo) and iso_date(hi):
+            d = v[:10]
+            return (iso_date(d) and (len(v) == 10 or v[10] in "T ")
+                    and lo <= d <= hi)
+    return fold(v) == fold(wanted.strip())
+
+
 def members(corpus, conditions):
-    """Register rows meeting every FIELD=V1,V2 condition; None for none."""
+    """Register rows meeting every FIELD=V1,V2 condition; None for none. With
+    a condition on a text field, the texts chosen (Texts): the texts of the
+    authors meeting the other conditions whose own values meet it."""
     if not conditions:
         return None
+    on_text = [c for c in conditions if fold(c.split("=", 1)[0].strip()) in corpus.text_fields]
+    if on_text:
+        rows = members(corpus, [c for c in conditions if c not in on_text])
+        rows = set(range(len(corpus.register))) if rows is None else set(rows)
+        chosen = []
+        for t in range(len(corpus.texts)):
+            if corpus.text_author[t] not in rows:
+                continue
+            ok = True
+            for cond in on_text:
+                field, values = cond.split("=", 1)
+                value = corpus.text_fields[fold(field.strip())][t]
+                ok &= any(text_value_holds(value, v) for v in values.split(","))
+            if ok:
+                chosen.append(t)
+        return Texts(chosen)
     out = []
     for k, a in enumerate(corpus.register):
         ok = True
@@ -267,8 +335,9 @@ def expected_wordlist(corpus, rows, keep=lambda f: True, min_count=0, min_author
     texts = corpus.texts_in(rows)
     words = sum(len(corpus.text_pieces[t]) for t in texts)
     authors = sorted({corpus.text_author[t] for t in texts if corpus.text_author[t] >= 0}
-                     | (set(rows) if rows is not None else set()))
-    part_words = {k: corpus.author_words(k) for k in authors}
+                     | (corpus.scope_authors(rows) if rows is not None else set()))
+    part_words = {k: sum(len(corpus.text_pieces[t]) for t in texts if corpus.text_author[t] == k)
+                  for k in authors}
     parts = [k for k in authors if part_words[k] > 0]
     total_parts = sum(part_words[k] for k in parts)
     out = []
@@ -429,6 +498,8 @@ def keyword_rows(fa, fb, A, B, shown, k, keep=lambda f: True, min_count=0):
     for f in set(fa) | set(fb):
         xa, xb = fa.get(f, {"count": 0, "by": {}}), fb.get(f, {"count": 0, "by": {}})
         a, b = xa["count"], xb["count"]
+        if a * B == b * A:
+            continue  # the same rate on both sides: a keyword of neither
         side = "a" if a / A >= b / B else "b"
         x = xa if side == "a" else xb
         if len(x["by"]) < k or x["count"] < min_count or not keep(f):
@@ -663,8 +734,11 @@ def check_corpus(report, corpus, opts, cases):
         rows = members(corpus, where)
         args = [x for w in where for x in ("--where", w)]
         if code is not None:
-            rows = [k for k, a in enumerate(corpus.register)
-                    if fold(a["code"]) == fold(code) and (rows is None or k in rows)]
+            of_code = [k for k, a in enumerate(corpus.register)
+                       if fold(a["code"]) == fold(code)
+                       and (rows is None or k in corpus.scope_authors(rows))]
+            rows = Texts(t for t in rows.texts if corpus.text_author[t] in of_code) \
+                if isinstance(rows, Texts) else of_code
             args += ["--code", code]
         if pattern:
             args += ["--pattern", pattern]
@@ -703,10 +777,11 @@ def check_corpus(report, corpus, opts, cases):
         check(header == ["code", "age", "gender", "education", "native_language", *meta,
                          "form", "count", "words", "share"], f"authors: header {header}")
         want = []
-        for k in (rows if rows is not None else range(len(corpus.register))):
+        chosen = set(corpus.texts_in(rows))
+        for k in sorted(corpus.scope_authors(rows)):
             a = corpus.register[k]
             ps = [fold(p) for t in range(len(corpus.texts)) if corpus.text_author[t] == k
-                  for p in corpus.text_pieces[t]]
+                  and t in chosen for p in corpus.text_pieces[t]]
             listed = forms.replace(",", " ").split()
             # share: the form's count out of the author's count of all the
             # listed forms; empty when the author uses none of them.
@@ -855,6 +930,112 @@ def write_table(folder):
     return path, gpath, Corpus(register, texts, glossary, EMOTICONS)
 
 
+def sent_at(t):
+    """A text's date as the dated table gives it: a day, sometimes with a
+    time, once missing."""
+    if t == 6:
+        return "NA"
+    day = "2011-03-%02d" % (1 + (t * 3) % 7)
+    return day + ("T08:00" if t == 9 else " 10:%02d" % t if t % 4 == 1 else "")
+
+
+def write_dated_table(folder):
+    """The table of the user's own with two text fields, a message id and the
+    date it was sent (each differs between an author's texts)."""
+    path = os.path.join(folder, "dated.csv")
+    with open(path, "w", encoding="utf-8", newline="") as f:
+        w = csv.writer(f, lineterminator="\n")
+        w.writerow(["author", "code", "age", "gender", "education", "native language",
+                    "region", "id", "sent", "text"])
+        for t, (a, text) in enumerate(TABLE_TEXTS):
+            w.writerow([*TABLE_AUTHORS[a], str(t + 1), sent_at(t), text])
+    return path
+
+
+def read_dated_table(path, glossary):
+    """The dated table as read from the file: the authors in order of first
+    appearance with their values, the texts, and each text's id and date."""
+    register, row_of, texts = [], {}, []
+    fields = {"id": [], "sent": []}
+    with open(path, encoding="utf-8", newline="") as f:
+        for r in csv.DictReader(f):
+            if fold(r["author"]) not in row_of:
+                row_of[fold(r["author"])] = len(register)
+                age = r["age"].strip()
+                register.append(dict(name=r["author"], code=r["code"],
+                                     age="" if age.lower() in ("na", "n/a", "unknown", "-") else age,
+                                     gender="F" if r["gender"].lower().startswith("f") else "M",
+                                     education=r["education"], native=r["native language"],
+                                     meta={"region": r["region"]}))
+            texts.append((r["author"], r["text"]))
+            fields["id"].append(r["id"])
+            fields["sent"].append(r["sent"])
+    corpus = Corpus(register, texts, glossary, EMOTICONS)
+    corpus.text_fields = fields
+    return corpus
+
+
+def check_text_fields(report, folder, gpath, glossary):
+    """Subcorpora chosen by a text field: the texts whose own id or date meets
+    the condition, worked out here from the table file itself."""
+    path = write_dated_table(folder)
+    dated = read_dated_table(path, glossary)
+    opts = ["--corpus", path, "--glossary", gpath]
+    out = run(report, "check", *opts).stdout
+    for column in ("id", "sent"):
+        check(f'column text field: "{column}"' in out, f"the dated table's {column} is no text field")
+    week = "sent=2011-03-01..2011-03-04"
+    check_corpus(report, dated, opts, {
+        "meta": ["region"],
+        "wordlists": [(["sent=2011-03-02"], None, ""), ([week], None, ""),
+                      (["id=3..12", "gender=F"], None, ""),
+                      (["sent=2011-03-01..2011-03-05"], "A1", ""),
+                      (["id=1..10"], None, "c u *"), ([week], None, "?*")],
+        "keywords": [(["sent=2011-03-01..2011-03-03"], [], 1),
+                     (["sent=2011-03-01..2011-03-03"], ["id=12..21"], 1),
+                     (["id=1..11"], ["gender=M"], 1)],
+        "concordances": [([week], "u", n, True) for n in range(1, 4)] +
+                        [(["id=5..21", "region=North"], "x", 2, True)],
+        "authors": [([week], "u x 2nite"), (["id=1..8", "gender=F"], "u,ok")],
+        "filtered": [(["sent=2011-03-03..2011-03-07"], 1, 1, True, ["x"])],
+        "keyword_filters": [(["sent=2011-03-01..2011-03-03"], [], 1, 1, True, ["u"])],
+        "fields": [([week], "u", 2, True, ["gender", "region"])],
+        "sorts": [(["id=1..15"], "u", 2, True)],
+        "collocates": [([week], "u", 2, 1), (["id=1..14", "gender=F"], "x", 1, 1)],
+    })
+    # The "#" lines say which texts were chosen.
+    chosen = members(dated, [week])
+    authors = dated.scope_authors(chosen)
+    said = (f"{len(chosen.texts)} of {len(dated.texts)} texts of the corpus, of {len(authors)} "
+            f"author{'s' if len(authors) != 1 else ''}")
+    out = run(report, "wordlist", "--where", week, *opts).stdout
+    check(f"# selection: subcorpus {week}" in out and f"# texts: {said} (" in out,
+          f"wordlist --where {week}: the texts chosen are not named")
+    out = run(report, "keywords", "--where", week, *opts).stdout
+    rest = len(dated.texts) - len(chosen.texts)
+    check(f"# texts of a: {said} (" in out and f"# texts of b: {rest} of {len(dated.texts)} texts"
+          in out, "keywords: the texts of a and b are not named")
+    out = run(report, "wordlist", "--where", "gender=F", *opts).stdout
+    check("# texts:" not in out, "a subcorpus of whole authors names no texts chosen")
+    # The comparisons of authors refuse a text field, saying why; a value or
+    # range no text has names the field's values.
+    for args, says in [
+            (["variants", "--family", "You", "--where", "sent=2011-03-01"],
+             '"sent" is a text field: its value differs between an author\'s texts, and variants, '
+             'spread, significance and metrics compare authors'),
+            (["metrics", "--where", "region=North", "--where", "ID=3"], '"ID" is a text field'),
+            (["variants", "--forms", "u", "--group-by", "sent"], '"sent" is a text field'),
+            (["wordlist", "--where", "sent=1999-01-01"],
+             'sent (a text field) has the values 2011-03-01, '),
+            (["concordance", "--form", "u", "--where", "id=100..200"],
+             "no text's id lies within 100..200; its numbers run from 1 to 21"),
+            (["keywords", "--against", "sent=2012-01-01..2012-12-31"],
+             "no text's sent lies within 2012-01-01..2012-12-31; its dates run from 2011-03-01 to "
+             "2011-03-07")]:
+        p = run(report, *args, *opts, status=2)
+        check(says in p.stderr and p.stdout == "", f"{args}: {p.stderr!r} lacks {says!r}")
+
+
 def main():
     report, data_dir = sys.argv[1], sys.argv[2]
     corpus = builtin(data_dir)
@@ -946,6 +1127,7 @@ def main():
                 os.path.join(folder, "none"), *opts, status=2)
         check("cannot be read" in p.stderr and p.stdout == "",
               f"a missing word list must be said, not pass everything: {p.stderr}")
+        check_text_fields(report, folder, gpath, own.glossary)
 
     # Patterns and conditions that cannot be used: a message, never a crash.
     for args, message in [(["wordlist", "--pattern", "re:("], "cannot be used"),

@@ -534,9 +534,18 @@ def check_grouped(report, builtin_dir):
     regions = sorted({a["metadata"][columns.index("Region")].strip() for a in register
                       if a["metadata"][columns.index("Region")].strip().casefold() not in MISSING},
                      key=str.casefold)
+    # A text field chooses texts for the exploring commands: a value no text
+    # has names the values the field has.
+    notes = {}
+    for t in corpus:
+        v = t["fields"][text_columns.index("Notes")].strip()
+        if v.casefold() not in MISSING:
+            notes.setdefault(v.casefold(), v)
+    notes = ", ".join(notes[k] for k in sorted(notes))
     for command, where, says in [
             ("variants", "notes=late", '"notes" is a text field'),
-            ("wordlist", "Notes=late", '"Notes" is a text field'),
+            ("wordlist", "Notes=nowhere",
+             'Notes (a text field) has the values %s; no text has "nowhere"' % notes),
             ("wordlist", "Region=Atlantis",
              "Region has the values %s; no author has \"Atlantis\"" % ", ".join(regions)),
             ("metrics", "education=U,nowhere", 'no author has "nowhere"'),

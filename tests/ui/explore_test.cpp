@@ -136,8 +136,14 @@ private slots:
         const auto texts = piecesOfTexts(data_);
         std::set<std::string> names;
         for (const Author& a : data_.authors) names.insert(fold(a.name));
+        // The authors' groups stand between the code and the line.
+        const int cCode = columnOf(lines, "code"), cLeft = columnOf(lines, "left"),
+                  cHit = columnOf(lines, "hit"), cRight = columnOf(lines, "right");
+        QCOMPARE(cCode, 0);
+        QVERIFY(cLeft > 0 && cHit == cLeft + 1 && cRight == cHit + 1);
         for (const json& row : lines["rows"]) {
-            const std::string code = row[0], left = row[1], hit = row[2], right = row[3];
+            const std::string code = row[cCode], left = row[cLeft], hit = row[cHit],
+                              right = row[cRight];
             QCOMPARE(fold(hit), std::string("u"));
             QVERIFY2(!names.count(fold(code)), code.c_str());
             std::string line = left.empty() ? hit : left + " " + hit;

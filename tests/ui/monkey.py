@@ -44,7 +44,8 @@ KEYS = ["Enter", "Tab", "Backtab", "Down", "Up", "Home", "End", "PageDown", "Pag
 # Opening the upload page starts a web browser process: not a monkey's business.
 # The buttons that open the system's file chooser, which waits for a person.
 AVOID = {"cmdBrowse", "cmdChooseTable", "cmdChooseFolder", "cmdChooseGlossary", "cmdChooseFamilies",
-         "cmdSaveChart"}
+         "cmdSaveChart", "cmdEmoticonsFile", "cmdWordStopListFile", "cmdKeywordsStopListFile",
+         "cmdReferenceTable", "cmdReferenceFolder"}
 AWKWARD_TEXT = ["", "4get", "u", "bk", "BK", "   ", "\x01\x02\t", "\u4f60\u597d", "caf\u00e9",
                 "\u00a3", "'", "\"", "%", "a" * 5000, "x y z", "\u202e", "\U0001f600", "\r\n"]
 

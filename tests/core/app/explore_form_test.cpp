@@ -2,6 +2,7 @@
 // must never break it.
 #include "app/explore_form.h"
 #include "tests/core/explore/explore_test_corpus.h"
+#include "tests/core/test_corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,8 @@ struct Window {
                           {"Di Fay", "u"},
                           {"Di Fay", "2moro u x x"}}};
     Glossary glossary{GlossaryData{{"u", "2moro"}, {"you", "tomorrow"}}};
-    ExploreForm form{corpus.store, corpus.authors, glossary, {}, {}, "/nonexistent/words"};
+    std::shared_ptr<const Corpus> made = testing::corpus_like(corpus, glossary.data());
+    ExploreForm form{*made, "/nonexistent/words"};
 };
 
 TEST(ExploreWindow, EventsFillTheTabs) {
@@ -74,10 +76,12 @@ TEST(ExploreWindow, EventsFillTheTabs) {
     f.cmdConcordance_Click();
     EXPECT_EQ(f.concordance().status, "3 lines; 1 hit not shown: its text is too short");
     // Texts of four pieces show the hit and one piece: the left one, on a tie.
-    EXPECT_EQ(f.concordance().table.rows[0], (std::vector<std::string>{"01", "c", "u", ""}));
+    // Each line shows its author's age band and gender after the code.
+    EXPECT_EQ(f.concordance().table.rows[0],
+              (std::vector<std::string>{"01", "<18", "F", "c", "u", ""}));
     f.sort_Click(ConcordanceSort::Left);
     EXPECT_EQ(f.concordance().table.rows.size(), 3u);
-    EXPECT_EQ(f.concordance().table.rows[0][1], "2moro"); // before "c"
+    EXPECT_EQ(f.concordance().table.rows[0][3], "2moro"); // before "c"
 
     // Deleting the subcorpus takes every tab that used it back to the whole corpus.
     ASSERT_TRUE(f.selectSubcorpus(1));
@@ -278,7 +282,8 @@ TEST(ExploreWindow, ALongConcordanceShowsItsFirstLinesAndExportsThemAll) {
     std::vector<CorpusRow> texts(n, CorpusRow{"Ann Lee", "u a b c"});
     testing::ExploreCorpus corpus{{testing::writer("01", "Ann Lee", "17", "F")}, texts};
     Glossary glossary{GlossaryData{{"u"}, {"you"}}};
-    ExploreForm f{corpus.store, corpus.authors, glossary, {}, {}, "/nonexistent/words"};
+    const std::shared_ptr<const Corpus> made = testing::corpus_like(corpus, glossary.data());
+    ExploreForm f{*made, "/nonexistent/words"};
     f.txtQuery_Change("u");
     f.cmdConcordance_Click();
     EXPECT_EQ(f.concordance().table.rows.size(), ExploreForm::kLinesShown);

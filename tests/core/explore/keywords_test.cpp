@@ -1,5 +1,6 @@
 // Keywords: signed G2 and its order, a side without words, the filters and
 // floors, and a reference corpus as B; word lists' filters and floors.
+#include "explore/emoticons.h"
 #include "explore/tables.h"
 #include "explore/word_list.h"
 #include "tests/core/explore/explore_test_corpus.h"
@@ -35,8 +36,8 @@ TEST(ExploreKeywordSign, SignedG2OrdersAsKeywordsFirstAndEmptySidesAreSaid) {
     const Keywords k = keywords(*x, a, rest_scope(a), 1);
     ASSERT_TRUE(k.error.empty()) << k.error;
     // lol (4 of 10 against 1 of 10) and u (3 against 1) are A's; ok (3 against
-    // 3) is neither; you (0 against 5) is B's.
-    EXPECT_EQ(forms_of(k), (std::vector<std::string>{"lol", "u", "ok", "you"}));
+    // 3) is neither, and not listed; you (0 against 5) is B's.
+    EXPECT_EQ(forms_of(k), (std::vector<std::string>{"lol", "u", "you"}));
     for (std::size_t i = 0; i + 1 < k.rows.size(); ++i)
         EXPECT_GE(k.rows[i].signedG2(), k.rows[i + 1].signedG2());
     EXPECT_LT(k.rows.back().signedG2(), 0);
@@ -70,6 +71,12 @@ TEST(ExploreKeywordSign, SignedG2OrdersAsKeywordsFirstAndEmptySidesAreSaid) {
         for (const auto& [key, value] : shown.settings) said |= value == c.error;
         EXPECT_TRUE(said) << c.error;
     }
+    // A against itself: every form at the same rate on both sides, G2 = 0,
+    // a keyword of neither side (no rows, and no error either).
+    const Keywords same = keywords(*x, a, a, 0);
+    EXPECT_TRUE(same.error.empty());
+    EXPECT_TRUE(same.rows.empty());
+    for (const KeywordRow& r : k.rows) EXPECT_GT(r.stats.g2, 0) << x->shown(r.form);
 }
 
 TEST(ExploreFilters, NumbersPlaceholdersStopListsAndFloors) {
@@ -119,6 +126,12 @@ TEST(ExploreFilters, NumbersPlaceholdersStopListsAndFloors) {
     EXPECT_FALSE(parse_stop_list("\xFF", "s", &error));
     EXPECT_FALSE(read_stop_list("/nonexistent/stop", &error));
     EXPECT_EQ(error, "/nonexistent/stop cannot be read");
+    // A folder is no list (it once read as an empty one, accepted without a word).
+    const std::string folder = ::testing::TempDir();
+    EXPECT_FALSE(read_stop_list(folder, &error));
+    EXPECT_EQ(error, folder + " is a folder, not a file");
+    EXPECT_FALSE(EmoticonList::read_file(folder, &error));
+    EXPECT_EQ(error, folder + " is a folder, not a file");
 
     ExploreCorpus x(
         {writer("1", "p"), writer("2", "q"), writer("3", "r")},
