@@ -15,6 +15,7 @@ class Glossary {
 public:
     explicit Glossary(GlossaryData data);
 
+    const GlossaryData& data() const { return data_; }
     const std::vector<std::string>& forms() const { return data_.forms; }
     const std::vector<std::string>& interpretations() const { return data_.interpretations; }
 

@@ -1,6 +1,7 @@
 #include "app/compare_form.h"
 
-#include "app/explorer.h"
+#include "authors/author_index.h"
+#include "corpus/corpus.h"
 #include "explore/form_index.h"
 #include "explore/tables.h"
 #include "variation/tables.h"
@@ -9,16 +10,16 @@
 
 namespace zapt {
 
-CompareGroups::CompareGroups(const Explorer& app, const GroupIndex& index, std::string selectedForm,
-                             const AuthorFields& fields, const std::vector<std::string>& applied,
+CompareGroups::CompareGroups(const Corpus& corpus, const GroupIndex& index,
+                             std::string selectedForm, const std::vector<std::string>& applied,
                              CompareMemory* memory)
-    : app_(app), index_(index), fields_(fields), memory_(memory ? memory : &ownMemory_) {
-    fields_.authors = &app.authors();
+    : corpus_(corpus), index_(index), fields_(author_fields(corpus)),
+      memory_(memory ? memory : &ownMemory_) {
     groupings_ = group_by_choices(fields_);
     for (const GroupBy& g : groupings_) form_.cboGroupBy.push_back(g.caption());
     for (const std::string& line : applied)
         form_.lblApplied += (form_.lblApplied.empty() ? "" : "; ") + line;
-    for (const VariantFamily& f : app.variantFamilies()) form_.cboFamily.push_back(f.caption);
+    for (const VariantFamily& f : corpus.families()) form_.cboFamily.push_back(f.caption);
     form_.cboFamily.push_back("Your own forms:");
     form_.txtOwnFormsEnabled = form_.family == form_.ownFormsRow();
     form_.txtCollForm = std::move(selectedForm);
@@ -45,7 +46,7 @@ void CompareGroups::cboGroupBy_Change(int row) {
     form_.groupBy = row;
     std::unique_ptr<GroupIndex>& made = memory_->indexes[row];
     if (row != 0 && !made) {
-        made = std::make_unique<GroupIndex>(app_.form3(), fields_,
+        made = std::make_unique<GroupIndex>(corpus_.store(), fields_,
                                             groupings_[static_cast<std::size_t>(row)]);
     }
     form_.lblGroups.clear();
@@ -76,7 +77,7 @@ void CompareGroups::workOutMetrics() {
     const GroupIndex& groups = groupIndex();
     auto held = memory_->metrics.find(form_.groupBy);
     if (held == memory_->metrics.end())
-        held = memory_->metrics.emplace(form_.groupBy, group_metrics(app_.authorIndex(), groups))
+        held = memory_->metrics.emplace(form_.groupBy, group_metrics(corpus_.authorIndex(), groups))
                    .first;
     form_.metrics = held->second;
     form_.metricsDone = true;
@@ -160,8 +161,6 @@ void CompareGroups::makeChart() {
 
 void CompareGroups::makeAuthors() {
     const FormList& forms = form_.comparison.forms;
-    if (!memory_->formIndex)
-        memory_->formIndex = std::make_shared<FormIndex>(app_.form3(), app_.authors());
     // The authors compared: every register row, or the subcorpus's authors.
     std::vector<std::size_t> rows;
     const GroupIndex& groups = groupIndex();
@@ -170,10 +169,10 @@ void CompareGroups::makeAuthors() {
             if (g.all) rows = groups.memberRows(g);
         }
     } else {
-        for (std::size_t k = 0; k < app_.authors().size(); ++k) rows.push_back(k);
+        for (std::size_t k = 0; k < corpus_.authors().size(); ++k) rows.push_back(k);
     }
     form_.tblAuthors =
-        authors_table(*memory_->formIndex, fields_, rows, forms.forms,
+        authors_table(corpus_.forms(), fields_, rows, forms.forms,
                       "Authors and forms: " + (forms.caption.empty() ? forms.name : forms.caption));
     form_.authorsDone = true;
     ++form_.authorsRevision;
@@ -184,7 +183,7 @@ void CompareGroups::compare() {
     if (form_.family == form_.ownFormsRow()) {
         forms = own_forms(form_.txtOwnForms);
     } else {
-        const std::vector<VariantFamily>& families = app_.variantFamilies();
+        const std::vector<VariantFamily>& families = corpus_.families();
         const std::string& list = families[static_cast<std::size_t>(form_.family)].list;
         if (auto f = find_family(families, list)) forms = *f;
     }
@@ -229,8 +228,9 @@ void CompareGroups::findCollocations() {
     auto it = held.find(key);
     if (it == held.end()) {
         if (held.size() >= CompareMemory::kMostHeld) held.clear();
-        it = held.emplace(key, collocation_table(app_.form3(), form_.txtCollForm, form_.settings))
-                 .first;
+        it =
+            held.emplace(key, collocation_table(corpus_.store(), form_.txtCollForm, form_.settings))
+                .first;
     }
     form_.collocations = it->second;
     form_.tblOccurrences = occurrences_table(form_.collocations);

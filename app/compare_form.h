@@ -21,7 +21,6 @@
 
 namespace zapt {
 
-class Explorer;
 class FormIndex;
 
 enum class CompareTab { Shares = 0, Metrics = 1, Collocations = 2, Chart = 3, Authors = 4 };
@@ -94,23 +93,19 @@ struct CompareMemory {
     // The most comparisons and collocation tables held: past it they are all
     // let go and held afresh, which bounds the memory of a long session.
     static constexpr std::size_t kMostHeld = 32;
-    // The exploring tools' index of the corpus, for the authors' table; made
-    // when that table is first asked for.
-    std::shared_ptr<const FormIndex> formIndex;
 };
 
 class CompareGroups {
 public:
-    // `app` and `index` must outlive the state. The first family is compared
-    // at once; the collocations of `selectedForm` (the glossary form selected
-    // in the main window) are found when it is not empty.
-    // `fields` gives the fields the groups can be made of (the register is
-    // the explorer's); `applied` the lines of applied_lists().
+    // `corpus` and `index` (the groups of age band by gender) must outlive
+    // the state. The first family is compared at once; the collocations of
+    // `selectedForm` (the glossary form selected in the main window) are
+    // found when it is not empty. The groups can be made of any field of the
+    // corpus's authors; `applied` gives the lines of applied_lists().
     // `memory`, when given, outlives the state and is shared by every window
     // of the corpus.
-    CompareGroups(const Explorer& app, const GroupIndex& index, std::string selectedForm,
-                  const AuthorFields& fields = {}, const std::vector<std::string>& applied = {},
-                  CompareMemory* memory = nullptr);
+    CompareGroups(const Corpus& corpus, const GroupIndex& index, std::string selectedForm,
+                  const std::vector<std::string>& applied = {}, CompareMemory* memory = nullptr);
 
     // The groups of the chosen grouping.
     const GroupIndex& groupIndex() const;
@@ -160,7 +155,7 @@ private:
     // The selected form's collocations are still to be counted.
     bool collocationsPending_ = false;
 
-    const Explorer& app_;
+    const Corpus& corpus_;
     const GroupIndex& index_;
     AuthorFields fields_;
     std::vector<GroupBy> groupings_;

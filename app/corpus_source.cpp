@@ -1,5 +1,9 @@
 #include "app/corpus_source.h"
 
+#include "analysis/glossary.h"
+#include "authors/author_index.h"
+#include "explore/form_index.h"
+
 #include "corpus/encoding.h"
 #include "corpus/text.h"
 #include "selection/age_band.h"
@@ -134,21 +138,122 @@ LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress
     return c;
 }
 
-LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress& progress) {
-    std::vector<BandBounds> bands = bands_of(options);
-    LoadedCorpus c = read_corpus_source(options, progress);
-    set_age_bands(std::move(bands));
-    // An age range across two bands puts its author in none: counted, so that
-    // no author drops out of the groups unseen.
-    for (const RegisterRow& a : c.data.authors) {
+AgeBands age_bands_of(const CorpusOptions& options) {
+    return AgeBands(bands_of(options));
+}
+
+CorpusLexicon make_lexicon(GlossaryData glossary, std::vector<VariantFamily> families,
+                           bool builtinGlossary, bool builtinFamilies) {
+    CorpusLexicon l;
+    l.glossary = std::make_shared<const Glossary>(glossary);
+    l.glossaryData = std::move(glossary);
+    l.families = std::move(families);
+    l.builtinGlossary = builtinGlossary;
+    l.builtinFamilies = builtinFamilies;
+    return l;
+}
+
+namespace {
+
+// The form index of a store and register, made when first asked for.
+Once<FormIndex> form_index_of(std::shared_ptr<const CorpusStore> store,
+                              std::shared_ptr<const AuthorRegister> authors) {
+    return Once<FormIndex>([store = std::move(store), authors = std::move(authors)] {
+        return std::make_shared<const FormIndex>(*store, *authors);
+    });
+}
+
+// The author index of a store, register and glossary, made when first asked for.
+Once<AuthorIndex> author_index_of(std::shared_ptr<const CorpusStore> store,
+                                  std::shared_ptr<const AuthorRegister> authors,
+                                  std::shared_ptr<const Glossary> glossary) {
+    return Once<AuthorIndex>(
+        [store = std::move(store), authors = std::move(authors), glossary = std::move(glossary)] {
+            return std::make_shared<const AuthorIndex>(*store, *authors, *glossary);
+        });
+}
+
+// An age range across two bands puts its author in none: counted, so that no
+// author drops out of the groups unseen.
+void count_ranges_across_bands(const std::vector<RegisterRow>& authors, const AgeBands& bands,
+                               LoadReport& report) {
+    for (const RegisterRow& a : authors) {
         const AgeSpan age = read_age(a.age);
-        if (age.known && age.lo != age.hi && !query_band(age) && query_band(age.lo) &&
-            query_band(age.hi))
-            c.report.add("age range across bands",
-                         "an author's age range lies across two age bands",
-                         "the author is in no age group", "author " + a.code, 0);
+        if (age.known && age.lo != age.hi && !bands.query_band(age) && bands.query_band(age.lo) &&
+            bands.query_band(age.hi))
+            report.add("age range across bands", "an author's age range lies across two age bands",
+                       "the author is in no age group", "author " + a.code, 0);
     }
-    return c;
+}
+
+} // namespace
+
+std::shared_ptr<const Corpus> make_corpus(LoadedCorpus loaded, AgeBands bands,
+                                          AuthorIndexWhen when) {
+    DataSet& data = loaded.data;
+    count_ranges_across_bands(data.authors, bands, loaded.report);
+    Corpus::Parts p;
+    auto authors = std::make_shared<const AuthorRegister>(build_author_register(data.authors));
+    auto lexicon = std::make_shared<const CorpusLexicon>(
+        make_lexicon(std::move(data.glossary), std::move(data.variants), loaded.builtInGlossary,
+                     loaded.builtInFamilies));
+    std::shared_ptr<const CorpusStore> store;
+    if (when == AuthorIndexWhen::WhileReading) {
+        // The figures of the texts are counted while the corpus text is indexed.
+        auto index = std::make_shared<AuthorIndex>();
+        store = std::make_shared<const CorpusStore>(
+            build_corpus_store(data.corpus, data.authors, [&](const CorpusStore& s) {
+                index->countTexts(s, *lexicon->glossary);
+            }));
+        index->readRegister(*store, *authors);
+        p.authorIndex = Once<AuthorIndex>(std::shared_ptr<const AuthorIndex>(std::move(index)));
+    } else {
+        store = std::make_shared<const CorpusStore>(build_corpus_store(data.corpus, data.authors));
+        p.authorIndex = author_index_of(store, authors, lexicon->glossary);
+    }
+    data.corpus = {}; // the store holds the texts now
+    auto metadata = std::make_shared<CorpusMetadata>();
+    metadata->authorColumns = std::move(data.metadataColumns);
+    metadata->authorValues = std::move(data.authorMetadata);
+    metadata->textColumns = std::move(data.textColumns);
+    metadata->textValues = std::move(data.textMetadata);
+    p.forms = form_index_of(store, authors);
+    p.store = std::move(store);
+    p.authors = std::move(authors);
+    p.metadata = std::move(metadata);
+    p.bands = std::make_shared<const AgeBands>(std::move(bands));
+    p.lexicon = std::move(lexicon);
+    p.source = std::move(loaded.name);
+    p.report = std::make_shared<const LoadReport>(std::move(loaded.report));
+    return std::make_shared<const Corpus>(std::move(p));
+}
+
+std::shared_ptr<const Corpus> corpus_of(DataSet data, AgeBands bands, std::string source) {
+    LoadedCorpus loaded;
+    loaded.data = std::move(data);
+    loaded.name = std::move(source);
+    return make_corpus(std::move(loaded), std::move(bands));
+}
+
+std::shared_ptr<const Corpus> load_corpus_source(const CorpusOptions& options,
+                                                 const LoadProgress& progress,
+                                                 AuthorIndexWhen when) {
+    AgeBands bands = age_bands_of(options);
+    return make_corpus(read_corpus_source(options, progress), std::move(bands), when);
+}
+
+std::shared_ptr<const Corpus> with_bands(const Corpus& corpus, AgeBands bands) {
+    Corpus::Parts p = corpus.parts();
+    p.bands = std::make_shared<const AgeBands>(std::move(bands));
+    return std::make_shared<const Corpus>(std::move(p));
+}
+
+std::shared_ptr<const Corpus> with_lexicon(const Corpus& corpus, CorpusLexicon lexicon) {
+    Corpus::Parts p = corpus.parts();
+    p.lexicon = std::make_shared<const CorpusLexicon>(std::move(lexicon));
+    // The author index counts the uses of the glossary's forms.
+    p.authorIndex = author_index_of(p.store, p.authors, p.lexicon->glossary);
+    return std::make_shared<const Corpus>(std::move(p));
 }
 
 std::string describe_authors(const AuthorRegister& authors) {
@@ -198,15 +303,16 @@ std::string describe_authors(const AuthorRegister& authors) {
     return s;
 }
 
-std::vector<std::string> applied_lists(const LoadedCorpus& corpus) {
+std::vector<std::string> applied_lists(const Corpus& corpus) {
     std::vector<std::string> out;
-    if (corpus.name == "built-in") return out;
-    if (corpus.builtInGlossary)
+    if (corpus.source() == "built-in") return out;
+    const CorpusLexicon& l = corpus.lexicon();
+    if (l.builtinGlossary)
         out.push_back("glossary: built-in (British English, " +
-                      std::to_string(corpus.data.glossary.forms.size()) + " forms)");
-    if (corpus.builtInFamilies)
+                      std::to_string(l.glossaryData.forms.size()) + " forms)");
+    if (l.builtinFamilies)
         out.push_back("variant families: built-in (British English, " +
-                      std::to_string(corpus.data.variants.size()) + " families)");
+                      std::to_string(l.families.size()) + " families)");
     return out;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "corpus/author_register.h"
+#include "corpus/corpus.h"
 #include "corpus/data_files.h"
 #include "corpus/load_report.h"
 #include "corpus/table_reader.h"
@@ -63,15 +64,47 @@ std::vector<BandBounds> bands_of(const CorpusOptions& options);
 LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {},
                                 LoadReport* failed = nullptr);
 
-// Loads the corpus and sets its age bands. Throws DataError for a corpus that
-// cannot be read at all (or a wrong --bands list), LoadCancelled when
+// The bands `options` asks for, as a value (the built-in five when none);
+// throws DataError for a wrong list.
+AgeBands age_bands_of(const CorpusOptions& options);
+
+// When the author index of a corpus is made: while the corpus is read (the
+// windows, which show it at once), or when first asked for (zapt-report,
+// whose commands mostly need other parts).
+enum class AuthorIndexWhen { WhileReading, WhenAsked };
+
+// Makes the corpus of what read_corpus_source read, with `bands`: the store,
+// the register, the metadata, the lexicon, the author index (see `when`) and
+// the form index (made when first asked for). Counts in its report the authors
+// whose age range lies across two bands.
+std::shared_ptr<const Corpus> make_corpus(LoadedCorpus loaded, AgeBands bands,
+                                          AuthorIndexWhen when = AuthorIndexWhen::WhileReading);
+
+// The corpus of a data set in hand (the built-in age bands unless others are
+// given), made as make_corpus makes one.
+std::shared_ptr<const Corpus> corpus_of(DataSet data, AgeBands bands = {},
+                                        std::string source = "built-in");
+
+// Reads the corpus `options` name and makes it. Throws DataError for a corpus
+// that cannot be read at all (or a wrong --bands list), LoadCancelled when
 // `progress` says stop.
-LoadedCorpus load_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {});
+std::shared_ptr<const Corpus>
+load_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {},
+                   AuthorIndexWhen when = AuthorIndexWhen::WhileReading);
+
+// The same corpus with other bands, or another lexicon: a new corpus sharing
+// every part that does not depend on them.
+std::shared_ptr<const Corpus> with_bands(const Corpus& corpus, AgeBands bands);
+std::shared_ptr<const Corpus> with_lexicon(const Corpus& corpus, CorpusLexicon lexicon);
+
+// A lexicon of a glossary and families read from files.
+CorpusLexicon make_lexicon(GlossaryData glossary, std::vector<VariantFamily> families,
+                           bool builtinGlossary, bool builtinFamilies);
 
 // What applies beyond the corpus itself, for the About window and every
 // export's header: "glossary: built-in (British English, 743 forms)" and the
 // same for the families, when a corpus of the user's own uses the built-in ones.
-std::vector<std::string> applied_lists(const LoadedCorpus& corpus);
+std::vector<std::string> applied_lists(const Corpus& corpus);
 
 // Who the authors of a corpus are, in a sentence or two for the About window:
 // the span of their ages, how many are women and men, their education codes;

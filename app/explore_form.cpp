@@ -55,21 +55,9 @@ std::string hidden_caption(std::size_t hidden) {
 
 } // namespace
 
-ExploreForm::ExploreForm(const CorpusStore& store, const AuthorRegister& authors,
-                         const Glossary& glossary, std::vector<std::string> metadataColumns,
-                         std::vector<std::vector<std::string>> authorMetadata,
-                         std::string dictionary)
-    : ExploreForm(FormIndex(store, authors), store, authors, glossary, std::move(metadataColumns),
-                  std::move(authorMetadata), std::move(dictionary)) {}
-
-ExploreForm::ExploreForm(FormIndex index, const CorpusStore& store, const AuthorRegister& authors,
-                         const Glossary& glossary, std::vector<std::string> metadataColumns,
-                         std::vector<std::vector<std::string>> authorMetadata,
-                         std::string dictionary)
-    : store_(&store), authors_(&authors), metadataColumns_(std::move(metadataColumns)),
-      authorMetadata_(std::move(authorMetadata)), fields_{&authors, &metadataColumns_,
-                                                          &authorMetadata_},
-      index_(std::make_shared<const FormIndex>(std::move(index))), glossary_(glossary),
+ExploreForm::ExploreForm(const Corpus& corpus, std::string dictionary)
+    : store_(&corpus.store()), authors_(&corpus.authors()), fields_(author_fields(corpus)),
+      index_(corpus.parts().forms.shared()), glossary_(corpus.glossary()),
       dictionaryPath_(std::move(dictionary)) {
     Subcorpus whole;
     whole.name = "whole corpus";
@@ -842,8 +830,6 @@ bool ExploreForm::takeWork(bool wait) {
             return true;
         }
         index_ = w->index;
-        // The texts' authors are read through the index in force.
-        if (fields_.textAuthors) fields_.textAuthors = &index_->textAuthors();
         if (w->reference) referenceIndex_ = w->referenceIndex;
         emoticons_.choice = w->choice;
         refreshSubcorpora();
@@ -875,17 +861,6 @@ bool ExploreForm::takeWork(bool wait) {
 }
 
 // ---- Subcorpora kept between sessions ----------------------------------------
-
-void ExploreForm::setTextColumns(std::vector<std::string> columns,
-                                 std::vector<std::vector<std::string>> values) {
-    textColumns_ = std::move(columns);
-    fields_.textColumns = &textColumns_;
-    // The values choose texts only when there is a row for each text.
-    const bool perText = !values.empty() && values.size() == index_->textCount();
-    textMetadata_ = perText ? std::move(values) : std::vector<std::vector<std::string>>{};
-    fields_.textMetadata = perText ? &textMetadata_ : nullptr;
-    fields_.textAuthors = perText ? &index_->textAuthors() : nullptr;
-}
 
 std::vector<std::pair<std::string, std::string>> ExploreForm::keptSubcorpora() const {
     std::vector<std::pair<std::string, std::string>> out;

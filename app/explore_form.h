@@ -13,6 +13,7 @@
 #pragma once
 
 #include "corpus/author_register.h"
+#include "corpus/corpus.h"
 #include "corpus/corpus_store.h"
 #include "explore/concordance.h"
 #include "explore/emoticons.h"
@@ -45,19 +46,10 @@ struct ReferenceCorpus {
 
 class ExploreForm {
 public:
-    // The window over a corpus: its store, register and glossary (which must
-    // outlive the window) and the metadata columns of a corpus read from a
-    // table. `dictionary` is the standard word list of the word list's filter.
-    ExploreForm(const CorpusStore& store, const AuthorRegister& authors, const Glossary& glossary,
-                std::vector<std::string> metadataColumns = {},
-                std::vector<std::vector<std::string>> authorMetadata = {},
-                std::string dictionary = kStandardWordList);
-    // The same with the form index already built over `store` and `authors`
-    // (a window may build it on a second thread while the corpus loads).
-    ExploreForm(FormIndex index, const CorpusStore& store, const AuthorRegister& authors,
-                const Glossary& glossary, std::vector<std::string> metadataColumns = {},
-                std::vector<std::vector<std::string>> authorMetadata = {},
-                std::string dictionary = kStandardWordList);
+    // The window over a corpus (which must outlive the window): its texts,
+    // authors and their fields, glossary and form index. `dictionary` is the
+    // standard word list of the word list's filter.
+    explicit ExploreForm(const Corpus& corpus, std::string dictionary = kStandardWordList);
     ExploreForm(const ExploreForm&) = delete;
     ExploreForm& operator=(const ExploreForm&) = delete;
     // Waits for work still running on the second thread.
@@ -279,11 +271,6 @@ public:
     void restoreSubcorpora(const std::vector<std::pair<std::string, std::string>>& kept);
     std::vector<std::pair<std::string, std::string>> keptSubcorpora() const;
     std::function<void()> subcorporaChanged;
-    // The text fields of a table, named as such when a condition uses one;
-    // with each text's values of them (one row per text of the corpus, one
-    // value per column), a condition on a text field chooses texts.
-    void setTextColumns(std::vector<std::string> columns,
-                        std::vector<std::vector<std::string>> values = {});
 
 private:
     Scope scopeOf(int subcorpus) const;
@@ -304,10 +291,6 @@ private:
     struct Work;
     const CorpusStore* store_;
     const AuthorRegister* authors_;
-    std::vector<std::string> metadataColumns_;
-    std::vector<std::vector<std::string>> authorMetadata_;
-    std::vector<std::string> textColumns_;
-    std::vector<std::vector<std::string>> textMetadata_;
     AuthorFields fields_;
     std::shared_ptr<const FormIndex> index_;
     std::vector<GroupField> fieldChoices_;

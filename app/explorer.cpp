@@ -78,30 +78,15 @@ FamilyPlaces family_places(const std::vector<VariantFamily>& families) {
     return out;
 }
 
-Explorer::Explorer(const DataSet& data, Effects& effects)
-    : authors_(build_author_register(data.authors)), effects_(effects), glossary_(data.glossary),
-      families_(data.variants) {
-    buildStore(data);
+Explorer::Explorer(std::shared_ptr<const Corpus> corpus, Effects& effects)
+    : corpus_(std::move(corpus)), store_(corpus_->store()), authors_(corpus_->authors()),
+      glossary_(corpus_->glossary()), families_(corpus_->families()),
+      index_(corpus_->authorIndex()), effects_(effects) {
     setUp();
-}
-
-Explorer::Explorer(DataSet&& data, Effects& effects)
-    : authors_(build_author_register(data.authors)), effects_(effects),
-      glossary_(std::move(data.glossary)), families_(std::move(data.variants)) {
-    buildStore(data);
-    data = DataSet(); // the store holds the texts now
-    setUp();
-}
-
-void Explorer::buildStore(const DataSet& data) {
-    // The figures of the rows are counted while the corpus text is indexed.
-    form3_ = build_corpus_store(data.corpus, data.authors,
-                                [this](const CorpusStore& s) { index_.countTexts(s, glossary_); });
-    index_.readRegister(form3_, authors_);
 }
 
 void Explorer::setUp() {
-    form1_.lblNumOfCorpusTexts = format_whole(form3_.corpusTextCount());
+    form1_.lblNumOfCorpusTexts = format_whole(store_.corpusTextCount());
     form1_.lstNonStandardForms.assign(glossary_.forms());
     form1_.lstNonStandardInterpretations.assign(glossary_.interpretations());
     for (const VariantFamily& f : families_) {
@@ -114,8 +99,8 @@ void Explorer::setUp() {
 }
 
 const AuthorEntry* Explorer::entryOfRow(std::size_t k) const {
-    if (k < form3_.authorName.size()) return index_.entryOfRow(k);
-    const long long name = form3_.nameNumber(form3_.lblCodeName);
+    if (k < store_.authorName.size()) return index_.entryOfRow(k);
+    const long long name = store_.nameNumber(form3_.lblCodeName);
     return name < 0 ? nullptr : &index_[static_cast<std::size_t>(name)];
 }
 
@@ -160,9 +145,9 @@ void Explorer::measureForGroup(int row) {
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
-        form3_.lblAuthorName = form3_.lstAuthorCode[k];
+        form3_.lblAuthorName = store_.lstAuthorCode[k];
     }
-    form3_.lblCodeName = k < form3_.lstCodeName.size() ? form3_.lstCodeName[k] : std::string();
+    form3_.lblCodeName = k < store_.lstCodeName.size() ? store_.lstCodeName[k] : std::string();
     const AuthorEntry* a = entryOfRow(k);
     if (a && iequals(form1_.lblGoingGroup, "y")) {
         for (std::size_t i = 0; i < a->count(); ++i) addGroupText(rowOf(*a, i));
@@ -260,10 +245,11 @@ void Explorer::bandFilter() {
         for (int row : own_rows ? std::span<const int>(&one, 1) : index_.registerRowsOfCode(code)) {
             const auto j = static_cast<std::size_t>(row);
             if (j >= authors_.size()) continue;
-            double texts = j < form3_.lstNumOfTextsPerAuthor.size()
-                               ? read_leading_number(form3_.lstNumOfTextsPerAuthor[j])
+            double texts = j < store_.lstNumOfTextsPerAuthor.size()
+                               ? read_leading_number(store_.lstNumOfTextsPerAuthor[j])
                                : 0.0;
-            if (texts > 0 && in_band(read_age(authors_.lstAuthorAge[j]), form1_.ageOption)) {
+            if (texts > 0 &&
+                corpus_->bands().holds(read_age(authors_.lstAuthorAge[j]), form1_.ageOption)) {
                 form1_.lstEducation.add(authors_.lstAuthorEducation[j]);
                 form1_.AgeTable.add(code);
             }
@@ -304,9 +290,9 @@ void Explorer::AgeTable_Click() {
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
-        form3_.lblAuthorName = form3_.lstAuthorCode[k];
+        form3_.lblAuthorName = store_.lstAuthorCode[k];
     }
-    form3_.lblCodeName = k < form3_.lstCodeName.size() ? form3_.lstCodeName[k] : std::string();
+    form3_.lblCodeName = k < store_.lstCodeName.size() ? store_.lstCodeName[k] : std::string();
 
     // The author's texts, in corpus order. lstTextsFound keeps its strings'
     // room from the last selection, so a run over a group allocates little.
@@ -479,16 +465,16 @@ void Explorer::lstNonStandards_Click() {
             row_in_range(form1_.lstNonStandardInterpretations, j) ? j : -1;
         form1_.lblInterpretation = glossary_.interpretation(j);
     }
-    form1_.lblWordTotal = format_whole(form3_.text2Index.total());
-    form1_.lblInstancesOfSearchWord = format_whole(form3_.text2Index.count(word));
+    form1_.lblWordTotal = format_whole(store_.text2Index.total());
+    form1_.lblInstancesOfSearchWord = format_whole(store_.text2Index.count(word));
     effects_.setFocus(FocusTarget::lstNonStandards);
 }
 
 void Explorer::lstNonStandardForms_Click() {
     form1_.lblCorpusTotal = "0";
     const std::string& word = form1_.lstNonStandardForms.text();
-    form1_.lblWordTotal = format_whole(form3_.text2Index.total());
-    form1_.lblCorpusTotal = format_whole(form3_.text2Index.count(word));
+    form1_.lblWordTotal = format_whole(store_.text2Index.total());
+    form1_.lblCorpusTotal = format_whole(store_.text2Index.count(word));
 }
 
 // ---- Variant families and the word search --------------------------------------------
@@ -520,7 +506,7 @@ void Explorer::family_Click(std::size_t family) {
     const std::string word = f.list.text();
     f.Individual = format_whole(count_word(form1_.txtIndividualsTexts, word));
     f.InGroup = format_whole(count_word(form1_.Text2, word));
-    f.InCorpus = format_whole(form3_.text2Index.count(word));
+    f.InCorpus = format_whole(store_.text2Index.count(word));
 }
 
 void Explorer::cmdSearchGroup_Click() {
@@ -530,8 +516,8 @@ void Explorer::cmdSearchGroup_Click() {
 
 void Explorer::cmdSearch_Click() {
     form1_.lblInstInCorpus = "0";
-    form1_.lblWordTotal = format_whole(form3_.text2Index.total());
-    form1_.lblInstInCorpus = format_whole(form3_.text2Index.count(form1_.txtSearch));
+    form1_.lblWordTotal = format_whole(store_.text2Index.total());
+    form1_.lblInstInCorpus = format_whole(store_.text2Index.count(form1_.txtSearch));
 }
 
 void Explorer::txtSearch_KeyDown(int keyCode) {
@@ -543,7 +529,7 @@ void Explorer::txtSearch_KeyDown(int keyCode) {
 // ---- Punctuation ------------------------------------------------------------------------
 
 void Explorer::cmdPuncCount_Click() {
-    form1_.lblPuncCount = format_whole(count_punctuation_kind(form3_.Text1, form1_.puncOption));
+    form1_.lblPuncCount = format_whole(count_punctuation_kind(store_.Text1, form1_.puncOption));
 }
 
 void Explorer::cmdClusterPunctuation_Click() {
@@ -554,7 +540,7 @@ void Explorer::cmdClusterPunctuation_Click() {
 
 void Explorer::cmdColls_Click() {
     const std::string word = form1_.lstNonStandardForms.text();
-    form11_.Text1 = collocations(form3_.Text2, form3_.text2Index, word);
+    form11_.Text1 = collocations(store_.Text2, store_.text2Index, word);
     form11_.Label2 = word;
     form11_.open = true;
     effects_.showCollocationsForm();
@@ -576,7 +562,7 @@ void Explorer::cmdGetCorpusData_Click() {
 
 void Explorer::cmdAges_Click() {
     // Each click counts afresh, so a second click shows the same counts.
-    AgeBreakdown b = age_breakdown(authors_, form3_);
+    AgeBreakdown b = age_breakdown(authors_, store_, corpus_->bands());
     form4_.lblUnder18s = format_whole(b.bands[0]);
     form4_.lbl18To25 = format_whole(b.bands[1]);
     form4_.lbl25To40 = format_whole(b.bands[2]);
@@ -585,7 +571,7 @@ void Explorer::cmdAges_Click() {
 }
 
 void Explorer::cmdGender_Click() {
-    GenderBreakdown b = gender_breakdown(authors_, form3_);
+    GenderBreakdown b = gender_breakdown(authors_, store_);
     form4_.lblMale = format_whole(b.male);
     form4_.lblFemale = format_whole(b.female);
 }

@@ -10,6 +10,7 @@
 #include "authors/author_index.h"
 #include "authors/group_figures.h"
 #include "corpus/author_register.h"
+#include "corpus/corpus.h"
 #include "corpus/corpus_store.h"
 #include "corpus/data_files.h"
 
@@ -45,22 +46,22 @@ FamilyPlaces family_places(const std::vector<VariantFamily>& families);
 
 class Explorer {
 public:
-    // Start-up: builds the corpus store, counts the texts per author and fills
-    // the main window's fixed lists. `effects` must outlive the explorer.
-    Explorer(const DataSet& data, Effects& effects);
-    // The same, taking the texts over from `data` instead of copying them;
-    // `data` is left empty.
-    Explorer(DataSet&& data, Effects& effects);
+    // Start-up over a loaded corpus: fills the main window's fixed lists.
+    // `effects` must outlive the state.
+    Explorer(std::shared_ptr<const Corpus> corpus, Effects& effects);
 
     // The state, read-only: only the operations below change it.
     const MainForm& form1() const { return form1_; }
-    const CorpusStore& form3() const { return form3_; }
-    const AuthorRegister& authors() const { return authors_; }
+    const CorpusForm& form3() const { return form3_; }
     const CorpusDataForm& form4() const { return form4_; }
     const CollocationsForm& form11() const { return form11_; }
 
+    // The corpus the window shows.
+    const Corpus& corpus() const { return *corpus_; }
+    const std::shared_ptr<const Corpus>& sharedCorpus() const { return corpus_; }
+    const CorpusStore& store() const { return store_; }
+    const AuthorRegister& authors() const { return authors_; }
     const Glossary& glossary() const { return glossary_; }
-    // The corpus by author, built at start-up.
     const AuthorIndex& authorIndex() const { return index_; }
     const std::vector<VariantFamily>& variantFamilies() const { return families_; }
 
@@ -108,7 +109,7 @@ public:
     // author index without changing the state (see group_figures).
     using GroupFigures = zapt::GroupFigures;
     GroupFigures groupFigures(AgeBand band, Gender gender) const {
-        return group_figures(index_, band, gender);
+        return group_figures(index_, corpus_->bands(), band, gender);
     }
 
     // Tests and benchmarks set up states no window event can make (a code
@@ -119,9 +120,14 @@ public:
     static constexpr int kDesignWidth = 16770;
 
 private:
+    std::shared_ptr<const Corpus> corpus_;
+    const CorpusStore& store_;
+    const AuthorRegister& authors_;
+    const Glossary& glossary_;
+    const std::vector<VariantFamily>& families_;
+    const AuthorIndex& index_;
     MainForm form1_;
-    CorpusStore form3_;
-    AuthorRegister authors_;
+    CorpusForm form3_;
     CorpusDataForm form4_;
     CollocationsForm form11_;
 
@@ -130,7 +136,6 @@ private:
     void resetAuthorLabels();
     void bandFilter();
     void selectNonStandardFormsByProgram(int row);
-    void buildStore(const DataSet& data);
     void setUp();
     void clearGroupTexts();
     void measureForGroup(int row);
@@ -141,16 +146,12 @@ private:
     // Whether txtTexts is the joined rows of found_ plus the final blank.
     bool txtTextsIsCurrent() const;
     Effects& effects_;
-    Glossary glossary_;
-    std::vector<VariantFamily> families_;
-
-    AuthorIndex index_;
     // The entry of the name of register row k (of the selected name when
     // there is no such row); nothing when no text has it.
     const AuthorEntry* entryOfRow(std::size_t k) const;
     // Row i of an entry's texts.
     std::string_view rowOf(const AuthorEntry& a, std::size_t i) const {
-        return AuthorIndex::row(form3_, a, i);
+        return AuthorIndex::row(store_, a, i);
     }
     // The entry whose texts the last author selection put into lstTextsFound.
     const AuthorEntry* foundEntry_ = nullptr;

@@ -94,6 +94,13 @@ struct MainForm {
 };
 
 // The corpus data window: counts of authors with texts by age band and gender.
+// The corpus window (Form3), never shown: the selected author's code and the
+// name of the texts the selection gathers.
+struct CorpusForm {
+    std::string lblCodeName;
+    std::string lblAuthorName;
+};
+
 struct CorpusDataForm {
     bool open = false;
     std::string lblUnder18s = "0";

@@ -11,36 +11,23 @@
 namespace zapt {
 namespace {
 
-// Sets other bands for as long as it lives, then the ones in use before.
-class BandsForAWhile {
-public:
-    explicit BandsForAWhile(std::vector<BandBounds> bands) : before_(age_bounds()) {
-        set_age_bands(std::move(bands));
-    }
-    ~BandsForAWhile() { set_age_bands(std::move(before_)); }
-    BandsForAWhile(const BandsForAWhile&) = delete;
-    BandsForAWhile& operator=(const BandsForAWhile&) = delete;
-
-private:
-    std::vector<BandBounds> before_;
-};
-
-void count_bands(const DataSet& data, const std::vector<BandBounds>& bounds, CorpusPreview& p) {
-    BandsForAWhile in_use(bounds);
-    std::vector<std::size_t> counts(age_bands().size(), 0);
+// The authors each of the preview's own bands would hold (the running
+// program's bands are another corpus's and stay as they are).
+void count_bands(const DataSet& data, const AgeBands& bands, CorpusPreview& p) {
+    std::vector<std::size_t> counts(bands.size(), 0);
     for (const RegisterRow& a : data.authors) {
         const AgeSpan age = read_age(a.age);
         if (!age.known) {
             ++p.authorsWithoutAge;
-        } else if (auto band = query_band(age)) {
+        } else if (auto band = bands.query_band(age)) {
             ++counts[static_cast<std::size_t>(*band)];
         } else {
             ++p.authorsInNoBand;
         }
     }
-    for (AgeBand b : age_bands())
-        p.bands.emplace_back(band_caption(b), counts[static_cast<std::size_t>(b)]);
-    p.fitsMainWindow = age_bands().size() <= kMaxWindowBands;
+    for (AgeBand b : bands.bands())
+        p.bands.emplace_back(bands.caption(b), counts[static_cast<std::size_t>(b)]);
+    p.fitsMainWindow = bands.size() <= kMaxWindowBands;
 }
 
 void preview_rows(const DataSet& data, std::size_t wanted, CorpusPreview& p) {
@@ -100,18 +87,7 @@ std::string first_half(std::string_view text) {
 }
 
 std::string bands_list(const std::vector<BandBounds>& bands) {
-    std::string out;
-    for (const BandBounds& b : bands) {
-        if (!out.empty()) out += ',';
-        if (!b.lo && b.hi) {
-            out += "<" + std::to_string(*b.hi + 1);
-        } else if (b.lo && !b.hi) {
-            out += std::to_string(*b.lo) + "+";
-        } else if (b.lo && b.hi) {
-            out += std::to_string(*b.lo) + "-" + std::to_string(*b.hi);
-        }
-    }
-    return out;
+    return AgeBands(bands).list();
 }
 
 std::vector<std::string> corpus_arguments(const CorpusOptions& options) {
@@ -221,7 +197,7 @@ CorpusPreview preview_corpus(const CorpusOptions& options, std::size_t rows) {
     for (const std::string& d : c.report.columnsDropped) p.columns.push_back("not read: " + d);
     for (const std::string& f : c.report.absentFields) p.columns.push_back("absent: " + f);
     preview_rows(c.data, rows, p);
-    if (p.bandsError.empty()) count_bands(c.data, bounds, p);
+    if (p.bandsError.empty()) count_bands(c.data, AgeBands(bounds), p);
     p.report = format_report(c.report);
     return p;
 }

@@ -106,7 +106,7 @@ ResultTable glossary_table(const Explorer& app) {
     t.title = "Non-standard forms in corpus";
     t.columns = {"form", "interpretation", "corpus_count"};
     const Glossary& g = app.glossary();
-    const WordIndex& index = app.form3().text2Index;
+    const WordIndex& index = app.store().text2Index;
     const ListBox& forms = app.form1().lstNonStandardForms;
     for (std::size_t i = 0; i < forms.items.size(); ++i) {
         const std::string& form = forms.items[i];
@@ -136,10 +136,10 @@ ResultTable non_standards_table(const Explorer& app) {
     for (const std::string& use : app.form1().lstNonStandards.items) {
         const int row = app.glossary().row_for_use(use);
         t.rows.push_back({use, row >= 0 ? app.glossary().interpretation(row) : "",
-                          whole(count_word(app.form3().Text2, use))});
+                          whole(count_word(app.store().Text2, use))});
     }
     add_selection(t, app);
-    t.settings.push_back({"corpus words", whole(word_total(app.form3().Text2))});
+    t.settings.push_back({"corpus words", whole(word_total(app.store().Text2))});
     return t;
 }
 
@@ -157,9 +157,9 @@ ResultTable corpus_data_table(const Explorer& app) {
     const std::string* counts[] = {&f.lblUnder18s, &f.lbl18To25, &f.lbl25To40, &f.lbl41To60,
                                    &f.lbl61Plus};
     std::vector<std::pair<std::string, std::string>> rows;
-    const std::vector<AgeBand>& bands = age_bands();
+    const AgeBands& bands = app.corpus().bands();
     for (std::size_t i = 0; i < bands.size() && i < std::size(counts); ++i)
-        rows.push_back({band_caption(bands[i]), *counts[i]});
+        rows.push_back({bands.caption(bands.bands()[i]), *counts[i]});
     rows.push_back({"Male", f.lblMale});
     rows.push_back({"Female", f.lblFemale});
     return caption_values("Corpus data", std::move(rows));
@@ -172,16 +172,17 @@ std::string shown_group(const Explorer& app) {
     if (f.AgeTable.count() == 0) {
         // An empty group: the options still name it once a query has run.
         if (!iequals(f.lblGoingGroup, "y")) return {};
-        return group_label({false, f.ageOption, f.genderOption});
+        return group_label(app.corpus().bands(), {false, f.ageOption, f.genderOption});
     }
     const std::string& code = f.AgeTable.items.front();
     const AuthorRegister& r = app.authors();
     for (std::size_t j = 0; j < r.size(); ++j) {
         if (!iequals(r.lstAuthorCode[j], code)) continue;
         GroupKey g;
-        g.band = query_band(read_age(r.lstAuthorAge[j])).value_or(AgeBand::Under18);
+        const AgeBands& bands = app.corpus().bands();
+        g.band = bands.query_band(read_age(r.lstAuthorAge[j])).value_or(AgeBand::Under18);
         g.gender = iequals(r.lstAuthorGender[j], "M") ? Gender::Male : Gender::Female;
-        return group_label(g);
+        return group_label(bands, g);
     }
     return {};
 }
@@ -194,8 +195,13 @@ std::string shown_selection(const Explorer& app) {
 }
 
 ExportHeader export_header(const Explorer& app, std::string selection) {
+    return export_header(app.corpus(), std::move(selection));
+}
+
+ExportHeader export_header(const Corpus& corpus, std::string selection) {
     ExportHeader h;
-    h.corpusTexts = app.form3().corpusTextCount();
+    h.corpus = corpus.source();
+    h.corpusTexts = corpus.textCount();
     h.selection = std::move(selection);
     return h;
 }
@@ -207,15 +213,16 @@ std::optional<FormList> find_family(const Explorer& app, std::string_view name) 
 }
 
 std::vector<GroupMetricsRow> group_metrics(const Explorer& app, int privacyThreshold) {
-    return group_metrics(app.authorIndex(), privacyThreshold);
+    return group_metrics(app.authorIndex(), app.corpus().bands(), privacyThreshold);
 }
 
 std::vector<GroupMetricsRow> group_metrics_by_queries(Explorer& app, int privacyThreshold) {
     std::vector<GroupMetricsRow> out;
-    for (const GroupKey& g : comparison_groups()) {
+    for (const GroupKey& g : comparison_groups(app.corpus().bands())) {
         if (g.all) continue;
         GroupMetricsRow row;
         row.group = g;
+        row.labels = {band_label(app.corpus().bands(), g), gender_label(g)};
         app.ageOption_Click(g.band);
         app.genderOption_Click(g.gender);
         app.cmdAgeAndGender_Click();
@@ -248,8 +255,8 @@ DataSet data_set_of(const Explorer& app) {
                              r.lstAuthorGender[i], r.lstAuthorEducation[i],
                              r.lstAuthorNativeLanguage[i]});
     }
-    for (std::size_t n = 0; n < app.form3().texts.size(); ++n) {
-        d.corpus.push_back({app.form3().lstTextAuthors[n], app.form3().texts[n]});
+    for (std::size_t n = 0; n < app.store().texts.size(); ++n) {
+        d.corpus.push_back({app.store().lstTextAuthors[n], app.store().texts[n]});
     }
     d.glossary.forms = app.glossary().forms();
     d.glossary.interpretations = app.glossary().interpretations();

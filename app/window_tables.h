@@ -47,6 +47,8 @@ std::string shown_group(const Explorer& app);
 std::string shown_selection(const Explorer& app);
 // The export header of the built-in corpus for `selection`.
 ExportHeader export_header(const Explorer& app, std::string selection);
+// The same for a corpus: its name and number of texts.
+ExportHeader export_header(const Corpus& corpus, std::string selection);
 
 // ---- The explorer's data for the comparison of groups ----
 

@@ -185,7 +185,8 @@ std::span<const int> AuthorIndex::registerRowsOfCode(std::string_view code) cons
                                                    codeRowsFrom_[k + 1] - codeRowsFrom_[k]);
 }
 
-std::vector<const AuthorEntry*> AuthorIndex::groupEntries(AgeBand band, Gender gender) const {
+std::vector<const AuthorEntry*> AuthorIndex::groupEntries(const AgeBands& bands, AgeBand band,
+                                                          Gender gender) const {
     std::vector<const AuthorEntry*> out;
     const bool female = gender == Gender::Female;
     auto rowsOf = [&](std::int32_t code) -> std::span<const int> {
@@ -202,7 +203,7 @@ std::vector<const AuthorEntry*> AuthorIndex::groupEntries(AgeBand band, Gender g
         for (int row : codesUnique_ ? std::span<const int>(&own, 1) : rows) {
             const auto j = static_cast<std::size_t>(row);
             if (j >= register_.size()) continue;
-            if (!(register_[j].hasTexts && in_band(register_[j].age, band))) continue;
+            if (!(register_[j].hasTexts && bands.holds(register_[j].age, band))) continue;
             const std::size_t k = rows.empty() ? 0 : static_cast<std::size_t>(rows.back());
             out.push_back(entryOfRow(k));
         }

@@ -74,7 +74,8 @@ public:
     // them: every register row of the gender, in register order, whose code
     // has a register row with texts and an age in the band (once per such
     // row); each as its selection finds it, through the code's last row.
-    std::vector<const AuthorEntry*> groupEntries(AgeBand band, Gender gender) const;
+    std::vector<const AuthorEntry*> groupEntries(const AgeBands& bands, AgeBand band,
+                                                 Gender gender) const;
 
 private:
     std::vector<AuthorEntry> byName_;

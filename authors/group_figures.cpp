@@ -38,8 +38,9 @@ AuthorCaptions author_captions(const AuthorEntry* a) {
     return c;
 }
 
-GroupFigures group_figures(const AuthorIndex& index, AgeBand band, Gender gender) {
-    return group_figures(index.groupEntries(band, gender));
+GroupFigures group_figures(const AuthorIndex& index, const AgeBands& bands, AgeBand band,
+                           Gender gender) {
+    return group_figures(index.groupEntries(bands, band, gender));
 }
 
 GroupFigures group_figures(const std::vector<const AuthorEntry*>& entries) {

@@ -30,7 +30,8 @@ struct GroupFigures {
     std::vector<std::array<double, 6>> values;
 };
 
-GroupFigures group_figures(const AuthorIndex& index, AgeBand band, Gender gender);
+GroupFigures group_figures(const AuthorIndex& index, const AgeBands& bands, AgeBand band,
+                           Gender gender);
 // The same for any list of authors, as a query listing them would show them
 // (an entry may be null: an author without texts).
 GroupFigures group_figures(const std::vector<const AuthorEntry*>& entries);

@@ -4,6 +4,7 @@
 // difference stops that benchmark with an error naming the first difference.
 #include "analysis/glossary.h"
 #include "app/controls.h"
+#include "app/corpus_source.h"
 #include "app/explorer.h"
 #include "bench/literal.h"
 #include "corpus/corpus_store.h"
@@ -36,7 +37,7 @@ Effects& no_effects() {
 }
 
 std::unique_ptr<Explorer> new_explorer() {
-    return std::make_unique<Explorer>(data(), no_effects());
+    return std::make_unique<Explorer>(corpus_of(data()), no_effects());
 }
 
 constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
@@ -200,7 +201,7 @@ void BM_GroupQueryLiteral(benchmark::State& state, AgeBand band, Gender gender) 
     auto ex = new_explorer();
     run_group(*ex, band, gender);
     const auto& forms = ex->glossary().forms();
-    literal::GroupResult g = literal::group_query(ex->form3(), data().authors, forms, band, gender);
+    literal::GroupResult g = literal::group_query(ex->store(), data().authors, forms, band, gender);
     const MainForm& f = ex->form1();
     if (!(same(state, "AgeTable", f.AgeTable.items, g.AgeTable) &&
           same(state, "NumOfGroupTexts", f.NumOfGroupTexts, g.NumOfGroupTexts) &&
@@ -219,7 +220,7 @@ void BM_GroupQueryLiteral(benchmark::State& state, AgeBand band, Gender gender) 
     }
     for (auto _ : state) {
         literal::GroupResult r =
-            literal::group_query(ex->form3(), data().authors, forms, band, gender);
+            literal::group_query(ex->store(), data().authors, forms, band, gender);
         benchmark::DoNotOptimize(r.Text2.data());
     }
 }
@@ -265,11 +266,11 @@ void BM_AuthorSelectAndDataLiteral(benchmark::State& state) {
     const Largest& l = largest();
     auto ex = explorer_on_largest_author();
     const auto& forms = ex->glossary().forms();
-    literal::AuthorSelection sel = literal::select_author(ex->form3(), l.code);
+    literal::AuthorSelection sel = literal::select_author(ex->store(), l.code);
     literal::AuthorData d = literal::author_data(sel.lstTextsFound, forms);
     if (!same_selection(state, *ex, sel) || !same_author_data(state, *ex, d)) return;
     for (auto _ : state) {
-        literal::AuthorSelection s = literal::select_author(ex->form3(), l.code);
+        literal::AuthorSelection s = literal::select_author(ex->store(), l.code);
         literal::AuthorData a = literal::author_data(s.lstTextsFound, forms);
         benchmark::DoNotOptimize(a.lstNonStandards.data());
     }
@@ -294,9 +295,9 @@ BENCHMARK(BM_AuthorSelect)->Unit(benchmark::kMicrosecond);
 void BM_AuthorSelectLiteral(benchmark::State& state) {
     const Largest& l = largest();
     auto ex = explorer_on_largest_author();
-    if (!same_selection(state, *ex, literal::select_author(ex->form3(), l.code))) return;
+    if (!same_selection(state, *ex, literal::select_author(ex->store(), l.code))) return;
     for (auto _ : state) {
-        literal::AuthorSelection s = literal::select_author(ex->form3(), l.code);
+        literal::AuthorSelection s = literal::select_author(ex->store(), l.code);
         benchmark::DoNotOptimize(s.txtIndividualsTexts.data());
     }
 }
@@ -387,12 +388,12 @@ void BM_CountWordCorpus(benchmark::State& state) {
     auto ex = new_explorer();
     int n = 0;
     for (auto _ : state) {
-        n = count_word(ex->form3().Text2, "u");
+        n = count_word(ex->store().Text2, "u");
         benchmark::DoNotOptimize(n);
     }
     state.counters["count"] = n;
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(ex->form3().Text2.size()));
+                            static_cast<int64_t>(ex->store().Text2.size()));
 }
 BENCHMARK(BM_CountWordCorpus)->Unit(benchmark::kMicrosecond);
 
@@ -499,8 +500,8 @@ BENCHMARK(BM_BuildCorpusStoreLiteral)->Unit(benchmark::kMicrosecond);
 void BM_ExplorerConstruct(benchmark::State& state) {
     const DataSet& d = data();
     for (auto _ : state) {
-        Explorer ex(d, no_effects());
-        benchmark::DoNotOptimize(ex.form3().Text2.data());
+        Explorer ex(corpus_of(d), no_effects());
+        benchmark::DoNotOptimize(ex.store().Text2.data());
     }
 }
 BENCHMARK(BM_ExplorerConstruct)->Unit(benchmark::kMicrosecond);

@@ -251,7 +251,7 @@ GroupResult group_query(const CorpusStore& store, const std::vector<RegisterRow>
             double texts = j < store.lstNumOfTextsPerAuthor.size()
                                ? read_leading_number(store.lstNumOfTextsPerAuthor[j])
                                : 0.0;
-            if (texts > 0 && in_band(read_leading_number(authors[j].age), band)) {
+            if (texts > 0 && AgeBands().holds(read_leading_number(authors[j].age), band)) {
                 g.AgeTable.push_back(code);
             }
         }

@@ -9,6 +9,7 @@
 // query re-cleans the whole group text after every row and is only run up to
 // ZAPT_SCALE_LITERAL_MAX (default 10) times the built-in corpus.
 #include "analysis/collocations.h"
+#include "app/corpus_source.h"
 #include "app/explorer.h"
 #include "bench/literal.h"
 #include "bench/scale_corpus.h"
@@ -80,7 +81,7 @@ Scale& scale(int n) {
     s->dir = bench::scale_dir(n);
     s->data = load_data_dir(s->dir);
     auto t0 = std::chrono::steady_clock::now();
-    s->ex = std::make_unique<Explorer>(s->data, quiet());
+    s->ex = std::make_unique<Explorer>(corpus_of(s->data), quiet());
     s->construct_ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     s->rss_mb = max_rss_mb();
@@ -92,8 +93,8 @@ Scale& scale(int n) {
             double texts = 0;
             for (std::size_t j = 0; j < ex.authors().size(); ++j) {
                 if (iequals(ex.authors().lstAuthorGender[j], gender_letter(gender)) &&
-                    in_band(std::stod(ex.authors().lstAuthorAge[j]), band)) {
-                    texts += ex.form3().textsPerAuthor[j];
+                    AgeBands().holds(std::stod(ex.authors().lstAuthorAge[j]), band)) {
+                    texts += ex.store().textsPerAuthor[j];
                 }
             }
             if (texts > best) {
@@ -106,7 +107,7 @@ Scale& scale(int n) {
     run_group(*s->ex, s->band, s->gender);
     std::map<std::string, int> texts_of_code;
     for (std::size_t j = 0; j < ex.authors().size(); ++j) {
-        texts_of_code[ex.authors().lstAuthorCode[j]] = ex.form3().textsPerAuthor[j];
+        texts_of_code[ex.authors().lstAuthorCode[j]] = ex.store().textsPerAuthor[j];
     }
     int most = -1;
     for (int i = 0; i < s->ex->form1().AgeTable.count(); ++i) {
@@ -161,8 +162,8 @@ void BM_BuildStore(benchmark::State& st, int n) {
 void BM_StartUp(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
-        Explorer ex(s.data, quiet());
-        benchmark::DoNotOptimize(ex.form3().Text2.data());
+        Explorer ex(corpus_of(s.data), quiet());
+        benchmark::DoNotOptimize(ex.store().Text2.data());
     }
     st.counters["maxRSS_MB"] = max_rss_mb();
 }
@@ -176,9 +177,9 @@ void BM_StartUpFromFolder(benchmark::State& st, int n, bool keep_data) {
     const std::string dir = bench::scale_dir(n);
     for (auto _ : st) {
         auto d = std::make_unique<DataSet>(load_data_dir(dir));
-        auto ex = keep_data ? std::make_unique<Explorer>(*d, quiet())
-                            : std::make_unique<Explorer>(std::move(*d), quiet());
-        benchmark::DoNotOptimize(ex->form3().Text2.data());
+        auto ex = keep_data ? std::make_unique<Explorer>(corpus_of(*d), quiet())
+                            : std::make_unique<Explorer>(corpus_of(std::move(*d)), quiet());
+        benchmark::DoNotOptimize(ex->store().Text2.data());
         st.PauseTiming();
         ex.reset();
         d.reset();
@@ -205,7 +206,7 @@ void BM_GroupQueryLiteral(benchmark::State& st, int n) {
         return;
     }
     for (auto _ : st) {
-        literal::GroupResult g = literal::group_query(s.ex->form3(), s.data.authors,
+        literal::GroupResult g = literal::group_query(s.ex->store(), s.data.authors,
                                                       s.ex->glossary().forms(), s.band, s.gender);
         benchmark::DoNotOptimize(g.Text2.data());
     }
@@ -294,7 +295,7 @@ void BM_CollocationsLiteral(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = on_author(s);
     for (auto _ : st) {
-        std::string c = collocations(ex.form3().Text2, "u");
+        std::string c = collocations(ex.store().Text2, "u");
         benchmark::DoNotOptimize(c.data());
     }
 }
@@ -336,7 +337,7 @@ void BM_CompareOpen(benchmark::State& st, int n) {
     const Explorer& ex = *s.ex;
     const FormList forms = *find_family(ex, ex.variantFamilies().front().list);
     for (auto _ : st) {
-        GroupIndex index(ex.form3(), ex.authors());
+        GroupIndex index(ex.store(), ex.authors(), ex.corpus().bands());
         Comparison c = compare_groups(index, forms);
         benchmark::DoNotOptimize(c.rows.data());
     }
@@ -349,7 +350,7 @@ void BM_CompareFamily(benchmark::State& st, int n) {
     const Explorer& ex = *s.ex;
     static std::map<int, std::unique_ptr<GroupIndex>> indexes;
     auto& index = indexes[n];
-    if (!index) index = std::make_unique<GroupIndex>(ex.form3(), ex.authors());
+    if (!index) index = std::make_unique<GroupIndex>(ex.store(), ex.authors(), ex.corpus().bands());
     const FormList forms = *find_family(ex, "lstThWords");
     for (auto _ : st) {
         Comparison c = compare_groups(*index, forms);
@@ -372,7 +373,7 @@ std::vector<std::string> thousand_words(const std::string& text2) {
 void BM_ThousandCorpusCounts(benchmark::State& st, int n) {
     Scale& s = scale(n);
     Explorer& ex = *s.ex;
-    const std::vector<std::string> words = thousand_words(ex.form3().Text2);
+    const std::vector<std::string> words = thousand_words(ex.store().Text2);
     long long total = 0;
     for (auto _ : st) {
         for (const std::string& w : words) {
@@ -386,18 +387,18 @@ void BM_ThousandCorpusCounts(benchmark::State& st, int n) {
 
 void BM_CountWordScan(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    for (auto _ : st) benchmark::DoNotOptimize(count_word(s.ex->form3().Text2, "u"));
+    for (auto _ : st) benchmark::DoNotOptimize(count_word(s.ex->store().Text2, "u"));
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) *
-                         static_cast<int64_t>(s.ex->form3().Text2.size()));
+                         static_cast<int64_t>(s.ex->store().Text2.size()));
 }
 
 void BM_CountWordLiteral(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
-        benchmark::DoNotOptimize(literal::count_word(s.ex->form3().Text2, "u"));
+        benchmark::DoNotOptimize(literal::count_word(s.ex->store().Text2, "u"));
     }
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) *
-                         static_cast<int64_t>(s.ex->form3().Text2.size()));
+                         static_cast<int64_t>(s.ex->store().Text2.size()));
 }
 
 const bool registered = [] {

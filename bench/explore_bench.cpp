@@ -7,6 +7,7 @@
 //
 // Each event is timed as the window runs it: through ExploreForm, result
 // table and status line included.
+#include "app/corpus_source.h"
 #include "app/explore_form.h"
 #include "app/explorer.h"
 #include "bench/scale_corpus.h"
@@ -46,9 +47,9 @@ World& world(int n) {
     auto& w = all[n];
     if (w) return *w;
     w = std::make_unique<World>();
-    w->ex = std::make_unique<Explorer>(load_scale(n), quiet());
-    w->form = std::make_unique<ExploreForm>(w->ex->form3(), w->ex->authors(), w->ex->glossary());
-    const auto& texts = w->ex->form3().textsPerAuthor;
+    w->ex = std::make_unique<Explorer>(corpus_of(load_scale(n)), quiet());
+    w->form = std::make_unique<ExploreForm>(w->ex->corpus());
+    const auto& texts = w->ex->store().textsPerAuthor;
     const auto top = std::max_element(texts.begin(), texts.end()) - texts.begin();
     w->code = w->ex->authors().lstAuthorCode[static_cast<std::size_t>(top)];
     ExploreForm& f = *w->form;
@@ -64,7 +65,7 @@ World& world(int n) {
 void index_build(benchmark::State& state, int n) {
     World& w = world(n);
     for (auto _ : state) {
-        FormIndex index(w.ex->form3(), w.ex->authors());
+        FormIndex index(w.ex->store(), w.ex->authors());
         benchmark::DoNotOptimize(index.formCount());
     }
 }

@@ -10,6 +10,7 @@
 // glossary row with its proposal to the file ZAPT_LEXICON_ROWS names, when
 // set, as a table: form, interpretation, kind, rank of the right candidate
 // (0: none of the first five), then the candidates and their scores.
+#include "app/corpus_source.h"
 #include "app/explorer.h"
 #include "bench/scale_corpus.h"
 #include "corpus/data_files.h"
@@ -36,7 +37,7 @@ Effects& quiet() {
     return e;
 }
 
-struct Corpus {
+struct Measured {
     std::unique_ptr<Explorer> ex;
     std::unique_ptr<FormIndex> index;
     double indexMs = 0;
@@ -118,17 +119,17 @@ DataSet respelled(int n) {
 }
 
 // A corpus by number: n times the built-in one; -n: n times respelled.
-Corpus& corpus(int n) {
-    static std::map<int, std::unique_ptr<Corpus>> all;
+Measured& corpus(int n) {
+    static std::map<int, std::unique_ptr<Measured>> all;
     auto& c = all[n];
     if (c) return *c;
-    c = std::make_unique<Corpus>();
-    c->ex = std::make_unique<Explorer>(n < 0    ? respelled(-n)
-                                       : n == 1 ? load_builtin_data()
-                                                : load_data_dir(bench::scale_dir(n)),
+    c = std::make_unique<Measured>();
+    c->ex = std::make_unique<Explorer>(corpus_of(n < 0    ? respelled(-n)
+                                                 : n == 1 ? load_builtin_data()
+                                                          : load_data_dir(bench::scale_dir(n))),
                                        quiet());
     const auto t0 = std::chrono::steady_clock::now();
-    c->index = std::make_unique<FormIndex>(c->ex->form3(), c->ex->authors());
+    c->index = std::make_unique<FormIndex>(c->ex->store(), c->ex->authors());
     c->indexMs =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     return *c;
@@ -140,11 +141,11 @@ const StandardDictionary& british() {
 }
 
 void accuracy(benchmark::State& state) {
-    Corpus& c = corpus(1);
+    Measured& c = corpus(1);
     const GlossaryData glossary = load_builtin_glossary();
     Evaluation e;
     for (auto _ : state) {
-        Proposer p(*c.index, british(), &c.ex->form3());
+        Proposer p(*c.index, british(), &c.ex->store());
         e = evaluate_proposals(p, glossary);
     }
     const double rows = static_cast<double>(e.rows.size());
@@ -161,7 +162,7 @@ void accuracy(benchmark::State& state) {
                  : 0;
     if (const char* path = std::getenv("ZAPT_LEXICON_FEATURES"); path && *path) {
         // Every candidate of each row with its features, for tuning the weights.
-        Proposer p(*c.index, british(), &c.ex->form3());
+        Proposer p(*c.index, british(), &c.ex->store());
         ProposalSettings wide;
         wide.candidates = 40;
         std::ofstream out(path);
@@ -194,11 +195,11 @@ void accuracy(benchmark::State& state) {
 // Every proposal of a corpus: the proposer built (the dictionary's keys, the
 // emoticons) and every form outside the dictionary seen twice or more.
 void propose_all_forms(benchmark::State& state, int n) {
-    Corpus& c = corpus(n);
+    Measured& c = corpus(n);
     std::size_t proposals = 0;
     double setup = 0;
     for (auto _ : state) {
-        Proposer p(*c.index, british(), &c.ex->form3());
+        Proposer p(*c.index, british(), &c.ex->store());
         proposals = p.propose_all().size();
         setup = p.setupMilliseconds();
     }
@@ -210,8 +211,8 @@ void propose_all_forms(benchmark::State& state, int n) {
 
 // One form's proposal once the proposer is built, as a window asks for it.
 void propose_one(benchmark::State& state, int n, const char* form) {
-    Corpus& c = corpus(n);
-    Proposer p(*c.index, british(), &c.ex->form3());
+    Measured& c = corpus(n);
+    Proposer p(*c.index, british(), &c.ex->store());
     for (auto _ : state) {
         Proposal x = p.propose(form);
         benchmark::DoNotOptimize(x.candidates.data());

@@ -27,10 +27,11 @@ struct Windows {
 Windows& windows() {
     static Windows w = [] {
         Windows x;
-        x.main = std::make_unique<MainWindow>(load_builtin_data());
+        x.main = std::make_unique<MainWindow>(corpus_of(load_builtin_data()));
         x.main->messageHandler = [](const QString&) {};
         x.index =
-            std::make_unique<GroupIndex>(x.main->explorer().form3(), x.main->explorer().authors());
+            std::make_unique<GroupIndex>(x.main->explorer().store(), x.main->explorer().authors(),
+                                         x.main->explorer().corpus().bands());
         return x;
     }();
     return w;
@@ -42,7 +43,7 @@ void BM_CompareWindowOpen(benchmark::State& st) {
     const Explorer& app = windows().main->explorer();
     for (auto _ : st) {
         QWidget* w = createCompareWindow(
-            app, *windows().index, [&app] { return export_header(app, "all groups"); },
+            app.corpus(), *windows().index, [&app] { return export_header(app, "all groups"); },
             [] { return std::string(); });
         w->show();
         w->repaint();
@@ -58,7 +59,7 @@ void BM_CompareWindowOpen(benchmark::State& st) {
 void BM_CompareWindowFamily(benchmark::State& st) {
     const Explorer& app = windows().main->explorer();
     std::unique_ptr<QWidget> w(createCompareWindow(
-        app, *windows().index, [&app] { return export_header(app, "all groups"); },
+        app.corpus(), *windows().index, [&app] { return export_header(app, "all groups"); },
         [] { return std::string(); }));
     w->show();
     auto* family = w->findChild<QComboBox*>("cboFamily");
@@ -78,7 +79,7 @@ void BM_CompareWindowFamily(benchmark::State& st) {
 void BM_MainWindowOpen(benchmark::State& st) {
     const DataSet data = load_builtin_data();
     for (auto _ : st) {
-        MainWindow m(data);
+        MainWindow m(corpus_of(data));
         m.show();
         m.repaint();
         QCoreApplication::processEvents();

@@ -1,4 +1,5 @@
 #include "corpus/corpus_store.h"
+#include "corpus/buckets.h"
 
 #include "corpus/big_buffer.h"
 #include "corpus/text.h"
@@ -167,20 +168,13 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
     }
 
     // The texts of each name, in corpus order.
-    s.nameTextsFrom.resize(counts.size() + 1);
-    std::uint32_t sum = 0;
-    for (std::size_t k = 0; k < counts.size(); ++k) {
-        s.nameTextsFrom[k] = sum;
-        sum += counts[k];
-    }
-    s.nameTextsFrom[counts.size()] = sum;
+    s.nameTextsFrom = bucket_starts(counts);
     reserve_large(s.nameTexts, n);
     s.nameTexts.resize(n);
     {
-        std::vector<std::uint32_t> next(s.nameTextsFrom.begin(), s.nameTextsFrom.end() - 1);
-        for (std::size_t t = 0; t < n; ++t) {
-            s.nameTexts[next[s.textName[t]]++] = static_cast<std::uint32_t>(t);
-        }
+        BucketPlaces next(s.nameTextsFrom);
+        for (std::size_t t = 0; t < n; ++t)
+            s.nameTexts[next(s.textName[t])] = static_cast<std::uint32_t>(t);
     }
 
     // Each text and a blank, those of one name side by side: the text is its
@@ -216,6 +210,18 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         s.lstNumOfTextsPerAuthor.push_back(std::to_string(texts_of));
     }
 
+    // Each text's author: the first register row of its name.
+    {
+        std::vector<std::int32_t> rowOfName(counts.size(), -1);
+        for (std::size_t k = 0; k < m; ++k) {
+            const std::int32_t name = s.authorName[k];
+            if (name >= 0 && rowOfName[static_cast<std::size_t>(name)] < 0)
+                rowOfName[static_cast<std::size_t>(name)] = static_cast<std::int32_t>(k);
+        }
+        s.textAuthor.resize(n);
+        for (std::size_t t = 0; t < n; ++t) s.textAuthor[t] = rowOfName[s.textName[t]];
+    }
+
     // The register rows of each code.
     std::vector<std::uint32_t> code_of(m), rows_of;
     for (std::size_t k = 0; k < m; ++k) {
@@ -224,17 +230,11 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         ++rows_of[c];
         code_of[k] = c;
     }
-    s.codeRowsFrom.resize(rows_of.size() + 1);
-    sum = 0;
-    for (std::size_t c = 0; c < rows_of.size(); ++c) {
-        s.codeRowsFrom[c] = sum;
-        sum += rows_of[c];
-    }
-    s.codeRowsFrom[rows_of.size()] = sum;
+    s.codeRowsFrom = bucket_starts(rows_of);
     s.codeRows.resize(m);
     {
-        std::vector<std::uint32_t> next(s.codeRowsFrom.begin(), s.codeRowsFrom.end() - 1);
-        for (std::size_t k = 0; k < m; ++k) s.codeRows[next[code_of[k]]++] = static_cast<int>(k);
+        BucketPlaces next(s.codeRowsFrom);
+        for (std::size_t k = 0; k < m; ++k) s.codeRows[next(code_of[k])] = static_cast<int>(k);
     }
 
     build_corpus_text(s, corpus, total);

@@ -124,16 +124,15 @@ struct CorpusStore {
     std::string Text1; // the corpus text: every text plus a blank, blank runs reduced
     std::string Text2; // the cleaned corpus text: Text1 with punctuation turned into blanks
 
-    // Work fields of the author selection: the selected author's name and code.
-    std::string lblCodeName;
-    std::string lblAuthorName;
-
     // The per-text author names matched without regard to case: every
     // distinct folded name has a number (in order of first appearance).
     std::vector<std::uint32_t> textName;      // per text: its name's number
     std::vector<std::uint32_t> nameTexts;     // text numbers grouped by name, corpus order
     std::vector<std::uint32_t> nameTextsFrom; // per name: its first place in nameTexts; one more
     std::vector<std::int32_t> authorName;     // per register row: its name's number, or -1
+    // Per text: the register row of its author (the first row of its name),
+    // or -1 for a text of no registered author.
+    std::vector<std::int32_t> textAuthor;
     // Per name: the blanks of its texts' stretches of Text2 (one per word,
     // and the blank that opens Text2 when its first text starts with one).
     std::vector<std::uint32_t> nameText2Blanks;

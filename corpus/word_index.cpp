@@ -1,4 +1,5 @@
 #include "corpus/word_index.h"
+#include "corpus/buckets.h"
 
 #include "corpus/big_buffer.h"
 #include "corpus/text.h"
@@ -71,21 +72,15 @@ WordIndex::WordIndex(std::string_view buffer) : keys_(1024) {
 
     // Second pass: the start of every piece, grouped by id in text order. A
     // piece is as long as its key, so each start follows from the one before.
-    first_.resize(counts.size() + 1);
-    std::uint32_t sum = 0;
-    for (std::size_t id = 0; id < counts.size(); ++id) {
-        first_[id] = sum;
-        sum += counts[id];
-    }
-    first_[counts.size()] = sum;
-    reserve_large(positions_, sum);
-    positions_.resize(sum);
-    std::vector<std::uint32_t> next(first_.begin(), first_.end() - 1);
+    first_ = bucket_starts(counts);
+    reserve_large(positions_, first_.back());
+    positions_.resize(first_.back());
+    BucketPlaces next(first_);
     std::uint32_t start = 0;
     auto nextOdd = odd.begin();
     for (std::size_t k = 0; k < ids.size(); ++k) {
         const std::uint32_t id = ids[k];
-        positions_[next[id]++] = start;
+        positions_[next(id)] = start;
         if (nextOdd != odd.end() && nextOdd->first == k) {
             start += nextOdd->second + 1;
             ++nextOdd;

@@ -1,4 +1,5 @@
 #include "explore/form_index.h"
+#include "corpus/buckets.h"
 
 #include "corpus/text.h"
 
@@ -177,29 +178,16 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
         for (std::uint32_t r = 0; r < forms; ++r) rank_[order[r]] = r;
     }
 
-    // Each text's author: the first register row of its name.
-    std::vector<std::int32_t> rowOfName(store.nameCount(), -1);
-    for (std::size_t k = 0; k < m && k < store.authorName.size(); ++k) {
-        const std::int32_t name = store.authorName[k];
-        if (name >= 0 && rowOfName[static_cast<std::size_t>(name)] < 0) {
-            rowOfName[static_cast<std::size_t>(name)] = static_cast<std::int32_t>(k);
-        }
-    }
-    textAuthor_.resize(n);
-    bucketTextsFrom_.assign(m + 2, 0);
-    for (std::size_t t = 0; t < n; ++t) {
-        textAuthor_[t] = rowOfName[store.textName[t]];
-        ++bucketTextsFrom_[(textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t])) + 1];
-    }
-    for (std::size_t b = 0; b <= m; ++b) bucketTextsFrom_[b + 1] += bucketTextsFrom_[b];
-    bucketTexts_.resize(n);
-    {
-        std::vector<std::uint32_t> next(bucketTextsFrom_.begin(), bucketTextsFrom_.end() - 1);
-        for (std::size_t t = 0; t < n; ++t) {
-            const std::size_t b = textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t]);
-            bucketTexts_[next[b]++] = static_cast<std::uint32_t>(t);
-        }
-    }
+    // Each text's author: the first register row of its name (the store's).
+    textAuthor_ = store.textAuthor;
+    // The texts of each bucket (the texts of no author in the last).
+    group_into_buckets(
+        n, m + 1,
+        [&](std::size_t t) {
+            return textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t]);
+        },
+        [](std::size_t t) { return static_cast<std::uint32_t>(t); }, bucketTextsFrom_,
+        bucketTexts_);
 
     // Per bucket its forms with their counts and texts; the corpus totals.
     totals_.assign(forms, {});
@@ -234,16 +222,9 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
     }
 
     // Where each form occurs.
-    placesFrom_.assign(forms + 1, 0);
-    for (const std::uint32_t s : pieces_) ++placesFrom_[formOfSpelling_[s] + 1];
-    for (std::size_t f = 0; f < forms; ++f) placesFrom_[f + 1] += placesFrom_[f];
-    places_.resize(pieces_.size());
-    {
-        std::vector<std::uint32_t> next(placesFrom_.begin(), placesFrom_.end() - 1);
-        for (std::size_t p = 0; p < pieces_.size(); ++p) {
-            places_[next[formOfSpelling_[pieces_[p]]]++] = static_cast<std::uint32_t>(p);
-        }
-    }
+    group_into_buckets(
+        pieces_.size(), forms, [&](std::size_t p) { return formOfSpelling_[pieces_[p]]; },
+        [](std::size_t p) { return static_cast<std::uint32_t>(p); }, placesFrom_, places_);
     buildMs_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }

@@ -12,11 +12,12 @@ bool has_texts(const CorpusStore& store, std::size_t row) {
 }
 } // namespace
 
-AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store) {
+AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store,
+                           const AgeBands& bands) {
     AgeBreakdown b;
     for (std::size_t i = 0; i < reg.lstAuthorAge.size(); ++i) {
         if (!has_texts(store, i)) continue;
-        if (auto band = overview_band(read_age(reg.lstAuthorAge[i]))) {
+        if (auto band = bands.overview_band(read_age(reg.lstAuthorAge[i]))) {
             const auto k = static_cast<std::size_t>(*band);
             if (k < b.bands.size()) ++b.bands[k];
         }

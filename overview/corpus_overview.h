@@ -3,6 +3,7 @@
 
 #include "corpus/author_register.h"
 #include "corpus/corpus_store.h"
+#include "selection/age_band.h"
 
 #include <array>
 
@@ -20,7 +21,8 @@ struct GenderBreakdown {
 // Only authors whose number of texts reads as a number greater than 0 count;
 // an author older than 100 is counted in no band, a gender other than "M" or
 // "F" (in any case) in neither gender.
-AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store);
+AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store,
+                           const AgeBands& bands);
 GenderBreakdown gender_breakdown(const AuthorRegister& reg, const CorpusStore& store);
 
 } // namespace zapt

@@ -211,19 +211,18 @@ std::optional<int> run_lexicon_command(const std::vector<std::string>& args, std
             return kNoCorpus;
         }
     }
-    LoadedCorpus loaded;
+    std::shared_ptr<const Corpus> loaded;
     try {
-        loaded = load_corpus_source(o.corpus);
+        loaded = load_corpus_source(o.corpus, {}, AuthorIndexWhen::WhenAsked);
     } catch (const std::exception& e) {
         err << "zapt-report: cannot read the corpus: " << e.what() << "\n";
         return kNoCorpus;
     }
-    if (!loaded.report.problems().empty())
+    if (!loaded->report().problems().empty())
         err << "zapt-report: the corpus was read with problems (see zapt-report check):\n"
-            << format_report(loaded.report);
-    const CorpusStore store = build_corpus_store(loaded.data.corpus, loaded.data.authors);
-    const AuthorRegister authors = build_author_register(loaded.data.authors);
-    const FormIndex index(store, authors);
+            << format_report(loaded->report());
+    const CorpusStore& store = loaded->store();
+    const FormIndex& index = loaded->forms();
     Proposer proposer(index, dictionary, &store);
     Lexicon lexicon(proposer.propose_all(settings), "proposals");
     if (file) apply_lexicon_file(lexicon, *file);
@@ -234,11 +233,11 @@ std::optional<int> run_lexicon_command(const std::vector<std::string>& args, std
                       {"unresolved below score", full_precision(settings.threshold)},
                       {"decisions", o.lexicon ? *o.lexicon : "none"}};
     ExportHeader header;
-    header.corpus = loaded.name;
+    header.corpus = loaded->source();
     header.corpusTexts = store.corpusTextCount();
     header.selection = "whole corpus";
     header.notes.push_back(lexicon.caption());
-    for (std::string& n : load_notes(loaded.report)) header.notes.push_back(std::move(n));
+    for (std::string& n : load_notes(loaded->report())) header.notes.push_back(std::move(n));
     out << write_export(table, o.format, header);
     out.flush();
     if (!out) {

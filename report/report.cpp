@@ -270,7 +270,7 @@ std::string typed(const std::string& utf8) {
     return utf8;
 }
 
-FormList forms_of(const Options& o, const Explorer& app) {
+FormList forms_of(const Options& o, const Corpus& corpus) {
     if (o.family && o.forms) throw UsageError{"give either --family or --forms, not both"};
     if (o.forms) {
         FormList f = own_forms(typed(*o.forms));
@@ -278,10 +278,10 @@ FormList forms_of(const Options& o, const Explorer& app) {
         return f;
     }
     if (!o.family) throw UsageError{"'" + o.command + "' needs --family NAME or --forms LIST"};
-    auto f = find_family(app, typed(*o.family));
+    auto f = find_family(corpus.families(), typed(*o.family));
     if (!f) {
         std::string names;
-        for (const FamilyState& s : app.form1().families) names += " " + s.stem;
+        for (const VariantFamily& s : corpus.families()) names += " " + s.stem;
         throw UsageError{"unknown family '" + *o.family + "'; the families are:" + names};
     }
     return *f;
@@ -319,13 +319,9 @@ Subcorpus subcorpus_of(const std::vector<std::string>& conditions, const AuthorF
     return s;
 }
 
-// What the exploring commands need beyond the explorer: the author fields with
-// the corpus's metadata columns, and the form index.
+// What the exploring commands need beyond the corpus: its author fields, and
+// the form index of the emoticons asked for.
 struct Exploring {
-    std::vector<std::string> metadataColumns;
-    std::vector<std::vector<std::string>> authorMetadata;
-    std::vector<std::string> textColumns;               // a table's text fields
-    std::vector<std::vector<std::string>> textMetadata; // per text, its values of them
     AuthorFields fields;
     FormIndex index;
 };
@@ -394,7 +390,7 @@ std::uint64_t floor_option(const std::optional<std::string>& value, const char* 
     return static_cast<std::uint64_t>(number_option(value, name, 0, 0, 1000000000));
 }
 
-ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
+ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
                           std::string& selection, std::ostream& err) {
     // A condition on a text field keeps only the texts meeting it (and the
     // authors with a text among them).
@@ -405,13 +401,13 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
     if (o.command == "wordlist") {
         Scope scope = scopeA;
         if (o.code) {
-            const long long c = app.form3().codes.find(*o.code);
+            const long long c = corpus.store().codes.find(*o.code);
             if (c < 0) throw UsageError{"no author has the code '" + *o.code + "'"};
             std::vector<std::size_t> ofCode;
             const auto k = static_cast<std::size_t>(c);
-            for (std::uint32_t i = app.form3().codeRowsFrom[k]; i < app.form3().codeRowsFrom[k + 1];
-                 ++i) {
-                const auto row = static_cast<std::size_t>(app.form3().codeRows[i]);
+            for (std::uint32_t i = corpus.store().codeRowsFrom[k];
+                 i < corpus.store().codeRowsFrom[k + 1]; ++i) {
+                const auto row = static_cast<std::size_t>(corpus.store().codeRows[i]);
                 if (a.holds(x.fields, row)) ofCode.push_back(row);
             }
             scope = texts_scope(x.index, rows_scope(x.index, ofCode, "author " + *o.code),
@@ -426,7 +422,7 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
         options.minAuthors =
             static_cast<std::uint32_t>(floor_option(o.minAuthors, "--min-authors"));
         options.filter = filter_of(o);
-        const GlossaryForms glossary(app.glossary());
+        const GlossaryForms glossary(corpus.glossary());
         StandardWords dictionary;
         if (o.nonStandard) {
             dictionary = load_standard_words(o.dictionary.value_or(kStandardWordList), glossary);
@@ -512,7 +508,7 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
                                       scopeA.name, chosen_texts(x.index, scopeA));
     }
     // authors
-    const FormList forms = forms_of(o, app);
+    const FormList forms = forms_of(o, corpus);
     return authors_table(
         x.index, x.fields, rows, forms.forms,
         "Authors and forms: " + (forms.caption.empty() ? forms.name : forms.caption), scopeA.texts);
@@ -520,15 +516,15 @@ ResultTable explore_table(const Options& o, const Explorer& app, Exploring& x,
 
 // The collocates of the whole corpus: the cleaned corpus text, as the
 // collocations window and the comparison window count them.
-ResultTable collocates_of_corpus(const Options& o, const Explorer& app) {
+ResultTable collocates_of_corpus(const Options& o, const Corpus& corpus) {
     const std::string form = form_of(o);
     if (!o.span && !o.minFreq && !o.withinTexts)
-        return collocates_table(collocation_table(app.form3(), form));
+        return collocates_table(collocation_table(corpus.store(), form));
     CollocationSettings settings = kWindowCollocations;
     settings.span = number_option(o.span, "--span", 1, 1, CollocationSettings::kMaxSpan);
     settings.minFrequency = number_option(o.minFreq, "--min-freq", 1, 1, 1000000000);
     settings.withinText = o.withinTexts;
-    return collocates_table(collocation_table(app.form3(), form, settings));
+    return collocates_table(collocation_table(corpus.store(), form, settings));
 }
 
 // The commands each option of the exploring tools is for, when they are not
@@ -571,7 +567,7 @@ std::string misplaced_option(const Options& o) {
 
 // The groups of a comparison: the query's groups over the whole corpus, or
 // those of --group-by within the subcorpus of --where.
-ResultTable grouped_table(const Options& o, const Explorer& app, const AuthorFields& fields,
+ResultTable grouped_table(const Options& o, const Corpus& corpus, const AuthorFields& fields,
                           std::string& selection) {
     GroupBy by;
     if (o.groupBy) {
@@ -617,26 +613,26 @@ ResultTable grouped_table(const Options& o, const Explorer& app, const AuthorFie
     selection =
         "groups: " + by.caption() + (within.whole() ? "" : "; subcorpus " + within.describe());
     if (by.bandByGender() && within.whole()) selection = "all groups";
-    const GroupIndex index(app.form3(), fields, by, within.whole() ? nullptr : &keep);
+    const GroupIndex index(corpus.store(), fields, by, within.whole() ? nullptr : &keep);
     if (o.command == "metrics") {
-        return group_metrics_table(group_metrics(app.authorIndex(), index), index.groupBy(),
+        return group_metrics_table(group_metrics(corpus.authorIndex(), index), index.groupBy(),
                                    index.leftOut(), index.restricted());
     }
-    const Comparison c = compare_groups(index, forms_of(o, app));
+    const Comparison c = compare_groups(index, forms_of(o, corpus));
     return o.command == "variants" ? comparison_table(c)
            : o.command == "spread" ? spread_table(c)
                                    : significance_table(c);
 }
 
-ResultTable families_table(const Explorer& app) {
+ResultTable families_table(const Corpus& corpus) {
     ResultTable t;
     t.title = "Variant families";
     t.columns = {"list", "stem", "caption", "forms"};
-    for (const FamilyState& f : app.form1().families) {
-        const FormList forms = *find_family(app, f.listName);
+    for (const VariantFamily& f : corpus.families()) {
+        const FormList forms = *find_family(corpus.families(), f.list);
         std::string joined;
         for (const std::string& w : forms.forms) joined += (joined.empty() ? "" : " ") + w;
-        t.rows.push_back({f.listName, f.stem, forms.caption, joined});
+        t.rows.push_back({f.list, f.stem, forms.caption, joined});
     }
     return t;
 }
@@ -692,55 +688,47 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return usage(misplaced);
     }
 
-    LoadedCorpus loaded;
+    std::shared_ptr<const Corpus> loaded;
     try {
-        loaded = load_corpus_source(o.corpus);
+        // The author index is made only if the command asks for it.
+        loaded = load_corpus_source(o.corpus, {}, AuthorIndexWhen::WhenAsked);
     } catch (const std::exception& e) {
         if (o.command == "check") out << "cannot be read: " << e.what() << "\n";
         err << "zapt-report: cannot read the corpus: " << e.what() << "\n";
         return kNoCorpus;
     }
+    const Corpus& corpus = *loaded;
     if (o.command == "check") {
         // Every problem of the corpus in one list (none for the built-in sample).
-        out << format_report(loaded.report);
-        if (loaded.report.problems().empty()) out << "no problems found\n";
+        out << format_report(corpus.report());
+        if (corpus.report().problems().empty()) out << "no problems found\n";
         return out.flush() ? kOk : kFailed;
     }
-    if (!loaded.report.problems().empty())
+    if (!corpus.report().problems().empty())
         err << "zapt-report: the corpus was read with problems (see zapt-report check):\n"
-            << format_report(loaded.report);
-    const std::string corpus_name = loaded.name;
+            << format_report(corpus.report());
     // What applies beyond the corpus and what its reading changed, in the header.
-    std::vector<std::string> applied = applied_lists(loaded);
-    for (std::string& n : load_notes(loaded.report)) applied.push_back(std::move(n));
+    std::vector<std::string> applied = applied_lists(corpus);
+    for (std::string& n : load_notes(corpus.report())) applied.push_back(std::move(n));
     Exploring x;
-    x.metadataColumns = std::move(loaded.data.metadataColumns);
-    x.authorMetadata = std::move(loaded.data.authorMetadata);
-    x.textColumns = std::move(loaded.data.textColumns);
-    x.textMetadata = std::move(loaded.data.textMetadata);
-    Effects nowhere;
-    Explorer app(std::move(loaded.data), nowhere);
-    x.fields = {&app.authors(), &x.metadataColumns, &x.authorMetadata, &x.textColumns};
+    x.fields = author_fields(corpus);
 
     ResultTable table;
     std::string selection = "all groups";
     try {
         if (exploring) {
-            x.index = FormIndex(app.form3(), app.authors(), emoticons_of(o));
-            // Each text's values of the text fields choose texts.
-            x.fields.textMetadata = &x.textMetadata;
-            x.fields.textAuthors = &x.index.textAuthors();
-            table = explore_table(o, app, x, selection, err);
+            x.index = FormIndex(corpus.store(), corpus.authors(), emoticons_of(o));
+            table = explore_table(o, corpus, x, selection, err);
         } else if (grouped) {
-            table = grouped_table(o, app, x.fields, selection);
+            table = grouped_table(o, corpus, x.fields, selection);
         } else if (o.command == "collocations") {
-            table = occurrences_table(collocation_table(app.form3(), form_of(o)));
+            table = occurrences_table(collocation_table(corpus.store(), form_of(o)));
             selection = "whole corpus";
         } else if (o.command == "collocates") {
-            table = collocates_of_corpus(o, app);
+            table = collocates_of_corpus(o, corpus);
             selection = "whole corpus";
         } else {
-            table = families_table(app);
+            table = families_table(corpus);
             selection = "none";
         }
     } catch (const UsageError& e) {
@@ -750,8 +738,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kUsage;
     }
     if (o.referenceBands) applied.push_back("reference corpus's age bands: " + *o.referenceBands);
-    ExportHeader header = export_header(app, selection);
-    header.corpus = corpus_name;
+    ExportHeader header = export_header(corpus, selection);
     header.notes = applied;
     out << write_export(table, o.format, header);
     out.flush();

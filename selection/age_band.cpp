@@ -13,27 +13,11 @@ std::vector<BandBounds> builtin_bands() {
     return {{std::nullopt, 17}, {18, 25}, {26, 40}, {41, 60}, {61, std::nullopt}};
 }
 
-std::vector<BandBounds>& bands_in_use() {
-    static std::vector<BandBounds> bands = builtin_bands();
-    return bands;
-}
-
 std::vector<AgeBand> places_of(const std::vector<BandBounds>& bands) {
     std::vector<AgeBand> out;
     for (std::size_t i = 0; i < bands.size(); ++i)
         out.push_back(static_cast<AgeBand>(static_cast<int>(i)));
     return out;
-}
-
-std::vector<AgeBand>& band_places() {
-    static std::vector<AgeBand> places = places_of(bands_in_use());
-    return places;
-}
-
-const BandBounds* bounds_of(AgeBand band) {
-    const auto i = static_cast<std::size_t>(band);
-    const std::vector<BandBounds>& b = bands_in_use();
-    return i < b.size() ? &b[i] : nullptr;
 }
 
 // A whole number of years, or a range "A-B", as the register reads them.
@@ -92,30 +76,50 @@ std::optional<std::vector<BandBounds>> parse_bands(std::string_view list, std::s
     return out;
 }
 
-void set_age_bands(std::vector<BandBounds> bands) {
-    bands_in_use() = std::move(bands);
-    band_places() = places_of(bands_in_use());
+AgeBands::AgeBands() : AgeBands(builtin_bands()) {}
+
+AgeBands::AgeBands(std::vector<BandBounds> bounds)
+    : bounds_(std::move(bounds)), places_(places_of(bounds_)) {}
+
+std::optional<AgeBands> AgeBands::parse(std::string_view list, std::string* error) {
+    auto bounds = parse_bands(list, error);
+    if (!bounds) return std::nullopt;
+    return AgeBands(std::move(*bounds));
 }
 
-const std::vector<BandBounds>& age_bounds() {
-    return bands_in_use();
-}
-
-const std::vector<AgeBand>& age_bands() {
-    return band_places();
-}
-
-bool builtin_age_bands() {
-    const std::vector<BandBounds> b = builtin_bands();
-    const std::vector<BandBounds>& now = bands_in_use();
-    if (b.size() != now.size()) return false;
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        if (b[i].lo != now[i].lo || b[i].hi != now[i].hi) return false;
+bool operator==(const AgeBands& a, const AgeBands& b) {
+    if (a.bounds_.size() != b.bounds_.size()) return false;
+    for (std::size_t i = 0; i < a.bounds_.size(); ++i) {
+        if (a.bounds_[i].lo != b.bounds_[i].lo || a.bounds_[i].hi != b.bounds_[i].hi) return false;
     }
     return true;
 }
 
-std::string band_caption(AgeBand band) {
+bool AgeBands::builtin() const {
+    return *this == AgeBands();
+}
+
+const BandBounds* AgeBands::bounds_of(AgeBand band) const {
+    const auto i = static_cast<std::size_t>(band);
+    return i < bounds_.size() ? &bounds_[i] : nullptr;
+}
+
+std::string AgeBands::list() const {
+    std::string out;
+    for (const BandBounds& b : bounds_) {
+        if (!out.empty()) out += ',';
+        if (!b.lo && b.hi) {
+            out += "<" + std::to_string(*b.hi + 1);
+        } else if (b.lo && !b.hi) {
+            out += std::to_string(*b.lo) + "+";
+        } else if (b.lo && b.hi) {
+            out += std::to_string(*b.lo) + "-" + std::to_string(*b.hi);
+        }
+    }
+    return out;
+}
+
+std::string AgeBands::caption(AgeBand band) const {
     const BandBounds* b = bounds_of(band);
     if (!b) return "";
     if (!b->lo) return "<" + std::to_string(*b->hi + 1);
@@ -143,38 +147,37 @@ AgeSpan read_age(std::string_view text) {
     return {true, age, age};
 }
 
-bool in_band(double age, AgeBand band) {
+bool AgeBands::holds(double age, AgeBand band) const {
     const BandBounds* b = bounds_of(band);
     if (!b || std::isnan(age)) return false;
     return (!b->lo || age > *b->lo - 1) && (!b->hi || age < *b->hi + 1);
 }
 
-bool in_band(const AgeSpan& age, AgeBand band) {
-    return age.known && in_band(age.lo, band) && in_band(age.hi, band);
+bool AgeBands::holds(const AgeSpan& age, AgeBand band) const {
+    return age.known && holds(age.lo, band) && holds(age.hi, band);
 }
 
-std::optional<AgeBand> query_band(double age) {
+std::optional<AgeBand> AgeBands::query_band(double age) const {
     std::optional<AgeBand> found;
-    for (AgeBand b : age_bands()) {
-        if (in_band(age, b)) found = b;
+    for (AgeBand b : places_) {
+        if (holds(age, b)) found = b;
     }
     return found;
 }
 
-std::optional<AgeBand> query_band(const AgeSpan& age) {
+std::optional<AgeBand> AgeBands::query_band(const AgeSpan& age) const {
     if (!age.known) return std::nullopt;
     std::optional<AgeBand> found;
-    for (AgeBand b : age_bands()) {
-        if (in_band(age, b)) found = b;
+    for (AgeBand b : places_) {
+        if (holds(age, b)) found = b;
     }
     return found;
 }
 
-std::optional<AgeBand> overview_band(double age) {
+std::optional<AgeBand> AgeBands::overview_band(double age) const {
     if (std::isnan(age)) return std::nullopt;
-    const std::vector<BandBounds>& bands = bands_in_use();
-    for (std::size_t i = 0; i < bands.size(); ++i) {
-        const BandBounds& b = bands[i];
+    for (std::size_t i = 0; i < bounds_.size(); ++i) {
+        const BandBounds& b = bounds_[i];
         const bool above = !b.lo || age > *b.lo - 1;
         const bool below = b.hi ? (i == 0 ? age < *b.hi + 1 : age <= *b.hi) : age <= 100;
         if (above && below) return static_cast<AgeBand>(static_cast<int>(i));
@@ -182,7 +185,7 @@ std::optional<AgeBand> overview_band(double age) {
     return std::nullopt;
 }
 
-std::optional<AgeBand> overview_band(const AgeSpan& age) {
+std::optional<AgeBand> AgeBands::overview_band(const AgeSpan& age) const {
     if (!age.known) return std::nullopt;
     const auto a = overview_band(age.lo), b = overview_band(age.hi);
     return a == b ? a : std::nullopt;

@@ -274,6 +274,24 @@ std::optional<std::string> text_field_refusal(std::string_view name, const Autho
     return std::nullopt;
 }
 
+AuthorFields author_fields(const Corpus& corpus) {
+    const CorpusMetadata& m = corpus.metadata();
+    AuthorFields f{&corpus.authors(), &m.authorColumns, &m.authorValues, &m.textColumns,
+                   &corpus.bands()};
+    // Each text's values of the text fields choose texts when there is a row
+    // for each text.
+    if (!m.textValues.empty() && m.textValues.size() == corpus.store().textAuthor.size()) {
+        f.textMetadata = &m.textValues;
+        f.textAuthors = &corpus.store().textAuthor;
+    }
+    return f;
+}
+
+const AgeBands& AuthorFields::ageBands() const {
+    static const AgeBands builtin;
+    return bands ? *bands : builtin;
+}
+
 std::string_view AuthorFields::metadata(std::size_t k, std::size_t c) const {
     if (!authorMetadata || k >= authorMetadata->size()) return {};
     const std::vector<std::string>& row = (*authorMetadata)[k];

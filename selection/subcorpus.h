@@ -12,7 +12,9 @@
 #pragma once
 
 #include "corpus/author_register.h"
+#include "corpus/corpus.h"
 #include "corpus/metadata.h"
+#include "selection/age_band.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,6 +35,7 @@ struct AuthorFields {
     const std::vector<std::string>* metadataColumns = nullptr;
     const std::vector<std::vector<std::string>>* authorMetadata = nullptr;
     const std::vector<std::string>* textColumns = nullptr;
+    const AgeBands* bands = nullptr; // the bands of the "band" field
     // Per text of the corpus (corpus order): one value per text column, ""
     // when not known; and the register row of its author, or -1.
     const std::vector<std::vector<std::string>>* textMetadata = nullptr;
@@ -41,12 +44,18 @@ struct AuthorFields {
     std::size_t size() const { return authors ? authors->size() : 0; }
     // Author k's value of metadata column c; "" when not known.
     std::string_view metadata(std::size_t k, std::size_t c) const;
+    // The bands of the "band" field: the corpus's, or the built-in five when
+    // none are given.
+    const AgeBands& ageBands() const;
     // Whether conditions on the text fields can choose texts.
     bool choosesTexts() const;
     std::size_t textCount() const { return textAuthors ? textAuthors->size() : 0; }
     // Text t's value of text column c; "" when not known.
     std::string_view textValue(std::size_t t, std::size_t c) const;
 };
+
+// The fields of a corpus's authors: its register, its metadata and its bands.
+AuthorFields author_fields(const Corpus& corpus);
 
 // A range of values of a text field, "FROM..TO": both ends numbers (the
 // text's whole value read as a number) or both ISO dates, YYYY-MM-DD (the

@@ -76,9 +76,9 @@ QString p_text(const TestResult& t) {
 
 } // namespace
 
-QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
+QWidget* createCompareWindow(const Corpus& corpus, const GroupIndex& index,
                              std::function<ExportHeader()> header,
-                             std::function<std::string()> selectedForm, const AuthorFields& fields,
+                             std::function<std::string()> selectedForm,
                              const std::vector<std::string>& applied, CompareMemory* memory) {
     auto* w = new QWidget(nullptr, Qt::Window);
     w->setObjectName("Form12");
@@ -88,7 +88,7 @@ QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
     // The window's state and its operations live in the core; the widgets
     // send them every event and show what they hold.
     auto state = std::make_shared<CompareGroups>(
-        app, index, selectedForm ? selectedForm() : std::string(), fields, applied, memory);
+        corpus, index, selectedForm ? selectedForm() : std::string(), applied, memory);
     auto exportHeader = std::make_shared<std::function<ExportHeader()>>(std::move(header));
 
     auto* layout = new QVBoxLayout(w);

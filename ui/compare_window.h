@@ -25,10 +25,9 @@ namespace zapt::ui {
 // `applied` the built-in lists a corpus of the user's own is read with;
 // `memory` what every comparison window of the corpus shares (it must outlive
 // the window; none: the window keeps its own).
-QWidget* createCompareWindow(const Explorer& app, const GroupIndex& index,
+QWidget* createCompareWindow(const Corpus& corpus, const GroupIndex& index,
                              std::function<ExportHeader()> header,
                              std::function<std::string()> selectedForm,
-                             const AuthorFields& fields = {},
                              const std::vector<std::string>& applied = {},
                              CompareMemory* memory = nullptr);
 

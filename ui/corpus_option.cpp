@@ -69,7 +69,7 @@ cannot be read or a wrong command line.
     return text.c_str();
 }
 
-LoadedCorpus load_corpus(const CorpusOptions& options, bool dialog) {
+std::shared_ptr<const Corpus> load_corpus(const CorpusOptions& options, bool dialog) {
     if (options.path.empty() || !dialog) return load_corpus_source(options);
     std::unique_ptr<QProgressDialog> progress;
     QElapsedTimer clock;
@@ -92,7 +92,8 @@ LoadedCorpus load_corpus(const CorpusOptions& options, bool dialog) {
     });
 }
 
-int load_corpus_or_report(const CorpusOptions& options, bool dialog, LoadedCorpus& corpus) {
+int load_corpus_or_report(const CorpusOptions& options, bool dialog,
+                          std::shared_ptr<const Corpus>& corpus) {
     try {
         corpus = load_corpus(options, dialog);
     } catch (const LoadCancelled&) {
@@ -102,8 +103,8 @@ int load_corpus_or_report(const CorpusOptions& options, bool dialog, LoadedCorpu
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
-    if (!corpus.report.problems().empty())
-        std::fprintf(stderr, "%s", format_report(corpus.report).c_str());
+    if (!corpus->report().problems().empty())
+        std::fprintf(stderr, "%s", format_report(corpus->report()).c_str());
     return 0;
 }
 

@@ -3,6 +3,8 @@
 // bands, columns, glossary and families.
 #pragma once
 
+#include <memory>
+
 #include "app/corpus_source.h"
 #include "corpus/data_files.h"
 
@@ -33,11 +35,12 @@ const char* usage_text();
 // shows a progress window with a Cancel button when `dialog` is set. Throws
 // DataError for a corpus that cannot be read, LoadCancelled when the user
 // cancels.
-LoadedCorpus load_corpus(const CorpusOptions& options, bool dialog);
+std::shared_ptr<const Corpus> load_corpus(const CorpusOptions& options, bool dialog);
 
 // Loads as above, or writes what went wrong to standard error: "file:line:
 // rule" for a broken file. A table's problems, which do not stop the load, are
 // written there too. Returns the exit code to end with (0 when loaded).
-int load_corpus_or_report(const CorpusOptions& options, bool dialog, LoadedCorpus& corpus);
+int load_corpus_or_report(const CorpusOptions& options, bool dialog,
+                          std::shared_ptr<const Corpus>& corpus);
 
 } // namespace zapt::ui

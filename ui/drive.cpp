@@ -702,12 +702,13 @@ int main(int argc, char** argv) {
         std::cerr << "zapt-drive: " << corpus.error << "\n";
         return 2;
     }
-    zapt::LoadedCorpus loaded;
+    std::shared_ptr<const zapt::Corpus> loaded;
     if (int code = zapt::ui::load_corpus_or_report(corpus.options, false, loaded)) return code;
-    const std::vector<std::string> applied = zapt::applied_lists(loaded);
-    zapt::ui::MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
-    window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name, applied,
-                           zapt::load_notes(loaded.report));
+    const std::vector<std::string> applied = zapt::applied_lists(*loaded);
+    const std::vector<std::string> notes = zapt::load_notes(loaded->report());
+    const std::string name = loaded->source();
+    zapt::ui::MainWindow window(std::move(loaded));
+    window.setCorpusSource(QString::fromStdString(corpus.options.path), name, applied, notes);
     // What the program runs on, for the Open corpus window; no settings are
     // kept between the driver's sessions.
     window.setCorpusOptions(corpus.options);

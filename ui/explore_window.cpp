@@ -631,9 +631,8 @@ QWidget* createExploreWindow(std::shared_ptr<ExploreForm> form,
     if (const auto* columns = form->fields().textColumns; columns && !columns->empty()) {
         QStringList names;
         for (const std::string& c : *columns) names << toQ(c);
-        textFields =
-            " Text fields (a value per text; they choose texts, e.g. " + names.front() +
-            "=VALUE or FROM..TO): " + names.join(", ") + ".";
+        textFields = " Text fields (a value per text; they choose texts, e.g. " + names.front() +
+                     "=VALUE or FROM..TO): " + names.join(", ") + ".";
     }
     fieldsNote->setText("Fields: " + fieldNames.join(", ") +
                         ". Ages as numbers or ranges (age=16-25), genders M or F." + textFields);

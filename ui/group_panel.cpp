@@ -23,10 +23,11 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
     const char* bandOptions[] = {"optUnder18", "Opt18To25", "opt26To40", "opt41To60", "opt61Plus"};
     // The corpus's bands (the built-in five unless it brings its own, at most
     // five here); an option without a band is not shown.
-    const std::size_t bands = age_bounds().size();
+    const AgeBands& corpusBands = state().corpus().bands();
+    const std::size_t bands = corpusBands.size();
     for (int i = 0; i < 5; ++i) {
         const auto band = static_cast<AgeBand>(i);
-        QRadioButton* o = make_option(ages, bandOptions[i], toQ(band_caption(band)),
+        QRadioButton* o = make_option(ages, bandOptions[i], toQ(corpusBands.caption(band)),
                                       R(240, 180 + i * 390, 1400, 330), ageGroup, cyan);
         o->setChecked(f.ageOption == band);
         o->setVisible(static_cast<std::size_t>(i) < bands);

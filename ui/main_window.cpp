@@ -39,10 +39,7 @@ constexpr int kFrameTwips = 120;
 
 } // namespace
 
-MainWindow::MainWindow(DataSet data)
-    : metadataColumns_(std::move(data.metadataColumns)),
-      authorMetadata_(std::move(data.authorMetadata)), textColumns_(std::move(data.textColumns)),
-      textMetadata_(std::move(data.textMetadata)), explorer_(std::move(data), *this) {
+MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus) : explorer_(std::move(corpus), *this) {
     setObjectName("Form1");
     setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
     setFont(dialog_font());
@@ -51,15 +48,16 @@ MainWindow::MainWindow(DataSet data)
     messageHandler = [this](const QString& text) {
         QMessageBox::information(this, windowTitle(), text);
     };
-    formIndex_ = std::async(std::launch::async,
-                            [this] { return FormIndex(explorer_.form3(), explorer_.authors()); });
+    formIndex_ = std::async(std::launch::async, [this] { explorer_.corpus().forms(); });
     // The comparison's index of every author's words and the author figures
     // of the ten groups, worked out beside it so that the comparison window
     // and its figures open without waiting for them.
     compareStart_ = std::async(std::launch::async, [this] {
         CompareStart start;
-        start.index = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
-        start.metrics = group_metrics(explorer_.authorIndex(), *start.index);
+        const Corpus& corpus = explorer_.corpus();
+        start.index =
+            std::make_unique<GroupIndex>(corpus.store(), corpus.authors(), corpus.bands());
+        start.metrics = group_metrics(corpus.authorIndex(), *start.index);
         return start;
     });
     windows_.setAnchor(this);
@@ -182,15 +180,12 @@ QWidget* MainWindow::createWindow(WindowId id) {
         return createDonateWindow([this] { uploadPage_.open(); });
     case WindowId::Explore:
         if (!explore_) {
-            // The index built since start-up; waited for when it is not ready yet.
+            // The corpus's form index, made since start-up on a second
+            // thread; waited for when it is not ready yet.
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            FormIndex index = formIndex_.valid()
-                                  ? formIndex_.get()
-                                  : FormIndex(explorer_.form3(), explorer_.authors());
+            explorer_.corpus().forms();
             QApplication::restoreOverrideCursor();
-            explore_ = std::make_shared<ExploreForm>(std::move(index), explorer_.form3(),
-                                                     explorer_.authors(), explorer_.glossary(),
-                                                     metadataColumns_, authorMetadata_);
+            explore_ = std::make_shared<ExploreForm>(explorer_.corpus());
             keepSubcorpora();
         }
         return createExploreWindow(
@@ -200,7 +195,7 @@ QWidget* MainWindow::createWindow(WindowId id) {
             }});
     case WindowId::OpenCorpus: {
         CorpusOptions current = corpusOptions_;
-        if (current.bands.empty()) current.bands = bands_list(age_bounds());
+        if (current.bands.empty()) current.bands = explorer_.corpus().bands().list();
         return createOpenCorpusWindow(
             current, settings_,
             [this](const std::vector<std::string>& args) { restartHandler(args); });
@@ -215,14 +210,15 @@ QWidget* MainWindow::createWindow(WindowId id) {
                 groupIndex_ = std::move(start.index);
                 compareMemory_.metrics.emplace(0, std::move(start.metrics));
             } else {
-                groupIndex_ = std::make_unique<GroupIndex>(explorer_.form3(), explorer_.authors());
+                const Corpus& corpus = explorer_.corpus();
+                groupIndex_ =
+                    std::make_unique<GroupIndex>(corpus.store(), corpus.authors(), corpus.bands());
             }
             QApplication::restoreOverrideCursor();
         }
         QWidget* form = createCompareWindow(
-            explorer_, *groupIndex_, [this] { return exportHeader("all groups"); },
-            [this] { return explorer_.form1().lstNonStandardForms.text(); },
-            AuthorFields{&explorer_.authors(), &metadataColumns_, &authorMetadata_}, applied_,
+            explorer_.corpus(), *groupIndex_, [this] { return exportHeader("all groups"); },
+            [this] { return explorer_.form1().lstNonStandardForms.text(); }, applied_,
             &compareMemory_);
         // A row of the collocates opens the concordance of that word.
         if (auto* collocates = form->findChild<QWidget*>("tblCollocates")) {
@@ -237,7 +233,8 @@ QWidget* MainWindow::createWindow(WindowId id) {
     }
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
-            explorer_.form4(), [this] { run([](Explorer& e) { e.cmdAges_Click(); }); },
+            explorer_.form4(), explorer_.corpus().bands(),
+            [this] { run([](Explorer& e) { e.cmdAges_Click(); }); },
             [this] { run([](Explorer& e) { e.cmdGender_Click(); }); });
         attachTable(form, [this] { return corpus_data_table(explorer_); });
         return form;
@@ -254,7 +251,6 @@ QWidget* MainWindow::createWindow(WindowId id) {
 }
 
 void MainWindow::keepSubcorpora() {
-    explore_->setTextColumns(textColumns_, textMetadata_);
     if (!settings_) return;
     // The subcorpora of the last session on this corpus come back, and each
     // change of the list is kept for the next.
@@ -283,10 +279,10 @@ QWidget* MainWindow::aboutWindow() {
     figures.folder = corpusFolder_;
     for (const std::string& a : applied_) figures.applied << toQ(a);
     figures.who = toQ(describe_authors(explorer_.authors()));
-    figures.texts = explorer_.form3().corpusTextCount();
-    for (const std::string& n : explorer_.form3().lstNumOfTextsPerAuthor)
-        figures.people += n != "0";
-    figures.words = word_total(explorer_.form3().Text2);
+    const CorpusStore& store = explorer_.store();
+    figures.texts = store.corpusTextCount();
+    for (const std::string& n : store.lstNumOfTextsPerAuthor) figures.people += n != "0";
+    figures.words = word_total(store.Text2);
     return createAboutWindow(&figures);
 }
 

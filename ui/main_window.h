@@ -26,8 +26,8 @@ namespace zapt::ui {
 class MainWindow : public QWidget, private Effects {
     Q_OBJECT
 public:
-    // Builds the explorer from `data` (the start-up) and the window.
-    explicit MainWindow(DataSet data);
+    // The window over a loaded corpus (the start-up).
+    explicit MainWindow(std::shared_ptr<const Corpus> corpus);
     ~MainWindow() override;
 
     // The state, read-only: the windows change it only through operations.
@@ -103,13 +103,6 @@ private:
     void refreshCorpusDataForm();
     void refreshCollocationsForm();
 
-    // The authors' metadata beyond the register's fields (a table's other
-    // columns), kept for the Explore window's subcorpora; taken before the
-    // explorer takes the data over.
-    std::vector<std::string> metadataColumns_;
-    std::vector<std::vector<std::string>> authorMetadata_;
-    std::vector<std::string> textColumns_;               // a table's text fields, named in messages
-    std::vector<std::vector<std::string>> textMetadata_; // per text, its values of them
     Explorer explorer_;
     WindowManager windows_;
     UploadPage uploadPage_;
@@ -123,10 +116,9 @@ private:
     // The Explore window's state, made when it first opens and kept (with the
     // subcorpora defined) while the program runs.
     std::shared_ptr<ExploreForm> explore_;
-    // The forms of every text, indexed on a second thread from start-up on,
-    // so that the Explore window opens at once even on a large corpus. It only
-    // reads the store's texts and names, which no operation changes.
-    std::future<FormIndex> formIndex_;
+    // The corpus's form index, made on a second thread from start-up on, so
+    // that the Explore window opens at once even on a large corpus.
+    std::future<void> formIndex_;
     struct CompareStart {
         std::unique_ptr<GroupIndex> index;
         std::vector<GroupMetricsRow> metrics; // of the first grouping

@@ -79,14 +79,15 @@ int run_program(int argc, char** argv, const StartupOptions& options) {
         std::fprintf(stderr, "zapt: %s\n", corpus.error.c_str());
         return 2;
     }
-    LoadedCorpus loaded;
+    std::shared_ptr<const Corpus> loaded;
     if (int code = load_corpus_or_report(corpus.options, true, loaded)) return code;
     if (options.loadWebEngineFirst) delete createUploadWindow();
-    std::vector<std::string> applied = applied_lists(loaded);
-    std::vector<std::string> notes = load_notes(loaded.report);
-    MainWindow window(std::move(loaded.data)); // the explorer takes the texts over
-    window.setCorpusSource(QString::fromStdString(corpus.options.path), loaded.name,
-                           std::move(applied), std::move(notes));
+    std::vector<std::string> applied = applied_lists(*loaded);
+    std::vector<std::string> notes = load_notes(loaded->report());
+    const std::string name = loaded->source();
+    MainWindow window(std::move(loaded));
+    window.setCorpusSource(QString::fromStdString(corpus.options.path), name, std::move(applied),
+                           std::move(notes));
     // Each corpus's settings kept in the user's configuration folder.
     const std::string folder = SettingsStore::default_folder();
     window.setCorpusOptions(corpus.options,

@@ -36,19 +36,19 @@ void set_caption(QWidget* window, const char* name, const std::string& caption) 
 
 } // namespace
 
-QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void()> onAges,
-                                std::function<void()> onGender) {
+QWidget* createCorpusDataWindow(const CorpusDataForm& state, const AgeBands& bands,
+                                std::function<void()> onAges, std::function<void()> onGender) {
     QWidget* w = make_window("Form4", "Corpus Data", 3480, 5100);
     QGroupBox* age =
         make_titled_frame(w, "frmeAge", "Participant Age", QRect(120, 120, 3240, 2760));
     const char* counts[] = {"lblUnder18s", "lbl18To25", "lbl25To40", "lbl41To60", "lbl61Plus"};
     for (int i = 0; i < 5; ++i) {
         std::string name = "Label" + std::to_string(i + 1);
-        QLabel* band = make_label(age, name.c_str(), toQ(band_caption(static_cast<AgeBand>(i))),
+        QLabel* band = make_label(age, name.c_str(), toQ(bands.caption(static_cast<AgeBand>(i))),
                                   QRect(240, 360 + i * 345, 1200, 270));
         QLabel* count = make_value_label(age, counts[i], "0", QRect(1680, 345 + i * 345, 900, 285));
         // The corpus's own bands: a row without a band is not shown.
-        band->setVisible(static_cast<std::size_t>(i) < age_bounds().size());
+        band->setVisible(static_cast<std::size_t>(i) < bands.size());
         count->setVisible(band->isVisibleTo(age));
     }
     QPushButton* ages = make_button(age, "cmdAges", "Age Breakdown", QRect(240, 2160, 2760, 420));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/main_form.h"
+#include "selection/age_band.h"
 
 #include <QWidget>
 #include <functional>
@@ -10,8 +11,8 @@
 namespace zapt::ui {
 
 // Form4; `onAges` and `onGender` run on clicks of its two buttons.
-QWidget* createCorpusDataWindow(const CorpusDataForm& state, std::function<void()> onAges,
-                                std::function<void()> onGender);
+QWidget* createCorpusDataWindow(const CorpusDataForm& state, const AgeBands& bands,
+                                std::function<void()> onAges, std::function<void()> onGender);
 void showCorpusData(QWidget* window, const CorpusDataForm& state);
 
 // Form11.

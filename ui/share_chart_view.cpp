@@ -101,9 +101,9 @@ ShareChart stacked_bars(const Comparison& c) {
             bar.label = "all";
         } else {
             const std::vector<std::string> labels =
-                row.labels.empty()
-                    ? std::vector<std::string>{band_label(row.group), gender_label(row.group)}
-                    : row.labels;
+                row.labels.empty() ? std::vector<std::string>{band_label(AgeBands(), row.group),
+                                                              gender_label(row.group)}
+                                   : row.labels;
             for (const std::string& v : labels) bar.label += (bar.label.empty() ? "" : " ") + v;
         }
         bar.n = row.familyCount;

@@ -1,4 +1,5 @@
 #include "variation/group_index.h"
+#include "corpus/buckets.h"
 
 #include "corpus/folded_keys.h"
 #include "corpus/numbers.h"
@@ -30,9 +31,9 @@ std::size_t text_after(const std::vector<std::uint32_t>& ends, std::size_t from,
 
 } // namespace
 
-std::vector<GroupKey> comparison_groups() {
+std::vector<GroupKey> comparison_groups(const AgeBands& bands) {
     std::vector<GroupKey> groups;
-    for (AgeBand b : age_bands()) {
+    for (AgeBand b : bands.bands()) {
         groups.push_back({false, b, Gender::Female});
         groups.push_back({false, b, Gender::Male});
     }
@@ -40,16 +41,16 @@ std::vector<GroupKey> comparison_groups() {
     return groups;
 }
 
-std::string band_label(const GroupKey& g) {
-    return g.all ? "all" : band_caption(g.band);
+std::string band_label(const AgeBands& bands, const GroupKey& g) {
+    return g.all ? "all" : bands.caption(g.band);
 }
 
 std::string gender_label(const GroupKey& g) {
     return g.all ? "all" : std::string(gender_letter(g.gender));
 }
 
-std::string group_label(const GroupKey& g) {
-    return g.all ? "all" : band_label(g) + " " + gender_label(g);
+std::string group_label(const AgeBands& bands, const GroupKey& g) {
+    return g.all ? "all" : band_label(bands, g) + " " + gender_label(g);
 }
 
 std::size_t GroupIndex::group_slot(const GroupKey& g) const {
@@ -59,7 +60,7 @@ std::size_t GroupIndex::group_slot(const GroupKey& g) const {
 }
 
 std::vector<GroupKey> GroupIndex::groups() const {
-    if (by_.bandByGender()) return comparison_groups();
+    if (by_.bandByGender()) return comparison_groups(bands_);
     std::vector<GroupKey> out;
     for (std::size_t s = 0; s < groupCount_; ++s) {
         GroupKey g;
@@ -72,33 +73,34 @@ std::vector<GroupKey> GroupIndex::groups() const {
 
 std::vector<std::string> GroupIndex::labels(const GroupKey& g) const {
     if (g.all) return std::vector<std::string>(by_.columns().size(), "all");
-    if (by_.bandByGender()) return {band_label(g), gender_label(g)};
+    if (by_.bandByGender()) return {band_label(bands_, g), gender_label(g)};
     return labels_[group_slot(g)];
 }
 
-GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AgeBands& bands,
                        const std::vector<char>* within)
-    : GroupIndex(store, reg, nullptr, GroupBy{}, within) {}
+    : GroupIndex(store, reg, bands, nullptr, GroupBy{}, within) {}
 
 GroupIndex::GroupIndex(const CorpusStore& store, const AuthorFields& fields, const GroupBy& by,
                        const std::vector<char>* within)
-    : GroupIndex(store, *fields.authors, &fields, by, within) {}
+    : GroupIndex(store, *fields.authors, fields.ageBands(), &fields, by, within) {}
 
-GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AgeBands& bands,
                        const AuthorFields* fields, const GroupBy& by,
                        const std::vector<char>* within)
-    : store_(&store), by_(by), allIsCorpus_(within == nullptr), partCount_(store.nameCount() + 1) {
+    : store_(&store), bands_(bands), by_(by), allIsCorpus_(within == nullptr),
+      partCount_(store.nameCount() + 1) {
     auto inside = [&](std::size_t row) {
         return !within || (row < within->size() && (*within)[row]);
     };
     Grouping grouping;
     if (by_.bandByGender()) {
-        groupCount_ = 2 * age_bounds().size();
+        groupCount_ = 2 * bands_.size();
     } else {
         std::vector<char> eligible(reg.size(), 0);
         for (std::size_t j = 0; j < reg.size(); ++j)
             eligible[j] = store.authorHasTexts(j) && inside(j);
-        const AuthorFields own{&reg, nullptr, nullptr};
+        const AuthorFields own{&reg, nullptr, nullptr, nullptr, &bands_};
         grouping = group_authors(by_, fields ? *fields : own, eligible);
         groupCount_ = grouping.rows.size();
         labels_ = std::move(grouping.labels);
@@ -128,17 +130,10 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
             ++counts[c];
             code_of[j] = c;
         }
-        code_rows_from.resize(counts.size() + 1);
-        std::uint32_t sum = 0;
-        for (std::size_t c = 0; c < counts.size(); ++c) {
-            code_rows_from[c] = sum;
-            sum += counts[c];
-        }
-        code_rows_from[counts.size()] = sum;
-        std::vector<std::uint32_t> next(code_rows_from.begin(), code_rows_from.end() - 1);
-        for (std::size_t j = 0; j < reg.size(); ++j) {
-            code_rows[next[code_of[j]]++] = static_cast<int>(j);
-        }
+        code_rows_from = bucket_starts(counts);
+        BucketPlaces next(code_rows_from);
+        for (std::size_t j = 0; j < reg.size(); ++j)
+            code_rows[next(code_of[j])] = static_cast<int>(j);
     }
     const std::vector<std::uint32_t>& rows_from =
         own_register ? store.codeRowsFrom : code_rows_from;
@@ -179,8 +174,8 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
                                          : 0.0;
                 if (texts <= 0) continue;
                 const AgeSpan age = read_age(reg.lstAuthorAge[j]);
-                for (AgeBand band : age_bands()) {
-                    if (!in_band(age, band)) continue;
+                for (AgeBand band : bands_.bands()) {
+                    if (!bands_.holds(age, band)) continue;
                     add(group_slot({false, band, gender}), code, last_row(code));
                 }
             }
@@ -191,18 +186,18 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
         if (store.authorHasTexts(j) && inside(j)) add(groupCount_, store.lstAuthorCode[j], j);
     }
     // Where each part stands among the members.
-    placesFrom_.assign(partCount_ + 1, 0);
-    for (const auto& slot : members_) {
-        for (const Member& m : slot) ++placesFrom_[m.part + 1];
-    }
-    for (std::size_t p = 0; p < partCount_; ++p) placesFrom_[p + 1] += placesFrom_[p];
-    places_.resize(placesFrom_[partCount_]);
     {
-        std::vector<std::uint32_t> next(placesFrom_.begin(), placesFrom_.end() - 1);
+        std::vector<std::uint32_t> counts(partCount_, 0);
+        for (const auto& slot : members_) {
+            for (const Member& m : slot) ++counts[m.part];
+        }
+        placesFrom_ = bucket_starts(counts);
+        places_.resize(placesFrom_.back());
+        BucketPlaces next(placesFrom_);
         for (std::size_t s = 0; s < members_.size(); ++s) {
             for (std::size_t a = 0; a < members_[s].size(); ++a) {
-                places_[next[members_[s][a].part]++] = {static_cast<std::uint32_t>(s),
-                                                        static_cast<std::uint32_t>(a)};
+                places_[next(members_[s][a].part)] = {static_cast<std::uint32_t>(s),
+                                                      static_cast<std::uint32_t>(a)};
             }
         }
     }

@@ -42,16 +42,17 @@ struct GroupKey {
     friend bool operator==(const GroupKey&, const GroupKey&) = default;
 };
 
-// The eleven groups in the order of every comparison table: the bands from
-// the youngest, women before men within a band, then the whole corpus.
-std::vector<GroupKey> comparison_groups();
+// The groups in the order of every comparison table: the bands from the
+// youngest, women before men within a band, then the whole corpus (eleven
+// for the built-in bands).
+std::vector<GroupKey> comparison_groups(const AgeBands& bands);
 
 // The band as its option button reads ("<18", "18 to 25", ... "61+"); "all".
-std::string band_label(const GroupKey& g);
+std::string band_label(const AgeBands& bands, const GroupKey& g);
 // The register letter ("F", "M"); "all".
 std::string gender_label(const GroupKey& g);
 // "26 to 40 F"; "all".
-std::string group_label(const GroupKey& g);
+std::string group_label(const AgeBands& bands, const GroupKey& g);
 
 // Every author's words, counted through the store's index. The store must
 // outlive the index and stay unchanged.
@@ -61,8 +62,8 @@ std::string group_label(const GroupKey& g);
 // too, their texts as the group text cleans them.
 class GroupIndex {
 public:
-    // The group query's groups.
-    GroupIndex(const CorpusStore& store, const AuthorRegister& reg,
+    // The group query's groups, of the bands `bands`.
+    GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AgeBands& bands,
                const std::vector<char>* within = nullptr);
     // The groups of `by` over the fields of `fields` (whose register is the
     // store's authors'); the fields must outlive the constructor only.
@@ -72,6 +73,8 @@ public:
     // The groups in the order of every comparison table, then the whole corpus.
     std::vector<GroupKey> groups() const;
     const GroupBy& groupBy() const { return by_; }
+    // The age bands of the groups.
+    const AgeBands& bands() const { return bands_; }
     // The values naming a group, one per column of groupBy(); "all" in each
     // for the whole corpus.
     std::vector<std::string> labels(const GroupKey& g) const;
@@ -136,11 +139,12 @@ public:
     std::size_t parts() const { return partCount_; }
 
 private:
-    GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AuthorFields* fields,
-               const GroupBy& by, const std::vector<char>* within);
+    GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AgeBands& bands,
+               const AuthorFields* fields, const GroupBy& by, const std::vector<char>* within);
     std::size_t group_slot(const GroupKey& g) const;
 
     const CorpusStore* store_;
+    AgeBands bands_;
     GroupBy by_;
     std::size_t groupCount_ = 0;                   // the groups without the whole corpus
     std::vector<std::vector<std::string>> labels_; // per group of another grouping

@@ -5,13 +5,15 @@
 
 namespace zapt {
 
-std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, int privacyThreshold) {
+std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const AgeBands& bands,
+                                           int privacyThreshold) {
     std::vector<GroupMetricsRow> out;
-    for (const GroupKey& g : comparison_groups()) {
+    for (const GroupKey& g : comparison_groups(bands)) {
         if (g.all) continue;
-        const GroupFigures figures = group_figures(index, g.band, g.gender);
+        const GroupFigures figures = group_figures(index, bands, g.band, g.gender);
         GroupMetricsRow row;
         row.group = g;
+        row.labels = {band_label(bands, g), gender_label(g)};
         row.values = figures.group;
         row.authors = static_cast<int>(figures.authors.size());
         row.spreadWithheld = row.authors < privacyThreshold;
@@ -25,7 +27,7 @@ std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const Group
                                            int privacyThreshold) {
     // The query's groups over the whole corpus: as each group's query shows them.
     if (groups.groupBy().bandByGender() && !groups.restricted()) {
-        std::vector<GroupMetricsRow> out = group_metrics(index, privacyThreshold);
+        std::vector<GroupMetricsRow> out = group_metrics(index, groups.bands(), privacyThreshold);
         for (GroupMetricsRow& row : out) row.labels = groups.labels(row.group);
         return out;
     }
@@ -48,10 +50,12 @@ std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const Group
     return out;
 }
 
-std::vector<GroupMetricsRow> group_metrics(const DataSet& data, int privacyThreshold) {
+std::vector<GroupMetricsRow> group_metrics(const DataSet& data, const AgeBands& bands,
+                                           int privacyThreshold) {
     const CorpusStore store = build_corpus_store(data.corpus, data.authors);
     const AuthorRegister authors = build_author_register(data.authors);
-    return group_metrics(AuthorIndex(store, authors, Glossary(data.glossary)), privacyThreshold);
+    return group_metrics(AuthorIndex(store, authors, Glossary(data.glossary)), bands,
+                         privacyThreshold);
 }
 
 } // namespace zapt

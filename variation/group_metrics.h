@@ -79,7 +79,7 @@ void add_author_spread(GroupMetricsRow& row, const std::vector<Captions>& author
 
 // The ten groups' figures from the author index, without running a query:
 // what each group's query would show, and each author's captions.
-std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index,
+std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const AgeBands& bands,
                                            int privacyThreshold = kPrivacyThreshold);
 
 // The same for the groups of a group index (built over the same store and
@@ -88,7 +88,7 @@ std::vector<GroupMetricsRow> group_metrics(const AuthorIndex& index, const Group
                                            int privacyThreshold = kPrivacyThreshold);
 
 // The same over `data`, building its store and author index.
-std::vector<GroupMetricsRow> group_metrics(const DataSet& data,
+std::vector<GroupMetricsRow> group_metrics(const DataSet& data, const AgeBands& bands,
                                            int privacyThreshold = kPrivacyThreshold);
 
 } // namespace zapt

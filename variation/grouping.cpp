@@ -73,10 +73,11 @@ std::optional<Value> value_of(const GroupField& f, const AuthorFields& fields, s
     const AuthorRegister& r = *fields.authors;
     Value v;
     if (f.kind == Kind::AgeBand) {
-        const std::optional<AgeBand> band = query_band(read_age(r.lstAuthorAge[k]));
+        const AgeBands& bands = fields.ageBands();
+        const std::optional<AgeBand> band = bands.query_band(read_age(r.lstAuthorAge[k]));
         if (!band) return std::nullopt;
         v.band = static_cast<int>(*band);
-        v.label = band_caption(*band);
+        v.label = bands.caption(*band);
         return v;
     }
     if (f.kind == Kind::Gender) {

@@ -33,9 +33,10 @@ std::optional<ShareChart> share_chart(const Comparison& c, std::size_t form) {
             bar.labels.assign(c.groupColumns.size(), "all");
             bar.label = "all";
         } else {
-            bar.labels = row.labels.empty() ? std::vector<std::string>{band_label(row.group),
-                                                                       gender_label(row.group)}
-                                            : row.labels;
+            bar.labels = row.labels.empty()
+                             ? std::vector<std::string>{band_label(AgeBands(), row.group),
+                                                        gender_label(row.group)}
+                             : row.labels;
             for (const std::string& v : bar.labels)
                 bar.label += (bar.label.empty() ? "" : " · ") + v;
         }

@@ -48,10 +48,11 @@ const char* spread_word(const FormCell& c) {
 }
 
 // The cells naming a group: its labels, or band and gender for a row made
-// without them.
+// without them (by hand: every row the program makes has labels), named by
+// the built-in bands.
 std::vector<std::string> group_cells(const std::vector<std::string>& labels, const GroupKey& g) {
     if (!labels.empty()) return labels;
-    return {band_label(g), gender_label(g)};
+    return {band_label(AgeBands(), g), gender_label(g)};
 }
 
 bool query_groups(const std::vector<std::string>& columns) {

@@ -1,8 +1,10 @@
 // Small hand-made corpora for the behaviour tests, and an Effects that records.
 #pragma once
 
+#include "app/corpus_source.h"
 #include "app/explorer.h"
 #include "corpus/data_files.h"
+#include "tests/core/explore/explore_test_corpus.h"
 #include "tests/core/explorer_access.h"
 
 #include <memory>
@@ -33,6 +35,22 @@ inline GlossaryData small_glossary() {
             {"see you", "night", "night", "thought", "thought", "with", "you", "yeah", "you"}};
 }
 
+// The corpus of an exploring test's register and texts, made as the programs
+// make one, with a glossary and a table's author fields (`columns`, and per
+// register row one value per column).
+inline std::shared_ptr<const Corpus>
+corpus_like(const ExploreCorpus& x, GlossaryData glossary, std::vector<std::string> columns = {},
+            std::vector<std::vector<std::string>> values = {}) {
+    DataSet d;
+    d.authors = x.rows;
+    for (std::size_t t = 0; t < x.store.texts.size(); ++t)
+        d.corpus.push_back({std::string(x.store.lstTextAuthors[t]), std::string(x.store.texts[t])});
+    d.glossary = std::move(glossary);
+    d.metadataColumns = std::move(columns);
+    d.authorMetadata = std::move(values);
+    return corpus_of(std::move(d));
+}
+
 // Register rows: code, name, age, gender, education.
 inline RegisterRow author(std::string code, std::string name, std::string age, std::string gender,
                           std::string education = "U") {
@@ -53,7 +71,7 @@ struct World {
         d.corpus = std::move(corpus);
         d.glossary = std::move(glossary);
         d.variants = load_builtin_data().variants;
-        app = std::make_unique<Explorer>(d, effects);
+        app = std::make_unique<Explorer>(corpus_of(std::move(d)), effects);
     }
     Explorer& operator*() { return *app; }
     Explorer* operator->() { return app.get(); }

@@ -2,6 +2,7 @@
 // concordance's tally of a form does it): the window shows the form as the
 // user's own list over those groups, an open window is reused, and a grouping
 // that cannot be read leaves it as it was and says why.
+#include "app/corpus_source.h"
 #include "corpus/data_files.h"
 #include "ui/compare_window.h"
 #include "ui/main_window.h"
@@ -33,7 +34,7 @@ class CompareOpenTest : public QObject {
 
 private slots:
     void opensOnAFormOverAGrouping() {
-        MainWindow window(data);
+        MainWindow window(corpus_of(data));
         QStringList messages;
         window.messageHandler = [&](const QString& text) { messages << text; };
         window.show();

@@ -1,6 +1,7 @@
 // The main window: every control with its name, caption, tool tip and colours;
 // nothing cut off; events reaching the explorer and the widgets showing its
 // state; the secondary windows opened once and raised.
+#include "app/corpus_source.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"
@@ -239,7 +240,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>(data);
+        window = std::make_unique<MainWindow>(corpus_of(data));
         window->messageHandler = [](const QString&) {};
         window->show();
     }

@@ -5,6 +5,7 @@
 // proposed and confirmed, and the settings kept with each corpus between
 // sessions (the Explore window's subcorpora among them).
 
+#include "app/corpus_source.h"
 #include "ui/main_window.h"
 #include "ui/open_corpus_dialog.h"
 
@@ -315,7 +316,7 @@ private slots:
         zapt::CorpusOptions options;
         options.glossary = write("g2.csv", "form,interpretation\nu,you\n").toStdString();
         for (int session = 0; session < 2; ++session) {
-            MainWindow main(data);
+            MainWindow main(corpus_of(data));
             main.messageHandler = [](const QString&) {};
             main.setCorpusOptions(options, store);
             main.show();

@@ -13,8 +13,8 @@ namespace {
 TEST(CompareForm, EveryEventLeavesTheStateTheWindowShows) {
     World w({author("001", "Ann", "30", "F"), author("002", "Bo", "35", "F")},
             {{"Ann", "bk soon u ok"}, {"Bo", "back at 5 bak"}, {"Ann", "u there"}});
-    const GroupIndex index(w->form3(), w->authors());
-    CompareGroups c(*w, index, "u");
+    const GroupIndex index(w->store(), w->authors(), w->corpus().bands());
+    CompareGroups c(w->corpus(), index, "u");
     const CompareForm& f = c.form12();
     // Opened: the first family compared, its own forms' box off; the
     // collocations of the selected form are found inside one text when their
@@ -77,9 +77,9 @@ TEST(CompareForm, WithoutFamiliesTheOwnFormsAreTheOnlyChoiceAndOpen) {
     d.corpus = {{"Ann", "bk soon"}};
     d.glossary = small_glossary();
     Effects nowhere;
-    const Explorer app(d, nowhere);
-    const GroupIndex index(app.form3(), app.authors());
-    CompareGroups c(app, index, "");
+    const Explorer app(corpus_of(d), nowhere);
+    const GroupIndex index(app.store(), app.authors(), app.corpus().bands());
+    CompareGroups c(app.corpus(), index, "");
     EXPECT_EQ(c.form12().cboFamily, std::vector<std::string>{"Your own forms:"});
     EXPECT_TRUE(c.form12().txtOwnFormsEnabled);
     EXPECT_EQ(c.form12().note, "Type at least one form to compare.");
@@ -100,10 +100,9 @@ TEST(CompareForm, GroupingsAndTheMemoryWindowsShare) {
     World w({author("001", "Ann", "30", "F", "U"), author("002", "Bo", "35", "M", "HS"),
              author("003", "Cy", "40", "F", "NA")},
             {{"Ann", "bk back"}, {"Bo", "bk"}, {"Cy", "back"}});
-    const GroupIndex index(w->form3(), w->authors());
-    const AuthorFields fields{&w->authors(), nullptr, nullptr};
+    const GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     CompareMemory memory;
-    CompareGroups first(*w, index, "bk", fields, {"glossary: built-in (x)"}, &memory);
+    CompareGroups first(w->corpus(), index, "bk", {"glossary: built-in (x)"}, &memory);
     const CompareForm& f = first.form12();
     EXPECT_EQ(f.lblApplied, "glossary: built-in (x)");
     EXPECT_TRUE(f.lblGroups.empty());
@@ -119,7 +118,7 @@ TEST(CompareForm, GroupingsAndTheMemoryWindowsShare) {
     EXPECT_EQ(f.tblMetrics.rows.size(), 2u); // HS and U; Cy's "NA" is no value
     EXPECT_NE(f.lblGroups.find("1 author with texts"), std::string::npos) << f.lblGroups;
 
-    CompareGroups second(*w, index, "bk", fields, {}, &memory);
+    CompareGroups second(w->corpus(), index, "bk", {}, &memory);
     second.tabResults_Change(CompareTab::Metrics);
     second.cboGroupBy_Change(row);
     EXPECT_EQ(second.form12().tblShares.rows, f.tblShares.rows);
@@ -144,8 +143,8 @@ TEST(CompareForm, TheChartAndTheAuthorsTableFollowTheComparison) {
     World w({author("001", "Ann", "30", "F"), author("002", "Bo", "35", "M"),
              author("003", "Cy", "70", "F")},
             {{"Ann", "bk back bk"}, {"Bo", "back"}, {"Ann", "u bk"}});
-    const GroupIndex index(w->form3(), w->authors());
-    CompareGroups c(*w, index, "");
+    const GroupIndex index(w->store(), w->authors(), w->corpus().bands());
+    CompareGroups c(w->corpus(), index, "");
     const CompareForm& f = c.form12();
     c.cboFamily_Change(f.ownFormsRow());
     c.txtOwnForms_Change("back bk");
@@ -203,9 +202,8 @@ TEST(CompareForm, OpensOnAFormOverAGroupingNamedFromOutside) {
     World w({author("001", "Ann", "30", "F", "U"), author("002", "Bo", "35", "M", "HS"),
              author("003", "Cy", "40", "F", "HS")},
             {{"Ann", "bk back"}, {"Bo", "bk"}, {"Cy", "back bk"}});
-    const GroupIndex index(w->form3(), w->authors());
-    const AuthorFields fields{&w->authors(), nullptr, nullptr};
-    CompareGroups c(*w, index, "", fields);
+    const GroupIndex index(w->store(), w->authors(), w->corpus().bands());
+    CompareGroups c(w->corpus(), index, "");
     const CompareForm& f = c.form12();
     c.tabResults_Change(CompareTab::Collocations);
     const struct {

@@ -2,6 +2,7 @@
 // must never break it.
 #include "app/explore_form.h"
 #include "tests/core/explore/explore_test_corpus.h"
+#include "tests/core/test_corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,8 @@ struct Window {
                           {"Di Fay", "u"},
                           {"Di Fay", "2moro u x x"}}};
     Glossary glossary{GlossaryData{{"u", "2moro"}, {"you", "tomorrow"}}};
-    ExploreForm form{corpus.store, corpus.authors, glossary, {}, {}, "/nonexistent/words"};
+    std::shared_ptr<const Corpus> made = testing::corpus_like(corpus, glossary.data());
+    ExploreForm form{*made, "/nonexistent/words"};
 };
 
 TEST(ExploreWindow, EventsFillTheTabs) {
@@ -280,7 +282,8 @@ TEST(ExploreWindow, ALongConcordanceShowsItsFirstLinesAndExportsThemAll) {
     std::vector<CorpusRow> texts(n, CorpusRow{"Ann Lee", "u a b c"});
     testing::ExploreCorpus corpus{{testing::writer("01", "Ann Lee", "17", "F")}, texts};
     Glossary glossary{GlossaryData{{"u"}, {"you"}}};
-    ExploreForm f{corpus.store, corpus.authors, glossary, {}, {}, "/nonexistent/words"};
+    const std::shared_ptr<const Corpus> made = testing::corpus_like(corpus, glossary.data());
+    ExploreForm f{*made, "/nonexistent/words"};
     f.txtQuery_Change("u");
     f.cmdConcordance_Click();
     EXPECT_EQ(f.concordance().table.rows.size(), ExploreForm::kLinesShown);

@@ -3,6 +3,7 @@
 // read now left out with why; a text field named for what it is.
 #include "app/explore_form.h"
 #include "tests/core/explore/explore_test_corpus.h"
+#include "tests/core/test_corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,9 @@ struct Window {
     Glossary glossary{GlossaryData{{"u"}, {"you"}}};
     std::vector<std::string> columns{"town"};
     std::vector<std::vector<std::string>> towns{{"Leeds"}, {"York"}, {"Leeds"}};
-    ExploreForm form{corpus.store, corpus.authors, glossary, columns, towns, "/nonexistent/words"};
+    std::shared_ptr<const Corpus> made =
+        testing::corpus_like(corpus, glossary.data(), columns, towns);
+    ExploreForm form{*made, "/nonexistent/words"};
 };
 
 using Kept = std::vector<std::pair<std::string, std::string>>;
@@ -85,14 +88,19 @@ TEST(ExploreSettings, WhatCannotBeReadNowIsLeftOutWithWhy) {
 }
 
 TEST(ExploreSettings, ATextFieldIsNamedForWhatItIs) {
-    Window w;
-    w.form.setTextColumns({"sent at"});
-    w.form.txtName_Change("mornings");
-    w.form.txtConditions_Change("Sent_At=9:00");
-    w.form.cmdDefine_Click();
-    EXPECT_NE(w.form.subcorpora().status.find("\"Sent_At\" is a text field"), std::string::npos)
-        << w.form.subcorpora().status;
-    EXPECT_EQ(w.form.subcorpora().list.size(), 1u);
+    // A corpus that knows the text field's name but not each text's value.
+    DataSet d;
+    d.authors = {writer("01", "Ann Lee", "17", "F")};
+    d.corpus = {{"Ann Lee", "c u 2moro x"}};
+    d.textColumns = {"sent at"};
+    const std::shared_ptr<const Corpus> corpus = corpus_of(std::move(d));
+    ExploreForm form{*corpus, "/nonexistent/words"};
+    form.txtName_Change("mornings");
+    form.txtConditions_Change("Sent_At=9:00");
+    form.cmdDefine_Click();
+    EXPECT_NE(form.subcorpora().status.find("\"Sent_At\" is a text field"), std::string::npos)
+        << form.subcorpora().status;
+    EXPECT_EQ(form.subcorpora().list.size(), 1u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The Explore window over a table with text fields: a subcorpus chosen by a
 // text field counts its authors, texts and words over the texts it holds,
 // and the word list, keywords and concordance use those texts only.
+#include "app/corpus_source.h"
 #include "app/explore_form.h"
 #include "corpus/table_reader.h"
 #include "tests/core/explore/explore_test_corpus.h"
@@ -20,21 +21,18 @@ const char* const kTable = "author,town,sent,text\n"
                            "cy,Leeds,2020-01-04,u u\n";
 
 struct Window {
-    DataSet d;
-    CorpusStore store;
-    AuthorRegister authors;
-    Glossary glossary{GlossaryData{{"u"}, {"you"}}};
+    std::shared_ptr<const Corpus> corpus;
     std::unique_ptr<ExploreForm> form;
 
+    // The corpus of the table; without `values`, one that knows the text
+    // fields' names only.
     explicit Window(bool values = true) {
         LoadReport report;
-        d = read_table_text("t.csv", kTable, TableOptions{}, report);
-        store = build_corpus_store(d.corpus, d.authors);
-        authors = build_author_register(d.authors);
-        form = std::make_unique<ExploreForm>(store, authors, glossary, d.metadataColumns,
-                                             d.authorMetadata, "/nonexistent/words");
-        form->setTextColumns(d.textColumns,
-                             values ? d.textMetadata : std::vector<std::vector<std::string>>{});
+        DataSet d = read_table_text("t.csv", kTable, TableOptions{}, report);
+        d.glossary = GlossaryData{{"u"}, {"you"}};
+        if (!values) d.textMetadata.clear();
+        corpus = corpus_of(std::move(d));
+        form = std::make_unique<ExploreForm>(*corpus, "/nonexistent/words");
     }
     void define(const std::string& name, const std::string& conditions) {
         form->txtName_Change(name);
@@ -50,7 +48,7 @@ std::size_t column(const ResultTable& t, const std::string& name) {
 
 TEST(ExploreTextFieldsWindow, SubcorporaOfTextsCountTheirAuthorsTextsAndWords) {
     Window w;
-    ASSERT_EQ(w.d.textColumns, std::vector<std::string>{"sent"});
+    ASSERT_EQ(w.corpus->metadata().textColumns, std::vector<std::string>{"sent"});
     struct Case {
         std::string name, conditions, status;
         std::vector<std::string> counts; // authors, texts, words

@@ -6,6 +6,7 @@
 // functions over the same corpus.
 #include "app/explore_form.h"
 #include "tests/core/explore/explore_test_corpus.h"
+#include "tests/core/test_corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,9 @@ struct Window {
     Glossary glossary{GlossaryData{{"u", "2moro"}, {"you", "tomorrow"}}};
     std::vector<std::string> columns{"town"};
     std::vector<std::vector<std::string>> towns{{"Leeds"}, {"York"}, {"Leeds"}, {"York"}};
-    ExploreForm form{corpus.store, corpus.authors, glossary, columns, towns, "/nonexistent/words"};
+    std::shared_ptr<const Corpus> made =
+        testing::corpus_like(corpus, glossary.data(), columns, towns);
+    ExploreForm form{*made, "/nonexistent/words"};
 
     void define(const std::string& name, const std::string& conditions) {
         form.txtName_Change(name);

@@ -8,6 +8,7 @@
 #include "bench/core_literal.cpp"
 
 #include "analysis/collocations.h"
+#include "app/corpus_source.h"
 #include "app/explorer.h"
 #include "corpus/numbers.h"
 #include "lookup/count_word.h"
@@ -80,7 +81,7 @@ TEST_P(Scale, StoreIsTheLiteralOne) {
 
 TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
     const DataSet& d = generated(GetParam());
-    Explorer ex(d, quiet());
+    Explorer ex(corpus_of(d), quiet());
     const auto& forms = ex.glossary().forms();
     int authors_seen = 0;
     for (AgeBand band : kBands) {
@@ -92,7 +93,7 @@ TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
             if (GetParam() == 1) {
                 // The whole literal group query, its group text re-cleaned row by row.
                 literal::GroupResult g =
-                    literal::group_query(ex.form3(), d.authors, forms, band, gender);
+                    literal::group_query(ex.store(), d.authors, forms, band, gender);
                 EXPECT_EQ(f.AgeTable.items, g.AgeTable);
                 EXPECT_EQ(f.NumOfGroupTexts, g.NumOfGroupTexts);
                 EXPECT_EQ(f.GroupAvTextLength, g.GroupAvTextLength);
@@ -110,7 +111,7 @@ TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
             std::vector<std::string> group_rows;
             const std::vector<std::string> codes = f.AgeTable.items;
             for (std::size_t i = 0; i < codes.size(); ++i) {
-                literal::AuthorSelection sel = literal::select_author(ex.form3(), codes[i]);
+                literal::AuthorSelection sel = literal::select_author(ex.store(), codes[i]);
                 literal::AuthorData a = literal::author_data(sel.lstTextsFound, forms);
                 group_rows.insert(group_rows.end(), sel.lstTextsFound.begin(),
                                   sel.lstTextsFound.end());
@@ -164,11 +165,11 @@ TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
 
 TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
     const DataSet& d = generated(GetParam());
-    Explorer ex(d, quiet());
+    Explorer ex(corpus_of(d), quiet());
     ex.ageOption_Click(AgeBand::From41To60);
     ex.genderOption_Click(Gender::Female);
     ex.cmdAgeAndGender_Click();
-    const std::string& text2 = ex.form3().Text2;
+    const std::string& text2 = ex.store().Text2;
 
     // Every glossary form: its corpus count and its collocations.
     for (int row = 0; row < ex.form1().lstNonStandardForms.count(); ++row) {
@@ -218,7 +219,7 @@ TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
         ex.puncOption_Click(k.option);
         ex.cmdPuncCount_Click();
         EXPECT_EQ(ex.form1().lblPuncCount,
-                  format_whole(literal::count_by_removal(ex.form3().Text1, k.mark)))
+                  format_whole(literal::count_by_removal(ex.store().Text1, k.mark)))
             << k.mark;
     }
 }
@@ -230,8 +231,8 @@ TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
 // per-author test from those counts.
 TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
     const DataSet& d = generated(GetParam());
-    Explorer ex(d, quiet());
-    const GroupIndex index(ex.form3(), ex.authors());
+    Explorer ex(corpus_of(d), quiet());
+    const GroupIndex index(ex.store(), ex.authors(), ex.corpus().bands());
     std::vector<FormList> lists;
     for (const FamilyState& f : ex.form1().families) lists.push_back(*find_family(ex, f.listName));
     lists.push_back(own_forms("back/bk o.k. U x+y \"hi\" u= 2day"));
@@ -257,19 +258,19 @@ TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
         append_cleaned(one, " ", kCorpusMarks);
         t += one;
     }
-    const auto groups = comparison_groups();
+    const auto groups = comparison_groups(AgeBands());
     for (std::size_t gi = 0; gi < groups.size(); ++gi) {
         const GroupKey& g = groups[gi];
-        SCOPED_TRACE(group_label(g));
+        SCOPED_TRACE(group_label(AgeBands(), g));
         // Each author's own text in the group, as the comparison reads it.
         std::vector<std::string> author_texts;
         std::string group_text;
         if (g.all) {
-            for (std::size_t j = 0; j < ex.form3().lstAuthorCode.size(); ++j) {
-                if (!ex.form3().authorHasTexts(j)) continue;
-                author_texts.push_back(corpus_text_of_name[fold_text(ex.form3().lstCodeName[j])]);
+            for (std::size_t j = 0; j < ex.store().lstAuthorCode.size(); ++j) {
+                if (!ex.store().authorHasTexts(j)) continue;
+                author_texts.push_back(corpus_text_of_name[fold_text(ex.store().lstCodeName[j])]);
             }
-            group_text = ex.form3().Text2;
+            group_text = ex.store().Text2;
         } else {
             ex.ageOption_Click(g.band);
             ex.genderOption_Click(g.gender);

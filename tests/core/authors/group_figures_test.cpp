@@ -13,8 +13,8 @@ void expect_same(const std::vector<GroupMetricsRow>& quick,
                  const std::vector<GroupMetricsRow>& queried) {
     ASSERT_EQ(quick.size(), queried.size());
     for (std::size_t i = 0; i < quick.size(); ++i) {
-        const std::string g = group_label(quick[i].group);
-        EXPECT_EQ(g, group_label(queried[i].group));
+        const std::string g = group_label(AgeBands(), quick[i].group);
+        EXPECT_EQ(g, group_label(AgeBands(), queried[i].group));
         EXPECT_EQ(quick[i].authors, queried[i].authors) << g;
         EXPECT_EQ(quick[i].values, queried[i].values) << g;
         EXPECT_EQ(quick[i].spreadWithheld, queried[i].spreadWithheld) << g;
@@ -26,11 +26,11 @@ void expect_same(const std::vector<GroupMetricsRow>& quick,
 TEST(GroupFigures, EqualTheQueriesOnTheBuiltInCorpus) {
     const DataSet data = load_builtin_data();
     Effects nowhere;
-    const Explorer app(data, nowhere);
-    Explorer scratch(data, nowhere);
+    const Explorer app(corpus_of(data), nowhere);
+    Explorer scratch(corpus_of(data), nowhere);
     const std::vector<GroupMetricsRow> quick = group_metrics(app, 1);
     expect_same(quick, group_metrics_by_queries(scratch, 1));
-    expect_same(group_metrics(data, 1), quick);
+    expect_same(group_metrics(data, AgeBands(), 1), quick);
     int authors = 0;
     for (const GroupMetricsRow& r : quick) authors += r.authors;
     EXPECT_EQ(authors, 53);
@@ -57,10 +57,10 @@ TEST(GroupFigures, EqualTheQueriesWhereCodesAndNamesAreAwkward) {
     d.corpus = corpus;
     d.glossary = small_glossary();
     d.variants = load_builtin_data().variants;
-    Explorer scratch(d, nowhere);
+    Explorer scratch(corpus_of(d), nowhere);
     const std::vector<GroupMetricsRow> quick = group_metrics(*w, 1);
     expect_same(quick, group_metrics_by_queries(scratch, 1));
-    expect_same(group_metrics(d, 1), quick);
+    expect_same(group_metrics(d, AgeBands(), 1), quick);
     const Explorer::GroupFigures f = w->groupFigures(AgeBand::From26To40, Gender::Female);
     // Each of the two register rows of 001 lists the code once for each of
     // them (both have texts): four rows of 001; Bo's 25.5 lies in this band too;

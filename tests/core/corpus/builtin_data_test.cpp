@@ -22,11 +22,11 @@ const DataSet& data() {
 
 struct BuiltIn : ::testing::Test {
     RecordingEffects effects;
-    Explorer app{data(), effects};
+    Explorer app{corpus_of(data()), effects};
 };
 
 TEST_F(BuiltIn, CorpusStoreFigures) {
-    const CorpusStore& s = app.form3();
+    const CorpusStore& s = app.store();
     EXPECT_EQ(app.form1().lblNumOfCorpusTexts, "977");
     EXPECT_EQ(s.lstTextList.size(), 977u);
     // Lengths in characters (the seventeen "£" take two bytes each).
@@ -61,7 +61,7 @@ TEST_F(BuiltIn, TextsKeepTheirBlanksAndRules) {
         EXPECT_LE(tail, 2u) << n;
         leading += t.front() == ' ';
         inner_double += trimmed.find("  ") != std::string_view::npos;
-        EXPECT_EQ(app.form3().lstTextList[n], std::string(trimmed) + " ");
+        EXPECT_EQ(app.store().lstTextList[n], std::string(trimmed) + " ");
     }
     EXPECT_EQ(trailing, 104);
     EXPECT_EQ(leading, 1);
@@ -71,10 +71,10 @@ TEST_F(BuiltIn, TextsKeepTheirBlanksAndRules) {
 }
 
 TEST_F(BuiltIn, AuthorNamesTieTextsToTheRegister) {
-    std::set<std::string> exact(app.form3().lstCodeName.begin(), app.form3().lstCodeName.end());
+    std::set<std::string> exact(app.store().lstCodeName.begin(), app.store().lstCodeName.end());
     int matched = 0, in_case = 0;
-    for (const std::string& name : app.form3().lstTextAuthors) {
-        bool any = std::any_of(app.form3().lstCodeName.begin(), app.form3().lstCodeName.end(),
+    for (const std::string& name : app.store().lstTextAuthors) {
+        bool any = std::any_of(app.store().lstCodeName.begin(), app.store().lstCodeName.end(),
                                [&](const std::string& c) { return iequals(c, name); });
         matched += any;
         in_case += exact.count(name) > 0;
@@ -112,7 +112,7 @@ TEST_F(BuiltIn, RegisterFigures) {
     // "060": male, under 18, one text.
     EXPECT_EQ(r.lstAuthorGender[0], "M");
     EXPECT_LT(std::stoi(r.lstAuthorAge[0]), 18);
-    EXPECT_EQ(app.form3().textsPerAuthor[0], 1);
+    EXPECT_EQ(app.store().textsPerAuthor[0], 1);
 }
 
 TEST_F(BuiltIn, EveryGroupHoldsItsAuthorsAndTheLargestAuthorIsMeasuredExactly) {
@@ -170,7 +170,8 @@ TEST_F(BuiltIn, GlossaryAndVariantLists) {
     EXPECT_EQ(g.forms()[591], "Thort");
     EXPECT_EQ(g.interpretation(591), "thought");
     EXPECT_EQ(g.forms()[444], "oclok");
-    EXPECT_EQ(g.interpretation(29), "isn\xE2\x80\x99t, aren\xE2\x80\x99t"); // typographic apostrophes
+    EXPECT_EQ(g.interpretation(29),
+              "isn\xE2\x80\x99t, aren\xE2\x80\x99t"); // typographic apostrophes
     for (int row = 739; row < 743; ++row) EXPECT_EQ(g.interpretation(row), "");
     for (int row = 0; row < 739; ++row) EXPECT_FALSE(g.interpretation(row).empty()) << row;
     // Seven pairs differ only in case: 736 distinct forms without regard to case.
@@ -194,7 +195,7 @@ TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
     const VariantFamily& back = app.variantFamilies()[5];
     ASSERT_EQ(you.stem, "You");
     ASSERT_EQ(back.stem, "Back");
-    const int u_in_corpus = count_word(app.form3().Text2, "u");
+    const int u_in_corpus = count_word(app.store().Text2, "u");
     int five_ways = 0, three_backs = 0;
     double top_u_share = 0;
     for (auto band : {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
@@ -223,9 +224,9 @@ TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
 
 TEST_F(BuiltIn, NoTextHoldsTheFourFormsWithoutInterpretation) {
     for (const char* form : {"texin", "texn", "txtn", "textn"}) {
-        EXPECT_EQ(count_word(app.form3().Text2, form), 0) << form;
+        EXPECT_EQ(count_word(app.store().Text2, form), 0) << form;
     }
-    std::string first = app.form3().Text2.substr(0, app.form3().Text2.find(' '));
+    std::string first = app.store().Text2.substr(0, app.store().Text2.find(' '));
     EXPECT_FALSE(app.glossary().is_form(first)) << first;
 }
 
@@ -253,7 +254,7 @@ TEST_F(BuiltIn, TheRoadOfATypicalUse) {
     EXPECT_EQ(app.form1().families[back].InGroup,
               format_whole(count_word(app.form1().Text2, "bk")));
     EXPECT_EQ(app.form1().families[back].InCorpus,
-              format_whole(count_word(app.form3().Text2, "bk")));
+              format_whole(count_word(app.store().Text2, "bk")));
     EXPECT_LE(std::stoi(app.form1().families[back].Individual),
               std::stoi(app.form1().families[back].InGroup));
     EXPECT_LE(std::stoi(app.form1().families[back].InGroup),
@@ -270,7 +271,7 @@ TEST_F(BuiltIn, AVariantBeforeAnyGroupAndTheSameAuthorTwice) {
     EXPECT_EQ(app.form1().families[0].Individual, "0");
     EXPECT_EQ(app.form1().families[0].InGroup, "0");
     EXPECT_EQ(app.form1().families[0].InCorpus,
-              format_whole(count_word(app.form3().Text2, "been")));
+              format_whole(count_word(app.store().Text2, "been")));
 
     app.cmdAgeAndGender_Click(); // under 18, female
     app.selectAgeTable(0);

@@ -50,8 +50,8 @@ struct TableCorpus {
         store = build_corpus_store(d.corpus, d.authors);
         authors = build_author_register(d.authors);
         index = std::make_unique<FormIndex>(store, authors);
-        fields = {&authors,       &d.metadataColumns, &d.authorMetadata,
-                  &d.textColumns, &d.textMetadata,    &index->textAuthors()};
+        fields = {&authors, &d.metadataColumns, &d.authorMetadata,    &d.textColumns,
+                  nullptr,  &d.textMetadata,    &index->textAuthors()};
         for (const CorpusRow& row : d.corpus) {
             std::vector<std::string>& f = forms.emplace_back();
             for (std::string_view p : text_pieces(row.text, EmoticonList::builtin()))

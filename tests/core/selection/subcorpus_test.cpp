@@ -159,7 +159,7 @@ TEST(Subcorpus, TextFieldConditionsChooseTexts) {
         {"12", "2011-03-10"},          // 7, author 5
     };
     const std::vector<std::int32_t> authors = {0, 0, 1, 2, 2, 4, -1, 5};
-    const AuthorFields fields{&r, &columns, &meta, &textColumns, &values, &authors};
+    const AuthorFields fields{&r, &columns, &meta, &textColumns, nullptr, &values, &authors};
     struct Case {
         std::string conditions;
         std::vector<char> texts;

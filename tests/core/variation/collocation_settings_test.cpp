@@ -42,7 +42,7 @@ TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
         {{2, 1, false}, "b", 2, 2, 2, 0.700440, 14.415037, 0.769231, 0},
     };
     for (const Case& c : cases) {
-        const CollocationTable t = collocation_table(w->form3(), "u", c.settings);
+        const CollocationTable t = collocation_table(w->store(), "u", c.settings);
         const std::string at = c.word + " span " + std::to_string(c.settings.span) +
                                (c.settings.withinText ? " within" : " across");
         const Collocate* k = find_collocate(t, c.word);
@@ -57,7 +57,7 @@ TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
     }
 
     // Inside one text: the rows leave a word of another text empty.
-    const CollocationTable within = collocation_table(w->form3(), "u", {1, 1, true});
+    const CollocationTable within = collocation_table(w->store(), "u", {1, 1, true});
     ASSERT_EQ(within.occurrences.size(), 4u);
     EXPECT_EQ(within.occurrences[1].after, "c");
     EXPECT_EQ(within.occurrences[2].before, "");
@@ -65,13 +65,13 @@ TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
     EXPECT_EQ(find_collocate(within, "u"), nullptr);
     // A minimum frequency of 2 keeps a and b; the span and the minimum are
     // held to their ranges.
-    const CollocationTable two = collocation_table(w->form3(), "u", {0, 2, true});
+    const CollocationTable two = collocation_table(w->store(), "u", {0, 2, true});
     EXPECT_EQ(two.settings.span, 1);
     ASSERT_EQ(two.collocates.size(), 2u);
     EXPECT_EQ(two.collocates[0].word, "a");
     EXPECT_EQ(two.collocates[1].word, "b");
-    EXPECT_EQ(collocation_table(w->form3(), "u", {9, -3, true}).settings.span, 5);
-    EXPECT_EQ(collocation_table(w->form3(), "u", {9, -3, true}).settings.minFrequency, 1);
+    EXPECT_EQ(collocation_table(w->store(), "u", {9, -3, true}).settings.span, 5);
+    EXPECT_EQ(collocation_table(w->store(), "u", {9, -3, true}).settings.minFrequency, 1);
     // The table says how it was counted.
     const ResultTable shown = collocate_measures_table(two);
     EXPECT_EQ(shown.columns.back(), "t_score");
@@ -83,9 +83,9 @@ TEST(CollocationSettings, OneWordAcrossTextsCountsTheRowsOfTheWindow) {
     // words before and after in the collocations window's rows.
     const DataSet data = load_builtin_data();
     Effects nowhere;
-    const Explorer app(data, nowhere);
+    const Explorer app(corpus_of(data), nowhere);
     for (const std::string& form : app.glossary().forms()) {
-        const CollocationTable t = collocation_table(app.form3(), form);
+        const CollocationTable t = collocation_table(app.store(), form);
         std::map<std::string, std::pair<int, int>> rows;
         for (const CollocationOccurrence& o : t.occurrences) {
             if (!o.before.empty()) ++rows[fold_text(o.before)].first;

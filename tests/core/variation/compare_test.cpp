@@ -33,7 +33,7 @@ const GroupRow& row_of(const Comparison& c, const GroupKey& g) {
     for (const GroupRow& r : c.rows) {
         if (r.group == g) return r;
     }
-    throw std::runtime_error("no row " + group_label(g));
+    throw std::runtime_error("no row " + group_label(AgeBands(), g));
 }
 
 constexpr GroupKey k26F{false, AgeBand::From26To40, Gender::Female};
@@ -42,7 +42,7 @@ constexpr GroupKey kAll{true, AgeBand::Under18, Gender::Female};
 
 TEST(CompareGroups, CountsBasesSharesAndAuthorsByHand) {
     World w = back_world();
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     auto family = find_family(*w, "back");
     ASSERT_TRUE(family);
     ASSERT_EQ(family->forms, (std::vector<std::string>{"back", "bak", "bk", "bck"}));
@@ -64,7 +64,7 @@ TEST(CompareGroups, CountsBasesSharesAndAuthorsByHand) {
     };
     for (const auto& e : cases) {
         const GroupRow& r = row_of(c, e.group);
-        SCOPED_TRACE(group_label(e.group));
+        SCOPED_TRACE(group_label(AgeBands(), e.group));
         EXPECT_EQ(r.authors, e.authors);
         EXPECT_EQ(r.words, e.words);
         EXPECT_EQ(r.familyCount, e.familyCount);
@@ -90,7 +90,7 @@ TEST(CompareGroups, CountsBasesSharesAndAuthorsByHand) {
 
 TEST(CompareGroups, SpreadIsWithheldBelowThePrivacyThreshold) {
     World w = back_world();
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     const FormList forms = *find_family(*w, "lstBack");
     EXPECT_EQ(kPrivacyThreshold, 3);
 
@@ -118,7 +118,7 @@ TEST(CompareGroups, SpreadIsWithheldBelowThePrivacyThreshold) {
 
 TEST(CompareGroups, SignificanceOfTheGroupsByHand) {
     World w = back_world();
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     Comparison c = compare_groups(index, *find_family(*w, "Back"));
     // Groups 26-40 F (2 1 2) and 26-40 M (0 0 3); "bck" and the empty groups left out.
     ASSERT_TRUE(c.chiSquare.statistic);
@@ -175,7 +175,7 @@ TEST(CompareGroups, OwnListsAndFamilyNames) {
     EXPECT_TRUE(own_forms(" ,; ").forms.empty());
 
     // A list without forms: every group counts nothing and no test can run.
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     Comparison none = compare_groups(index, own_forms(""));
     EXPECT_EQ(none.rows.size(), 11u);
     EXPECT_FALSE(none.chiSquare.p);
@@ -192,16 +192,16 @@ TEST(CompareGroups, OwnListsAndFamilyNames) {
 // InGroup label must equal the comparison's count, the word total of the group
 // text its words, and each InCorpus label the whole-corpus count.
 void expect_counts_match_the_labels(World& w) {
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     std::vector<Comparison> comparisons;
     for (const FamilyState& f : w->form1().families) {
         comparisons.push_back(compare_groups(index, *find_family(*w, f.listName)));
     }
     int checked = 0;
-    for (const GroupKey& g : comparison_groups()) {
+    for (const GroupKey& g : comparison_groups(AgeBands())) {
         if (g.all) continue;
         w.fetch(g.band, g.gender);
-        SCOPED_TRACE(group_label(g));
+        SCOPED_TRACE(group_label(AgeBands(), g));
         for (std::size_t fam = 0; fam < w->form1().families.size(); ++fam) {
             const Comparison& c = comparisons[fam];
             const GroupRow& row = row_of(c, g);
@@ -235,10 +235,10 @@ TEST(CompareGroups, EveryCountIsTheFamilysGroupLabelOnTheBuiltInCorpus) {
     World w(load_builtin_data().authors, load_builtin_data().corpus, load_builtin_data().glossary);
     expect_counts_match_the_labels(w);
     // The whole-corpus row counts the 53 authors with texts.
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     Comparison c = compare_groups(index, *find_family(*w, "Back"));
     EXPECT_EQ(row_of(c, kAll).authors, 53);
-    EXPECT_EQ(row_of(c, kAll).words, word_total(w->form3().Text2));
+    EXPECT_EQ(row_of(c, kAll).words, word_total(w->store().Text2));
     int authors = 0;
     for (const GroupRow& r : c.rows) authors += r.group.all ? 0 : r.authors;
     EXPECT_EQ(authors, 53); // the ten groups share the authors out

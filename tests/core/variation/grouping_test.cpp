@@ -86,7 +86,7 @@ TEST(Grouping, GroupsOrderLeftOutAndCountsByHand) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.groupBy + (c.womenOnly ? " within the women" : ""));
-        const GroupIndex index(fw.w->form3(), fields, by(c.groupBy, fields),
+        const GroupIndex index(fw.w->store(), fields, by(c.groupBy, fields),
                                c.womenOnly ? &women : nullptr);
         const Comparison cmp = compare_groups(index, forms);
         EXPECT_EQ(cmp.groupColumns, c.columns);
@@ -114,24 +114,24 @@ TEST(Grouping, TheQueryGroupsThroughAnyConstructorGiveTheSameTables) {
     FieldWorld fw;
     const AuthorFields fields = fw.fields();
     const FormList forms = *find_family(fw.w->variantFamilies(), "Back");
-    const GroupIndex plain(fw.w->form3(), fw.w->authors());
-    const GroupIndex chosen(fw.w->form3(), fields, by("Age, Gender", fields));
+    const GroupIndex plain(fw.w->store(), fw.w->authors(), fw.w->corpus().bands());
+    const GroupIndex chosen(fw.w->store(), fields, by("Age, Gender", fields));
     EXPECT_TRUE(chosen.groupBy().bandByGender());
     const Comparison a = compare_groups(plain, forms), b = compare_groups(chosen, forms);
     EXPECT_EQ(write_export(comparison_table(a), TableFormat::Csv, {}),
               write_export(comparison_table(b), TableFormat::Csv, {}));
     EXPECT_EQ(comparison_table(a).columns[0], "band");
-    EXPECT_EQ(
-        write_export(group_metrics_table(group_metrics(fw.w->authorIndex())), TableFormat::Csv, {}),
-        write_export(group_metrics_table(group_metrics(fw.w->authorIndex(), chosen),
-                                         chosen.groupBy(), 0, false),
-                     TableFormat::Csv, {}));
+    EXPECT_EQ(write_export(group_metrics_table(group_metrics(fw.w->authorIndex(), AgeBands())),
+                           TableFormat::Csv, {}),
+              write_export(group_metrics_table(group_metrics(fw.w->authorIndex(), chosen),
+                                               chosen.groupBy(), 0, false),
+                           TableFormat::Csv, {}));
 }
 
 TEST(Grouping, AuthorFiguresOfAChosenGrouping) {
     FieldWorld fw;
     const AuthorFields fields = fw.fields();
-    const GroupIndex index(fw.w->form3(), fields, by("education", fields));
+    const GroupIndex index(fw.w->store(), fields, by("education", fields));
     const std::vector<GroupMetricsRow> rows = group_metrics(fw.w->authorIndex(), index);
     ASSERT_EQ(rows.size(), 2u);
     // Bo and Cy: one text each; Ann and Eve likewise.

@@ -33,7 +33,7 @@ const ShareBar& bar_of(const ShareChart& c, const std::string& label) {
 
 TEST(ShareChart, EachAuthorsUsesAreKeptByCodeAndTheSharesHaveIntervals) {
     World w = back_world();
-    const GroupIndex index(w->form3(), w->authors());
+    const GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     const Comparison c = compare_groups(index, own_forms("back bak bk"));
     // Per group: the authors using a form of the family, with their counts of
     // back, bak, bk; the whole corpus reads the cleaned corpus text, where Bo's
@@ -53,7 +53,7 @@ TEST(ShareChart, EachAuthorsUsesAreKeptByCodeAndTheSharesHaveIntervals) {
           {"004", 3, {0, 0, 3}}}},
     };
     for (const auto& e : cases) {
-        SCOPED_TRACE(group_label(e.group));
+        SCOPED_TRACE(group_label(AgeBands(), e.group));
         const GroupRow* row = nullptr;
         for (const GroupRow& r : c.rows) {
             if (r.group == e.group) row = &r;
@@ -79,7 +79,7 @@ TEST(ShareChart, EachAuthorsUsesAreKeptByCodeAndTheSharesHaveIntervals) {
 
 TEST(ShareChart, BarsWithTheirBaseAndDotsWithheldAsTheSpreadIs) {
     World w = back_world();
-    const GroupIndex index(w->form3(), w->authors());
+    const GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     const Comparison c = compare_groups(index, own_forms("back bak bk"));
     EXPECT_FALSE(share_chart(c, 3));
     const ShareChart bk = *share_chart(c, 2);

@@ -16,7 +16,7 @@ namespace {
 TEST(CollocationTable, OccurrencesCollocatesAndMeasuresByHand) {
     // Cleaned corpus text: "u see u then U see wiv u " (8 words).
     World w({author("001", "Ann", "30", "F")}, {{"Ann", "u see u, then U"}, {"Bo", "see wiv u"}});
-    CollocationTable t = collocation_table(w->form3(), "u");
+    CollocationTable t = collocation_table(w->store(), "u");
     ASSERT_EQ(t.occurrences.size(), 4u);
     const std::vector<std::vector<std::string>> rows = {
         {"", "u", "see"}, {"see", "u", "then"}, {"then", "u", "see"}, {"wiv", "u", ""}};
@@ -58,7 +58,7 @@ TEST(CollocationTable, OccurrencesCollocatesAndMeasuresByHand) {
     EXPECT_EQ(by[1].before, ""); // "see" after the first word before "see" after "then"
     EXPECT_EQ(by[2].before, "then");
 
-    CollocationTable none = collocation_table(w->form3(), "zzz");
+    CollocationTable none = collocation_table(w->store(), "zzz");
     EXPECT_TRUE(none.occurrences.empty());
     EXPECT_TRUE(none.collocates.empty());
 }
@@ -77,7 +77,7 @@ TEST(GroupMetrics, PanelFiguresAndTheirSpreadOverAuthors) {
     std::vector<GroupMetricsRow> rows = group_metrics(*w);
     ASSERT_EQ(rows.size(), 10u);
     const GroupMetricsRow& f = rows[4]; // 26 to 40 F
-    EXPECT_EQ(group_label(f.group), "26 to 40 F");
+    EXPECT_EQ(group_label(AgeBands(), f.group), "26 to 40 F");
     EXPECT_EQ(f.authors, 3);
     // The panel as the group query leaves it.
     w.fetch(AgeBand::From26To40, Gender::Female);
@@ -107,14 +107,14 @@ TEST(GroupMetrics, PanelFiguresAndTheirSpreadOverAuthors) {
     EXPECT_EQ(t.rows[4][9], "1");
 
     // A second explorer over the same data gives the same figures.
-    std::vector<GroupMetricsRow> again = group_metrics(data_set_of(*w));
+    std::vector<GroupMetricsRow> again = group_metrics(data_set_of(*w), AgeBands());
     EXPECT_EQ(again[4].values, f.values);
     EXPECT_EQ(again[4].max, f.max);
 }
 
 TEST(ResultTables, ComparisonTableColumnsAndUndefinedCells) {
     World w({author("001", "Ann", "30", "F")}, {{"Ann", "bk back"}});
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     ResultTable t = comparison_table(compare_groups(index, *find_family(*w, "Back")));
     EXPECT_EQ(write_table({"", t.columns, {}, {}}, TableFormat::Csv),
               "band,gender,form,count,words,per_10k,share,authors_using,authors\n");
@@ -203,16 +203,16 @@ TEST(ResultTables, MainWindowPanels) {
 TEST(ResultTables, NoAuthorNameOrWholeTextInAnyTable) {
     World w(load_builtin_data().authors, load_builtin_data().corpus, load_builtin_data().glossary);
     std::vector<ResultTable> tables;
-    GroupIndex index(w->form3(), w->authors());
+    GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     for (const FamilyState& f : w->form1().families) {
         Comparison c = compare_groups(index, *find_family(*w, f.listName));
         tables.push_back(comparison_table(c));
         tables.push_back(spread_table(c));
         tables.push_back(significance_table(c));
     }
-    tables.push_back(group_metrics_table(group_metrics(data_set_of(*w))));
+    tables.push_back(group_metrics_table(group_metrics(data_set_of(*w), AgeBands())));
     for (const char* form : {"u", "2moz", "nite"}) {
-        CollocationTable c = collocation_table(w->form3(), form);
+        CollocationTable c = collocation_table(w->store(), form);
         tables.push_back(occurrences_table(c));
         tables.push_back(collocates_table(c));
     }
@@ -253,7 +253,7 @@ TEST(ResultTables, NoAuthorNameOrWholeTextInAnyTable) {
         }
     }
     int long_texts = 0;
-    for (const std::string& text : w->form3().texts) {
+    for (const std::string& text : w->store().texts) {
         if (word_total(reduce_blanks(text) + " ") < 5) continue;
         ++long_texts;
         EXPECT_FALSE(contains(cp1252_to_utf8(std::string(trim_trailing_blanks(text))))) << text;
