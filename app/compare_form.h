@@ -1,5 +1,5 @@
 // The comparison of groups window (Form12) as plain data, with one operation
-// per user event, like the main window's state and the explorer: the chosen
+// per user event, like the main window's state: the chosen
 // family or the user's own forms, the tab shown, the collocation settings,
 // and every table the window shows. The window builds its widgets, hands
 // each event to an operation here and shows the state.

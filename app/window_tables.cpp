@@ -1,6 +1,6 @@
 #include "app/window_tables.h"
 
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "corpus/numbers.h"
 #include "corpus/text.h"
 #include "lookup/count_word.h"
@@ -21,7 +21,7 @@ ResultTable caption_values(std::string title,
     return t;
 }
 
-void add_selection(ResultTable& t, const Explorer& app) {
+void add_selection(ResultTable& t, const MainWindowState& app) {
     const std::string group = shown_group(app);
     t.settings.push_back({"group", group.empty() ? "none" : group});
     const std::string& code = app.form1().AgeTable.text();
@@ -40,7 +40,7 @@ std::array<const std::string*, 6> author_panel_captions(const MainForm& f) {
 
 } // namespace
 
-ResultTable collocation_window_table(const Explorer& app) {
+ResultTable collocation_window_table(const MainWindowState& app) {
     ResultTable t;
     t.title = "Collocations for: " + app.form11().Label2;
     t.columns = {"before", "after"};
@@ -54,7 +54,7 @@ ResultTable collocation_window_table(const Explorer& app) {
 
 // ---- The main window and the corpus data window ----
 
-ResultTable author_panel_table(const Explorer& app) {
+ResultTable author_panel_table(const MainWindowState& app) {
     const MainForm& f = app.form1();
     ResultTable t = caption_values("INDIVIDUAL DATA",
                                    {{"Total Number of Texts:", f.lblTextTotal},
@@ -68,7 +68,7 @@ ResultTable author_panel_table(const Explorer& app) {
     return t;
 }
 
-ResultTable group_panel_table(const Explorer& app) {
+ResultTable group_panel_table(const MainWindowState& app) {
     const MainForm& f = app.form1();
     const std::string* values[] = {&f.NumOfGroupTexts,        &f.GroupAvTextLength,
                                    &f.GroupAvNumOfCharacters, &f.GroupAvWordClusterLength,
@@ -82,7 +82,7 @@ ResultTable group_panel_table(const Explorer& app) {
     return t;
 }
 
-ResultTable family_counts_table(const Explorer& app, std::size_t family) {
+ResultTable family_counts_table(const MainWindowState& app, std::size_t family) {
     ResultTable t;
     if (family >= app.form1().families.size()) return t;
     const FamilyState& f = app.form1().families[family];
@@ -101,7 +101,7 @@ ResultTable family_counts_table(const Explorer& app, std::size_t family) {
     return t;
 }
 
-ResultTable glossary_table(const Explorer& app) {
+ResultTable glossary_table(const MainWindowState& app) {
     ResultTable t;
     t.title = "Non-standard forms in corpus";
     t.columns = {"form", "interpretation", "corpus_count"};
@@ -116,7 +116,7 @@ ResultTable glossary_table(const Explorer& app) {
     return t;
 }
 
-ResultTable group_authors_table(const Explorer& app) {
+ResultTable group_authors_table(const MainWindowState& app) {
     ResultTable t;
     t.title = "Authors of the group";
     t.columns = {"code", "education"};
@@ -129,7 +129,7 @@ ResultTable group_authors_table(const Explorer& app) {
     return t;
 }
 
-ResultTable non_standards_table(const Explorer& app) {
+ResultTable non_standards_table(const MainWindowState& app) {
     ResultTable t;
     t.title = "Non-standard forms of the author";
     t.columns = {"form", "interpretation", "corpus_count"};
@@ -143,7 +143,7 @@ ResultTable non_standards_table(const Explorer& app) {
     return t;
 }
 
-ResultTable cluster_table(const Explorer& app) {
+ResultTable cluster_table(const MainWindowState& app) {
     ResultTable t;
     t.title = "Punctuation clusters of the author";
     t.columns = {"cluster"};
@@ -152,7 +152,7 @@ ResultTable cluster_table(const Explorer& app) {
     return t;
 }
 
-ResultTable corpus_data_table(const Explorer& app) {
+ResultTable corpus_data_table(const MainWindowState& app) {
     const CorpusDataForm& f = app.form4();
     const std::string* counts[] = {&f.lblUnder18s, &f.lbl18To25, &f.lbl25To40, &f.lbl41To60,
                                    &f.lbl61Plus};
@@ -167,7 +167,7 @@ ResultTable corpus_data_table(const Explorer& app) {
 
 // ---- Export ----
 
-std::string shown_group(const Explorer& app) {
+std::string shown_group(const MainWindowState& app) {
     const MainForm& f = app.form1();
     if (f.AgeTable.count() == 0) {
         // An empty group: the options still name it once a query has run.
@@ -187,14 +187,14 @@ std::string shown_group(const Explorer& app) {
     return {};
 }
 
-std::string shown_selection(const Explorer& app) {
+std::string shown_selection(const MainWindowState& app) {
     const std::string group = shown_group(app);
     if (group.empty()) return {};
     const std::string& code = app.form1().AgeTable.text();
     return "group " + group + (code.empty() ? "" : ", author " + code);
 }
 
-ExportHeader export_header(const Explorer& app, std::string selection) {
+ExportHeader export_header(const MainWindowState& app, std::string selection) {
     return export_header(app.corpus(), std::move(selection));
 }
 
@@ -206,17 +206,17 @@ ExportHeader export_header(const Corpus& corpus, std::string selection) {
     return h;
 }
 
-// ---- The explorer's data for the comparison of groups ----
+// ---- The main window state's data for the comparison of groups ----
 
-std::optional<FormList> find_family(const Explorer& app, std::string_view name) {
+std::optional<FormList> find_family(const MainWindowState& app, std::string_view name) {
     return find_family(app.variantFamilies(), name);
 }
 
-std::vector<GroupMetricsRow> group_metrics(const Explorer& app, int privacyThreshold) {
+std::vector<GroupMetricsRow> group_metrics(const MainWindowState& app, int privacyThreshold) {
     return group_metrics(app.authorIndex(), app.corpus().bands(), privacyThreshold);
 }
 
-std::vector<GroupMetricsRow> group_metrics_by_queries(Explorer& app, int privacyThreshold) {
+std::vector<GroupMetricsRow> group_metrics_by_queries(MainWindowState& app, int privacyThreshold) {
     std::vector<GroupMetricsRow> out;
     for (const GroupKey& g : comparison_groups(app.corpus().bands())) {
         if (g.all) continue;
@@ -247,7 +247,7 @@ std::vector<GroupMetricsRow> group_metrics_by_queries(Explorer& app, int privacy
     return out;
 }
 
-DataSet data_set_of(const Explorer& app) {
+DataSet data_set_of(const MainWindowState& app) {
     DataSet d;
     const AuthorRegister& r = app.authors();
     for (std::size_t i = 0; i < r.size(); ++i) {

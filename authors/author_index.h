@@ -3,7 +3,7 @@
 // Get Author Data, the rows' lengths and the uses of glossary forms in the
 // order of the sorted list; for every register row its name, gender, age and
 // whether it has texts, so that the authors of any group are found without
-// running a query. The explorer owns one; the comparison of groups and every
+// running a query. The corpus holds one; the main window, the comparison of groups and every
 // other tool read it.
 #pragma once
 

@@ -5,13 +5,13 @@
 #include "analysis/glossary.h"
 #include "app/controls.h"
 #include "app/corpus_source.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "bench/literal.h"
 #include "corpus/corpus_store.h"
 #include "corpus/data_files.h"
 #include "corpus/numbers.h"
 #include "lookup/count_word.h"
-#include "tests/core/explorer_access.h"
+#include "tests/core/main_window_state_access.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,15 +36,15 @@ Effects& no_effects() {
     return e;
 }
 
-std::unique_ptr<Explorer> new_explorer() {
-    return std::make_unique<Explorer>(corpus_of(data()), no_effects());
+std::unique_ptr<MainWindowState> new_explorer() {
+    return std::make_unique<MainWindowState>(corpus_of(data()), no_effects());
 }
 
 constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
                               AgeBand::From41To60, AgeBand::Over60};
 constexpr Gender kGenders[] = {Gender::Female, Gender::Male};
 
-void run_group(Explorer& ex, AgeBand band, Gender gender) {
+void run_group(MainWindowState& ex, AgeBand band, Gender gender) {
     ex.ageOption_Click(band);
     ex.genderOption_Click(gender);
     ex.cmdAgeAndGender_Click();
@@ -95,9 +95,9 @@ const Largest& largest() {
     return l;
 }
 
-// An explorer with the largest author's group queried, the author selected and
+// A main window state with the largest author's group queried, the author selected and
 // its data fetched.
-std::unique_ptr<Explorer> explorer_on_largest_author() {
+std::unique_ptr<MainWindowState> explorer_on_largest_author() {
     const Largest& l = largest();
     auto ex = new_explorer();
     run_group(*ex, l.band, l.gender);
@@ -159,7 +159,7 @@ bool same_store(benchmark::State& state, const CorpusStore& f, const CorpusStore
            same(state, "Text1", f.Text1, l.Text1) && same(state, "Text2", f.Text2, l.Text2);
 }
 
-bool same_selection(benchmark::State& state, const Explorer& ex,
+bool same_selection(benchmark::State& state, const MainWindowState& ex,
                     const literal::AuthorSelection& sel) {
     return same(state, "author name", ex.form3().lblCodeName, sel.name) &&
            same(state, "lstTextsFound", ex.form1().lstTextsFound, sel.lstTextsFound) &&
@@ -169,7 +169,8 @@ bool same_selection(benchmark::State& state, const Explorer& ex,
                 sel.txtIndividualsTexts2);
 }
 
-bool same_author_data(benchmark::State& state, const Explorer& ex, const literal::AuthorData& d) {
+bool same_author_data(benchmark::State& state, const MainWindowState& ex,
+                      const literal::AuthorData& d) {
     const MainForm& f = ex.form1();
     return same(state, "txtTexts", f.txtTexts, d.txtTexts) &&
            same(state, "lblTotWords", f.lblTotWords, d.lblTotWords) &&
@@ -255,7 +256,7 @@ void BM_AuthorSelectAndData(benchmark::State& state) {
         // After a group query every selection also collects the author's rows
         // for the group; drop them so the list does not grow without end.
         state.PauseTiming();
-        ExplorerTestAccess::form1(*ex).lstGroupTexts.resize(kept);
+        MainWindowStateTestAccess::form1(*ex).lstGroupTexts.resize(kept);
         state.ResumeTiming();
     }
     state.counters["texts"] = static_cast<double>(ex->form1().lstTextsFound.size());
@@ -286,7 +287,7 @@ void BM_AuthorSelect(benchmark::State& state) {
         ex->selectAgeTable(l.row);
         benchmark::DoNotOptimize(ex->form1().txtIndividualsTexts.data());
         state.PauseTiming();
-        ExplorerTestAccess::form1(*ex).lstGroupTexts.resize(kept);
+        MainWindowStateTestAccess::form1(*ex).lstGroupTexts.resize(kept);
         state.ResumeTiming();
     }
 }
@@ -500,7 +501,7 @@ BENCHMARK(BM_BuildCorpusStoreLiteral)->Unit(benchmark::kMicrosecond);
 void BM_ExplorerConstruct(benchmark::State& state) {
     const DataSet& d = data();
     for (auto _ : state) {
-        Explorer ex(corpus_of(d), no_effects());
+        MainWindowState ex(corpus_of(d), no_effects());
         benchmark::DoNotOptimize(ex.store().Text2.data());
     }
 }

@@ -10,14 +10,14 @@
 // ZAPT_SCALE_LITERAL_MAX (default 10) times the built-in corpus.
 #include "analysis/collocations.h"
 #include "app/corpus_source.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "bench/literal.h"
 #include "bench/scale_corpus.h"
 #include "corpus/corpus_store.h"
 #include "corpus/data_files.h"
 #include "corpus/text.h"
 #include "lookup/count_word.h"
-#include "tests/core/explorer_access.h"
+#include "tests/core/main_window_state_access.h"
 #include "variation/compare.h"
 #include "variation/group_index.h"
 
@@ -49,12 +49,12 @@ double max_rss_mb() {
     return static_cast<double>(u.ru_maxrss) / 1024.0;
 }
 
-// One loaded corpus and an explorer over it, kept for all benchmarks of its size.
+// One loaded corpus and a main window state over it, kept for all benchmarks of its size.
 struct Scale {
     int n = 0;
     std::string dir;
     DataSet data;
-    std::unique_ptr<Explorer> ex;
+    std::unique_ptr<MainWindowState> ex;
     double construct_ms = 0;
     double rss_mb = 0;
     AgeBand band{};
@@ -66,7 +66,7 @@ constexpr AgeBand kBands[] = {AgeBand::Under18, AgeBand::From18To25, AgeBand::Fr
                               AgeBand::From41To60, AgeBand::Over60};
 constexpr Gender kGenders[] = {Gender::Female, Gender::Male};
 
-void run_group(Explorer& ex, AgeBand band, Gender gender) {
+void run_group(MainWindowState& ex, AgeBand band, Gender gender) {
     ex.ageOption_Click(band);
     ex.genderOption_Click(gender);
     ex.cmdAgeAndGender_Click();
@@ -81,12 +81,12 @@ Scale& scale(int n) {
     s->dir = bench::scale_dir(n);
     s->data = load_data_dir(s->dir);
     auto t0 = std::chrono::steady_clock::now();
-    s->ex = std::make_unique<Explorer>(corpus_of(s->data), quiet());
+    s->ex = std::make_unique<MainWindowState>(corpus_of(s->data), quiet());
     s->construct_ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     s->rss_mb = max_rss_mb();
     // The largest group by texts, from the register and the texts per author.
-    const Explorer& ex = *s->ex;
+    const MainWindowState& ex = *s->ex;
     double best = -1;
     for (AgeBand band : kBands) {
         for (Gender gender : kGenders) {
@@ -120,14 +120,14 @@ Scale& scale(int n) {
     std::cerr << "scale " << n << ": " << s->data.corpus.size() << " texts, "
               << s->data.authors.size() << " authors; largest group "
               << s->ex->form1().AgeTable.count() << " authors, " << s->ex->form1().NumOfGroupTexts
-              << " texts; explorer built in " << s->construct_ms << " ms; max RSS " << s->rss_mb
-              << " MB\n";
+              << " texts; main window state built in " << s->construct_ms << " ms; max RSS "
+              << s->rss_mb << " MB\n";
     return *s;
 }
 
-// An explorer with the largest group fetched and its largest author's data.
-Explorer& on_author(Scale& s) {
-    Explorer& ex = *s.ex;
+// A main window state with the largest group fetched and its largest author's data.
+MainWindowState& on_author(Scale& s) {
+    MainWindowState& ex = *s.ex;
     if (ex.form1().AgeTable.count() == 0 || ex.form1().lblTotWords == "0") {
         run_group(ex, s.band, s.gender);
         ex.selectAgeTable(s.author_row);
@@ -162,23 +162,23 @@ void BM_BuildStore(benchmark::State& st, int n) {
 void BM_StartUp(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
-        Explorer ex(corpus_of(s.data), quiet());
+        MainWindowState ex(corpus_of(s.data), quiet());
         benchmark::DoNotOptimize(ex.store().Text2.data());
     }
     st.counters["maxRSS_MB"] = max_rss_mb();
 }
 
 // Everything before the window shows: the folder read and checked, then the
-// explorer built (their end is not timed: the program keeps both). The
-// program hands the data over to the explorer; the windows keep their own
+// main window state built (their end is not timed: the program keeps both). The
+// program hands the corpus to the main window state; the windows keep their own
 // copy alive (the second form). Run alone, the process's peak memory is that
 // of one start-up.
 void BM_StartUpFromFolder(benchmark::State& st, int n, bool keep_data) {
     const std::string dir = bench::scale_dir(n);
     for (auto _ : st) {
         auto d = std::make_unique<DataSet>(load_data_dir(dir));
-        auto ex = keep_data ? std::make_unique<Explorer>(corpus_of(*d), quiet())
-                            : std::make_unique<Explorer>(corpus_of(std::move(*d)), quiet());
+        auto ex = keep_data ? std::make_unique<MainWindowState>(corpus_of(*d), quiet())
+                            : std::make_unique<MainWindowState>(corpus_of(std::move(*d)), quiet());
         benchmark::DoNotOptimize(ex->store().Text2.data());
         st.PauseTiming();
         ex.reset();
@@ -224,14 +224,14 @@ void BM_AllGroupQueries(benchmark::State& st, int n) {
 
 void BM_AuthorSelectAndData(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     const std::size_t kept = ex.form1().lstGroupTexts.size();
     for (auto _ : st) {
         ex.selectAgeTable(s.author_row);
         ex.cmdAuthorData_Click();
         benchmark::DoNotOptimize(ex.form1().lstNonStandards.items.data());
         st.PauseTiming();
-        ExplorerTestAccess::form1(ex).lstGroupTexts.resize(kept);
+        MainWindowStateTestAccess::form1(ex).lstGroupTexts.resize(kept);
         st.ResumeTiming();
     }
     st.counters["texts"] = static_cast<double>(ex.form1().lstTextsFound.size());
@@ -239,7 +239,7 @@ void BM_AuthorSelectAndData(benchmark::State& st, int n) {
 
 void BM_FamilyClick(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     std::size_t fam = 0;
     for (std::size_t i = 0; i < ex.form1().families.size(); ++i) {
         if (ex.form1().families[i].stem == "You") fam = i;
@@ -253,7 +253,7 @@ void BM_FamilyClick(benchmark::State& st, int n) {
 
 void BM_SearchEnter(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     ex.txtSearch_Change("u");
     for (auto _ : st) {
         ex.txtSearch_KeyDown(13);
@@ -263,7 +263,7 @@ void BM_SearchEnter(benchmark::State& st, int n) {
 
 void BM_GlossaryFormClick(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     const int row = row_of(ex.form1().lstNonStandardForms, "u");
     for (auto _ : st) {
         ex.selectNonStandardForms(row);
@@ -273,7 +273,7 @@ void BM_GlossaryFormClick(benchmark::State& st, int n) {
 
 void BM_NonStandardUseClick(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     for (auto _ : st) {
         ex.selectNonStandards(0);
         benchmark::DoNotOptimize(ex.form1().lblInstancesOfSearchWord.data());
@@ -282,7 +282,7 @@ void BM_NonStandardUseClick(benchmark::State& st, int n) {
 
 void BM_Collocations(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     ex.selectNonStandardForms(row_of(ex.form1().lstNonStandardForms, "u"));
     for (auto _ : st) {
         ex.cmdColls_Click();
@@ -293,7 +293,7 @@ void BM_Collocations(benchmark::State& st, int n) {
 
 void BM_CollocationsLiteral(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     for (auto _ : st) {
         std::string c = collocations(ex.store().Text2, "u");
         benchmark::DoNotOptimize(c.data());
@@ -302,7 +302,7 @@ void BM_CollocationsLiteral(benchmark::State& st, int n) {
 
 void BM_PuncCount(benchmark::State& st, int n, PuncOption option) {
     Scale& s = scale(n);
-    Explorer& ex = *s.ex;
+    MainWindowState& ex = *s.ex;
     ex.puncOption_Click(option);
     for (auto _ : st) {
         ex.cmdPuncCount_Click();
@@ -312,7 +312,7 @@ void BM_PuncCount(benchmark::State& st, int n, PuncOption option) {
 
 void BM_Clusters(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = on_author(s);
+    MainWindowState& ex = on_author(s);
     for (auto _ : st) {
         ex.cmdClusterPunctuation_Click();
         benchmark::DoNotOptimize(ex.form1().lstClusterPunc.items.data());
@@ -321,7 +321,7 @@ void BM_Clusters(benchmark::State& st, int n) {
 
 void BM_CorpusData(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = *s.ex;
+    MainWindowState& ex = *s.ex;
     ex.cmdGetCorpusData_Click();
     for (auto _ : st) {
         ex.cmdAges_Click();
@@ -334,7 +334,7 @@ void BM_CorpusData(benchmark::State& st, int n) {
 // of the first family.
 void BM_CompareOpen(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    const Explorer& ex = *s.ex;
+    const MainWindowState& ex = *s.ex;
     const FormList forms = *find_family(ex, ex.variantFamilies().front().list);
     for (auto _ : st) {
         GroupIndex index(ex.store(), ex.authors(), ex.corpus().bands());
@@ -347,7 +347,7 @@ void BM_CompareOpen(benchmark::State& st, int n) {
 // with the most forms (43).
 void BM_CompareFamily(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    const Explorer& ex = *s.ex;
+    const MainWindowState& ex = *s.ex;
     static std::map<int, std::unique_ptr<GroupIndex>> indexes;
     auto& index = indexes[n];
     if (!index) index = std::make_unique<GroupIndex>(ex.store(), ex.authors(), ex.corpus().bands());
@@ -372,7 +372,7 @@ std::vector<std::string> thousand_words(const std::string& text2) {
 
 void BM_ThousandCorpusCounts(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    Explorer& ex = *s.ex;
+    MainWindowState& ex = *s.ex;
     const std::vector<std::string> words = thousand_words(ex.store().Text2);
     long long total = 0;
     for (auto _ : st) {

@@ -9,7 +9,7 @@
 // table and status line included.
 #include "app/corpus_source.h"
 #include "app/explore_form.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "bench/scale_corpus.h"
 #include "corpus/data_files.h"
 
@@ -37,7 +37,7 @@ DataSet load_scale(int n) {
 }
 
 struct World {
-    std::unique_ptr<Explorer> ex;
+    std::unique_ptr<MainWindowState> ex;
     std::unique_ptr<ExploreForm> form;
     std::string code; // the author with the most texts
 };
@@ -47,7 +47,7 @@ World& world(int n) {
     auto& w = all[n];
     if (w) return *w;
     w = std::make_unique<World>();
-    w->ex = std::make_unique<Explorer>(corpus_of(load_scale(n)), quiet());
+    w->ex = std::make_unique<MainWindowState>(corpus_of(load_scale(n)), quiet());
     w->form = std::make_unique<ExploreForm>(w->ex->corpus());
     const auto& texts = w->ex->store().textsPerAuthor;
     const auto top = std::max_element(texts.begin(), texts.end()) - texts.begin();

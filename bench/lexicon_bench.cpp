@@ -11,7 +11,7 @@
 // set, as a table: form, interpretation, kind, rank of the right candidate
 // (0: none of the first five), then the candidates and their scores.
 #include "app/corpus_source.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "bench/scale_corpus.h"
 #include "corpus/data_files.h"
 #include "corpus/text.h"
@@ -38,7 +38,7 @@ Effects& quiet() {
 }
 
 struct Measured {
-    std::unique_ptr<Explorer> ex;
+    std::unique_ptr<MainWindowState> ex;
     std::unique_ptr<FormIndex> index;
     double indexMs = 0;
 };
@@ -124,10 +124,11 @@ Measured& corpus(int n) {
     auto& c = all[n];
     if (c) return *c;
     c = std::make_unique<Measured>();
-    c->ex = std::make_unique<Explorer>(corpus_of(n < 0    ? respelled(-n)
-                                                 : n == 1 ? load_builtin_data()
-                                                          : load_data_dir(bench::scale_dir(n))),
-                                       quiet());
+    c->ex =
+        std::make_unique<MainWindowState>(corpus_of(n < 0    ? respelled(-n)
+                                                    : n == 1 ? load_builtin_data()
+                                                             : load_data_dir(bench::scale_dir(n))),
+                                          quiet());
     const auto t0 = std::chrono::steady_clock::now();
     c->index = std::make_unique<FormIndex>(c->ex->store(), c->ex->authors());
     c->indexMs =

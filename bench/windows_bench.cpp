@@ -29,9 +29,8 @@ Windows& windows() {
         Windows x;
         x.main = std::make_unique<MainWindow>(corpus_of(load_builtin_data()));
         x.main->messageHandler = [](const QString&) {};
-        x.index =
-            std::make_unique<GroupIndex>(x.main->explorer().store(), x.main->explorer().authors(),
-                                         x.main->explorer().corpus().bands());
+        x.index = std::make_unique<GroupIndex>(x.main->state().store(), x.main->state().authors(),
+                                               x.main->state().corpus().bands());
         return x;
     }();
     return w;
@@ -40,7 +39,7 @@ Windows& windows() {
 // Creating the window, showing it and painting it once (the index of every
 // author's words is made once, when the comparison first opens, and kept).
 void BM_CompareWindowOpen(benchmark::State& st) {
-    const Explorer& app = windows().main->explorer();
+    const MainWindowState& app = windows().main->state();
     for (auto _ : st) {
         QWidget* w = createCompareWindow(
             app.corpus(), *windows().index, [&app] { return export_header(app, "all groups"); },
@@ -57,7 +56,7 @@ void BM_CompareWindowOpen(benchmark::State& st) {
 
 // Another family chosen in the open window: the table, spread, tests and chart redone.
 void BM_CompareWindowFamily(benchmark::State& st) {
-    const Explorer& app = windows().main->explorer();
+    const MainWindowState& app = windows().main->state();
     std::unique_ptr<QWidget> w(createCompareWindow(
         app.corpus(), *windows().index, [&app] { return export_header(app, "all groups"); },
         [] { return std::string(); }));

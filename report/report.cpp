@@ -2,7 +2,7 @@
 
 #include "app/corpus_source.h"
 
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "corpus/text.h"
 #include "explore/collocates.h"
 #include "explore/tables.h"

@@ -59,7 +59,9 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
         make_list(w, "AgeTable", R(2760, 4080, 1560, 1230), colour::paleYellow), &f.AgeTable);
     ageTable->setToolTip("Author Code");
     focusTarget(FocusTarget::AgeTable, ageTable);
-    ageTable->onClick = [this](int row) { run([row](Explorer& e) { e.selectAgeTable(row); }); };
+    ageTable->onClick = [this](int row) {
+        run([row](MainWindowState& e) { e.selectAgeTable(row); });
+    };
     // A corpus without any education data says so instead of showing blank rows.
     const std::vector<std::string>& levels = state().authors().lstAuthorEducation;
     const bool noEducation =
@@ -78,7 +80,7 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
                                         "Graduate"));
     // A click on the education list only moves its own highlight.
     education->onClick = [this](int row) {
-        record([row](Explorer& e) { e.selectEducation(row); });
+        record([row](MainWindowState& e) { e.selectEducation(row); });
     };
     // The two lists copy as one table of codes and education codes.
     attachTable(
@@ -135,11 +137,11 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
         make_button(w, "cmdAuthorData", "Get Author Data", R(2760, 7920, 3375, 510), true);
     set_background(authorData, pink);
     bindEnabled(authorData, &f.cmdAuthorData);
-    onClick(authorData, [](Explorer& e) { e.cmdAuthorData_Click(); });
+    onClick(authorData, [](MainWindowState& e) { e.cmdAuthorData_Click(); });
 
     QPushButton* corpusData =
         make_button(w, "cmdGetCorpusData", "Get Overall Corpus Data", R(2640, 8580, 3615, 315));
-    onClick(corpusData, [](Explorer& e) { e.cmdGetCorpusData_Click(); });
+    onClick(corpusData, [](MainWindowState& e) { e.cmdGetCorpusData_Click(); });
 }
 
 } // namespace zapt::ui

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "app/compare_form.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "variation/group_index.h"
 #include "variation/result_table.h"
 

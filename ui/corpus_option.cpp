@@ -53,7 +53,7 @@ InfoRequest info_request(int argc, char** argv) {
 const char* usage_text() {
     static const std::string text = std::string(R"(Usage: zapt [--corpus PATH] [options]
 
-Opens the windows of ZAPT, the explorer of a corpus of text messages: the
+Opens the windows of ZAPT, the explorer of corpora of text messages: the
 built-in British-English sample, or a corpus of your own.
 
 Options:

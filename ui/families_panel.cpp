@@ -1,4 +1,4 @@
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "ui/form_parts.h"
 #include "ui/panels.h"
 #include "ui/text_convert.h"
@@ -97,14 +97,14 @@ FamiliesPanel::FamiliesPanel(PanelContext context) : Panel(std::move(context)) {
     clusters->setToolTip("The \"%\" sign means 'text separator'.");
     // A click on the cluster list only moves its own highlight.
     clusters->onClick = [this](int row) {
-        record([row](Explorer& e) { e.selectClusterPunc(row); });
+        record([row](MainWindowState& e) { e.selectClusterPunc(row); });
     };
     attachTable(
         clusters, [this] { return cluster_table(state()); },
         [this] { return form1().lstClusterPunc.selected; });
     QPushButton* button =
         make_button(w, "cmdClusterPunctuation", "Punctuation", R(14310, 8175, 1275, 390));
-    onClick(button, [](Explorer& e) { e.cmdClusterPunctuation_Click(); });
+    onClick(button, [](MainWindowState& e) { e.cmdClusterPunctuation_Click(); });
 }
 
 void FamiliesPanel::buildFamily(std::size_t index, int left, int top, int listHeight,
@@ -128,7 +128,7 @@ void FamiliesPanel::buildFamily(std::size_t index, int left, int top, int listHe
                            R(left, top + 240 + extra, width, listHeight - extra), colour::white),
                  &family.list);
     list->onClick = [this, index](int row) {
-        run([index, row](Explorer& e) { e.selectFamily(index, row); });
+        run([index, row](MainWindowState& e) { e.selectFamily(index, row); });
     };
     auto counts = [this, index] { return family_counts_table(state(), index); };
     attachTable(caption, counts);

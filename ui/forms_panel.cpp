@@ -19,7 +19,9 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
         bindList(make_list(w, "lstNonStandards", R(6960, 1425, 1110, 1395), colour::paleCyan),
                  &f.lstNonStandards);
     focusTarget(FocusTarget::lstNonStandards, uses);
-    uses->onClick = [this](int row) { run([row](Explorer& e) { e.selectNonStandards(row); }); };
+    uses->onClick = [this](int row) {
+        run([row](MainWindowState& e) { e.selectNonStandards(row); });
+    };
     attachTable(
         uses, [this] { return non_standards_table(state()); },
         [this] { return form1().lstNonStandards.selected; });
@@ -43,7 +45,7 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
         bindList(make_list(w, "lstNonStandardForms", R(6480, 3945, 3495, 1050), colour::lightGrey),
                  &f.lstNonStandardForms);
     forms->onClick = [this](int row) {
-        run([row](Explorer& e) { e.selectNonStandardForms(row); });
+        run([row](MainWindowState& e) { e.selectNonStandardForms(row); });
     };
     attachTable(
         forms, [this] { return glossary_table(state()); },
@@ -55,7 +57,7 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
     colls->setObjectName("cmdColls");
     colls->setFont(dialog_font());
     colls->setGeometry(twRect(6480, 5475, 3495, 540));
-    onClick(colls, [](Explorer& e) { e.cmdColls_Click(); });
+    onClick(colls, [](MainWindowState& e) { e.cmdColls_Click(); });
 
     txtSearch_ = new QLineEdit(toQ(f.txtSearch), w);
     txtSearch_->setObjectName("txtSearch");
@@ -64,15 +66,15 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
     set_background(txtSearch_, colour::paleGreen);
     txtSearch_->installEventFilter(this);
     connect(txtSearch_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        record([t = fromQ(text)](Explorer& e) { e.txtSearch_Change(t); });
+        record([t = fromQ(text)](MainWindowState& e) { e.txtSearch_Change(t); });
     });
     QPushButton* searchGroup =
         make_button(w, "cmdSearchGroup", "Search Group", R(7545, 6180, 1140, 345));
     bindEnabled(searchGroup, &f.cmdSearchGroup);
-    onClick(searchGroup, [](Explorer& e) { e.cmdSearchGroup_Click(); });
+    onClick(searchGroup, [](MainWindowState& e) { e.cmdSearchGroup_Click(); });
     QPushButton* search = make_button(w, "cmdSearch", "Search Corpus", R(8730, 6180, 1245, 345));
     bindEnabled(search, &f.cmdSearch);
-    onClick(search, [](Explorer& e) { e.cmdSearch_Click(); });
+    onClick(search, [](MainWindowState& e) { e.cmdSearch_Click(); });
     make_label(w, "Label25", "No. of instances in group:", R(6480, 6645, 2250, 270));
     bind(value_box(w, "lblInstInGroup", R(8760, 6630, 1215, 270), colour::white),
          &f.lblInstInGroup);
@@ -110,11 +112,12 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
         o->setToolTip(options[i].tip);
         PuncOption option = options[i].option;
         o->setChecked(f.puncOption == option);
-        connect(o, &QRadioButton::clicked, this,
-                [this, option] { record([option](Explorer& e) { e.puncOption_Click(option); }); });
+        connect(o, &QRadioButton::clicked, this, [this, option] {
+            record([option](MainWindowState& e) { e.puncOption_Click(option); });
+        });
     }
     QPushButton* count = make_button(w, "cmdPuncCount", "Count", R(9015, 7560, 960, 375));
-    onClick(count, [](Explorer& e) { e.cmdPuncCount_Click(); });
+    onClick(count, [](MainWindowState& e) { e.cmdPuncCount_Click(); });
     bind(value_box(w, "lblPuncCount", R(9015, 8040, 960, 285), colour::white), &f.lblPuncCount);
 }
 
@@ -128,7 +131,7 @@ bool FormsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtSearch_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            run([](Explorer& e) { e.txtSearch_KeyDown(13); });
+            run([](MainWindowState& e) { e.txtSearch_KeyDown(13); });
             return true;
         }
     }

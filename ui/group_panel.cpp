@@ -32,7 +32,7 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
         o->setChecked(f.ageOption == band);
         o->setVisible(static_cast<std::size_t>(i) < bands);
         connect(o, &QRadioButton::clicked, this,
-                [this, band] { record([band](Explorer& e) { e.ageOption_Click(band); }); });
+                [this, band] { record([band](MainWindowState& e) { e.ageOption_Click(band); }); });
     }
     QGroupBox* genders = make_frame(w, "Frame1", R(240, 4440, 1815, 1080), cyan);
     auto* genderGroup = new QButtonGroup(this);
@@ -47,12 +47,12 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
         Gender g = sexes[i].gender;
         o->setChecked(f.genderOption == g);
         connect(o, &QRadioButton::clicked, this,
-                [this, g] { record([g](Explorer& e) { e.genderOption_Click(g); }); });
+                [this, g] { record([g](MainWindowState& e) { e.genderOption_Click(g); }); });
     }
     QPushButton* fetch =
         make_button(w, "cmdAgeAndGender", "Get Group Data", R(240, 5880, 1815, 600), true);
     set_background(fetch, *cyan);
-    onClick(fetch, [](Explorer& e) { e.cmdAgeAndGender_Click(); });
+    onClick(fetch, [](MainWindowState& e) { e.cmdAgeAndGender_Click(); });
 
     QPushButton* donate =
         make_button(w, "Command1", "How to donate Texts", R(120, 7320, 2055, 435), true);

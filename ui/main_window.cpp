@@ -39,7 +39,7 @@ constexpr int kFrameTwips = 120;
 
 } // namespace
 
-MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus) : explorer_(std::move(corpus), *this) {
+MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus) : state_(std::move(corpus), *this) {
     setObjectName("Form1");
     setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
     setFont(dialog_font());
@@ -48,13 +48,13 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus) : explorer_(std::mo
     messageHandler = [this](const QString& text) {
         QMessageBox::information(this, windowTitle(), text);
     };
-    formIndex_ = std::async(std::launch::async, [this] { explorer_.corpus().forms(); });
+    formIndex_ = std::async(std::launch::async, [this] { state_.corpus().forms(); });
     // The comparison's index of every author's words and the author figures
     // of the ten groups, worked out beside it so that the comparison window
     // and its figures open without waiting for them.
     compareStart_ = std::async(std::launch::async, [this] {
         CompareStart start;
-        const Corpus& corpus = explorer_.corpus();
+        const Corpus& corpus = state_.corpus();
         start.index =
             std::make_unique<GroupIndex>(corpus.store(), corpus.authors(), corpus.bands());
         start.metrics = group_metrics(corpus.authorIndex(), *start.index);
@@ -77,7 +77,7 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus) : explorer_(std::mo
     };
     PanelContext context;
     context.form = this;
-    context.state = &explorer_;
+    context.state = &state_;
     context.run = [this](const Operation& op) { run(op); };
     context.record = [this](const Operation& op) { record(op); };
     context.attachTable = [this](QWidget* w, std::function<ResultTable()> table,
@@ -116,12 +116,12 @@ void MainWindow::run(const Operation& op) {
     }
     InputGate::Hold hold;
     running_ = true;
-    op(explorer_);
+    op(state_);
     refresh();
     while (!pending_.empty()) {
         const Operation next = std::move(pending_.front());
         pending_.pop_front();
-        next(explorer_);
+        next(state_);
         refresh();
     }
     running_ = false;
@@ -132,7 +132,7 @@ void MainWindow::record(const Operation& op) {
         pending_.push_back(op);
         return;
     }
-    op(explorer_);
+    op(state_);
 }
 
 void MainWindow::refresh() {
@@ -142,13 +142,13 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::openWindow(WindowId id) {
-    // The windows whose contents the explorer holds let go of them when they
+    // The windows whose contents the main window's state holds let go of them when they
     // close, so that the next request starts afresh.
     std::function<void()> closed;
     if (id == WindowId::CorpusData)
-        closed = [this] { record([](Explorer& e) { e.Form4_Unload(); }); };
+        closed = [this] { record([](MainWindowState& e) { e.Form4_Unload(); }); };
     if (id == WindowId::Collocations)
-        closed = [this] { record([](Explorer& e) { e.Form11_Unload(); }); };
+        closed = [this] { record([](MainWindowState& e) { e.Form11_Unload(); }); };
     windows_.open(
         id, [this, id] { return createWindow(id); }, std::move(closed));
 }
@@ -183,9 +183,9 @@ QWidget* MainWindow::createWindow(WindowId id) {
             // The corpus's form index, made since start-up on a second
             // thread; waited for when it is not ready yet.
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            explorer_.corpus().forms();
+            state_.corpus().forms();
             QApplication::restoreOverrideCursor();
-            explore_ = std::make_shared<ExploreForm>(explorer_.corpus());
+            explore_ = std::make_shared<ExploreForm>(state_.corpus());
             keepSubcorpora();
         }
         return createExploreWindow(
@@ -195,7 +195,7 @@ QWidget* MainWindow::createWindow(WindowId id) {
             }});
     case WindowId::OpenCorpus: {
         CorpusOptions current = corpusOptions_;
-        if (current.bands.empty()) current.bands = explorer_.corpus().bands().list();
+        if (current.bands.empty()) current.bands = state_.corpus().bands().list();
         return createOpenCorpusWindow(
             current, settings_,
             [this](const std::vector<std::string>& args) { restartHandler(args); });
@@ -210,15 +210,15 @@ QWidget* MainWindow::createWindow(WindowId id) {
                 groupIndex_ = std::move(start.index);
                 compareMemory_.metrics.emplace(0, std::move(start.metrics));
             } else {
-                const Corpus& corpus = explorer_.corpus();
+                const Corpus& corpus = state_.corpus();
                 groupIndex_ =
                     std::make_unique<GroupIndex>(corpus.store(), corpus.authors(), corpus.bands());
             }
             QApplication::restoreOverrideCursor();
         }
         QWidget* form = createCompareWindow(
-            explorer_.corpus(), *groupIndex_, [this] { return exportHeader("all groups"); },
-            [this] { return explorer_.form1().lstNonStandardForms.text(); }, applied_,
+            state_.corpus(), *groupIndex_, [this] { return exportHeader("all groups"); },
+            [this] { return state_.form1().lstNonStandardForms.text(); }, applied_,
             &compareMemory_);
         // A row of the collocates opens the concordance of that word.
         if (auto* collocates = form->findChild<QWidget*>("tblCollocates")) {
@@ -233,15 +233,15 @@ QWidget* MainWindow::createWindow(WindowId id) {
     }
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
-            explorer_.form4(), explorer_.corpus().bands(),
-            [this] { run([](Explorer& e) { e.cmdAges_Click(); }); },
-            [this] { run([](Explorer& e) { e.cmdGender_Click(); }); });
-        attachTable(form, [this] { return corpus_data_table(explorer_); });
+            state_.form4(), state_.corpus().bands(),
+            [this] { run([](MainWindowState& e) { e.cmdAges_Click(); }); },
+            [this] { run([](MainWindowState& e) { e.cmdGender_Click(); }); });
+        attachTable(form, [this] { return corpus_data_table(state_); });
         return form;
     }
     case WindowId::Collocations: {
         QWidget* form = createCollocationsWindow();
-        auto pairs = [this] { return collocation_window_table(explorer_); };
+        auto pairs = [this] { return collocation_window_table(state_); };
         attachTable(form, pairs);
         for (QWidget* text : form->findChildren<QPlainTextEdit*>()) attachTable(text, pairs);
         return form;
@@ -278,8 +278,8 @@ QWidget* MainWindow::aboutWindow() {
     LoadedCorpusFigures figures;
     figures.folder = corpusFolder_;
     for (const std::string& a : applied_) figures.applied << toQ(a);
-    figures.who = toQ(describe_authors(explorer_.authors()));
-    const CorpusStore& store = explorer_.store();
+    figures.who = toQ(describe_authors(state_.authors()));
+    const CorpusStore& store = state_.store();
     figures.texts = store.corpusTextCount();
     for (const std::string& n : store.lstNumOfTextsPerAuthor) figures.people += n != "0";
     figures.words = word_total(store.Text2);
@@ -289,20 +289,20 @@ QWidget* MainWindow::aboutWindow() {
 void MainWindow::attachTable(QWidget* w, std::function<ResultTable()> table,
                              std::function<int()> selectedRow) {
     attach_table(w, {std::move(table),
-                     [this] { return exportHeader(shown_selection(explorer_)); },
+                     [this] { return exportHeader(shown_selection(state_)); },
                      std::move(selectedRow),
                      {}});
 }
 
 ExportHeader MainWindow::exportHeader(std::string selection) const {
-    ExportHeader h = export_header(explorer_, std::move(selection));
+    ExportHeader h = export_header(state_, std::move(selection));
     h.corpus = corpusName_;
     h.notes = applied_;
     h.notes.insert(h.notes.end(), loadNotes_.begin(), loadNotes_.end());
     return h;
 }
 
-// ---- Effects of the explorer's operations ----------------------------------------------
+// ---- Effects of the main window state's operations ----------------------------------------------
 
 void MainWindow::showProgress() {
     // One progress window for the life of the main window, hidden between runs:
@@ -362,11 +362,11 @@ void MainWindow::showCollocationsForm() {
 }
 
 void MainWindow::refreshCorpusDataForm() {
-    if (QWidget* w = windows_.find(WindowId::CorpusData)) showCorpusData(w, explorer_.form4());
+    if (QWidget* w = windows_.find(WindowId::CorpusData)) showCorpusData(w, state_.form4());
 }
 
 void MainWindow::refreshCollocationsForm() {
-    if (QWidget* w = windows_.find(WindowId::Collocations)) showCollocations(w, explorer_.form11());
+    if (QWidget* w = windows_.find(WindowId::Collocations)) showCollocations(w, state_.form11());
 }
 
 } // namespace zapt::ui

@@ -1,12 +1,12 @@
-// The main window: four panels of controls, one per column, over the explorer.
-// Each event becomes an operation of the explorer; afterwards every open window
-// shows the new state. The window also carries out the explorer's effects.
+// The main window: four panels of controls, one per column, over the main window's state.
+// Each event becomes an operation of the main window's state; afterwards every open window
+// shows the new state. The window also carries out the main window state's effects.
 #pragma once
 
 #include "app/compare_form.h"
 #include "app/corpus_settings.h"
 #include "app/explore_form.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "ui/panel.h"
 #include "ui/upload_page.h"
 #include "ui/window_manager.h"
@@ -31,7 +31,7 @@ public:
     ~MainWindow() override;
 
     // The state, read-only: the windows change it only through operations.
-    const Explorer& explorer() const { return explorer_; }
+    const MainWindowState& state() const { return state_; }
     WindowManager& windows() { return windows_; }
     UploadPage& uploadPage() { return uploadPage_; }
 
@@ -62,7 +62,7 @@ public:
         settings_ = std::move(settings);
     }
 
-    // Shows the explorer's state in every open window.
+    // Shows the main window's state in every open window.
     void refresh();
 
     // Opens the comparison window (or brings it to the front) on the own forms
@@ -77,7 +77,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Effects of the explorer's operations.
+    // Effects of the main window state's operations.
     void showProgress() override;
     void closeProgress() override;
     void setMainWidth(int twips) override;
@@ -86,7 +86,7 @@ private:
     void showCorpusDataForm() override;
     void showCollocationsForm() override;
 
-    // Runs one user event of the explorer, then shows the new state.
+    // Runs one user event of the main window's state, then shows the new state.
     void run(const Operation& op);
     // Runs an operation that only records a choice; nothing on screen changes.
     void record(const Operation& op);
@@ -103,7 +103,7 @@ private:
     void refreshCorpusDataForm();
     void refreshCollocationsForm();
 
-    Explorer explorer_;
+    MainWindowState state_;
     WindowManager windows_;
     UploadPage uploadPage_;
     QPointer<QWidget> progress_;    // made on the first run, hidden between runs

@@ -198,7 +198,7 @@ QWidget* createOpenCorpusWindow(const CorpusOptions& current,
     tabs->addTab(problems, "Problems");
 
     auto* open = make_layout_button(w, "cmdOpen", "Open");
-    open->setToolTip("Start the explorer afresh on this corpus");
+    open->setToolTip("Start the program afresh on this corpus");
     open->setEnabled(false);
     auto* cancel = make_layout_button(w, "cmdCancel", "Cancel");
     auto* buttons = new QHBoxLayout;

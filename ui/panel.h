@@ -1,10 +1,10 @@
 // The main window is made of four panels, one per column: each builds its
-// controls on the window, turns their events into operations of the explorer
+// controls on the window, turns their events into operations of the main window's state
 // and shows the part of the state its controls are bound to. A panel only
 // reads the state; every change goes through an operation.
 #pragma once
 
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "ui/list_box.h"
 #include "ui/window_id.h"
 #include "variation/result_table.h"
@@ -18,13 +18,13 @@
 
 namespace zapt::ui {
 
-// One user event: an operation on the explorer the main window owns.
-using Operation = std::function<void(Explorer&)>;
+// One user event: an operation on the state the main window owns.
+using Operation = std::function<void(MainWindowState&)>;
 
 // What the main window gives each panel.
 struct PanelContext {
-    QWidget* form = nullptr;         // the main window, parent of every control
-    const Explorer* state = nullptr; // the state, read-only
+    QWidget* form = nullptr;                // the main window, parent of every control
+    const MainWindowState* state = nullptr; // the state, read-only
     // Runs an operation, then shows the new state in every window.
     std::function<void(const Operation&)> run;
     // Runs an operation that only records a choice (an option button, the
@@ -48,7 +48,7 @@ public:
     virtual void refresh();
 
 protected:
-    const Explorer& state() const { return *context_.state; }
+    const MainWindowState& state() const { return *context_.state; }
     const MainForm& form1() const { return context_.state->form1(); }
     QWidget* form() const { return context_.form; }
 

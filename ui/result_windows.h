@@ -1,5 +1,5 @@
 // The two small windows that show results: the corpus data window and the
-// collocations window. They show the explorer's state for them.
+// collocations window. They show the main window's state for them.
 #pragma once
 
 #include "app/main_form.h"

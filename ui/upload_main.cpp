@@ -1,6 +1,6 @@
-// zapt-upload: the upload page in a process of its own. The explorer starts it
+// zapt-upload: the upload page in a process of its own. The program starts it
 // when the page is first asked for and writes "raise" on its input to bring it
-// to the front; when the input ends (the explorer has ended) it closes.
+// to the front; when the input ends (the program has ended) it closes.
 #include "ui/info_windows.h"
 #include "ui/widgets.h"
 

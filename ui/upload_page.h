@@ -1,7 +1,7 @@
 // The upload page runs in a process of its own (zapt-upload): the web engine
 // then costs nothing until the page is first asked for, its GL set-up never
 // slows the program's start-up, and a failure of the engine cannot take the
-// explorer down with it.
+// program down with it.
 #pragma once
 
 #include <QObject>

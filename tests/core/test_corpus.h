@@ -2,10 +2,10 @@
 #pragma once
 
 #include "app/corpus_source.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "corpus/data_files.h"
 #include "tests/core/explore/explore_test_corpus.h"
-#include "tests/core/explorer_access.h"
+#include "tests/core/main_window_state_access.h"
 
 #include <memory>
 #include <string>
@@ -58,11 +58,11 @@ inline RegisterRow author(std::string code, std::string name, std::string age, s
             std::move(gender), std::move(education), "E"};
 }
 
-// An explorer over the given register and corpus, with the built-in variant
+// A main window state over the given register and corpus, with the built-in variant
 // families and the small glossary.
 struct World {
     RecordingEffects effects;
-    std::unique_ptr<Explorer> app;
+    std::unique_ptr<MainWindowState> app;
 
     World(std::vector<RegisterRow> authors, std::vector<CorpusRow> corpus,
           GlossaryData glossary = small_glossary()) {
@@ -71,10 +71,10 @@ struct World {
         d.corpus = std::move(corpus);
         d.glossary = std::move(glossary);
         d.variants = load_builtin_data().variants;
-        app = std::make_unique<Explorer>(corpus_of(std::move(d)), effects);
+        app = std::make_unique<MainWindowState>(corpus_of(std::move(d)), effects);
     }
-    Explorer& operator*() { return *app; }
-    Explorer* operator->() { return app.get(); }
+    MainWindowState& operator*() { return *app; }
+    MainWindowState* operator->() { return app.get(); }
 
     // Chooses a band and gender and fetches the group.
     void fetch(AgeBand band, Gender gender) {

@@ -1,5 +1,5 @@
 // The main window: every control with its name, caption, tool tip and colours;
-// nothing cut off; events reaching the explorer and the widgets showing its
+// nothing cut off; events reaching the main window's state and the widgets showing its
 // state; the secondary windows opened once and raised.
 #include "app/corpus_source.h"
 #include "ui/list_box.h"
@@ -20,13 +20,14 @@
 using namespace zapt::ui;
 
 // The windows reach the state only read-only: every change is an operation
-// of the explorer, so none of them can write a caption or a list behind its back.
+// of the main window's state, so none of them can write a caption or a list behind its back.
 static_assert(
-    std::is_const_v<std::remove_reference_t<decltype(std::declval<MainWindow&>().explorer())>>);
+    std::is_const_v<std::remove_reference_t<decltype(std::declval<MainWindow&>().state())>>);
+static_assert(
+    std::is_const_v<
+        std::remove_reference_t<decltype(std::declval<const zapt::MainWindowState&>().form1())>>);
 static_assert(std::is_const_v<
-              std::remove_reference_t<decltype(std::declval<const zapt::Explorer&>().form1())>>);
-static_assert(
-    std::is_const_v<std::remove_reference_t<decltype(std::declval<zapt::Explorer&>().form1())>>);
+              std::remove_reference_t<decltype(std::declval<zapt::MainWindowState&>().form1())>>);
 
 namespace {
 
@@ -410,7 +411,7 @@ private slots:
         QCOMPARE(ageTable->count(), 10);
         QCOMPARE(items_of(ageTable), [&] {
             QStringList codes;
-            for (const auto& c : window->explorer().form1().AgeTable.items)
+            for (const auto& c : window->state().form1().AgeTable.items)
                 codes << QString::fromStdString(c);
             return codes;
         }());
@@ -426,7 +427,7 @@ private slots:
         QCOMPARE(control<QListWidget>("lstEducation")->currentRow(), 0);
         QVERIFY(control("cmdAuthorData")->isEnabled());
         control<QPushButton>("cmdAuthorData")->click();
-        const auto& f = window->explorer().form1();
+        const auto& f = window->state().form1();
         QCOMPARE(control<QLabel>("lblTotWords")->text(), QString::fromStdString(f.lblTotWords));
         QVERIFY(f.lblTotWords != "0");
         QCOMPARE(control<QListWidget>("lstNonStandards")->count(), f.lstNonStandards.count());

@@ -115,7 +115,7 @@ void UploadPageTest::closedWindowGoesAndANewOneOpens() {
 }
 
 void UploadPageTest::programOpensThePageInOneProcessOfItsOwn() {
-    // The explorer never loads the engine itself: it starts zapt-upload, and a
+    // The program never loads the engine itself: it starts zapt-upload, and a
     // second request raises the open page instead of starting another.
     UploadPage page;
     QVERIFY(!page.isOpen());
@@ -125,7 +125,7 @@ void UploadPageTest::programOpensThePageInOneProcessOfItsOwn() {
     QCOMPARE(page.starts(), 1);
     QTest::qWait(500);
     QVERIFY2(page.isOpen(), "the page's process ended by itself");
-    // When the explorer ends, the page ends with it.
+    // When the program ends, the page ends with it.
     page.close();
     QVERIFY(!page.isOpen());
     page.open();

@@ -77,7 +77,7 @@ TEST(CompareForm, WithoutFamiliesTheOwnFormsAreTheOnlyChoiceAndOpen) {
     d.corpus = {{"Ann", "bk soon"}};
     d.glossary = small_glossary();
     Effects nowhere;
-    const Explorer app(corpus_of(d), nowhere);
+    const MainWindowState app(corpus_of(d), nowhere);
     const GroupIndex index(app.store(), app.authors(), app.corpus().bands());
     CompareGroups c(app.corpus(), index, "");
     EXPECT_EQ(c.form12().cboFamily, std::vector<std::string>{"Your own forms:"});

@@ -1,7 +1,7 @@
 // Where the main window shows a corpus's variant families: the built-in ones
 // in their own lists, the corpus's own in the places left free, and whatever
 // finds no place named in the window, never left out unsaid.
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "corpus/table_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The indexed and precomputed paths of the explorer against the literal
+// The indexed and precomputed paths of the main window state against the literal
 // algorithm, on corpora made by tools/make_large_corpus.py at one and ten
 // times the built-in corpus (two times under the sanitizers): every group,
 // every author, every glossary form and family item must show exactly what the
@@ -9,7 +9,7 @@
 
 #include "analysis/collocations.h"
 #include "app/corpus_source.h"
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "corpus/numbers.h"
 #include "lookup/count_word.h"
 #include "variation/compare.h"
@@ -81,7 +81,7 @@ TEST_P(Scale, StoreIsTheLiteralOne) {
 
 TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
     const DataSet& d = generated(GetParam());
-    Explorer ex(corpus_of(d), quiet());
+    MainWindowState ex(corpus_of(d), quiet());
     const auto& forms = ex.glossary().forms();
     int authors_seen = 0;
     for (AgeBand band : kBands) {
@@ -165,7 +165,7 @@ TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
 
 TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
     const DataSet& d = generated(GetParam());
-    Explorer ex(corpus_of(d), quiet());
+    MainWindowState ex(corpus_of(d), quiet());
     ex.ageOption_Click(AgeBand::From41To60);
     ex.genderOption_Click(Gender::Female);
     ex.cmdAgeAndGender_Click();
@@ -231,7 +231,7 @@ TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
 // per-author test from those counts.
 TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
     const DataSet& d = generated(GetParam());
-    Explorer ex(corpus_of(d), quiet());
+    MainWindowState ex(corpus_of(d), quiet());
     const GroupIndex index(ex.store(), ex.authors(), ex.corpus().bands());
     std::vector<FormList> lists;
     for (const FamilyState& f : ex.form1().families) lists.push_back(*find_family(ex, f.listName));

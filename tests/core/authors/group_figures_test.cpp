@@ -1,6 +1,6 @@
 // The group figures the author index works out without a query equal, caption
 // for caption, what the group query and each author's Get Author Data show;
-// an index built without an explorer gives the same.
+// an index built without a main window state gives the same.
 #include "test_corpus.h"
 #include "variation/group_metrics.h"
 
@@ -26,8 +26,8 @@ void expect_same(const std::vector<GroupMetricsRow>& quick,
 TEST(GroupFigures, EqualTheQueriesOnTheBuiltInCorpus) {
     const DataSet data = load_builtin_data();
     Effects nowhere;
-    const Explorer app(corpus_of(data), nowhere);
-    Explorer scratch(corpus_of(data), nowhere);
+    const MainWindowState app(corpus_of(data), nowhere);
+    MainWindowState scratch(corpus_of(data), nowhere);
     const std::vector<GroupMetricsRow> quick = group_metrics(app, 1);
     expect_same(quick, group_metrics_by_queries(scratch, 1));
     expect_same(group_metrics(data, AgeBands(), 1), quick);
@@ -57,11 +57,11 @@ TEST(GroupFigures, EqualTheQueriesWhereCodesAndNamesAreAwkward) {
     d.corpus = corpus;
     d.glossary = small_glossary();
     d.variants = load_builtin_data().variants;
-    Explorer scratch(corpus_of(d), nowhere);
+    MainWindowState scratch(corpus_of(d), nowhere);
     const std::vector<GroupMetricsRow> quick = group_metrics(*w, 1);
     expect_same(quick, group_metrics_by_queries(scratch, 1));
     expect_same(group_metrics(d, AgeBands(), 1), quick);
-    const Explorer::GroupFigures f = w->groupFigures(AgeBand::From26To40, Gender::Female);
+    const MainWindowState::GroupFigures f = w->groupFigures(AgeBand::From26To40, Gender::Female);
     // Each of the two register rows of 001 lists the code once for each of
     // them (both have texts): four rows of 001; Bo's 25.5 lies in this band too;
     // Dee has no texts.

@@ -1,6 +1,6 @@
 // The figures the built-in corpus must show, checked on the data the program
 // carries, and the road of a typical use on it.
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 #include "corpus/numbers.h"
 #include "corpus/text.h"
 #include "lookup/count_word.h"
@@ -22,7 +22,7 @@ const DataSet& data() {
 
 struct BuiltIn : ::testing::Test {
     RecordingEffects effects;
-    Explorer app{corpus_of(data()), effects};
+    MainWindowState app{corpus_of(data()), effects};
 };
 
 TEST_F(BuiltIn, CorpusStoreFigures) {

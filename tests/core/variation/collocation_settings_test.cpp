@@ -83,7 +83,7 @@ TEST(CollocationSettings, OneWordAcrossTextsCountsTheRowsOfTheWindow) {
     // words before and after in the collocations window's rows.
     const DataSet data = load_builtin_data();
     Effects nowhere;
-    const Explorer app(corpus_of(data), nowhere);
+    const MainWindowState app(corpus_of(data), nowhere);
     for (const std::string& form : app.glossary().forms()) {
         const CollocationTable t = collocation_table(app.store(), form);
         std::map<std::string, std::pair<int, int>> rows;

@@ -106,7 +106,7 @@ TEST(GroupMetrics, PanelFiguresAndTheirSpreadOverAuthors) {
     EXPECT_EQ(t.rows[5][9], ""); // withheld
     EXPECT_EQ(t.rows[4][9], "1");
 
-    // A second explorer over the same data gives the same figures.
+    // A second main window state over the same data gives the same figures.
     std::vector<GroupMetricsRow> again = group_metrics(data_set_of(*w), AgeBands());
     EXPECT_EQ(again[4].values, f.values);
     EXPECT_EQ(again[4].max, f.max);

@@ -56,8 +56,8 @@ TEST(GroupQuery, ResetsEveryResultOfThePreviousGroupAndAuthor) {
     w->cmdAuthorData_Click();
     w->selectFamily(w.family_index("Been"), 0);
     w->cmdClusterPunctuation_Click();
-    ExplorerTestAccess::form1(*w).families[w.family_index("You")].InCorpus = "5";
-    ExplorerTestAccess::form1(*w).lstClusterPunc.add("x");
+    MainWindowStateTestAccess::form1(*w).families[w.family_index("You")].InCorpus = "5";
+    MainWindowStateTestAccess::form1(*w).lstClusterPunc.add("x");
 
     w.fetch(AgeBand::Under18, Gender::Female);
     const MainForm& f = w->form1();
@@ -174,7 +174,7 @@ namespace {
 // have, and the choices of the option buttons wait for the next query.
 TEST(HighlightOnlyLists, RefuseRowsTheyDoNotHaveAndChoicesWaitForTheQuery) {
     World w = band_world();
-    Explorer& app = *w.app;
+    MainWindowState& app = *w.app;
     app.ageOption_Click(AgeBand::From18To25);
     app.genderOption_Click(Gender::Female);
     EXPECT_TRUE(app.form1().AgeTable.items.empty()); // nothing runs before the button

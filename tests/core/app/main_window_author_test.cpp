@@ -91,7 +91,7 @@ TEST(AuthorSelection, SameAuthorTwiceRebuildsBuffersButTheGroupListGrows) {
     EXPECT_EQ(w->form1().lstGroupTexts.size(), 2u);
     w->selectAgeTable(0);
     w->cmdAuthorData_Click();
-    ExplorerTestAccess::form1(*w).families[w.family_index("Been")].Individual =
+    MainWindowStateTestAccess::form1(*w).families[w.family_index("Been")].Individual =
         "7"; // any earlier count
     w->selectAgeTable(0);
     EXPECT_EQ(w->form1().txtIndividualsTexts, "hi there ok ");
@@ -108,7 +108,7 @@ TEST(AuthorSelection, AnAuthorWithoutTextsShowsZerosAndTheMessage) {
     World w({author("001", "Ann", "30", "F"), author("002", "Bo", "31", "F")}, {{"Ann", "hi"}});
     w.fetch(AgeBand::From26To40, Gender::Female);
     // Only authors with texts are listed; put the other code in by hand.
-    ExplorerTestAccess::form1(*w).AgeTable.add("002");
+    MainWindowStateTestAccess::form1(*w).AgeTable.add("002");
     w->selectAgeTable(1);
     EXPECT_EQ(w.effects.count("message No texts found"), 1);
     EXPECT_TRUE(w->form1().cmdAuthorData);
@@ -125,7 +125,7 @@ TEST(AuthorSelection, AnAuthorWithoutTextsShowsZerosAndTheMessage) {
 TEST(AuthorSelection, AnUnknownCodeFallsBackToTheFirstRegisterRow) {
     World w({author("060", "Zak", "14", "M"), author("001", "Ann", "30", "F")},
             {{"Zak", "z"}, {"Ann", "a"}});
-    ExplorerTestAccess::form1(*w).AgeTable.add("999");
+    MainWindowStateTestAccess::form1(*w).AgeTable.add("999");
     w->selectAgeTable(0);
     EXPECT_EQ(w->form3().lblCodeName, "Zak");
     EXPECT_EQ(w->form1().lstTextsFound, (std::vector<std::string>{"z "}));

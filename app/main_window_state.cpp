@@ -1,4 +1,4 @@
-#include "app/explorer.h"
+#include "app/main_window_state.h"
 
 #include "analysis/collocations.h"
 #include "analysis/metrics.h"
@@ -78,14 +78,14 @@ FamilyPlaces family_places(const std::vector<VariantFamily>& families) {
     return out;
 }
 
-Explorer::Explorer(std::shared_ptr<const Corpus> corpus, Effects& effects)
+MainWindowState::MainWindowState(std::shared_ptr<const Corpus> corpus, Effects& effects)
     : corpus_(std::move(corpus)), store_(corpus_->store()), authors_(corpus_->authors()),
       glossary_(corpus_->glossary()), families_(corpus_->families()),
       index_(corpus_->authorIndex()), effects_(effects) {
     setUp();
 }
 
-void Explorer::setUp() {
+void MainWindowState::setUp() {
     form1_.lblNumOfCorpusTexts = format_whole(store_.corpusTextCount());
     form1_.lstNonStandardForms.assign(glossary_.forms());
     form1_.lstNonStandardInterpretations.assign(glossary_.interpretations());
@@ -98,13 +98,13 @@ void Explorer::setUp() {
     }
 }
 
-const AuthorEntry* Explorer::entryOfRow(std::size_t k) const {
+const AuthorEntry* MainWindowState::entryOfRow(std::size_t k) const {
     if (k < store_.authorName.size()) return index_.entryOfRow(k);
     const long long name = store_.nameNumber(form3_.lblCodeName);
     return name < 0 ? nullptr : &index_[static_cast<std::size_t>(name)];
 }
 
-bool Explorer::foundIsCurrent() const {
+bool MainWindowState::foundIsCurrent() const {
     if (!foundEntry_ || foundEntry_->count() != form1_.lstTextsFound.size()) return false;
     for (std::size_t i = 0; i < foundEntry_->count(); ++i) {
         if (form1_.lstTextsFound[i] != rowOf(*foundEntry_, i)) return false;
@@ -112,7 +112,7 @@ bool Explorer::foundIsCurrent() const {
     return true;
 }
 
-bool Explorer::txtTextsIsCurrent() const {
+bool MainWindowState::txtTextsIsCurrent() const {
     if (!foundEntry_) return false;
     const std::string& t = form1_.txtTexts;
     if (t.size() != foundEntry_->rowsLength + foundEntry_->count() + 1) return false;
@@ -132,7 +132,7 @@ bool Explorer::txtTextsIsCurrent() const {
 // the author texts, txtTexts and lstNonStandards) are not filled, because the
 // next selection empties them before anything reads them and the last author
 // of the run is selected in full.
-void Explorer::measureForGroup(int row) {
+void MainWindowState::measureForGroup(int row) {
     form1_.AgeTable.selected = row;
     resetFamilyLabels();
     form1_.lstClusterPunc.clear();
@@ -170,7 +170,7 @@ void Explorer::measureForGroup(int row) {
 // lstGroupTexts is emptied and refilled with a whole group's rows on every
 // group query. The emptied rows are kept aside and refilled, so a query does
 // not free and allocate every row again.
-void Explorer::clearGroupTexts() {
+void MainWindowState::clearGroupTexts() {
     // Last row first, so the rows come back in the order they were taken out:
     // the same group again finds every row's room the right size.
     auto& rows = form1_.lstGroupTexts;
@@ -178,7 +178,7 @@ void Explorer::clearGroupTexts() {
     form1_.lstGroupTexts.clear();
 }
 
-void Explorer::addGroupText(std::string_view row) {
+void MainWindowState::addGroupText(std::string_view row) {
     if (spareRows_.empty()) {
         form1_.lstGroupTexts.emplace_back(row);
         return;
@@ -189,11 +189,11 @@ void Explorer::addGroupText(std::string_view row) {
     form1_.lstGroupTexts.push_back(std::move(r));
 }
 
-void Explorer::resetFamilyLabels() {
+void MainWindowState::resetFamilyLabels() {
     for (FamilyState& f : form1_.families) f.Individual = f.InGroup = f.InCorpus = "0";
 }
 
-void Explorer::resetAuthorLabels() {
+void MainWindowState::resetAuthorLabels() {
     form1_.lblTextTotal = form1_.lblAvTextLength = form1_.lblNumOfCharacters = "0";
     form1_.lblAvWordClusterLength = form1_.lblPuncDensity = form1_.lblNonStandardFormDensity = "0";
     form1_.lblTotWords = "0";
@@ -201,7 +201,7 @@ void Explorer::resetAuthorLabels() {
 
 // ---- Step 1: the group query -------------------------------------------------
 
-void Explorer::cmdAgeAndGender_Click() {
+void MainWindowState::cmdAgeAndGender_Click() {
     resetFamilyLabels();
     form1_.lstClusterPunc.clear();
     form1_.cmdSearchGroup = false;
@@ -233,7 +233,7 @@ void Explorer::cmdAgeAndGender_Click() {
     cmdGroupAverages_Click();
 }
 
-void Explorer::bandFilter() {
+void MainWindowState::bandFilter() {
     // The register rows whose code equals the row of GenderTable, in register
     // order (looked up, not searched).
     // With unique codes (the loaders make sure of it) the one row of a code is
@@ -259,19 +259,19 @@ void Explorer::bandFilter() {
 
 // ---- Step 2: the author ------------------------------------------------------
 
-bool Explorer::selectAgeTable(int row) {
+bool MainWindowState::selectAgeTable(int row) {
     if (!row_in_range(form1_.AgeTable, row)) return false;
     form1_.AgeTable.selected = row;
     AgeTable_Click();
     return true;
 }
 
-void Explorer::RemDatPunc_append(std::string_view row) {
+void MainWindowState::RemDatPunc_append(std::string_view row) {
     append_cleaned(form1_.txtIndividualsTexts, row, kRemDatPunc);
     append_cleaned(form1_.txtIndividualsTexts, " ", kRemDatPunc);
 }
 
-void Explorer::AgeTable_Click() {
+void MainWindowState::AgeTable_Click() {
     resetFamilyLabels();
     form1_.lstClusterPunc.clear();
     form1_.txtIndividualsTexts.clear();
@@ -316,7 +316,7 @@ void Explorer::AgeTable_Click() {
     if (form1_.lstTextsFound.empty()) effects_.showMessage("No texts found");
 }
 
-void Explorer::cmdAuthorData_Click() {
+void MainWindowState::cmdAuthorData_Click() {
     form1_.lblPuncDensity = form1_.lblAvTextLength = form1_.lblNumOfCharacters = "0";
     form1_.lblTextTotal = form1_.lblTotWords = "0";
     // The joined rows, built in place so a run over a group reuses the room.
@@ -347,7 +347,7 @@ void Explorer::cmdAuthorData_Click() {
     form1_.cmdGroupAverages = true;
 }
 
-void Explorer::cmdNonStandards_Click() {
+void MainWindowState::cmdNonStandards_Click() {
     std::vector<std::string> uses;
     if (txtTextsIsCurrent()) {
         // The author's uses were found and put in the list's order at start-up.
@@ -364,7 +364,7 @@ void Explorer::cmdNonStandards_Click() {
 
 // ---- Group averages ------------------------------------------------------------
 
-void Explorer::cmdGroupAverages_Click() {
+void MainWindowState::cmdGroupAverages_Click() {
     effects_.setMainWidth(6000);
     effects_.showProgress();
     effects_.setMainWidth(6500);
@@ -435,26 +435,26 @@ void Explorer::cmdGroupAverages_Click() {
 
 // ---- Non-standard forms and the glossary -----------------------------------------
 
-bool Explorer::selectNonStandards(int row) {
+bool MainWindowState::selectNonStandards(int row) {
     if (!row_in_range(form1_.lstNonStandards, row)) return false;
     form1_.lstNonStandards.selected = row;
     lstNonStandards_Click();
     return true;
 }
 
-bool Explorer::selectNonStandardForms(int row) {
+bool MainWindowState::selectNonStandardForms(int row) {
     if (!row_in_range(form1_.lstNonStandardForms, row)) return false;
     form1_.lstNonStandardForms.selected = row;
     lstNonStandardForms_Click();
     return true;
 }
 
-void Explorer::selectNonStandardFormsByProgram(int row) {
+void MainWindowState::selectNonStandardFormsByProgram(int row) {
     form1_.lstNonStandardForms.selected = row;
     lstNonStandardForms_Click();
 }
 
-void Explorer::lstNonStandards_Click() {
+void MainWindowState::lstNonStandards_Click() {
     form1_.lblInstancesOfSearchWord = "0";
     const std::string word = form1_.lstNonStandards.text();
     const int j = glossary_.row_for_use(word);
@@ -470,7 +470,7 @@ void Explorer::lstNonStandards_Click() {
     effects_.setFocus(FocusTarget::lstNonStandards);
 }
 
-void Explorer::lstNonStandardForms_Click() {
+void MainWindowState::lstNonStandardForms_Click() {
     form1_.lblCorpusTotal = "0";
     const std::string& word = form1_.lstNonStandardForms.text();
     form1_.lblWordTotal = format_whole(store_.text2Index.total());
@@ -479,7 +479,7 @@ void Explorer::lstNonStandardForms_Click() {
 
 // ---- Variant families and the word search --------------------------------------------
 
-bool Explorer::selectFamily(std::size_t family, int row) {
+bool MainWindowState::selectFamily(std::size_t family, int row) {
     if (family >= form1_.families.size() || !row_in_range(form1_.families[family].list, row)) {
         return false;
     }
@@ -488,19 +488,19 @@ bool Explorer::selectFamily(std::size_t family, int row) {
     return true;
 }
 
-bool Explorer::selectEducation(int row) {
+bool MainWindowState::selectEducation(int row) {
     if (!row_in_range(form1_.lstEducation, row)) return false;
     form1_.lstEducation.selected = row;
     return true;
 }
 
-bool Explorer::selectClusterPunc(int row) {
+bool MainWindowState::selectClusterPunc(int row) {
     if (!row_in_range(form1_.lstClusterPunc, row)) return false;
     form1_.lstClusterPunc.selected = row;
     return true;
 }
 
-void Explorer::family_Click(std::size_t family) {
+void MainWindowState::family_Click(std::size_t family) {
     if (family >= form1_.families.size()) return;
     FamilyState& f = form1_.families[family];
     const std::string word = f.list.text();
@@ -509,18 +509,18 @@ void Explorer::family_Click(std::size_t family) {
     f.InCorpus = format_whole(store_.text2Index.count(word));
 }
 
-void Explorer::cmdSearchGroup_Click() {
+void MainWindowState::cmdSearchGroup_Click() {
     form1_.lblInstInGroup = "0";
     form1_.lblInstInGroup = format_whole(count_word(form1_.Text2, form1_.txtSearch));
 }
 
-void Explorer::cmdSearch_Click() {
+void MainWindowState::cmdSearch_Click() {
     form1_.lblInstInCorpus = "0";
     form1_.lblWordTotal = format_whole(store_.text2Index.total());
     form1_.lblInstInCorpus = format_whole(store_.text2Index.count(form1_.txtSearch));
 }
 
-void Explorer::txtSearch_KeyDown(int keyCode) {
+void MainWindowState::txtSearch_KeyDown(int keyCode) {
     if (keyCode != 13) return;
     cmdSearchGroup_Click();
     cmdSearch_Click();
@@ -528,17 +528,17 @@ void Explorer::txtSearch_KeyDown(int keyCode) {
 
 // ---- Punctuation ------------------------------------------------------------------------
 
-void Explorer::cmdPuncCount_Click() {
+void MainWindowState::cmdPuncCount_Click() {
     form1_.lblPuncCount = format_whole(count_punctuation_kind(store_.Text1, form1_.puncOption));
 }
 
-void Explorer::cmdClusterPunctuation_Click() {
+void MainWindowState::cmdClusterPunctuation_Click() {
     form1_.lstClusterPunc.assign(cluster_list(form1_.txtIndividualsTexts2));
 }
 
 // ---- Collocations -------------------------------------------------------------------------
 
-void Explorer::cmdColls_Click() {
+void MainWindowState::cmdColls_Click() {
     const std::string word = form1_.lstNonStandardForms.text();
     form11_.Text1 = collocations(store_.Text2, store_.text2Index, word);
     form11_.Label2 = word;
@@ -546,13 +546,13 @@ void Explorer::cmdColls_Click() {
     effects_.showCollocationsForm();
 }
 
-void Explorer::Form11_Unload() {
+void MainWindowState::Form11_Unload() {
     form11_ = CollocationsForm{};
 }
 
 // ---- The corpus data window -----------------------------------------------------------------
 
-void Explorer::cmdGetCorpusData_Click() {
+void MainWindowState::cmdGetCorpusData_Click() {
     if (!form4_.open) {
         form4_ = CorpusDataForm{};
         form4_.open = true;
@@ -560,7 +560,7 @@ void Explorer::cmdGetCorpusData_Click() {
     effects_.showCorpusDataForm();
 }
 
-void Explorer::cmdAges_Click() {
+void MainWindowState::cmdAges_Click() {
     // Each click counts afresh, so a second click shows the same counts.
     AgeBreakdown b = age_breakdown(authors_, store_, corpus_->bands());
     form4_.lblUnder18s = format_whole(b.bands[0]);
@@ -570,13 +570,13 @@ void Explorer::cmdAges_Click() {
     form4_.lbl61Plus = format_whole(b.bands[4]);
 }
 
-void Explorer::cmdGender_Click() {
+void MainWindowState::cmdGender_Click() {
     GenderBreakdown b = gender_breakdown(authors_, store_);
     form4_.lblMale = format_whole(b.male);
     form4_.lblFemale = format_whole(b.female);
 }
 
-void Explorer::Form4_Unload() {
+void MainWindowState::Form4_Unload() {
     form4_ = CorpusDataForm{};
 }
 

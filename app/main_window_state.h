@@ -1,4 +1,4 @@
-// The explorer: the program's data and state, with one operation per user
+// The main window's state: what the main window shows, with one operation per user
 // event. Each operation does its steps in order and runs the other handlers
 // those steps name, exactly as a click on the window would.
 #pragma once
@@ -44,11 +44,11 @@ struct FamilyPlaces {
 
 FamilyPlaces family_places(const std::vector<VariantFamily>& families);
 
-class Explorer {
+class MainWindowState {
 public:
     // Start-up over a loaded corpus: fills the main window's fixed lists.
     // `effects` must outlive the state.
-    Explorer(std::shared_ptr<const Corpus> corpus, Effects& effects);
+    MainWindowState(std::shared_ptr<const Corpus> corpus, Effects& effects);
 
     // The state, read-only: only the operations below change it.
     const MainForm& form1() const { return form1_; }
@@ -114,7 +114,7 @@ public:
 
     // Tests and benchmarks set up states no window event can make (a code
     // without texts in AgeTable, say) through this friend; the windows never do.
-    friend struct ExplorerTestAccess;
+    friend struct MainWindowStateTestAccess;
 
     // Twips widths of the main window.
     static constexpr int kDesignWidth = 16770;
