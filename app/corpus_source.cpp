@@ -262,15 +262,15 @@ std::string describe_authors(const AuthorRegister& authors) {
     std::size_t aged = 0, women = 0, men = 0;
     std::map<std::string, std::size_t> education;
     for (std::size_t i = 0; i < n; ++i) {
-        const AgeSpan age = read_age(authors.lstAuthorAge[i]);
+        const AgeSpan age = read_age(authors.ages[i]);
         if (age.known) {
             youngest = aged ? std::min(youngest, age.lo) : age.lo;
             oldest = aged ? std::max(oldest, age.hi) : age.hi;
             ++aged;
         }
-        women += authors.lstAuthorGender[i] == "F";
-        men += authors.lstAuthorGender[i] == "M";
-        if (!authors.lstAuthorEducation[i].empty()) ++education[authors.lstAuthorEducation[i]];
+        women += authors.genders[i] == "F";
+        men += authors.genders[i] == "M";
+        if (!authors.educations[i].empty()) ++education[authors.educations[i]];
     }
     auto whole = [](double x) { return std::to_string(static_cast<long long>(x)); };
     std::string s = "The corpus has " + std::to_string(n) + (n == 1 ? " author. " : " authors. ");

@@ -145,9 +145,9 @@ void MainWindowState::measureForGroup(int row) {
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
-        form3_.lblAuthorName = store_.lstAuthorCode[k];
+        form3_.lblAuthorName = store_.authorCodes[k];
     }
-    form3_.lblCodeName = k < store_.lstCodeName.size() ? store_.lstCodeName[k] : std::string();
+    form3_.lblCodeName = k < store_.authorNames.size() ? store_.authorNames[k] : std::string();
     const AuthorEntry* a = entryOfRow(k);
     if (a && iequals(form1_.lblGoingGroup, "y")) {
         for (std::size_t i = 0; i < a->count(); ++i) addGroupText(rowOf(*a, i));
@@ -224,8 +224,8 @@ void MainWindowState::cmdAgeAndGender_Click() {
     // The codes of every register row of the chosen gender, in register order.
     std::string_view letter = gender_letter(form1_.genderOption);
     for (std::size_t j = 0; j < authors_.size(); ++j) {
-        if (iequals(authors_.lstAuthorGender[j], letter)) {
-            form1_.GenderTable.push_back(authors_.lstAuthorCode[j]);
+        if (iequals(authors_.genders[j], letter)) {
+            form1_.GenderTable.push_back(authors_.codes[j]);
             genderRows_.push_back(static_cast<int>(j));
         }
     }
@@ -245,12 +245,11 @@ void MainWindowState::bandFilter() {
         for (int row : own_rows ? std::span<const int>(&one, 1) : index_.registerRowsOfCode(code)) {
             const auto j = static_cast<std::size_t>(row);
             if (j >= authors_.size()) continue;
-            double texts = j < store_.lstNumOfTextsPerAuthor.size()
-                               ? read_leading_number(store_.lstNumOfTextsPerAuthor[j])
+            double texts = j < store_.textsPerAuthorCaptions.size()
+                               ? read_leading_number(store_.textsPerAuthorCaptions[j])
                                : 0.0;
-            if (texts > 0 &&
-                corpus_->bands().holds(read_age(authors_.lstAuthorAge[j]), form1_.ageOption)) {
-                form1_.lstEducation.add(authors_.lstAuthorEducation[j]);
+            if (texts > 0 && corpus_->bands().holds(read_age(authors_.ages[j]), form1_.ageOption)) {
+                form1_.lstEducation.add(authors_.educations[j]);
                 form1_.AgeTable.add(code);
             }
         }
@@ -290,9 +289,9 @@ void MainWindowState::AgeTable_Click() {
     std::size_t k = 0;
     if (!rows.empty()) {
         k = static_cast<std::size_t>(rows.back());
-        form3_.lblAuthorName = store_.lstAuthorCode[k];
+        form3_.lblAuthorName = store_.authorCodes[k];
     }
-    form3_.lblCodeName = k < store_.lstCodeName.size() ? store_.lstCodeName[k] : std::string();
+    form3_.lblCodeName = k < store_.authorNames.size() ? store_.authorNames[k] : std::string();
 
     // The author's texts, in corpus order. lstTextsFound keeps its strings'
     // room from the last selection, so a run over a group allocates little.
@@ -465,16 +464,16 @@ void MainWindowState::lstNonStandards_Click() {
             row_in_range(form1_.lstNonStandardInterpretations, j) ? j : -1;
         form1_.lblInterpretation = glossary_.interpretation(j);
     }
-    form1_.lblWordTotal = format_whole(store_.text2Index.total());
-    form1_.lblInstancesOfSearchWord = format_whole(store_.text2Index.count(word));
+    form1_.lblWordTotal = format_whole(store_.cleanedIndex.total());
+    form1_.lblInstancesOfSearchWord = format_whole(store_.cleanedIndex.count(word));
     effects_.setFocus(FocusTarget::lstNonStandards);
 }
 
 void MainWindowState::lstNonStandardForms_Click() {
     form1_.lblCorpusTotal = "0";
     const std::string& word = form1_.lstNonStandardForms.text();
-    form1_.lblWordTotal = format_whole(store_.text2Index.total());
-    form1_.lblCorpusTotal = format_whole(store_.text2Index.count(word));
+    form1_.lblWordTotal = format_whole(store_.cleanedIndex.total());
+    form1_.lblCorpusTotal = format_whole(store_.cleanedIndex.count(word));
 }
 
 // ---- Variant families and the word search --------------------------------------------
@@ -506,7 +505,7 @@ void MainWindowState::family_Click(std::size_t family) {
     const std::string word = f.list.text();
     f.Individual = format_whole(count_word(form1_.txtIndividualsTexts, word));
     f.InGroup = format_whole(count_word(form1_.Text2, word));
-    f.InCorpus = format_whole(store_.text2Index.count(word));
+    f.InCorpus = format_whole(store_.cleanedIndex.count(word));
 }
 
 void MainWindowState::cmdSearchGroup_Click() {
@@ -516,8 +515,8 @@ void MainWindowState::cmdSearchGroup_Click() {
 
 void MainWindowState::cmdSearch_Click() {
     form1_.lblInstInCorpus = "0";
-    form1_.lblWordTotal = format_whole(store_.text2Index.total());
-    form1_.lblInstInCorpus = format_whole(store_.text2Index.count(form1_.txtSearch));
+    form1_.lblWordTotal = format_whole(store_.cleanedIndex.total());
+    form1_.lblInstInCorpus = format_whole(store_.cleanedIndex.count(form1_.txtSearch));
 }
 
 void MainWindowState::txtSearch_KeyDown(int keyCode) {
@@ -529,7 +528,8 @@ void MainWindowState::txtSearch_KeyDown(int keyCode) {
 // ---- Punctuation ------------------------------------------------------------------------
 
 void MainWindowState::cmdPuncCount_Click() {
-    form1_.lblPuncCount = format_whole(count_punctuation_kind(store_.Text1, form1_.puncOption));
+    form1_.lblPuncCount =
+        format_whole(count_punctuation_kind(store_.corpusText, form1_.puncOption));
 }
 
 void MainWindowState::cmdClusterPunctuation_Click() {
@@ -540,7 +540,7 @@ void MainWindowState::cmdClusterPunctuation_Click() {
 
 void MainWindowState::cmdColls_Click() {
     const std::string word = form1_.lstNonStandardForms.text();
-    form11_.Text1 = collocations(store_.Text2, store_.text2Index, word);
+    form11_.Text1 = collocations(store_.cleanedText, store_.cleanedIndex, word);
     form11_.Label2 = word;
     form11_.open = true;
     effects_.showCollocationsForm();

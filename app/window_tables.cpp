@@ -106,7 +106,7 @@ ResultTable glossary_table(const MainWindowState& app) {
     t.title = "Non-standard forms in corpus";
     t.columns = {"form", "interpretation", "corpus_count"};
     const Glossary& g = app.glossary();
-    const WordIndex& index = app.store().text2Index;
+    const WordIndex& index = app.store().cleanedIndex;
     const ListBox& forms = app.form1().lstNonStandardForms;
     for (std::size_t i = 0; i < forms.items.size(); ++i) {
         const std::string& form = forms.items[i];
@@ -136,10 +136,10 @@ ResultTable non_standards_table(const MainWindowState& app) {
     for (const std::string& use : app.form1().lstNonStandards.items) {
         const int row = app.glossary().row_for_use(use);
         t.rows.push_back({use, row >= 0 ? app.glossary().interpretation(row) : "",
-                          whole(count_word(app.store().Text2, use))});
+                          whole(count_word(app.store().cleanedText, use))});
     }
     add_selection(t, app);
-    t.settings.push_back({"corpus words", whole(word_total(app.store().Text2))});
+    t.settings.push_back({"corpus words", whole(word_total(app.store().cleanedText))});
     return t;
 }
 
@@ -177,11 +177,11 @@ std::string shown_group(const MainWindowState& app) {
     const std::string& code = f.AgeTable.items.front();
     const AuthorRegister& r = app.authors();
     for (std::size_t j = 0; j < r.size(); ++j) {
-        if (!iequals(r.lstAuthorCode[j], code)) continue;
+        if (!iequals(r.codes[j], code)) continue;
         GroupKey g;
         const AgeBands& bands = app.corpus().bands();
-        g.band = bands.query_band(read_age(r.lstAuthorAge[j])).value_or(AgeBand::Under18);
-        g.gender = iequals(r.lstAuthorGender[j], "M") ? Gender::Male : Gender::Female;
+        g.band = bands.query_band(read_age(r.ages[j])).value_or(AgeBand::Under18);
+        g.gender = iequals(r.genders[j], "M") ? Gender::Male : Gender::Female;
         return group_label(bands, g);
     }
     return {};
@@ -251,12 +251,11 @@ DataSet data_set_of(const MainWindowState& app) {
     DataSet d;
     const AuthorRegister& r = app.authors();
     for (std::size_t i = 0; i < r.size(); ++i) {
-        d.authors.push_back({r.lstAuthorCode[i], r.lstAuthorName[i], r.lstAuthorAge[i],
-                             r.lstAuthorGender[i], r.lstAuthorEducation[i],
-                             r.lstAuthorNativeLanguage[i]});
+        d.authors.push_back({r.codes[i], r.names[i], r.ages[i], r.genders[i], r.educations[i],
+                             r.nativeLanguages[i]});
     }
     for (std::size_t n = 0; n < app.store().texts.size(); ++n) {
-        d.corpus.push_back({app.store().lstTextAuthors[n], app.store().texts[n]});
+        d.corpus.push_back({app.store().textNames[n], app.store().texts[n]});
     }
     d.glossary.forms = app.glossary().forms();
     d.glossary.interpretations = app.glossary().interpretations();

@@ -59,7 +59,7 @@ void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary)
         a.usesFirst = sortedUses_.size();
         long long P = 0, Sw = 0, Sc = 0, blanks_all = 0;
         for (std::size_t i = a.textsFrom; i < a.textsTo; ++i) {
-            const std::string_view row = store.lstTextList[store.nameTexts[i]];
+            const std::string_view row = store.rows[store.nameTexts[i]];
             std::uint32_t blanks = 0, marks = 0;
             std::size_t start = 0;
             unsigned char high = 0, rowHigh = 0; // bytes beyond ASCII in the piece, the row
@@ -140,8 +140,8 @@ void AuthorIndex::readRegister(const CorpusStore& store, const AuthorRegister& a
     codes_ = store.codes;
     codeRowsFrom_ = store.codeRowsFrom;
     codeRows_ = store.codeRows;
-    const bool sameCodes = authors.lstAuthorCode == store.lstAuthorCode;
-    codesUnique_ = sameCodes && store.codes.size() == store.lstAuthorCode.size();
+    const bool sameCodes = authors.codes == store.authorCodes;
+    codesUnique_ = sameCodes && store.codes.size() == store.authorCodes.size();
     register_.assign(authors.size(), RegisterEntry{});
     // Each row's code number: where the store numbered the register's own
     // codes, from the rows of each code, without folding them again.
@@ -156,11 +156,11 @@ void AuthorIndex::readRegister(const CorpusStore& store, const AuthorRegister& a
     for (std::size_t j = 0; j < authors.size(); ++j) {
         RegisterEntry& r = register_[j];
         if (j < store.authorName.size()) r.name = store.authorName[j];
-        if (!sameCodes) r.code = static_cast<std::int32_t>(codes_.find(authors.lstAuthorCode[j]));
-        r.female = iequals(authors.lstAuthorGender[j], gender_letter(Gender::Female));
-        r.male = iequals(authors.lstAuthorGender[j], gender_letter(Gender::Male));
+        if (!sameCodes) r.code = static_cast<std::int32_t>(codes_.find(authors.codes[j]));
+        r.female = iequals(authors.genders[j], gender_letter(Gender::Female));
+        r.male = iequals(authors.genders[j], gender_letter(Gender::Male));
         r.hasTexts = store.authorHasTexts(j);
-        r.age = read_age(authors.lstAuthorAge[j]);
+        r.age = read_age(authors.ages[j]);
     }
 }
 

@@ -61,7 +61,7 @@ public:
     std::vector<std::string> uses(const AuthorEntry& a) const;
     // Row i of an entry's texts in `store` (the store the index was built from).
     static std::string_view row(const CorpusStore& store, const AuthorEntry& a, std::size_t i) {
-        return store.lstTextList[store.nameTexts[a.textsFrom + i]];
+        return store.rows[store.nameTexts[a.textsFrom + i]];
     }
 
     // The register rows whose code equals `code` without regard to case, in

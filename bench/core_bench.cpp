@@ -150,13 +150,14 @@ bool same(benchmark::State& state, const std::string& what, const TextColumn& fa
 
 bool same_store(benchmark::State& state, const CorpusStore& f, const CorpusStore& l) {
     return same(state, "texts", f.texts, l.texts) &&
-           same(state, "lstTextAuthors", f.lstTextAuthors, l.lstTextAuthors) &&
-           same(state, "lstTextList", f.lstTextList, l.lstTextList) &&
-           same(state, "lstAuthorCode", f.lstAuthorCode, l.lstAuthorCode) &&
-           same(state, "lstCodeName", f.lstCodeName, l.lstCodeName) &&
-           same(state, "lstNumOfTextsPerAuthor", f.lstNumOfTextsPerAuthor,
-                l.lstNumOfTextsPerAuthor) &&
-           same(state, "Text1", f.Text1, l.Text1) && same(state, "Text2", f.Text2, l.Text2);
+           same(state, "textNames", f.textNames, l.textNames) &&
+           same(state, "rows", f.rows, l.rows) &&
+           same(state, "authorCodes", f.authorCodes, l.authorCodes) &&
+           same(state, "authorNames", f.authorNames, l.authorNames) &&
+           same(state, "textsPerAuthorCaptions", f.textsPerAuthorCaptions,
+                l.textsPerAuthorCaptions) &&
+           same(state, "corpusText", f.corpusText, l.corpusText) &&
+           same(state, "cleanedText", f.cleanedText, l.cleanedText);
 }
 
 bool same_selection(benchmark::State& state, const MainWindowState& ex,
@@ -389,12 +390,12 @@ void BM_CountWordCorpus(benchmark::State& state) {
     auto ex = new_explorer();
     int n = 0;
     for (auto _ : state) {
-        n = count_word(ex->store().Text2, "u");
+        n = count_word(ex->store().cleanedText, "u");
         benchmark::DoNotOptimize(n);
     }
     state.counters["count"] = n;
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(ex->store().Text2.size()));
+                            static_cast<int64_t>(ex->store().cleanedText.size()));
 }
 BENCHMARK(BM_CountWordCorpus)->Unit(benchmark::kMicrosecond);
 
@@ -479,7 +480,7 @@ void BM_BuildCorpusStore(benchmark::State& state) {
     const DataSet& d = data();
     for (auto _ : state) {
         CorpusStore s = build_corpus_store(d.corpus, d.authors);
-        benchmark::DoNotOptimize(s.Text2.data());
+        benchmark::DoNotOptimize(s.cleanedText.data());
     }
     state.counters["texts"] = static_cast<double>(d.corpus.size());
 }
@@ -493,7 +494,7 @@ void BM_BuildCorpusStoreLiteral(benchmark::State& state) {
     }
     for (auto _ : state) {
         CorpusStore s = literal::build_corpus_store(d.corpus, d.authors);
-        benchmark::DoNotOptimize(s.Text2.data());
+        benchmark::DoNotOptimize(s.cleanedText.data());
     }
 }
 BENCHMARK(BM_BuildCorpusStoreLiteral)->Unit(benchmark::kMicrosecond);
@@ -502,7 +503,7 @@ void BM_ExplorerConstruct(benchmark::State& state) {
     const DataSet& d = data();
     for (auto _ : state) {
         MainWindowState ex(corpus_of(d), no_effects());
-        benchmark::DoNotOptimize(ex.store().Text2.data());
+        benchmark::DoNotOptimize(ex.store().cleanedText.data());
     }
 }
 BENCHMARK(BM_ExplorerConstruct)->Unit(benchmark::kMicrosecond);

@@ -94,27 +94,27 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
     std::string text1;
     for (const CorpusRow& row : corpus) {
         s.texts.push_back(row.text);
-        s.lstTextAuthors.push_back(row.author);
+        s.textNames.push_back(row.author);
         std::string stored = row.text;
         while (!stored.empty() && stored.back() == ' ') stored.pop_back();
-        s.lstTextList.push_back(stored + " ");
+        s.rows.push_back(stored + " ");
         text1 += row.text;
         text1 += " ";
     }
-    s.Text1 = halve_blanks(std::move(text1), 51);
+    s.corpusText = halve_blanks(std::move(text1), 51);
 
-    std::string text2 = s.Text1;
+    std::string text2 = s.corpusText;
     for (std::string_view mark : kCorpusMarks) text2 = replace_all(text2, mark, " ");
     text2 = replace_all(text2, "\r\n", " ");
-    s.Text2 = halve_blanks(std::move(text2), 50);
+    s.cleanedText = halve_blanks(std::move(text2), 50);
 
     for (const RegisterRow& a : authors) {
-        s.lstAuthorCode.push_back(a.code);
-        s.lstCodeName.push_back(a.name);
+        s.authorCodes.push_back(a.code);
+        s.authorNames.push_back(a.name);
         int n = 0;
-        for (const std::string& name : s.lstTextAuthors) n += iequals(name, a.name);
+        for (const std::string& name : s.textNames) n += iequals(name, a.name);
         s.textsPerAuthor.push_back(n);
-        s.lstNumOfTextsPerAuthor.push_back(std::to_string(n));
+        s.textsPerAuthorCaptions.push_back(std::to_string(n));
     }
     return s;
 }
@@ -139,13 +139,13 @@ int count_word(std::string_view buffer, std::string_view word) {
 AuthorSelection select_author(const CorpusStore& store, std::string_view code) {
     AuthorSelection sel;
     std::size_t k = 0;
-    for (std::size_t i = 0; i < store.lstAuthorCode.size(); ++i) {
-        if (iequals(store.lstAuthorCode[i], code)) k = i;
+    for (std::size_t i = 0; i < store.authorCodes.size(); ++i) {
+        if (iequals(store.authorCodes[i], code)) k = i;
     }
-    sel.name = k < store.lstCodeName.size() ? store.lstCodeName[k] : std::string();
-    for (std::size_t n = 0; n < store.lstTextAuthors.size(); ++n) {
-        if (!iequals(store.lstTextAuthors[n], sel.name)) continue;
-        const std::string_view row = store.lstTextList[n];
+    sel.name = k < store.authorNames.size() ? store.authorNames[k] : std::string();
+    for (std::size_t n = 0; n < store.textNames.size(); ++n) {
+        if (!iequals(store.textNames[n], sel.name)) continue;
+        const std::string_view row = store.rows[n];
         sel.lstTextsFound.emplace_back(row);
         sel.txtIndividualsTexts += row;
         sel.txtIndividualsTexts += " ";
@@ -248,8 +248,8 @@ GroupResult group_query(const CorpusStore& store, const std::vector<RegisterRow>
     for (const std::string& code : gender_table) {
         for (std::size_t j = 0; j < authors.size(); ++j) {
             if (!iequals(authors[j].code, code)) continue;
-            double texts = j < store.lstNumOfTextsPerAuthor.size()
-                               ? read_leading_number(store.lstNumOfTextsPerAuthor[j])
+            double texts = j < store.textsPerAuthorCaptions.size()
+                               ? read_leading_number(store.textsPerAuthorCaptions[j])
                                : 0.0;
             if (texts > 0 && AgeBands().holds(read_leading_number(authors[j].age), band)) {
                 g.AgeTable.push_back(code);

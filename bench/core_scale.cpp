@@ -92,8 +92,8 @@ Scale& scale(int n) {
         for (Gender gender : kGenders) {
             double texts = 0;
             for (std::size_t j = 0; j < ex.authors().size(); ++j) {
-                if (iequals(ex.authors().lstAuthorGender[j], gender_letter(gender)) &&
-                    AgeBands().holds(std::stod(ex.authors().lstAuthorAge[j]), band)) {
+                if (iequals(ex.authors().genders[j], gender_letter(gender)) &&
+                    AgeBands().holds(std::stod(ex.authors().ages[j]), band)) {
                     texts += ex.store().textsPerAuthor[j];
                 }
             }
@@ -107,7 +107,7 @@ Scale& scale(int n) {
     run_group(*s->ex, s->band, s->gender);
     std::map<std::string, int> texts_of_code;
     for (std::size_t j = 0; j < ex.authors().size(); ++j) {
-        texts_of_code[ex.authors().lstAuthorCode[j]] = ex.store().textsPerAuthor[j];
+        texts_of_code[ex.authors().codes[j]] = ex.store().textsPerAuthor[j];
     }
     int most = -1;
     for (int i = 0; i < s->ex->form1().AgeTable.count(); ++i) {
@@ -155,7 +155,7 @@ void BM_BuildStore(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
         CorpusStore store = build_corpus_store(s.data.corpus, s.data.authors);
-        benchmark::DoNotOptimize(store.Text2.data());
+        benchmark::DoNotOptimize(store.cleanedText.data());
     }
 }
 
@@ -163,7 +163,7 @@ void BM_StartUp(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
         MainWindowState ex(corpus_of(s.data), quiet());
-        benchmark::DoNotOptimize(ex.store().Text2.data());
+        benchmark::DoNotOptimize(ex.store().cleanedText.data());
     }
     st.counters["maxRSS_MB"] = max_rss_mb();
 }
@@ -179,7 +179,7 @@ void BM_StartUpFromFolder(benchmark::State& st, int n, bool keep_data) {
         auto d = std::make_unique<DataSet>(load_data_dir(dir));
         auto ex = keep_data ? std::make_unique<MainWindowState>(corpus_of(*d), quiet())
                             : std::make_unique<MainWindowState>(corpus_of(std::move(*d)), quiet());
-        benchmark::DoNotOptimize(ex->store().Text2.data());
+        benchmark::DoNotOptimize(ex->store().cleanedText.data());
         st.PauseTiming();
         ex.reset();
         d.reset();
@@ -295,7 +295,7 @@ void BM_CollocationsLiteral(benchmark::State& st, int n) {
     Scale& s = scale(n);
     MainWindowState& ex = on_author(s);
     for (auto _ : st) {
-        std::string c = collocations(ex.store().Text2, "u");
+        std::string c = collocations(ex.store().cleanedText, "u");
         benchmark::DoNotOptimize(c.data());
     }
 }
@@ -373,7 +373,7 @@ std::vector<std::string> thousand_words(const std::string& text2) {
 void BM_ThousandCorpusCounts(benchmark::State& st, int n) {
     Scale& s = scale(n);
     MainWindowState& ex = *s.ex;
-    const std::vector<std::string> words = thousand_words(ex.store().Text2);
+    const std::vector<std::string> words = thousand_words(ex.store().cleanedText);
     long long total = 0;
     for (auto _ : st) {
         for (const std::string& w : words) {
@@ -387,18 +387,18 @@ void BM_ThousandCorpusCounts(benchmark::State& st, int n) {
 
 void BM_CountWordScan(benchmark::State& st, int n) {
     Scale& s = scale(n);
-    for (auto _ : st) benchmark::DoNotOptimize(count_word(s.ex->store().Text2, "u"));
+    for (auto _ : st) benchmark::DoNotOptimize(count_word(s.ex->store().cleanedText, "u"));
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) *
-                         static_cast<int64_t>(s.ex->store().Text2.size()));
+                         static_cast<int64_t>(s.ex->store().cleanedText.size()));
 }
 
 void BM_CountWordLiteral(benchmark::State& st, int n) {
     Scale& s = scale(n);
     for (auto _ : st) {
-        benchmark::DoNotOptimize(literal::count_word(s.ex->store().Text2, "u"));
+        benchmark::DoNotOptimize(literal::count_word(s.ex->store().cleanedText, "u"));
     }
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) *
-                         static_cast<int64_t>(s.ex->store().Text2.size()));
+                         static_cast<int64_t>(s.ex->store().cleanedText.size()));
 }
 
 const bool registered = [] {

@@ -51,7 +51,7 @@ World& world(int n) {
     w->form = std::make_unique<ExploreForm>(w->ex->corpus());
     const auto& texts = w->ex->store().textsPerAuthor;
     const auto top = std::max_element(texts.begin(), texts.end()) - texts.begin();
-    w->code = w->ex->authors().lstAuthorCode[static_cast<std::size_t>(top)];
+    w->code = w->ex->authors().codes[static_cast<std::size_t>(top)];
     ExploreForm& f = *w->form;
     f.txtName_Change("young women");
     f.txtConditions_Change("age=16-25; gender=F");

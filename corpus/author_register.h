@@ -10,14 +10,14 @@
 namespace zapt {
 
 struct AuthorRegister {
-    std::vector<std::string> lstAuthorCode;
-    std::vector<std::string> lstAuthorName;
-    std::vector<std::string> lstAuthorAge;
-    std::vector<std::string> lstAuthorGender;
-    std::vector<std::string> lstAuthorEducation;
-    std::vector<std::string> lstAuthorNativeLanguage;
+    std::vector<std::string> codes;
+    std::vector<std::string> names;
+    std::vector<std::string> ages;
+    std::vector<std::string> genders;
+    std::vector<std::string> educations;
+    std::vector<std::string> nativeLanguages;
 
-    std::size_t size() const { return lstAuthorCode.size(); }
+    std::size_t size() const { return codes.size(); }
 };
 
 AuthorRegister build_author_register(const std::vector<RegisterRow>& rows);

@@ -17,7 +17,7 @@
 // bands or another lexicon make a new Corpus that shares the unchanged parts.
 //
 // Which index answers which question:
-//   store.text2Index  (corpus/word_index.h)   how often a word occurs in the
+//   store.cleanedIndex (corpus/word_index.h)  how often a word occurs in the
 //       cleaned corpus text, and where: the main window's corpus counts, the
 //       search box, the collocations window
 //   AuthorIndex       (authors/author_index.h) per author name: the texts, the

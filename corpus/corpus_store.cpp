@@ -57,8 +57,9 @@ std::string stored_row(std::string_view text) {
 }
 
 std::size_t CorpusStore::textAt(std::size_t position) const {
-    return static_cast<std::size_t>(std::upper_bound(text2End.begin(), text2End.end(), position) -
-                                    text2End.begin());
+    return static_cast<std::size_t>(
+        std::upper_bound(cleanedTextEnd.begin(), cleanedTextEnd.end(), position) -
+        cleanedTextEnd.begin());
 }
 
 namespace {
@@ -66,9 +67,9 @@ namespace {
 // The corpus text: each text followed by one blank, every run of blanks
 // reduced to one.
 void build_corpus_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, std::size_t total) {
-    reserve_large(s.Text1, total);
-    s.Text1.resize(total);
-    char* const t1 = s.Text1.data();
+    reserve_large(s.corpusText, total);
+    s.corpusText.resize(total);
+    char* const t1 = s.corpusText.data();
     std::size_t o1 = 0;
     bool blank1 = false; // the last character written was a blank
     for (const CorpusRow& row : corpus) {
@@ -82,7 +83,7 @@ void build_corpus_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, std
         o1 += !blank1;
         blank1 = true;
     }
-    s.Text1.resize(o1);
+    s.corpusText.resize(o1);
 }
 
 // The cleaned corpus text and its index, with where each text's stretch of
@@ -94,16 +95,16 @@ void build_cleaned_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, st
     // what cleaning the whole corpus text would, since a blank stands between
     // any two texts.
     static constexpr CharSet kClean(kCorpusCleaningSet);
-    static constexpr CharSet kCutsOnlyText2("/+=\"\r");
+    static constexpr CharSet kCutsOnlyCleanedText("/+=\"\r");
     const std::size_t n = corpus.size();
-    reserve_large(s.Text2, total);
-    s.Text2.resize(total);
-    char* const t2 = s.Text2.data();
+    reserve_large(s.cleanedText, total);
+    s.cleanedText.resize(total);
+    char* const t2 = s.cleanedText.data();
     std::size_t o2 = 0;
     bool blank2 = false; // the last character written was a blank
-    reserve_large(s.text2End, n);
+    reserve_large(s.cleanedTextEnd, n);
     reserve_large(blanks, n);
-    s.text2End.resize(n);
+    s.cleanedTextEnd.resize(n);
     blanks.resize(n);
     for (std::size_t t = 0; t < n; ++t) {
         const std::string& text = corpus[t].text;
@@ -112,7 +113,7 @@ void build_cleaned_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, st
         const std::size_t len = text.size();
         for (std::size_t i = 0; i <= len; ++i) {
             const char c = i < len ? text[i] : ' ';
-            cut |= kCutsOnlyText2.contains(c);
+            cut |= kCutsOnlyCleanedText.contains(c);
             bool b2 = c == ' ' || kClean.contains(c);
             if (c == '\r' && i + 1 < len && text[i + 1] == '\n') {
                 b2 = true;
@@ -123,12 +124,12 @@ void build_cleaned_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, st
             written += b2 && !blank2;
             blank2 = b2;
         }
-        s.text2End[t] = static_cast<std::uint32_t>(o2);
+        s.cleanedTextEnd[t] = static_cast<std::uint32_t>(o2);
         blanks[t] = written;
         if (cut) s.cutDifferently.push_back(static_cast<std::uint32_t>(t));
     }
-    s.Text2.resize(o2);
-    s.text2Index = WordIndex(s.Text2);
+    s.cleanedText.resize(o2);
+    s.cleanedIndex = WordIndex(s.cleanedText);
 }
 
 } // namespace
@@ -154,12 +155,12 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         build_cleaned_text(s, corpus, total, blanks);
     }
 
-    s.lstTextAuthors.reserve(n, names);
+    s.textNames.reserve(n, names);
     reserve_large(s.textName, n);
     s.textName.resize(n);
     std::vector<std::uint32_t> counts;
     for (std::size_t t = 0; t < n; ++t) {
-        s.lstTextAuthors.push_back(corpus[t].author);
+        s.textNames.push_back(corpus[t].author);
         // A name matches another when they are equal without regard to case.
         const auto [name, added] = s.names.add(corpus[t].author);
         if (added) counts.push_back(0);
@@ -179,35 +180,35 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
 
     // Each text and a blank, those of one name side by side: the text is its
     // start, its row (trailing blanks cut to one) too.
-    s.lstTextList.reserve(n, total);
-    s.lstTextList.resize(n);
-    s.texts.share(s.lstTextList, n);
+    s.rows.reserve(n, total);
+    s.rows.resize(n);
+    s.texts.share(s.rows, n);
     for (std::size_t i = 0; i < n; ++i) {
         if (i + 16 < n) __builtin_prefetch(&corpus[s.nameTexts[i + 16]]);
         if (i + 4 < n) __builtin_prefetch(corpus[s.nameTexts[i + 4]].text.data());
         const std::uint32_t t = s.nameTexts[i];
         const std::string& text = corpus[t].text;
-        s.lstTextList.place(t, text, " ");
-        s.texts.view(t, s.lstTextList.offset(t), text.size());
-        s.lstTextList.view(t, s.lstTextList.offset(t), trim_trailing_blanks(text).size() + 1);
+        s.rows.place(t, text, " ");
+        s.texts.view(t, s.rows.offset(t), text.size());
+        s.rows.view(t, s.rows.offset(t), trim_trailing_blanks(text).size() + 1);
     }
 
     // Texts per author, through the author's name.
     const std::size_t m = authors.size();
-    s.lstAuthorCode.reserve(m);
-    s.lstCodeName.reserve(m);
-    s.lstNumOfTextsPerAuthor.reserve(m);
+    s.authorCodes.reserve(m);
+    s.authorNames.reserve(m);
+    s.textsPerAuthorCaptions.reserve(m);
     s.textsPerAuthor.reserve(m);
     s.authorName.reserve(m);
     for (const RegisterRow& a : authors) {
-        s.lstAuthorCode.push_back(a.code);
-        s.lstCodeName.push_back(a.name);
+        s.authorCodes.push_back(a.code);
+        s.authorNames.push_back(a.name);
         const long long name = s.names.find(a.name);
         const int texts_of =
             name < 0 ? 0 : static_cast<int>(counts[static_cast<std::size_t>(name)]);
         s.authorName.push_back(static_cast<std::int32_t>(name));
         s.textsPerAuthor.push_back(texts_of);
-        s.lstNumOfTextsPerAuthor.push_back(std::to_string(texts_of));
+        s.textsPerAuthorCaptions.push_back(std::to_string(texts_of));
     }
 
     // Each text's author: the first register row of its name.
@@ -240,8 +241,8 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
     build_corpus_text(s, corpus, total);
     if (alongside) alongside(s);
     if (cleaned.valid()) cleaned.get();
-    s.nameText2Blanks.assign(counts.size(), 0);
-    for (std::size_t t = 0; t < n; ++t) s.nameText2Blanks[s.textName[t]] += blanks[t];
+    s.nameCleanedBlanks.assign(counts.size(), 0);
+    for (std::size_t t = 0; t < n; ++t) s.nameCleanedBlanks[s.textName[t]] += blanks[t];
     return s;
 }
 

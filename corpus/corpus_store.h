@@ -108,21 +108,22 @@ private:
 
 struct CorpusStore {
     // Parallel to the corpus, indexed by text number 0..976.
-    TextColumn texts;          // each text exactly as supplied
-    TextColumn lstTextAuthors; // the author name of each text
-    TextColumn lstTextList;    // each text without trailing blanks, plus one blank
+    TextColumn texts;     // each text exactly as supplied
+    TextColumn textNames; // the author name of each text
+    TextColumn rows;      // each text without trailing blanks, plus one blank
     // (The store keeps each text followed by a blank, those of one name side
     // by side; a text's row is the start of that, so the two columns share
     // their characters.)
 
     // Parallel to the author register, same rows in the same order.
-    std::vector<std::string> lstAuthorCode;
-    std::vector<std::string> lstCodeName;
-    std::vector<std::string> lstNumOfTextsPerAuthor; // counts as text ("0", "12")
+    std::vector<std::string> authorCodes;
+    std::vector<std::string> authorNames;
+    std::vector<std::string> textsPerAuthorCaptions; // counts as text ("0", "12")
     std::vector<int> textsPerAuthor;                 // the same counts as numbers
 
-    std::string Text1; // the corpus text: every text plus a blank, blank runs reduced
-    std::string Text2; // the cleaned corpus text: Text1 with punctuation turned into blanks
+    std::string corpusText; // the corpus text: every text plus a blank, blank runs reduced
+    std::string
+        cleanedText; // the cleaned corpus text: the corpus text with punctuation turned into blanks
 
     // The per-text author names matched without regard to case: every
     // distinct folded name has a number (in order of first appearance).
@@ -133,25 +134,25 @@ struct CorpusStore {
     // Per text: the register row of its author (the first row of its name),
     // or -1 for a text of no registered author.
     std::vector<std::int32_t> textAuthor;
-    // Per name: the blanks of its texts' stretches of Text2 (one per word,
-    // and the blank that opens Text2 when its first text starts with one).
-    std::vector<std::uint32_t> nameText2Blanks;
+    // Per name: the blanks of its texts' stretches of cleanedText (one per word,
+    // and the blank that opens cleanedText when its first text starts with one).
+    std::vector<std::uint32_t> nameCleanedBlanks;
     // The register's codes matched without regard to case: every distinct
     // folded code has a number, with its register rows in register order.
     FoldedKeys codes;
     std::vector<std::uint32_t> codeRowsFrom; // per code: its first place in codeRows; one more
     std::vector<int> codeRows;
-    // Per text: where its pieces end in Text2 (the size of Text2 up to and
+    // Per text: where its pieces end in cleanedText (the size of cleanedText up to and
     // including the text).
-    std::vector<std::uint32_t> text2End;
+    std::vector<std::uint32_t> cleanedTextEnd;
     // The texts (ascending numbers) that the group text's marks cut into other
-    // pieces than Text2 holds: those holding a mark only Text2 turns into a
+    // pieces than cleanedText holds: those holding a mark only cleanedText turns into a
     // blank. Every other text has the same pieces under both cleanings.
     std::vector<std::uint32_t> cutDifferently;
-    // Every piece of Text2, for every count over it.
-    WordIndex text2Index;
+    // Every piece of cleanedText, for every count over it.
+    WordIndex cleanedIndex;
 
-    int corpusTextCount() const { return static_cast<int>(lstTextList.size()); }
+    int corpusTextCount() const { return static_cast<int>(rows.size()); }
     bool authorHasTexts(std::size_t row) const {
         return row < textsPerAuthor.size() && textsPerAuthor[row] > 0;
     }
@@ -159,14 +160,14 @@ struct CorpusStore {
     // The number of the per-text name equal to `name` without regard to
     // case, or -1 when no text has it.
     long long nameNumber(std::string_view name) const { return names.find(name); }
-    // The text whose pieces include the one starting at `position` of Text2.
+    // The text whose pieces include the one starting at `position` of cleanedText.
     std::size_t textAt(std::size_t position) const;
 
     FoldedKeys names; // the numbers of the folded names
 };
 
 // Builds the store: every buffer in one linear pass. A large corpus has its
-// cleaned corpus text (Text2, its index and the fields derived with them)
+// cleaned corpus text (cleanedText, its index and the fields derived with them)
 // built on a second thread while this one fills the rest and then runs
 // `alongside`, which may read every other field.
 CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,

@@ -122,7 +122,7 @@ public:
         return {bucketTexts_.data() + bucketTextsFrom_[bucket],
                 bucketTexts_.data() + bucketTextsFrom_[bucket + 1]};
     }
-    const std::string& authorCode(std::size_t k) const { return authors_->lstAuthorCode[k]; }
+    const std::string& authorCode(std::size_t k) const { return authors_->codes[k]; }
 
     // ---- The whole corpus
     const FormTotal& total(std::uint32_t form) const { return totals_[form]; }

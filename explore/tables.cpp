@@ -250,9 +250,8 @@ ResultTable authors_table(const FormIndex& index, const AuthorFields& fields,
         std::uint64_t listed = 0; // the author's count of all the forms
         for (std::size_t i = 0; i < forms.size(); ++i) listed += counts[i];
         for (std::size_t i = 0; i < forms.size(); ++i) {
-            std::vector<std::string> row = {r.lstAuthorCode[k], r.lstAuthorAge[k],
-                                            r.lstAuthorGender[k], r.lstAuthorEducation[k],
-                                            r.lstAuthorNativeLanguage[k]};
+            std::vector<std::string> row = {r.codes[k], r.ages[k], r.genders[k], r.educations[k],
+                                            r.nativeLanguages[k]};
             for (std::size_t c = 0; c < meta; ++c) row.emplace_back(fields.metadata(k, c));
             const std::optional<double> share =
                 listed > 0 ? std::optional<double>(static_cast<double>(counts[i]) /

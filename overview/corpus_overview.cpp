@@ -7,17 +7,17 @@
 namespace zapt {
 namespace {
 bool has_texts(const CorpusStore& store, std::size_t row) {
-    return row < store.lstNumOfTextsPerAuthor.size() &&
-           read_leading_number(store.lstNumOfTextsPerAuthor[row]) > 0;
+    return row < store.textsPerAuthorCaptions.size() &&
+           read_leading_number(store.textsPerAuthorCaptions[row]) > 0;
 }
 } // namespace
 
 AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store,
                            const AgeBands& bands) {
     AgeBreakdown b;
-    for (std::size_t i = 0; i < reg.lstAuthorAge.size(); ++i) {
+    for (std::size_t i = 0; i < reg.ages.size(); ++i) {
         if (!has_texts(store, i)) continue;
-        if (auto band = bands.overview_band(read_age(reg.lstAuthorAge[i]))) {
+        if (auto band = bands.overview_band(read_age(reg.ages[i]))) {
             const auto k = static_cast<std::size_t>(*band);
             if (k < b.bands.size()) ++b.bands[k];
         }
@@ -27,11 +27,11 @@ AgeBreakdown age_breakdown(const AuthorRegister& reg, const CorpusStore& store,
 
 GenderBreakdown gender_breakdown(const AuthorRegister& reg, const CorpusStore& store) {
     GenderBreakdown b;
-    for (std::size_t i = 0; i < reg.lstAuthorGender.size(); ++i) {
+    for (std::size_t i = 0; i < reg.genders.size(); ++i) {
         if (!has_texts(store, i)) continue;
-        if (iequals(reg.lstAuthorGender[i], "M"))
+        if (iequals(reg.genders[i], "M"))
             ++b.male;
-        else if (iequals(reg.lstAuthorGender[i], "F"))
+        else if (iequals(reg.genders[i], "F"))
             ++b.female;
     }
     return b;

@@ -113,13 +113,13 @@ std::string free_field_value(const SubcorpusCondition& c, const AuthorFields& f,
     std::string_view raw;
     switch (c.field) {
     case Field::Education:
-        raw = r.lstAuthorEducation[k];
+        raw = r.educations[k];
         break;
     case Field::NativeLanguage:
-        raw = r.lstAuthorNativeLanguage[k];
+        raw = r.nativeLanguages[k];
         break;
     case Field::Code:
-        raw = r.lstAuthorCode[k];
+        raw = r.codes[k];
         break;
     default:
         raw = f.metadata(k, c.column);
@@ -212,7 +212,7 @@ std::optional<std::string> value_nobody_has(const SubcorpusCondition& c, const A
     if (c.field == Field::Age) {
         std::optional<int> lo, hi;
         for (std::size_t k = 0; k < n; ++k) {
-            const std::optional<Age> a = parse_age(fields.authors->lstAuthorAge[k]);
+            const std::optional<Age> a = parse_age(fields.authors->ages[k]);
             if (!a || a->kind == Age::Missing) continue;
             lo = lo ? std::min(*lo, a->lo) : a->lo;
             hi = hi ? std::max(*hi, a->hi) : a->hi;
@@ -221,7 +221,7 @@ std::optional<std::string> value_nobody_has(const SubcorpusCondition& c, const A
         for (std::size_t i = 0; i < c.ages.size(); ++i) {
             bool any = false;
             for (std::size_t k = 0; k < n && !any; ++k) {
-                const std::optional<Age> a = parse_age(fields.authors->lstAuthorAge[k]);
+                const std::optional<Age> a = parse_age(fields.authors->ages[k]);
                 any = a && age_within(*a, c.ages[i]);
             }
             if (!any) {
@@ -237,7 +237,7 @@ std::optional<std::string> value_nobody_has(const SubcorpusCondition& c, const A
     for (std::size_t k = 0; k < n; ++k) {
         std::string v;
         if (c.field == Field::Gender) {
-            const std::optional<std::string> g = parse_gender(fields.authors->lstAuthorGender[k]);
+            const std::optional<std::string> g = parse_gender(fields.authors->genders[k]);
             if (g) v = *g;
         } else {
             v = free_field_value(c, fields, k);
@@ -359,7 +359,7 @@ bool SubcorpusCondition::holds(const AuthorFields& f, std::size_t k) const {
     }
     const AuthorRegister& r = *f.authors;
     if (field == Field::Age) {
-        const std::optional<Age> age = parse_age(r.lstAuthorAge[k]);
+        const std::optional<Age> age = parse_age(r.ages[k]);
         if (!age) return false;
         for (const Age& a : ages) {
             if (age_within(*age, a)) return true;
@@ -367,7 +367,7 @@ bool SubcorpusCondition::holds(const AuthorFields& f, std::size_t k) const {
         return false;
     }
     if (field == Field::Gender) {
-        const std::optional<std::string> g = parse_gender(r.lstAuthorGender[k]);
+        const std::optional<std::string> g = parse_gender(r.genders[k]);
         if (!g || g->empty()) return false;
         for (const std::string& v : values) {
             if (v == *g) return true;
@@ -377,13 +377,13 @@ bool SubcorpusCondition::holds(const AuthorFields& f, std::size_t k) const {
     std::string_view raw;
     switch (field) {
     case Field::Education:
-        raw = r.lstAuthorEducation[k];
+        raw = r.educations[k];
         break;
     case Field::NativeLanguage:
-        raw = r.lstAuthorNativeLanguage[k];
+        raw = r.nativeLanguages[k];
         break;
     case Field::Code:
-        raw = r.lstAuthorCode[k];
+        raw = r.codes[k];
         break;
     default:
         raw = f.metadata(k, column);

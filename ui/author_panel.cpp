@@ -63,7 +63,7 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
         run([row](MainWindowState& e) { e.selectAgeTable(row); });
     };
     // A corpus without any education data says so instead of showing blank rows.
-    const std::vector<std::string>& levels = state().authors().lstAuthorEducation;
+    const std::vector<std::string>& levels = state().authors().educations;
     const bool noEducation =
         !levels.empty() &&
         std::all_of(levels.begin(), levels.end(), [](const std::string& e) { return e.empty(); });

@@ -281,8 +281,8 @@ QWidget* MainWindow::aboutWindow() {
     figures.who = toQ(describe_authors(state_.authors()));
     const CorpusStore& store = state_.store();
     figures.texts = store.corpusTextCount();
-    for (const std::string& n : store.lstNumOfTextsPerAuthor) figures.people += n != "0";
-    figures.words = word_total(store.Text2);
+    for (const std::string& n : store.textsPerAuthorCaptions) figures.people += n != "0";
+    figures.words = word_total(store.cleanedText);
     return createAboutWindow(&figures);
 }
 

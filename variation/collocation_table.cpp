@@ -69,9 +69,10 @@ CollocationTable collocation_table(const CorpusStore& store, std::string_view fo
     t.settings = settings;
     // The store's index of the cleaned corpus text finds the occurrences and
     // every frequency without passing over the text.
-    t.occurrences = collocation_pairs(collocations(store.Text2, store.text2Index, form), form);
+    t.occurrences =
+        collocation_pairs(collocations(store.cleanedText, store.cleanedIndex, form), form);
     t.formFrequency = static_cast<int>(t.occurrences.size());
-    t.corpusWords = store.text2Index.total();
+    t.corpusWords = store.cleanedIndex.total();
 
     std::unordered_map<std::string, std::size_t> slot;
     auto collocate = [&](std::string_view word) -> Collocate& {
@@ -83,16 +84,16 @@ CollocationTable collocation_table(const CorpusStore& store, std::string_view fo
     // Each occurrence's stretch of the cleaned text: the whole text, or only
     // its own text's pieces. The occurrences stand in the order of the
     // positions, so their texts only grow.
-    const std::string_view text = store.Text2;
-    auto [first, last] = store.text2Index.positions(form);
+    const std::string_view text = store.cleanedText;
+    auto [first, last] = store.cleanedIndex.positions(form);
     std::size_t t_of = 0;
     for (const std::uint32_t* p = first; p != last; ++p) {
         const std::size_t at = *p;
         std::size_t lo = 0, hi = text.size();
         if (settings.withinText) {
-            while (t_of < store.text2End.size() && store.text2End[t_of] <= at) ++t_of;
-            lo = t_of == 0 ? 0 : store.text2End[t_of - 1];
-            hi = t_of < store.text2End.size() ? store.text2End[t_of] : text.size();
+            while (t_of < store.cleanedTextEnd.size() && store.cleanedTextEnd[t_of] <= at) ++t_of;
+            lo = t_of == 0 ? 0 : store.cleanedTextEnd[t_of - 1];
+            hi = t_of < store.cleanedTextEnd.size() ? store.cleanedTextEnd[t_of] : text.size();
             // The row shows no word of another text.
             CollocationOccurrence& row = t.occurrences[static_cast<std::size_t>(p - first)];
             if (at <= lo) row.before.clear();
@@ -121,7 +122,7 @@ CollocationTable collocation_table(const CorpusStore& store, std::string_view fo
     }
     std::erase_if(t.collocates,
                   [&](const Collocate& c) { return c.left + c.right < settings.minFrequency; });
-    for (Collocate& c : t.collocates) c.corpusFrequency = store.text2Index.count(c.word);
+    for (Collocate& c : t.collocates) c.corpusFrequency = store.cleanedIndex.count(c.word);
     for (Collocate& c : t.collocates) {
         // corpusFrequency >= 1: the collocate stands in the text
         const CollocationMeasures m = collocation_measures(

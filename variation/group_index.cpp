@@ -118,14 +118,14 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
 
     // The last register row of each code names the author's texts. The
     // register is nearly always the store's own, whose codes are numbered.
-    const bool own_register = reg.lstAuthorCode == store.lstAuthorCode;
+    const bool own_register = reg.codes == store.authorCodes;
     FoldedKeys codes;
     std::vector<std::uint32_t> code_of(reg.size()), code_rows_from;
     std::vector<int> code_rows(reg.size());
     if (!own_register) {
         std::vector<std::uint32_t> counts;
         for (std::size_t j = 0; j < reg.size(); ++j) {
-            const auto [c, added] = codes.add(reg.lstAuthorCode[j]);
+            const auto [c, added] = codes.add(reg.codes[j]);
             if (added) counts.push_back(0);
             ++counts[c];
             code_of[j] = c;
@@ -139,8 +139,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
         own_register ? store.codeRowsFrom : code_rows_from;
     const std::vector<int>& rows = own_register ? store.codeRows : code_rows;
     auto code_number = [&](std::size_t i) -> std::size_t {
-        return own_register ? static_cast<std::size_t>(store.codes.find(reg.lstAuthorCode[i]))
-                            : code_of[i];
+        return own_register ? static_cast<std::size_t>(store.codes.find(reg.codes[i])) : code_of[i];
     };
     auto last_row = [&](const std::string& code) -> std::size_t {
         const long long c = store.codes.find(code);
@@ -156,24 +155,23 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
     // Another grouping: each group's authors in register order, each with
     // the texts of the code's last row, as a selection finds them.
     for (std::size_t s = 0; s < grouping.rows.size(); ++s) {
-        for (std::size_t i : grouping.rows[s])
-            add(s, reg.lstAuthorCode[i], last_row(reg.lstAuthorCode[i]));
+        for (std::size_t i : grouping.rows[s]) add(s, reg.codes[i], last_row(reg.codes[i]));
     }
     // The group query's band filter: by gender in register order, then every
     // register row with that code that has texts and an age in the band.
     for (Gender gender : {Gender::Female, Gender::Male}) {
         if (!by_.bandByGender()) break;
         for (std::size_t i = 0; i < reg.size(); ++i) {
-            if (!iequals(reg.lstAuthorGender[i], gender_letter(gender)) || !inside(i)) continue;
-            const std::string& code = reg.lstAuthorCode[i];
+            if (!iequals(reg.genders[i], gender_letter(gender)) || !inside(i)) continue;
+            const std::string& code = reg.codes[i];
             const std::size_t c = code_number(i);
             for (std::uint32_t r = rows_from[c]; r < rows_from[c + 1]; ++r) {
                 const auto j = static_cast<std::size_t>(rows[r]);
-                const double texts = j < store.lstNumOfTextsPerAuthor.size()
-                                         ? read_leading_number(store.lstNumOfTextsPerAuthor[j])
+                const double texts = j < store.textsPerAuthorCaptions.size()
+                                         ? read_leading_number(store.textsPerAuthorCaptions[j])
                                          : 0.0;
                 if (texts <= 0) continue;
-                const AgeSpan age = read_age(reg.lstAuthorAge[j]);
+                const AgeSpan age = read_age(reg.ages[j]);
                 for (AgeBand band : bands_.bands()) {
                     if (!bands_.holds(age, band)) continue;
                     add(group_slot({false, band, gender}), code, last_row(code));
@@ -182,8 +180,8 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
         }
     }
     // The whole corpus: every register author with texts.
-    for (std::size_t j = 0; j < store.lstAuthorCode.size(); ++j) {
-        if (store.authorHasTexts(j) && inside(j)) add(groupCount_, store.lstAuthorCode[j], j);
+    for (std::size_t j = 0; j < store.authorCodes.size(); ++j) {
+        if (store.authorHasTexts(j) && inside(j)) add(groupCount_, store.authorCodes[j], j);
     }
     // Where each part stands among the members.
     {
@@ -206,27 +204,28 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
     // row starts with a blank or a mark; joined after another part's text,
     // that opening blank merges with the blank that ends it. A text the group
     // text cuts like the cleaned corpus text has as many words there as
-    // blanks in its stretch of Text2 (the first may open with one more).
+    // blanks in its stretch of the cleaned text (the first may open with one more).
     struct Shape {
         long long blanks = 0;
         bool leading_blank = false;
     };
     std::vector<Shape> shapes(partCount_);
-    for (std::size_t k = 0; k + 1 < partCount_; ++k) shapes[k].blanks = store.nameText2Blanks[k];
-    const std::size_t n = store.text2End.size();
-    if (n > 0 && !store.Text2.empty() && store.Text2[0] == ' ') --shapes[store.textName[0]].blanks;
+    for (std::size_t k = 0; k + 1 < partCount_; ++k) shapes[k].blanks = store.nameCleanedBlanks[k];
+    const std::size_t n = store.cleanedTextEnd.size();
+    if (n > 0 && !store.cleanedText.empty() && store.cleanedText[0] == ' ')
+        --shapes[store.textName[0]].blanks;
     // The texts the group text cuts differently, cleaned as it cleans them:
     // their words counted afresh.
     cutDifferently_.assign(n, 0);
     std::string one;
     for (std::uint32_t t : store.cutDifferently) {
         cutDifferently_[t] = 1;
-        const std::size_t from = t == 0 ? 0 : store.text2End[t - 1];
+        const std::size_t from = t == 0 ? 0 : store.cleanedTextEnd[t - 1];
         Shape& s = shapes[store.textName[t]];
-        s.blanks -= std::count(store.Text2.begin() + static_cast<std::ptrdiff_t>(from),
-                               store.Text2.begin() + store.text2End[t], ' ') -
-                    (t == 0 && store.text2End[0] > 0 && store.Text2[0] == ' ' ? 1 : 0);
-        const std::string_view row = store.lstTextList[t];
+        s.blanks -= std::count(store.cleanedText.begin() + static_cast<std::ptrdiff_t>(from),
+                               store.cleanedText.begin() + store.cleanedTextEnd[t], ' ') -
+                    (t == 0 && store.cleanedTextEnd[0] > 0 && store.cleanedText[0] == ' ' ? 1 : 0);
+        const std::string_view row = store.rows[t];
         one.clear();
         append_cleaned(one, row, kGroupTextMarks);
         s.blanks +=
@@ -237,7 +236,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
     groupIndex_ = WordIndex(groupText_);
     for (std::size_t k = 0; k + 1 < partCount_; ++k) {
         if (store.nameTextsFrom[k] == store.nameTextsFrom[k + 1]) continue;
-        const char c = store.lstTextList[store.nameTexts[store.nameTextsFrom[k]]][0];
+        const char c = store.rows[store.nameTexts[store.nameTextsFrom[k]]][0];
         shapes[k].leading_blank = c == ' ' || kGroupTextMarks.contains(c);
         shapes[k].blanks += shapes[k].leading_blank;
     }
@@ -253,7 +252,7 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
         }
         words_[slot] = static_cast<int>(words);
     }
-    if (allIsCorpus_) words_[groupCount_] = store.text2Index.total();
+    if (allIsCorpus_) words_[groupCount_] = store.cleanedIndex.total();
 }
 
 std::vector<GroupIndex::PartCount> GroupIndex::part_counts(const std::string& folded) const {
@@ -268,10 +267,10 @@ std::vector<GroupIndex::PartCount> GroupIndex::part_counts(const std::string& fo
     };
     // The word in the cleaned corpus text: every text's count there, and the
     // group text's count for the texts both cut alike.
-    auto [b, e] = store.text2Index.positions(folded);
+    auto [b, e] = store.cleanedIndex.positions(folded);
     std::size_t t = 0;
     for (const std::uint32_t* p = b; p != e; ++p) {
-        t = text_after(store.text2End, t, *p);
+        t = text_after(store.cleanedTextEnd, t, *p);
         const std::size_t part = store.textName[t];
         touch(part);
         ++corpus[part];
@@ -314,7 +313,7 @@ int GroupIndex::member_count(const GroupKey& g, const Member& m, std::string_vie
 
 int GroupIndex::count_folded(const GroupKey& g, const std::string& word) const {
     if (word.empty()) return 0;
-    if (g.all && allIsCorpus_) return store_->text2Index.count(word);
+    if (g.all && allIsCorpus_) return store_->cleanedIndex.count(word);
     const std::size_t slot = group_slot(g);
     int n = 0;
     for (const PartCount& pc : part_counts(word)) {

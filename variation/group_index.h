@@ -161,7 +161,7 @@ private:
     // The texts the group text cuts differently, cleaned as it cleans them.
     std::vector<char> cutDifferently_; // per text
     std::string groupText_;
-    std::vector<std::uint32_t> groupTextEnd_; // per such text, as in the store's text2End
+    std::vector<std::uint32_t> groupTextEnd_; // per such text, as in the store's cleanedTextEnd
     WordIndex groupIndex_;
 };
 

@@ -74,14 +74,14 @@ std::optional<Value> value_of(const GroupField& f, const AuthorFields& fields, s
     Value v;
     if (f.kind == Kind::AgeBand) {
         const AgeBands& bands = fields.ageBands();
-        const std::optional<AgeBand> band = bands.query_band(read_age(r.lstAuthorAge[k]));
+        const std::optional<AgeBand> band = bands.query_band(read_age(r.ages[k]));
         if (!band) return std::nullopt;
         v.band = static_cast<int>(*band);
         v.label = bands.caption(*band);
         return v;
     }
     if (f.kind == Kind::Gender) {
-        const std::optional<std::string> g = parse_gender(r.lstAuthorGender[k]);
+        const std::optional<std::string> g = parse_gender(r.genders[k]);
         if (!g || g->empty()) return std::nullopt;
         v.word = true;
         v.folded = v.label = *g;
@@ -89,9 +89,9 @@ std::optional<Value> value_of(const GroupField& f, const AuthorFields& fields, s
     }
     std::string_view raw;
     if (f.kind == Kind::Education)
-        raw = r.lstAuthorEducation[k];
+        raw = r.educations[k];
     else if (f.kind == Kind::NativeLanguage)
-        raw = r.lstAuthorNativeLanguage[k];
+        raw = r.nativeLanguages[k];
     else
         raw = fields.metadata(k, f.column);
     if (!valid_utf8(raw) || is_missing(raw)) return std::nullopt;

@@ -44,7 +44,7 @@ corpus_like(const ExploreCorpus& x, GlossaryData glossary, std::vector<std::stri
     DataSet d;
     d.authors = x.rows;
     for (std::size_t t = 0; t < x.store.texts.size(); ++t)
-        d.corpus.push_back({std::string(x.store.lstTextAuthors[t]), std::string(x.store.texts[t])});
+        d.corpus.push_back({std::string(x.store.textNames[t]), std::string(x.store.texts[t])});
     d.glossary = std::move(glossary);
     d.metadataColumns = std::move(columns);
     d.authorMetadata = std::move(values);

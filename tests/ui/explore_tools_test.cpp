@@ -425,7 +425,7 @@ private slots:
             std::string error;
             const auto s = zapt::parse_subcorpus("young", "age=11-17", core_->fields, &error);
             for (std::size_t r : s->members(core_->fields))
-                youngCodes.insert(core_->authors.lstAuthorCode[r]);
+                youngCodes.insert(core_->authors.codes[r]);
         }
         SEND_OK(drive, cmd("select", "tabExplore", 1));
         SEND_OK(drive, cmd("type", "txtPattern", std::string("2*")));

@@ -261,7 +261,7 @@ TEST(ExploreWindow, OddInputNeverBreaksTheState) {
                                      &f.keywords().table, &f.concordance().table}) {
             for (const auto& row : t->rows) {
                 for (const std::string& cell : row) {
-                    for (const std::string& name : w.corpus.authors.lstAuthorName)
+                    for (const std::string& name : w.corpus.authors.names)
                         ASSERT_EQ(cell.find(name), std::string::npos) << cell;
                 }
             }

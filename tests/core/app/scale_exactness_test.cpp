@@ -73,10 +73,10 @@ TEST_P(Scale, StoreIsTheLiteralOne) {
     const DataSet& d = generated(GetParam());
     CorpusStore fast = build_corpus_store(d.corpus, d.authors);
     CorpusStore lit = literal::build_corpus_store(d.corpus, d.authors);
-    EXPECT_EQ(fast.lstTextList, lit.lstTextList);
-    EXPECT_EQ(fast.lstNumOfTextsPerAuthor, lit.lstNumOfTextsPerAuthor);
-    EXPECT_EQ(fast.Text1, lit.Text1);
-    EXPECT_EQ(fast.Text2, lit.Text2);
+    EXPECT_EQ(fast.rows, lit.rows);
+    EXPECT_EQ(fast.textsPerAuthorCaptions, lit.textsPerAuthorCaptions);
+    EXPECT_EQ(fast.corpusText, lit.corpusText);
+    EXPECT_EQ(fast.cleanedText, lit.cleanedText);
 }
 
 TEST_P(Scale, EveryGroupAndAuthorShowsTheLiteralFigures) {
@@ -169,7 +169,7 @@ TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
     ex.ageOption_Click(AgeBand::From41To60);
     ex.genderOption_Click(Gender::Female);
     ex.cmdAgeAndGender_Click();
-    const std::string& text2 = ex.store().Text2;
+    const std::string& text2 = ex.store().cleanedText;
 
     // Every glossary form: its corpus count and its collocations.
     for (int row = 0; row < ex.form1().lstNonStandardForms.count(); ++row) {
@@ -219,7 +219,7 @@ TEST_P(Scale, EveryCorpusCountAndCollocationIsTheLiteralOne) {
         ex.puncOption_Click(k.option);
         ex.cmdPuncCount_Click();
         EXPECT_EQ(ex.form1().lblPuncCount,
-                  format_whole(literal::count_by_removal(ex.store().Text1, k.mark)))
+                  format_whole(literal::count_by_removal(ex.store().corpusText, k.mark)))
             << k.mark;
     }
 }
@@ -266,11 +266,11 @@ TEST_P(Scale, EveryComparisonIsTheGroupQuerysCount) {
         std::vector<std::string> author_texts;
         std::string group_text;
         if (g.all) {
-            for (std::size_t j = 0; j < ex.store().lstAuthorCode.size(); ++j) {
+            for (std::size_t j = 0; j < ex.store().authorCodes.size(); ++j) {
                 if (!ex.store().authorHasTexts(j)) continue;
-                author_texts.push_back(corpus_text_of_name[fold_text(ex.store().lstCodeName[j])]);
+                author_texts.push_back(corpus_text_of_name[fold_text(ex.store().authorNames[j])]);
             }
-            group_text = ex.store().Text2;
+            group_text = ex.store().cleanedText;
         } else {
             ex.ageOption_Click(g.band);
             ex.genderOption_Click(g.gender);

@@ -28,14 +28,14 @@ struct BuiltIn : ::testing::Test {
 TEST_F(BuiltIn, CorpusStoreFigures) {
     const CorpusStore& s = app.store();
     EXPECT_EQ(app.form1().lblNumOfCorpusTexts, "977");
-    EXPECT_EQ(s.lstTextList.size(), 977u);
+    EXPECT_EQ(s.rows.size(), 977u);
     // Lengths in characters (the seventeen "£" take two bytes each).
-    EXPECT_EQ(char_count(s.Text1), 66784u);
-    EXPECT_EQ(char_count(s.Text2), 65346u);
-    EXPECT_EQ(word_total(s.Text2), 14800);
-    EXPECT_NE(s.Text2.front(), ' ');
-    EXPECT_EQ(s.Text1.find("  "), std::string::npos);
-    EXPECT_EQ(s.Text1.back(), ' ');
+    EXPECT_EQ(char_count(s.corpusText), 66784u);
+    EXPECT_EQ(char_count(s.cleanedText), 65346u);
+    EXPECT_EQ(word_total(s.cleanedText), 14800);
+    EXPECT_NE(s.cleanedText.front(), ' ');
+    EXPECT_EQ(s.corpusText.find("  "), std::string::npos);
+    EXPECT_EQ(s.corpusText.back(), ' ');
 
     int with_texts = 0, sum = 0, most = 0;
     for (int n : s.textsPerAuthor) {
@@ -43,7 +43,7 @@ TEST_F(BuiltIn, CorpusStoreFigures) {
         sum += n;
         most = std::max(most, n);
     }
-    EXPECT_EQ(s.lstNumOfTextsPerAuthor.size(), 81u);
+    EXPECT_EQ(s.textsPerAuthorCaptions.size(), 81u);
     EXPECT_EQ(with_texts, 53);
     EXPECT_EQ(sum, 950);
     EXPECT_EQ(most, 104);
@@ -61,7 +61,7 @@ TEST_F(BuiltIn, TextsKeepTheirBlanksAndRules) {
         EXPECT_LE(tail, 2u) << n;
         leading += t.front() == ' ';
         inner_double += trimmed.find("  ") != std::string_view::npos;
-        EXPECT_EQ(app.store().lstTextList[n], std::string(trimmed) + " ");
+        EXPECT_EQ(app.store().rows[n], std::string(trimmed) + " ");
     }
     EXPECT_EQ(trailing, 104);
     EXPECT_EQ(leading, 1);
@@ -71,10 +71,10 @@ TEST_F(BuiltIn, TextsKeepTheirBlanksAndRules) {
 }
 
 TEST_F(BuiltIn, AuthorNamesTieTextsToTheRegister) {
-    std::set<std::string> exact(app.store().lstCodeName.begin(), app.store().lstCodeName.end());
+    std::set<std::string> exact(app.store().authorNames.begin(), app.store().authorNames.end());
     int matched = 0, in_case = 0;
-    for (const std::string& name : app.store().lstTextAuthors) {
-        bool any = std::any_of(app.store().lstCodeName.begin(), app.store().lstCodeName.end(),
+    for (const std::string& name : app.store().textNames) {
+        bool any = std::any_of(app.store().authorNames.begin(), app.store().authorNames.end(),
                                [&](const std::string& c) { return iequals(c, name); });
         matched += any;
         in_case += exact.count(name) > 0;
@@ -86,22 +86,22 @@ TEST_F(BuiltIn, AuthorNamesTieTextsToTheRegister) {
 TEST_F(BuiltIn, RegisterFigures) {
     const AuthorRegister& r = app.authors();
     ASSERT_EQ(r.size(), 81u);
-    EXPECT_EQ(r.lstAuthorCode.front(), "060");
-    EXPECT_TRUE(std::is_sorted(r.lstAuthorCode.begin() + 1, r.lstAuthorCode.end()));
-    std::set<std::string> codes(r.lstAuthorCode.begin(), r.lstAuthorCode.end());
+    EXPECT_EQ(r.codes.front(), "060");
+    EXPECT_TRUE(std::is_sorted(r.codes.begin() + 1, r.codes.end()));
+    std::set<std::string> codes(r.codes.begin(), r.codes.end());
     EXPECT_EQ(codes.size(), 81u);
     EXPECT_EQ(codes.count("062"), 0u);
     EXPECT_EQ(*codes.begin(), "001");
     EXPECT_EQ(*codes.rbegin(), "082");
-    EXPECT_EQ(std::set<std::string>(r.lstAuthorName.begin(), r.lstAuthorName.end()).size(), 81u);
+    EXPECT_EQ(std::set<std::string>(r.names.begin(), r.names.end()).size(), 81u);
 
     std::map<std::string, int> gender, education, language;
     std::set<int> ages;
     for (std::size_t i = 0; i < r.size(); ++i) {
-        ++gender[r.lstAuthorGender[i]];
-        ++education[r.lstAuthorEducation[i]];
-        ++language[r.lstAuthorNativeLanguage[i]];
-        ages.insert(std::stoi(r.lstAuthorAge[i]));
+        ++gender[r.genders[i]];
+        ++education[r.educations[i]];
+        ++language[r.nativeLanguages[i]];
+        ages.insert(std::stoi(r.ages[i]));
     }
     EXPECT_EQ(gender, (std::map<std::string, int>{{"F", 51}, {"M", 30}}));
     EXPECT_EQ(education, (std::map<std::string, int>{{"G", 25}, {"HS", 26}, {"U", 30}}));
@@ -110,8 +110,8 @@ TEST_F(BuiltIn, RegisterFigures) {
     EXPECT_EQ(*ages.begin(), 11);
     EXPECT_EQ(*ages.rbegin(), 70);
     // "060": male, under 18, one text.
-    EXPECT_EQ(r.lstAuthorGender[0], "M");
-    EXPECT_LT(std::stoi(r.lstAuthorAge[0]), 18);
+    EXPECT_EQ(r.genders[0], "M");
+    EXPECT_LT(std::stoi(r.ages[0]), 18);
     EXPECT_EQ(app.store().textsPerAuthor[0], 1);
 }
 
@@ -195,7 +195,7 @@ TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
     const VariantFamily& back = app.variantFamilies()[5];
     ASSERT_EQ(you.stem, "You");
     ASSERT_EQ(back.stem, "Back");
-    const int u_in_corpus = count_word(app.store().Text2, "u");
+    const int u_in_corpus = count_word(app.store().cleanedText, "u");
     int five_ways = 0, three_backs = 0;
     double top_u_share = 0;
     for (auto band : {AgeBand::Under18, AgeBand::From18To25, AgeBand::From26To40,
@@ -224,9 +224,9 @@ TEST_F(BuiltIn, TheFactsWindowIsTrueOfTheData) {
 
 TEST_F(BuiltIn, NoTextHoldsTheFourFormsWithoutInterpretation) {
     for (const char* form : {"texin", "texn", "txtn", "textn"}) {
-        EXPECT_EQ(count_word(app.store().Text2, form), 0) << form;
+        EXPECT_EQ(count_word(app.store().cleanedText, form), 0) << form;
     }
-    std::string first = app.store().Text2.substr(0, app.store().Text2.find(' '));
+    std::string first = app.store().cleanedText.substr(0, app.store().cleanedText.find(' '));
     EXPECT_FALSE(app.glossary().is_form(first)) << first;
 }
 
@@ -254,7 +254,7 @@ TEST_F(BuiltIn, TheRoadOfATypicalUse) {
     EXPECT_EQ(app.form1().families[back].InGroup,
               format_whole(count_word(app.form1().Text2, "bk")));
     EXPECT_EQ(app.form1().families[back].InCorpus,
-              format_whole(count_word(app.store().Text2, "bk")));
+              format_whole(count_word(app.store().cleanedText, "bk")));
     EXPECT_LE(std::stoi(app.form1().families[back].Individual),
               std::stoi(app.form1().families[back].InGroup));
     EXPECT_LE(std::stoi(app.form1().families[back].InGroup),
@@ -271,7 +271,7 @@ TEST_F(BuiltIn, AVariantBeforeAnyGroupAndTheSameAuthorTwice) {
     EXPECT_EQ(app.form1().families[0].Individual, "0");
     EXPECT_EQ(app.form1().families[0].InGroup, "0");
     EXPECT_EQ(app.form1().families[0].InCorpus,
-              format_whole(count_word(app.store().Text2, "been")));
+              format_whole(count_word(app.store().cleanedText, "been")));
 
     app.cmdAgeAndGender_Click(); // under 18, female
     app.selectAgeTable(0);

@@ -17,16 +17,16 @@ TEST(CorpusStore, BuffersKeepBlanksAndPunctuationAsDescribed) {
         {"BOB", "a/b (c) \"d\" it's"},
     };
     CorpusStore s = build_corpus_store(corpus, two_authors());
-    ASSERT_EQ(s.lstTextList.size(), 4u);
-    EXPECT_EQ(s.lstTextList[0], "Hi, how r u? ");
-    EXPECT_EQ(s.lstTextList[1], "OK.c u  2day "); // inner blanks stay, one trailing blank
-    EXPECT_EQ(s.lstTextList[2], " hi there ");    // leading blank stays
-    EXPECT_EQ(s.Text1, "Hi, how r u? OK.c u 2day hi there a/b (c) \"d\" it's ");
-    EXPECT_EQ(s.Text2, "Hi how r u OK c u 2day hi there a b c d it's ");
+    ASSERT_EQ(s.rows.size(), 4u);
+    EXPECT_EQ(s.rows[0], "Hi, how r u? ");
+    EXPECT_EQ(s.rows[1], "OK.c u  2day "); // inner blanks stay, one trailing blank
+    EXPECT_EQ(s.rows[2], " hi there ");    // leading blank stays
+    EXPECT_EQ(s.corpusText, "Hi, how r u? OK.c u 2day hi there a/b (c) \"d\" it's ");
+    EXPECT_EQ(s.cleanedText, "Hi how r u OK c u 2day hi there a b c d it's ");
     EXPECT_EQ(s.corpusTextCount(), 4);
     // Names match without regard to case; "Zed" belongs to no author.
-    EXPECT_EQ(s.lstNumOfTextsPerAuthor, (std::vector<std::string>{"1", "2"}));
-    EXPECT_EQ(s.lstAuthorCode, (std::vector<std::string>{"060", "001"}));
+    EXPECT_EQ(s.textsPerAuthorCaptions, (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(s.authorCodes, (std::vector<std::string>{"060", "001"}));
 }
 
 TEST(CorpusStore, NameMatchingIsWholeStringWithoutTrimming) {

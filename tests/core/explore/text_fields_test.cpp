@@ -299,7 +299,7 @@ TEST(ExploreTextFields, ConcordanceCollocatesAndAuthorsCountTheChosenTexts) {
         for (const auto& row : at.rows) {
             int a = -1;
             for (std::size_t r = 0; r < c.authors.size(); ++r)
-                if (c.authors.lstAuthorCode[r] == row[0]) a = static_cast<int>(r);
+                if (c.authors.codes[r] == row[0]) a = static_cast<int>(r);
             ASSERT_TRUE(want.authorWords.count(a)) << row[0];
             const auto& by = want.forms.count(row[form]) ? want.forms.at(row[form]).byAuthor
                                                          : std::map<int, std::uint64_t>{};

@@ -15,12 +15,12 @@ AuthorRegister sample_register() {
         {"05", "20-30", "M", "work", ""},         {"06", "unknown", "x", "uni", "English"},
     };
     for (const auto& row : rows) {
-        r.lstAuthorCode.push_back(row[0]);
-        r.lstAuthorName.push_back("name " + row[0]);
-        r.lstAuthorAge.push_back(row[1]);
-        r.lstAuthorGender.push_back(row[2]);
-        r.lstAuthorEducation.push_back(row[3]);
-        r.lstAuthorNativeLanguage.push_back(row[4]);
+        r.codes.push_back(row[0]);
+        r.names.push_back("name " + row[0]);
+        r.ages.push_back(row[1]);
+        r.genders.push_back(row[2]);
+        r.educations.push_back(row[3]);
+        r.nativeLanguages.push_back(row[4]);
     }
     return r;
 }
@@ -114,15 +114,15 @@ TEST(Subcorpus, ValuesNoAuthorHasAndTextFieldsSayWhy) {
     EXPECT_NE(error.find("--author-field"), std::string::npos) << error;
     // A gender no author has; and a long list of values is cut.
     AuthorRegister men = r;
-    for (auto& g : men.lstAuthorGender) g = "M";
+    for (auto& g : men.genders) g = "M";
     const AuthorFields menOnly{&men, nullptr, nullptr};
     EXPECT_FALSE(parse_subcorpus("s", "gender=F", menOnly, &error));
     EXPECT_NE(error.find("gender has the values M"), std::string::npos) << error;
     AuthorRegister many;
     for (int i = 0; i < 40; ++i) {
-        many.lstAuthorCode.push_back("c" + std::to_string(100 + i));
-        for (auto* column : {&many.lstAuthorName, &many.lstAuthorAge, &many.lstAuthorGender,
-                             &many.lstAuthorEducation, &many.lstAuthorNativeLanguage})
+        many.codes.push_back("c" + std::to_string(100 + i));
+        for (auto* column :
+             {&many.names, &many.ages, &many.genders, &many.educations, &many.nativeLanguages})
             column->push_back("");
     }
     const AuthorFields manyCodes{&many, nullptr, nullptr};

@@ -238,7 +238,7 @@ TEST(CompareGroups, EveryCountIsTheFamilysGroupLabelOnTheBuiltInCorpus) {
     GroupIndex index(w->store(), w->authors(), w->corpus().bands());
     Comparison c = compare_groups(index, *find_family(*w, "Back"));
     EXPECT_EQ(row_of(c, kAll).authors, 53);
-    EXPECT_EQ(row_of(c, kAll).words, word_total(w->store().Text2));
+    EXPECT_EQ(row_of(c, kAll).words, word_total(w->store().cleanedText));
     int authors = 0;
     for (const GroupRow& r : c.rows) authors += r.group.all ? 0 : r.authors;
     EXPECT_EQ(authors, 53); // the ten groups share the authors out

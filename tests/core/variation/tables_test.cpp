@@ -245,7 +245,7 @@ TEST(ResultTables, NoAuthorNameOrWholeTextInAnyTable) {
         return folded_out.find(f) != std::string::npos;
     };
     // Names match as cells or between separators (tab, line break, blank).
-    for (const std::string& name : w->authors().lstAuthorName) {
+    for (const std::string& name : w->authors().names) {
         for (const char* before : {"\t", "\n", " "}) {
             for (const char* after : {"\t", "\n"}) {
                 EXPECT_FALSE(contains(before + cp1252_to_utf8(name) + after)) << name;
