@@ -1,4 +1,5 @@
 #include "app/corpus_source.h"
+#include "app/compiled_corpus.h"
 
 #include "analysis/glossary.h"
 #include "authors/author_index.h"
@@ -35,6 +36,11 @@ const char* const kCorpusOptionsHelp =
   --families FILE   the variant families (JSON, or CSV with family,form)
   --bands LIST      the age bands, youngest first, e.g. "16-20,21-25,26-40,41+"
                     (default "<18,18-25,26-40,41-60,61+")
+  --compile         keep the compiled corpus beside the corpus (FILE.zapt beside
+                    a table FILE, compiled.zapt in a folder) rather than in the
+                    cache folder ($XDG_CACHE_HOME/zapt or ~/.cache/zapt); a
+                    compiled corpus is mapped, not read again, until it changes
+  --no-cache        read the corpus afresh, using and keeping no compiled file
 )";
 
 bool is_corpus_option(std::string_view name) {
@@ -52,6 +58,11 @@ std::optional<std::string> take_corpus_option(const std::vector<std::string>& ar
     if (const auto eq = name.find('='); eq != std::string::npos && name.rfind("--", 0) == 0) {
         value = name.substr(eq + 1);
         name = name.substr(0, eq);
+    }
+    if (name == "--compile" || name == "--no-cache") {
+        if (value) return name + " takes no value";
+        options.compiled = name == "--compile" ? CompiledPlace::Beside : CompiledPlace::None;
+        return std::string();
     }
     if (!is_corpus_option(name)) return std::nullopt;
     if (!value) {
@@ -173,27 +184,26 @@ Once<AuthorIndex> author_index_of(std::shared_ptr<const CorpusStore> store,
         });
 }
 
-// An age range across two bands puts its author in none: counted, so that no
-// author drops out of the groups unseen.
-void count_ranges_across_bands(const std::vector<RegisterRow>& authors, const AgeBands& bands,
+} // namespace
+
+void count_ranges_across_bands(const std::vector<std::string>& codes,
+                               const std::vector<std::string>& ages, const AgeBands& bands,
                                LoadReport& report) {
-    for (const RegisterRow& a : authors) {
-        const AgeSpan age = read_age(a.age);
+    for (std::size_t k = 0; k < codes.size() && k < ages.size(); ++k) {
+        const AgeSpan age = read_age(ages[k]);
         if (age.known && age.lo != age.hi && !bands.query_band(age) && bands.query_band(age.lo) &&
             bands.query_band(age.hi))
             report.add("age range across bands", "an author's age range lies across two age bands",
-                       "the author is in no age group", "author " + a.code, 0);
+                       "the author is in no age group", "author " + codes[k], 0);
     }
 }
-
-} // namespace
 
 std::shared_ptr<const Corpus> make_corpus(LoadedCorpus loaded, AgeBands bands,
                                           AuthorIndexWhen when) {
     DataSet& data = loaded.data;
-    count_ranges_across_bands(data.authors, bands, loaded.report);
     Corpus::Parts p;
     auto authors = std::make_shared<const AuthorRegister>(build_author_register(data.authors));
+    count_ranges_across_bands(authors->codes, authors->ages, bands, loaded.report);
     auto lexicon = std::make_shared<const CorpusLexicon>(
         make_lexicon(std::move(data.glossary), std::move(data.variants), loaded.builtInGlossary,
                      loaded.builtInFamilies));
@@ -237,7 +247,10 @@ std::shared_ptr<const Corpus> corpus_of(DataSet data, AgeBands bands, std::strin
 
 std::shared_ptr<const Corpus> load_corpus_source(const CorpusOptions& options,
                                                  const LoadProgress& progress,
-                                                 AuthorIndexWhen when) {
+                                                 AuthorIndexWhen when,
+                                                 std::vector<std::string>* notes) {
+    if (options.compiled != CompiledPlace::None && !options.path.empty())
+        return load_compiled_corpus(options, progress, when, notes);
     AgeBands bands = age_bands_of(options);
     return make_corpus(read_corpus_source(options, progress), std::move(bands), when);
 }

@@ -11,11 +11,25 @@
 #include "corpus/table_reader.h"
 #include "selection/age_band.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zapt {
+
+// Where a corpus read from a folder or a table is kept compiled (see
+// app/compiled_corpus.h), for the next open to map instead of reading and
+// indexing it again.
+enum class CompiledPlace {
+    None,   // nowhere: the corpus is read every time (--no-cache; the core's default)
+    Cache,  // in the user's cache folder (the programs' default)
+    Beside, // beside the corpus (--compile)
+};
+
+// Sources smaller than this (all their files together, in bytes) are not
+// compiled into the cache folder: reading them takes no longer than mapping.
+inline constexpr std::uint64_t kCompileFrom = std::uint64_t{1} << 20;
 
 struct CorpusOptions {
     std::string path;     // a folder or a table; empty: the built-in sample
@@ -24,18 +38,22 @@ struct CorpusOptions {
     std::string glossary; // --glossary FILE (JSON or CSV); empty: the corpus's or the built-in
     std::string families; // --families FILE (JSON or CSV)
     std::string bands;    // --bands LIST; empty: the built-in five
+    CompiledPlace compiled = CompiledPlace::None; // --compile, --no-cache
+    // The cache folder; empty: $XDG_CACHE_HOME/zapt, or ~/.cache/zapt.
+    std::string cacheFolder;
+    std::uint64_t compileFrom = kCompileFrom;
 };
 
 // Takes the corpus option at args[i] ("--corpus PATH", "--corpus=PATH", and
 // --map, --glossary, --families, --bands, --encoding, --text-field,
-// --author-field in the same two forms), moving `i` past its value. Nothing
-// when args[i] is no corpus option; otherwise an empty string, or the message
-// for a wrong value.
+// --author-field in the same two forms; --compile and --no-cache, which take
+// no value), moving `i` past its value. Nothing when args[i] is no corpus
+// option; otherwise an empty string, or the message for a wrong value.
 std::optional<std::string> take_corpus_option(const std::vector<std::string>& args, std::size_t& i,
                                               CorpusOptions& options);
 
-// Whether `name` ("--corpus", "--map", ...) is a corpus option, each of which
-// takes a value.
+// Whether `name` ("--corpus", "--map", ...) is a corpus option that takes a
+// value (--compile and --no-cache take none).
 bool is_corpus_option(std::string_view name);
 
 // The help lines of those options, for the programs' --help.
@@ -87,10 +105,21 @@ std::shared_ptr<const Corpus> corpus_of(DataSet data, AgeBands bands = {},
 
 // Reads the corpus `options` name and makes it. Throws DataError for a corpus
 // that cannot be read at all (or a wrong --bands list), LoadCancelled when
-// `progress` says stop.
+// `progress` says stop. With options.compiled, the corpus's compiled file is
+// mapped instead when it answers for the corpus as it now is, and written
+// when it does not (see app/compiled_corpus.h); what the user should know
+// about it (a damaged compiled file compiled again, a cache folder that
+// cannot be written) is added to `notes`.
 std::shared_ptr<const Corpus>
 load_corpus_source(const CorpusOptions& options, const LoadProgress& progress = {},
-                   AuthorIndexWhen when = AuthorIndexWhen::WhileReading);
+                   AuthorIndexWhen when = AuthorIndexWhen::WhileReading,
+                   std::vector<std::string>* notes = nullptr);
+
+// An age range across two bands puts its author in none: counted in
+// `report`, so that no author drops out of the groups unseen.
+void count_ranges_across_bands(const std::vector<std::string>& codes,
+                               const std::vector<std::string>& ages, const AgeBands& bands,
+                               LoadReport& report);
 
 // The same corpus with other bands, or another lexicon: a new corpus sharing
 // every part that does not depend on them.

@@ -13,10 +13,9 @@ namespace zapt {
 
 void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary) {
     static constexpr CharSet kMarks(kPunctuationMarks);
-    byName_.clear();
     spellings_.clear();
-    byRank_.clear();
-    sortedUses_.clear();
+    std::vector<AuthorEntry> byName;
+    std::vector<std::uint32_t> sortedUses;
     // The glossary's forms as an index of their own: a piece is a use when it
     // equals one. A form holding a blank can never equal a piece. Most pieces
     // are turned away by their length and first letter before any look-up.
@@ -49,14 +48,14 @@ void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary)
 
     // Name by name, through the rows as the store keeps them (side by side):
     // the figures of the name's rows and their uses (spelling numbers).
-    byName_.resize(store.nameCount());
-    reserve_large(sortedUses_, store.texts.chars().size() / 16);
+    byName.resize(store.nameCount());
+    reserve_large(sortedUses, store.texts.chars().size() / 16);
     std::string piece_folded;
-    for (std::size_t k = 0; k < byName_.size(); ++k) {
-        AuthorEntry& a = byName_[k];
+    for (std::size_t k = 0; k < byName.size(); ++k) {
+        AuthorEntry& a = byName[k];
         a.textsFrom = store.nameTextsFrom[k];
         a.textsTo = store.nameTextsFrom[k + 1];
-        a.usesFirst = sortedUses_.size();
+        a.usesFirst = sortedUses.size();
         long long P = 0, Sw = 0, Sc = 0, blanks_all = 0;
         for (std::size_t i = a.textsFrom; i < a.textsTo; ++i) {
             const std::string_view row = store.rows[store.nameTexts[i]];
@@ -94,7 +93,7 @@ void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary)
                                               static_cast<std::uint32_t>(spellings_.size() - 1))
                                      .first;
                         }
-                        sortedUses_.push_back(it->second);
+                        sortedUses.push_back(it->second);
                     }
                 }
                 start = j + 1;
@@ -108,7 +107,7 @@ void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary)
             a.rowsLength += row.size();
             a.rowsChars += chars;
         }
-        a.usesLast = sortedUses_.size();
+        a.usesLast = sortedUses.size();
         const std::size_t texts = a.count();
         a.figures.n = static_cast<int>(texts);
         a.figures.P = static_cast<int>(P);
@@ -120,20 +119,23 @@ void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary)
 
     // The order of the sorted list, once for every spelling; each name's uses
     // as places in it, sorted.
-    byRank_.resize(spellings_.size());
-    std::iota(byRank_.begin(), byRank_.end(), 0u);
-    std::stable_sort(byRank_.begin(), byRank_.end(), [&](std::uint32_t a, std::uint32_t b) {
+    std::vector<std::uint32_t> byRank(spellings_.size());
+    std::iota(byRank.begin(), byRank.end(), 0u);
+    std::stable_sort(byRank.begin(), byRank.end(), [&](std::uint32_t a, std::uint32_t b) {
         return collate_less(spellings_[a], spellings_[b]);
     });
     std::vector<std::uint32_t> spellingRank(spellings_.size());
-    for (std::size_t r = 0; r < byRank_.size(); ++r) {
-        spellingRank[byRank_[r]] = static_cast<std::uint32_t>(r);
+    for (std::size_t r = 0; r < byRank.size(); ++r) {
+        spellingRank[byRank[r]] = static_cast<std::uint32_t>(r);
     }
-    for (std::uint32_t& u : sortedUses_) u = spellingRank[u];
-    for (const AuthorEntry& a : byName_) {
-        std::sort(sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
-                  sortedUses_.begin() + static_cast<std::ptrdiff_t>(a.usesLast));
+    for (std::uint32_t& u : sortedUses) u = spellingRank[u];
+    for (const AuthorEntry& a : byName) {
+        std::sort(sortedUses.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
+                  sortedUses.begin() + static_cast<std::ptrdiff_t>(a.usesLast));
     }
+    byName_ = std::move(byName);
+    byRank_ = std::move(byRank);
+    sortedUses_ = std::move(sortedUses);
 }
 
 void AuthorIndex::readRegister(const CorpusStore& store, const AuthorRegister& authors) {
@@ -142,19 +144,19 @@ void AuthorIndex::readRegister(const CorpusStore& store, const AuthorRegister& a
     codeRows_ = store.codeRows;
     const bool sameCodes = authors.codes == store.authorCodes;
     codesUnique_ = sameCodes && store.codes.size() == store.authorCodes.size();
-    register_.assign(authors.size(), RegisterEntry{});
+    std::vector<RegisterEntry> entries(authors.size(), RegisterEntry{});
     // Each row's code number: where the store numbered the register's own
     // codes, from the rows of each code, without folding them again.
     if (sameCodes) {
         for (std::size_t c = 0; c + 1 < codeRowsFrom_.size(); ++c) {
             for (std::size_t i = codeRowsFrom_[c]; i < codeRowsFrom_[c + 1]; ++i) {
                 const auto row = static_cast<std::size_t>(codeRows_[i]);
-                if (row < register_.size()) register_[row].code = static_cast<std::int32_t>(c);
+                if (row < entries.size()) entries[row].code = static_cast<std::int32_t>(c);
             }
         }
     }
     for (std::size_t j = 0; j < authors.size(); ++j) {
-        RegisterEntry& r = register_[j];
+        RegisterEntry& r = entries[j];
         if (j < store.authorName.size()) r.name = store.authorName[j];
         if (!sameCodes) r.code = static_cast<std::int32_t>(codes_.find(authors.codes[j]));
         r.female = iequals(authors.genders[j], gender_letter(Gender::Female));
@@ -162,6 +164,7 @@ void AuthorIndex::readRegister(const CorpusStore& store, const AuthorRegister& a
         r.hasTexts = store.authorHasTexts(j);
         r.age = read_age(authors.ages[j]);
     }
+    register_ = std::move(entries);
 }
 
 const AuthorEntry* AuthorIndex::entryOfRow(std::size_t k) const {
@@ -183,6 +186,32 @@ std::span<const int> AuthorIndex::registerRowsOfCode(std::string_view code) cons
     const auto k = static_cast<std::size_t>(c);
     return std::span<const int>(codeRows_).subspan(codeRowsFrom_[k],
                                                    codeRowsFrom_[k + 1] - codeRowsFrom_[k]);
+}
+
+void AuthorIndex::write(CompiledWriter& out) const {
+    out.add("authors.byName", byName_);
+    out.add_strings("authors.spellings",
+                    std::vector<std::string>(spellings_.begin(), spellings_.end()));
+    out.add("authors.byRank", byRank_);
+    out.add("authors.sortedUses", sortedUses_);
+    out.add("authors.register", register_);
+    out.add_value("authors.codesUnique", static_cast<std::uint8_t>(codesUnique_));
+}
+
+AuthorIndex AuthorIndex::read(const CompiledFile& file, const CorpusStore& store) {
+    AuthorIndex x;
+    x.byName_ = file.column<AuthorEntry>("authors.byName", store.nameCount());
+    for (std::string& s : file.strings("authors.spellings")) x.spellings_.push_back(std::move(s));
+    x.byRank_ = file.column<std::uint32_t>("authors.byRank", x.spellings_.size());
+    x.sortedUses_ = file.column<std::uint32_t>("authors.sortedUses");
+    x.register_ = file.column<RegisterEntry>("authors.register", store.authorCodes.size());
+    x.codesUnique_ = file.value<std::uint8_t>("authors.codesUnique") != 0;
+    x.codes_ = store.codes;
+    x.codeRowsFrom_ = store.codeRowsFrom;
+    x.codeRows_ = store.codeRows;
+    if (!x.byName_.empty() && x.byName_.back().usesLast != x.sortedUses_.size())
+        throw CompiledError("the author index does not fit together");
+    return x;
 }
 
 std::vector<const AuthorEntry*> AuthorIndex::groupEntries(const AgeBands& bands, AgeBand band,

@@ -10,6 +10,8 @@
 #include "analysis/glossary.h"
 #include "analysis/metrics.h"
 #include "corpus/author_register.h"
+#include "corpus/column.h"
+#include "corpus/compiled_file.h"
 #include "corpus/corpus_store.h"
 #include "selection/age_band.h"
 
@@ -77,13 +79,19 @@ public:
     std::vector<const AuthorEntry*> groupEntries(const AgeBands& bands, AgeBand band,
                                                  Gender gender) const;
 
+    // As sections of a compiled file ("authors." and a name), and read back
+    // from one, over the store read from the same file. A CompiledError when
+    // they do not fit together.
+    void write(CompiledWriter& out) const;
+    static AuthorIndex read(const CompiledFile& file, const CorpusStore& store);
+
 private:
-    std::vector<AuthorEntry> byName_;
+    Column<AuthorEntry> byName_;
     // Every spelling of a use as written, and the uses of each author as
     // places in the sorted list's order (byRank_ gives the spelling of a place).
     std::deque<std::string> spellings_;
-    std::vector<std::uint32_t> byRank_;
-    std::vector<std::uint32_t> sortedUses_;
+    Column<std::uint32_t> byRank_;
+    Column<std::uint32_t> sortedUses_;
 
     // Per register row.
     struct RegisterEntry {
@@ -93,7 +101,7 @@ private:
         bool hasTexts = false;
         AgeSpan age;
     };
-    std::vector<RegisterEntry> register_;
+    Column<RegisterEntry> register_;
     // The register rows of each code number: codeRows_[codeRowsFrom_[c], codeRowsFrom_[c + 1]).
     FoldedKeys codes_;
     std::vector<std::uint32_t> codeRowsFrom_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <future>
+#include <ostream>
 
 namespace zapt {
 
@@ -50,6 +51,34 @@ bool operator==(const TextColumn& a, const TextColumn& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }
 
+void TextColumn::write(CompiledWriter& out, const std::string& name, bool withChars) const {
+    if (withChars) {
+        const std::string_view c = chars();
+        out.add(name + ".chars", c.data(), c.size());
+    }
+    if (keep_) {
+        out.add(name + ".start", mappedStart_);
+        out.add(name + ".length", mappedLength_);
+    } else {
+        out.add(name + ".start", start_);
+        out.add(name + ".length", length_);
+    }
+}
+
+TextColumn TextColumn::read(const CompiledFile& file, const std::string& name,
+                            const TextColumn* sharing) {
+    TextColumn c;
+    c.mappedChars_ = sharing ? sharing->chars() : file.chars(name + ".chars");
+    c.mappedStart_ = file.array<std::uint32_t>(name + ".start");
+    c.mappedLength_ = file.array<std::uint32_t>(name + ".length", c.mappedStart_.size());
+    c.keep_ = file.keep();
+    return c;
+}
+
+std::ostream& operator<<(std::ostream& out, const TextBuffer& b) {
+    return out << b.view();
+}
+
 std::string stored_row(std::string_view text) {
     std::string row(trim_trailing_blanks(text));
     row += ' ';
@@ -67,9 +96,10 @@ namespace {
 // The corpus text: each text followed by one blank, every run of blanks
 // reduced to one.
 void build_corpus_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, std::size_t total) {
-    reserve_large(s.corpusText, total);
-    s.corpusText.resize(total);
-    char* const t1 = s.corpusText.data();
+    std::string corpusText;
+    reserve_large(corpusText, total);
+    corpusText.resize(total);
+    char* const t1 = corpusText.data();
     std::size_t o1 = 0;
     bool blank1 = false; // the last character written was a blank
     for (const CorpusRow& row : corpus) {
@@ -83,7 +113,8 @@ void build_corpus_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, std
         o1 += !blank1;
         blank1 = true;
     }
-    s.corpusText.resize(o1);
+    corpusText.resize(o1);
+    s.corpusText = std::move(corpusText);
 }
 
 // The cleaned corpus text and its index, with where each text's stretch of
@@ -97,9 +128,10 @@ void build_cleaned_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, st
     static constexpr CharSet kClean(kCorpusCleaningSet);
     static constexpr CharSet kCutsOnlyCleanedText("/+=\"\r");
     const std::size_t n = corpus.size();
-    reserve_large(s.cleanedText, total);
-    s.cleanedText.resize(total);
-    char* const t2 = s.cleanedText.data();
+    std::string cleanedText;
+    reserve_large(cleanedText, total);
+    cleanedText.resize(total);
+    char* const t2 = cleanedText.data();
     std::size_t o2 = 0;
     bool blank2 = false; // the last character written was a blank
     reserve_large(s.cleanedTextEnd, n);
@@ -128,7 +160,8 @@ void build_cleaned_text(CorpusStore& s, const std::vector<CorpusRow>& corpus, st
         blanks[t] = written;
         if (cut) s.cutDifferently.push_back(static_cast<std::uint32_t>(t));
     }
-    s.cleanedText.resize(o2);
+    cleanedText.resize(o2);
+    s.cleanedText = std::move(cleanedText);
     s.cleanedIndex = WordIndex(s.cleanedText);
 }
 
@@ -156,8 +189,9 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
     }
 
     s.textNames.reserve(n, names);
-    reserve_large(s.textName, n);
-    s.textName.resize(n);
+    std::vector<std::uint32_t> textName;
+    reserve_large(textName, n);
+    textName.resize(n);
     std::vector<std::uint32_t> counts;
     for (std::size_t t = 0; t < n; ++t) {
         s.textNames.push_back(corpus[t].author);
@@ -165,18 +199,21 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
         const auto [name, added] = s.names.add(corpus[t].author);
         if (added) counts.push_back(0);
         ++counts[name];
-        s.textName[t] = name;
+        textName[t] = name;
     }
 
     // The texts of each name, in corpus order.
     s.nameTextsFrom = bucket_starts(counts);
-    reserve_large(s.nameTexts, n);
-    s.nameTexts.resize(n);
+    std::vector<std::uint32_t> nameTexts;
+    reserve_large(nameTexts, n);
+    nameTexts.resize(n);
     {
         BucketPlaces next(s.nameTextsFrom);
         for (std::size_t t = 0; t < n; ++t)
-            s.nameTexts[next(s.textName[t])] = static_cast<std::uint32_t>(t);
+            nameTexts[next(textName[t])] = static_cast<std::uint32_t>(t);
     }
+    s.textName = std::move(textName);
+    s.nameTexts = std::move(nameTexts);
 
     // Each text and a blank, those of one name side by side: the text is its
     // start, its row (trailing blanks cut to one) too.
@@ -243,6 +280,76 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
     if (cleaned.valid()) cleaned.get();
     s.nameCleanedBlanks.assign(counts.size(), 0);
     for (std::size_t t = 0; t < n; ++t) s.nameCleanedBlanks[s.textName[t]] += blanks[t];
+    return s;
+}
+
+} // namespace zapt
+
+namespace zapt {
+
+void write_corpus_store(CompiledWriter& out, const CorpusStore& s) {
+    s.texts.write(out, "store.texts");
+    const bool shared = s.rows.sharesChars(s.texts);
+    out.add_value("store.rowsShareTexts", static_cast<std::uint8_t>(shared));
+    s.rows.write(out, "store.rows", !shared);
+    s.textNames.write(out, "store.textNames");
+    out.add_strings("store.authorCodes", s.authorCodes);
+    out.add_strings("store.authorNames", s.authorNames);
+    out.add_strings("store.textsPerAuthorCaptions", s.textsPerAuthorCaptions);
+    out.add("store.textsPerAuthor", s.textsPerAuthor);
+    out.add("store.corpusText", s.corpusText.data(), s.corpusText.size());
+    out.add("store.cleanedText", s.cleanedText.data(), s.cleanedText.size());
+    out.add("store.textName", s.textName);
+    out.add("store.nameTexts", s.nameTexts);
+    out.add("store.nameTextsFrom", s.nameTextsFrom);
+    out.add("store.authorName", s.authorName);
+    out.add("store.textAuthor", s.textAuthor);
+    out.add("store.nameCleanedBlanks", s.nameCleanedBlanks);
+    s.codes.write(out, "store.codes");
+    out.add("store.codeRowsFrom", s.codeRowsFrom);
+    out.add("store.codeRows", s.codeRows);
+    out.add("store.cleanedTextEnd", s.cleanedTextEnd);
+    out.add("store.cutDifferently", s.cutDifferently);
+    s.cleanedIndex.write(out, "store.cleanedIndex");
+    s.names.write(out, "store.names");
+}
+
+CorpusStore read_corpus_store(const CompiledFile& f) {
+    CorpusStore s;
+    s.texts = TextColumn::read(f, "store.texts");
+    const bool shared = f.value<std::uint8_t>("store.rowsShareTexts") != 0;
+    s.rows = TextColumn::read(f, "store.rows", shared ? &s.texts : nullptr);
+    s.textNames = TextColumn::read(f, "store.textNames");
+    const std::size_t n = s.texts.size();
+    if (s.rows.size() != n || s.textNames.size() != n)
+        throw CompiledError("the store's columns do not fit together");
+    s.authorCodes = f.strings("store.authorCodes");
+    const std::size_t m = s.authorCodes.size();
+    s.authorNames = f.strings("store.authorNames");
+    s.textsPerAuthorCaptions = f.strings("store.textsPerAuthorCaptions");
+    if (s.authorNames.size() != m || s.textsPerAuthorCaptions.size() != m)
+        throw CompiledError("the store's authors do not fit together");
+    auto copy = [&](const char* name, auto& to, std::size_t count) {
+        using T = typename std::remove_reference_t<decltype(to)>::value_type;
+        const std::span<const T> a = f.array<T>(name, count);
+        to.assign(a.begin(), a.end());
+    };
+    copy("store.textsPerAuthor", s.textsPerAuthor, m);
+    s.corpusText = f.text("store.corpusText");
+    s.cleanedText = f.text("store.cleanedText");
+    s.textName = f.column<std::uint32_t>("store.textName", n);
+    s.nameTexts = f.column<std::uint32_t>("store.nameTexts", n);
+    s.names = FoldedKeys::read(f, "store.names");
+    s.codes = FoldedKeys::read(f, "store.codes");
+    copy("store.nameTextsFrom", s.nameTextsFrom, s.names.size() + 1);
+    copy("store.authorName", s.authorName, m);
+    copy("store.textAuthor", s.textAuthor, n);
+    copy("store.nameCleanedBlanks", s.nameCleanedBlanks, s.names.size());
+    copy("store.codeRowsFrom", s.codeRowsFrom, s.codes.size() + 1);
+    copy("store.codeRows", s.codeRows, m);
+    copy("store.cleanedTextEnd", s.cleanedTextEnd, n);
+    s.cutDifferently = f.vector<std::uint32_t>("store.cutDifferently");
+    s.cleanedIndex = WordIndex::read(f, "store.cleanedIndex");
     return s;
 }
 

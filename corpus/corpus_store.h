@@ -2,6 +2,8 @@
 // start-up. Nothing here changes after it has been built.
 #pragma once
 
+#include "corpus/column.h"
+#include "corpus/compiled_file.h"
 #include "corpus/data_files.h"
 #include "corpus/folded_keys.h"
 #include "corpus/word_index.h"
@@ -10,6 +12,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +32,8 @@ struct TextView : std::string_view {
 
 // A column of texts held in one buffer: row n is a view of its characters.
 // Rows may stand in the buffer in another order than their numbers (the
-// store keeps the rows of one author name side by side).
+// store keeps the rows of one author name side by side). A column is built
+// in memory or viewed in a compiled file.
 class TextColumn {
 public:
     class iterator {
@@ -72,9 +76,10 @@ public:
         std::size_t i_ = 0;
     };
 
-    std::size_t size() const { return start_.size(); }
-    bool empty() const { return start_.empty(); }
+    std::size_t size() const { return keep_ ? mappedStart_.size() : start_.size(); }
+    bool empty() const { return size() == 0; }
     TextView operator[](std::size_t n) const {
+        if (keep_) return TextView(mappedChars_.substr(mappedStart_[n], mappedLength_[n]));
         return TextView(std::string_view(*chars_).substr(start_[n], length_[n]));
     }
     iterator begin() const { return {this, 0}; }
@@ -89,8 +94,8 @@ public:
     // Row n is `row` followed by `tail`, placed after every row placed so far.
     void place(std::size_t n, std::string_view row, std::string_view tail = {});
     // Where row n stands in chars().
-    std::size_t offset(std::size_t n) const { return start_[n]; }
-    const std::string& chars() const { return *chars_; }
+    std::size_t offset(std::size_t n) const { return keep_ ? mappedStart_[n] : start_[n]; }
+    std::string_view chars() const { return keep_ ? mappedChars_ : std::string_view(*chars_); }
     // Makes this column one over the characters of `other` (both then read
     // the same buffer), with room for `rows` rows, each set by view().
     void share(const TextColumn& other, std::size_t rows);
@@ -100,10 +105,27 @@ public:
     // Row for row, whatever the rows' places.
     friend bool operator==(const TextColumn& a, const TextColumn& b);
 
+    // As sections of a compiled file, named `name` and a suffix; without the
+    // characters when `sharing` (a column whose characters it shares) writes
+    // them. read() views them in `file`, with the characters of `sharing`
+    // when given.
+    void write(CompiledWriter& out, const std::string& name, bool withChars = true) const;
+    static TextColumn read(const CompiledFile& file, const std::string& name,
+                           const TextColumn* sharing = nullptr);
+    // Whether two columns read the same characters.
+    bool sharesChars(const TextColumn& other) const {
+        return keep_ ? mappedChars_.data() == other.chars().data() : chars_ == other.chars_;
+    }
+
 private:
+    // Built in memory:
     std::shared_ptr<std::string> chars_ = std::make_shared<std::string>();
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> length_;
+    // Viewed in a compiled file, which keep_ keeps:
+    std::shared_ptr<const void> keep_;
+    std::string_view mappedChars_;
+    std::span<const std::uint32_t> mappedStart_, mappedLength_;
 };
 
 struct CorpusStore {
@@ -121,14 +143,14 @@ struct CorpusStore {
     std::vector<std::string> textsPerAuthorCaptions; // counts as text ("0", "12")
     std::vector<int> textsPerAuthor;                 // the same counts as numbers
 
-    std::string corpusText; // the corpus text: every text plus a blank, blank runs reduced
-    std::string
+    TextBuffer corpusText; // the corpus text: every text plus a blank, blank runs reduced
+    TextBuffer
         cleanedText; // the cleaned corpus text: the corpus text with punctuation turned into blanks
 
     // The per-text author names matched without regard to case: every
     // distinct folded name has a number (in order of first appearance).
-    std::vector<std::uint32_t> textName;      // per text: its name's number
-    std::vector<std::uint32_t> nameTexts;     // text numbers grouped by name, corpus order
+    Column<std::uint32_t> textName;           // per text: its name's number
+    Column<std::uint32_t> nameTexts;          // text numbers grouped by name, corpus order
     std::vector<std::uint32_t> nameTextsFrom; // per name: its first place in nameTexts; one more
     std::vector<std::int32_t> authorName;     // per register row: its name's number, or -1
     // Per text: the register row of its author (the first row of its name),
@@ -175,6 +197,12 @@ CorpusStore build_corpus_store(const std::vector<CorpusRow>& corpus,
                                const std::function<void(const CorpusStore&)>& alongside = {});
 // From this many texts on, the cleaned corpus text is built on a second thread.
 inline constexpr std::size_t kTextsForASecondThread = 5000;
+
+// The store as sections of a compiled file ("store." and a name), and read
+// back from one: the large arrays viewed in place, the small ones (per author,
+// per name) copied. A CompiledError when the sections do not fit together.
+void write_corpus_store(CompiledWriter& out, const CorpusStore& store);
+CorpusStore read_corpus_store(const CompiledFile& file);
 
 // The row text of a stored text: trailing blanks removed, one blank appended.
 std::string stored_row(std::string_view text);

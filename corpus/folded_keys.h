@@ -23,6 +23,10 @@ public:
     long long find(std::string_view key) const;
     std::size_t size() const { return table_.size(); }
 
+    // As sections of a compiled file, and read back (viewed) from one.
+    void write(CompiledWriter& out, const std::string& name) const { table_.write(out, name); }
+    static FoldedKeys read(const CompiledFile& file, const std::string& name);
+
 private:
     KeyTable<std::uint64_t> table_;
     std::string scratch_;

@@ -1,5 +1,7 @@
 #include "corpus/load_report.h"
 
+#include <nlohmann/json.hpp>
+
 #include <sstream>
 
 namespace zapt {
@@ -68,6 +70,87 @@ const ReportedProblem* LoadReport::find(std::string_view rule) const {
 std::size_t LoadReport::count(std::string_view rule) const {
     const ReportedProblem* p = find(rule);
     return p ? p->count : 0;
+}
+
+std::string LoadReport::to_json() const {
+    using nlohmann::json;
+    json problems = json::array();
+    for (const ReportedProblem& p : problems_) {
+        problems.push_back({{"rule", p.rule},
+                            {"sentence", p.sentence},
+                            {"action", p.action},
+                            {"count", p.count},
+                            {"places", p.places}});
+    }
+    json differing = json::array();
+    for (const FieldDifference& d : differingAuthors)
+        differing.push_back({{"field", d.field}, {"authors", d.authors}});
+    json fields = json::array();
+    for (const MetadataField& f : metadataFields) {
+        fields.push_back({{"name", f.name},
+                          {"textField", f.textField},
+                          {"chosen", f.chosen},
+                          {"differing", f.differing},
+                          {"informative", f.informative}});
+    }
+    json j = {{"source", source},
+              {"textsRead", textsRead},
+              {"textsSkippedEmpty", textsSkippedEmpty},
+              {"rowsSkipped", rowsSkipped},
+              {"authors", authors},
+              {"differingAuthors", differing},
+              {"absentFields", absentFields},
+              {"columnsUsed", columnsUsed},
+              {"columnsDropped", columnsDropped},
+              {"metadataFields", fields},
+              {"encoding", encoding},
+              {"proposedEncoding", proposedEncoding},
+              {"problems", problems}};
+    if (fatal_) j["fatal"] = {{"sentence", fatal_->sentence}, {"file", fatal_->file},
+                              {"line", fatal_->line}};
+    return j.dump();
+}
+
+LoadReport LoadReport::from_json(std::string_view text) {
+    using nlohmann::json;
+    const json j = json::parse(text);
+    LoadReport r;
+    j.at("source").get_to(r.source);
+    j.at("textsRead").get_to(r.textsRead);
+    j.at("textsSkippedEmpty").get_to(r.textsSkippedEmpty);
+    j.at("rowsSkipped").get_to(r.rowsSkipped);
+    j.at("authors").get_to(r.authors);
+    for (const json& d : j.at("differingAuthors"))
+        r.differingAuthors.push_back({d.at("field").get<std::string>(), d.at("authors").get<std::size_t>()});
+    j.at("absentFields").get_to(r.absentFields);
+    j.at("columnsUsed").get_to(r.columnsUsed);
+    j.at("columnsDropped").get_to(r.columnsDropped);
+    for (const json& f : j.at("metadataFields")) {
+        MetadataField m;
+        f.at("name").get_to(m.name);
+        f.at("textField").get_to(m.textField);
+        f.at("chosen").get_to(m.chosen);
+        f.at("differing").get_to(m.differing);
+        f.at("informative").get_to(m.informative);
+        r.metadataFields.push_back(std::move(m));
+    }
+    j.at("encoding").get_to(r.encoding);
+    j.at("proposedEncoding").get_to(r.proposedEncoding);
+    for (const json& p : j.at("problems")) {
+        ReportedProblem q;
+        p.at("rule").get_to(q.rule);
+        p.at("sentence").get_to(q.sentence);
+        p.at("action").get_to(q.action);
+        p.at("count").get_to(q.count);
+        p.at("places").get_to(q.places);
+        r.problems_.push_back(std::move(q));
+    }
+    if (j.contains("fatal")) {
+        const json& f = j.at("fatal");
+        r.fatal_ = Fatal{f.at("sentence").get<std::string>(), f.at("file").get<std::string>(),
+                         f.at("line").get<int>()};
+    }
+    return r;
 }
 
 std::vector<std::string> load_notes(const LoadReport& report) {

@@ -96,6 +96,10 @@ public:
     std::string encoding;
     std::string proposedEncoding;
 
+    // The whole report as JSON, as a compiled corpus keeps it, and back.
+    std::string to_json() const;
+    static LoadReport from_json(std::string_view json);
+
 private:
     std::vector<ReportedProblem> problems_;
     struct Fatal {

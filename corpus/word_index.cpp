@@ -72,15 +72,16 @@ WordIndex::WordIndex(std::string_view buffer) : keys_(1024) {
 
     // Second pass: the start of every piece, grouped by id in text order. A
     // piece is as long as its key, so each start follows from the one before.
-    first_ = bucket_starts(counts);
-    reserve_large(positions_, first_.back());
-    positions_.resize(first_.back());
-    BucketPlaces next(first_);
+    std::vector<std::uint32_t> first = bucket_starts(counts);
+    std::vector<std::uint32_t> positions;
+    reserve_large(positions, first.back());
+    positions.resize(first.back());
+    BucketPlaces next(first);
     std::uint32_t start = 0;
     auto nextOdd = odd.begin();
     for (std::size_t k = 0; k < ids.size(); ++k) {
         const std::uint32_t id = ids[k];
-        positions_[next(id)] = start;
+        positions[next(id)] = start;
         if (nextOdd != odd.end() && nextOdd->first == k) {
             start += nextOdd->second + 1;
             ++nextOdd;
@@ -88,6 +89,27 @@ WordIndex::WordIndex(std::string_view buffer) : keys_(1024) {
             start += static_cast<std::uint32_t>(keys_.length(id)) + 1;
         }
     }
+    first_ = std::move(first);
+    positions_ = std::move(positions);
+}
+
+void WordIndex::write(CompiledWriter& out, const std::string& name) const {
+    keys_.write(out, name + ".keys");
+    out.add(name + ".first", first_);
+    out.add(name + ".positions", positions_);
+    out.add_value(name + ".total", static_cast<std::int64_t>(total_));
+}
+
+WordIndex WordIndex::read(const CompiledFile& file, const std::string& name) {
+    WordIndex w;
+    w.keys_ = KeyTable<std::uint32_t>::read(file, name + ".keys");
+    w.first_ = file.column<std::uint32_t>(name + ".first", w.keys_.size() + 1);
+    w.positions_ = file.column<std::uint32_t>(name + ".positions", w.first_.back());
+    const std::int64_t total = file.value<std::int64_t>(name + ".total");
+    if (total < 0 || static_cast<std::uint64_t>(total) != w.positions_.size())
+        throw CompiledError("the word index " + name + " does not fit together");
+    w.total_ = static_cast<int>(total);
+    return w;
 }
 
 std::pair<const std::uint32_t*, const std::uint32_t*>

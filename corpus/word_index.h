@@ -5,6 +5,7 @@
 // from, in the time of one hash look-up.
 #pragma once
 
+#include "corpus/column.h"
 #include "corpus/key_table.h"
 
 #include <cstdint>
@@ -37,10 +38,15 @@ public:
         return id < 0 ? 0 : static_cast<int>(first_[id + 1] - first_[id]);
     }
 
+    // As sections of a compiled file, and read back (viewed) from one: the
+    // buffer it was built from must then be the one `file` holds.
+    void write(CompiledWriter& out, const std::string& name) const;
+    static WordIndex read(const CompiledFile& file, const std::string& name);
+
 private:
-    KeyTable<std::uint32_t> keys_;     // the folded words; their numbers are the ids
-    std::vector<std::uint32_t> first_; // per id: first entry in positions_; one more at the end
-    std::vector<std::uint32_t> positions_;
+    KeyTable<std::uint32_t> keys_; // the folded words; their numbers are the ids
+    Column<std::uint32_t> first_;  // per id: first entry in positions_; one more at the end
+    Column<std::uint32_t> positions_;
     int total_ = 0;
 };
 

@@ -108,6 +108,7 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
     std::vector<std::uint32_t> slots(1024, kNoSpelling);
     std::vector<std::uint64_t> hashes; // per spelling
     std::vector<std::uint32_t> spellingCount;
+    std::vector<std::uint32_t> formOfSpelling, pieces, textFrom;
     std::string folded;
     auto add_spelling = [&](std::string_view piece, std::uint64_t hash) {
         const auto id = static_cast<std::uint32_t>(spellings_.size());
@@ -117,7 +118,7 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
         fold_text_into(piece, folded);
         auto [f, added] = byFolded_.emplace(folded, static_cast<std::uint32_t>(folded_.size()));
         if (added) folded_.push_back(folded);
-        formOfSpelling_.push_back(f->second);
+        formOfSpelling.push_back(f->second);
         if (spellings_.size() * 2 > slots.size()) {
             std::vector<std::uint32_t> grown(slots.size() * 2, kNoSpelling);
             const std::size_t mask = grown.size() - 1;
@@ -130,10 +131,10 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
         }
         return id;
     };
-    textFrom_.reserve(n + 1);
-    pieces_.reserve(store.texts.chars().size() / 5);
+    textFrom.reserve(n + 1);
+    pieces.reserve(store.texts.chars().size() / 5);
     for (std::size_t t = 0; t < n; ++t) {
-        textFrom_.push_back(static_cast<std::uint32_t>(pieces_.size()));
+        textFrom.push_back(static_cast<std::uint32_t>(pieces.size()));
         for_each_piece(store.texts[t], emoticons_, [&](std::string_view piece) {
             const std::uint64_t hash = piece_hash(piece);
             const std::size_t mask = slots.size() - 1;
@@ -152,17 +153,19 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
                 if (slots.size() - 1 == mask) slots[i] = id; // the table did not grow
             }
             ++spellingCount[id];
-            pieces_.push_back(id);
+            pieces.push_back(id);
         });
     }
-    textFrom_.push_back(static_cast<std::uint32_t>(pieces_.size()));
+    textFrom.push_back(static_cast<std::uint32_t>(pieces.size()));
+    pieces_ = std::move(pieces);
+    textFrom_ = std::move(textFrom);
 
     // The shown spelling: the most frequent, the first seen on a tie.
     const std::size_t forms = folded_.size();
     shown_.assign(forms, {});
     std::vector<std::uint32_t> best(forms, 0);
     for (std::size_t s = 0; s < spellings_.size(); ++s) {
-        const std::uint32_t f = formOfSpelling_[s];
+        const std::uint32_t f = formOfSpelling[s];
         if (spellingCount[s] > best[f]) {
             best[f] = spellingCount[s];
             shown_[f] = spellings_[s];
@@ -174,33 +177,39 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
         for (std::uint32_t f = 0; f < forms; ++f) order[f] = f;
         std::sort(order.begin(), order.end(),
                   [&](std::uint32_t a, std::uint32_t b) { return folded_[a] < folded_[b]; });
-        rank_.resize(forms);
-        for (std::uint32_t r = 0; r < forms; ++r) rank_[order[r]] = r;
+        std::vector<std::uint32_t> rank(forms);
+        for (std::uint32_t r = 0; r < forms; ++r) rank[order[r]] = r;
+        rank_ = std::move(rank);
     }
 
     // Each text's author: the first register row of its name (the store's).
-    textAuthor_ = store.textAuthor;
+    textAuthor_.assign(store.textAuthor.begin(), store.textAuthor.end());
     // The texts of each bucket (the texts of no author in the last).
-    group_into_buckets(
-        n, m + 1,
-        [&](std::size_t t) {
-            return textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t]);
-        },
-        [](std::size_t t) { return static_cast<std::uint32_t>(t); }, bucketTextsFrom_,
-        bucketTexts_);
+    {
+        std::vector<std::uint32_t> from, texts;
+        group_into_buckets(
+            n, m + 1,
+            [&](std::size_t t) {
+                return textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t]);
+            },
+            [](std::size_t t) { return static_cast<std::uint32_t>(t); }, from, texts);
+        bucketTextsFrom_ = std::move(from);
+        bucketTexts_ = std::move(texts);
+    }
 
     // Per bucket its forms with their counts and texts; the corpus totals.
-    totals_.assign(forms, {});
+    std::vector<FormTotal> totals(forms);
     std::vector<std::uint32_t> count(forms, 0), texts(forms, 0), lastText(forms, UINT32_MAX);
     std::vector<std::uint32_t> touched;
-    authorWords_.assign(m + 1, 0);
-    usesFrom_.assign(m + 2, 0);
-    uses_.reserve(forms);
+    std::vector<std::uint64_t> authorWords(m + 1, 0);
+    std::vector<std::size_t> usesFrom(m + 2, 0);
+    std::vector<FormUse> uses;
+    uses.reserve(forms);
     for (std::size_t b = 0; b <= m; ++b) {
         touched.clear();
         for (const std::uint32_t t : authorTexts(b)) {
             for (const std::uint32_t s : textPieces(t)) {
-                const std::uint32_t f = formOfSpelling_[s];
+                const std::uint32_t f = formOfSpelling[s];
                 if (count[f] == 0) touched.push_back(f);
                 ++count[f];
                 if (lastText[f] != t) {
@@ -208,23 +217,33 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
                     ++texts[f];
                 }
             }
-            authorWords_[b] += textFrom_[t + 1] - textFrom_[t];
+            authorWords[b] += textFrom_[t + 1] - textFrom_[t];
         }
         for (const std::uint32_t f : touched) {
-            uses_.push_back({f, count[f], texts[f]});
-            FormTotal& total = totals_[f];
+            uses.push_back({f, count[f], texts[f]});
+            FormTotal& total = totals[f];
             total.count += count[f];
             total.texts += texts[f];
             total.authors += b < m;
             count[f] = texts[f] = 0;
         }
-        usesFrom_[b + 1] = uses_.size();
+        usesFrom[b + 1] = uses.size();
     }
+    totals_ = std::move(totals);
+    authorWords_ = std::move(authorWords);
+    usesFrom_ = std::move(usesFrom);
+    uses_ = std::move(uses);
 
     // Where each form occurs.
-    group_into_buckets(
-        pieces_.size(), forms, [&](std::size_t p) { return formOfSpelling_[pieces_[p]]; },
-        [](std::size_t p) { return static_cast<std::uint32_t>(p); }, placesFrom_, places_);
+    {
+        std::vector<std::uint32_t> from, places;
+        group_into_buckets(
+            pieces_.size(), forms, [&](std::size_t p) { return formOfSpelling[pieces_[p]]; },
+            [](std::size_t p) { return static_cast<std::uint32_t>(p); }, from, places);
+        placesFrom_ = std::move(from);
+        places_ = std::move(places);
+    }
+    formOfSpelling_ = std::move(formOfSpelling);
     buildMs_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
@@ -232,6 +251,59 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
 long long FormIndex::find(std::string_view word) const {
     const auto it = byFolded_.find(fold_text(word));
     return it == byFolded_.end() ? -1 : static_cast<long long>(it->second);
+}
+
+void FormIndex::write(CompiledWriter& out) const {
+    out.add_strings("forms.folded", folded_);
+    out.add_strings("forms.shown", shown_);
+    out.add_strings("forms.spellings", spellings_);
+    out.add("forms.pieces", pieces_);
+    out.add("forms.formOfSpelling", formOfSpelling_);
+    out.add("forms.rank", rank_);
+    out.add("forms.textFrom", textFrom_);
+    out.add("forms.uses", uses_);
+    out.add("forms.usesFrom", usesFrom_);
+    out.add("forms.authorWords", authorWords_);
+    out.add("forms.bucketTexts", bucketTexts_);
+    out.add("forms.bucketTextsFrom", bucketTextsFrom_);
+    out.add("forms.totals", totals_);
+    out.add("forms.places", places_);
+    out.add("forms.placesFrom", placesFrom_);
+}
+
+FormIndex FormIndex::read(const CompiledFile& file, const CorpusStore& store,
+                          const AuthorRegister& authors) {
+    const auto t0 = std::chrono::steady_clock::now();
+    FormIndex x;
+    x.authors_ = &authors;
+    x.emoticons_ = EmoticonList::builtin();
+    const std::size_t n = store.texts.size(), m = authors.size();
+    x.folded_ = file.strings("forms.folded");
+    const std::size_t forms = x.folded_.size();
+    x.shown_ = file.strings("forms.shown");
+    x.spellings_ = file.strings("forms.spellings");
+    if (x.shown_.size() != forms) throw CompiledError("the form index does not fit together");
+    x.formOfSpelling_ = file.column<std::uint32_t>("forms.formOfSpelling", x.spellings_.size());
+    x.rank_ = file.column<std::uint32_t>("forms.rank", forms);
+    x.textFrom_ = file.column<std::uint32_t>("forms.textFrom", n + 1);
+    x.pieces_ = file.column<std::uint32_t>("forms.pieces", x.textFrom_.back());
+    x.textAuthor_.assign(store.textAuthor.begin(), store.textAuthor.end());
+    x.usesFrom_ = file.column<std::size_t>("forms.usesFrom", m + 2);
+    x.uses_ = file.column<FormUse>("forms.uses", x.usesFrom_.back());
+    x.authorWords_ = file.column<std::uint64_t>("forms.authorWords", m + 1);
+    x.bucketTextsFrom_ = file.column<std::uint32_t>("forms.bucketTextsFrom", m + 2);
+    x.bucketTexts_ = file.column<std::uint32_t>("forms.bucketTexts", n);
+    x.totals_ = file.column<FormTotal>("forms.totals", forms);
+    x.placesFrom_ = file.column<std::uint32_t>("forms.placesFrom", forms + 1);
+    x.places_ = file.column<std::uint32_t>("forms.places", x.pieces_.size());
+    if (store.textAuthor.size() != n || x.bucketTextsFrom_.back() != n ||
+        x.placesFrom_.back() != x.pieces_.size())
+        throw CompiledError("the form index does not fit together");
+    x.byFolded_.reserve(forms);
+    for (std::uint32_t f = 0; f < forms; ++f) x.byFolded_.emplace(x.folded_[f], f);
+    x.buildMs_ =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    return x;
 }
 
 std::size_t FormIndex::textOfPiece(std::size_t p) const {

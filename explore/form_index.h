@@ -16,6 +16,8 @@
 #pragma once
 
 #include "corpus/author_register.h"
+#include "corpus/column.h"
+#include "corpus/compiled_file.h"
 #include "corpus/corpus_store.h"
 #include "explore/emoticons.h"
 
@@ -135,25 +137,34 @@ public:
     // The emoticons read as pieces of their own.
     const EmoticonList& emoticons() const { return emoticons_; }
 
-    // How long the index took to build, in milliseconds.
+    // How long the index took to build (or to read from a compiled file), in
+    // milliseconds.
     double buildMilliseconds() const { return buildMs_; }
+
+    // As sections of a compiled file ("forms." and a name), and read back
+    // from one, for the store and register read from the same file; only an
+    // index of the built-in emoticons is written. A CompiledError when they
+    // do not fit together.
+    void write(CompiledWriter& out) const;
+    static FormIndex read(const CompiledFile& file, const CorpusStore& store,
+                          const AuthorRegister& authors);
 
 private:
     const AuthorRegister* authors_ = nullptr;
     EmoticonList emoticons_;
     std::vector<std::string> folded_, shown_;
-    std::vector<std::uint32_t> pieces_;  // every piece's spelling, corpus order
+    Column<std::uint32_t> pieces_;       // every piece's spelling, corpus order
     std::vector<std::string> spellings_; // by number, in order of first appearance
-    std::vector<std::uint32_t> formOfSpelling_;
-    std::vector<std::uint32_t> rank_;      // per form
-    std::vector<std::uint32_t> textFrom_;  // per text, its first piece; one more
+    Column<std::uint32_t> formOfSpelling_;
+    Column<std::uint32_t> rank_;           // per form
+    Column<std::uint32_t> textFrom_;       // per text, its first piece; one more
     std::vector<std::int32_t> textAuthor_; // per text
-    std::vector<FormUse> uses_;            // per bucket, its forms in order of first use
-    std::vector<std::size_t> usesFrom_;    // per bucket; one more
-    std::vector<std::uint64_t> authorWords_;
-    std::vector<std::uint32_t> bucketTexts_, bucketTextsFrom_;
-    std::vector<FormTotal> totals_;
-    std::vector<std::uint32_t> places_, placesFrom_;
+    Column<FormUse> uses_;                 // per bucket, its forms in order of first use
+    Column<std::size_t> usesFrom_;         // per bucket; one more
+    Column<std::uint64_t> authorWords_;
+    Column<std::uint32_t> bucketTexts_, bucketTextsFrom_;
+    Column<FormTotal> totals_;
+    Column<std::uint32_t> places_, placesFrom_;
     std::unordered_map<std::string, std::uint32_t, StringHash, std::equal_to<>> byFolded_;
     double buildMs_ = 0;
 };
