@@ -4,7 +4,7 @@
 #include "corpus/numbers.h"
 #include "corpus/text.h"
 #include "lookup/count_word.h"
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The collocates of a form over a span, inside one text or across texts, with
 // a minimum frequency, and their four measures, on numbers worked out by hand.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 #include "variation/tables.h"
 
 #include "corpus/text.h"

@@ -2,7 +2,7 @@
 // expected: a word seen beside the form less often than chance has negative
 // values, so that a table sorted by either, largest first, lists attraction
 // before repulsion.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 #include "variation/tables.h"
 
 #include <gtest/gtest.h>

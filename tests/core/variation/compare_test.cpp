@@ -1,7 +1,7 @@
 // The comparison of groups: counts, bases, shares, spread and privacy on a
 // hand-made corpus, and on the built-in corpus the proof that every count is
 // the one the family's group label shows after that group's query.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 #include "variation/compare.h"
 
 #include "corpus/text.h"

@@ -1,6 +1,6 @@
 // Groups made of any field: which authors each grouping puts together, in
 // what order, who is left out, and the counts the comparison reads from them.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 #include "variation/compare.h"
 #include "variation/group_metrics.h"
 #include "variation/tables.h"

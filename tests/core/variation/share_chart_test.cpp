@@ -2,7 +2,7 @@
 // its Wilson interval, and one dot per author of the group who uses the family,
 // withheld as the spread is below the privacy threshold. Worked by hand on a
 // small corpus.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 #include "variation/share_chart.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Collocation tables, the group figures by group and the result tables of
 // every panel, with a privacy scan of everything they write.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 #include "variation/tables.h"
 
 #include "corpus/text.h"
