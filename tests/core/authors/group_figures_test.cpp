@@ -20,7 +20,8 @@ TEST(GroupFigures, TheTenGroupsShareOutTheAuthorsWithTexts) {
     for (AgeBand band : corpus.bands().bands()) {
         for (Gender gender : {Gender::Female, Gender::Male}) {
             SCOPED_TRACE(corpus.bands().caption(band) + " " + std::string(gender_letter(gender)));
-            const GroupFigures f = group_figures(corpus.authorIndex(), corpus.bands(), band, gender);
+            const GroupFigures f =
+                group_figures(corpus.authorIndex(), corpus.bands(), band, gender);
             const GroupFigures again = group_figures(rebuilt, corpus.bands(), band, gender);
             EXPECT_EQ(f.group, again.group);
             EXPECT_EQ(f.authors, again.authors);
@@ -37,16 +38,16 @@ TEST(GroupFigures, TheAuthorsOfAGroupWhereCodesAndNamesAreAwkward) {
     // A code given twice (the selection finds the last row), an author
     // without texts, names matched without regard to case, an age between
     // two bands, a gender in small letters.
-    const std::shared_ptr<const Corpus> corpus = small_corpus(
-        {author("001", "Ann", "30", "F"), author("002", "Bo", "25.5", "f"),
-         author("001", "Cy", "33", "F"), author("004", "Dee", "35", "F"),
-         author("005", "Eve", "70", "M")},
-        {{"Ann", "hi there, u ok?"},
-         {"BO", "bk soon x"},
-         {"Cy", "c u l8r"},
-         {"cy", "wot, wen?"},
-         {"Eve", "Back at 5."},
-         {"Zed", "nobody's"}});
+    const std::shared_ptr<const Corpus> corpus =
+        small_corpus({author("001", "Ann", "30", "F"), author("002", "Bo", "25.5", "f"),
+                      author("001", "Cy", "33", "F"), author("004", "Dee", "35", "F"),
+                      author("005", "Eve", "70", "M")},
+                     {{"Ann", "hi there, u ok?"},
+                      {"BO", "bk soon x"},
+                      {"Cy", "c u l8r"},
+                      {"cy", "wot, wen?"},
+                      {"Eve", "Back at 5."},
+                      {"Zed", "nobody's"}});
     const GroupFigures f =
         group_figures(corpus->authorIndex(), corpus->bands(), AgeBand::From26To40, Gender::Female);
     // Each of the two register rows of 001 lists the code once for each of
