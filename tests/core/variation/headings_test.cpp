@@ -1,6 +1,6 @@
 // Every column the program's tables hold has a heading a reader understands:
 // a table made without one would show its machine name on screen.
-#include "variation/result_table.h"
+#include "results/result_table.h"
 #include "variation/share_chart.h"
 
 #include <gtest/gtest.h>

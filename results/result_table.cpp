@@ -1,6 +1,6 @@
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
-#include "variation/figure_definitions.h"
+#include "results/figure_definitions.h"
 
 #include "corpus/text.h"
 
