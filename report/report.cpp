@@ -6,13 +6,13 @@
 #include "corpus/text.h"
 #include "explore/collocates.h"
 #include "explore/tables.h"
+#include "results/result_table.h"
 #include "selection/age_band.h"
 #include "selection/subcorpus.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
 #include "variation/group_index.h"
 #include "variation/group_metrics.h"
-#include "results/result_table.h"
 #include "variation/tables.h"
 
 #include <charconv>
@@ -189,6 +189,9 @@ struct NoTable {
 
 Options parse(const std::vector<std::string>& args) {
     Options o;
+    // A corpus of the user's own is kept compiled in the cache folder
+    // (--compile: beside it; --no-cache: nowhere).
+    o.corpus.compiled = CompiledPlace::Cache;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         if (arg == "-h" || arg == "--help") {
@@ -694,7 +697,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::shared_ptr<const Corpus> loaded;
     try {
         // The author index is made only if the command asks for it.
-        loaded = load_corpus_source(o.corpus, {}, AuthorIndexWhen::WhenAsked);
+        std::vector<std::string> notes;
+        loaded = load_corpus_source(o.corpus, {}, AuthorIndexWhen::WhenAsked, &notes);
+        for (const std::string& n : notes) err << "zapt-report: " << n << "\n";
     } catch (const std::exception& e) {
         if (o.command == "check") out << "cannot be read: " << e.what() << "\n";
         err << "zapt-report: cannot read the corpus: " << e.what() << "\n";

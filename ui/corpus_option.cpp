@@ -14,6 +14,9 @@ namespace zapt::ui {
 
 CorpusArgument corpus_argument(int argc, char** argv) {
     CorpusArgument out;
+    // A corpus of the user's own is kept compiled in the cache folder
+    // (--compile: beside it; --no-cache: nowhere).
+    out.options.compiled = CompiledPlace::Cache;
     const std::vector<std::string> args(argv + 1, argv + argc);
     for (std::size_t i = 0; i < args.size(); ++i) {
         auto taken = take_corpus_option(args, i, out.options);
@@ -69,27 +72,46 @@ cannot be read or a wrong command line.
     return text.c_str();
 }
 
+namespace {
+
+// What the user should know about the compiled corpus, on standard error.
+void print_notes(const std::vector<std::string>& notes) {
+    for (const std::string& n : notes) std::fprintf(stderr, "zapt: %s\n", n.c_str());
+}
+
+} // namespace
+
 std::shared_ptr<const Corpus> load_corpus(const CorpusOptions& options, bool dialog) {
-    if (options.path.empty() || !dialog) return load_corpus_source(options);
+    std::vector<std::string> notes;
+    if (options.path.empty() || !dialog) {
+        auto corpus = load_corpus_source(options, {}, AuthorIndexWhen::WhileReading, &notes);
+        print_notes(notes);
+        return corpus;
+    }
     std::unique_ptr<QProgressDialog> progress;
     QElapsedTimer clock;
     clock.start();
-    return load_corpus_source(options, [&](double fraction) {
-        // Only a load that takes a while shows the window.
-        if (!progress && clock.elapsed() > 300) {
-            progress =
-                std::make_unique<QProgressDialog>("Loading the corpus...", "Cancel", 0, 1000);
-            progress->setWindowTitle("ZAPT");
-            progress->setMinimumDuration(0);
-            progress->show();
-        }
-        if (progress) {
-            progress->setValue(static_cast<int>(fraction * 1000));
-            QApplication::processEvents();
-            if (progress->wasCanceled()) return false;
-        }
-        return true;
-    });
+    auto corpus = load_corpus_source(
+        options,
+        [&](double fraction) {
+            // Only a load that takes a while shows the window.
+            if (!progress && clock.elapsed() > 300) {
+                progress =
+                    std::make_unique<QProgressDialog>("Loading the corpus...", "Cancel", 0, 1000);
+                progress->setWindowTitle("ZAPT");
+                progress->setMinimumDuration(0);
+                progress->show();
+            }
+            if (progress) {
+                progress->setValue(static_cast<int>(fraction * 1000));
+                QApplication::processEvents();
+                if (progress->wasCanceled()) return false;
+            }
+            return true;
+        },
+        AuthorIndexWhen::WhileReading, &notes);
+    print_notes(notes);
+    return corpus;
 }
 
 int load_corpus_or_report(const CorpusOptions& options, bool dialog,
