@@ -55,8 +55,8 @@ public:
         take_view(o);
     }
     KeyTable(KeyTable&& o) noexcept
-        : keys_(std::move(o.keys_)), starts_(std::move(o.starts_)),
-          lengths_(std::move(o.lengths_)), slots_(std::move(o.slots_)), keep_(std::move(o.keep_)) {
+        : keys_(std::move(o.keys_)), starts_(std::move(o.starts_)), lengths_(std::move(o.lengths_)),
+          slots_(std::move(o.slots_)), keep_(std::move(o.keep_)) {
         take_view(o);
         o = KeyTable();
     }
@@ -154,8 +154,8 @@ public:
         const std::span<const Offset> starts = file.array<Offset>(name + ".starts");
         const std::span<const std::uint32_t> lengths =
             file.array<std::uint32_t>(name + ".lengths", starts.size());
-        const std::span<const Slot> slots = file.array<Slot>(name + ".slots");
-        if ((slots.size() & (slots.size() - 1)) != 0 || 2 * starts.size() > slots.size() ||
+        const std::span<const Slot> table = file.array<Slot>(name + ".slots");
+        if ((table.size() & (table.size() - 1)) != 0 || 2 * starts.size() > table.size() ||
             (!starts.empty() && starts.back() + lengths.back() > keys.size()))
             throw CompiledError("the table " + name + " does not fit together");
         t.keyData_ = keys.data();
@@ -163,8 +163,8 @@ public:
         t.startData_ = starts.data();
         t.lengthData_ = lengths.data();
         t.count_ = starts.size();
-        t.slotData_ = slots.data();
-        t.slotCount_ = slots.size();
+        t.slotData_ = table.data();
+        t.slotCount_ = table.size();
         t.keep_ = file.keep();
         return t;
     }
