@@ -326,7 +326,11 @@ Subcorpus subcorpus_of(const std::vector<std::string>& conditions, const AuthorF
 // the form index of the emoticons asked for.
 struct Exploring {
     AuthorFields fields;
-    FormIndex index;
+    // The corpus's own form index (mapped from a compiled corpus) for the
+    // built-in emoticons; one made for the command for other emoticons.
+    const FormIndex* forms = nullptr;
+    std::optional<FormIndex> own;
+    const FormIndex& index() const { return *forms; }
 };
 
 // The emoticons of --emoticons: the built-in list, none, or a file's.
@@ -399,7 +403,7 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
     // authors with a text among them).
     const Subcorpus a = subcorpus_of(o.where, x.fields, "--where");
     const std::vector<std::size_t> rows = a.members(x.fields);
-    const Scope scopeA = subcorpus_scope(x.index, a, x.fields);
+    const Scope scopeA = subcorpus_scope(x.index(), a, x.fields);
     selection = a.whole() ? "whole corpus" : "subcorpus " + a.describe();
     if (o.command == "wordlist") {
         Scope scope = scopeA;
@@ -413,7 +417,7 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
                 const auto row = static_cast<std::size_t>(corpus.store().codeRows[i]);
                 if (a.holds(x.fields, row)) ofCode.push_back(row);
             }
-            scope = texts_scope(x.index, rows_scope(x.index, ofCode, "author " + *o.code),
+            scope = texts_scope(x.index(), rows_scope(x.index(), ofCode, "author " + *o.code),
                                 scopeA.texts);
             selection = "author " + *o.code + (a.whole() ? "" : " within " + a.describe());
         }
@@ -430,7 +434,7 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
         if (o.nonStandard) {
             dictionary = load_standard_words(o.dictionary.value_or(kStandardWordList), glossary);
         }
-        const WordList list = word_list(x.index, scope, glossary, &dictionary, options);
+        const WordList list = word_list(x.index(), scope, glossary, &dictionary, options);
         if (!list.error.empty()) throw UsageError{list.error};
         return word_list_table(list, scope.name, options);
     }
@@ -448,25 +452,25 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
         Keywords k;
         std::string nameB;
         if (o.reference) {
-            const std::unique_ptr<Reference> r = load_reference(o, x.index.emoticons(), err);
+            const std::unique_ptr<Reference> r = load_reference(o, x.index().emoticons(), err);
             const Scope sb = whole_scope(r->index);
-            k = keywords(x.index, sa, r->index, sb, options, r->loaded.name);
+            k = keywords(x.index(), sa, r->index, sb, options, r->loaded.name);
             nameB = sb.name;
             selection = "a: " + sa.name + "; b: the reference corpus, " + r->loaded.name;
         } else {
             Scope sb;
             if (o.against.empty()) {
-                sb = rest_scope(x.index, sa);
+                sb = rest_scope(x.index(), sa);
             } else {
-                sb = subcorpus_scope(x.index, subcorpus_of(o.against, x.fields, "--against"),
+                sb = subcorpus_scope(x.index(), subcorpus_of(o.against, x.fields, "--against"),
                                      x.fields);
             }
-            k = keywords(x.index, sa, sb, options);
+            k = keywords(x.index(), sa, sb, options);
             nameB = sb.name;
             selection = "a: " + sa.name + "; b: " + sb.name;
         }
         if (!k.error.empty()) throw NoTable{k.error};
-        return keywords_table(x.index, k, sa.name, nameB);
+        return keywords_table(x.index(), k, sa.name, nameB);
     }
     if (o.command == "concordance") {
         if (o.form && o.pattern) throw UsageError{"give either --form or --pattern, not both"};
@@ -492,11 +496,12 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
         if (o.tally && !o.fields) throw UsageError{"--tally needs --fields"};
         const Pattern p = o.form ? literal_pattern(*o.form) : compile_pattern(*o.pattern);
         if (!p.ok()) throw UsageError{p.error};
-        Concordance c = concordance(x.index, p, n, scopeA.in, scopeA.texts);
+        Concordance c = concordance(x.index(), p, n, scopeA.in, scopeA.texts);
         const std::string query = o.form ? *o.form : *o.pattern;
         if (o.tally) return concordance_tally_table(c, fields, query);
-        sort_lines(x.index, c.lines, sort);
-        return concordance_table(x.index, c, query, n, sort, static_cast<std::size_t>(-1), fields);
+        sort_lines(x.index(), c.lines, sort);
+        return concordance_table(x.index(), c, query, n, sort, static_cast<std::size_t>(-1),
+                                 fields);
     }
     if (o.command == "collocates") {
         // Within a subcorpus: over the exploring tools' pieces.
@@ -507,13 +512,14 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
         settings.span = number_option(o.span, "--span", 1, 1, CollocationSettings::kMaxSpan);
         settings.minFrequency = number_option(o.minFreq, "--min-freq", 1, 1, 1000000000);
         settings.withinText = true;
-        return scope_collocates_table(x.index, scope_collocates(x.index, scopeA, form, settings),
-                                      scopeA.name, chosen_texts(x.index, scopeA));
+        return scope_collocates_table(x.index(),
+                                      scope_collocates(x.index(), scopeA, form, settings),
+                                      scopeA.name, chosen_texts(x.index(), scopeA));
     }
     // authors
     const FormList forms = forms_of(o, corpus);
     return authors_table(
-        x.index, x.fields, rows, forms.forms,
+        x.index(), x.fields, rows, forms.forms,
         "Authors and forms: " + (forms.caption.empty() ? forms.name : forms.caption), scopeA.texts);
 }
 
@@ -725,7 +731,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::string selection = "all groups";
     try {
         if (exploring) {
-            x.index = FormIndex(corpus.store(), corpus.authors(), emoticons_of(o));
+            if (o.emoticons) {
+                x.own.emplace(corpus.store(), corpus.authors(), emoticons_of(o));
+                x.forms = &*x.own;
+            } else {
+                x.forms = &corpus.forms();
+            }
             table = explore_table(o, corpus, x, selection, err);
         } else if (grouped) {
             table = grouped_table(o, corpus, x.fields, selection);
