@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/main_window_state.h"
+#include "ui/dispatcher.h"
 #include "ui/list_box.h"
 #include "ui/window_id.h"
 #include "variation/result_table.h"
@@ -19,7 +20,7 @@
 namespace zapt::ui {
 
 // One user event: an operation on the state the main window owns.
-using Operation = std::function<void(MainWindowState&)>;
+using Operation = Dispatcher<MainWindowState>::Operation;
 
 // What the main window gives each panel.
 struct PanelContext {
