@@ -12,7 +12,7 @@
 #include "app/main_window_state.h"
 #include "ui/dispatcher.h"
 #include "variation/group_index.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QWidget>
 #include <functional>

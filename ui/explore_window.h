@@ -11,8 +11,8 @@
 #pragma once
 
 #include "app/explore_form.h"
+#include "results/result_table.h"
 #include "ui/dispatcher.h"
-#include "variation/result_table.h"
 
 #include <QWidget>
 #include <functional>

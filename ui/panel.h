@@ -8,7 +8,7 @@
 #include "ui/dispatcher.h"
 #include "ui/list_box.h"
 #include "ui/window_id.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QLabel>
 #include <QObject>
