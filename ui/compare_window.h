@@ -10,9 +10,9 @@
 
 #include "app/compare_form.h"
 #include "app/main_window_state.h"
+#include "results/result_table.h"
 #include "ui/dispatcher.h"
 #include "variation/group_index.h"
-#include "results/result_table.h"
 
 #include <QWidget>
 #include <functional>

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "app/main_window_state.h"
+#include "results/result_table.h"
 #include "ui/dispatcher.h"
 #include "ui/list_box.h"
 #include "ui/window_id.h"
-#include "results/result_table.h"
 
 #include <QLabel>
 #include <QObject>
