@@ -37,6 +37,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildAuthorForms();
+    void buildCorpusForms();
+    void buildSearch();
+    void buildPunctuation();
+
     QLineEdit* txtSearch_ = nullptr;
 };
 
