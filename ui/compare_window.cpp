@@ -1,6 +1,7 @@
 #include "ui/compare_window.h"
 
 #include "app/compare_form.h"
+#include "results/figure_definitions.h"
 #include "ui/result_table_view.h"
 #include "ui/share_chart_view.h"
 #include "ui/table_actions.h"
@@ -8,7 +9,6 @@
 #include "ui/widgets.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
-#include "results/figure_definitions.h"
 #include "variation/group_metrics.h"
 #include "variation/tables.h"
 

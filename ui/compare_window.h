@@ -10,8 +10,8 @@
 
 #include "app/compare_form.h"
 #include "app/main_window_state.h"
-#include "variation/group_index.h"
 #include "results/result_table.h"
+#include "variation/group_index.h"
 
 #include <QWidget>
 #include <functional>

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "app/main_window_state.h"
+#include "results/result_table.h"
 #include "ui/list_box.h"
 #include "ui/window_id.h"
-#include "results/result_table.h"
 
 #include <QLabel>
 #include <QObject>
