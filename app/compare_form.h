@@ -9,7 +9,7 @@
 #include "variation/compare.h"
 #include "variation/group_index.h"
 #include "variation/group_metrics.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 #include "variation/share_chart.h"
 
 #include <map>

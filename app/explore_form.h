@@ -21,7 +21,7 @@
 #include "explore/tables.h"
 #include "explore/word_list.h"
 #include "selection/subcorpus.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <cstdint>
 #include <functional>

@@ -810,6 +810,19 @@ void TableReader::build_register(DataSet& d) {
     report_.authors = d.authors.size();
 }
 
+// "UTF-16LE" or "UTF-16BE" when the start of `bytes` holds NUL bytes as text
+// in UTF-16 without a byte-order mark does (every other byte, for the ASCII
+// letters of a header); "" otherwise.
+std::string utf16_without_mark(std::string_view bytes) {
+    const std::size_t n = std::min<std::size_t>(bytes.size(), 4096) & ~std::size_t(1);
+    std::size_t even = 0, odd = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (bytes[i] == '\0') ++(i % 2 == 0 ? even : odd);
+    }
+    if (n < 4 || even + odd < n / 4) return "";
+    return odd > even ? "UTF-16LE" : "UTF-16BE";
+}
+
 // The file's text as UTF-8: a file with the byte-order mark of UTF-16, or one
 // in the encoding the user named, converted; any other file as it is.
 bool TableReader::decode() {
@@ -840,6 +853,15 @@ bool TableReader::decode() {
         }
     }
     if (from.empty()) {
+        // Text saved as UTF-16 without its byte-order mark reads as a file of
+        // NUL bytes between the letters, which is valid UTF-8 but no table.
+        if (const std::string utf16 = utf16_without_mark(content_); !utf16.empty()) {
+            report_.proposedEncoding = utf16;
+            return fail("the file holds NUL bytes between its characters: it looks like " + utf16 +
+                            " without a byte-order mark; read it with --encoding " + utf16 +
+                            ", or save it as UTF-8",
+                        1);
+        }
         report_.encoding = "UTF-8";
         return true;
     }

@@ -8,7 +8,7 @@
 
 #include "explore/word_list.h"
 #include "variation/collocation_table.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <string>
 #include <string_view>

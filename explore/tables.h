@@ -6,7 +6,7 @@
 #include "explore/concordance.h"
 #include "explore/word_list.h"
 #include "selection/subcorpus.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <optional>
 #include <string>

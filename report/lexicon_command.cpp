@@ -10,7 +10,7 @@
 #include "lexicon/lexicon.h"
 #include "lexicon/lexicon_file.h"
 #include "lexicon/proposal.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <charconv>
 #include <optional>

@@ -12,7 +12,7 @@
 #include "variation/compare.h"
 #include "variation/group_index.h"
 #include "variation/group_metrics.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 #include "variation/tables.h"
 
 #include <charconv>
@@ -537,6 +537,9 @@ std::string misplaced_option(const Options& o) {
     };
     const bool subcorpusCollocates = o.command == "collocates" && !o.where.empty();
     const Use uses[] = {
+        {"--family", o.family.has_value(), {"variants", "spread", "significance", "authors"}},
+        {"--forms", o.forms.has_value(), {"variants", "spread", "significance", "authors"}},
+        {"--form", o.form.has_value(), {"collocations", "collocates", "concordance"}},
         {"--min-count", o.minCount.has_value(), {"wordlist", "keywords"}},
         {"--stoplist", o.stoplist.has_value(), {"wordlist", "keywords"}},
         {"--no-numbers", o.noNumbers, {"wordlist", "keywords"}},

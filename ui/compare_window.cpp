@@ -8,7 +8,7 @@
 #include "ui/widgets.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
-#include "variation/figure_definitions.h"
+#include "results/figure_definitions.h"
 #include "variation/group_metrics.h"
 #include "variation/tables.h"
 

@@ -11,7 +11,7 @@
 #include "app/compare_form.h"
 #include "app/main_window_state.h"
 #include "variation/group_index.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QWidget>
 #include <functional>

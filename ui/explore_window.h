@@ -11,7 +11,7 @@
 #pragma once
 
 #include "app/explore_form.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QWidget>
 #include <functional>

@@ -7,7 +7,7 @@
 #include "app/main_window_state.h"
 #include "ui/list_box.h"
 #include "ui/window_id.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QLabel>
 #include <QObject>

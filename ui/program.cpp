@@ -4,7 +4,7 @@
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -5,7 +5,7 @@
 // name that copies and exports write, and what the column holds.
 #pragma once
 
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QAbstractTableModel>
 #include <QTableView>

@@ -5,7 +5,7 @@
 // produced it. Tables name authors by code only.
 #pragma once
 
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <QString>
 #include <QWidget>

@@ -12,7 +12,7 @@
 #pragma once
 
 #include "variation/compare.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <optional>
 #include <string>

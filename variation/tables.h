@@ -6,7 +6,7 @@
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
 #include "variation/group_metrics.h"
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
 #include <string>
 

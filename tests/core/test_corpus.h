@@ -1,11 +1,12 @@
-// Small hand-made corpora for the behaviour tests, and an Effects that records.
+// Small corpora made for the tests, as the programs make a corpus (corpus_of):
+// register rows, texts, a small glossary and the built-in variant families.
+// Each core folder's tests read the corpus through their own folder's API; only
+// the tests of the main window's state (tests/core/app) build that state over it.
 #pragma once
 
 #include "app/corpus_source.h"
-#include "app/main_window_state.h"
+#include "corpus/corpus.h"
 #include "corpus/data_files.h"
-#include "tests/core/explore/explore_test_corpus.h"
-#include "tests/core/main_window_state_access.h"
 
 #include <memory>
 #include <string>
@@ -13,42 +14,10 @@
 
 namespace zapt::testing {
 
-struct RecordingEffects : Effects {
-    std::vector<std::string> log;
-    void showProgress() override { log.push_back("showProgress"); }
-    void closeProgress() override { log.push_back("closeProgress"); }
-    void setMainWidth(int twips) override { log.push_back("width " + std::to_string(twips)); }
-    void showMessage(const std::string& text) override { log.push_back("message " + text); }
-    void setFocus(FocusTarget) override {}
-    void showCorpusDataForm() override { log.push_back("showForm4"); }
-    void showCollocationsForm() override { log.push_back("showForm11"); }
-    int count(const std::string& entry) const {
-        int n = 0;
-        for (const auto& e : log) n += e == entry;
-        return n;
-    }
-};
-
 // A small glossary with the case pairs and a form without interpretation.
 inline GlossaryData small_glossary() {
     return {{"cu", "nite", "Nite", "thort", "Thort", "wiv", "Yer", "yer", "u", "texn"},
             {"see you", "night", "night", "thought", "thought", "with", "you", "yeah", "you"}};
-}
-
-// The corpus of an exploring test's register and texts, made as the programs
-// make one, with a glossary and a table's author fields (`columns`, and per
-// register row one value per column).
-inline std::shared_ptr<const Corpus>
-corpus_like(const ExploreCorpus& x, GlossaryData glossary, std::vector<std::string> columns = {},
-            std::vector<std::vector<std::string>> values = {}) {
-    DataSet d;
-    d.authors = x.rows;
-    for (std::size_t t = 0; t < x.store.texts.size(); ++t)
-        d.corpus.push_back({std::string(x.store.textNames[t]), std::string(x.store.texts[t])});
-    d.glossary = std::move(glossary);
-    d.metadataColumns = std::move(columns);
-    d.authorMetadata = std::move(values);
-    return corpus_of(std::move(d));
 }
 
 // Register rows: code, name, age, gender, education.
@@ -58,48 +27,35 @@ inline RegisterRow author(std::string code, std::string name, std::string age, s
             std::move(gender), std::move(education), "E"};
 }
 
-// A main window state over the given register and corpus, with the built-in variant
-// families and the small glossary.
-struct World {
-    RecordingEffects effects;
-    std::unique_ptr<MainWindowState> app;
+// The data the program carries, read once.
+inline const DataSet& builtin_data() {
+    static const DataSet data = load_builtin_data();
+    return data;
+}
 
-    World(std::vector<RegisterRow> authors, std::vector<CorpusRow> corpus,
-          GlossaryData glossary = small_glossary()) {
-        DataSet d;
-        d.authors = std::move(authors);
-        d.corpus = std::move(corpus);
-        d.glossary = std::move(glossary);
-        d.variants = load_builtin_data().variants;
-        app = std::make_unique<MainWindowState>(corpus_of(std::move(d)), effects);
-    }
-    MainWindowState& operator*() { return *app; }
-    MainWindowState* operator->() { return app.get(); }
+// The built-in corpus, made once.
+inline const Corpus& builtin_corpus() {
+    static const std::shared_ptr<const Corpus> corpus = corpus_of(builtin_data());
+    return *corpus;
+}
 
-    // Chooses a band and gender and fetches the group.
-    void fetch(AgeBand band, Gender gender) {
-        app->ageOption_Click(band);
-        app->genderOption_Click(gender);
-        app->cmdAgeAndGender_Click();
-    }
-    const FamilyState& family(const std::string& stem) {
-        for (auto& f : app->form1().families) {
-            if (f.stem == stem) return f;
-        }
-        throw std::runtime_error("no family " + stem);
-    }
-    std::size_t family_index(const std::string& stem) {
-        for (std::size_t i = 0; i < app->form1().families.size(); ++i) {
-            if (app->form1().families[i].stem == stem) return i;
-        }
-        throw std::runtime_error("no family " + stem);
-    }
-    int row_of(const ListBox& list, const std::string& item) {
-        for (int i = 0; i < list.count(); ++i) {
-            if (list.items[static_cast<std::size_t>(i)] == item) return i;
-        }
-        return -1;
-    }
-};
+// The data set of a small corpus: the given register and texts, the glossary
+// and the built-in variant families.
+inline DataSet small_data(std::vector<RegisterRow> authors, std::vector<CorpusRow> texts,
+                          GlossaryData glossary = small_glossary()) {
+    DataSet d;
+    d.authors = std::move(authors);
+    d.corpus = std::move(texts);
+    d.glossary = std::move(glossary);
+    d.variants = builtin_data().variants;
+    return d;
+}
+
+// The corpus of that data set, with the built-in age bands.
+inline std::shared_ptr<const Corpus> small_corpus(std::vector<RegisterRow> authors,
+                                                  std::vector<CorpusRow> texts,
+                                                  GlossaryData glossary = small_glossary()) {
+    return corpus_of(small_data(std::move(authors), std::move(texts), std::move(glossary)));
+}
 
 } // namespace zapt::testing

@@ -699,7 +699,10 @@ def check_command_line(report, register):
     for args in (["variants", "--family", "nope"], ["variants"], ["bogus"], [],
                  ["variants", "--family", "Back", "--format", "xml"],
                  ["variants", "--family", "Back", "--bogus"], ["variants", "--family"],
-                 ["variants", "--family", "Back", "--forms", "bk"], ["collocates"]):
+                 ["variants", "--family", "Back", "--forms", "bk"], ["collocates"],
+                 # an option the command does not take is no silent no-op
+                 ["wordlist", "--family", "Back"], ["metrics", "--family", "Back"],
+                 ["variants", "--family", "Back", "--form", "bk"]):
         rc, out, err = run(report, *args)
         check(rc == 2 and err.startswith("zapt-report: ") and not out,
               "%s: exit %d, stderr %r" % (args, rc, err))

@@ -1,7 +1,7 @@
 // The comparison window's state: each event's operation and what it leaves
 // for the window to show.
 #include "app/compare_form.h"
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The Explore window's state: its events, its status lines, and input that
 // must never break it.
 #include "app/explore_form.h"
+#include "tests/core/app/main_window_world.h"
 #include "tests/core/explore/explore_test_corpus.h"
-#include "tests/core/test_corpus.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // list reported, the list of an earlier session read again, what cannot be
 // read now left out with why; a text field named for what it is.
 #include "app/explore_form.h"
+#include "tests/core/app/main_window_world.h"
 #include "tests/core/explore/explore_test_corpus.h"
-#include "tests/core/test_corpus.h"
 
 #include <gtest/gtest.h>
 

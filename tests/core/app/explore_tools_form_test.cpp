@@ -5,8 +5,8 @@
 // from the tally to the comparison. Each is checked against the core's own
 // functions over the same corpus.
 #include "app/explore_form.h"
+#include "tests/core/app/main_window_world.h"
 #include "tests/core/explore/explore_test_corpus.h"
-#include "tests/core/test_corpus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The author's buffers, metrics and non-standard forms on small hand-made corpora.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 
 #include <gtest/gtest.h>
 

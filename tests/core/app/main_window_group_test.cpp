@@ -1,5 +1,5 @@
 // The group query and the group averages on small hand-made registers.
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Variant families, word search, punctuation, collocations and the corpus overview.
 #include "analysis/punctuation.h"
-#include "test_corpus.h"
+#include "tests/core/app/main_window_world.h"
 
 #include <gtest/gtest.h>
 

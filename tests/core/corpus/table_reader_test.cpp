@@ -791,6 +791,12 @@ TEST(TableReader, OtherEncodings) {
          "windows-1252",
          {"caf\xC3\xA9"},
          "UTF-8"},
+        // Without its byte-order mark UTF-16 is refused, naming itself (it
+        // once read as a table of NUL bytes), and read when it is named.
+        {"UTF-16 LE without a mark", utf16(table, true).substr(2), "", {}, "--encoding UTF-16LE"},
+        {"UTF-16 BE without a mark", utf16(table, false).substr(2), "", {}, "--encoding UTF-16BE"},
+        {"UTF-16 LE without a mark, named", utf16(table, true).substr(2), "UTF-16LE", read_as,
+         "UTF-16LE"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,7 @@
 // Collocates within a subcorpus, over the form index.
 #include "explore/collocates.h"
 #include "tests/core/explore/explore_test_corpus.h"
+#include "tests/core/test_corpus.h"
 
 #include "corpus/data_files.h"
 
@@ -19,10 +20,9 @@ TEST(ExploreCollocates, TheWholeCorpusCountsAsTheCleanedText) {
     // Over the whole corpus without emoticons, the pieces are the cleaned
     // text's: the same collocates, frequencies and measures as the
     // comparison window counts inside texts.
-    const DataSet data = load_builtin_data();
-    const CorpusStore store = build_corpus_store(data.corpus, data.authors);
-    const AuthorRegister authors = build_author_register(data.authors);
-    const FormIndex index(store, authors, EmoticonList());
+    const Corpus& corpus = testing::builtin_corpus();
+    const CorpusStore& store = corpus.store();
+    const FormIndex index(store, corpus.authors(), EmoticonList());
     for (const char* form : {"u", "x", "the", "2moz", "U"}) {
         for (int span = 1; span <= 5; span += 2) {
             for (int min : {1, 3}) {

@@ -1,8 +1,11 @@
-// A tiny corpus for the exploring tools: register rows and texts, with the
-// store, the register and the form index built over them.
+// A tiny corpus for the exploring tools: register rows and texts, made into a
+// corpus as the programs make one, with its store, its register and its form
+// index at hand.
 #pragma once
 
+#include "app/corpus_source.h"
 #include "corpus/author_register.h"
+#include "corpus/corpus.h"
 #include "corpus/corpus_store.h"
 #include "explore/form_index.h"
 
@@ -14,19 +17,25 @@ namespace zapt::testing {
 
 struct ExploreCorpus {
     std::vector<RegisterRow> rows;
-    CorpusStore store;
-    AuthorRegister authors;
-    std::unique_ptr<FormIndex> index;
+    std::shared_ptr<const Corpus> corpus;
+    const CorpusStore& store;
+    const AuthorRegister& authors;
 
     // Texts as (author name, text); register rows as (code, name, age, gender).
     ExploreCorpus(std::vector<RegisterRow> register_rows, const std::vector<CorpusRow>& texts)
-        : rows(std::move(register_rows)) {
-        store = build_corpus_store(texts, rows);
-        authors = build_author_register(rows);
-        index = std::make_unique<FormIndex>(store, authors);
+        : rows(std::move(register_rows)), corpus(make(rows, texts)), store(corpus->store()),
+          authors(corpus->authors()) {}
+    const FormIndex& operator*() const { return corpus->forms(); }
+    const FormIndex* operator->() const { return &corpus->forms(); }
+
+private:
+    static std::shared_ptr<const Corpus> make(const std::vector<RegisterRow>& rows,
+                                              const std::vector<CorpusRow>& texts) {
+        DataSet d;
+        d.authors = rows;
+        d.corpus = texts;
+        return corpus_of(std::move(d));
     }
-    const FormIndex& operator*() const { return *index; }
-    const FormIndex* operator->() const { return index.get(); }
 };
 
 inline RegisterRow writer(std::string code, std::string name, std::string age = "20",

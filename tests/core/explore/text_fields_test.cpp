@@ -2,8 +2,9 @@
 // exploring tool counts the chosen texts only, each author's part being the
 // words of their texts in the subcorpus. The figures are worked out here
 // again, text by text, from the table's texts.
+#include "app/corpus_source.h"
 #include "corpus/author_register.h"
-#include "corpus/corpus_store.h"
+#include "corpus/corpus.h"
 #include "corpus/table_reader.h"
 #include "corpus/text.h"
 #include "explore/collocates.h"
@@ -36,22 +37,19 @@ const char* const kTable = "author,gender,region,id,date,text\n"
 
 struct TableCorpus {
     DataSet d;
-    CorpusStore store;
-    AuthorRegister authors;
-    std::unique_ptr<FormIndex> index;
+    std::shared_ptr<const Corpus> corpus;
+    const AuthorRegister& authors;
+    const FormIndex* index;
     AuthorFields fields;
     // Worked out here: each text's forms and its author's register row.
     std::vector<std::vector<std::string>> forms;
     std::vector<int> author;
 
-    TableCorpus() {
-        LoadReport report;
-        d = read_table_text("t.csv", kTable, TableOptions{}, report);
-        store = build_corpus_store(d.corpus, d.authors);
-        authors = build_author_register(d.authors);
-        index = std::make_unique<FormIndex>(store, authors);
-        fields = {&authors, &d.metadataColumns, &d.authorMetadata,    &d.textColumns,
-                  nullptr,  &d.textMetadata,    &index->textAuthors()};
+    TableCorpus()
+        : d(read()), corpus(corpus_of(d)), authors(corpus->authors()), index(&corpus->forms()) {
+        const CorpusMetadata& m = corpus->metadata();
+        fields = {&authors, &m.authorColumns, &m.authorValues,      &m.textColumns,
+                  nullptr,  &m.textValues,    &index->textAuthors()};
         for (const CorpusRow& row : d.corpus) {
             std::vector<std::string>& f = forms.emplace_back();
             for (std::string_view p : text_pieces(row.text, EmoticonList::builtin()))
@@ -61,6 +59,10 @@ struct TableCorpus {
                 if (iequals(d.authors[r].name, row.author)) k = static_cast<int>(r);
             author.push_back(k);
         }
+    }
+    static DataSet read() {
+        LoadReport report;
+        return read_table_text("t.csv", kTable, TableOptions{}, report);
     }
     Scope scope(const std::string& conditions) const {
         std::string error;

@@ -1,9 +1,9 @@
 // The collocates of a form over a span, inside one text or across texts, with
 // a minimum frequency, and their four measures, on numbers worked out by hand.
+#include "analysis/glossary.h"
+#include "corpus/text.h"
 #include "test_corpus.h"
 #include "variation/tables.h"
-
-#include "corpus/text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,9 @@ const Collocate* find_collocate(const CollocationTable& t, const std::string& wo
 
 TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
     // Cleaned corpus text: "a u b b u c u a x y u z w " (N = 13, u 4 times).
-    World w({author("001", "Ann", "30", "F")},
-            {{"Ann", "a u b"}, {"Ann", "b u c."}, {"Ann", "u a"}, {"Ann", "x y u z w"}});
+    const std::shared_ptr<const Corpus> corpus =
+        small_corpus({author("001", "Ann", "30", "F")},
+                     {{"Ann", "a u b"}, {"Ann", "b u c."}, {"Ann", "u a"}, {"Ann", "x y u z w"}});
     struct Case {
         CollocationSettings settings;
         std::string word;
@@ -42,7 +43,7 @@ TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
         {{2, 1, false}, "b", 2, 2, 2, 0.700440, 14.415037, 0.769231, 0},
     };
     for (const Case& c : cases) {
-        const CollocationTable t = collocation_table(w->store(), "u", c.settings);
+        const CollocationTable t = collocation_table(corpus->store(), "u", c.settings);
         const std::string at = c.word + " span " + std::to_string(c.settings.span) +
                                (c.settings.withinText ? " within" : " across");
         const Collocate* k = find_collocate(t, c.word);
@@ -57,7 +58,7 @@ TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
     }
 
     // Inside one text: the rows leave a word of another text empty.
-    const CollocationTable within = collocation_table(w->store(), "u", {1, 1, true});
+    const CollocationTable within = collocation_table(corpus->store(), "u", {1, 1, true});
     ASSERT_EQ(within.occurrences.size(), 4u);
     EXPECT_EQ(within.occurrences[1].after, "c");
     EXPECT_EQ(within.occurrences[2].before, "");
@@ -65,13 +66,13 @@ TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
     EXPECT_EQ(find_collocate(within, "u"), nullptr);
     // A minimum frequency of 2 keeps a and b; the span and the minimum are
     // held to their ranges.
-    const CollocationTable two = collocation_table(w->store(), "u", {0, 2, true});
+    const CollocationTable two = collocation_table(corpus->store(), "u", {0, 2, true});
     EXPECT_EQ(two.settings.span, 1);
     ASSERT_EQ(two.collocates.size(), 2u);
     EXPECT_EQ(two.collocates[0].word, "a");
     EXPECT_EQ(two.collocates[1].word, "b");
-    EXPECT_EQ(collocation_table(w->store(), "u", {9, -3, true}).settings.span, 5);
-    EXPECT_EQ(collocation_table(w->store(), "u", {9, -3, true}).settings.minFrequency, 1);
+    EXPECT_EQ(collocation_table(corpus->store(), "u", {9, -3, true}).settings.span, 5);
+    EXPECT_EQ(collocation_table(corpus->store(), "u", {9, -3, true}).settings.minFrequency, 1);
     // The table says how it was counted.
     const ResultTable shown = collocate_measures_table(two);
     EXPECT_EQ(shown.columns.back(), "t_score");
@@ -81,11 +82,9 @@ TEST(CollocationSettings, SpanTextsAndMeasuresByHand) {
 TEST(CollocationSettings, OneWordAcrossTextsCountsTheRowsOfTheWindow) {
     // The collocates of every glossary form, counted over the span, equal the
     // words before and after in the collocations window's rows.
-    const DataSet data = load_builtin_data();
-    Effects nowhere;
-    const MainWindowState app(corpus_of(data), nowhere);
-    for (const std::string& form : app.glossary().forms()) {
-        const CollocationTable t = collocation_table(app.store(), form);
+    const Corpus& corpus = builtin_corpus();
+    for (const std::string& form : corpus.glossary().forms()) {
+        const CollocationTable t = collocation_table(corpus.store(), form);
         std::map<std::string, std::pair<int, int>> rows;
         for (const CollocationOccurrence& o : t.occurrences) {
             if (!o.before.empty()) ++rows[fold_text(o.before)].first;

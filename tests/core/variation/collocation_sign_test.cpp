@@ -42,13 +42,14 @@ TEST(CollocationSign, MeasuresOnHandWorkedNumbers) {
 
 TEST(CollocationSign, RepelledWordsSortAfterAttractedOnes) {
     // "the" is frequent but stands beside "u" once; "c" stands before every "u".
-    World w({author("001", "Ann", "30", "F")}, {{"Ann", "c u the"},
-                                                {"Ann", "the the the the"},
-                                                {"Ann", "c u x"},
-                                                {"Ann", "the the the the the"},
-                                                {"Ann", "c u y"},
-                                                {"Ann", "the cat the dog the end"}});
-    const CollocationTable t = collocation_table(w->store(), "u", {1, 1, true});
+    const std::shared_ptr<const Corpus> corpus =
+        small_corpus({author("001", "Ann", "30", "F")}, {{"Ann", "c u the"},
+                                                         {"Ann", "the the the the"},
+                                                         {"Ann", "c u x"},
+                                                         {"Ann", "the the the the the"},
+                                                         {"Ann", "c u y"},
+                                                         {"Ann", "the cat the dog the end"}});
+    const CollocationTable t = collocation_table(corpus->store(), "u", {1, 1, true});
     const auto find = [&](const std::string& word) {
         return *std::find_if(t.collocates.begin(), t.collocates.end(),
                              [&](const Collocate& c) { return c.word == word; });
@@ -63,7 +64,7 @@ TEST(CollocationSign, RepelledWordsSortAfterAttractedOnes) {
     // Both tables write the signed values; the report's table adds them after
     // log_dice.
     const ResultTable measures = collocate_measures_table(t);
-    const ResultTable plain = collocates_table(collocation_table(w->store(), "u"));
+    const ResultTable plain = collocates_table(collocation_table(corpus->store(), "u"));
     EXPECT_EQ(plain.columns, (std::vector<std::string>{"word", "left", "right", "corpus_frequency",
                                                        "mi", "log_dice", "ll", "t_score"}));
     for (const ResultTable* table : {&measures, &plain}) {

@@ -13,20 +13,21 @@ namespace {
 // Education with a missing value and two spellings of one value, a Region
 // column with a missing value and two spellings of "North", an author
 // without texts and a text of no registered author.
-struct FieldWorld {
-    World w{{author("001", "Ann", "30", "F", "U"), author("002", "Bo", "17", "F", "hs"),
-             author("003", "Cy", "45", "M", "HS"), author("004", "Dan", "33", "M", "NA"),
-             author("005", "Eve", "70", "F", "U"), author("006", "Fay", "22", "F", "G")},
-            {{"Ann", "bk back"},
-             {"Bo", "bk"},
-             {"Cy", "back back"},
-             {"Dan", "bk bk"},
-             {"Eve", "back"},
-             {"Zed", "bk"}}};
+struct FieldCorpus {
+    std::shared_ptr<const Corpus> corpus =
+        small_corpus({author("001", "Ann", "30", "F", "U"), author("002", "Bo", "17", "F", "hs"),
+                      author("003", "Cy", "45", "M", "HS"), author("004", "Dan", "33", "M", "NA"),
+                      author("005", "Eve", "70", "F", "U"), author("006", "Fay", "22", "F", "G")},
+                     {{"Ann", "bk back"},
+                      {"Bo", "bk"},
+                      {"Cy", "back back"},
+                      {"Dan", "bk bk"},
+                      {"Eve", "back"},
+                      {"Zed", "bk"}});
     std::vector<std::string> columns{"Region"};
     std::vector<std::vector<std::string>> metadata{{"North"}, {"south"}, {""},
                                                    {"North"}, {"north"}, {"East"}};
-    AuthorFields fields() { return {&w->authors(), &columns, &metadata}; }
+    AuthorFields fields() { return {&corpus->authors(), &columns, &metadata}; }
 };
 
 GroupBy by(const std::string& text, const AuthorFields& fields) {
@@ -37,7 +38,7 @@ GroupBy by(const std::string& text, const AuthorFields& fields) {
 }
 
 TEST(Grouping, GroupsOrderLeftOutAndCountsByHand) {
-    FieldWorld fw;
+    FieldCorpus fw;
     const AuthorFields fields = fw.fields();
     std::vector<char> women(fields.size(), 0);
     for (std::size_t k : {0u, 1u, 4u, 5u}) women[k] = 1;
@@ -86,7 +87,7 @@ TEST(Grouping, GroupsOrderLeftOutAndCountsByHand) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.groupBy + (c.womenOnly ? " within the women" : ""));
-        const GroupIndex index(fw.w->store(), fields, by(c.groupBy, fields),
+        const GroupIndex index(fw.corpus->store(), fields, by(c.groupBy, fields),
                                c.womenOnly ? &women : nullptr);
         const Comparison cmp = compare_groups(index, forms);
         EXPECT_EQ(cmp.groupColumns, c.columns);
@@ -111,28 +112,28 @@ TEST(Grouping, GroupsOrderLeftOutAndCountsByHand) {
 }
 
 TEST(Grouping, TheQueryGroupsThroughAnyConstructorGiveTheSameTables) {
-    FieldWorld fw;
+    FieldCorpus fw;
     const AuthorFields fields = fw.fields();
-    const FormList forms = *find_family(fw.w->variantFamilies(), "Back");
-    const GroupIndex plain(fw.w->store(), fw.w->authors(), fw.w->corpus().bands());
-    const GroupIndex chosen(fw.w->store(), fields, by("Age, Gender", fields));
+    const FormList forms = *find_family(fw.corpus->families(), "Back");
+    const GroupIndex plain(fw.corpus->store(), fw.corpus->authors(), fw.corpus->bands());
+    const GroupIndex chosen(fw.corpus->store(), fields, by("Age, Gender", fields));
     EXPECT_TRUE(chosen.groupBy().bandByGender());
     const Comparison a = compare_groups(plain, forms), b = compare_groups(chosen, forms);
     EXPECT_EQ(write_export(comparison_table(a), TableFormat::Csv, {}),
               write_export(comparison_table(b), TableFormat::Csv, {}));
     EXPECT_EQ(comparison_table(a).columns[0], "band");
-    EXPECT_EQ(write_export(group_metrics_table(group_metrics(fw.w->authorIndex(), AgeBands())),
+    EXPECT_EQ(write_export(group_metrics_table(group_metrics(fw.corpus->authorIndex(), AgeBands())),
                            TableFormat::Csv, {}),
-              write_export(group_metrics_table(group_metrics(fw.w->authorIndex(), chosen),
+              write_export(group_metrics_table(group_metrics(fw.corpus->authorIndex(), chosen),
                                                chosen.groupBy(), 0, false),
                            TableFormat::Csv, {}));
 }
 
 TEST(Grouping, AuthorFiguresOfAChosenGrouping) {
-    FieldWorld fw;
+    FieldCorpus fw;
     const AuthorFields fields = fw.fields();
-    const GroupIndex index(fw.w->store(), fields, by("education", fields));
-    const std::vector<GroupMetricsRow> rows = group_metrics(fw.w->authorIndex(), index);
+    const GroupIndex index(fw.corpus->store(), fields, by("education", fields));
+    const std::vector<GroupMetricsRow> rows = group_metrics(fw.corpus->authorIndex(), index);
     ASSERT_EQ(rows.size(), 2u);
     // Bo and Cy: one text each; Ann and Eve likewise.
     EXPECT_EQ(rows[0].labels, std::vector<std::string>{"hs"});
@@ -147,7 +148,7 @@ TEST(Grouping, AuthorFiguresOfAChosenGrouping) {
 }
 
 TEST(Grouping, ChoicesAndWhatIsRefused) {
-    FieldWorld fw;
+    FieldCorpus fw;
     const AuthorFields fields = fw.fields();
     const std::vector<GroupBy> choices = group_by_choices(fields);
     // The query's groups, five fields, and the ten pairs but age band × gender.

@@ -1,6 +1,6 @@
 // The result table writers, on strings.
-#include "variation/figure_definitions.h"
-#include "variation/result_table.h"
+#include "results/figure_definitions.h"
+#include "results/result_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "variation/result_table.h"
+#include "results/result_table.h"
 
-#include "variation/figure_definitions.h"
+#include "results/figure_definitions.h"
 
 #include "corpus/text.h"
 
@@ -89,6 +89,13 @@ const std::vector<ColumnHeading>& column_headings() {
         {"count", "Count", K::Number, "occurrences of the form"},
         {"per_10k", "Per 10k", K::Number, "count * 10000 / words"},
         {"texts", "Texts", K::Number, "number of texts"},
+        {"ci_low", "95 % interval from", K::Number,
+         "the lower end of the 95 % Wilson score interval of the share"},
+        {"ci_high", "95 % interval to", K::Number,
+         "the upper end of the 95 % Wilson score interval of the share"},
+        {"authors_shown", "Authors shown", K::Number,
+         "authors shown as dots (none below the privacy threshold)"},
+        {"n", "n", K::Number, "the family's tokens in the group: the base of the share"},
         {"authors_using", "Authors using", K::Number, "authors whose texts hold the form"},
         {"dp", "DP", K::Number,
          "Gries's deviation of proportions over the authors: 0 spread evenly, near 1 in few "
