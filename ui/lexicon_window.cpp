@@ -294,11 +294,13 @@ void LexiconWindow::wire() {
     connect(redoKey, &QShortcut::activated, this,
             [this] { run([](LexiconForm& f) { f.cmdRedo_Click(); }); });
 
-    connect(forms_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (showing_) return;
-        const int row = forms_->selectedTableRow();
-        run([row](LexiconForm& f) { f.lstForms_Click(row); });
-    });
+    // The row made current (its selection follows after this signal).
+    connect(forms_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (showing_) return;
+                const int row = current.isValid() ? forms_->tableRowAt(current.row()) : -1;
+                run([row](LexiconForm& f) { f.lstForms_Click(row); });
+            });
     connect(accept_, &QPushButton::clicked, this,
             [this] { run([](LexiconForm& f) { f.cmdAccept_Click(); }); });
     connect(candidates_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
@@ -321,11 +323,13 @@ void LexiconWindow::wire() {
     connect(reset_, &QPushButton::clicked, this,
             [this] { run([](LexiconForm& f) { f.cmdReset_Click(); }); });
 
-    connect(families_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (showing_) return;
-        const int row = families_->selectedTableRow();
-        run([row](LexiconForm& f) { f.lstFamilies_Click(row); });
-    });
+    // The row made current (its selection follows after this signal).
+    connect(families_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (showing_) return;
+                const int row = current.isValid() ? families_->tableRowAt(current.row()) : -1;
+                run([row](LexiconForm& f) { f.lstFamilies_Click(row); });
+            });
     connect(keep_, &QCheckBox::clicked, this,
             [this](bool on) { run([on](LexiconForm& f) { f.chkKeep_Click(on); }); });
     auto rename = [this] {
