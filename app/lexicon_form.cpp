@@ -86,8 +86,8 @@ bool LexiconForm::poll(bool wait) {
         dictionaryName_ = std::move(made.dictionary);
         lexicon_ = Lexicon(std::move(made.proposals), "corpus lexicon");
         ready_ = true;
-        status_ = std::to_string(lexicon_.size()) + " forms proposed (seen at least " +
-                  std::to_string(settings_.minCount) + " times, outside the standard dictionary " +
+        status_ = std::to_string(lexicon_.size()) + " forms proposed: seen at least " +
+                  std::to_string(settings_.minCount) + " times, outside the standard dictionary (" +
                   dictionaryName_ + ").";
         if (inForce_) {
             apply_lexicon_file(lexicon_, *inForce_);

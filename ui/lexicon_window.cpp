@@ -229,7 +229,10 @@ void LexiconWindow::build() {
     famRow2->addWidget(splitForms_, 2);
     famRow2->addWidget(splitName_, 1);
     famRow2->addWidget(split_);
+    familiesNote_ = named(new QLabel(famTab), "lblFamiliesHelp");
+    familiesNote_->setWordWrap(true);
     auto* famLayout = new QVBoxLayout(famTab);
+    famLayout->addWidget(familiesNote_);
     famLayout->addLayout(famRow1);
     famLayout->addLayout(famRow2);
     famLayout->addWidget(families_, 1);
@@ -405,6 +408,16 @@ void LexiconWindow::show_state() {
         for (const auto& row : fam.rows) mergeFrom_->addItem(toQ(row[0]));
         if (at >= 0 && at < mergeFrom_->count()) mergeFrom_->setCurrentIndex(at);
     }
+    std::size_t kept = 0;
+    for (const auto& row : fam.rows) kept += row[3] == "yes";
+    familiesNote_->setText(
+        fam.rows.empty()
+            ? QString("A family gathers the accepted variants of one interpretation (tomorrow: "
+                      "tmr, 2moro). Accept variants on the Forms tab first.")
+            : QString("%1 families, %2 kept. Kept families become the corpus's variant "
+                      "families when the lexicon is used (Save and use).")
+                  .arg(fam.rows.size())
+                  .arg(kept));
     const bool family = f.selectedFamily() >= 0;
     for (QWidget* c : std::initializer_list<QWidget*>{keep_, familyName_, rename_, mergeFrom_,
                                                       merge_, splitForms_, splitName_, split_})

@@ -79,6 +79,7 @@ private:
     QLineEdit* splitName_ = nullptr;
     QPushButton* split_ = nullptr;
     QCheckBox* keep_ = nullptr;
+    QLabel* familiesNote_ = nullptr;
     QLineEdit* saveBase_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* useIt_ = nullptr;
