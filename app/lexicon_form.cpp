@@ -347,6 +347,18 @@ void LexiconForm::setFiles(std::string base, std::string corpusName,
     ++revision_;
 }
 
+void LexiconForm::setInForce(const std::vector<std::string>& applied) {
+    if (applied.empty()) {
+        inForce_line_ = "In force: the built-in glossary and variant families.";
+    } else {
+        inForce_line_ = "In force: ";
+        for (std::size_t i = 0; i < applied.size(); ++i)
+            inForce_line_ += (i ? "; " : "") + applied[i];
+        inForce_line_ += ".";
+    }
+    ++revision_;
+}
+
 std::optional<std::string> LexiconForm::cmdSave_Click(const std::string& typed) {
     ++revision_;
     if (!ready_) {

@@ -114,6 +114,11 @@ public:
     void setFiles(std::string base, std::string corpusName,
                   std::optional<LexiconFile> inForce = std::nullopt);
     const std::string& saveBase() const { return base_; }
+    // What the corpus is read with now (applied_lists: "lexicon: NAME (...)",
+    // "glossary: none"...), joined; empty: the built-in corpus's own lists.
+    void setInForce(const std::vector<std::string>& applied);
+    // The line the window shows about it.
+    const std::string& inForce() const { return inForce_line_; }
     // Saves the lexicon at `base` (blank: saveBase()); the JSON file written,
     // or nothing with the status line saying why.
     std::optional<std::string> cmdSave_Click(const std::string& base);
@@ -143,6 +148,7 @@ private:
     std::string dictionaryName_;
     std::string base_, corpusName_;
     std::optional<LexiconFile> inForce_;
+    std::string inForce_line_ = "In force: the built-in glossary and variant families.";
     bool ready_ = false;
     Lexicon lexicon_;
     LexiconFilter filter_;

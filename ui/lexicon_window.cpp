@@ -69,6 +69,10 @@ LexiconWindow::LexiconWindow(std::shared_ptr<LexiconForm> form,
 
 void LexiconWindow::build() {
     auto* layout = new QVBoxLayout(this);
+    inForce_ = named(new QLabel(this), "lblInForce",
+                     "The glossary and variant families the corpus is read with now");
+    inForce_->setWordWrap(true);
+    layout->addWidget(inForce_);
     tabs_ = named(new QTabWidget(this), "tabLexicon");
     layout->addWidget(tabs_, 1);
     // Saving, and putting the lexicon in force.
@@ -363,6 +367,7 @@ void LexiconWindow::show_state() {
     const LexiconForm& f = *form_;
     setProperty("busy", f.proposing());
     status_->setText(toQ(f.status()));
+    inForce_->setText(toQ(f.inForce()));
     if (shown_ == f.revision()) return;
     shown_ = f.revision();
     showing_ = true;

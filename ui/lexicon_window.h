@@ -83,6 +83,7 @@ private:
     QLineEdit* saveBase_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* useIt_ = nullptr;
+    QLabel* inForce_ = nullptr;
     QLabel* status_ = nullptr;
     QTimer* work_ = nullptr;
 };

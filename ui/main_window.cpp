@@ -284,6 +284,7 @@ void MainWindow::makeLexiconForm() {
         }
     }
     lexicon_->setFiles(base, corpusName_, std::move(inForce));
+    lexicon_->setInForce(applied_);
 }
 
 void MainWindow::useLexicon(const std::string& file) {

@@ -169,6 +169,9 @@ private slots:
             json d = drive.dump();
             QCOMPARE(std::string(control(d, "FormLexicon", "txtSaveBase")["text"]),
                      folder + "/lexicon");
+            // The folder brings no glossary and no families: the window says so.
+            const std::string inForce = control(d, "FormLexicon", "lblInForce")["text"];
+            QVERIFY2(inForce.find("glossary: none") != std::string::npos, inForce.c_str());
             SEND_OK(drive, cmd("type", "txtMinScore", std::string("0.8")));
             SEND_OK(drive, cmd("press", "cmdAcceptAbove"));
             SEND_OK(drive, cmd("select", "cboStatus", 2)); // accepted
@@ -205,10 +208,17 @@ private slots:
         const std::vector<std::string> items = control(d, "Form12", "cboFamily")["items"];
         QVERIFY2(std::find(items.begin(), items.end(), family) != items.end(),
                  json(items).dump().c_str());
+        const std::string note = control(d, "Form1", "lblFamiliesNote")["text"];
+        // The main window's family lists show the one kept family.
+        QVERIFY2(note.find("1 of the corpus's families") != std::string::npos, note.c_str());
         SEND_OK(drive, cmd("press", "cmdLexicon"));
         SEND_OK(drive, json::array({"idle", 30000}));
         SEND_OK(drive, cmd("select", "cboStatus", 2));
         d = drive.dump();
+        const std::string inForce = control(d, "FormLexicon", "lblInForce")["text"];
+        QVERIFY2(inForce.find("lexicon: corpus lexicon (" + std::to_string(accepted) +
+                              " accepted forms, 1 kept family)") != std::string::npos,
+                 inForce.c_str());
         QCOMPARE(control(d, "FormLexicon", "tblForms")["rows"].size(), accepted);
         QCOMPARE(cell(control(d, "FormLexicon", "tblFamilies"), 0, "kept"), std::string("yes"));
     }
