@@ -114,6 +114,8 @@ public:
     void setFiles(std::string base, std::string corpusName,
                   std::optional<LexiconFile> inForce = std::nullopt);
     const std::string& saveBase() const { return base_; }
+    // Whether the corpus is one of the user's own (not the built-in one).
+    bool ownCorpus() const { return corpus_.source() != "built-in"; }
     // What the corpus is read with now (applied_lists: "lexicon: NAME (...)",
     // "glossary: none"...), joined; empty: the built-in corpus's own lists.
     void setInForce(const std::vector<std::string>& applied);

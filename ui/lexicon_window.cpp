@@ -1,5 +1,6 @@
 #include "ui/lexicon_window.h"
 
+#include "app/corpus_source.h"
 #include "ui/result_table_view.h"
 #include "ui/table_actions.h"
 #include "ui/text_convert.h"
@@ -86,11 +87,16 @@ void LexiconWindow::build() {
                     "accepted forms as the glossary and its kept families as the variant "
                     "families (the other windows close)");
     useIt_->setVisible(static_cast<bool>(use_));
+    useBritish_ = button(this, "cmdUseBritish", "Use British lists",
+                         "Start the program again over this corpus with the built-in British "
+                         "English glossary and variant families instead (the other windows close)");
+    useBritish_->setVisible(use_ && form_->ownCorpus());
     auto* files = new QHBoxLayout;
     files->addWidget(new QLabel("Save as:", this));
     files->addWidget(saveBase_, 1);
     files->addWidget(save_);
     files->addWidget(useIt_);
+    files->addWidget(useBritish_);
     layout->addLayout(files);
     status_ = named(new QLabel(this), "lblStatus");
     status_->setWordWrap(true);
@@ -247,9 +253,16 @@ void LexiconWindow::build() {
 }
 
 void LexiconWindow::wire() {
-    auto source = [this](ResultTableView* view, std::function<ResultTable()> table) {
+    // Exports name the lexicon being decided beside the one in force.
+    auto header = [this] {
+        ExportHeader h = header_ ? header_() : ExportHeader{};
+        if (form_->ready())
+            h.notes.insert(h.notes.begin(), form_->lexicon().caption() + " (being decided)");
+        return h;
+    };
+    auto source = [this, header](ResultTableView* view, std::function<ResultTable()> table) {
         attach_table(view,
-                     {std::move(table), header_, [view] { return view->selectedTableRow(); }, {}});
+                     {std::move(table), header, [view] { return view->selectedTableRow(); }, {}});
     };
     source(forms_, [this] { return form_->table(); });
     source(candidates_, [this] { return form_->candidates(); });
@@ -270,6 +283,22 @@ void LexiconWindow::wire() {
         run([&](LexiconForm& f) { file = f.cmdSave_Click(base); });
         if (file && use_) use_(*file);
     });
+    connect(useBritish_, &QPushButton::clicked, this, [this] {
+        if (use_) use_(kBritishLexicon);
+    });
+    // Enter on a form accepts its proposal; on a candidate, that candidate.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* onForm =
+            new QShortcut(QKeySequence(key), forms_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(onForm, &QShortcut::activated, this,
+                [this] { run([](LexiconForm& f) { f.cmdAccept_Click(); }); });
+        auto* onCandidate =
+            new QShortcut(QKeySequence(key), candidates_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(onCandidate, &QShortcut::activated, this, [this] {
+            const int k = candidates_->selectedTableRow();
+            run([k](LexiconForm& f) { f.lstCandidates_DblClick(k); });
+        });
+    }
     connect(propose_, &QPushButton::clicked, this,
             [this] { run([](LexiconForm& f) { f.cmdPropose_Click(); }); });
     connect(kindFilter_, &QComboBox::activated, this, [this](int i) {

@@ -33,7 +33,8 @@ class LexiconWindow : public QWidget {
 public:
     // `form` is the window's state (kept alive by the window); `header` gives
     // the export header of its tables; `use` puts a saved lexicon (its JSON
-    // file) in force for the corpus (none: the window only saves).
+    // file, or "british" for the built-in British lists) in force for the
+    // corpus (none: the window only saves).
     // Proposing starts when the window opens.
     LexiconWindow(std::shared_ptr<LexiconForm> form, std::function<ExportHeader()> header,
                   std::function<void(const std::string& file)> use = {});
@@ -83,6 +84,7 @@ private:
     QLineEdit* saveBase_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* useIt_ = nullptr;
+    QPushButton* useBritish_ = nullptr;
     QLabel* inForce_ = nullptr;
     QLabel* status_ = nullptr;
     QTimer* work_ = nullptr;

@@ -51,6 +51,16 @@ private slots:
             QVERIFY2(columnOf(forms, c) >= 0, c);
         for (std::size_t r = 1; r < listed; ++r)
             QVERIFY(std::stoi(cell(forms, r - 1, "count")) >= std::stoi(cell(forms, r, "count")));
+        // Every control the user works has a tool tip; the built-in corpus
+        // has its own lists, so the British ones are not offered.
+        for (const auto& [name, c] : d["windows"]["FormLexicon"]["controls"].items()) {
+            const std::string prefix = name.substr(0, 3);
+            if (prefix == "cmd" || prefix == "txt" || prefix == "cbo" || prefix == "chk" ||
+                prefix == "tbl")
+                QVERIFY2(!c["toolTip"].get<std::string>().empty(), name.c_str());
+        }
+        QVERIFY(!control(d, "FormLexicon", "cmdUseBritish")["visible"].get<bool>());
+        QVERIFY(control(d, "FormLexicon", "cmdUseLexicon")["visible"].get<bool>());
         // Nothing selected yet: the decisions wait for a form.
         QVERIFY(!control(d, "FormLexicon", "cmdReject")["enabled"].get<bool>());
 
@@ -107,6 +117,32 @@ private slots:
         SEND_OK(drive, json::array({"key", "txtInterpretation", "Enter"}));
         d = drive.dump();
         QCOMPARE(statusOf(d), std::string("accepted"));
+
+        // Enter on another variant accepts its best candidate.
+        std::size_t w = v + 1;
+        while (w < listed && cell(forms, w, "kind") != "variant") ++w;
+        QVERIFY(w < listed);
+        const std::string other = cell(forms, w, "form");
+        SEND_OK(drive, cmd("press", "tblForms", int(w)));
+        SEND_OK(drive, json::array({"key", "tblForms", "Enter"}));
+        {
+            const json t = control(drive.dump(), "FormLexicon", "tblForms");
+            QCOMPARE(cell(t, w, "form"), other);
+            QCOMPARE(cell(t, w, "status"), std::string("accepted"));
+            QCOMPARE(cell(t, w, "interpretation"), cell(forms, w, "interpretation"));
+        }
+        // The export's header names the lexicon being decided.
+        QTemporaryDir out;
+        const std::string file = out.filePath("forms.csv").toStdString();
+        SEND_OK(drive, json::array({"export", "tblForms", file}));
+        {
+            QFile f(QString::fromStdString(file));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const std::string text = f.readAll().toStdString();
+            QVERIFY2(text.find("# lexicon: corpus lexicon (2 accepted forms, 0 kept families) "
+                               "(being decided)") != std::string::npos,
+                     text.substr(0, 600).c_str());
+        }
 
         // Accept above 0.9, then show the accepted ones only.
         SEND_OK(drive, cmd("type", "txtMinScore", std::string("0.9")));
@@ -221,6 +257,12 @@ private slots:
                  inForce.c_str());
         QCOMPARE(control(d, "FormLexicon", "tblForms")["rows"].size(), accepted);
         QCOMPARE(cell(control(d, "FormLexicon", "tblFamilies"), 0, "kept"), std::string("yes"));
+        // The British lists are offered instead, on request.
+        SEND_OK(drive, cmd("press", "cmdUseBritish"));
+        const std::string started = drive.dump()["messages"].dump();
+        QVERIFY2(started.find("start afresh: --corpus " + folder + " --lexicon british") !=
+                     std::string::npos,
+                 started.c_str());
     }
 };
 
