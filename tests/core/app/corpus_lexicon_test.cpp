@@ -3,6 +3,7 @@
 // lexicon saved beside it, its own files, or none (the British lists are not
 // put on it unasked); and what the headers then say.
 #include "app/corpus_source.h"
+#include "app/main_window_state.h"
 #include "app/open_corpus.h"
 #include "corpus/data_files.h"
 
@@ -133,6 +134,18 @@ TEST(CorpusLexiconSource, TheBuiltInCorpusKeepsItsOwnListsAndWrongChoicesAreRefu
         ASSERT_TRUE(taken && taken->empty());
     }
     EXPECT_EQ(read.lexicon, again.lexicon);
+}
+
+// A corpus read without families: the main window says where they come from.
+TEST(CorpusLexiconSource, TheMainWindowSaysWhereFamiliesComeFrom) {
+    Folder f;
+    CorpusOptions o;
+    o.path = f.path.string();
+    const FamilyPlaces none = family_places(load_corpus_source(o)->families());
+    for (int p : none.place) EXPECT_EQ(p, -1);
+    EXPECT_NE(none.note.find("No variant families: Lexicon..."), std::string::npos) << none.note;
+    o.lexicon = kBritishLexicon;
+    EXPECT_EQ(family_places(load_corpus_source(o)->families()).note, "");
 }
 
 } // namespace
