@@ -10,6 +10,7 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 
 namespace zapt {
@@ -381,6 +382,11 @@ std::optional<std::string> LexiconForm::cmdSave_Click(const std::string& typed) 
         origin.corpus = corpusName_;
         origin.dictionary = dictionaryName_;
         origin.minCount = settings_.minCount;
+        // The folder is made when missing (the settings folder, for the
+        // built-in corpus, is made when first written).
+        const std::filesystem::path folder = std::filesystem::path(base).parent_path();
+        std::error_code made;
+        if (!folder.empty()) std::filesystem::create_directories(folder, made);
         const SavedLexicon saved = save_lexicon(lexicon_, origin, base);
         std::string names;
         for (const std::string& f : saved.files) names += (names.empty() ? "" : ", ") + f;

@@ -456,6 +456,13 @@ void LexiconWindow::show_state() {
     for (QWidget* c : std::initializer_list<QWidget*>{keep_, familyName_, rename_, mergeFrom_,
                                                       merge_, splitForms_, splitName_, split_})
         c->setEnabled(family);
+    // The name box starts from the selected family's name.
+    const std::string familyName =
+        family ? fam.rows[static_cast<std::size_t>(f.selectedFamily())][0] : std::string();
+    if (familyName != familyShown_) {
+        familyShown_ = familyName;
+        familyName_->setText(toQ(familyName));
+    }
     {
         const QSignalBlocker block(keep_);
         keep_->setChecked(family &&

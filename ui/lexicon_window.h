@@ -49,8 +49,9 @@ private:
     std::shared_ptr<LexiconForm> form_;
     std::function<ExportHeader()> header_;
     std::function<void(const std::string&)> use_;
-    unsigned shown_ = ~0u; // the state's revision on screen
-    bool showing_ = false; // the tables are being filled: their selection is no user's
+    unsigned shown_ = ~0u;    // the state's revision on screen
+    std::string familyShown_; // the selected family whose name the name box shows
+    bool showing_ = false;    // the tables are being filled: their selection is no user's
 
     QTabWidget* tabs_ = nullptr;
     QPushButton* propose_ = nullptr;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace zapt {
 namespace {
@@ -268,6 +269,63 @@ TEST(LexiconForm, FamiliesOfAcceptedVariantsAreKeptAndGiveTheCorpusLexicon) {
     EXPECT_EQ(f.familiesTable().rows.size(), 2u);
     f.cmdSplitFamily_Click("", "Nothing");
     EXPECT_NE(f.status().find("Type the variants"), std::string::npos);
+}
+
+} // namespace
+} // namespace zapt
+
+namespace zapt {
+namespace {
+
+TEST(LexiconForm, ASavedLexiconIsReopenedWithItsDecisions) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("zapt_lexform_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::remove_all(folder);
+    const std::string base = (folder / "not yet made" / "mine").string();
+    std::string kept;
+    {
+        Window w;
+        LexiconForm& f = w.form;
+        f.setFiles("", "folder /corpus");
+        EXPECT_FALSE(f.cmdSave_Click("  ")); // nowhere to save
+        EXPECT_NE(f.status().find("Type where"), std::string::npos);
+        w.select("tmr");
+        f.cmdAccept_Click();
+        w.select("lah");
+        f.cmdReject_Click();
+        f.lstFamilies_Click(0);
+        f.chkKeep_Click(true);
+        kept = f.familiesTable().rows[0][0];
+        // "NAME.json" typed is NAME; the missing folders are made.
+        const std::optional<std::string> file = f.cmdSave_Click(base + ".json");
+        ASSERT_TRUE(file) << f.status();
+        EXPECT_EQ(*file, base + ".json");
+        for (const char* end : {".json", ".csv", "-glossary.csv", "-families.csv"})
+            EXPECT_TRUE(fs::exists(base + end)) << end;
+        EXPECT_EQ(f.saveBase(), base);
+        // A place that cannot be written: said, not thrown.
+        EXPECT_FALSE(f.cmdSave_Click("/proc/zapt-cannot/lexicon"));
+        EXPECT_NE(f.status().find("not saved"), std::string::npos) << f.status();
+    }
+    Window again; // proposed afresh, then the saved decisions apply
+    LexiconForm f2(*again.corpus.corpus, [] { return testing::small_dictionary(); });
+    f2.setFiles(base, "folder /corpus", read_lexicon_file(base + ".json"));
+    f2.cmdPropose_Click();
+    f2.poll(true);
+    auto status = [&](const std::string& form) {
+        for (const auto& row : f2.table().rows)
+            if (row[0] == form) return row[4];
+        return std::string("missing");
+    };
+    EXPECT_EQ(status("tmr"), "accepted");
+    EXPECT_EQ(status("lah"), "rejected");
+    ASSERT_FALSE(f2.familiesTable().rows.empty());
+    EXPECT_EQ(f2.familiesTable().rows[0][0], kept);
+    EXPECT_EQ(f2.familiesTable().rows[0][3], "yes");
+    EXPECT_NE(f2.status().find("The decisions of " + base + ".json apply"), std::string::npos);
+    fs::remove_all(folder);
 }
 
 } // namespace
