@@ -92,6 +92,8 @@ bool LexiconForm::poll(bool wait) {
                   dictionaryName_ + ").";
         if (inForce_) {
             apply_lexicon_file(lexicon_, *inForce_);
+            // The saved decisions are where the work starts, not a step to undo.
+            lexicon_.forgetHistory();
             status_ += " The decisions of " + inForce_->path + " apply.";
         }
     } catch (const std::exception& e) {
@@ -259,11 +261,15 @@ void LexiconForm::cmdMergeBritish_Click() {
 }
 
 void LexiconForm::cmdUndo_Click() {
-    decided(ready_ && lexicon_.undo(), "undone.");
+    const bool done = ready_ && lexicon_.undo();
+    status_ = done ? "Undone." : "Nothing to undo.";
+    refresh();
 }
 
 void LexiconForm::cmdRedo_Click() {
-    decided(ready_ && lexicon_.redo(), "redone.");
+    const bool done = ready_ && lexicon_.redo();
+    status_ = done ? "Redone." : "Nothing to redo.";
+    refresh();
 }
 
 // ---- Families

@@ -116,6 +116,12 @@ public:
     bool canRedo() const { return done_ < history_.size(); }
     bool undo();
     bool redo();
+    // Forgets what could be undone or redone: the state as it stands is the
+    // starting point (decisions read from a saved lexicon).
+    void forgetHistory() {
+        history_.clear();
+        done_ = 0;
+    }
 
     // ---- What the lexicon gives the program
     // Every decision that differs from the proposal, and those kept aside.
