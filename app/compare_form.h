@@ -5,11 +5,11 @@
 // each event to an operation here and shows the state.
 #pragma once
 
+#include "results/result_table.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
 #include "variation/group_index.h"
 #include "variation/group_metrics.h"
-#include "results/result_table.h"
 #include "variation/share_chart.h"
 
 #include <map>

@@ -20,8 +20,8 @@
 #include "explore/form_index.h"
 #include "explore/tables.h"
 #include "explore/word_list.h"
-#include "selection/subcorpus.h"
 #include "results/result_table.h"
+#include "selection/subcorpus.h"
 
 #include <cstdint>
 #include <functional>

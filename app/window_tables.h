@@ -4,10 +4,10 @@
 // for. Tables name authors by code only.
 #pragma once
 
+#include "results/result_table.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
 #include "variation/group_metrics.h"
-#include "results/result_table.h"
 
 #include <optional>
 #include <string>

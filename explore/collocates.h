@@ -7,8 +7,8 @@
 #pragma once
 
 #include "explore/word_list.h"
-#include "variation/collocation_table.h"
 #include "results/result_table.h"
+#include "variation/collocation_table.h"
 
 #include <string>
 #include <string_view>

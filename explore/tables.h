@@ -5,8 +5,8 @@
 
 #include "explore/concordance.h"
 #include "explore/word_list.h"
-#include "selection/subcorpus.h"
 #include "results/result_table.h"
+#include "selection/subcorpus.h"
 
 #include <optional>
 #include <string>

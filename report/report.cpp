@@ -6,13 +6,13 @@
 #include "corpus/text.h"
 #include "explore/collocates.h"
 #include "explore/tables.h"
+#include "results/result_table.h"
 #include "selection/age_band.h"
 #include "selection/subcorpus.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
 #include "variation/group_index.h"
 #include "variation/group_metrics.h"
-#include "results/result_table.h"
 #include "variation/tables.h"
 
 #include <charconv>

@@ -4,6 +4,8 @@
 zapt_packages=(
   # build tools; the regex module gives the tests grapheme clusters of their own
   cmake g++ make pkg-config python3 python3-regex
+  # the code's style, kept by the project's .clang-format and checked first by scripts/test
+  clang-format
   # Qt 6: widgets and tests, the upload page's web engine (with the OpenGL files its
   # CMake package asks for), charts, and SVG for saving the charts as pictures
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev qt6-charts-dev qt6-svg-dev

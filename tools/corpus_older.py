@@ -393,7 +393,7 @@ The man came about the boiler, it's working now.
 +Could you ring me when you get a minute.
 Church is at 11 on Sunday, not 10.30.
 Ok love.
-Thank you for coming round, you're a good lad.
+Thank you for coming round, the tap is fixed.
 I can't find my glasses, did I leave them in your car? I've looked everywhere and I can't read the paper, which is a mercy some days.
 Water tablets are the little yellow ones now, I don't like the look of them. Should I take them?
 A letter from the council about my bins, I don't understand it, could you look on Sunday?
@@ -534,7 +534,7 @@ Ollie, I've had a letter from the school about your mocks, we need to talk tonig
 
 W["Debbie"] += """
 Jess, I know you're angry with me but I'm your mum and it's my job to worry, I just want to know where you are and who you're with, that's all
-Mandy, are you on Sunday? Thought we could get a coffee after shift before I pick Jess up from work, I need a good moan about the new manager
+Mandy, are you on Sunday? Thought we could get a coffee after shift before I pick Jess up from work, wait till you hear what our new boss did
 Kev, can you post Connor's birthday card tomorrow? It's on the side with a tenner in it, first class, I'm on an early
 Thanks for last night love, I haven't laughed like that in ages, we need to do it more often, same time next month and I'll drive
 """
@@ -773,7 +773,7 @@ Ollie, your tea's in the oven, I'm at Nanna's till 7, and if you're going out yo
 """
 
 W["Nan Pat"] += """
-Tracey love, Ron says can you bring the kids round Sunday, he's got the paddling pool out and he's done a barbecue, bring a cardigan for Leah, it goes cold
+Tracey love, Ron says can you bring the kids round Sunday, he's got the paddling pool out, bring Leah's cossie and a towel, she'll be in it till her teatime
 """
 
 W["Angela"] += """
@@ -812,7 +812,7 @@ W["Steve"] += """
 Mick, are you driving Friday or am I? I can't do both weeks, the wife says I'm never in, and we need a new board, the old one's falling to bits $
 """
 W["Mick"] += """
-Brenda, I'm picking Kaden up from school then I've got a run to Birmingham, I'll drop him at yours at 4, he's had his tea, don't let him have any more sweets
+Brenda, I'm picking Kaden up from school then I've got a run to Birmingham, I'll drop him at yours at 4, he's had his tea, whatever he tells you, so no chips
 """
 
 # ---------------------------------------------------------------- a few more

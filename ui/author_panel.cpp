@@ -7,6 +7,24 @@
 namespace zapt::ui {
 
 AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
+    buildGroupAverages();
+    buildAuthorLists();
+    buildAuthorFigures();
+    QWidget* w = form();
+    const MainForm& f = form1();
+    QPushButton* authorData =
+        make_button(w, "cmdAuthorData", "Get Author Data", R(2760, 7920, 3375, 510), true);
+    set_background(authorData, colour::palePink);
+    bindEnabled(authorData, &f.cmdAuthorData);
+    onClick(authorData, [](MainWindowState& e) { e.cmdAuthorData_Click(); });
+
+    QPushButton* corpusData =
+        make_button(w, "cmdGetCorpusData", "Get Overall Corpus Data", R(2640, 8580, 3615, 315));
+    onClick(corpusData, [](MainWindowState& e) { e.cmdGetCorpusData_Click(); });
+}
+
+// The six figures of the group in hand.
+void AuthorPanel::buildGroupAverages() {
     QWidget* w = form();
     const MainForm& f = form1();
     heading(w, "Label18", "Group averages/totals:", R(2520, 240, 3765, 285));
@@ -44,7 +62,12 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
         attachTable(value, groupTable);
         y += height + 45;
     }
+}
 
+// Step 2: the group's author codes, with each author's education beside them.
+void AuthorPanel::buildAuthorLists() {
+    QWidget* w = form();
+    const MainForm& f = form1();
     const QColor& pink = colour::palePink;
     make_shape(w, "Shape2", R(2640, 3000, 3615, 5535), &pink);
     heading(w, "Label4", "Step 2:", R(2760, 3060, 900, 285));
@@ -92,7 +115,13 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
     // The education list stands row for row beside the codes: whichever of the
     // two is scrolled (wheel, keys, scroll bar), the other follows.
     follow_scrolling(ageTable, education);
+}
 
+// The figures of the author chosen.
+void AuthorPanel::buildAuthorFigures() {
+    QWidget* w = form();
+    const MainForm& f = form1();
+    const QColor& pink = colour::palePink;
     const struct {
         const char* caption_name;
         const char* caption;
@@ -133,15 +162,6 @@ AuthorPanel::AuthorPanel(PanelContext context) : Panel(std::move(context)) {
         attachTable(value, authorTable);
         row_top += height + 30;
     }
-    QPushButton* authorData =
-        make_button(w, "cmdAuthorData", "Get Author Data", R(2760, 7920, 3375, 510), true);
-    set_background(authorData, pink);
-    bindEnabled(authorData, &f.cmdAuthorData);
-    onClick(authorData, [](MainWindowState& e) { e.cmdAuthorData_Click(); });
-
-    QPushButton* corpusData =
-        make_button(w, "cmdGetCorpusData", "Get Overall Corpus Data", R(2640, 8580, 3615, 315));
-    onClick(corpusData, [](MainWindowState& e) { e.cmdGetCorpusData_Click(); });
 }
 
 } // namespace zapt::ui

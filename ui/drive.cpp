@@ -157,8 +157,8 @@ std::string kind_of(QWidget* w) {
     return "shape";
 }
 
-json describe(QWidget* w, QWidget* window) {
-    json c;
+// What every control shows: its kind, text, tool tip, state, place and colours.
+void describe_common(json& c, QWidget* w, QWidget* window) {
     c["kind"] = kind_of(w);
     QString text;
     if (auto* b = qobject_cast<QAbstractButton*>(w))
@@ -191,6 +191,87 @@ json describe(QWidget* w, QWidget* window) {
                           .toStdString();
     if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
         c["checked"] = b->isChecked();
+}
+
+// A table: the rows as the view shows them (after a sort, in its order); the
+// columns by their machine names, as copies and exports write them, and by
+// the headings shown; how each column's cells are drawn.
+void describe_table(json& c, QTableView* t) {
+    const QAbstractItemModel* m = t->model();
+    json columns = json::array();
+    json headings = json::array();
+    for (int i = 0; i < m->columnCount(); ++i) {
+        const QVariant machine = m->headerData(i, Qt::Horizontal, Qt::UserRole);
+        const QString shown = m->headerData(i, Qt::Horizontal).toString();
+        columns.push_back((machine.isValid() ? machine.toString() : shown).toStdString());
+        headings.push_back(shown.toStdString());
+    }
+    c["headings"] = headings;
+    const QHeaderView* header = t->horizontalHeader();
+    c["sortColumn"] = header->isSortIndicatorShown() ? header->sortIndicatorSection() : -1;
+    c["sortDescending"] = header->sortIndicatorOrder() == Qt::DescendingOrder;
+    if (const QVariant stale = t->property("stale"); stale.isValid()) c["stale"] = stale.toBool();
+    json rows = json::array();
+    for (int r = 0; r < m->rowCount(); ++r) {
+        json row = json::array();
+        for (int i = 0; i < m->columnCount(); ++i)
+            row.push_back(m->data(m->index(r, i)).toString().toStdString());
+        rows.push_back(row);
+    }
+    c["columns"] = columns;
+    c["rows"] = rows;
+    // How each column's cells are drawn: aligned left, right or centred, and
+    // in bold.
+    if (const auto* model = dynamic_cast<const zapt::ui::ResultTableModel*>(m)) {
+        json looks = json::array();
+        for (int i = 0; i < m->columnCount(); ++i) {
+            const zapt::ui::ColumnLook look = model->columnLook(i);
+            const Qt::Alignment align =
+                m->rowCount() > 0
+                    ? m->data(m->index(0, i), Qt::TextAlignmentRole).value<Qt::Alignment>()
+                    : look.align;
+            looks.push_back({{"align", align & Qt::AlignRight     ? "right"
+                                       : align & Qt::AlignHCenter ? "center"
+                                                                  : "left"},
+                             {"bold", look.bold}});
+        }
+        c["looks"] = looks;
+    }
+    const QModelIndex current = t->currentIndex();
+    c["selected"] = current.isValid() && t->selectionModel()->isRowSelected(current.row(), {})
+                        ? current.row()
+                        : -1;
+}
+
+// A chart: the bars as drawn, and whether every group label shows whole: the
+// room its text needs lies inside its own box and inside the chart.
+void describe_chart(json& c, const zapt::ui::ShareChartView* chart) {
+    json bars = json::array();
+    for (const zapt::ShareBar& b : chart->chart().bars) {
+        bars.push_back({{"label", b.label},
+                        {"n", b.n},
+                        {"count", b.count},
+                        {"dots", b.dots.size()},
+                        {"withheld", b.dotsWithheld}});
+    }
+    c["bars"] = bars;
+    c["form"] = chart->chart().form;
+    c["stacked"] = chart->stacked();
+    const QRectF area(chart->rect());
+    bool whole = true;
+    json upright = false;
+    for (const auto& place : chart->labelPlaces()) {
+        const QRectF room = place.box.adjusted(-0.5, -0.5, 0.5, 0.5);
+        whole = whole && room.contains(place.needed) && area.contains(place.needed);
+        upright = place.upright;
+    }
+    c["labelsWhole"] = whole;
+    c["labelsUpright"] = upright;
+}
+
+json describe(QWidget* w, QWidget* window) {
+    json c;
+    describe_common(c, w, window);
     if (auto* spin = qobject_cast<QSpinBox*>(w)) {
         c["value"] = spin->value();
         c["minimum"] = spin->minimum();
@@ -205,56 +286,7 @@ json describe(QWidget* w, QWidget* window) {
         c["top"] = l->indexAt(QPoint(2, 2)).row(); // the first row in view; -1 when empty
         if (auto* box = qobject_cast<zapt::ui::ListBox*>(w)) c["clicks"] = box->handlerRuns();
     }
-    if (auto* t = qobject_cast<QTableView*>(w); t && t->model()) {
-        // The rows as the view shows them (after a sort, in its order); the
-        // columns by their machine names, as copies and exports write them,
-        // and by the headings shown.
-        const QAbstractItemModel* m = t->model();
-        json columns = json::array();
-        json headings = json::array();
-        for (int i = 0; i < m->columnCount(); ++i) {
-            const QVariant machine = m->headerData(i, Qt::Horizontal, Qt::UserRole);
-            const QString shown = m->headerData(i, Qt::Horizontal).toString();
-            columns.push_back((machine.isValid() ? machine.toString() : shown).toStdString());
-            headings.push_back(shown.toStdString());
-        }
-        c["headings"] = headings;
-        const QHeaderView* header = t->horizontalHeader();
-        c["sortColumn"] = header->isSortIndicatorShown() ? header->sortIndicatorSection() : -1;
-        c["sortDescending"] = header->sortIndicatorOrder() == Qt::DescendingOrder;
-        if (const QVariant stale = t->property("stale"); stale.isValid())
-            c["stale"] = stale.toBool();
-        json rows = json::array();
-        for (int r = 0; r < m->rowCount(); ++r) {
-            json row = json::array();
-            for (int i = 0; i < m->columnCount(); ++i)
-                row.push_back(m->data(m->index(r, i)).toString().toStdString());
-            rows.push_back(row);
-        }
-        c["columns"] = columns;
-        c["rows"] = rows;
-        // How each column's cells are drawn: aligned left, right or centred,
-        // and in bold.
-        if (const auto* model = dynamic_cast<const zapt::ui::ResultTableModel*>(m)) {
-            json looks = json::array();
-            for (int i = 0; i < m->columnCount(); ++i) {
-                const zapt::ui::ColumnLook look = model->columnLook(i);
-                const Qt::Alignment align =
-                    m->rowCount() > 0
-                        ? m->data(m->index(0, i), Qt::TextAlignmentRole).value<Qt::Alignment>()
-                        : look.align;
-                looks.push_back({{"align", align & Qt::AlignRight     ? "right"
-                                           : align & Qt::AlignHCenter ? "center"
-                                                                      : "left"},
-                                 {"bold", look.bold}});
-            }
-            c["looks"] = looks;
-        }
-        const QModelIndex current = t->currentIndex();
-        c["selected"] = current.isValid() && t->selectionModel()->isRowSelected(current.row(), {})
-                            ? current.row()
-                            : -1;
-    }
+    if (auto* t = qobject_cast<QTableView*>(w); t && t->model()) describe_table(c, t);
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         json items = json::array();
         for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
@@ -267,31 +299,7 @@ json describe(QWidget* w, QWidget* window) {
         c["selected"] = tabs->currentIndex();
         c["text"] = tabs->tabText(tabs->currentIndex()).toStdString();
     }
-    if (auto* chart = qobject_cast<zapt::ui::ShareChartView*>(w)) {
-        // The bars as drawn, and whether every group label shows whole: the
-        // room its text needs lies inside its own box and inside the chart.
-        json bars = json::array();
-        for (const zapt::ShareBar& b : chart->chart().bars) {
-            bars.push_back({{"label", b.label},
-                            {"n", b.n},
-                            {"count", b.count},
-                            {"dots", b.dots.size()},
-                            {"withheld", b.dotsWithheld}});
-        }
-        c["bars"] = bars;
-        c["form"] = chart->chart().form;
-        c["stacked"] = chart->stacked();
-        const QRectF area(chart->rect());
-        bool whole = true;
-        json upright = false;
-        for (const auto& place : chart->labelPlaces()) {
-            const QRectF room = place.box.adjusted(-0.5, -0.5, 0.5, 0.5);
-            whole = whole && room.contains(place.needed) && area.contains(place.needed);
-            upright = place.upright;
-        }
-        c["labelsWhole"] = whole;
-        c["labelsUpright"] = upright;
-    }
+    if (auto* chart = qobject_cast<zapt::ui::ShareChartView*>(w)) describe_chart(c, chart);
     return c;
 }
 
@@ -382,7 +390,7 @@ void post_click(QWidget* target, QPoint at) {
 // waits until every one of them has been handled: no operation runs, no input
 // is held back, and a marker posted after the last click has come through
 // without an operation running in between. False when that takes over a minute.
-bool play_burst(QWidget* target, QPoint at, int count, int ms) {
+bool play_clicks(QWidget* target, QPoint at, int count, int ms) {
     QPointer<QWidget> guard(target);
     int posted = 0;
     auto post = [&] {
@@ -426,89 +434,104 @@ bool play_burst(QWidget* target, QPoint at, int count, int ms) {
     return done;
 }
 
-json play(const json& cmd, std::vector<std::string>& messages) {
-    if (!cmd.is_array() || cmd.empty() || !cmd[0].is_string())
-        return fail("a command is a JSON array");
-    const std::string verb = cmd[0];
-    auto arg = [&](std::size_t i) -> std::string {
+// One command of a script: its verb and its arguments.
+struct Command {
+    const json& cmd;
+    std::string verb;
+    // The text argument `i`; empty when there is none.
+    std::string arg(std::size_t i) const {
         return i < cmd.size() && cmd[i].is_string() ? cmd[i].get<std::string>() : std::string();
+    }
+    // Whether argument `i` is a whole number, and its value.
+    bool hasInt(std::size_t i) const { return i < cmd.size() && cmd[i].is_number_integer(); }
+    int integer(std::size_t i) const { return cmd[i].get<int>(); }
+};
+
+json done() {
+    return {{"ok", true}};
+}
+
+// ---- Commands on the program's windows ----------------------------------------------------------
+
+json play_wait(const Command& command) {
+    // Lets the program handle whatever reached it meanwhile (input from
+    // outside the program included) for the given milliseconds.
+    if (!command.hasInt(1)) return fail("wait needs milliseconds");
+    QElapsedTimer clock;
+    clock.start();
+    const int ms = std::clamp(command.integer(1), 0, 10000);
+    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
+
+json play_idle(const Command& command) {
+    if (!command.hasInt(1)) return fail("idle needs milliseconds");
+    const int ms = std::clamp(command.integer(1), 0, 120000);
+    QElapsedTimer clock;
+    clock.start();
+    auto busy = [] {
+        for (QWidget* w : open_windows())
+            if (w->property("busy").toBool()) return true;
+        return false;
     };
-    if (verb == "dump") return dump(messages);
-    if (verb == "wait") {
-        // Lets the program handle whatever reached it meanwhile (input from
-        // outside the program included) for the given milliseconds.
-        if (cmd.size() < 2 || !cmd[1].is_number_integer()) return fail("wait needs milliseconds");
-        QElapsedTimer clock;
-        clock.start();
-        const int ms = std::clamp(cmd[1].get<int>(), 0, 10000);
-        while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
-        return {{"ok", true}};
+    while (busy() && clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    // What the window does once the work is taken in.
+    QApplication::processEvents();
+    if (busy()) return fail("still busy after " + std::to_string(ms) + " ms");
+    return done();
+}
+
+json play_close(const Command& command) {
+    QWidget* w = find_window(QString::fromStdString(command.arg(1)));
+    if (!w) return fail("no open window " + command.arg(1));
+    w->close();
+    return done();
+}
+
+json play_screenshot(const Command& command) {
+    QWidget* w = find_window(QString::fromStdString(command.arg(1)));
+    if (!w) return fail("no open window " + command.arg(1));
+    if (!w->grab().save(QString::fromStdString(command.arg(2)), "PNG"))
+        return fail("cannot write " + command.arg(2));
+    return done();
+}
+
+// ---- Commands on a control ----------------------------------------------------------------------
+
+json play_save(const Command& command, QWidget* c) {
+    if (command.arg(2).empty()) return fail("save needs a file name");
+    const QString why = zapt::ui::save_chart_picture(c, QString::fromStdString(command.arg(2)));
+    if (!why.isEmpty()) return fail(why.toStdString());
+    return done();
+}
+
+json play_click(const Command& command, QWidget* c) {
+    if (!c->isEnabled()) return fail(command.arg(1) + " is disabled");
+    if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+        b->click();
+        return done();
     }
-    if (verb == "idle") {
-        if (cmd.size() < 2 || !cmd[1].is_number_integer()) return fail("idle needs milliseconds");
-        const int ms = std::clamp(cmd[1].get<int>(), 0, 120000);
-        QElapsedTimer clock;
-        clock.start();
-        auto busy = [] {
-            for (QWidget* w : open_windows())
-                if (w->property("busy").toBool()) return true;
-            return false;
-        };
-        while (busy() && clock.elapsed() < ms)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        // What the window does once the work is taken in.
-        QApplication::processEvents();
-        if (busy()) return fail("still busy after " + std::to_string(ms) + " ms");
-        return {{"ok", true}};
+    if (auto* l = qobject_cast<zapt::ui::ClickLabel*>(c)) {
+        emit l->clicked();
+        return done();
     }
-    if (verb == "close") {
-        QWidget* w = find_window(QString::fromStdString(arg(1)));
-        if (!w) return fail("no open window " + arg(1));
-        w->close();
-        return {{"ok", true}};
-    }
-    if (verb == "screenshot") {
-        QWidget* w = find_window(QString::fromStdString(arg(1)));
-        if (!w) return fail("no open window " + arg(1));
-        if (!w->grab().save(QString::fromStdString(arg(2)), "PNG"))
-            return fail("cannot write " + arg(2));
-        return {{"ok", true}};
-    }
-    std::string error;
-    QWidget* c = find_control(arg(1), error);
-    if (!c) return fail(error);
-    if (verb == "save") {
-        if (arg(2).empty()) return fail("save needs a file name");
-        const QString why = zapt::ui::save_chart_picture(c, QString::fromStdString(arg(2)));
-        if (!why.isEmpty()) return fail(why.toStdString());
-        return {{"ok", true}};
-    }
-    if (verb == "click") {
-        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
-        if (auto* b = qobject_cast<QAbstractButton*>(c)) {
-            b->click();
-            return {{"ok", true}};
-        }
-        if (auto* l = qobject_cast<zapt::ui::ClickLabel*>(c)) {
-            emit l->clicked();
-            return {{"ok", true}};
-        }
-        return fail(arg(1) + " has no click action");
-    }
-    if (verb == "select" && qobject_cast<QSpinBox*>(c)) {
+    return fail(command.arg(1) + " has no click action");
+}
+
+json play_select(const Command& command, QWidget* c) {
+    if (auto* spin = qobject_cast<QSpinBox*>(c)) {
         // A spin box takes a value within its range, as its arrows would.
-        auto* spin = qobject_cast<QSpinBox*>(c);
-        if (!spin->isEnabled()) return fail(arg(1) + " is disabled");
-        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a value");
-        const int value = cmd[2].get<int>();
+        if (!spin->isEnabled()) return fail(command.arg(1) + " is disabled");
+        if (!command.hasInt(2)) return fail("select needs a value");
+        const int value = command.integer(2);
         if (value < spin->minimum() || value > spin->maximum()) return fail("value out of range");
         spin->setValue(value);
-        return {{"ok", true}};
+        return done();
     }
-    if (verb == "select" && (qobject_cast<QComboBox*>(c) || qobject_cast<QTabWidget*>(c))) {
-        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
-        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a row number");
-        const int row = cmd[2].get<int>();
+    if (qobject_cast<QComboBox*>(c) || qobject_cast<QTabWidget*>(c)) {
+        if (!c->isEnabled()) return fail(command.arg(1) + " is disabled");
+        if (!command.hasInt(2)) return fail("select needs a row number");
+        const int row = command.integer(2);
         if (auto* combo = qobject_cast<QComboBox*>(c)) {
             if (row < 0 || row >= combo->count()) return fail("row out of range");
             // As a user's choice: the index changes, then the choice is reported.
@@ -519,177 +542,225 @@ json play(const json& cmd, std::vector<std::string>& messages) {
             if (row < 0 || row >= tabs->count()) return fail("row out of range");
             tabs->setCurrentIndex(row);
         }
-        return {{"ok", true}};
+        return done();
     }
-    if (verb == "select") {
-        auto* list = qobject_cast<zapt::ui::ListBox*>(c);
-        if (!list) return fail(arg(1) + " is not a list box");
-        if (!list->isEnabled()) return fail(arg(1) + " is disabled");
-        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("select needs a row number");
-        if (!list->userSelect(cmd[2].get<int>())) return fail("row out of range");
-        return {{"ok", true}};
+    auto* list = qobject_cast<zapt::ui::ListBox*>(c);
+    if (!list) return fail(command.arg(1) + " is not a list box");
+    if (!list->isEnabled()) return fail(command.arg(1) + " is disabled");
+    if (!command.hasInt(2)) return fail("select needs a row number");
+    if (!list->userSelect(command.integer(2))) return fail("row out of range");
+    return done();
+}
+
+// ["press", table, row]: a row; ["press", table, "heading", column]: a column
+// heading, which sorts by that column.
+json press_table(const Command& command, QTableView* table) {
+    QAbstractItemModel* m = table->model();
+    const json& cmd = command.cmd;
+    if (cmd.size() == 4 && cmd[2] == "heading" && cmd[3].is_number_integer()) {
+        const int column = cmd[3].get<int>();
+        if (column < 0 || column >= m->columnCount()) return fail("column out of range");
+        QHeaderView* header = table->horizontalHeader();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        if (x < 0 || x >= header->viewport()->width())
+            return fail("column " + std::to_string(column) + " cannot be shown");
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(x, header->height() / 2));
+        return done();
     }
-    if (verb == "press") {
-        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
-        if (!c->isVisible()) return fail(arg(1) + " is not visible");
-        if (auto* list = qobject_cast<QListWidget*>(c)) {
-            if (cmd.size() < 3 || !cmd[2].is_number_integer())
-                return fail("press on a list box needs a row number");
-            const int row = cmd[2].get<int>();
-            if (row < 0 || row >= list->count()) return fail("row out of range");
-            list->scrollToItem(list->item(row));
-            const QRect place = list->visualItemRect(list->item(row));
-            if (!list->viewport()->rect().contains(place.center()))
-                return fail("row " + std::to_string(row) + " cannot be shown");
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
-            return {{"ok", true}};
-        }
-        if (auto* table = qobject_cast<QTableView*>(c); table && table->model()) {
-            // ["press", table, row]: a row; ["press", table, "heading", column]: a
-            // column heading, which sorts by that column.
-            QAbstractItemModel* m = table->model();
-            if (cmd.size() == 4 && cmd[2] == "heading" && cmd[3].is_number_integer()) {
-                const int column = cmd[3].get<int>();
-                if (column < 0 || column >= m->columnCount()) return fail("column out of range");
-                QHeaderView* header = table->horizontalHeader();
-                const int x =
-                    header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-                if (x < 0 || x >= header->viewport()->width())
-                    return fail("column " + std::to_string(column) + " cannot be shown");
-                QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
-                                  QPoint(x, header->height() / 2));
-                return {{"ok", true}};
-            }
-            if (cmd.size() < 3 || !cmd[2].is_number_integer())
-                return fail("press on a table needs a row number or \"heading\", column");
-            const int row = cmd[2].get<int>();
-            if (row < 0 || row >= m->rowCount()) return fail("row out of range");
-            table->scrollTo(m->index(row, 0));
-            const QRect place = table->visualRect(m->index(row, 0));
-            if (!table->viewport()->rect().contains(place.center()))
-                return fail("row " + std::to_string(row) + " cannot be shown");
-            QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
-            return {{"ok", true}};
-        }
-        if (cmd.size() > 2) return fail(arg(1) + " is not a list box or a table");
-        QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
-        return {{"ok", true}};
-    }
-    if (verb == "doubleclick") {
-        auto* table = qobject_cast<QTableView*>(c);
-        if (!table || !table->model()) return fail(arg(1) + " is not a table");
-        if (!c->isEnabled() || !c->isVisible()) return fail(arg(1) + " cannot be reached");
-        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("doubleclick needs a row");
-        const int row = cmd[2].get<int>();
-        if (row < 0 || row >= table->model()->rowCount()) return fail("row out of range");
-        table->scrollTo(table->model()->index(row, 0));
-        const QRect place = table->visualRect(table->model()->index(row, 0));
-        if (!table->viewport()->rect().contains(place.center()))
+    if (!command.hasInt(2))
+        return fail("press on a table needs a row number or \"heading\", column");
+    const int row = command.integer(2);
+    if (row < 0 || row >= m->rowCount()) return fail("row out of range");
+    table->scrollTo(m->index(row, 0));
+    const QRect place = table->visualRect(m->index(row, 0));
+    if (!table->viewport()->rect().contains(place.center()))
+        return fail("row " + std::to_string(row) + " cannot be shown");
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    return done();
+}
+
+json play_press(const Command& command, QWidget* c) {
+    if (!c->isEnabled()) return fail(command.arg(1) + " is disabled");
+    if (!c->isVisible()) return fail(command.arg(1) + " is not visible");
+    if (auto* list = qobject_cast<QListWidget*>(c)) {
+        if (!command.hasInt(2)) return fail("press on a list box needs a row number");
+        const int row = command.integer(2);
+        if (row < 0 || row >= list->count()) return fail("row out of range");
+        list->scrollToItem(list->item(row));
+        const QRect place = list->visualItemRect(list->item(row));
+        if (!list->viewport()->rect().contains(place.center()))
             return fail("row " + std::to_string(row) + " cannot be shown");
-        // A double-click is a press and release, then a second press that is
-        // a double-click, then its release.
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
-        return {{"ok", true}};
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        return done();
     }
-    if (verb == "menu") {
-        auto* table = qobject_cast<QTableView*>(c);
-        const zapt::ui::TableSource* source = zapt::ui::table_source(c);
-        if (!table || !source) return fail(arg(1) + " has no table menu");
-        const int row = source->selectedRow ? source->selectedRow() : -1;
-        if (row < 0) return fail("no row of " + arg(1) + " is selected");
-        const QString error = zapt::ui::run_table_action(c, QString::fromStdString(arg(2)), row);
+    if (auto* table = qobject_cast<QTableView*>(c); table && table->model())
+        return press_table(command, table);
+    if (command.cmd.size() > 2) return fail(command.arg(1) + " is not a list box or a table");
+    QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
+    return done();
+}
+
+json play_doubleclick(const Command& command, QWidget* c) {
+    auto* table = qobject_cast<QTableView*>(c);
+    if (!table || !table->model()) return fail(command.arg(1) + " is not a table");
+    if (!c->isEnabled() || !c->isVisible()) return fail(command.arg(1) + " cannot be reached");
+    if (!command.hasInt(2)) return fail("doubleclick needs a row");
+    const int row = command.integer(2);
+    if (row < 0 || row >= table->model()->rowCount()) return fail("row out of range");
+    table->scrollTo(table->model()->index(row, 0));
+    const QRect place = table->visualRect(table->model()->index(row, 0));
+    if (!table->viewport()->rect().contains(place.center()))
+        return fail("row " + std::to_string(row) + " cannot be shown");
+    // A double-click is a press and release, then a second press that is a
+    // double-click, then its release.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    return done();
+}
+
+json play_menu(const Command& command, QWidget* c) {
+    auto* table = qobject_cast<QTableView*>(c);
+    const zapt::ui::TableSource* source = zapt::ui::table_source(c);
+    if (!table || !source) return fail(command.arg(1) + " has no table menu");
+    const int row = source->selectedRow ? source->selectedRow() : -1;
+    if (row < 0) return fail("no row of " + command.arg(1) + " is selected");
+    const QString error =
+        zapt::ui::run_table_action(c, QString::fromStdString(command.arg(2)), row);
+    if (!error.isEmpty()) return fail(error.toStdString());
+    return done();
+}
+
+json play_wheel(const Command& command, QWidget* c) {
+    if (!command.hasInt(2)) return fail("wheel needs a step count");
+    const int steps = std::clamp(command.integer(2), -100, 100);
+    QWidget* target = c;
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(c)) target = area->viewport();
+    const QPointF at = QRectF(target->rect()).center();
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * steps), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    return done();
+}
+
+// "copy", "copyall" and "export".
+json play_copy(const Command& command, QWidget* c) {
+    const zapt::ui::TableSource* source = zapt::ui::table_source(c);
+    if (!source) return fail(command.arg(1) + " has no table to copy");
+    if (command.verb == "export") {
+        if (command.arg(2).empty()) return fail("export needs a file name");
+        const QString error =
+            zapt::ui::export_table(zapt::ui::table_as_shown(*source), source->header(),
+                                   QString::fromStdString(command.arg(2)));
         if (!error.isEmpty()) return fail(error.toStdString());
-        return {{"ok", true}};
+        return done();
     }
-    if (verb == "wheel") {
-        if (cmd.size() < 3 || !cmd[2].is_number_integer()) return fail("wheel needs a step count");
-        const int steps = std::clamp(cmd[2].get<int>(), -100, 100);
-        QWidget* target = c;
-        if (auto* area = qobject_cast<QAbstractScrollArea*>(c)) target = area->viewport();
-        const QPointF at = QRectF(target->rect()).center();
-        QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * steps),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(target, &wheel);
-        return {{"ok", true}};
+    if (command.verb == "copy")
+        zapt::ui::copy_selection(*source);
+    else
+        zapt::ui::copy_all(*source);
+    return done();
+}
+
+json play_burst(const Command& command, QWidget* c) {
+    // ["burst", name, N, ms] or ["burst", list, row, N, ms]
+    const json& cmd = command.cmd;
+    const bool onRow = cmd.size() == 5;
+    const std::size_t n = onRow ? 3 : 2;
+    if (cmd.size() != n + 2 || !command.hasInt(n) || !command.hasInt(n + 1))
+        return fail("burst needs a click count and milliseconds");
+    const int count = command.integer(n);
+    const int ms = command.integer(n + 1);
+    if (count < 1 || count > 1000 || ms < 0 || ms > 10000)
+        return fail("burst takes 1 to 1000 clicks, 0 to 10000 ms apart");
+    if (!c->isVisible()) return fail(command.arg(1) + " is not visible");
+    QWidget* target = c;
+    QPoint at = c->rect().center();
+    if (onRow) {
+        auto* list = qobject_cast<QListWidget*>(c);
+        if (!list || !command.hasInt(2)) return fail(command.arg(1) + " is not a list box");
+        const int row = command.integer(2);
+        if (row < 0 || row >= list->count()) return fail("row out of range");
+        list->scrollToItem(list->item(row));
+        target = list->viewport();
+        at = list->visualItemRect(list->item(row)).center();
+        if (!target->rect().contains(at))
+            return fail("row " + std::to_string(row) + " cannot be shown");
+    } else if (!qobject_cast<QAbstractButton*>(c) && !qobject_cast<zapt::ui::ClickLabel*>(c)) {
+        return fail(command.arg(1) + " has no click action");
     }
-    if (verb == "copy" || verb == "copyall" || verb == "export") {
-        const zapt::ui::TableSource* source = zapt::ui::table_source(c);
-        if (!source) return fail(arg(1) + " has no table to copy");
-        if (verb == "export") {
-            if (arg(2).empty()) return fail("export needs a file name");
-            const QString error =
-                zapt::ui::export_table(zapt::ui::table_as_shown(*source), source->header(),
-                                       QString::fromStdString(arg(2)));
-            if (!error.isEmpty()) return fail(error.toStdString());
-            return {{"ok", true}};
-        }
-        if (verb == "copy")
-            zapt::ui::copy_selection(*source);
-        else
-            zapt::ui::copy_all(*source);
-        return {{"ok", true}};
+    // A disabled button takes the clicks and does nothing, as on screen.
+    if (!play_clicks(target, at, count, ms)) return fail("the clicks were not handled in time");
+    return done();
+}
+
+json play_focus(const Command& command, QWidget* c) {
+    if (!c->isEnabled()) return fail(command.arg(1) + " is disabled");
+    give_focus(c);
+    return done();
+}
+
+json play_type(const Command& command, QWidget* c) {
+    auto* edit = qobject_cast<QLineEdit*>(c);
+    if (!edit) return fail(command.arg(1) + " is not a text box");
+    if (command.cmd.size() < 3 || !command.cmd[2].is_string()) return fail("type needs a text");
+    edit->setText(QString::fromStdString(command.cmd[2].get<std::string>()));
+    return done();
+}
+
+json play_key(const Command& command, QWidget* c) {
+    const Key* key = nullptr;
+    for (const Key& k : kKeys) {
+        if (command.arg(2) == k.name) key = &k;
     }
-    if (verb == "burst") {
-        // ["burst", name, N, ms] or ["burst", list, row, N, ms]
-        const bool onRow = cmd.size() == 5;
-        const std::size_t n = onRow ? 3 : 2;
-        if (cmd.size() != n + 2 || !cmd[n].is_number_integer() || !cmd[n + 1].is_number_integer())
-            return fail("burst needs a click count and milliseconds");
-        const int count = cmd[n].get<int>();
-        const int ms = cmd[n + 1].get<int>();
-        if (count < 1 || count > 1000 || ms < 0 || ms > 10000)
-            return fail("burst takes 1 to 1000 clicks, 0 to 10000 ms apart");
-        if (!c->isVisible()) return fail(arg(1) + " is not visible");
-        QWidget* target = c;
-        QPoint at = c->rect().center();
-        if (onRow) {
-            auto* list = qobject_cast<QListWidget*>(c);
-            if (!list || !cmd[2].is_number_integer()) return fail(arg(1) + " is not a list box");
-            const int row = cmd[2].get<int>();
-            if (row < 0 || row >= list->count()) return fail("row out of range");
-            list->scrollToItem(list->item(row));
-            target = list->viewport();
-            at = list->visualItemRect(list->item(row)).center();
-            if (!target->rect().contains(at))
-                return fail("row " + std::to_string(row) + " cannot be shown");
-        } else if (!qobject_cast<QAbstractButton*>(c) && !qobject_cast<zapt::ui::ClickLabel*>(c)) {
-            return fail(arg(1) + " has no click action");
-        }
-        // A disabled button takes the clicks and does nothing, as on screen.
-        if (!play_burst(target, at, count, ms)) return fail("the clicks were not handled in time");
-        return {{"ok", true}};
+    if (!key) return fail("unknown key " + command.arg(2));
+    if (!c->isEnabled()) return fail(command.arg(1) + " is disabled");
+    // A drop-down list that is open holds the keyboard, as on the desktop:
+    // the key goes to the list.
+    if (auto* combo = qobject_cast<QComboBox*>(c); combo && combo->view()->isVisible()) {
+        QTest::keyClick(combo->view(), key->key, key->modifiers);
+        return done();
     }
-    if (verb == "focus") {
-        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
-        give_focus(c);
-        return {{"ok", true}};
-    }
-    if (verb == "type") {
-        auto* edit = qobject_cast<QLineEdit*>(c);
-        if (!edit) return fail(arg(1) + " is not a text box");
-        if (cmd.size() < 3 || !cmd[2].is_string()) return fail("type needs a text");
-        edit->setText(QString::fromStdString(cmd[2].get<std::string>()));
-        return {{"ok", true}};
-    }
-    if (verb == "key") {
-        const Key* key = nullptr;
-        for (const Key& k : kKeys) {
-            if (arg(2) == k.name) key = &k;
-        }
-        if (!key) return fail("unknown key " + arg(2));
-        if (!c->isEnabled()) return fail(arg(1) + " is disabled");
-        // A drop-down list that is open holds the keyboard, as on the desktop:
-        // the key goes to the list.
-        if (auto* combo = qobject_cast<QComboBox*>(c); combo && combo->view()->isVisible()) {
-            QTest::keyClick(combo->view(), key->key, key->modifiers);
-            return {{"ok", true}};
-        }
-        give_focus(c);
-        QTest::keyClick(c, key->key, key->modifiers);
-        return {{"ok", true}};
-    }
-    return fail("unknown command " + verb);
+    give_focus(c);
+    QTest::keyClick(c, key->key, key->modifiers);
+    return done();
+}
+
+json play(const json& cmd, std::vector<std::string>& messages) {
+    if (!cmd.is_array() || cmd.empty() || !cmd[0].is_string())
+        return fail("a command is a JSON array");
+    const Command command{cmd, cmd[0].get<std::string>()};
+    if (command.verb == "dump") return dump(messages);
+    static const std::pair<const char*, json (*)(const Command&)> onWindows[] = {
+        {"wait", play_wait},
+        {"idle", play_idle},
+        {"close", play_close},
+        {"screenshot", play_screenshot},
+    };
+    for (const auto& [verb, run] : onWindows)
+        if (command.verb == verb) return run(command);
+    std::string error;
+    QWidget* c = find_control(command.arg(1), error);
+    if (!c) return fail(error);
+    static const std::pair<const char*, json (*)(const Command&, QWidget*)> onControls[] = {
+        {"save", play_save},
+        {"click", play_click},
+        {"select", play_select},
+        {"press", play_press},
+        {"doubleclick", play_doubleclick},
+        {"menu", play_menu},
+        {"wheel", play_wheel},
+        {"copy", play_copy},
+        {"copyall", play_copy},
+        {"export", play_copy},
+        {"burst", play_burst},
+        {"focus", play_focus},
+        {"type", play_type},
+        {"key", play_key},
+    };
+    for (const auto& [verb, run] : onControls)
+        if (command.verb == verb) return run(command, c);
+    return fail("unknown command " + command.verb);
 }
 
 } // namespace

@@ -8,6 +8,15 @@
 namespace zapt::ui {
 
 FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
+    buildAuthorForms();
+    buildCorpusForms();
+    buildSearch();
+    buildPunctuation();
+}
+
+// The author's non-standard forms, the interpretation of the one selected and
+// its counts in the corpus.
+void FormsPanel::buildAuthorForms() {
     QWidget* w = form();
     const MainForm& f = form1();
     heading(w, "Label7", "NON-STANDARD FORMS", R(6960, 240, 3015, 285));
@@ -39,7 +48,13 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
          &f.lblInstancesOfSearchWord);
     make_label(w, "Label19", "Number of Words in Corpus:", R(6960, 3315, 2160, 255));
     bind(value_box(w, "lblWordTotal", R(9180, 3285, 795, 270), colour::white), &f.lblWordTotal);
+}
 
+// The glossary's forms found in the corpus, the count of the one selected and
+// the search for its collocations.
+void FormsPanel::buildCorpusForms() {
+    QWidget* w = form();
+    const MainForm& f = form1();
     make_label(w, "Label20", "Non-standard forms in corpus:", R(6480, 3690, 3495, 240));
     ListBox* forms =
         bindList(make_list(w, "lstNonStandardForms", R(6480, 3945, 3495, 1050), colour::lightGrey),
@@ -58,7 +73,12 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
     colls->setFont(dialog_font());
     colls->setGeometry(twRect(6480, 5475, 3495, 540));
     onClick(colls, [](MainWindowState& e) { e.cmdColls_Click(); });
+}
 
+// The word search in the group and in the corpus, with its two counts.
+void FormsPanel::buildSearch() {
+    QWidget* w = form();
+    const MainForm& f = form1();
     txtSearch_ = new QLineEdit(toQ(f.txtSearch), w);
     txtSearch_->setObjectName("txtSearch");
     txtSearch_->setFont(dialog_font());
@@ -81,7 +101,12 @@ FormsPanel::FormsPanel(PanelContext context) : Panel(std::move(context)) {
     make_label(w, "Label23", "No. of instances in corpus:", R(6480, 7005, 2250, 270));
     bind(value_box(w, "lblInstInCorpus", R(8760, 6990, 1215, 270), colour::white),
          &f.lblInstInCorpus);
+}
 
+// The punctuation count: one option per kind of mark, the button and the count.
+void FormsPanel::buildPunctuation() {
+    QWidget* w = form();
+    const MainForm& f = form1();
     QGroupBox* frame = make_frame(w, "Frame3", R(6480, 7500, 2460, 1215), nullptr);
     auto* group = new QButtonGroup(this);
     const struct {

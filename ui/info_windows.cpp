@@ -370,22 +370,11 @@ QWidget* createFactsWindow() {
 // ---------------------------------------------------------------------------
 // Donate (Form8)
 
-QWidget* createDonateWindow(std::function<void()> openUpload) {
-    QWidget* w = make_window("Form8", "Donate", 13005, 8910);
-    LabelNames names{7};
+namespace {
 
-    // Everything sits on one white panel that fills the window.
-    auto* panel = new QWidget(w);
-    panel->setObjectName("Picture1");
-    panel->setGeometry(0, 0, w->width(), w->height());
-    set_background(panel, colour::white);
-
-    Column top(panel, names, 240, 12525, 120);
-    top.add("How to donate texts to the ZAPT corpus", 18, true, colour::blue);
-    top.add("You can send texts to us in one of a number of ways.", 13.5, true,
-            QColor(128, 128, 255), 300);
-
-    // The three ways, down the left half.
+// Donate's three ways to send texts, down the left half of `panel`, below `top`.
+Column donate_ways(QWidget* window, QWidget* panel, LabelNames& names, const Column& top,
+                   std::function<void()> openUpload) {
     Column ways(panel, names, 240, 6000, 0);
     ways.align_below(top);
     ways.add("Forward your texts to this UK number:", 8.25, true);
@@ -423,12 +412,17 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
              8.25, false, colour::black, 60);
     QPushButton* browse = make_button(panel, "cmdBrowse", "Click to go to " + kHost + " website",
                                       QRect(240, ways.y() * 15, 4200, 390));
-    QObject::connect(browse, &QPushButton::clicked, w, [open = std::move(openUpload)] {
+    QObject::connect(browse, &QPushButton::clicked, window, [open = std::move(openUpload)] {
         if (open) open();
     });
     ways.skip(390);
 
-    // Consent and the format of a donated text, down the right half.
+    return ways;
+}
+
+// Consent and the format of a donated text, down the right half; the notes on
+// the format end level with the end of `ways`.
+Column donate_consent(QWidget* panel, LabelNames& names, const Column& top, const Column& ways) {
     Column right(panel, names, 6720, 6045, 0);
     right.align_below(top);
     right.add("Please note: by sending us your texts you agree to their use in the ZAPT corpus. "
@@ -443,18 +437,18 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
                   8.25, false, colour::black, 60),
         right.add("Please separate with TAB if possible.", 8.25, false, colour::black, 0, true),
     };
-    // The notes on the format go just above the format panel, level with the
-    // end of the left-hand column.
+    // The notes on the format go just above the format panel.
     if (const int drop = ways.y() - right.y(); drop > 0) {
         for (QWidget* n : formatNotes) n->move(n->x(), n->y() + drop);
         right.skip(drop * 15);
     }
 
-    // The format panel: seven column headings and one example row.
-    Column below(panel, names, 240, 12525, 0);
-    below.align_below(ways);
-    below.align_below(right);
-    below.skip(240);
+    return right;
+}
+
+// The format panel of a donated text, at `below`: seven column headings and
+// one example row.
+void donate_format(QWidget* panel, LabelNames& names, Column& below) {
     auto* format = new QFrame(panel);
     format->setObjectName("Frame1");
     format->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -487,6 +481,36 @@ QWidget* createDonateWindow(std::function<void()> openUpload) {
     }
     format->setGeometry(tw(240), below.y(), tw(12525), formatHeight);
     below.skip(formatHeight * 15 + 240);
+}
+
+} // namespace
+
+QWidget* createDonateWindow(std::function<void()> openUpload) {
+    QWidget* w = make_window("Form8", "Donate", 13005, 8910);
+    LabelNames names{7};
+
+    // Everything sits on one white panel that fills the window.
+    auto* panel = new QWidget(w);
+    panel->setObjectName("Picture1");
+    panel->setGeometry(0, 0, w->width(), w->height());
+    set_background(panel, colour::white);
+
+    Column top(panel, names, 240, 12525, 120);
+    top.add("How to donate texts to the ZAPT corpus", 18, true, colour::blue);
+    top.add("You can send texts to us in one of a number of ways.", 13.5, true,
+            QColor(128, 128, 255), 300);
+
+    // The three ways, down the left half; consent and the format of a donated
+    // text, down the right half.
+    const Column ways = donate_ways(w, panel, names, top, std::move(openUpload));
+    const Column right = donate_consent(panel, names, top, ways);
+
+    // Below both halves: the format panel, then the notes on it.
+    Column below(panel, names, 240, 12525, 0);
+    below.align_below(ways);
+    below.align_below(right);
+    below.skip(240);
+    donate_format(panel, names, below);
 
     below.add("Please state if you are NOT a native speaker of English. In that case please state "
               "native/first language.",

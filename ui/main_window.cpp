@@ -6,7 +6,6 @@
 #include "ui/explore_window.h"
 #include "ui/form_parts.h"
 #include "ui/info_windows.h"
-#include "ui/input_gate.h"
 #include "ui/lexicon_window.h"
 #include "ui/open_corpus_dialog.h"
 #include "ui/panels.h"
@@ -41,7 +40,8 @@ constexpr int kFrameTwips = 120;
 
 } // namespace
 
-MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus) : state_(std::move(corpus), *this) {
+MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus)
+    : state_(std::move(corpus), *this), dispatch_(state_, {[this] { refresh(); }, {}}) {
     setObjectName("Form1");
     setWindowTitle("ZAPT...The Mobile Phone Text Corpus");
     setFont(dialog_font());
@@ -80,8 +80,8 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus) : state_(std::move(
     PanelContext context;
     context.form = this;
     context.state = &state_;
-    context.run = [this](const Operation& op) { run(op); };
-    context.record = [this](const Operation& op) { record(op); };
+    context.run = [this](const Operation& op) { dispatch_.run(op); };
+    context.record = [this](const Operation& op) { dispatch_.record(op); };
     context.attachTable = [this](QWidget* w, std::function<ResultTable()> table,
                                  std::function<int()> selectedRow) {
         attachTable(w, std::move(table), std::move(selectedRow));
@@ -109,34 +109,6 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     QApplication::quit();
 }
 
-void MainWindow::run(const Operation& op) {
-    // An operation asked for while another runs (the program's own nested
-    // steps never do this; input is held by the gate) waits for it to end.
-    if (running_) {
-        pending_.push_back(op);
-        return;
-    }
-    InputGate::Hold hold;
-    running_ = true;
-    op(state_);
-    refresh();
-    while (!pending_.empty()) {
-        const Operation next = std::move(pending_.front());
-        pending_.pop_front();
-        next(state_);
-        refresh();
-    }
-    running_ = false;
-}
-
-void MainWindow::record(const Operation& op) {
-    if (running_) {
-        pending_.push_back(op);
-        return;
-    }
-    op(state_);
-}
-
 void MainWindow::refresh() {
     for (Panel* p : panels_) p->refresh();
     refreshCorpusDataForm();
@@ -148,9 +120,9 @@ void MainWindow::openWindow(WindowId id) {
     // close, so that the next request starts afresh.
     std::function<void()> closed;
     if (id == WindowId::CorpusData)
-        closed = [this] { record([](MainWindowState& e) { e.Form4_Unload(); }); };
+        closed = [this] { dispatch_.record([](MainWindowState& e) { e.Form4_Unload(); }); };
     if (id == WindowId::Collocations)
-        closed = [this] { record([](MainWindowState& e) { e.Form11_Unload(); }); };
+        closed = [this] { dispatch_.record([](MainWindowState& e) { e.Form11_Unload(); }); };
     windows_.open(
         id, [this, id] { return createWindow(id); }, std::move(closed));
 }
@@ -244,8 +216,8 @@ QWidget* MainWindow::createWindow(WindowId id) {
     case WindowId::CorpusData: {
         QWidget* form = createCorpusDataWindow(
             state_.form4(), state_.corpus().bands(),
-            [this] { run([](MainWindowState& e) { e.cmdAges_Click(); }); },
-            [this] { run([](MainWindowState& e) { e.cmdGender_Click(); }); });
+            [this] { dispatch_.run([](MainWindowState& e) { e.cmdAges_Click(); }); },
+            [this] { dispatch_.run([](MainWindowState& e) { e.cmdGender_Click(); }); });
         attachTable(form, [this] { return corpus_data_table(state_); });
         return form;
     }

@@ -8,6 +8,7 @@
 #include "app/explore_form.h"
 #include "app/lexicon_form.h"
 #include "app/main_window_state.h"
+#include "ui/dispatcher.h"
 #include "ui/panel.h"
 #include "ui/upload_page.h"
 #include "ui/window_manager.h"
@@ -15,7 +16,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <deque>
 #include <functional>
 #include <future>
 #include <map>
@@ -87,10 +87,6 @@ private:
     void showCorpusDataForm() override;
     void showCollocationsForm() override;
 
-    // Runs one user event of the main window's state, then shows the new state.
-    void run(const Operation& op);
-    // Runs an operation that only records a choice; nothing on screen changes.
-    void record(const Operation& op);
     // Opens the secondary window `id` (or brings it to the front).
     void openWindow(WindowId id);
     QWidget* createWindow(WindowId id);
@@ -112,10 +108,12 @@ private:
     MainWindowState state_;
     WindowManager windows_;
     UploadPage uploadPage_;
-    QPointer<QWidget> progress_;    // made on the first run, hidden between runs
-    bool running_ = false;          // an operation is running
-    std::deque<Operation> pending_; // operations asked for while one runs, in order
-    std::vector<Panel*> panels_;    // owned by the window as Qt children
+    QPointer<QWidget> progress_; // made on the first run, hidden between runs
+    // Runs each user event of the main window's state, then shows the new
+    // state in every open window; a choice only recorded changes nothing on
+    // screen.
+    Dispatcher<MainWindowState> dispatch_;
+    std::vector<Panel*> panels_; // owned by the window as Qt children
     std::map<FocusTarget, QWidget*> focusTargets_;
     std::unique_ptr<GroupIndex> groupIndex_; // taken when the comparison first opens
     CompareMemory compareMemory_;            // shared by every comparison window

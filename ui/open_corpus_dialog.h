@@ -9,21 +9,113 @@
 #pragma once
 
 #include "app/corpus_settings.h"
+#include "app/open_corpus.h"
+#include "ui/dispatcher.h"
 
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
 namespace zapt::ui {
 
-// `current` is what the program runs on (its corpus, bands, mapping, encoding,
-// fields, glossary and families), which the window starts from, so that
-// nothing in force is dropped unseen. `settings` (when given) holds each
-// corpus's settings: those of a corpus chosen are filled in, and pressing
-// "Open" keeps the chosen ones. `start` is called with the command-line
-// arguments of the chosen corpus when the user presses "Open".
+// What the window holds beyond its boxes, with one operation per change.
+struct OpenCorpusState {
+    CorpusOptions current;                         // what the program runs on
+    std::shared_ptr<const SettingsStore> settings; // none: nothing kept
+    TableOptions fields;                           // the text and author fields the user chose
+    std::string offeredFor;                        // the corpus whose settings were last filled in
+    std::string keptNote;                          // that a corpus's kept settings were filled in
+    std::vector<MetadataField> found;              // the fields of the last check
+    std::optional<CorpusPreview> preview;          // what the last check found
+
+    // The options offered for a newly chosen corpus `chosen` (its kept
+    // settings, or else nothing of another table's columns), with `kept`
+    // saying whether they are kept ones; nothing when `chosen` was offered
+    // last.
+    std::optional<CorpusOptions> offer(const std::string& chosen, bool* kept);
+    // Reads the corpus of `options` for the preview.
+    void check(const CorpusOptions& options);
+};
+
+class OpenCorpusWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `current` is what the program runs on (its corpus, bands, mapping,
+    // encoding, fields, glossary and families), which the window starts from,
+    // so that nothing in force is dropped unseen. `settings` (when given)
+    // holds each corpus's settings: those of a corpus chosen are filled in,
+    // and pressing "Open" keeps the chosen ones. `start` is called with the
+    // command-line arguments of the chosen corpus when the user presses "Open".
+    OpenCorpusWindow(const CorpusOptions& current, std::shared_ptr<const SettingsStore> settings,
+                     std::function<void(const std::vector<std::string>&)> start);
+    ~OpenCorpusWindow() override;
+
+private:
+    // The widgets, their names, captions, tool tips and layouts.
+    void buildLayout();
+    QGridLayout* buildChoices();
+    QTabWidget* buildPreviewTabs();
+
+    // The connections.
+    void wire();
+    void wireChoosers();
+
+    // The events: a check of the corpus in the boxes, a field switched, the
+    // encoding proposed taken, a file or folder chosen, the program started.
+    void check();
+    void offer(const std::string& chosen);
+    std::optional<CorpusOptions> gather();
+    void switchField();
+    void useEncoding();
+    void choose(QLineEdit* edit, const QString& path);
+    void openCorpus();
+
+    // Shows the last check's preview.
+    void refresh();
+    QString summaryOf(const CorpusPreview& p) const;
+
+    OpenCorpusState state_;
+    Dispatcher<OpenCorpusState> dispatch_;
+    std::function<void(const std::vector<std::string>&)> start_;
+
+    QLineEdit* path_ = nullptr;
+    QPushButton* chooseTable_ = nullptr;
+    QPushButton* chooseFolder_ = nullptr;
+    QLineEdit* bands_ = nullptr;
+    QPushButton* check_ = nullptr;
+    QLineEdit* map_ = nullptr;
+    QLineEdit* glossary_ = nullptr;
+    QPushButton* chooseGlossary_ = nullptr;
+    QLineEdit* families_ = nullptr;
+    QPushButton* chooseFamilies_ = nullptr;
+    QLineEdit* encoding_ = nullptr;
+    QPushButton* useEncoding_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QListWidget* columns_ = nullptr;
+    QTableWidget* fieldsTable_ = nullptr;
+    QPushButton* switchField_ = nullptr;
+    QTableWidget* rows_ = nullptr;
+    QTableWidget* bandTable_ = nullptr;
+    QPlainTextEdit* problems_ = nullptr;
+    QPushButton* open_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+// The window as a plain widget; the arguments as OpenCorpusWindow takes them.
 QWidget* createOpenCorpusWindow(const CorpusOptions& current,
                                 std::shared_ptr<const SettingsStore> settings,
                                 std::function<void(const std::vector<std::string>&)> start);

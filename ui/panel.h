@@ -5,9 +5,10 @@
 #pragma once
 
 #include "app/main_window_state.h"
+#include "results/result_table.h"
+#include "ui/dispatcher.h"
 #include "ui/list_box.h"
 #include "ui/window_id.h"
-#include "results/result_table.h"
 
 #include <QLabel>
 #include <QObject>
@@ -19,7 +20,7 @@
 namespace zapt::ui {
 
 // One user event: an operation on the state the main window owns.
-using Operation = std::function<void(MainWindowState&)>;
+using Operation = Dispatcher<MainWindowState>::Operation;
 
 // What the main window gives each panel.
 struct PanelContext {

@@ -19,6 +19,11 @@ public:
 class AuthorPanel : public Panel {
 public:
     explicit AuthorPanel(PanelContext context);
+
+private:
+    void buildGroupAverages();
+    void buildAuthorLists();
+    void buildAuthorFigures();
 };
 
 // Column 3: the author's non-standard forms with the glossary, the glossary's
@@ -32,6 +37,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildAuthorForms();
+    void buildCorpusForms();
+    void buildSearch();
+    void buildPunctuation();
+
     QLineEdit* txtSearch_ = nullptr;
 };
 

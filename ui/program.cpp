@@ -1,10 +1,10 @@
 #include "ui/program.h"
 
+#include "results/result_table.h"
 #include "ui/corpus_option.h"
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"
-#include "results/result_table.h"
 
 #include <QApplication>
 #include <QMessageBox>

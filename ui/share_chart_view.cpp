@@ -208,12 +208,17 @@ ShareChartView::Layout ShareChartView::layout(QSize size, bool dots) const {
     l.small.setPointSizeF(font().pointSizeF() * 0.92);
     l.bold = font();
     l.bold.setBold(true);
-    const QFontMetricsF fm(l.font), sm(l.small), bm(l.bold);
-    const double width = std::max<double>(size.width(), 1);
-    const double height = std::max<double>(size.height(), 1);
-    const std::size_t k = chart_.bars.size();
+    layoutHeading(l);
+    layoutColumns(l);
+    layoutRows(l);
+    if (dots) placeDots(l);
+    return l;
+}
 
-    // The title and the legend, wrapped to the width.
+// The title and the legend, wrapped to the width.
+void ShareChartView::layoutHeading(Layout& l) const {
+    const QFontMetricsF sm(l.small), bm(l.bold);
+    const double width = std::max<double>(l.size.width(), 1);
     const double textWidth = width - 2 * kOuter;
     l.titleText = stacked_ ? QString("Share of the family's count by group (%)")
                            : "Share of " + quoted(chart_.form) + " in its family (" +
@@ -241,8 +246,15 @@ ShareChartView::Layout ShareChartView::layout(QSize size, bool dots) const {
         l.legend.setLeft(kOuter);
         l.legend.setWidth(textWidth);
     }
+}
 
-    // The columns.
+// The columns, and their labels: wrapped inside their column, or upright
+// when any would need more than kMostLines lines or a word wider than the
+// column.
+void ShareChartView::layoutColumns(Layout& l) const {
+    const QFontMetricsF fm(l.font);
+    const double width = std::max<double>(l.size.width(), 1);
+    const std::size_t k = chart_.bars.size();
     l.left = kOuter +
              std::max({fm.horizontalAdvance("100 %"), fm.horizontalAdvance("dots"),
                        fm.horizontalAdvance("n")}) +
@@ -259,8 +271,6 @@ ShareChartView::Layout ShareChartView::layout(QSize size, bool dots) const {
     l.edges.push_back(l.left);
     for (double weight : weights) l.edges.push_back(l.edges.back() + l.col * weight);
 
-    // The labels: wrapped inside their column, or upright when any would
-    // need more than kMostLines lines or a word wider than the column.
     double wrapped = 0, upright = 0;
     bool fit = true;
     for (std::size_t i = 0; i < k; ++i) {
@@ -274,16 +284,20 @@ ShareChartView::Layout ShareChartView::layout(QSize size, bool dots) const {
     }
     l.upright = !fit;
     l.labelsHeight = l.upright ? upright : wrapped;
+}
 
+// Top to bottom: title, legend, plot, the rows of figures (n, and the dots of
+// the share chart), labels, note.
+void ShareChartView::layoutRows(Layout& l) const {
+    const QFontMetricsF fm(l.font), sm(l.small);
+    const double height = std::max<double>(l.size.height(), 1);
+    const double textWidth = std::max<double>(l.size.width(), 1) - 2 * kOuter;
     for (const ShareBar& b : chart_.bars) l.withheld = l.withheld || b.dotsWithheld;
     double noteHeight = 0;
     if (l.withheld) {
         noteHeight =
             sm.boundingRect(QRectF(0, 0, textWidth, 1e6), kWrap, withheld_text(chart_)).height();
     }
-
-    // Top to bottom: title, legend, plot, the rows of figures (n, and the dots
-    // of the share chart), labels, note.
     const double top = l.legend.bottom() + 10 + fm.lineSpacing() / 2;
     l.rowHeight = fm.lineSpacing();
     const std::size_t rows = stacked_ ? 1 : 2;
@@ -294,14 +308,16 @@ ShareChartView::Layout ShareChartView::layout(QSize size, bool dots) const {
     for (std::size_t r = 0; r < rows; ++r)
         l.rows.push_back(l.plot.bottom() + 6 + static_cast<double>(r) * l.rowHeight);
     l.labelsTop = l.plot.bottom() + 6 + static_cast<double>(rows) * l.rowHeight + 6;
-    for (std::size_t i = 0; i < k; ++i) {
+    for (std::size_t i = 0; i < chart_.bars.size(); ++i) {
         l.labelBoxes.emplace_back(l.x(i) + 2, l.labelsTop, l.w(i) - 4, l.labelsHeight);
     }
     l.note = QRectF(kOuter, l.labelsTop + l.labelsHeight + 8, textWidth, noteHeight);
+}
 
-    // The dots: each at its author's share, pushed sideways within its column
-    // as little as keeps it clear of the dots placed before it.
-    if (!dots) return l;
+// The dots: each at its author's share, pushed sideways within its column as
+// little as keeps it clear of the dots placed before it.
+void ShareChartView::placeDots(Layout& l) const {
+    const std::size_t k = chart_.bars.size();
     int most = 1;
     for (const ShareBar& b : chart_.bars) {
         for (const ShareDot& d : b.dots) most = std::max(most, d.uses);
@@ -344,7 +360,6 @@ ShareChartView::Layout ShareChartView::layout(QSize size, bool dots) const {
             placed.push_back(dot);
         }
     }
-    return l;
 }
 
 QSize ShareChartView::minimumSizeHint() const {
@@ -382,6 +397,25 @@ void ShareChartView::paint(QPainter& p, QSize size) const {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(0, 0, size.width(), size.height()), Qt::white);
     const Layout& l = placed(size);
+    paintHeading(p, l);
+    if (chart_.bars.empty()) {
+        p.setFont(l.font);
+        p.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter,
+                   "No comparison to show.");
+        p.restore();
+        return;
+    }
+    paintAxis(p, l);
+    for (std::size_t i = 0; i < chart_.bars.size(); ++i) paintColumn(p, l, i);
+    if (l.withheld) {
+        p.setFont(l.small);
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(l.note, kWrap, withheld_text(chart_));
+    }
+    p.restore();
+}
+
+void ShareChartView::paintHeading(QPainter& p, const Layout& l) const {
     p.setPen(Qt::black);
     p.setFont(l.bold);
     p.drawText(l.title, kWrap, l.titleText);
@@ -397,15 +431,10 @@ void ShareChartView::paint(QPainter& p, QSize size) const {
     } else {
         p.drawText(l.legend, kWrap, legend_text(chart_));
     }
-    if (chart_.bars.empty()) {
-        p.setFont(l.font);
-        p.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter,
-                   "No comparison to show.");
-        p.restore();
-        return;
-    }
+}
 
-    // The grid and the share axis.
+// The grid, the share axis and the headings of the rows under the plot.
+void ShareChartView::paintAxis(QPainter& p, const Layout& l) const {
     p.setFont(l.font);
     const QFontMetricsF fm(l.font);
     for (int tick = 0; tick <= 100; tick += 25) {
@@ -418,94 +447,95 @@ void ShareChartView::paint(QPainter& p, QSize size) const {
     }
     p.setPen(QPen(Qt::black, 1));
     p.drawLine(l.plot.topLeft(), l.plot.bottomLeft());
-
-    // The headings of the rows under the plot.
     const QRectF heading(kOuter, 0, l.left - kOuter - 6, l.rowHeight);
     const char* headings[] = {"n", "dots"};
     for (std::size_t r = 0; r < l.rows.size(); ++r)
         p.drawText(heading.translated(0, l.rows[r]), Qt::AlignRight | Qt::AlignVCenter,
                    headings[r]);
+}
 
-    for (std::size_t i = 0; i < chart_.bars.size(); ++i) {
-        const ShareBar& b = chart_.bars[i];
-        const double x = l.x(i);
-        const double centre = x + l.w(i) / 2;
-        const double barWidth = l.col * 0.56;
-        if (b.all && i > 0) {
-            p.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
-            p.drawLine(QPointF(x, l.plot.top()), QPointF(x, l.labelsTop + l.labelsHeight));
-        }
-        if (stacked_) {
-            // Every form's share, stacked from the first form up.
-            double base = 0;
-            const GroupRow& row = rows_[i];
-            for (std::size_t f = 0; f < row.cells.size(); ++f) {
-                const double share = row.cells[f].share.value_or(0);
-                if (share <= 0) continue;
-                const QRectF seg(centre - barWidth / 2, l.y(base + share), barWidth,
-                                 l.y(base) - l.y(base + share));
-                p.fillRect(seg, form_colour(f));
-                base += share;
-            }
-        } else {
-            // The bar: the share of the n tokens.
-            if (b.share) {
-                const QRectF bar(centre - barWidth / 2, l.y(*b.share), barWidth,
-                                 l.plot.bottom() - l.y(*b.share));
-                if (b.n < kFewTokens) {
-                    p.setPen(QPen(kBar, 1, Qt::DashLine));
-                    p.setBrush(QBrush(kBar, Qt::BDiagPattern));
-                } else {
-                    p.setPen(QPen(kBar, 1));
-                    QColor fill = kBar;
-                    fill.setAlpha(95);
-                    p.setBrush(fill);
-                }
-                p.drawRect(bar);
-            }
-            // The authors' dots.
-            p.setPen(QPen(kDotLine, 0.8));
-            p.setBrush(kDotFill);
-            for (const Layout::Dot& d : l.dots[i]) p.drawEllipse(d.at, d.r, d.r);
-            // The whisker of the interval, over the dots.
-            if (b.interval) {
-                const double cap = l.col * 0.16;
-                const double low = l.y(b.interval->low), high = l.y(b.interval->high);
-                p.setPen(QPen(Qt::black, 1.6));
-                p.drawLine(QPointF(centre, low), QPointF(centre, high));
-                p.drawLine(QPointF(centre - cap, low), QPointF(centre + cap, low));
-                p.drawLine(QPointF(centre - cap, high), QPointF(centre + cap, high));
-            }
-        }
-        // n, and the dots drawn (a dash where they are withheld).
-        p.setPen(Qt::black);
-        const QRectF cell(x, 0, l.w(i), l.rowHeight);
-        p.drawText(cell.translated(0, l.rows[0]), Qt::AlignCenter, QString::number(b.n));
-        if (!stacked_) {
-            p.drawText(cell.translated(0, l.rows[1]), Qt::AlignCenter,
-                       b.dotsWithheld ? QString::fromUtf8("\u2013")
-                                      : QString::number(b.dots.size()));
-        }
-        // The label, whole.
-        const QRectF box = l.labelBoxes[i];
-        if (l.upright) {
-            p.save();
-            p.translate(box.center().x(), box.top());
-            p.rotate(-90);
-            // Reads upwards, ending at the top of its box, under its column.
-            p.drawText(QRectF(-box.height(), -box.width() / 2, box.height(), box.width()),
-                       Qt::AlignRight | Qt::AlignVCenter, toQ(b.label));
-            p.restore();
-        } else {
-            p.drawText(box, kWrap, toQ(b.label));
-        }
+// Column `i`: its bar (or stack), its figures under the plot and its label.
+void ShareChartView::paintColumn(QPainter& p, const Layout& l, std::size_t i) const {
+    const ShareBar& b = chart_.bars[i];
+    const double x = l.x(i);
+    if (b.all && i > 0) {
+        p.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
+        p.drawLine(QPointF(x, l.plot.top()), QPointF(x, l.labelsTop + l.labelsHeight));
     }
-    if (l.withheld) {
-        p.setFont(l.small);
-        p.setPen(QColor(60, 60, 60));
-        p.drawText(l.note, kWrap, withheld_text(chart_));
+    if (stacked_)
+        paintStack(p, l, i);
+    else
+        paintShare(p, l, i);
+    // n, and the dots drawn (a dash where they are withheld).
+    p.setPen(Qt::black);
+    const QRectF cell(x, 0, l.w(i), l.rowHeight);
+    p.drawText(cell.translated(0, l.rows[0]), Qt::AlignCenter, QString::number(b.n));
+    if (!stacked_) {
+        p.drawText(cell.translated(0, l.rows[1]), Qt::AlignCenter,
+                   b.dotsWithheld ? QString::fromUtf8("\u2013") : QString::number(b.dots.size()));
     }
-    p.restore();
+    // The label, whole.
+    const QRectF box = l.labelBoxes[i];
+    if (l.upright) {
+        p.save();
+        p.translate(box.center().x(), box.top());
+        p.rotate(-90);
+        // Reads upwards, ending at the top of its box, under its column.
+        p.drawText(QRectF(-box.height(), -box.width() / 2, box.height(), box.width()),
+                   Qt::AlignRight | Qt::AlignVCenter, toQ(b.label));
+        p.restore();
+    } else {
+        p.drawText(box, kWrap, toQ(b.label));
+    }
+}
+
+// Every form's share in column `i`, stacked from the first form up.
+void ShareChartView::paintStack(QPainter& p, const Layout& l, std::size_t i) const {
+    const double centre = l.x(i) + l.w(i) / 2;
+    const double barWidth = l.col * 0.56;
+    double base = 0;
+    const GroupRow& row = rows_[i];
+    for (std::size_t f = 0; f < row.cells.size(); ++f) {
+        const double share = row.cells[f].share.value_or(0);
+        if (share <= 0) continue;
+        const QRectF seg(centre - barWidth / 2, l.y(base + share), barWidth,
+                         l.y(base) - l.y(base + share));
+        p.fillRect(seg, form_colour(f));
+        base += share;
+    }
+}
+
+// Column `i` of the share chart: the bar of the share of the n tokens, the
+// authors' dots, and the whisker of the interval over them.
+void ShareChartView::paintShare(QPainter& p, const Layout& l, std::size_t i) const {
+    const ShareBar& b = chart_.bars[i];
+    const double centre = l.x(i) + l.w(i) / 2;
+    const double barWidth = l.col * 0.56;
+    if (b.share) {
+        const QRectF bar(centre - barWidth / 2, l.y(*b.share), barWidth,
+                         l.plot.bottom() - l.y(*b.share));
+        if (b.n < kFewTokens) {
+            p.setPen(QPen(kBar, 1, Qt::DashLine));
+            p.setBrush(QBrush(kBar, Qt::BDiagPattern));
+        } else {
+            p.setPen(QPen(kBar, 1));
+            QColor fill = kBar;
+            fill.setAlpha(95);
+            p.setBrush(fill);
+        }
+        p.drawRect(bar);
+    }
+    p.setPen(QPen(kDotLine, 0.8));
+    p.setBrush(kDotFill);
+    for (const Layout::Dot& d : l.dots[i]) p.drawEllipse(d.at, d.r, d.r);
+    if (b.interval) {
+        const double cap = l.col * 0.16;
+        const double low = l.y(b.interval->low), high = l.y(b.interval->high);
+        p.setPen(QPen(Qt::black, 1.6));
+        p.drawLine(QPointF(centre, low), QPointF(centre, high));
+        p.drawLine(QPointF(centre - cap, low), QPointF(centre + cap, low));
+        p.drawLine(QPointF(centre - cap, high), QPointF(centre + cap, high));
+    }
 }
 
 std::vector<ShareChartView::LabelPlace> ShareChartView::labelPlaces() const {

@@ -86,6 +86,19 @@ private:
     // Where everything stands at `size`; without the dots' places (which take
     // the longest to work out) when only the room the chart needs is asked.
     Layout layout(QSize size, bool dots = true) const;
+    // Its steps: the title and legend, the columns and their labels, the plot
+    // and what stands under it, the dots.
+    void layoutHeading(Layout& l) const;
+    void layoutColumns(Layout& l) const;
+    void layoutRows(Layout& l) const;
+    void placeDots(Layout& l) const;
+    // The steps of paint(): the title and legend, the axis, each column (a
+    // stack of every form, or the share chart's bar, dots and whisker).
+    void paintHeading(QPainter& p, const Layout& l) const;
+    void paintAxis(QPainter& p, const Layout& l) const;
+    void paintColumn(QPainter& p, const Layout& l, std::size_t i) const;
+    void paintStack(QPainter& p, const Layout& l, std::size_t i) const;
+    void paintShare(QPainter& p, const Layout& l, std::size_t i) const;
     // The full layout at `size`, kept until the chart, its font or the size
     // changes: painting and every tool tip read it.
     const Layout& placed(QSize size) const;

@@ -11,8 +11,8 @@
 // withheld, as the spread is.
 #pragma once
 
-#include "variation/compare.h"
 #include "results/result_table.h"
+#include "variation/compare.h"
 
 #include <optional>
 #include <string>

@@ -3,10 +3,10 @@
 // only: no author name and no whole text ever enters one.
 #pragma once
 
+#include "results/result_table.h"
 #include "variation/collocation_table.h"
 #include "variation/compare.h"
 #include "variation/group_metrics.h"
-#include "results/result_table.h"
 
 #include <string>
 

@@ -513,8 +513,7 @@ private slots:
     // the exports say the built-in glossary applies (the user chose it with
     // --lexicon british). More bands than the main window shows stop the start.
     void aTableWithItsOwnBands() {
-        const QString table =
-            QStringLiteral(ZAPT_TEST_DATA_DIR) + "/awkward_corpus.csv";
+        const QString table = QStringLiteral(ZAPT_TEST_DATA_DIR) + "/awkward_corpus.csv";
         Driver drive(
             {"--corpus", table, "--bands", "0-17,18-29,30-49,50+", "--lexicon", "british"});
         QVERIFY(drive.started());

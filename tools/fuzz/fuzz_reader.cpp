@@ -4,8 +4,8 @@
 // refusing a file; any other exception, a crash, a sanitizer report or a
 // reading that does not hold together is a fault.
 #include "corpus/metadata.h"
-#include "corpus/text.h"
 #include "corpus/table_reader.h"
+#include "corpus/text.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -71,8 +71,8 @@ TEST(CorpusObject, TwoCorporaWithTheirOwnBandsOnTwoThreads) {
         const GroupIndex index(c.store(), c.authors(), c.bands());
         for (const GroupKey& g : index.groups()) sizes.push_back(index.memberRows(g).size());
         for (AgeBand b : c.bands().bands())
-            sizes.push_back(group_figures(c.authorIndex(), c.bands(), b, Gender::Female)
-                                .authors.size());
+            sizes.push_back(
+                group_figures(c.authorIndex(), c.bands(), b, Gender::Female).authors.size());
         return sizes;
     };
     const std::vector<std::size_t> alone1 = groups(*builtin), alone2 = groups(*own);
