@@ -5,6 +5,7 @@
 #include "corpus/compiled_parts.h"
 #include "corpus/corpus_store.h"
 #include "explore/form_index.h"
+#include "lexicon/lexicon_file.h"
 #include "selection/age_band.h"
 
 #include <nlohmann/json.hpp>
@@ -74,7 +75,10 @@ json key_of(const CorpusOptions& o) {
             {"glossary", o.glossary},
             {"glossaryAbsolute", o.glossary.empty() ? "" : absolute(o.glossary)},
             {"families", o.families},
-            {"familiesAbsolute", o.families.empty() ? "" : absolute(o.families)}};
+            {"familiesAbsolute", o.families.empty() ? "" : absolute(o.families)},
+            {"lexicon", o.lexicon},
+            {"lexiconAbsolute",
+             o.lexicon.empty() || o.lexicon == kBritishLexicon ? "" : absolute(o.lexicon)}};
 }
 
 // One file the corpus is read from.
@@ -96,6 +100,12 @@ std::vector<Source> sources_of(const CorpusOptions& o) {
     }
     if (!o.glossary.empty()) paths.push_back(absolute(o.glossary));
     if (!o.families.empty()) paths.push_back(absolute(o.families));
+    if (!o.lexicon.empty() && o.lexicon != kBritishLexicon) paths.push_back(absolute(o.lexicon));
+    // Without a lexicon, glossary or families named, the lexicon saved beside
+    // the corpus is read when it is there: one saved (or removed) later makes
+    // the corpus read again.
+    if (o.lexicon.empty() && o.glossary.empty() && o.families.empty())
+        paths.push_back(absolute(default_lexicon_base(o.path) + ".json"));
     std::vector<Source> out;
     for (std::string& p : paths) {
         Source s;
@@ -424,11 +434,12 @@ bool write_compiled_corpus(const Corpus& corpus, const LoadReport& report,
         write_corpus_store(out, corpus.store());
         write_author_register(out, corpus.authors());
         write_corpus_metadata(out, corpus.metadata());
-        LexiconLists lists;
+        CompiledLexiconLists lists;
         lists.glossary = corpus.lexicon().glossaryData;
         lists.families = corpus.lexicon().families;
         lists.builtinGlossary = corpus.lexicon().builtinGlossary;
         lists.builtinFamilies = corpus.lexicon().builtinFamilies;
+        lists.caption = corpus.lexicon().caption;
         write_lexicon_lists(out, lists);
         write_load_report(out, report);
         corpus.authorIndex().write(out);
@@ -448,14 +459,15 @@ std::shared_ptr<const Corpus> read_compiled_corpus(std::shared_ptr<const Compile
     if (authors->size() != store->authorCodes.size())
         throw CompiledError("the register and the store do not fit together");
     auto metadata = std::make_shared<const CorpusMetadata>(read_corpus_metadata(*file));
-    LexiconLists lists = read_lexicon_lists(*file);
-    auto lexicon = std::make_shared<const CorpusLexicon>(
-        make_lexicon(std::move(lists.glossary), std::move(lists.families), lists.builtinGlossary,
-                     lists.builtinFamilies));
+    CompiledLexiconLists lists = read_lexicon_lists(*file);
+    CorpusLexicon corpusLexicon = make_lexicon(std::move(lists.glossary), std::move(lists.families),
+                                               lists.builtinGlossary, lists.builtinFamilies);
+    corpusLexicon.caption = std::move(lists.caption);
+    auto lexicon = std::make_shared<const CorpusLexicon>(std::move(corpusLexicon));
     LoadReport report = read_load_report(*file);
     count_ranges_across_bands(authors->codes, authors->ages, bands, report);
-    p.authorIndex = Once<AuthorIndex>(
-        std::make_shared<const AuthorIndex>(AuthorIndex::read(*file, *store)));
+    p.authorIndex =
+        Once<AuthorIndex>(std::make_shared<const AuthorIndex>(AuthorIndex::read(*file, *store)));
     // The form index is read when first asked for; should its sections not
     // fit together, it is made from the store instead.
     p.forms = Once<FormIndex>([file, store, authors]() -> std::shared_ptr<const FormIndex> {

@@ -4,6 +4,7 @@
 #include "analysis/glossary.h"
 #include "authors/author_index.h"
 #include "explore/form_index.h"
+#include "lexicon/lexicon_file.h"
 
 #include "corpus/encoding.h"
 #include "corpus/text.h"
@@ -34,6 +35,14 @@ const char* const kCorpusOptionsHelp =
                     authors is a text field
   --glossary FILE   the glossary (JSON, or CSV with form,interpretation)
   --families FILE   the variant families (JSON, or CSV with family,form)
+  --lexicon FILE    the corpus's lexicon saved by the Lexicon window (NAME.json,
+                    or its NAME.csv table): its accepted forms are the glossary,
+                    its kept families the variant families. "--lexicon british"
+                    chooses the built-in British English glossary and families.
+                    Without it a corpus of your own is read with the lexicon
+                    saved beside it (lexicon.json in a folder, TABLE.lexicon.json
+                    beside a table), else with the folder's own glossary.json
+                    and variants.json, else with none
   --bands LIST      the age bands, youngest first, e.g. "16-20,21-25,26-40,41+"
                     (default "<18,18-25,26-40,41-60,61+")
   --compile         keep the compiled corpus beside the corpus (FILE.zapt beside
@@ -44,8 +53,8 @@ const char* const kCorpusOptionsHelp =
 )";
 
 bool is_corpus_option(std::string_view name) {
-    for (const char* o : {"--corpus", "--map", "--glossary", "--families", "--bands", "--encoding",
-                          "--text-field", "--author-field"}) {
+    for (const char* o : {"--corpus", "--map", "--glossary", "--families", "--lexicon", "--bands",
+                          "--encoding", "--text-field", "--author-field"}) {
         if (name == o) return true;
     }
     return false;
@@ -73,6 +82,7 @@ std::optional<std::string> take_corpus_option(const std::vector<std::string>& ar
     if (name == "--corpus") options.path = *value;
     if (name == "--glossary") options.glossary = *value;
     if (name == "--families") options.families = *value;
+    if (name == "--lexicon") options.lexicon = *value;
     if (name == "--bands") {
         std::string error;
         if (!parse_bands(*value, &error)) return "--bands: " + error;
@@ -138,6 +148,48 @@ LoadedCorpus read_corpus_source(const CorpusOptions& options, const LoadProgress
         c.builtInGlossary = !std::filesystem::exists(dir / "glossary.json");
         c.builtInFamilies = !std::filesystem::exists(dir / "variants.json");
     }
+    if (!options.lexicon.empty() && (!options.glossary.empty() || !options.families.empty())) {
+        throw DataError("--lexicon", 0,
+                        "a lexicon gives both the glossary and the variant families: give "
+                        "either --lexicon or --glossary and --families");
+    }
+    if (!options.path.empty()) {
+        // A corpus of the user's own has no glossary and no families but its
+        // own until the user chooses others: the built-in British lists are
+        // not put on it unasked.
+        if (c.builtInGlossary) c.data.glossary = {};
+        if (c.builtInFamilies) c.data.variants = {};
+        c.builtInGlossary = c.builtInFamilies = false;
+    }
+    std::string lexicon = options.lexicon;
+    bool besideCorpus = false;
+    if (lexicon.empty() && !options.path.empty() && options.glossary.empty() &&
+        options.families.empty()) {
+        const std::string beside = default_lexicon_base(options.path) + ".json";
+        std::error_code e;
+        if (std::filesystem::is_regular_file(beside, e)) {
+            lexicon = beside;
+            besideCorpus = true;
+        }
+    }
+    if (lexicon == kBritishLexicon) {
+        c.data.glossary = load_builtin_glossary();
+        c.data.variants = load_builtin_variants();
+        c.builtInGlossary = c.builtInFamilies = !options.path.empty();
+    } else if (!lexicon.empty()) {
+        try {
+            LexiconInForce l = lexicon_in_force(read_lexicon_file(lexicon));
+            c.data.glossary = std::move(l.glossary);
+            c.data.variants = std::move(l.families);
+            c.builtInGlossary = c.builtInFamilies = false;
+            c.lexiconCaption = std::move(l.caption);
+            c.lexiconFile = lexicon;
+        } catch (const DataError& e) {
+            if (!besideCorpus) throw;
+            c.report.add("lexicon not read", e.what(), "the corpus is read without a lexicon",
+                         lexicon, e.line());
+        }
+    }
     if (!options.glossary.empty()) {
         c.data.glossary = load_glossary_file(options.glossary);
         c.builtInGlossary = false;
@@ -162,6 +214,10 @@ CorpusLexicon make_lexicon(GlossaryData glossary, std::vector<VariantFamily> fam
     l.builtinGlossary = builtinGlossary;
     l.builtinFamilies = builtinFamilies;
     return l;
+}
+
+CorpusLexicon british_lexicon() {
+    return make_lexicon(load_builtin_glossary(), load_builtin_variants(), true, true);
 }
 
 namespace {
@@ -204,9 +260,10 @@ std::shared_ptr<const Corpus> make_corpus(LoadedCorpus loaded, AgeBands bands,
     Corpus::Parts p;
     auto authors = std::make_shared<const AuthorRegister>(build_author_register(data.authors));
     count_ranges_across_bands(authors->codes, authors->ages, bands, loaded.report);
-    auto lexicon = std::make_shared<const CorpusLexicon>(
-        make_lexicon(std::move(data.glossary), std::move(data.variants), loaded.builtInGlossary,
-                     loaded.builtInFamilies));
+    CorpusLexicon corpusLexicon = make_lexicon(std::move(data.glossary), std::move(data.variants),
+                                               loaded.builtInGlossary, loaded.builtInFamilies);
+    corpusLexicon.caption = std::move(loaded.lexiconCaption);
+    auto lexicon = std::make_shared<const CorpusLexicon>(std::move(corpusLexicon));
     std::shared_ptr<const CorpusStore> store;
     if (when == AuthorIndexWhen::WhileReading) {
         // The figures of the texts are counted while the corpus text is indexed.
@@ -246,8 +303,7 @@ std::shared_ptr<const Corpus> corpus_of(DataSet data, AgeBands bands, std::strin
 }
 
 std::shared_ptr<const Corpus> load_corpus_source(const CorpusOptions& options,
-                                                 const LoadProgress& progress,
-                                                 AuthorIndexWhen when,
+                                                 const LoadProgress& progress, AuthorIndexWhen when,
                                                  std::vector<std::string>* notes) {
     if (options.compiled != CompiledPlace::None && !options.path.empty())
         return load_compiled_corpus(options, progress, when, notes);
@@ -318,14 +374,21 @@ std::string describe_authors(const AuthorRegister& authors) {
 
 std::vector<std::string> applied_lists(const Corpus& corpus) {
     std::vector<std::string> out;
-    if (corpus.source() == "built-in") return out;
     const CorpusLexicon& l = corpus.lexicon();
-    if (l.builtinGlossary)
+    if (!l.caption.empty()) out.push_back(l.caption);
+    // The built-in lists are the built-in corpus's own: named only for
+    // another corpus.
+    const bool own = corpus.source() != "built-in";
+    if (own && l.builtinGlossary)
         out.push_back("glossary: built-in (British English, " +
                       std::to_string(l.glossaryData.forms.size()) + " forms)");
-    if (l.builtinFamilies)
+    else if (!l.builtinGlossary && l.glossaryData.forms.empty() && l.caption.empty())
+        out.push_back("glossary: none (the Lexicon window proposes one)");
+    if (own && l.builtinFamilies)
         out.push_back("variant families: built-in (British English, " +
                       std::to_string(l.families.size()) + " families)");
+    else if (!l.builtinFamilies && l.families.empty() && l.caption.empty())
+        out.push_back("variant families: none");
     return out;
 }
 

@@ -42,10 +42,17 @@ struct CorpusOptions {
     // The cache folder; empty: $XDG_CACHE_HOME/zapt, or ~/.cache/zapt.
     std::string cacheFolder;
     std::uint64_t compileFrom = kCompileFrom;
+    // --lexicon FILE (a saved lexicon, NAME.json or NAME.csv) or "british"
+    // (the built-in British English glossary and families); empty: the
+    // lexicon saved beside the corpus, if any (see read_corpus_source).
+    std::string lexicon;
 };
 
+// The --lexicon value that chooses the built-in British English lists.
+inline constexpr const char* kBritishLexicon = "british";
+
 // Takes the corpus option at args[i] ("--corpus PATH", "--corpus=PATH", and
-// --map, --glossary, --families, --bands, --encoding, --text-field,
+// --map, --glossary, --families, --lexicon, --bands, --encoding, --text-field,
 // --author-field in the same two forms; --compile and --no-cache, which take
 // no value), moving `i` past its value. Nothing when args[i] is no corpus
 // option; otherwise an empty string, or the message for a wrong value.
@@ -65,6 +72,8 @@ struct LoadedCorpus {
     std::string name;            // "built-in", "folder PATH" or "table PATH"
     bool builtInGlossary = true; // the built-in glossary applies to another corpus
     bool builtInFamilies = true;
+    std::string lexiconCaption; // the lexicon in force, when one is ("lexicon: NAME (...)")
+    std::string lexiconFile;    // the file it was read from
 };
 
 // The built-in age bands, in the form --bands reads.
@@ -74,6 +83,19 @@ inline constexpr const char* kBuiltinBands = "<18,18-25,26-40,41-60,61+";
 // for a wrong list.
 std::vector<BandBounds> bands_of(const CorpusOptions& options);
 
+// Which glossary and families a corpus is read with:
+//   - the built-in corpus: the built-in ones, as always;
+//   - --lexicon FILE: the lexicon's accepted forms and kept families;
+//     --lexicon british: the built-in British English lists;
+//   - --glossary FILE, --families FILE: those files (not with --lexicon);
+//   - otherwise, for a corpus of the user's own: the lexicon saved beside it
+//     (default_lexicon_base: "lexicon.json" in a folder, "TABLE.lexicon.json"
+//     beside a table) when there is one, else a folder's own glossary.json
+//     and variants.json; nothing more. The built-in British lists apply to a
+//     corpus of the user's own only when the user chooses them.
+// A saved lexicon beside the corpus that cannot be read is left out, and the
+// load report says why; a lexicon named on the command line must be read.
+//
 // Reads the corpus alone: the bands in use stay as they are. Throws as
 // load_corpus_source does (and a DataError for the options of a table given
 // with a folder or the built-in corpus).
@@ -129,10 +151,16 @@ std::shared_ptr<const Corpus> with_lexicon(const Corpus& corpus, CorpusLexicon l
 // A lexicon of a glossary and families read from files.
 CorpusLexicon make_lexicon(GlossaryData glossary, std::vector<VariantFamily> families,
                            bool builtinGlossary, bool builtinFamilies);
+// The built-in British English glossary and families, chosen by the user for
+// a corpus.
+CorpusLexicon british_lexicon();
 
 // What applies beyond the corpus itself, for the About window and every
-// export's header: "glossary: built-in (British English, 743 forms)" and the
-// same for the families, when a corpus of the user's own uses the built-in ones.
+// export's header: the lexicon in force ("lexicon: NAME (N accepted forms, M
+// kept families)"); "glossary: built-in (British English, 743 forms)" and the
+// same for the families, when a corpus of the user's own uses the built-in
+// ones; "glossary: none" and "variant families: none" when it has none.
+// Nothing for the built-in corpus with its own lists.
 std::vector<std::string> applied_lists(const Corpus& corpus);
 
 // Who the authors of a corpus are, in a sentence or two for the About window:

@@ -30,6 +30,12 @@ bool row_in_range(const ListBox& list, int row) {
 FamilyPlaces family_places(const std::vector<VariantFamily>& families) {
     FamilyPlaces out;
     out.place.fill(-1);
+    if (families.empty()) {
+        // A corpus of the user's own read without families: say where they come from.
+        out.note = "No variant families: Lexicon... proposes them from the corpus, or uses the "
+                   "built-in British ones.";
+        return out;
+    }
     constexpr std::size_t kPlaces = std::size(kFamilyNames);
     std::vector<char> placed(families.size(), 0);
     // Each built-in list first, the first family of that list name.

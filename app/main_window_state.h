@@ -35,7 +35,8 @@ struct FamilyPlaces {
     std::vector<std::size_t> elsewhere;
     // One line for the main window ("The lists show 14 of the corpus's 20
     // families; 6 more families in Compare groups..."); empty when each family
-    // stands in its own built-in list and none is left over.
+    // stands in its own built-in list and none is left over. With no family
+    // at all, where families come from.
     std::string note;
     // The families the lists show in other families' places, and those
     // without a place, by caption.

@@ -104,6 +104,7 @@ std::vector<std::string> corpus_arguments(const CorpusOptions& options) {
     for (const std::string& c : options.table.authorFields) add("--author-field", c);
     add("--glossary", options.glossary);
     add("--families", options.families);
+    add("--lexicon", options.lexicon);
     add("--bands", options.bands);
     return args;
 }

@@ -117,9 +117,8 @@ constexpr std::size_t kAlign = 64;
 constexpr std::size_t kBuildSize = 64;
 
 // Header fields: offsets into the header.
-constexpr std::size_t kAtFormat = 8, kAtOrder = 12, kAtFileSize = 16, kAtCount = 24,
-                      kAtToc = 32, kAtIdentity = 40, kAtIdentitySize = 48, kAtChecksum = 56,
-                      kAtBuild = 64;
+constexpr std::size_t kAtFormat = 8, kAtOrder = 12, kAtFileSize = 16, kAtCount = 24, kAtToc = 32,
+                      kAtIdentity = 40, kAtIdentitySize = 48, kAtChecksum = 56, kAtBuild = 64;
 
 void put64(unsigned char* p, std::uint64_t v) {
     std::memcpy(p, &v, 8);
@@ -245,10 +244,10 @@ bool CompiledWriter::write(const std::string& path, std::string* error, unsigned
 
     static std::atomic<unsigned> serial{0};
     const std::filesystem::path target(path);
-    const std::string temp = (target.parent_path() / ("." + target.filename().string() + ".tmp." +
-                                                      std::to_string(::getpid()) + "." +
-                                                      std::to_string(serial++)))
-                                 .string();
+    const std::string temp =
+        (target.parent_path() / ("." + target.filename().string() + ".tmp." +
+                                 std::to_string(::getpid()) + "." + std::to_string(serial++)))
+            .string();
     const int fd =
         ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
     if (fd < 0) return fail(temp + " cannot be written (" + errno_text() + ")");
@@ -271,7 +270,8 @@ bool CompiledWriter::write(const std::string& path, std::string* error, unsigned
     };
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         const Section& s = sections_[i];
-        const void* data = s.owned == static_cast<std::size_t>(-1) ? s.data : owned_[s.owned].data();
+        const void* data =
+            s.owned == static_cast<std::size_t>(-1) ? s.data : owned_[s.owned].data();
         if (!pad_to(offsets[i]) || !write_all(fd, data, s.size))
             return abandon(temp + " cannot be written");
         written += s.size;
@@ -410,8 +410,8 @@ bool read_compiled_identity(const std::string& path, std::string& identity) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     unsigned char header[kHeaderSize];
-    bool ok = read_all(fd, header, kHeaderSize, 0) &&
-              std::memcmp(header, kMagic, sizeof kMagic) == 0;
+    bool ok =
+        read_all(fd, header, kHeaderSize, 0) && std::memcmp(header, kMagic, sizeof kMagic) == 0;
     std::uint32_t format = 0;
     std::uint64_t at = 0, size = 0;
     if (ok) {
@@ -441,7 +441,8 @@ bool CompiledFile::verify(std::string* why) const {
     for (const Entry& e : entries_) {
         Checksum c;
         for (std::uint64_t done = 0; done < e.size;) {
-            const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), e.size - done));
+            const std::size_t n =
+                static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), e.size - done));
             if (!read_all(fd, buffer.data(), n, e.offset + done)) {
                 if (why) *why = "cannot be read (" + errno_text() + ")";
                 return false;

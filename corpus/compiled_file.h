@@ -191,9 +191,7 @@ public:
         return std::vector<T>(a.begin(), a.end());
     }
     std::string_view chars(std::string_view name) const;
-    TextBuffer text(std::string_view name) const {
-        return TextBuffer::view(chars(name), keep());
-    }
+    TextBuffer text(std::string_view name) const { return TextBuffer::view(chars(name), keep()); }
     // A section written by add_strings().
     std::vector<std::string> strings(std::string_view name) const;
     // A single number written as a one-element array.

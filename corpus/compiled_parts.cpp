@@ -74,7 +74,7 @@ CorpusMetadata read_corpus_metadata(const CompiledFile& f) {
     return m;
 }
 
-void write_lexicon_lists(CompiledWriter& out, const LexiconLists& l) {
+void write_lexicon_lists(CompiledWriter& out, const CompiledLexiconLists& l) {
     out.add_strings("lexicon.forms", l.glossary.forms);
     out.add_strings("lexicon.interpretations", l.glossary.interpretations);
     nlohmann::json families = nlohmann::json::array();
@@ -87,18 +87,20 @@ void write_lexicon_lists(CompiledWriter& out, const LexiconLists& l) {
     }
     const nlohmann::json j = {{"builtinGlossary", l.builtinGlossary},
                               {"builtinFamilies", l.builtinFamilies},
-                              {"families", families}};
+                              {"families", families},
+                              {"caption", l.caption}};
     out.add_owned("lexicon.families", j.dump());
 }
 
-LexiconLists read_lexicon_lists(const CompiledFile& f) {
-    LexiconLists l;
+CompiledLexiconLists read_lexicon_lists(const CompiledFile& f) {
+    CompiledLexiconLists l;
     l.glossary.forms = f.strings("lexicon.forms");
     l.glossary.interpretations = f.strings("lexicon.interpretations");
     try {
         const nlohmann::json j = nlohmann::json::parse(f.chars("lexicon.families"));
         j.at("builtinGlossary").get_to(l.builtinGlossary);
         j.at("builtinFamilies").get_to(l.builtinFamilies);
+        j.at("caption").get_to(l.caption);
         for (const nlohmann::json& x : j.at("families")) {
             VariantFamily v;
             x.at("list").get_to(v.list);

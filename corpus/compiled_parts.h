@@ -21,14 +21,15 @@ CorpusMetadata read_corpus_metadata(const CompiledFile& file);
 
 // The glossary's rows and the variant families, with whether they are the
 // built-in ones.
-struct LexiconLists {
+struct CompiledLexiconLists {
     GlossaryData glossary;
     std::vector<VariantFamily> families;
     bool builtinGlossary = true;
     bool builtinFamilies = true;
+    std::string caption; // the saved lexicon the lists come from, when one is
 };
-void write_lexicon_lists(CompiledWriter& out, const LexiconLists& lists);
-LexiconLists read_lexicon_lists(const CompiledFile& file);
+void write_lexicon_lists(CompiledWriter& out, const CompiledLexiconLists& lists);
+CompiledLexiconLists read_lexicon_lists(const CompiledFile& file);
 
 void write_load_report(CompiledWriter& out, const LoadReport& report);
 LoadReport read_load_report(const CompiledFile& file);

@@ -105,6 +105,10 @@ struct CorpusLexicon {
     // built-in (British English) lists apply.
     bool builtinGlossary = true;
     bool builtinFamilies = true;
+    // The lexicon they come from, as headers name it ("lexicon: NAME (N
+    // accepted forms, M kept families)"); empty when they were read from a
+    // glossary and a families file, or are the built-in ones.
+    std::string caption;
 };
 
 class Corpus {

@@ -106,8 +106,9 @@ std::string LoadReport::to_json() const {
               {"encoding", encoding},
               {"proposedEncoding", proposedEncoding},
               {"problems", problems}};
-    if (fatal_) j["fatal"] = {{"sentence", fatal_->sentence}, {"file", fatal_->file},
-                              {"line", fatal_->line}};
+    if (fatal_)
+        j["fatal"] = {
+            {"sentence", fatal_->sentence}, {"file", fatal_->file}, {"line", fatal_->line}};
     return j.dump();
 }
 
@@ -121,7 +122,8 @@ LoadReport LoadReport::from_json(std::string_view text) {
     j.at("rowsSkipped").get_to(r.rowsSkipped);
     j.at("authors").get_to(r.authors);
     for (const json& d : j.at("differingAuthors"))
-        r.differingAuthors.push_back({d.at("field").get<std::string>(), d.at("authors").get<std::size_t>()});
+        r.differingAuthors.push_back(
+            {d.at("field").get<std::string>(), d.at("authors").get<std::size_t>()});
     j.at("absentFields").get_to(r.absentFields);
     j.at("columnsUsed").get_to(r.columnsUsed);
     j.at("columnsDropped").get_to(r.columnsDropped);

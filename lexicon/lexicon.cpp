@@ -389,10 +389,16 @@ GlossaryData Lexicon::glossary() const {
     return g;
 }
 
-std::string Lexicon::keptFamiliesCsv() const {
+std::string lexicon_caption(std::string_view name, std::size_t accepted, std::size_t kept) {
+    return "lexicon: " + std::string(name) + " (" + std::to_string(accepted) +
+           (accepted == 1 ? " accepted form, " : " accepted forms, ") + std::to_string(kept) +
+           (kept == 1 ? " kept family)" : " kept families)");
+}
+
+std::string kept_families_csv(const std::vector<LexFamily>& families) {
     std::string csv = "family,form\n";
     std::set<std::string> names;
-    for (const LexFamily& f : own_) {
+    for (const LexFamily& f : families) {
         if (!f.kept) continue;
         // Two kept families of one name would read back as one.
         std::string name = f.name;
@@ -408,12 +414,20 @@ std::string Lexicon::keptFamiliesCsv() const {
     return names.empty() ? std::string() : csv;
 }
 
-std::vector<VariantFamily> Lexicon::keptFamilies() const {
+std::vector<VariantFamily> kept_variant_families(const std::vector<LexFamily>& families) {
     // Read through the reader of families tables, so that they are what the
     // saved families file gives when it is read again.
-    const std::string csv = keptFamiliesCsv();
+    const std::string csv = kept_families_csv(families);
     if (csv.empty()) return {};
     return read_families_csv("lexicon", csv);
+}
+
+std::string Lexicon::keptFamiliesCsv() const {
+    return kept_families_csv(own_);
+}
+
+std::vector<VariantFamily> Lexicon::keptFamilies() const {
+    return kept_variant_families(own_);
 }
 
 std::string Lexicon::caption() const {
@@ -421,8 +435,7 @@ std::string Lexicon::caption() const {
     for (const LexiconEntry& e : entries_) accepted += e.decision.status == LexStatus::Accepted;
     for (const Decision& d : aside_) accepted += d.status == LexStatus::Accepted;
     for (const LexFamily& f : own_) kept += f.kept;
-    return "lexicon: " + name_ + " (" + std::to_string(accepted) + " accepted forms, " +
-           std::to_string(kept) + " kept families)";
+    return lexicon_caption(name_, accepted, kept);
 }
 
 } // namespace zapt

@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -55,6 +56,14 @@ struct LexiconFilter {
     std::optional<LexStatus> status;
     double minScore = 0; // the best candidate's score at least this
 };
+
+// "lexicon: NAME (N accepted forms, M kept families)", as headers name a lexicon.
+std::string lexicon_caption(std::string_view name, std::size_t accepted, std::size_t kept);
+// The kept families among `families` as a families table (family,form), as
+// --families reads it, standard form first; empty when none is kept.
+std::string kept_families_csv(const std::vector<LexFamily>& families);
+// The same as the program's variant families.
+std::vector<VariantFamily> kept_variant_families(const std::vector<LexFamily>& families);
 
 class Lexicon {
 public:
@@ -107,6 +116,12 @@ public:
     bool canRedo() const { return done_ < history_.size(); }
     bool undo();
     bool redo();
+    // Forgets what could be undone or redone: the state as it stands is the
+    // starting point (decisions read from a saved lexicon).
+    void forgetHistory() {
+        history_.clear();
+        done_ = 0;
+    }
 
     // ---- What the lexicon gives the program
     // Every decision that differs from the proposal, and those kept aside.

@@ -121,6 +121,20 @@ Decision decision_from(const std::string& file, int line, const std::string& for
     return d;
 }
 
+// The accepted decisions as a glossary: a variant's interpretation, another
+// kind in words.
+GlossaryData glossary_of(const std::vector<Decision>& decisions) {
+    GlossaryData g;
+    for (const Decision& d : decisions) {
+        if (d.status != LexStatus::Accepted) continue;
+        if (d.kind == LexKind::Variant && d.interpretation.empty()) continue;
+        g.forms.push_back(d.form);
+        g.interpretations.push_back(d.kind == LexKind::Variant ? d.interpretation
+                                                               : kind_description(d.kind));
+    }
+    return g;
+}
+
 } // namespace
 
 std::string lexicon_json(const Lexicon& lexicon, const LexiconOrigin& origin) {
@@ -232,6 +246,28 @@ LexiconFile parse_lexicon_json(std::string_view file, std::string_view content) 
                                                 text(d, "kind"), text(d, "interpretation")));
         }
     }
+    const auto forms = j.find("forms"), interpretations = j.find("interpretations");
+    if (forms != j.end() || interpretations != j.end()) {
+        auto strings = [&](json::const_iterator it, const char* key) {
+            std::vector<std::string> out;
+            if (it == j.end()) return out;
+            if (!it->is_array())
+                throw DataError(name, 1, std::string("\"") + key + "\" must be an array");
+            for (const json& v : *it) {
+                if (!v.is_string() || !valid_utf8(v.get<std::string>()))
+                    throw DataError(name, 1, std::string("\"") + key + "\" must hold strings");
+                out.push_back(v.get<std::string>());
+            }
+            return out;
+        };
+        f.glossary.forms = strings(forms, "forms");
+        f.glossary.interpretations = strings(interpretations, "interpretations");
+        if (f.glossary.forms.size() != f.glossary.interpretations.size())
+            throw DataError(name, 1,
+                            "\"forms\" and \"interpretations\" must be of the same length");
+    } else {
+        f.glossary = glossary_of(f.decisions);
+    }
     if (auto it = j.find("families"); it != j.end()) {
         if (!it->is_array()) throw DataError(name, 1, "\"families\" must be an array");
         for (const json& o : *it) {
@@ -295,6 +331,7 @@ LexiconFile parse_lexicon_table(std::string_view file, std::string_view content)
         // accepted or rejected row is a decision.
         if (d.status != LexStatus::Proposed) f.decisions.push_back(std::move(d));
     }
+    f.glossary = glossary_of(f.decisions);
     return f;
 }
 
@@ -313,6 +350,18 @@ void apply_lexicon_file(Lexicon& lexicon, const LexiconFile& file) {
     lexicon.apply(file.decisions);
     if (!file.families.empty()) lexicon.setFamilies(file.families);
     if (!file.name.empty()) lexicon.setName(file.name);
+}
+
+LexiconInForce lexicon_in_force(const LexiconFile& file) {
+    LexiconInForce l;
+    l.glossary = file.glossary;
+    l.families = kept_variant_families(file.families);
+    std::size_t kept = 0;
+    for (const LexFamily& f : file.families) kept += f.kept;
+    std::string name = file.name;
+    if (name.empty()) name = std::filesystem::path(file.path).stem().string();
+    l.caption = lexicon_caption(name, l.glossary.forms.size(), kept);
+    return l;
 }
 
 std::string default_lexicon_base(const std::string& corpusPath) {

@@ -52,7 +52,22 @@ struct LexiconFile {
     LexiconOrigin origin;
     std::vector<Decision> decisions;
     std::vector<LexFamily> families;
+    // The glossary a JSON file holds ("forms", "interpretations"); for a
+    // table, or a JSON file without one, that of its accepted decisions.
+    GlossaryData glossary;
 };
+
+// What a lexicon file gives the program as the lexicon in force, without the
+// corpus being proposed again: the accepted forms with their interpretations
+// (a JSON file's glossary; a table's accepted rows), the kept families, and
+// the caption headers name it by ("lexicon: NAME (N accepted forms, M kept
+// families)").
+struct LexiconInForce {
+    GlossaryData glossary;
+    std::vector<VariantFamily> families;
+    std::string caption;
+};
+LexiconInForce lexicon_in_force(const LexiconFile& file);
 
 // Reads NAME.json, or a decisions table (.csv/.tsv); a file that breaks its
 // format raises a DataError naming the file, the line and the rule.

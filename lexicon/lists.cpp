@@ -126,11 +126,6 @@ LexiconLists parse_lists(const std::vector<ShippedFile>& files) {
             read_set(file, l.particles);
         } else if (name == "lexicon_laughter.txt") {
             read_set(file, l.laughter);
-        } else if (name == "lexicon_emoticons.txt") {
-            for_each_line(file.content, [&](std::string_view line, int n) {
-                const std::string why = l.emoticons.add_pattern(std::string(trim(line)));
-                if (!why.empty()) throw DataError(file.name, n, "a pattern RE2 refuses: " + why);
-            });
         } else if (name == "lexicon_other_languages.txt") {
             for_each_line(file.content, [&](std::string_view line, int n) {
                 const auto cols = split(line, "\t");

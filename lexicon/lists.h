@@ -6,11 +6,13 @@
 //   lexicon_rules.tsv            spelling processes as rewrites that undo them
 //   lexicon_particles.txt        discourse particles and interjections
 //   lexicon_laughter.txt         laughter
-//   lexicon_emoticons.txt        emoticons, as patterns of written tokens
 //   lexicon_other_languages.txt  words of other languages met in messages
 //   lexicon_common_words.txt     common English words, the most frequent first
 //   lexicon_not_standard.txt     word-list entries taken as texting spellings
 //   lexicon_function_words.txt   closed-class words, which take no endings
+//
+// Emoticons are not among them: the lexicon reads the exploring tools' list
+// (data/emoticons.txt, explore/emoticons.h), the one the form index uses.
 #pragma once
 
 #include <cstdint>
@@ -63,7 +65,6 @@ struct LexiconLists {
     std::unordered_map<std::string, std::vector<std::string>> shorthand;
     std::vector<RewriteRule> rules;
     FormSet particles, laughter;
-    FormSet emoticons; // patterns of whole written tokens, folded
     std::unordered_map<std::string, std::string> otherLanguage; // folded word -> language
     std::vector<std::string> commonWords;                       // most frequent first
     std::unordered_map<std::string, std::uint32_t> commonRank;  // folded word -> 1-based place

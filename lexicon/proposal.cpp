@@ -111,6 +111,11 @@ bool capitalised(std::string_view spelled) {
     return first >= 0 && u_isupper(first) && (letters == 1 || lowerAfter);
 }
 
+// Kisses and hugs as messages end with them: x, xx, xox, xoxo.
+bool kisses(std::string_view f) {
+    return !f.empty() && f.front() == 'x' && f.find_first_not_of("xo") == std::string_view::npos;
+}
+
 double logistic(double z) {
     return 1.0 / (1.0 + std::exp(-z));
 }
@@ -124,7 +129,7 @@ std::string join_processes(const std::string& a, const std::string& b) {
 } // namespace
 
 // Tuned on the built-in corpus with its glossary withheld (see
-// docs/notes-lexicon.md); the lookups in the order of enum Lookup.
+// docs/lexicon.md); the lookups in the order of enum Lookup.
 const ScoreWeights kWeights = {
     -0.756, // bias
     -0.792, // rules
@@ -206,29 +211,26 @@ Proposer::Proposer(const FormIndex& index, const StandardDictionary& dictionary,
         byKeypad_[keypad_key(w)].push_back(i);
     }
 
-    // Emoticons as written: the pieces of every token that is one.
+    // A corpus indexed without emoticons has lost their marks: ":D" is the
+    // piece "D", ":P" the piece "P". The pieces of every emoticon of the texts
+    // as written (read with the exploring tools' list) are counted, so that a
+    // form used mostly within emoticons is taken for one.
     emoticonUses_.assign(forms, 0);
-    if (store) {
-        std::string token;
+    if (store && index.emoticons().empty()) {
+        const EmoticonList& list = EmoticonList::builtin();
         for (std::size_t t = 0; t < store->texts.size(); ++t) {
             const std::string_view text = store->texts[t];
             std::size_t i = 0;
             while (i < text.size()) {
                 while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
                 const std::size_t from = i;
-                bool sign = false, xo = true;
-                while (i < text.size() && text[i] != ' ' && text[i] != '\t') {
-                    const char c = text[i];
-                    const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || digit(c);
-                    sign = sign || (!alnum && static_cast<unsigned char>(c) < 0x80);
-                    xo = xo && (c == 'x' || c == 'X' || c == 'o' || c == 'O');
-                    ++i;
-                }
-                if (i == from || i - from > 16 || !(sign || xo)) continue;
-                token.assign(text.substr(from, i - from));
-                for (char& c : token) c = fold_case(c);
-                if (!lists.emoticons.matches(token)) continue;
-                for (std::string_view piece : text_pieces(token)) {
+                while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+                if (i == from) continue;
+                const std::string_view chunk = text.substr(from, i - from);
+                const auto split = list.split(chunk);
+                if (!split || split->from == split->to) continue;
+                for (std::string_view piece :
+                     text_pieces(chunk.substr(split->from, split->to - split->from))) {
                     const long long f = index.find(piece);
                     if (f >= 0) ++emoticonUses_[static_cast<std::size_t>(f)];
                 }
@@ -237,6 +239,10 @@ Proposer::Proposer(const FormIndex& index, const StandardDictionary& dictionary,
     }
     setupMs_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
+const EmoticonList& Proposer::emoticons() const {
+    return index_->emoticons().empty() ? EmoticonList::builtin() : index_->emoticons();
 }
 
 double Proposer::prior(const std::string& word) const {
@@ -661,8 +667,9 @@ void Proposer::classify(Proposal& p, long long id, const ProposalSettings& s, Wo
             return is(LexKind::Number, "a number: its neighbours are those of numbers");
     }
     if (lists_->laughter.matches(f)) return is(LexKind::Laughter, "laughter");
-    if (lists_->emoticons.matches(f) && !listed)
-        return is(LexKind::Emoticon, "written as an emoticon");
+    if (!listed && emoticons().only_emoticons(p.shown))
+        return is(LexKind::Emoticon, "an emoticon of the " + emoticons().describe());
+    if (!listed && kisses(f)) return is(LexKind::Emoticon, "kisses and hugs");
     if (id >= 0) {
         const std::uint64_t uses = index_->total(static_cast<std::uint32_t>(id)).count;
         const std::uint32_t pictures = emoticonUses_[static_cast<std::size_t>(id)];

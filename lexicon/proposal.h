@@ -115,10 +115,13 @@ inline constexpr std::uint64_t kDefaultMinCount = 2;
 
 class Proposer {
 public:
-    // Over the form index of a corpus; `store` (the index's store) gives the
-    // texts as written, for emoticons whose marks the pieces lose (":D");
-    // without it only pieces made of signs count as emoticons. The index, the
-    // dictionary, the lists and the store must outlive the proposer.
+    // Over the form index of a corpus. A form is an emoticon when the index's
+    // emoticon list (explore/emoticons.h) reads it as one (":)", ":P", "<3").
+    // For an index made without emoticons, `store` (the index's store) gives
+    // the texts as written, for the emoticons whose marks the pieces lose
+    // (":D" is the piece "D"), read with the built-in list; without it only
+    // pieces made of signs count as emoticons. The index, the dictionary, the
+    // lists and the store must outlive the proposer.
     Proposer(const FormIndex& index, const StandardDictionary& dictionary,
              const CorpusStore* store = nullptr, const LexiconLists& lists = shipped_lists());
 
@@ -177,6 +180,9 @@ private:
     double number_likeness(std::uint32_t form, Work& work) const;
     Proposal propose(std::string_view form, const ProposalSettings& settings, Work& work) const;
     std::string display(const std::string& folded) const;
+    // The emoticons in force: the index's list, or the built-in one for an
+    // index made without emoticons.
+    const EmoticonList& emoticons() const;
 
     const FormIndex* index_;
     const StandardDictionary* dictionary_;
@@ -188,6 +194,7 @@ private:
     std::vector<std::vector<std::uint32_t>> smallByLetter_;
     std::vector<std::string> smallSkeleton_;
     std::vector<std::uint32_t> emoticonUses_; // per form: uses within emoticons as written
+                                              // (an index made without emoticons)
     Work work_;                               // for the forms asked for one by one
     std::vector<double> idf_;
     std::uint64_t maxCount_ = 1;

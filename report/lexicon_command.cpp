@@ -190,6 +190,10 @@ std::optional<int> run_lexicon_command(const std::vector<std::string>& args, std
     } catch (const Wrong& w) {
         return usage(w.message);
     }
+    // --lexicon is read as a corpus option first: a saved lexicon is both the
+    // lexicon in force and the decisions shown ("british" has no decisions).
+    if (!o.lexicon && !o.corpus.lexicon.empty() && o.corpus.lexicon != kBritishLexicon)
+        o.lexicon = o.corpus.lexicon;
     if (o.help) {
         out << kLexiconHelp;
         return out.flush() ? kOk : kFailed;

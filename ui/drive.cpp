@@ -16,8 +16,8 @@
 //   ["key", name, KEY]       gives the control the focus as a keyboard user would, then
 //                            presses and releases KEY there: "Enter", "Tab", "Backtab",
 //                            "Down", "Up", "Home", "End", "PageDown", "PageUp", "Space",
-//                            "Escape", "Ctrl+C", "Ctrl+A"; a drop-down list whose list is
-//                            open (after a press on it) takes the key in that list
+//                            "Escape", "Ctrl+C", "Ctrl+A", "Ctrl+Z", "Ctrl+Y"; a drop-down list
+//                            whose list is open (after a press on it) takes the key in that list
 //   ["wait", ms]             lets the program handle what reached it for ms milliseconds
 //   ["idle", ms]             waits (at most ms milliseconds) until no window is busy with
 //                            work on a second thread (the Explore window building a form
@@ -321,7 +321,9 @@ const Key kKeys[] = {{"Enter", Qt::Key_Return, Qt::NoModifier},
                      {"Space", Qt::Key_Space, Qt::NoModifier},
                      {"Escape", Qt::Key_Escape, Qt::NoModifier},
                      {"Ctrl+C", Qt::Key_C, Qt::ControlModifier},
-                     {"Ctrl+A", Qt::Key_A, Qt::ControlModifier}};
+                     {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},
+                     {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},
+                     {"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier}};
 
 // The control's window comes to the front and takes the keyboard, and the
 // control gets the focus the way Tab would give it.

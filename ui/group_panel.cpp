@@ -69,6 +69,9 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
     QPushButton* openCorpus =
         make_button(w, "cmdOpenCorpus", "Open corpus...", R(2400, 8985, 2055, 315));
     openCorpus->setToolTip("Open a corpus of your own: a CSV or TSV table, or a folder");
+    QPushButton* lexicon = make_button(w, "cmdLexicon", "Lexicon...", R(4680, 8985, 1680, 315));
+    lexicon->setToolTip("The corpus's own lexicon: the forms outside the standard dictionary, "
+                        "what each one is, and their variant families, as you decide them");
     auto* strange = new WrapButton("Strange but true...!", w);
     strange->setObjectName("cmdStrange");
     strange->setFont(dialog_font());
@@ -82,6 +85,7 @@ GroupPanel::GroupPanel(PanelContext context) : Panel(std::move(context)) {
                  {compare, WindowId::Compare},
                  {openCorpus, WindowId::OpenCorpus},
                  {explore, WindowId::Explore},
+                 {lexicon, WindowId::Lexicon},
                  {strange, WindowId::Facts}};
     for (const auto& o : opens) {
         const WindowId id = o.window;

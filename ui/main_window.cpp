@@ -6,6 +6,7 @@
 #include "ui/explore_window.h"
 #include "ui/form_parts.h"
 #include "ui/info_windows.h"
+#include "ui/lexicon_window.h"
 #include "ui/open_corpus_dialog.h"
 #include "ui/panels.h"
 #include "ui/result_windows.h"
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QWindow>
+#include <filesystem>
 
 namespace zapt::ui {
 namespace {
@@ -165,6 +167,14 @@ QWidget* MainWindow::createWindow(WindowId id) {
             ExploreLinks{[this](const std::string& forms, const std::string& groupBy) {
                 openComparison(forms, groupBy);
             }});
+    case WindowId::Lexicon:
+        // One state for the life of the main window, so that closing the
+        // window loses no decision; its proposals are made on a second
+        // thread when it first opens.
+        if (!lexicon_) makeLexiconForm();
+        return new LexiconWindow(
+            lexicon_, [this] { return exportHeader("whole corpus"); },
+            [this](const std::string& file) { useLexicon(file); });
     case WindowId::OpenCorpus: {
         CorpusOptions current = corpusOptions_;
         if (current.bands.empty()) current.bands = state_.corpus().bands().list();
@@ -220,6 +230,43 @@ QWidget* MainWindow::createWindow(WindowId id) {
     }
     }
     return nullptr;
+}
+
+void MainWindow::makeLexiconForm() {
+    lexicon_ = std::make_shared<LexiconForm>(state_.corpus());
+    // Saved beside the corpus (for the built-in corpus, in the settings
+    // folder); the lexicon the corpus was read with gives its decisions.
+    std::string base = default_lexicon_base(corpusOptions_.path);
+    if (base.empty() && settings_ && !settings_->folder().empty())
+        base = settings_->folder() + "/built-in.lexicon";
+    std::string file = corpusOptions_.lexicon == kBritishLexicon ? "" : corpusOptions_.lexicon;
+    if (file.empty() && !base.empty() && !corpusOptions_.path.empty() &&
+        corpusOptions_.glossary.empty() && corpusOptions_.families.empty()) {
+        std::error_code e;
+        if (std::filesystem::is_regular_file(base + ".json", e)) file = base + ".json";
+    }
+    std::optional<LexiconFile> inForce;
+    if (!file.empty()) {
+        try {
+            inForce = read_lexicon_file(file);
+            if (file.size() > 5 && file.compare(file.size() - 5, 5, ".json") == 0)
+                base = file.substr(0, file.size() - 5);
+        } catch (const std::exception& e) {
+            qWarning("zapt: the lexicon's decisions are not read: %s", e.what());
+        }
+    }
+    lexicon_->setFiles(base, corpusName_, std::move(inForce));
+    lexicon_->setInForce(applied_);
+}
+
+void MainWindow::useLexicon(const std::string& file) {
+    // The program starts again over the same corpus with the lexicon saved
+    // in force, as Open corpus starts it over another corpus.
+    CorpusOptions options = corpusOptions_;
+    options.lexicon = file;
+    options.glossary.clear();
+    options.families.clear();
+    restartHandler(corpus_arguments(options));
 }
 
 void MainWindow::keepSubcorpora() {

@@ -6,6 +6,7 @@
 #include "app/compare_form.h"
 #include "app/corpus_settings.h"
 #include "app/explore_form.h"
+#include "app/lexicon_form.h"
 #include "app/main_window_state.h"
 #include "ui/dispatcher.h"
 #include "ui/panel.h"
@@ -96,6 +97,11 @@ private:
     // Names the text fields to the Explore window, brings its kept subcorpora
     // back and keeps each change of them.
     void keepSubcorpora();
+    // The Lexicon window's state over the corpus, with where it is saved and
+    // the decisions of the lexicon in force.
+    void makeLexiconForm();
+    // Starts the program again over the corpus with the lexicon `file` in force.
+    void useLexicon(const std::string& file);
     void refreshCorpusDataForm();
     void refreshCollocationsForm();
 
@@ -114,6 +120,8 @@ private:
     // The Explore window's state, made when it first opens and kept (with the
     // subcorpora defined) while the program runs.
     std::shared_ptr<ExploreForm> explore_;
+    // The Lexicon window's state, made when it first opens.
+    std::shared_ptr<LexiconForm> lexicon_;
     // The corpus's form index, made on a second thread from start-up on, so
     // that the Explore window opens at once even on a large corpus.
     std::future<void> formIndex_;

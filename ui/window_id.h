@@ -15,6 +15,7 @@ enum class WindowId {
     Compare,      // Form12
     OpenCorpus,   // FormOpenCorpus
     Explore,      // FormExplore
+    Lexicon,      // FormLexicon
 };
 
 constexpr const char* window_name(WindowId id) {
@@ -39,6 +40,8 @@ constexpr const char* window_name(WindowId id) {
         return "FormOpenCorpus";
     case WindowId::Explore:
         return "FormExplore";
+    case WindowId::Lexicon:
+        return "FormLexicon";
     }
     return "";
 }

@@ -15,22 +15,25 @@ import sys
 import tempfile
 
 COMMANDS = [
-    ["variants", "--family", "Back"],
+    # A corpus of the user's own has no families unasked: the British ones
+    # are chosen where a command names one.
+    ["variants", "--family", "Back", "--lexicon", "british"],
     ["variants", "--forms", "u,you,ya"],
-    ["spread", "--family", "Back"],
-    ["significance", "--family", "Been"],
+    ["spread", "--family", "Back", "--lexicon", "british"],
+    ["significance", "--family", "Been", "--lexicon", "british"],
     ["metrics"],
     ["metrics", "--group-by", "education"],
     ["collocations", "--form", "2moro"],
     ["collocates", "--form", "u"],
     ["families"],
+    ["families", "--lexicon", "british"],
     ["check"],
     ["wordlist"],
     ["wordlist", "--code", "CODE"],
     ["keywords", "--where", "gender=F"],
     ["concordance", "--form", "u"],
     ["concordance", "--pattern", "2*"],
-    ["authors", "--family", "Back"],
+    ["authors", "--family", "Back", "--lexicon", "british"],
 ]
 
 

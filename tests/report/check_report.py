@@ -292,12 +292,24 @@ def check_small_corpus(report, builtin_dir):
     with tempfile.TemporaryDirectory() as d:
         write_folder(d, SMALL_REGISTER, SMALL_CORPUS)
         register, corpus, variants, glossary = load(d, builtin_dir)
+        # A folder without a glossary and families of its own has none until
+        # the user chooses the built-in British ones (--lexicon british).
+        british = ("--corpus", d, "--lexicon", "british")
         check_variants(report, [v for v in variants if v["stem"] in ("Back", "You", "Tomorrow")],
-                       register, corpus, ("--corpus", d))
-        check_metrics(report, register, corpus, glossary, ("--corpus", d))
-        rc, out, err = run(report, "variants", "--family", "Back", "--corpus", d)
+                       register, corpus, british)
+        check_metrics(report, register, corpus, glossary, british)
+        check_metrics(report, register, corpus, {"forms": []}, ("--corpus", d))
+        rc, out, err = run(report, "variants", "--family", "Back", *british)
         check("# corpus: folder %s, %d texts" % (d, len(SMALL_CORPUS)) in out,
               "small corpus: preamble names the folder")
+        check("# glossary: built-in (British English, %d forms)" % len(glossary["forms"]) in out,
+              "small corpus: the header names the British lists chosen")
+        rc, out, err = run(report, "variants", "--family", "Back", "--corpus", d)
+        check(rc == 2 and "unknown family" in err,
+              "small corpus without families: exit %d %r" % (rc, err[:200]))
+        rc, out, err = run(report, "metrics", "--corpus", d)
+        check("# glossary: none" in out and "# variant families: none" in out,
+              "small corpus: the header says it has no glossary and no families")
         rc, out, err = run(report, "variants", "--family", "Back", "--corpus",
                            os.path.join(d, "missing"))
         check(rc == 2 and "zapt-report:" in err, "missing corpus folder: exit %d" % rc)
@@ -338,8 +350,10 @@ def check_awkward_corpus(report, builtin_dir):
     with tempfile.TemporaryDirectory() as d:
         write_folder(d, AWKWARD_REGISTER, AWKWARD_CORPUS, AWKWARD_GLOSSARY)
         register, corpus, variants, glossary = load(d, builtin_dir)
+        # The folder's own glossary, with the built-in families given by file.
         check_variants(report, [v for v in variants if v["stem"] in ("Back", "You")],
-                       register, corpus, ("--corpus", d))
+                       register, corpus,
+                       ("--corpus", d, "--families", os.path.join(builtin_dir, "variants.json")))
         check_metrics(report, register, corpus, glossary, ("--corpus", d))
         # Typed forms in any script are counted, each as the counting rule says.
         own = {"items": AWKWARD_FORMS, "list": "own", "stem": "own"}
@@ -394,7 +408,7 @@ def check_broken_folder(report, builtin_dir):
         register[2]["gender"] = "F"
         corpus = [{"author": a, "text": t} for a, t in AWKWARD_CORPUS]
         glossary = load(builtin_dir, builtin_dir)[3]
-        check_metrics(report, register, corpus, glossary, ("--corpus", d))
+        check_metrics(report, register, corpus, glossary, ("--corpus", d, "--lexicon", "british"))
 
 
 # ---- A corpus as one table, read with --corpus ----
@@ -409,12 +423,16 @@ def check_table_corpus(report, builtin_dir):
         expected = json.load(f)
     register, corpus = expected["register"], expected["texts"]
     _, _, variants, glossary = load(builtin_dir, builtin_dir)
+    british = ("--corpus", path, "--lexicon", "british")
     check_variants(report, [v for v in variants if v["stem"] in ("You", "Okay")], register,
-                   corpus, ("--corpus", path))
-    check_metrics(report, register, corpus, glossary, ("--corpus", path))
-    rc, out, err = run(report, "variants", "--family", "You", "--corpus", path)
+                   corpus, british)
+    check_metrics(report, register, corpus, glossary, british)
+    rc, out, err = run(report, "variants", "--family", "You", *british)
     check("# glossary: built-in (British English, %d forms)" % len(glossary["forms"]) in out,
           "table: the header says the built-in glossary applies")
+    rc, out, err = run(report, "metrics", "--corpus", path, "--lexicon", "british",
+                       "--glossary", os.path.join(builtin_dir, "glossary.json"))
+    check(rc == 2 and "--lexicon" in err, "--lexicon with --glossary: exit %d %r" % (rc, err))
     rc, out, err = run(report, "check", "--corpus", path)
     check(rc == 0 and "empty text (%dx)" % expected["emptyTexts"] in out,
           "check: %d %r" % (rc, out[:200]))
@@ -508,7 +526,9 @@ def check_grouped(report, builtin_dir):
     check("Notes" in text_columns and "Region" not in text_columns,
           "the awkward table's text fields: %r" % text_columns)
     for fields, where in cases:
-        args = ["variants", "--family", "You", "--corpus", path, "--group-by", ",".join(fields)]
+        # The table brings no families of its own: the built-in British ones, chosen.
+        args = ["variants", "--family", "You", "--corpus", path, "--lexicon", "british",
+                "--group-by", ",".join(fields)]
         if where:
             args += ["--where", where[0]]
         rc, out, err = run(report, *args)
@@ -558,8 +578,8 @@ def check_grouped(report, builtin_dir):
     # The author figures of the women's education groups, as the panel would
     # show them for each group's authors.
     forms = {fold(f) for f in glossary["forms"]}
-    rc, out, err = run(report, "metrics", "--corpus", path, "--group-by", "education",
-                       "--where", "gender=F")
+    rc, out, err = run(report, "metrics", "--corpus", path, "--lexicon", "british",
+                       "--group-by", "education", "--where", "gender=F")
     rows = table(out)
     check(rc == 0 and rows[0][:2] == ["education", "authors"], "metrics --group-by: %r" % rows[:1])
     women_rows, _ = expected_grouping(["education"], register, corpus, columns, family, women[1])
@@ -582,7 +602,8 @@ def check_grouped(report, builtin_dir):
         check(r[1:8] == [str(m)] + panel, "metrics %s: got %s want %s" % (r[0], r[1:8], [m] + panel))
     # Wrong groupings are refused.
     for bad in ("colour", "education,education", "age,gender,education"):
-        rc, out, err = run(report, "variants", "--family", "You", "--corpus", path, "--group-by", bad)
+        rc, out, err = run(report, "variants", "--family", "You", "--corpus", path,
+                           "--lexicon", "british", "--group-by", bad)
         check(rc == 2 and "--group-by" in err and not out, "--group-by %s: exit %d %r" % (bad, rc, err))
     rc, out, err = run(report, "families", "--group-by", "education")
     check(rc == 2, "families --group-by: exit %d" % rc)

@@ -468,7 +468,8 @@ private slots:
                               "{\"author\": \"bea example\", \"text\": \"bk in 5\"}\n"
                               "{\"author\": \"Ann Example\", \"text\": \"back now x\"}\n");
         {
-            Driver drive({"--corpus", dir.path()});
+            // The built-in British families, chosen for the folder.
+            Driver drive({"--corpus", dir.path(), "--lexicon", "british"});
             QVERIFY(drive.started());
             SEND_OK(drive, cmd("press", "opt26To40"));
             SEND_OK(drive, cmd("press", "cmdAgeAndGender"));
@@ -509,11 +510,12 @@ private slots:
 
     // A linguist's own table with its own age bands: the option buttons show
     // the bands, an author whose range straddles two bands is in neither, and
-    // the exports say the built-in glossary applies. More bands than the main
-    // window shows stop the start.
+    // the exports say the built-in glossary applies (the user chose it with
+    // --lexicon british). More bands than the main window shows stop the start.
     void aTableWithItsOwnBands() {
         const QString table = QStringLiteral(ZAPT_TEST_DATA_DIR) + "/awkward_corpus.csv";
-        Driver drive({"--corpus", table, "--bands", "0-17,18-29,30-49,50+"});
+        Driver drive(
+            {"--corpus", table, "--bands", "0-17,18-29,30-49,50+", "--lexicon", "british"});
         QVERIFY(drive.started());
         json d = drive.dump();
         const json& c = d["windows"]["Form1"]["controls"];
@@ -596,10 +598,14 @@ private slots:
         std::vector<std::string> items = combo["items"];
         QCOMPARE(items.front(), std::string("age band × gender"));
         QCOMPARE(combo["selected"].get<int>(), 0);
-        // The built-in glossary and families apply to the table.
-        QVERIFY(control(d, "Form12", "lblApplied")["text"].get<std::string>().find(
-                    "glossary: built-in (British English, 743 forms)") != std::string::npos);
+        // The table brings no glossary and no families, and the built-in
+        // British ones are not put on it unasked: the window says so, and
+        // offers only the user's own forms.
+        const std::string applied = control(d, "Form12", "lblApplied")["text"].get<std::string>();
+        QVERIFY2(applied.find("glossary: none") != std::string::npos, applied.c_str());
+        QVERIFY2(applied.find("variant families: none") != std::string::npos, applied.c_str());
         const json& families = control(d, "Form12", "cboFamily");
+        QCOMPARE(families["items"].size(), std::size_t(1));
         SEND_OK(drive, cmd("select", "cboFamily", int(families["items"].size()) - 1));
         SEND_OK(drive, cmd("type", "txtOwnForms", std::string("bk back")));
         SEND_OK(drive, cmd("click", "Form12.cmdCompareGroups"));

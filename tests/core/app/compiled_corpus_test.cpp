@@ -239,6 +239,7 @@ void expect_same_corpus(const Corpus& a, const Corpus& b) {
     EXPECT_EQ(a.lexicon().glossaryData.interpretations, b.lexicon().glossaryData.interpretations);
     EXPECT_EQ(a.lexicon().builtinGlossary, b.lexicon().builtinGlossary);
     EXPECT_EQ(a.lexicon().builtinFamilies, b.lexicon().builtinFamilies);
+    EXPECT_EQ(a.lexicon().caption, b.lexicon().caption);
     ASSERT_EQ(a.families().size(), b.families().size());
     for (std::size_t i = 0; i < a.families().size(); ++i) {
         EXPECT_EQ(a.families()[i].list, b.families()[i].list);
@@ -367,6 +368,47 @@ TEST(CompiledCorpus, ChangedSourceIsReadAgain) {
     EXPECT_NE(compiled_cache_path(other), compiled_cache_path(o));
     EXPECT_FALSE(mapped(*load_corpus_source(other)));
     EXPECT_TRUE(mapped(*load_corpus_source(other)));
+}
+
+// The lexicon a corpus is read with is part of what was compiled: one saved
+// beside the corpus later, or chosen by --lexicon, is never answered from a
+// file compiled without it, and its caption survives the mapping.
+TEST(CompiledCorpus, TheLexiconInForceIsPartOfTheCompiledCorpus) {
+    TempFolder tmp("lexicon");
+    const fs::path folder = tmp.path / "folder";
+    make_folder_corpus(folder, 1);
+    const CorpusOptions o = cached(folder, tmp.path / "cache");
+    load_corpus_source(o);
+    const auto without = load_corpus_source(o);
+    ASSERT_TRUE(mapped(*without));
+    EXPECT_TRUE(without->lexicon().glossaryData.forms.empty());
+
+    write_all(folder / "lexicon.json", R"({"lexicon": "mine", "forms": ["tmr"],
+      "interpretations": ["tomorrow"],
+      "families": [{"name": "Tomorrow", "standard": "tomorrow", "forms": ["tmr"], "kept": true}]})");
+    const auto saved = load_corpus_source(o);
+    EXPECT_FALSE(mapped(*saved));
+    const auto savedMapped = load_corpus_source(o);
+    EXPECT_TRUE(mapped(*savedMapped));
+    expect_same_corpus(*fresh(o), *savedMapped);
+    EXPECT_EQ(savedMapped->lexicon().glossaryData.forms, std::vector<std::string>{"tmr"});
+    EXPECT_FALSE(savedMapped->lexicon().caption.empty());
+    EXPECT_EQ(savedMapped->lexicon().caption, saved->lexicon().caption);
+
+    CorpusOptions british = o;
+    british.lexicon = kBritishLexicon;
+    EXPECT_NE(compiled_cache_path(british), compiled_cache_path(o));
+    EXPECT_FALSE(mapped(*load_corpus_source(british)));
+    const auto britishMapped = load_corpus_source(british);
+    EXPECT_TRUE(mapped(*britishMapped));
+    EXPECT_TRUE(britishMapped->lexicon().builtinGlossary);
+    expect_same_corpus(*fresh(british), *britishMapped);
+
+    // The saved lexicon removed: the corpus is read again without it.
+    fs::remove(folder / "lexicon.json");
+    const auto removed = load_corpus_source(o);
+    EXPECT_FALSE(mapped(*removed));
+    EXPECT_TRUE(removed->lexicon().glossaryData.forms.empty());
 }
 
 TEST(CompiledCorpus, DamagedFileIsCompiledAgainWithANote) {

@@ -118,10 +118,6 @@ TEST(LexiconLists, ShippedListsAreReadAndBrokenLinesNamed) {
     EXPECT_TRUE(l.laughter.matches("lmao"));
     EXPECT_FALSE(l.laughter.matches("ha")); // one "ha" is a word of its own
     EXPECT_FALSE(l.laughter.matches("hu"));
-    EXPECT_TRUE(l.emoticons.matches(":d"));
-    EXPECT_TRUE(l.emoticons.matches("^_^"));
-    EXPECT_TRUE(l.emoticons.matches("<3"));
-    EXPECT_FALSE(l.emoticons.matches("to"));
     EXPECT_EQ(l.otherLanguage.at("makan"), "Malay");
     EXPECT_TRUE(l.functionWords.count("she"));
 
@@ -134,7 +130,6 @@ TEST(LexiconLists, ShippedListsAreReadAndBrokenLinesNamed) {
         {"lexicon_rules.tsv", "a\ta\tany\t1\tp\n"},
         {"lexicon_rules.tsv", "\tb\tany\t1\tp\n"},
         {"lexicon_particles.txt", "re:(unclosed\n"},
-        {"lexicon_emoticons.txt", "[\n"},
         {"lexicon_other_languages.txt", "makan\n"},
     };
     for (const auto& [file, content] : broken) {

@@ -112,6 +112,66 @@ TEST(LexiconProposals, WithoutTheTextsAsWrittenOnlySignsAreEmoticons) {
     EXPECT_EQ(proposer.propose("&").kind, LexKind::Variant); // shorthand for "and"
 }
 
+// The emoticons are those of the exploring tools' list, the one the form index
+// reads: a form it made whole is an emoticon. An index made without emoticons
+// has only their remnants ("D" of ":D"); those count as emoticons when most of
+// their uses stand in an emoticon of the texts as written.
+TEST(LexiconProposals, EmoticonsAreThoseOfTheFormIndexList) {
+    const std::vector<RegisterRow> rows = {testing::writer("001", "Ann"),
+                                           testing::writer("002", "Bob")};
+    const std::vector<CorpusRow> texts = {
+        {"Ann", "c u l8r :D"},          {"Ann", "ok:P see u xD"},
+        {"Bob", "miss u :D xx"},        {"Bob", "ha :P :P <3"},
+        {"Ann", "vitamin D and P"},     {"Bob", "more :D :D xoxo"},
+        {"Ann", "type 8) or 8) again"}, {"Bob", "xx"}};
+    const CorpusStore store = build_corpus_store(texts, rows);
+    const AuthorRegister authors = build_author_register(rows);
+    const StandardDictionary dictionary = testing::small_dictionary();
+
+    const FormIndex whole(store, authors); // the built-in list
+    Proposer withList(whole, dictionary, &store);
+    struct Expect {
+        const char* form;
+        bool emoticon;
+    };
+    const Expect listed[] = {{":D", true}, {":p", true}, {"<3", true}, {"xx", true}, {"8", false}};
+    for (const Expect& e : listed) {
+        const Proposal p = withList.propose(e.form);
+        EXPECT_EQ(p.kind == LexKind::Emoticon, e.emoticon) << e.form << ": " << p.reason;
+        if (e.emoticon) {
+            EXPECT_TRUE(p.candidates.empty()) << e.form;
+        }
+    }
+    EXPECT_NE(withList.propose(":D").reason.find("built-in list"), std::string::npos);
+    // ":D" is a piece of its own: the only "d" left is the letter of "vitamin D".
+    ASSERT_GE(whole.find("d"), 0);
+    EXPECT_EQ(whole.total(static_cast<std::uint32_t>(whole.find("d"))).count, 1u);
+
+    // A list of the user's own: "8)" is an emoticon, named by its list.
+    std::string error;
+    const std::optional<EmoticonList> own = EmoticonList::parse("8)\n:D\n", "my list", &error);
+    ASSERT_TRUE(own) << error;
+    const FormIndex ownIndex(store, authors, *own);
+    Proposer withOwn(ownIndex, dictionary, &store);
+    const Proposal eight = withOwn.propose("8)");
+    EXPECT_EQ(eight.kind, LexKind::Emoticon) << eight.reason;
+    EXPECT_NE(eight.reason.find("my list"), std::string::npos) << eight.reason;
+
+    // Without emoticons in the index: "d" stands in ":D" four times of five,
+    // "p" in ":P" three times of four (the "P" of "vitamin D and P" the
+    // fifth and fourth): both emoticons, by the texts as written.
+    const FormIndex plain(store, authors, EmoticonList());
+    Proposer remnants(plain, dictionary, &store);
+    for (const char* form : {"d", "p"}) {
+        const Proposal p = remnants.propose(form);
+        EXPECT_EQ(p.kind, LexKind::Emoticon) << form << ": " << p.reason;
+        EXPECT_NE(p.reason.find("within emoticons"), std::string::npos) << p.reason;
+    }
+    // Without the texts as written, the remnants are not known for what they are.
+    Proposer blind(plain, dictionary);
+    EXPECT_NE(blind.propose("d").kind, LexKind::Emoticon);
+}
+
 TEST(LexiconProposals, GlossaryInterpretationsSplitIntoAlternatives) {
     const std::pair<const char*, std::vector<std::string>> table[] = {
         {"for, four", {"for", "four"}},
