@@ -10,8 +10,10 @@
 #include "variation/compare.h"
 
 #include <algorithm>
+#include <future>
 #include <iterator>
 #include <numeric>
+#include <tuple>
 
 namespace zapt {
 namespace {
@@ -107,6 +109,15 @@ void MainWindowState::setUp() {
 const AuthorEntry* MainWindowState::entryOfRow(std::size_t k) const {
     if (k < store_.authorName.size()) return index_.entryOfRow(k);
     const long long name = store_.nameNumber(form3_.lblCodeName);
+    return name < 0 ? nullptr : &index_[static_cast<std::size_t>(name)];
+}
+
+const AuthorEntry* MainWindowState::entryOfCode(const std::string& code) const {
+    const std::span<const int> rows = index_.registerRowsOfCode(code);
+    const std::size_t k = rows.empty() ? 0 : static_cast<std::size_t>(rows.back());
+    if (k < store_.authorName.size()) return index_.entryOfRow(k);
+    const long long name =
+        store_.nameNumber(k < store_.authorNames.size() ? store_.authorNames[k] : std::string());
     return name < 0 ? nullptr : &index_[static_cast<std::size_t>(name)];
 }
 
@@ -394,6 +405,36 @@ void MainWindowState::cmdGroupAverages_Click() {
         group = format_full(sum);
     };
     const int m = form1_.AgeTable.count();
+    // The group text is every text of the group's authors, in the order the
+    // run below collects them, each followed by a blank: it depends only on
+    // which authors the group lists, so it is joined and cleaned on a second
+    // thread while the authors' figures are summed here. The two strings keep
+    // their room from the last run.
+    std::vector<const AuthorEntry*> entries;
+    entries.reserve(static_cast<std::size_t>(m));
+    for (int i = 0; i < m; ++i) entries.push_back(entryOfCode(form1_.AgeTable.items[i]));
+    auto groupText = std::async(std::launch::async, [this, entries = std::move(entries),
+                                                     text1 = std::move(form1_.Text1),
+                                                     text2 = std::move(form1_.Text2)]() mutable {
+        std::size_t joined = 0;
+        for (const AuthorEntry* a : entries)
+            if (a) joined += a->rowsLength + a->count();
+        text1.clear();
+        text2.clear();
+        text1.reserve(joined);
+        text2.reserve(joined);
+        for (const AuthorEntry* a : entries) {
+            if (!a) continue;
+            for (std::size_t i = 0; i < a->count(); ++i) {
+                const std::string_view r = rowOf(*a, i);
+                text1 += r;
+                text1 += ' ';
+                append_cleaned(text2, r, kRepItOut);
+                append_cleaned(text2, " ", kRepItOut);
+            }
+        }
+        return std::pair(std::move(text1), std::move(text2));
+    });
     for (int i = 0; i < m; ++i) {
         if (i + 1 < m) {
             // An author whose buffers the next selection empties again: only
@@ -422,17 +463,7 @@ void MainWindowState::cmdGroupAverages_Click() {
     resetAuthorLabels();
     form1_.lstNonStandards.clear();
 
-    // The group text: every collected row plus a blank, cleaned in one pass.
-    std::size_t joined = 0;
-    for (const std::string& r : form1_.lstGroupTexts) joined += r.size() + 1;
-    form1_.Text1.reserve(joined);
-    form1_.Text2.reserve(joined);
-    for (const std::string& r : form1_.lstGroupTexts) {
-        form1_.Text1 += r;
-        form1_.Text1 += ' ';
-        append_cleaned(form1_.Text2, r, kRepItOut);
-        append_cleaned(form1_.Text2, " ", kRepItOut);
-    }
+    std::tie(form1_.Text1, form1_.Text2) = groupText.get();
     effects_.setMainWidth(kDesignWidth);
     effects_.closeProgress();
     effects_.setMainWidth(kDesignWidth);

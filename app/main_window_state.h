@@ -150,6 +150,9 @@ private:
     // The entry of the name of register row k (of the selected name when
     // there is no such row); nothing when no text has it.
     const AuthorEntry* entryOfRow(std::size_t k) const;
+    // The entry an author selection of `code` finds (the last register row of
+    // the code, row 0 when there is none), as AgeTable_Click finds it.
+    const AuthorEntry* entryOfCode(const std::string& code) const;
     // Row i of an entry's texts.
     std::string_view rowOf(const AuthorEntry& a, std::size_t i) const {
         return AuthorIndex::row(store_, a, i);

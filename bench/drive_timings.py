@@ -3,9 +3,10 @@
 from sending a command to its answer (the event, its effects and the windows
 showing the new state).
 
-    python3 bench/drive_timings.py build/zapt-drive [CORPUS_DIR]
+    python3 bench/drive_timings.py build/zapt-drive [CORPUS_DIR [OPTION...]]
 
-Without CORPUS_DIR the built-in corpus. The first line is the start-up (until
+Without CORPUS_DIR the built-in corpus; OPTIONs follow it on the command line
+(e.g. --lexicon british, for the rounds that choose a variant family). The first line is the start-up (until
 the first answer); each round of events is played three times and each
 event's median printed.
 """
@@ -42,7 +43,7 @@ ROUNDS = [
 
 def main():
     drive = sys.argv[1]
-    args = [drive] + (["--corpus", sys.argv[2]] if len(sys.argv) > 2 else [])
+    args = [drive] + (["--corpus", sys.argv[2]] + sys.argv[3:] if len(sys.argv) > 2 else [])
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     p = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                          stderr=subprocess.DEVNULL, text=True, env=env)
