@@ -7,8 +7,8 @@ zapt_packages=(
   # the code's style, kept by the project's .clang-format and checked first by scripts/test
   clang-format
   # Qt 6: widgets and tests, the upload page's web engine (with the OpenGL files its
-  # CMake package asks for), charts, and SVG for saving the charts as pictures
-  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev qt6-charts-dev qt6-svg-dev
+  # CMake package asks for), and SVG for saving the charts as pictures
+  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev qt6-svg-dev
   # libraries of the core, the tests and the benchmarks
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   libxlsxwriter-dev
