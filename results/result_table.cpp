@@ -175,6 +175,18 @@ const std::vector<ColumnHeading>& column_headings() {
         {"group_count", "Group's count", K::Number, "the form's count in the group's texts"},
         {"corpus_count", "Corpus count", K::Number, "the form's count in the corpus"},
         {"cluster", "Cluster", K::Text, "the cluster"},
+        // The lexicon's proposals, candidates and families.
+        {"kind", "Kind", K::Text,
+         "variant, particle, laughter, emoticon, number, placeholder, name, other-language or "
+         "unresolved"},
+        {"status", "Status", K::Text, "proposed, accepted or rejected"},
+        {"score", "Score", K::Number, "how likely the candidate is, from 0 to 1"},
+        {"candidate", "Candidate", K::Text, "a standard word the form may stand for"},
+        {"process", "Process", K::Text,
+         "the spelling processes that lead from the word to the form"},
+        {"standard", "Standard form", K::Text, "the standard word the family's variants stand for"},
+        {"variants", "Variants", K::Text, "the family's variants"},
+        {"kept", "Kept", K::Text, "whether the family is one of the corpus's families"},
     };
     return headings;
 }
