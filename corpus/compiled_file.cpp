@@ -5,97 +5,40 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <new>
 
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <xxhash.h>
 
 namespace zapt {
 namespace {
 
-// ---- The checksum: the 64-bit xxHash algorithm -----------------------------
-
-constexpr std::uint64_t kP1 = 11400714785074694791ull;
-constexpr std::uint64_t kP2 = 14029467366897019727ull;
-constexpr std::uint64_t kP3 = 1609587929392839161ull;
-constexpr std::uint64_t kP4 = 9650029242287828579ull;
-constexpr std::uint64_t kP5 = 2870177450012600261ull;
-
-std::uint64_t rotl(std::uint64_t x, int r) {
-    return (x << r) | (x >> (64 - r));
-}
 std::uint64_t read64(const unsigned char* p) {
     std::uint64_t v;
     std::memcpy(&v, p, 8);
     return v;
 }
-std::uint32_t read32(const unsigned char* p) {
-    std::uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-std::uint64_t lane_round(std::uint64_t acc, std::uint64_t input) {
-    return rotl(acc + input * kP2, 31) * kP1;
-}
-std::uint64_t merge_round(std::uint64_t acc, std::uint64_t lane) {
-    return (acc ^ lane_round(0, lane)) * kP1 + kP4;
-}
 
 } // namespace
 
-Checksum::Checksum(std::uint64_t seed)
-    : lanes_{seed + kP1 + kP2, seed + kP2, seed, seed - kP1}, buffer_{}, seed_(seed) {}
+Checksum::Checksum(std::uint64_t seed) : state_(XXH64_createState()) {
+    if (!state_) throw std::bad_alloc();
+    XXH64_reset(state_, seed);
+}
+
+Checksum::~Checksum() {
+    XXH64_freeState(state_);
+}
 
 void Checksum::add(const void* data, std::size_t size) {
-    auto p = static_cast<const unsigned char*>(data);
-    total_ += size;
-    if (buffered_ > 0) {
-        const std::size_t take = std::min(size, 32 - buffered_);
-        std::memcpy(buffer_ + buffered_, p, take);
-        buffered_ += take;
-        p += take;
-        size -= take;
-        if (buffered_ < 32) return;
-        for (int i = 0; i < 4; ++i) lanes_[i] = lane_round(lanes_[i], read64(buffer_ + 8 * i));
-        buffered_ = 0;
-    }
-    std::uint64_t v0 = lanes_[0], v1 = lanes_[1], v2 = lanes_[2], v3 = lanes_[3];
-    for (; size >= 32; p += 32, size -= 32) {
-        v0 = lane_round(v0, read64(p));
-        v1 = lane_round(v1, read64(p + 8));
-        v2 = lane_round(v2, read64(p + 16));
-        v3 = lane_round(v3, read64(p + 24));
-    }
-    lanes_[0] = v0, lanes_[1] = v1, lanes_[2] = v2, lanes_[3] = v3;
-    std::memcpy(buffer_, p, size);
-    buffered_ = size;
+    if (size > 0) XXH64_update(state_, data, size);
 }
 
 std::uint64_t Checksum::value() const {
-    std::uint64_t h;
-    if (total_ >= 32) {
-        h = rotl(lanes_[0], 1) + rotl(lanes_[1], 7) + rotl(lanes_[2], 12) + rotl(lanes_[3], 18);
-        for (const std::uint64_t lane : lanes_) h = merge_round(h, lane);
-    } else {
-        h = seed_ + kP5;
-    }
-    h += total_;
-    const unsigned char* p = buffer_;
-    std::size_t n = buffered_;
-    for (; n >= 8; p += 8, n -= 8) h = rotl(h ^ lane_round(0, read64(p)), 27) * kP1 + kP4;
-    if (n >= 4) {
-        h = rotl(h ^ (static_cast<std::uint64_t>(read32(p)) * kP1), 23) * kP2 + kP3;
-        p += 4;
-        n -= 4;
-    }
-    for (; n > 0; ++p, --n) h = rotl(h ^ (*p * kP5), 11) * kP1;
-    h ^= h >> 33;
-    h *= kP2;
-    h ^= h >> 29;
-    h *= kP3;
-    h ^= h >> 32;
-    return h;
+    return XXH64_digest(state_);
 }
 
 std::uint64_t checksum64(const void* data, std::size_t size, std::uint64_t seed) {

@@ -35,6 +35,8 @@
 #include <type_traits>
 #include <vector>
 
+struct XXH64_state_s;
+
 namespace zapt {
 
 // The version of the layout of the sections; a file of another version is
@@ -47,21 +49,20 @@ inline constexpr std::uint32_t kCompiledFormat = 1;
 // as the program holds them in memory, so only the same build reads them.
 std::string_view build_identity();
 
-// A 64-bit checksum of bytes (the 64-bit xxHash algorithm), in one go or in
-// pieces. It tells a damaged section or a changed source file from the one
-// recorded; it is no protection against a forger.
+// A 64-bit checksum of bytes (the 64-bit xxHash algorithm, by Debian's
+// libxxhash), in one go or in pieces. It tells a damaged section or a changed
+// source file from the one recorded; it is no protection against a forger.
 class Checksum {
 public:
     explicit Checksum(std::uint64_t seed = 0);
+    ~Checksum();
+    Checksum(const Checksum&) = delete;
+    Checksum& operator=(const Checksum&) = delete;
     void add(const void* data, std::size_t size);
     std::uint64_t value() const;
 
 private:
-    std::uint64_t lanes_[4];
-    unsigned char buffer_[32];
-    std::size_t buffered_ = 0;
-    std::uint64_t total_ = 0;
-    std::uint64_t seed_;
+    XXH64_state_s* state_;
 };
 std::uint64_t checksum64(const void* data, std::size_t size, std::uint64_t seed = 0);
 

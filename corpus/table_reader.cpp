@@ -333,6 +333,16 @@ private:
     bool assign_columns(const Record& header);
     bool assign_kinds();
     void read_row(Record& r, DataSet& d);
+    // Whether a row can be read (its problems reported), its fields made as
+    // many as the header's columns.
+    bool row_fits(Record& r);
+    // The row's age and gender, each value checked.
+    void read_age_and_gender(const Record& r, std::string& age, std::string& gender);
+    const std::string& cell(const Record& r, int field) const {
+        static const std::string none;
+        const int c = column_[field];
+        return c >= 0 ? r.fields[static_cast<std::size_t>(c)] : none;
+    }
     void build_register(DataSet& d);
     void classify_columns();
     std::size_t author_of(const std::string& id, const std::string& key, int line);
@@ -525,10 +535,10 @@ std::size_t TableReader::author_of(const std::string& id, const std::string& key
     return it->second;
 }
 
-void TableReader::read_row(Record& r, DataSet& d) {
+bool TableReader::row_fits(Record& r) {
     if (r.empty_line) {
         problem("empty line", "a line holds nothing at all", "skipped", r.line);
-        return;
+        return false;
     }
     std::size_t bad = 0;
     if (!valid_utf8(content_.substr(r.begin, r.end - r.begin), &bad)) {
@@ -537,7 +547,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
                 "Windows-1252, must be saved again as UTF-8)",
                 "row skipped", r.line + line_of(content_.substr(r.begin), bad) - 1);
         ++report_.rowsSkipped;
-        return;
+        return false;
     }
     if (r.unclosed_quote_line) {
         if (!unclosed_quote_line_) unclosed_quote_line_ = r.unclosed_quote_line;
@@ -545,7 +555,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
                 "a quoted field is not closed: its quote runs to the end of the file",
                 "row skipped (with every line after it)", r.unclosed_quote_line);
         ++report_.rowsSkipped;
-        return;
+        return false;
     }
     if (r.text_after_quote_line) {
         problem("text after a quote",
@@ -567,7 +577,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
                     "that is not quoted)",
                     "row skipped", r.line);
             ++report_.rowsSkipped;
-            return;
+            return false;
         }
         problem("empty fields at the end", "a row has empty fields beyond the header's columns",
                 "the empty fields ignored", r.line);
@@ -577,22 +587,12 @@ void TableReader::read_row(Record& r, DataSet& d) {
                 "the missing fields read as empty", r.line);
         r.fields.resize(n);
     }
-    auto cell = [&](Field f) -> const std::string& {
-        static const std::string none;
-        int c = column_[f];
-        return c >= 0 ? r.fields[static_cast<std::size_t>(c)] : none;
-    };
-    std::string& text = r.fields[static_cast<std::size_t>(column_[Text])];
-    if (is_blank(text)) {
-        problem("empty text", "a row's text is empty or only blanks", "row skipped", r.line);
-        ++report_.textsSkippedEmpty;
-        return;
-    }
+    return true;
+}
 
-    // The metadata of this text, each value checked.
-    std::string age, gender;
+void TableReader::read_age_and_gender(const Record& r, std::string& age, std::string& gender) {
     if (column_[SenderGenderAge] >= 0 && (column_[Age] < 0 || column_[Gender] < 0)) {
-        if (auto ga = parse_gender_age(cell(SenderGenderAge))) {
+        if (auto ga = parse_gender_age(cell(r, SenderGenderAge))) {
             if (column_[Age] < 0) age = age_string(ga->age);
             if (column_[Gender] < 0) gender = ga->gender;
         } else {
@@ -602,7 +602,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
         }
     }
     if (column_[Age] >= 0) {
-        if (auto a = parse_age(cell(Age))) {
+        if (auto a = parse_age(cell(r, Age))) {
             age = age_string(*a);
         } else {
             problem("age not readable",
@@ -613,7 +613,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
         }
     }
     if (column_[Gender] >= 0) {
-        if (auto g = parse_gender(cell(Gender))) {
+        if (auto g = parse_gender(cell(r, Gender))) {
             gender = *g;
         } else {
             problem("gender not readable",
@@ -621,7 +621,20 @@ void TableReader::read_row(Record& r, DataSet& d) {
                     "treated as missing", r.line);
         }
     }
-    std::string code = free_value(cell(Code));
+}
+
+void TableReader::read_row(Record& r, DataSet& d) {
+    if (!row_fits(r)) return;
+    std::string& text = r.fields[static_cast<std::size_t>(column_[Text])];
+    if (is_blank(text)) {
+        problem("empty text", "a row's text is empty or only blanks", "row skipped", r.line);
+        ++report_.textsSkippedEmpty;
+        return;
+    }
+
+    std::string age, gender;
+    read_age_and_gender(r, age, gender);
+    std::string code = free_value(cell(r, Code));
     if (std::any_of(code.begin(), code.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
         problem("code with a control character",
@@ -630,7 +643,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
         code.clear();
     }
     const std::array<std::string, kAuthorFields.size()> values = {
-        age, gender, free_value(cell(Education)), free_value(cell(Native)), code};
+        age, gender, free_value(cell(r, Education)), free_value(cell(r, Native)), code};
 
     // The values of the other columns, for the author's tallies and the text.
     std::vector<std::string> meta;
@@ -648,7 +661,7 @@ void TableReader::read_row(Record& r, DataSet& d) {
                  : nationality_ >= 0  ? free_value(r.fields[static_cast<std::size_t>(nationality_)])
                                       : std::string());
     } else {
-        id = std::string(trim_blanks(cell(Author)));
+        id = std::string(trim_blanks(cell(r, Author)));
     }
     if (id.empty()) {
         problem("no author", "a text has no author",

@@ -100,9 +100,33 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
                      const EmoticonList& emoticons)
     : authors_(&authors), emoticons_(emoticons) {
     const auto t0 = std::chrono::steady_clock::now();
-    const std::size_t n = store.texts.size();
+    const std::vector<std::uint32_t> spellingCount = readPieces(store);
+    orderForms(spellingCount);
     const std::size_t m = authors.size();
+    // Each text's author: the first register row of its name (the store's).
+    textAuthor_.assign(store.textAuthor.begin(), store.textAuthor.end());
+    // The texts of each bucket (the texts of no author in the last).
+    {
+        std::vector<std::uint32_t> from, texts;
+        group_into_buckets(
+            store.texts.size(), m + 1,
+            [&](std::size_t t) {
+                return textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t]);
+            },
+            [](std::size_t t) { return static_cast<std::uint32_t>(t); }, from, texts);
+        bucketTextsFrom_ = std::move(from);
+        bucketTexts_ = std::move(texts);
+    }
+    countUses(m);
+    placeForms();
+    buildMs_ =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
 
+// Every text cut into pieces, each piece's spelling numbered; the count of
+// each spelling.
+std::vector<std::uint32_t> FormIndex::readPieces(const CorpusStore& store) {
+    const std::size_t n = store.texts.size();
     // Every spelling gets a number (in an open-addressing table: a look-up per
     // piece is most of the work), every folded spelling a form.
     std::vector<std::uint32_t> slots(1024, kNoSpelling);
@@ -159,13 +183,18 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
     textFrom.push_back(static_cast<std::uint32_t>(pieces.size()));
     pieces_ = std::move(pieces);
     textFrom_ = std::move(textFrom);
+    formOfSpelling_ = std::move(formOfSpelling);
+    return spellingCount;
+}
 
+// Each form's shown spelling and its place in sorted order.
+void FormIndex::orderForms(const std::vector<std::uint32_t>& spellingCount) {
     // The shown spelling: the most frequent, the first seen on a tie.
     const std::size_t forms = folded_.size();
     shown_.assign(forms, {});
     std::vector<std::uint32_t> best(forms, 0);
     for (std::size_t s = 0; s < spellings_.size(); ++s) {
-        const std::uint32_t f = formOfSpelling[s];
+        const std::uint32_t f = formOfSpelling_[s];
         if (spellingCount[s] > best[f]) {
             best[f] = spellingCount[s];
             shown_[f] = spellings_[s];
@@ -181,23 +210,11 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
         for (std::uint32_t r = 0; r < forms; ++r) rank[order[r]] = r;
         rank_ = std::move(rank);
     }
+}
 
-    // Each text's author: the first register row of its name (the store's).
-    textAuthor_.assign(store.textAuthor.begin(), store.textAuthor.end());
-    // The texts of each bucket (the texts of no author in the last).
-    {
-        std::vector<std::uint32_t> from, texts;
-        group_into_buckets(
-            n, m + 1,
-            [&](std::size_t t) {
-                return textAuthor_[t] < 0 ? m : static_cast<std::size_t>(textAuthor_[t]);
-            },
-            [](std::size_t t) { return static_cast<std::uint32_t>(t); }, from, texts);
-        bucketTextsFrom_ = std::move(from);
-        bucketTexts_ = std::move(texts);
-    }
-
-    // Per bucket its forms with their counts and texts; the corpus totals.
+// Per bucket (author) its forms with their counts and texts; the corpus totals.
+void FormIndex::countUses(std::size_t m) {
+    const std::size_t forms = folded_.size();
     std::vector<FormTotal> totals(forms);
     std::vector<std::uint32_t> count(forms, 0), texts(forms, 0), lastText(forms, UINT32_MAX);
     std::vector<std::uint32_t> touched;
@@ -209,7 +226,7 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
         touched.clear();
         for (const std::uint32_t t : authorTexts(b)) {
             for (const std::uint32_t s : textPieces(t)) {
-                const std::uint32_t f = formOfSpelling[s];
+                const std::uint32_t f = formOfSpelling_[s];
                 if (count[f] == 0) touched.push_back(f);
                 ++count[f];
                 if (lastText[f] != t) {
@@ -233,19 +250,19 @@ FormIndex::FormIndex(const CorpusStore& store, const AuthorRegister& authors,
     authorWords_ = std::move(authorWords);
     usesFrom_ = std::move(usesFrom);
     uses_ = std::move(uses);
+}
 
-    // Where each form occurs.
+// Where each form occurs.
+void FormIndex::placeForms() {
+    const std::size_t forms = folded_.size();
     {
         std::vector<std::uint32_t> from, places;
         group_into_buckets(
-            pieces_.size(), forms, [&](std::size_t p) { return formOfSpelling[pieces_[p]]; },
+            pieces_.size(), forms, [&](std::size_t p) { return formOfSpelling_[pieces_[p]]; },
             [](std::size_t p) { return static_cast<std::uint32_t>(p); }, from, places);
         placesFrom_ = std::move(from);
         places_ = std::move(places);
     }
-    formOfSpelling_ = std::move(formOfSpelling);
-    buildMs_ =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
 
 long long FormIndex::find(std::string_view word) const {

@@ -150,6 +150,11 @@ public:
                           const AuthorRegister& authors);
 
 private:
+    // The steps of building the index from a store.
+    std::vector<std::uint32_t> readPieces(const CorpusStore& store);
+    void orderForms(const std::vector<std::uint32_t>& spellingCount);
+    void countUses(std::size_t authors);
+    void placeForms();
     const AuthorRegister* authors_ = nullptr;
     EmoticonList emoticons_;
     std::vector<std::string> folded_, shown_;

@@ -12,6 +12,8 @@ zapt_packages=(
   # libraries of the core, the tests and the benchmarks
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   libxlsxwriter-dev
+  # the checksums of a compiled corpus and of the files it was compiled from
+  libxxhash-dev
   # Unicode: case folding, grapheme clusters, UTF-8 checks of corpus tables
   libicu-dev
   # patterns users type, matched in linear time; the British English word list

@@ -183,23 +183,29 @@ GroupIndex::GroupIndex(const CorpusStore& store, const AuthorRegister& reg, cons
     for (std::size_t j = 0; j < store.authorCodes.size(); ++j) {
         if (store.authorHasTexts(j) && inside(j)) add(groupCount_, store.authorCodes[j], j);
     }
-    // Where each part stands among the members.
-    {
-        std::vector<std::uint32_t> counts(partCount_, 0);
-        for (const auto& slot : members_) {
-            for (const Member& m : slot) ++counts[m.part];
-        }
-        placesFrom_ = bucket_starts(counts);
-        places_.resize(placesFrom_.back());
-        BucketPlaces next(placesFrom_);
-        for (std::size_t s = 0; s < members_.size(); ++s) {
-            for (std::size_t a = 0; a < members_[s].size(); ++a) {
-                places_[next(members_[s][a].part)] = {static_cast<std::uint32_t>(s),
-                                                      static_cast<std::uint32_t>(a)};
-            }
+    placeParts();
+    countWords(store);
+}
+
+// Where each part stands among the members.
+void GroupIndex::placeParts() {
+    std::vector<std::uint32_t> counts(partCount_, 0);
+    for (const auto& slot : members_) {
+        for (const Member& m : slot) ++counts[m.part];
+    }
+    placesFrom_ = bucket_starts(counts);
+    places_.resize(placesFrom_.back());
+    BucketPlaces next(placesFrom_);
+    for (std::size_t s = 0; s < members_.size(); ++s) {
+        for (std::size_t a = 0; a < members_[s].size(); ++a) {
+            places_[next(members_[s][a].part)] = {static_cast<std::uint32_t>(s),
+                                                  static_cast<std::uint32_t>(a)};
         }
     }
+}
 
+// The words of each group: its members' parts in the group text.
+void GroupIndex::countWords(const CorpusStore& store) {
     // A part's group text holds a blank per word, and one more when its first
     // row starts with a blank or a mark; joined after another part's text,
     // that opening blank merges with the blank that ends it. A text the group

@@ -142,6 +142,9 @@ private:
     GroupIndex(const CorpusStore& store, const AuthorRegister& reg, const AgeBands& bands,
                const AuthorFields* fields, const GroupBy& by, const std::vector<char>* within);
     std::size_t group_slot(const GroupKey& g) const;
+    // The steps of making the index, after the members are known.
+    void placeParts();
+    void countWords(const CorpusStore& store);
 
     const CorpusStore* store_;
     AgeBands bands_;
