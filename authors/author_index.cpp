@@ -6,10 +6,37 @@
 #include "corpus/word_index.h"
 
 #include <algorithm>
+#include <deque>
 #include <numeric>
 #include <unordered_map>
 
 namespace zapt {
+
+namespace {
+
+// The order of the sorted list, once for every spelling (returned); each
+// name's uses made places in it, sorted.
+std::vector<std::uint32_t> rank_uses(const std::deque<std::string>& spellings,
+                                     const std::vector<AuthorEntry>& byName,
+                                     std::vector<std::uint32_t>& sortedUses) {
+    std::vector<std::uint32_t> byRank(spellings.size());
+    std::iota(byRank.begin(), byRank.end(), 0u);
+    std::stable_sort(byRank.begin(), byRank.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return collate_less(spellings[a], spellings[b]);
+    });
+    std::vector<std::uint32_t> spellingRank(spellings.size());
+    for (std::size_t r = 0; r < byRank.size(); ++r) {
+        spellingRank[byRank[r]] = static_cast<std::uint32_t>(r);
+    }
+    for (std::uint32_t& u : sortedUses) u = spellingRank[u];
+    for (const AuthorEntry& a : byName) {
+        std::sort(sortedUses.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
+                  sortedUses.begin() + static_cast<std::ptrdiff_t>(a.usesLast));
+    }
+    return byRank;
+}
+
+} // namespace
 
 void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary) {
     static constexpr CharSet kMarks(kPunctuationMarks);
@@ -117,22 +144,7 @@ void AuthorIndex::countTexts(const CorpusStore& store, const Glossary& glossary)
         a.figures.length = a.rowsChars + texts + 1;
     }
 
-    // The order of the sorted list, once for every spelling; each name's uses
-    // as places in it, sorted.
-    std::vector<std::uint32_t> byRank(spellings_.size());
-    std::iota(byRank.begin(), byRank.end(), 0u);
-    std::stable_sort(byRank.begin(), byRank.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return collate_less(spellings_[a], spellings_[b]);
-    });
-    std::vector<std::uint32_t> spellingRank(spellings_.size());
-    for (std::size_t r = 0; r < byRank.size(); ++r) {
-        spellingRank[byRank[r]] = static_cast<std::uint32_t>(r);
-    }
-    for (std::uint32_t& u : sortedUses) u = spellingRank[u];
-    for (const AuthorEntry& a : byName) {
-        std::sort(sortedUses.begin() + static_cast<std::ptrdiff_t>(a.usesFirst),
-                  sortedUses.begin() + static_cast<std::ptrdiff_t>(a.usesLast));
-    }
+    std::vector<std::uint32_t> byRank = rank_uses(spellings_, byName, sortedUses);
     byName_ = std::move(byName);
     byRank_ = std::move(byRank);
     sortedUses_ = std::move(sortedUses);

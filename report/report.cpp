@@ -397,6 +397,79 @@ std::uint64_t floor_option(const std::optional<std::string>& value, const char* 
     return static_cast<std::uint64_t>(number_option(value, name, 0, 0, 1000000000));
 }
 
+// zapt-report wordlist: of the subcorpus, or of one author's texts in it.
+ResultTable wordlist_command(const Options& o, const Corpus& corpus, Exploring& x,
+                             const Subcorpus& a, const Scope& scopeA, std::string& selection) {
+    Scope scope = scopeA;
+    if (o.code) {
+        const long long c = corpus.store().codes.find(*o.code);
+        if (c < 0) throw UsageError{"no author has the code '" + *o.code + "'"};
+        std::vector<std::size_t> ofCode;
+        const auto k = static_cast<std::size_t>(c);
+        for (std::uint32_t i = corpus.store().codeRowsFrom[k];
+             i < corpus.store().codeRowsFrom[k + 1]; ++i) {
+            const auto row = static_cast<std::size_t>(corpus.store().codeRows[i]);
+            if (a.holds(x.fields, row)) ofCode.push_back(row);
+        }
+        scope = texts_scope(x.index(), rows_scope(x.index(), ofCode, "author " + *o.code),
+                            scopeA.texts);
+        selection = "author " + *o.code + (a.whole() ? "" : " within " + a.describe());
+    }
+    WordListOptions options;
+    options.pattern = o.pattern.value_or("");
+    options.glossaryOnly = o.glossaryOnly;
+    options.notInDictionary = o.nonStandard;
+    options.minCount = floor_option(o.minCount, "--min-count");
+    options.minAuthors = static_cast<std::uint32_t>(floor_option(o.minAuthors, "--min-authors"));
+    options.filter = filter_of(o);
+    const GlossaryForms glossary(corpus.glossary());
+    StandardWords dictionary;
+    if (o.nonStandard) {
+        dictionary = load_standard_words(o.dictionary.value_or(kStandardWordList), glossary);
+    }
+    const WordList list = word_list(x.index(), scope, glossary, &dictionary, options);
+    if (!list.error.empty()) throw UsageError{list.error};
+    return word_list_table(list, scope.name, options);
+}
+
+// zapt-report keywords: of the subcorpus against another, the rest of the
+// corpus or a reference corpus.
+ResultTable keywords_command(const Options& o, Exploring& x, const Scope& scopeA,
+                             std::string& selection, std::ostream& err) {
+    if (o.reference && !o.against.empty())
+        throw UsageError{"give either --against or --reference, not both"};
+    if (o.referenceBands && !o.reference)
+        throw UsageError{"--reference-bands is for the corpus of --reference"};
+    KeywordOptions options;
+    options.minAuthors =
+        number_option(o.minAuthors, "--min-authors", kDefaultKeywordAuthors, 0, 1000000000);
+    options.minCount = floor_option(o.minCount, "--min-count");
+    options.filter = filter_of(o);
+    const Scope& sa = scopeA;
+    Keywords k;
+    std::string nameB;
+    if (o.reference) {
+        const std::unique_ptr<Reference> r = load_reference(o, x.index().emoticons(), err);
+        const Scope sb = whole_scope(r->index);
+        k = keywords(x.index(), sa, r->index, sb, options, r->loaded.name);
+        nameB = sb.name;
+        selection = "a: " + sa.name + "; b: the reference corpus, " + r->loaded.name;
+    } else {
+        Scope sb;
+        if (o.against.empty()) {
+            sb = rest_scope(x.index(), sa);
+        } else {
+            sb = subcorpus_scope(x.index(), subcorpus_of(o.against, x.fields, "--against"),
+                                 x.fields);
+        }
+        k = keywords(x.index(), sa, sb, options);
+        nameB = sb.name;
+        selection = "a: " + sa.name + "; b: " + sb.name;
+    }
+    if (!k.error.empty()) throw NoTable{k.error};
+    return keywords_table(x.index(), k, sa.name, nameB);
+}
+
 ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
                           std::string& selection, std::ostream& err) {
     // A condition on a text field keeps only the texts meeting it (and the
@@ -405,73 +478,8 @@ ResultTable explore_table(const Options& o, const Corpus& corpus, Exploring& x,
     const std::vector<std::size_t> rows = a.members(x.fields);
     const Scope scopeA = subcorpus_scope(x.index(), a, x.fields);
     selection = a.whole() ? "whole corpus" : "subcorpus " + a.describe();
-    if (o.command == "wordlist") {
-        Scope scope = scopeA;
-        if (o.code) {
-            const long long c = corpus.store().codes.find(*o.code);
-            if (c < 0) throw UsageError{"no author has the code '" + *o.code + "'"};
-            std::vector<std::size_t> ofCode;
-            const auto k = static_cast<std::size_t>(c);
-            for (std::uint32_t i = corpus.store().codeRowsFrom[k];
-                 i < corpus.store().codeRowsFrom[k + 1]; ++i) {
-                const auto row = static_cast<std::size_t>(corpus.store().codeRows[i]);
-                if (a.holds(x.fields, row)) ofCode.push_back(row);
-            }
-            scope = texts_scope(x.index(), rows_scope(x.index(), ofCode, "author " + *o.code),
-                                scopeA.texts);
-            selection = "author " + *o.code + (a.whole() ? "" : " within " + a.describe());
-        }
-        WordListOptions options;
-        options.pattern = o.pattern.value_or("");
-        options.glossaryOnly = o.glossaryOnly;
-        options.notInDictionary = o.nonStandard;
-        options.minCount = floor_option(o.minCount, "--min-count");
-        options.minAuthors =
-            static_cast<std::uint32_t>(floor_option(o.minAuthors, "--min-authors"));
-        options.filter = filter_of(o);
-        const GlossaryForms glossary(corpus.glossary());
-        StandardWords dictionary;
-        if (o.nonStandard) {
-            dictionary = load_standard_words(o.dictionary.value_or(kStandardWordList), glossary);
-        }
-        const WordList list = word_list(x.index(), scope, glossary, &dictionary, options);
-        if (!list.error.empty()) throw UsageError{list.error};
-        return word_list_table(list, scope.name, options);
-    }
-    if (o.command == "keywords") {
-        if (o.reference && !o.against.empty())
-            throw UsageError{"give either --against or --reference, not both"};
-        if (o.referenceBands && !o.reference)
-            throw UsageError{"--reference-bands is for the corpus of --reference"};
-        KeywordOptions options;
-        options.minAuthors =
-            number_option(o.minAuthors, "--min-authors", kDefaultKeywordAuthors, 0, 1000000000);
-        options.minCount = floor_option(o.minCount, "--min-count");
-        options.filter = filter_of(o);
-        const Scope& sa = scopeA;
-        Keywords k;
-        std::string nameB;
-        if (o.reference) {
-            const std::unique_ptr<Reference> r = load_reference(o, x.index().emoticons(), err);
-            const Scope sb = whole_scope(r->index);
-            k = keywords(x.index(), sa, r->index, sb, options, r->loaded.name);
-            nameB = sb.name;
-            selection = "a: " + sa.name + "; b: the reference corpus, " + r->loaded.name;
-        } else {
-            Scope sb;
-            if (o.against.empty()) {
-                sb = rest_scope(x.index(), sa);
-            } else {
-                sb = subcorpus_scope(x.index(), subcorpus_of(o.against, x.fields, "--against"),
-                                     x.fields);
-            }
-            k = keywords(x.index(), sa, sb, options);
-            nameB = sb.name;
-            selection = "a: " + sa.name + "; b: " + sb.name;
-        }
-        if (!k.error.empty()) throw NoTable{k.error};
-        return keywords_table(x.index(), k, sa.name, nameB);
-    }
+    if (o.command == "wordlist") return wordlist_command(o, corpus, x, a, scopeA, selection);
+    if (o.command == "keywords") return keywords_command(o, x, scopeA, selection, err);
     if (o.command == "concordance") {
         if (o.form && o.pattern) throw UsageError{"give either --form or --pattern, not both"};
         if (!o.form && !o.pattern) throw UsageError{"'concordance' needs --form F or --pattern P"};

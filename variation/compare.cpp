@@ -63,6 +63,58 @@ FormList own_forms(std::string_view typed) {
     return out;
 }
 
+namespace {
+
+// One author's count of one form, for an author who uses it.
+struct Use {
+    std::uint32_t member;
+    std::uint32_t form;
+    int count;
+};
+
+// Each author who uses a form of the family, with the counts per form; `used`
+// in the order of the authors, each author's forms in list order.
+std::vector<AuthorUse> author_uses(const std::vector<Use>& used,
+                                   const std::vector<GroupIndex::Member>& members,
+                                   std::size_t nforms) {
+    std::vector<AuthorUse> out;
+    for (std::size_t i = 0; i < used.size();) {
+        AuthorUse a;
+        a.code = members[used[i].member].code;
+        a.counts.assign(nforms, 0);
+        std::size_t j = i;
+        for (; j < used.size() && used[j].member == used[i].member; ++j) {
+            a.counts[used[j].form] = used[j].count;
+            a.uses += used[j].count;
+        }
+        out.push_back(std::move(a));
+        i = j;
+    }
+    return out;
+}
+
+// Per form, each author's share of the author's family count, for every
+// author who uses a form of the family (an author using none is left out).
+std::vector<std::vector<double>> author_shares(const std::vector<Use>& used, std::size_t nforms) {
+    std::vector<std::vector<double>> sample(nforms);
+    std::vector<int> mine(nforms, 0);
+    for (std::size_t i = 0; i < used.size();) {
+        std::size_t j = i;
+        int total = 0;
+        for (; j < used.size() && used[j].member == used[i].member; ++j) {
+            mine[used[j].form] = used[j].count;
+            total += used[j].count;
+        }
+        for (std::size_t f = 0; f < nforms; ++f)
+            sample[f].push_back(static_cast<double>(mine[f]) / total);
+        for (std::size_t k = i; k < j; ++k) mine[used[k].form] = 0;
+        i = j;
+    }
+    return sample;
+}
+
+} // namespace
+
 Comparison compare_groups(const GroupIndex& index, const FormList& forms, int privacyThreshold) {
     Comparison c;
     c.forms = forms;
@@ -80,11 +132,6 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
 
     // Each author's count of each form, for the authors who use it: per group
     // slot, (member, form, count) with the count above 0.
-    struct Use {
-        std::uint32_t member;
-        std::uint32_t form;
-        int count;
-    };
     std::vector<std::vector<Use>> uses(groups.size());
     std::size_t all_slot = 0;
     for (const GroupKey& g : groups) {
@@ -141,40 +188,12 @@ Comparison compare_groups(const GroupIndex& index, const FormList& forms, int pr
             if (row.familyCount > 0) cell.share = static_cast<double>(cell.count) / row.familyCount;
             cell.interval = wilson_interval(cell.count, row.familyCount);
         }
-        // Each author who uses a form of the family, with the counts per form.
-        for (std::size_t i = 0; i < used.size();) {
-            AuthorUse a;
-            a.code = members[used[i].member].code;
-            a.counts.assign(nforms, 0);
-            std::size_t j = i;
-            for (; j < used.size() && used[j].member == used[i].member; ++j) {
-                a.counts[used[j].form] = used[j].count;
-                a.uses += used[j].count;
-            }
-            row.authorUses.push_back(std::move(a));
-            i = j;
-        }
+        row.authorUses = author_uses(used, members, nforms);
         if (!g.all) {
             std::vector<double> counts;
             for (const FormCell& cell : row.cells) counts.push_back(cell.count);
             table.push_back(std::move(counts));
-            // Each author who uses a form of the family: the share each form
-            // has of the author's family count (an author using none is left out).
-            std::vector<std::vector<double>> sample(nforms);
-            std::vector<int> mine(nforms, 0);
-            for (std::size_t i = 0; i < used.size();) {
-                std::size_t j = i;
-                int total = 0;
-                for (; j < used.size() && used[j].member == used[i].member; ++j) {
-                    mine[used[j].form] = used[j].count;
-                    total += used[j].count;
-                }
-                for (std::size_t f = 0; f < nforms; ++f) {
-                    sample[f].push_back(static_cast<double>(mine[f]) / total);
-                }
-                for (std::size_t k = i; k < j; ++k) mine[used[k].form] = 0;
-                i = j;
-            }
+            std::vector<std::vector<double>> sample = author_shares(used, nforms);
             for (std::size_t f = 0; f < nforms; ++f) shares[f].push_back(std::move(sample[f]));
         }
         c.rows.push_back(std::move(row));
