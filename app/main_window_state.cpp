@@ -166,7 +166,7 @@ void MainWindowState::measureForGroup(int row) {
     }
     form3_.lblCodeName = k < store_.authorNames.size() ? store_.authorNames[k] : std::string();
     const AuthorEntry* a = entryOfRow(k);
-    if (a && iequals(form1_.lblGoingGroup, "y")) {
+    if (a && iequals(form1_.lblGoingGroup, "y") && !groupRowsByRun_) {
         for (std::size_t i = 0; i < a->count(); ++i) addGroupText(rowOf(*a, i));
     }
     if (!a || a->count() == 0) effects_.showMessage("No texts found");
@@ -326,7 +326,7 @@ void MainWindowState::AgeTable_Click() {
             RemDatPunc_append(r);
             form1_.txtIndividualsTexts2 += r;
             form1_.txtIndividualsTexts2 += " %";
-            if (going_group) addGroupText(r);
+            if (going_group && !groupRowsByRun_) addGroupText(r);
         }
     }
     if (form1_.lstTextsFound.empty()) effects_.showMessage("No texts found");
@@ -405,36 +405,59 @@ void MainWindowState::cmdGroupAverages_Click() {
         group = format_full(sum);
     };
     const int m = form1_.AgeTable.count();
-    // The group text is every text of the group's authors, in the order the
-    // run below collects them, each followed by a blank: it depends only on
-    // which authors the group lists, so it is joined and cleaned on a second
-    // thread while the authors' figures are summed here. The two strings keep
-    // their room from the last run.
+    // The group's rows (lstGroupTexts) and the group text are every text of
+    // the group's authors, in the order of the authors, each text followed
+    // by a blank in the text: they depend only on which authors the group
+    // lists, so they are collected, joined and cleaned on a second thread
+    // while the authors' figures are summed here. The rows and the two
+    // strings keep their room from the last run.
+    struct GroupText {
+        std::vector<std::string> rows, spare;
+        std::string text1, text2;
+    };
     std::vector<const AuthorEntry*> entries;
     entries.reserve(static_cast<std::size_t>(m));
     for (int i = 0; i < m; ++i) entries.push_back(entryOfCode(form1_.AgeTable.items[i]));
-    auto groupText = std::async(std::launch::async, [this, entries = std::move(entries),
-                                                     text1 = std::move(form1_.Text1),
-                                                     text2 = std::move(form1_.Text2)]() mutable {
-        std::size_t joined = 0;
-        for (const AuthorEntry* a : entries)
-            if (a) joined += a->rowsLength + a->count();
-        text1.clear();
-        text2.clear();
-        text1.reserve(joined);
-        text2.reserve(joined);
-        for (const AuthorEntry* a : entries) {
-            if (!a) continue;
-            for (std::size_t i = 0; i < a->count(); ++i) {
-                const std::string_view r = rowOf(*a, i);
-                text1 += r;
-                text1 += ' ';
-                append_cleaned(text2, r, kRepItOut);
-                append_cleaned(text2, " ", kRepItOut);
+    GroupText room{std::move(form1_.lstGroupTexts), std::move(spareRows_), std::move(form1_.Text1),
+                   std::move(form1_.Text2)};
+    form1_.lstGroupTexts.clear();
+    spareRows_.clear();
+    groupRowsByRun_ = true;
+    struct RunEnds {
+        bool& flag;
+        ~RunEnds() { flag = false; }
+    } runEnds{groupRowsByRun_};
+    auto groupText = std::async(
+        std::launch::async, [this, entries = std::move(entries), g = std::move(room)]() mutable {
+            std::size_t joined = 0, count = 0;
+            for (const AuthorEntry* a : entries) {
+                if (!a) continue;
+                joined += a->rowsLength + a->count();
+                count += a->count();
             }
-        }
-        return std::pair(std::move(text1), std::move(text2));
-    });
+            g.rows.clear();
+            g.rows.reserve(count);
+            g.text1.clear();
+            g.text2.clear();
+            g.text1.reserve(joined);
+            g.text2.reserve(joined);
+            for (const AuthorEntry* a : entries) {
+                if (!a) continue;
+                for (std::size_t i = 0; i < a->count(); ++i) {
+                    const std::string_view r = rowOf(*a, i);
+                    if (g.spare.empty()) {
+                        g.rows.emplace_back(r);
+                    } else {
+                        g.rows.push_back(std::move(g.spare.back()));
+                        g.spare.pop_back();
+                        g.rows.back().assign(r);
+                    }
+                    g.text1 += r;
+                    g.text1 += ' ';
+                }
+            }
+            return std::move(g);
+        });
     for (int i = 0; i < m; ++i) {
         if (i + 1 < m) {
             // An author whose buffers the next selection empties again: only
@@ -463,7 +486,28 @@ void MainWindowState::cmdGroupAverages_Click() {
     resetAuthorLabels();
     form1_.lstNonStandards.clear();
 
-    std::tie(form1_.Text1, form1_.Text2) = groupText.get();
+    GroupText g = groupText.get();
+    // The cleaned group text. Cleaning row by row, each row followed by a
+    // blank, is cleaning the joined rows in one pass, and that pass may be
+    // cut anywhere: the two halves are cleaned side by side and joined, the
+    // blank that opens the second dropped when the first ends with one (a run
+    // of blanks across the cut is reduced to one either way).
+    const std::string_view text1 = g.text1;
+    const std::string_view later = text1.substr(text1.size() / 2);
+    auto secondHalf = std::async(std::launch::async, [later] {
+        std::string out;
+        append_cleaned(out, later, kRepItOut);
+        return out;
+    });
+    append_cleaned(g.text2, text1.substr(0, text1.size() / 2), kRepItOut);
+    const std::string second = secondHalf.get();
+    const bool merge =
+        !g.text2.empty() && g.text2.back() == ' ' && !second.empty() && second.front() == ' ';
+    g.text2.append(second, merge ? 1 : 0);
+    form1_.lstGroupTexts = std::move(g.rows);
+    spareRows_ = std::move(g.spare);
+    form1_.Text1 = std::move(g.text1);
+    form1_.Text2 = std::move(g.text2);
     effects_.setMainWidth(kDesignWidth);
     effects_.closeProgress();
     effects_.setMainWidth(kDesignWidth);

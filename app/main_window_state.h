@@ -163,6 +163,9 @@ private:
     std::vector<int> genderRows_;
     // Rows taken out of lstGroupTexts, kept for their room.
     std::vector<std::string> spareRows_;
+    // The group run collects lstGroupTexts on its second thread: the
+    // selections inside it add no rows of their own.
+    bool groupRowsByRun_ = false;
 };
 
 } // namespace zapt

@@ -272,18 +272,31 @@ void append_cleaned(std::string& out, std::string_view text, const CharSet& set,
     char* const base = out.data();
     char* o = base + old;
     bool last_blank = old > 0 && base[old - 1] == ' ';
-    const std::size_t n = text.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        char c = text[i];
-        bool blank = c == ' ' || set.contains(c);
-        if (crlf && c == '\r' && i + 1 < n && text[i + 1] == '\n') {
-            blank = true;
-            ++i;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        // A run of characters that stay as they are is copied as it stands.
+        if (*p != ' ' && !set.contains(*p) && !(crlf && *p == '\r')) {
+            do {
+                *o++ = *p++;
+            } while (p < end && *p != ' ' && !set.contains(*p) && !(crlf && *p == '\r'));
+            last_blank = false;
+            continue;
         }
-        // Written always; kept unless it is a blank after a blank.
-        *o = blank ? ' ' : c;
-        o += !(blank && last_blank);
-        last_blank = blank;
+        // A blank, a mark of the set, or a carriage return.
+        const char c = *p++;
+        bool blank = c == ' ' || set.contains(c);
+        if (crlf && c == '\r' && p < end && *p == '\n') {
+            blank = true;
+            ++p;
+        }
+        if (!blank) {
+            *o++ = c; // a carriage return alone, not in the set
+            last_blank = false;
+            continue;
+        }
+        if (!last_blank) *o++ = ' ';
+        last_blank = true;
     }
     out.resize(static_cast<std::size_t>(o - base));
 }

@@ -133,6 +133,53 @@ TEST(Cleaning, OnePassEqualsMarkByMarkThenPairwiseHalving) {
     }
 }
 
+// The one pass against the rule written out character by character, on
+// every text of up to six characters over blanks, marks, letters and line
+// breaks, whole and cut in two at every place (the group text cleans the
+// joined rows in one pass, the author's text row by row).
+TEST(Cleaning, OnePassEqualsTheRuleInAnyPieces) {
+    static constexpr CharSet set(",.");
+    auto rule = [](const std::string& in, bool crlf) {
+        std::string out;
+        bool last_blank = false;
+        for (std::size_t i = 0; i < in.size(); ++i) {
+            bool blank = in[i] == ' ' || set.contains(in[i]);
+            if (crlf && in[i] == '\r' && i + 1 < in.size() && in[i + 1] == '\n') {
+                blank = true;
+                ++i;
+            }
+            if (!(blank && last_blank)) out += blank ? ' ' : in[i];
+            last_blank = blank;
+        }
+        return out;
+    };
+    const std::string alphabet = "a ,.\r\n";
+    for (int len = 0; len <= 6; ++len) {
+        std::size_t cases = 1;
+        for (int k = 0; k < len; ++k) cases *= alphabet.size();
+        for (std::size_t n = 0; n < cases; ++n) {
+            std::string in;
+            for (std::size_t x = n, k = 0; k < static_cast<std::size_t>(len); ++k) {
+                in += alphabet[x % alphabet.size()];
+                x /= alphabet.size();
+            }
+            for (bool crlf : {false, true}) {
+                const std::string want = rule(in, crlf);
+                std::string whole;
+                append_cleaned(whole, in, set, crlf);
+                ASSERT_EQ(whole, want) << in << crlf;
+                if (crlf) continue; // a CR/LF pair cut in two is two characters
+                for (std::size_t cut = 0; cut <= in.size(); ++cut) {
+                    std::string pieces;
+                    append_cleaned(pieces, std::string_view(in).substr(0, cut), set);
+                    append_cleaned(pieces, std::string_view(in).substr(cut), set);
+                    ASSERT_EQ(pieces, want) << in << " cut at " << cut;
+                }
+            }
+        }
+    }
+}
+
 TEST(Cleaning, AppendMergesBlankRunsAcrossTheJoin) {
     std::string out = "a ";
     append_cleaned(out, " ,b", CharSet(","));
