@@ -19,37 +19,32 @@
 
 namespace zapt {
 
-template <class T> class Column {
-    static_assert(std::is_trivially_copyable_v<T>, "a column holds plain values");
-
+// What a Column and a TextBuffer share: elements of their own (`Own`, a
+// vector or a string) or a view of a compiled file's mapping, kept alive by
+// `keep`; copied and moved so that the view always points at the elements
+// of the object it is in (a string of its own may move its characters).
+template <class Own, class View> class OwnedOrViewed {
 public:
-    using value_type = T;
-    using iterator = const T*;
-    using const_iterator = const T*;
+    // Whether the elements are those of a compiled file.
+    bool mapped() const { return keep_ != nullptr; }
 
-    Column() = default;
-    // Owns the elements of `items`.
-    Column(std::vector<T> items) : own_(std::move(items)) { point(); }
-    // Views `items`, which `keep` keeps alive.
-    static Column view(std::span<const T> items, std::shared_ptr<const void> keep) {
-        Column c;
-        c.data_ = items.data();
-        c.size_ = items.size();
-        c.keep_ = std::move(keep);
-        return c;
-    }
+protected:
+    OwnedOrViewed() { point(); }
+    explicit OwnedOrViewed(Own own) : own_(std::move(own)) { point(); }
+    OwnedOrViewed(View view, std::shared_ptr<const void> keep)
+        : view_(view), keep_(std::move(keep)) {}
 
-    Column(const Column& o) : own_(o.own_), keep_(o.keep_) { take_view(o); }
-    Column(Column&& o) noexcept : own_(std::move(o.own_)), keep_(std::move(o.keep_)) {
+    OwnedOrViewed(const OwnedOrViewed& o) : own_(o.own_), keep_(o.keep_) { take_view(o); }
+    OwnedOrViewed(OwnedOrViewed&& o) noexcept : own_(std::move(o.own_)), keep_(std::move(o.keep_)) {
         take_view(o);
         o.own_.clear();
         o.point();
     }
-    Column& operator=(const Column& o) {
-        if (this != &o) *this = Column(o);
+    OwnedOrViewed& operator=(const OwnedOrViewed& o) {
+        if (this != &o) *this = OwnedOrViewed(o);
         return *this;
     }
-    Column& operator=(Column&& o) noexcept {
+    OwnedOrViewed& operator=(OwnedOrViewed&& o) noexcept {
         own_ = std::move(o.own_);
         keep_ = std::move(o.keep_);
         take_view(o);
@@ -58,20 +53,52 @@ public:
         o.point();
         return *this;
     }
-    ~Column() = default;
+    ~OwnedOrViewed() = default;
 
-    std::size_t size() const { return size_; }
-    bool empty() const { return size_ == 0; }
-    const T* data() const { return data_; }
-    const T& operator[](std::size_t i) const { return data_[i]; }
-    const T* begin() const { return data_; }
-    const T* end() const { return data_ + size_; }
-    const T& front() const { return data_[0]; }
-    const T& back() const { return data_[size_ - 1]; }
-    std::span<const T> span() const { return {data_, size_}; }
-    operator std::span<const T>() const { return span(); }
-    // Whether the elements are those of a compiled file.
-    bool mapped() const { return keep_ != nullptr; }
+    View view_;
+
+private:
+    void point() { view_ = View(own_.data(), own_.size()); }
+    void take_view(const OwnedOrViewed& o) {
+        if (keep_) {
+            view_ = o.view_;
+        } else {
+            point();
+        }
+    }
+
+    Own own_;
+    std::shared_ptr<const void> keep_; // the mapping viewed, or nothing
+};
+
+template <class T> class Column : public OwnedOrViewed<std::vector<T>, std::span<const T>> {
+    static_assert(std::is_trivially_copyable_v<T>, "a column holds plain values");
+    using Base = OwnedOrViewed<std::vector<T>, std::span<const T>>;
+    using Base::view_;
+
+public:
+    using value_type = T;
+    using iterator = const T*;
+    using const_iterator = const T*;
+
+    Column() = default;
+    // Owns the elements of `items`.
+    Column(std::vector<T> items) : Base(std::move(items)) {}
+    // Views `items`, which `keep` keeps alive.
+    static Column view(std::span<const T> items, std::shared_ptr<const void> keep) {
+        return Column(items, std::move(keep));
+    }
+
+    std::size_t size() const { return view_.size(); }
+    bool empty() const { return view_.empty(); }
+    const T* data() const { return view_.data(); }
+    const T& operator[](std::size_t i) const { return view_[i]; }
+    const T* begin() const { return view_.data(); }
+    const T* end() const { return view_.data() + view_.size(); }
+    const T& front() const { return view_.front(); }
+    const T& back() const { return view_.back(); }
+    std::span<const T> span() const { return view_; }
+    operator std::span<const T>() const { return view_; }
 
     friend bool operator==(const Column& a, const Column& b) {
         return std::equal(a.begin(), a.end(), b.begin(), b.end());
@@ -81,63 +108,26 @@ public:
     }
 
 private:
-    void point() {
-        data_ = own_.data();
-        size_ = own_.size();
-    }
-    void take_view(const Column& o) {
-        if (keep_) {
-            data_ = o.data_;
-            size_ = o.size_;
-        } else {
-            point();
-        }
-    }
-
-    std::vector<T> own_;
-    const T* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::shared_ptr<const void> keep_; // the mapping viewed, or nothing
+    Column(std::span<const T> items, std::shared_ptr<const void> keep)
+        : Base(items, std::move(keep)) {}
 };
 
 // A buffer of text (the corpus text, the cleaned corpus text): a string of
 // its own or a view of a compiled file. It reads like a constant string.
-class TextBuffer {
+class TextBuffer : public OwnedOrViewed<std::string, std::string_view> {
+    using Base = OwnedOrViewed<std::string, std::string_view>;
+
 public:
     static constexpr std::size_t npos = std::string_view::npos;
     using value_type = char;
     using iterator = const char*;
     using const_iterator = const char*;
 
-    TextBuffer() { point(); }
-    TextBuffer(std::string text) : own_(std::move(text)) { point(); }
+    TextBuffer() = default;
+    TextBuffer(std::string text) : Base(std::move(text)) {}
     static TextBuffer view(std::string_view text, std::shared_ptr<const void> keep) {
-        TextBuffer b;
-        b.view_ = text;
-        b.keep_ = std::move(keep);
-        return b;
+        return TextBuffer(text, std::move(keep));
     }
-
-    TextBuffer(const TextBuffer& o) : own_(o.own_), keep_(o.keep_) { take_view(o); }
-    TextBuffer(TextBuffer&& o) noexcept : own_(std::move(o.own_)), keep_(std::move(o.keep_)) {
-        take_view(o);
-        o.own_.clear();
-        o.point();
-    }
-    TextBuffer& operator=(const TextBuffer& o) {
-        if (this != &o) *this = TextBuffer(o);
-        return *this;
-    }
-    TextBuffer& operator=(TextBuffer&& o) noexcept {
-        own_ = std::move(o.own_);
-        keep_ = std::move(o.keep_);
-        take_view(o);
-        o.own_.clear();
-        o.keep_.reset();
-        o.point();
-        return *this;
-    }
-    ~TextBuffer() = default;
 
     std::string_view view() const { return view_; }
     operator std::string_view() const { return view_; }
@@ -166,25 +156,14 @@ public:
     std::string substr(std::size_t pos = 0, std::size_t n = npos) const {
         return std::string(view_.substr(pos, n));
     }
-    bool mapped() const { return keep_ != nullptr; }
 
     friend bool operator==(const TextBuffer& a, const TextBuffer& b) { return a.view_ == b.view_; }
     friend bool operator==(const TextBuffer& a, std::string_view b) { return a.view_ == b; }
     friend std::ostream& operator<<(std::ostream& out, const TextBuffer& b);
 
 private:
-    void point() { view_ = own_; }
-    void take_view(const TextBuffer& o) {
-        if (keep_) {
-            view_ = o.view_;
-        } else {
-            point();
-        }
-    }
-
-    std::string own_;
-    std::string_view view_;
-    std::shared_ptr<const void> keep_;
+    TextBuffer(std::string_view text, std::shared_ptr<const void> keep)
+        : Base(text, std::move(keep)) {}
 };
 
 } // namespace zapt
